@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/definitions.h"
+
+namespace orv {
+
+// One collar's configuration in memory. Every numeric value is a double,
+// whatever its kind: positions of list entries, flags, seconds, minutes, Hz.
+struct ParameterRecord {
+    std::array<double, kGeneralCount> generalValues{};
+    std::array<std::array<double, kSeasonCount>, kSeasons> seasonValues{};
+    std::array<std::string, kStringCount> stringValues{};
+    std::array<int, kGeneralCount> generalChanged{};
+    std::array<std::array<int, kSeasonCount>, kSeasons> seasonChanged{};
+    std::array<int, kStringCount> stringChanged{};
+    int recordDirty = 0;
+
+    // The season shown on the Schedule tab lives in the selector's slot of season 1.
+    int currentSeason() const { return static_cast<int>(seasonValues[0][SeasonRow::Season]); }
+    void setCurrentSeason(int season) { seasonValues[0][SeasonRow::Season] = season; }
+
+    double& general(int row) { return generalValues[static_cast<std::size_t>(row)]; }
+    double general(int row) const { return generalValues[static_cast<std::size_t>(row)]; }
+    // season is 1..12
+    double& season(int season, int row) {
+        return seasonValues[static_cast<std::size_t>(season - 1)][static_cast<std::size_t>(row)];
+    }
+    double season(int season, int row) const {
+        return seasonValues[static_cast<std::size_t>(season - 1)][static_cast<std::size_t>(row)];
+    }
+    std::string& text(int row) { return stringValues[static_cast<std::size_t>(row)]; }
+    const std::string& text(int row) const { return stringValues[static_cast<std::size_t>(row)]; }
+};
+
+// Every value to its default, strings empty but the access level "Customer",
+// every change flag and recordDirty cleared.
+void resetRecord(ParameterRecord& record);
+
+}  // namespace orv
