@@ -47,6 +47,11 @@ struct Session {
     std::string settingsFile = "Orv3.cfg";
 };
 
+// The start-up steps of the program that need no window: the definition count
+// check, ./Orv3.cfg (writing its missing "Parameters" entries), the overrides and
+// the reset record. Returns an exit status.
+int startSession(Session& session);
+
 // Prints a usage error naming what was wrong and returns kExitUsage.
 int usageError(const std::string& what);
 
@@ -69,6 +74,9 @@ struct SourceRegistrar {
 // Builds the configuration the command works on: the reset record, then the
 // source, then --firmware, --set and --raw in order. Returns an exit status.
 int loadConfiguration(Session& session, const Args& args);
+
+// --firmware: selects one of the supported firmware texts (sets FenmodFwVer).
+int selectFirmware(Session& session, const std::string& version);
 
 // Writes the record as the JSON of "show --json".
 std::string recordJson(const ParameterRecord& record);

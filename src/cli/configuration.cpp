@@ -1,0 +1,103 @@
+// Building the configuration a command works on: source, --firmware, then
+// --set and --raw in the order given.
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "cli.h"
+#include "cli_registry.h"
+#include "parameter_key.h"
+#include "typed_entry.h"
+
+namespace orv::cli {
+
+namespace {
+
+// Splits "KEY=TEXT" at the first "=".
+bool splitAssignment(const std::string& text, std::string& key, std::string& value) {
+    const auto eq = text.find('=');
+    if (eq == std::string::npos || eq == 0) return false;
+    key = text.substr(0, eq);
+    value = text.substr(eq + 1);
+    return true;
+}
+
+bool parseNumber(const std::string& text, double& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(text.c_str(), &end);
+    return *end == '\0' && errno == 0;
+}
+
+void forEachSeason(const ParameterKey& key, auto&& apply) {
+    if (key.season > 0) {
+        apply(key.season);
+    } else {
+        for (int s = 1; s <= kSeasons; ++s) apply(s);
+    }
+}
+
+int applyRaw(Session& session, const std::string& assignment) {
+    std::string name, text;
+    if (!splitAssignment(assignment, name, text)) return usageError("malformed --raw '" + assignment + "', want KEY=NUMBER");
+    const auto key = parseParameterKey(name);
+    if (!key) return usageError("unknown parameter '" + name + "' in --raw");
+    ParameterRecord& record = session.record;
+    if (key->table == DefinitionTable::String) {
+        record.text(key->row) = text;
+        return kExitOk;
+    }
+    double value = 0;
+    if (!parseNumber(text, value)) return usageError("--raw " + name + " needs a number, not '" + text + "'");
+    if (key->table == DefinitionTable::General) {
+        record.general(key->row) = value;
+    } else {
+        forEachSeason(*key, [&](int s) { record.season(s, key->row) = value; });
+    }
+    return kExitOk;
+}
+
+int applySet(Session& session, TypedEntry& entry, const std::string& assignment) {
+    std::string name, text;
+    if (!splitAssignment(assignment, name, text)) return usageError("malformed --set '" + assignment + "', want KEY=TEXT");
+    const auto key = parseParameterKey(name);
+    if (!key) return usageError("unknown parameter '" + name + "' in --set");
+    if (key->table == DefinitionTable::String) {
+        session.record.text(key->row) = text;
+        return kExitOk;
+    }
+    if (key->table == DefinitionTable::General) {
+        entry.enter(DefinitionTable::General, key->row, 0, text);
+    } else {
+        forEachSeason(*key, [&](int s) { entry.enter(DefinitionTable::Season, key->row, s, text); });
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int loadConfiguration(Session& session, const Args& args) {
+    const SourceEntry* source = nullptr;
+    for (const auto& candidate : sourceTable()) {
+        if (!args.has(candidate.option)) continue;
+        if (source) return usageError("give one configuration source, not --" + source->option + " and --" + candidate.option);
+        source = &candidate;
+    }
+    if (source) {
+        if (int rc = source->load(session, args); rc != kExitOk) return rc;
+    }
+    if (const auto firmware = args.value("firmware")) {
+        if (int rc = selectFirmware(session, *firmware); rc != kExitOk) return rc;
+    }
+    TypedEntry entry(session);
+    for (const auto& [name, value] : args.options) {
+        int rc = kExitOk;
+        if (name == "set") rc = applySet(session, entry, value);
+        if (name == "raw") rc = applyRaw(session, value);
+        if (rc != kExitOk) return rc;
+    }
+    return kExitOk;
+}
+
+}  // namespace orv::cli
