@@ -1,10 +1,38 @@
 #include "app/format_text.h"
 
+#include <locale.h>
+
 #include <cstdio>
 
 namespace orv {
+namespace {
+
+// Numbers are always written with a decimal point: the settings file, the
+// reports and the messages must not change with the user's locale (a comma
+// would even split a settings entry in two).
+class ClassicNumbers {
+public:
+    ClassicNumbers() : previous(classic() != nullptr ? ::uselocale(classic()) : nullptr) {}
+    ~ClassicNumbers() {
+        if (previous != nullptr) {
+            ::uselocale(previous);
+        }
+    }
+    ClassicNumbers(const ClassicNumbers&) = delete;
+    ClassicNumbers& operator=(const ClassicNumbers&) = delete;
+
+private:
+    static locale_t classic() {
+        static const locale_t locale = ::newlocale(LC_ALL_MASK, "C", nullptr);
+        return locale;
+    }
+    locale_t previous;
+};
+
+}  // namespace
 
 std::string formatTextV(const char* format, va_list args) {
+    const ClassicNumbers numbers;
     va_list measure;
     va_copy(measure, args);
     const int length = std::vsnprintf(nullptr, 0, format, measure);

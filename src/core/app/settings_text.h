@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/settings_file.h"
+
+namespace orv {
+
+// The settings file's reader and writer as operations on its text, so that a
+// caller with many lookups can load the file once and store it once with the
+// same result as reading and writing it entry by entry.
+
+// Only this many leading bytes of the file are looked at by the reader.
+inline constexpr std::size_t kSettingsReadLimit = 63999;
+// The reader cuts longer lines into pieces of this length.
+inline constexpr std::size_t kSettingsPieceLength = 255;
+
+// The part of the file the reader looks at; a file that cannot be opened reads as empty.
+std::string loadSettingsWindow(const std::string& file);
+
+// The lookup of readSetting over the file's content.
+SettingValue findSetting(std::string_view content, std::string_view section, std::string_view key,
+                         const std::string& defaultValue);
+
+// The content writeSetting leaves behind, given the content before. An absent
+// value removes the key.
+std::string rewriteSetting(std::string_view content, std::string_view section, std::string_view key,
+                           const std::optional<std::string>& value);
+
+}  // namespace orv
