@@ -1,0 +1,45 @@
+#include "model/access.h"
+
+#include <array>
+#include <utility>
+
+#include "model/field_controls.h"
+
+namespace orv {
+
+int userMaskForLevel(std::string_view level) {
+    static constexpr std::array<std::pair<std::string_view, int>, 5> kLevels{{
+        {"Customer", kMaskCustomer},
+        {"Coordinator", kMaskCoordinator},
+        {"Production", kMaskProduction},
+        {"Engineer", kMaskEngineer},
+        {"Test", kMaskTest},
+    }};
+    for (const auto& [name, mask] : kLevels) {
+        if (name == level) {
+            return mask;
+        }
+    }
+    return -1;
+}
+
+void applyAccess(FieldControls& dialog, Page page, std::span<const ParameterDefinition> table, int userMask,
+                 bool enableAllowed) {
+    for (const ParameterDefinition& def : table) {
+        if (def.page != page) {
+            continue;
+        }
+        const bool shown = controlVisible(userMask, def.accessMask);
+        const bool enabled = enableAllowed && controlEditable(userMask, def.accessMask);
+        for (const int id : {def.controlId, def.spinId, def.labelId, def.extraId}) {
+            // A row may name controls this page does not have (a keyless frame, a
+            // label-only row); those are skipped.
+            if (id != 0 && dialog.hasControl(id)) {
+                dialog.showControl(id, shown);
+                dialog.enableControl(id, enabled);
+            }
+        }
+    }
+}
+
+}  // namespace orv

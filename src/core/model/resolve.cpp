@@ -1,0 +1,61 @@
+#include "model/resolve.h"
+
+#include <cmath>
+
+namespace orv {
+namespace {
+
+// The season the Schedule tab shows, held to 1..12 so that a bad selector value
+// can never address outside the record.
+std::size_t currentSeasonIndex(const ParameterRecord& record) {
+    const double season = record.seasonValues[0][SeasonRow::Season];
+    if (!(season >= 1)) {
+        return 0;
+    }
+    if (season >= kSeasons) {
+        return kSeasons - 1;
+    }
+    return static_cast<std::size_t>(season) - 1;
+}
+
+}  // namespace
+
+ResolvedField resolve(ParameterRecord& record, Page page, int row) {
+    if (!isSchedulePage(page)) {
+        const auto table = generalDefinitions();
+        if (row < 0 || row >= kGeneralCount) {
+            return {DefinitionTable::General, nullptr, nullptr, kGeneralCount, -1};
+        }
+        const ParameterDefinition& def = table[static_cast<std::size_t>(row)];
+        return {DefinitionTable::General, &def, &record.general(row), kGeneralCount, def.kind};
+    }
+
+    const auto table = seasonDefinitions();
+    if (row < 0 || row >= kSeasonCount) {
+        return {DefinitionTable::Season, nullptr, nullptr, kSeasonCount, -1};
+    }
+    const ParameterDefinition& def = table[static_cast<std::size_t>(row)];
+    auto& values = record.seasonValues[currentSeasonIndex(record)];
+    ResolvedField field{DefinitionTable::Season, &def, &values[static_cast<std::size_t>(row)], kSeasonCount,
+                        def.kind};
+    switch (row) {
+        case SeasonRow::NumDaysCheck:  // the inverted radio button of the season type
+            field.slot = &values[SeasonRow::SeasonType];
+            break;
+        case SeasonRow::Season:  // the selector is not kept per season
+            field.slot = &record.seasonValues[0][SeasonRow::Season];
+            break;
+        case SeasonRow::NumberOfDays:
+        case SeasonRow::LengthOfSeasonSeasonStartDay:
+            // One slot, read as a day of the year or as a number of days.
+            field.slot = &values[SeasonRow::NumberOfDays];
+            field.kind =
+                values[SeasonRow::SeasonType] == 1 ? KindDayOfYear : table[SeasonRow::NumberOfDays].kind;
+            break;
+        default:
+            break;
+    }
+    return field;
+}
+
+}  // namespace orv

@@ -1,0 +1,20 @@
+#include "model/startup_sequence.h"
+
+#include "model/overrides.h"
+#include "model/startup_checks.h"
+
+namespace orv {
+
+StartupResult runStartup(MessageLog& log, ParameterRecord& record, const std::string& settingsFile) {
+    StartupResult result;
+    result.exitCode = checkDefinitionCounts(log);
+    if (!result.proceed()) {
+        return result;
+    }
+    result.settings = readAppSettings(settingsFile);
+    loadSettingsOverrides(settingsFile);
+    resetRecord(record);
+    return result;
+}
+
+}  // namespace orv
