@@ -1,0 +1,17 @@
+#pragma once
+
+namespace orv {
+
+// Result codes of the link and the device operations.
+inline constexpr int kResultOk = 0;
+inline constexpr int kResultTimeout = 1;
+inline constexpr int kResultUnrecognized = 2;
+inline constexpr int kResultStatusWithData = 3;
+inline constexpr int kResultAnswerTooLong = 4;
+inline constexpr int kResultReadbackMismatch = 5;
+inline constexpr int kResultAborted = 13;
+inline constexpr int kResultPortFailed = 14;
+inline constexpr int kResultUnsupportedFirmware = 15;
+inline constexpr int kResultSelectionDeclined = 16;
+
+}  // namespace orv
