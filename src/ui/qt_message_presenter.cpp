@@ -1,0 +1,81 @@
+#include "qt_message_presenter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QThread>
+
+namespace orv {
+
+QtMessagePresenter::QtMessagePresenter(QObject* parent) : QObject(parent) {}
+
+void QtMessagePresenter::setOwner(QWidget* owner) {
+    boxOwner = owner;
+}
+
+int QtMessagePresenter::present(BoxKind kind, const std::string& caption, const std::string& text) {
+    const QString qCaption = QString::fromStdString(caption);
+    const QString qText = QString::fromStdString(text);
+    if (QThread::currentThread() == thread()) return showBox(kind, qCaption, qText);
+    // From the worker: the box must live on the GUI thread, and the worker
+    // needs the answer before it goes on.
+    int answer = kAnswerCancel;
+    QMetaObject::invokeMethod(
+        this, [&] { return showBox(kind, qCaption, qText); }, Qt::BlockingQueuedConnection, &answer);
+    return answer;
+}
+
+int QtMessagePresenter::showBox(BoxKind kind, const QString& caption, const QString& text) {
+    auto box = makeMessageBox(kind, caption, text, boxOwner);
+    return answerCode(box->exec());
+}
+
+std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& caption, const QString& text,
+                                            QWidget* owner) {
+    auto box = std::make_unique<QMessageBox>(owner);
+    box->setWindowTitle(caption);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->setWindowModality(Qt::ApplicationModal);
+    switch (kind) {
+        case BoxKind::Error:
+            box->setIcon(QMessageBox::Critical);
+            box->setStandardButtons(QMessageBox::Ok);
+            break;
+        case BoxKind::Warning:
+            box->setIcon(QMessageBox::Warning);
+            box->setStandardButtons(QMessageBox::Ok);
+            break;
+        case BoxKind::Information:
+            box->setIcon(QMessageBox::Information);
+            box->setStandardButtons(QMessageBox::Ok);
+            break;
+        case BoxKind::Choice:
+            box->setIcon(QMessageBox::Question);
+            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box->setDefaultButton(QMessageBox::Yes);
+            box->setEscapeButton(QMessageBox::No);
+            break;
+        case BoxKind::YesNoCancel:
+            box->setIcon(QMessageBox::Question);
+            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box->setDefaultButton(QMessageBox::Yes);
+            box->setEscapeButton(QMessageBox::Cancel);
+            break;
+    }
+    return box;
+}
+
+int answerCode(int standardButton) {
+    switch (standardButton) {
+        case QMessageBox::Yes:
+            return kAnswerYes;
+        case QMessageBox::No:
+            return kAnswerNo;
+        case QMessageBox::Ok:
+            return kAnswerOk;
+        default:
+            return kAnswerCancel;
+    }
+}
+
+}  // namespace orv

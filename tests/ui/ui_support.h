@@ -1,0 +1,39 @@
+#pragma once
+
+// Helpers of the UI tests.
+
+#include <QCoreApplication>
+#include <QString>
+#include <chrono>
+#include <functional>
+
+#include "qt_message_presenter.h"
+#include "scripted_presenter.h"
+
+namespace orv::test {
+
+// The window's presenter with the scripted answers in place of the user:
+// boxes asked for by a worker are carried to the GUI thread exactly as in the
+// program, and answered there from the script.
+class ScriptedQtPresenter : public QtMessagePresenter {
+public:
+    ScriptedPresenter script;
+
+protected:
+    int showBox(BoxKind kind, const QString& caption, const QString& text) override {
+        return script.present(kind, caption.toStdString(), text.toStdString());
+    }
+};
+
+// Runs the GUI thread's events until the condition holds or the time is up;
+// true when it holds.
+inline bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+}  // namespace orv::test
