@@ -1,0 +1,62 @@
+#pragma once
+
+// .ppf configuration files: one configuration exactly as it would be
+// programmed (the version texts, the memory image and, for the N4 and DS
+// families, the factory image). The file dialogs belong to the window; these
+// functions take the chosen path.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "image/image_codec.h"
+
+namespace orv {
+
+class FirmwareSelection;
+
+// The file could not be created, written or read (its message was shown).
+inline constexpr int kPpfFileFailed = 1;
+
+struct PpfImages {
+    MemoryImage image;
+    FactoryImage factory;
+    bool hasFactory = false;  // N4 and DS families
+};
+
+// The bytes of the file for the record: 0, or the build failure (15, 1). A
+// firmware of the N4 or DS family without a factory layout gives 15.
+int ppfFileBytes(const ParameterRecord& record, bool rootIdFlag, std::string& bytes);
+
+// Checks the firmware selection (asking), builds the images and writes the file
+// through a temporary file beside it, so a failed write leaves any earlier file
+// whole. Shows the failure or the success message. 0, 15, 16 or another
+// failure code.
+int exportPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
+              bool rootIdFlag = false);
+
+// Reads at most 1200 bytes of the file and takes the version texts and images
+// from them (importPpfBytes). 0: the images are ready for decoding.
+int importPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
+              PpfImages& images);
+
+// The import of bytes already read (only the first 1200 count; bytes the file
+// does not hold are zero): 5 when the header is not the .ppf header (nothing is
+// loaded), 15 when the firmware is not supported, else 0 with the version texts
+// set, the selection following the file (automatic check) and the images filled.
+int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes, FirmwareSelection& selection,
+                   MessageLog& log, PpfImages& images);
+
+// What the window does after a successful import: decode the image in load
+// mode, and the factory image too when there is one.
+int decodePpfImages(ParameterRecord& record, const PpfImages& images, MessageLog& log);
+
+// The messages of a dialog the user cancelled.
+void reportExportCancelled(MessageLog& log);
+void reportImportCancelled(MessageLog& log);
+
+// The export messages for a failed firmware check or build (15, 16, other),
+// naming the family of the record's firmware; the same texts as programming.
+void reportExportFailure(int code, const ParameterRecord& record, MessageLog& log);
+
+}  // namespace orv

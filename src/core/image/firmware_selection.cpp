@@ -1,0 +1,49 @@
+#include "image/firmware_selection.h"
+
+#include <utility>
+
+#include "app/message_log.h"
+#include "app/settings_file.h"
+#include "image/firmware_table.h"
+#include "image/image_result.h"
+#include "model/record.h"
+
+namespace orv {
+
+int checkFirmwareSelection(std::string_view version, SelectionMode mode, FirmwareSelection& selection,
+                           MessageLog& log) {
+    const int row = findFirmware(version);
+    if (row == kFirmwareNotSupported) return kImageUnsupportedFirmware;
+    if (row == selection.selectedRow()) return kImageOk;
+    if (mode == SelectionMode::Automatic) {
+        log.information(
+            "The selected firmware version in the 'Firmware' combo box\nis being changed to match the "
+            "connected GPS "
+            "system device.");
+    } else if (log.choice(
+                   "The selected firmware version in the 'Firmware' combo box\ndoes not match that read from "
+                   "the GPS system device.\n\nDo you want to change the selected firmware version to "
+                   "match\nthe "
+                   "connected GPS system?") != kAnswerYes) {
+        return kImageSelectionDeclined;
+    }
+    selection.selectRow(row);
+    return kImageOk;
+}
+
+RecordFirmwareSelection::RecordFirmwareSelection(ParameterRecord& record, std::string settingsFile)
+    : record(record),
+      settingsFile(std::move(settingsFile)),
+      row(findFirmware(record.text(StringRow::FenmodFwVer))) {
+    if (row == kFirmwareNotSupported) row = kFirmwareCount - 1;
+}
+
+void RecordFirmwareSelection::selectRow(int newRow) {
+    row = newRow;
+    const char* version = firmwareTable()[static_cast<std::size_t>(newRow)].version;
+    record.text(StringRow::FenmodFwVer) = version;
+    if (!settingsFile.empty())
+        writeSetting(settingsFile, "Firmware Version", "Current Fw Ver", std::string(version));
+}
+
+}  // namespace orv

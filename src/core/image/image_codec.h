@@ -1,0 +1,56 @@
+#pragma once
+
+// Turning the record into the collar's memory images and back. The firmware
+// version text of the record (FenmodFwVer) selects the layouts.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "image/image_result.h"
+
+namespace orv {
+
+struct ParameterRecord;
+class MessageLog;
+
+// Packed big-endian images: the configuration memory (general block, 12 season
+// blocks, extra block) and the factory area (factory block, then 191 bytes of notes).
+using MemoryImage = std::vector<std::uint8_t>;
+using FactoryImage = std::vector<std::uint8_t>;
+
+inline constexpr int kDecodeLoad = 1;
+inline constexpr int kDecodeCheck = 0;
+
+// Values closer than this count as equal when an image is checked against the screen.
+inline constexpr double kCheckTolerance = 1e-6;
+
+struct DecodeRequest {
+    int mode = kDecodeLoad;  // kDecodeLoad loads into the record; any other value checks against it
+    // 0: format the firmware version texts from versionBytes first (a collar
+    // was just read); otherwise the record's texts are used as they are.
+    int versionTextsReady = 1;
+    std::span<const std::uint8_t> versionBytes{};
+};
+
+// 0, 15 (the firmware is not supported) or 1 (out of memory). rootIdFlag: the
+// user chose to program although the assigned PTT ID code is zero, so the root
+// ID is programmed.
+int buildImage(const ParameterRecord& record, MemoryImage& image, bool rootIdFlag = false);
+
+// 0, 15 (no factory layout for the firmware) or 1.
+int buildFactoryImage(const ParameterRecord& record, FactoryImage& image);
+
+// Load mode writes every stored value into the record (season values the collar
+// does not keep become 0) and the ID hex text into IDHexValue. Check mode
+// compares every stored value with the record and reports the first difference
+// as a warning (result 1). Failures (2, 15) show their error message. An image
+// shorter than its layout reads as zero beyond its end.
+int decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image, const DecodeRequest& request,
+                MessageLog& log);
+
+// Load mode stores the factory values and texts; every mode takes the notes.
+int decodeFactoryImage(ParameterRecord& record, std::span<const std::uint8_t> image,
+                       const DecodeRequest& request, MessageLog& log);
+
+}  // namespace orv

@@ -1,0 +1,147 @@
+// Decoding images into the record (load mode) or against it (check mode).
+
+#include <cmath>
+#include <string>
+
+#include "app/message_log.h"
+#include "image/factory_hex.h"
+#include "image/field_codec.h"
+#include "image/firmware_table.h"
+#include "image/firmware_text.h"
+#include "image/image_blocks.h"
+#include "image/image_codec.h"
+#include "image/ptt_id.h"
+#include "image/value_adjust.h"
+#include "model/format_value.h"
+
+namespace orv {
+
+namespace {
+
+constexpr const char* kUnsupportedReadMessage =
+    "The GPS system firmware version ('%s') is not supported.\nThe target memory was NOT read correctly.\n\n"
+    "Contact Halvorn support to get a Orv upgrade.\n";
+constexpr const char* kVersionErrorMessage =
+    "There was error reading the target firmware version!\nThe target memory was NOT read correctly.\n";
+constexpr const char* kGeneralMismatchMessage =
+    "The current screen data does NOT match the device. The first detected error\n"
+    "was: the '%s' field has '%s' in the device and '%s' on the screen.";
+constexpr const char* kSeasonMismatchMessage =
+    "The current screen data does NOT match the device. The first detected error\n"
+    "was: the '%s' field in season %d has '%s' in the device and '%s' on the screen.";
+
+// The family letters the message names: the collar's first two version bytes
+// when they are at hand, else those of the version text.
+std::string familyLetters(const ParameterRecord& record, const DecodeRequest& request) {
+    if (request.versionBytes.size() >= 2) {
+        return std::string{static_cast<char>(request.versionBytes[0]),
+                           static_cast<char>(request.versionBytes[1])};
+    }
+    return std::string(firmwareFamily(record.text(StringRow::FenmodFwVer)));
+}
+
+// Re-formats the version texts when asked, then finds the table row; shows the
+// failure's message. Returns the result code and sets row.
+template <typename Find>
+int selectLayout(ParameterRecord& record, const DecodeRequest& request, MessageLog& log, Find find,
+                 int& row) {
+    if (request.versionTextsReady == 0 && formatVersionTexts(request.versionBytes, record) != kImageOk) {
+        log.error("%s", kVersionErrorMessage);
+        return kImageVersionTextsFailed;
+    }
+    row = find(record.text(StringRow::FenmodFwVer));
+    if (row == kFirmwareNotSupported) {
+        log.error(kUnsupportedReadMessage, familyLetters(record, request).c_str());
+        return kImageUnsupportedFirmware;
+    }
+    return kImageOk;
+}
+
+// The value a check expects to find: the screen value, except that a
+// single-precision field can only hold the screen value as rounded to single
+// precision, which from about 30 degrees of elevation up is further than the
+// tolerance from the screen value itself.
+double expectedValue(const PlacedBlock& block, const LayoutField& row, double screen) {
+    if (row.encoding != EncodingFloat) return screen;
+    const double stored = toSingle(toStoredValue(block.table, row.parameter, screen));
+    return fromStoredValue(block.table, row.parameter, stored);
+}
+
+void reportMismatch(const PlacedBlock& block, const LayoutField& row, double device, double screen,
+                    MessageLog& log) {
+    const ParameterDefinition& def = definitionTable(block.table)[static_cast<std::size_t>(row.parameter)];
+    const std::string deviceText = formatValue(device, def.kind);
+    const std::string screenText = formatValue(screen, def.kind);
+    if (block.table == DefinitionTable::Season) {
+        log.warning(kSeasonMismatchMessage, def.label, block.season, deviceText.c_str(), screenText.c_str());
+    } else {
+        log.warning(kGeneralMismatchMessage, def.label, deviceText.c_str(), screenText.c_str());
+    }
+}
+
+// Season parameters the collar does not keep become 0 on a load; the slot that
+// holds the season shown on the Schedule tab keeps a valid season.
+void clearSeasonValues(ParameterRecord& record) {
+    const int shown = record.currentSeason();
+    for (auto& season : record.seasonValues) season.fill(0);
+    record.setCurrentSeason(shown >= 1 && shown <= kSeasons ? shown : 1);
+}
+
+}  // namespace
+
+int decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image, const DecodeRequest& request,
+                MessageLog& log) {
+    int firmware = 0;
+    if (int rc = selectLayout(record, request, log, findFirmware, firmware); rc != kImageOk) return rc;
+    const bool load = request.mode == kDecodeLoad;
+    const std::int64_t extension = truncateToInteger(record.general(GeneralRow::ExtensionAndProtectionCode));
+    bool mismatch = false;
+    for (const PlacedBlock& block : imageBlocks(firmware)) {
+        if (load && block.season == 1) clearSeasonValues(record);
+        walkLayout(
+            block.rows, PackingRule::Configuration, block.base, [&](const LayoutField& row, std::size_t at) {
+                if (mismatch || row.isConstant) return;
+                if (isPttIdRow(block, row)) {
+                    const auto raw = readUnsigned(image, at, encodingBytes(row.encoding));
+                    const std::string text = idHexText(raw, row.encoding, extension);
+                    if (load) record.text(StringRow::IDHexValue) = text;
+                    return;
+                }
+                const double device = fromStoredValue(block.table, row.parameter, readField(image, at, row));
+                double& screen = blockValue(record, block, row.parameter);
+                if (load) {
+                    screen = device;
+                } else if (!(std::fabs(device - expectedValue(block, row, screen)) <= kCheckTolerance)) {
+                    reportMismatch(block, row, device, screen, log);
+                    mismatch = true;
+                }
+            });
+        if (mismatch) return kImageMismatch;
+    }
+    return kImageOk;
+}
+
+int decodeFactoryImage(ParameterRecord& record, std::span<const std::uint8_t> image,
+                       const DecodeRequest& request, MessageLog& log) {
+    int firmware = 0;
+    if (int rc = selectLayout(record, request, log, findFactoryFirmware, firmware); rc != kImageOk) return rc;
+    const bool load = request.mode == kDecodeLoad;
+    const std::size_t notesAt = walkLayout(
+        factoryLayoutFor(firmware), PackingRule::Factory, 0, [&](const LayoutField& row, std::size_t at) {
+            if (!load || row.isConstant) return;
+            if (isFactoryTextRow(row)) {
+                record.text(row.parameter) = formatFactoryHex(readUnsigned(image, at, 4));
+            } else {
+                record.general(row.parameter) = readField(image, at, row);
+            }
+        });
+    std::string notes;
+    for (std::size_t at = notesAt; at < notesAt + kSstNotesBytes && at < image.size() && image[at] != 0;
+         ++at) {
+        notes += static_cast<char>(image[at]);
+    }
+    record.text(StringRow::SSTNotes) = notes;
+    return kImageOk;
+}
+
+}  // namespace orv
