@@ -2,29 +2,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "app/format_text.h"
 #include "model/lists.h"
+#include "model/numeric.h"
 #include "model/value_kind.h"
 
 namespace orv {
 namespace {
-
-// The value truncated towards zero. Values outside the int range (and NaN)
-// would make the conversion undefined, so they are held at the range ends.
-int truncatedInt(double value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value >= static_cast<double>(std::numeric_limits<int>::max())) {
-        return std::numeric_limits<int>::max();
-    }
-    if (value <= static_cast<double>(std::numeric_limits<int>::min())) {
-        return std::numeric_limits<int>::min();
-    }
-    return static_cast<int>(value);
-}
 
 // The value as the unsigned 32-bit number a network address is kept in.
 unsigned truncatedUnsigned32(double value) {
@@ -49,7 +34,7 @@ std::string dayOfYearText(double value) {
         accumulated += lengths[month];
         ++month;
     }
-    return formatText("%s%d", months[month], truncatedInt(value - accumulated));
+    return formatText("%s%d", months[month], truncateToInt(value - accumulated));
 }
 
 // Kind 10 prints two letters; a number that is no printable letter shows as '?'.
@@ -70,17 +55,17 @@ std::string formatValue(double value, int kind) {
         case KindInteger:
         case KindFixInterval:
         case KindText:  // a number shown in a text field
-            return formatText("%d", truncatedInt(value));
+            return formatText("%d", truncateToInt(value));
         case KindUnsigned:
             return formatText("%u", truncatedUnsigned32(value));
         case KindNoLimit: {
-            const int count = truncatedInt(value);
+            const int count = truncateToInt(value);
             return count == 0 ? std::string("no limit") : formatText("%d", count);
         }
         case KindMinSec:
         case KindHourMin: {
             // seconds as minutes:seconds, or minutes as hours:minutes
-            const int units = truncatedInt(value);
+            const int units = truncateToInt(value);
             return formatText("%2d:%02d", units / 60, units % 60);
         }
         case KindDayOfYear:
@@ -90,12 +75,12 @@ std::string formatValue(double value, int kind) {
         case KindFirmwareHex: {
             // The texts themselves are built from the version bytes the collar
             // sends; a number gets the same layout, every field from the value.
-            const int n = truncatedInt(value);
+            const int n = truncateToInt(value);
             const unsigned byte = static_cast<unsigned>(n) & 0xFFU;
             return formatText("%c%c %02X%02X%02X %02X", letterOf(n), letterOf(n), byte, byte, byte, byte);
         }
         case KindFirmwareDate: {
-            const int n = truncatedInt(value);
+            const int n = truncateToInt(value);
             return formatText("%02d.%02d %02d/%02d/%4d", n, n, n, n, n);
         }
         default:

@@ -1,0 +1,361 @@
+#include "model/field_converter.h"
+
+#include <algorithm>
+
+#include "model/field_text.h"
+#include "model/fix_interval.h"
+#include "model/format_value.h"
+#include "model/lists.h"
+#include "model/numeric.h"
+#include "model/value_kind.h"
+
+namespace orv {
+namespace {
+
+// The general rows the tab pages store when they are left; rows 38 and 40 are
+// the radio-button companions of rows 39 and 41 and carry no value of their own.
+bool storedByTabPages(const ParameterDefinition& definition, int row) {
+    if (row == GeneralRow::ActivitySensingPositional || row == GeneralRow::ActivityEventPositionHigh) {
+        return false;
+    }
+    switch (definition.page) {
+        case Page::GpsParms:
+        case Page::Transmitter:
+        case Page::TransmitterNetwork:
+        case Page::DataColl:
+        case Page::Misc:
+        case Page::Beacon:
+        case Page::FactParms:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The positions of a row's up-down control: 0 .. (max - min) / step.
+int spinRange(const ParameterDefinition& definition) {
+    return std::max(
+        0, truncateToInt((definition.maxValue - definition.minValue) / effectiveStep(definition.step)));
+}
+
+bool isSeasonRow(const ResolvedField& field, int row, int seasonRow) {
+    return field.table == DefinitionTable::Season && row == seasonRow;
+}
+
+bool validSeason(int season) {
+    return season >= 1 && season <= kSeasons;
+}
+
+}  // namespace
+
+FieldConverter::FieldConverter(ParameterRecord& record, MessageLog& log, PageSet& pages)
+    : record(record), log(log), pages(pages) {}
+
+double FieldConverter::readField(Page page, int row) {
+    const ResolvedField field = resolve(record, page, row);
+    FieldControls* dialog = pages.controls(page);
+    if (field.definition == nullptr || dialog == nullptr || field.definition->controlId == 0 ||
+        !dialog->hasControl(field.definition->controlId)) {
+        log.error(
+            "Internal error - a value was requested from an undefined control.\nDialog '0x%X' -- Control "
+            "'%d'\n\nQuit and rerun the program.  If the problem occurs again, call Halvorn support.",
+            static_cast<unsigned>(dialog != nullptr ? dialog->handle() : 0), row);
+        return 0;
+    }
+    const ParameterDefinition& definition = *field.definition;
+    const int id = definition.controlId;
+
+    if (isComboKind(field.kind)) {
+        double value = std::max(dialog->comboSelection(id), 0);
+        if (isSeasonRow(field, row, SeasonRow::FixIntervalUnits) && argosTransmissionsEnabled(record)) {
+            value += 1;  // the combo leaves "seconds" out
+        }
+        storeValue(*field.slot, value, page, field.table, row);
+        return value;
+    }
+    if (field.kind == KindFlag) {
+        const double value = dialog->checkState(id) != 0 ? 1 : 0;
+        if (!isSeasonRow(field, row, SeasonRow::NumDaysCheck)) {
+            storeValue(*field.slot, value, page, field.table, row);
+        }
+        return value;
+    }
+
+    const double entered = parseText(dialog->text(id), field.kind, definition);
+    double value = entered;
+    if (value > definition.maxValue) {
+        value = definition.maxValue;
+    }
+    if (value < definition.minValue) {
+        value = definition.minValue;
+    }
+    value = roundToStep(value, definition.step);
+    if (field.kind == KindFixInterval && argosTransmissionsEnabled(record)) {
+        value = allowedFixInterval(value, unitsOfCurrentSeason(), fortyFiveMinutesAllowed(record));
+    }
+    if (value != entered) {
+        warnModified(field.kind, entered, definition.label, value);
+    }
+    storeValue(*field.slot, value, page, field.table, row);
+    showField(page, row);
+    return value;
+}
+
+double FieldConverter::parseText(const std::string& text, int kind, const ParameterDefinition& definition) {
+    switch (kind) {
+        case KindReal1:
+        case KindReal2:
+            return decimalOfText(text);
+        case KindMegahertz:  // entered in MHz, kept in Hz
+            return decimalOfText(text) * 1000000;
+        case KindNoLimit:
+            return text == "no limit" ? 0 : integerOfText(text);
+        case KindMinSec: {
+            const TimeText time = timeOfText(text);
+            if (!time.found) {
+                log.information(
+                    "Did not recognize a time (mm:ss) in field '%s'\nWill try to interpret the entry as an "
+                    "integer number of seconds.",
+                    definition.label);
+            }
+            return time.value;
+        }
+        case KindHourMin: {
+            const TimeText time = timeOfText(text);
+            if (!time.found) {
+                log.information(
+                    "Did not recognize a time (hh:mm) in field '%s'\nWill try to interpret the entry as an "
+                    "integer number of minutes.",
+                    definition.label);
+            }
+            return time.value;
+        }
+        case KindDayOfYear: {
+            const DayText day = dayOfYearOfText(text);
+            if (!day.found) {
+                log.information(
+                    "Did not recognize a month in field '%s'\nWill default to the start of the year.",
+                    definition.label);
+            }
+            return day.value;
+        }
+        default:
+            return integerOfText(text);
+    }
+}
+
+void FieldConverter::warnModified(int kind, double entered, const char* label, double value) {
+    if (kind == KindMegahertz) {
+        log.warning(
+            "'%3.4lf' in field '%s' was modified to '%3.4lf'\nto meet data format or range requirements.",
+            entered / 1000000, label, value / 1000000);
+        return;
+    }
+    log.warning("'%6.4lf' in field '%s' was modified to '%6.4lf'\nto meet data format or range requirements.",
+                entered, label, value);
+}
+
+double FieldConverter::unitsOfCurrentSeason() const {
+    return *resolve(record, Page::Schedule, SeasonRow::FixIntervalUnits).slot;
+}
+
+void FieldConverter::showField(Page page, int row) {
+    const ResolvedField field = resolve(record, page, row);
+    FieldControls* dialog = pages.controls(page);
+    if (field.definition == nullptr || dialog == nullptr) {
+        return;
+    }
+    const ParameterDefinition& definition = *field.definition;
+    // Values from files or the database may lie outside the limits; the
+    // correction counts as a change.
+    if (*field.slot > definition.maxValue) {
+        storeValue(*field.slot, definition.maxValue, page, field.table, row);
+    } else if (*field.slot < definition.minValue) {
+        storeValue(*field.slot, definition.minValue, page, field.table, row);
+    }
+    const double value = *field.slot;
+
+    if (isComboKind(field.kind)) {
+        int position = truncateToInt(value);
+        if (isSeasonRow(field, row, SeasonRow::FixIntervalUnits) && argosTransmissionsEnabled(record)) {
+            position -= 1;
+        }
+        dialog->setComboSelection(definition.controlId, std::max(position, 0));
+        return;
+    }
+    if (field.kind == KindFlag) {
+        const bool checked = isSeasonRow(field, row, SeasonRow::NumDaysCheck) ? value == 0 : value != 0;
+        dialog->setCheckState(definition.controlId, checked ? 1 : 0);
+        return;
+    }
+    if (definition.spinId != 0) {
+        const int range = spinRange(definition);
+        const double span = definition.maxValue - definition.minValue;
+        dialog->setSpinRange(definition.spinId, 0, range);
+        dialog->setSpinPosition(definition.spinId,
+                                span == 0 ? 0 : truncateToInt((value - definition.minValue) / span * range));
+    }
+    dialog->setText(definition.controlId, formatValue(value, field.kind));
+}
+
+void FieldConverter::fieldEdited(Page page, int row) {
+    if (!isSchedulePage(page) || row != SeasonRow::Season) {
+        readField(page, row);
+        showField(page, row);
+        return;
+    }
+    // The season selector: the tab still shows the season being left.
+    const double left = record.seasonValues[0][SeasonRow::Season];
+    readSeasonPage(truncateToInt(left));
+    const double selected = readField(page, row);
+    showField(page, row);
+    if (selected != left) {
+        showSeason(truncateToInt(selected));
+    }
+}
+
+int FieldConverter::findSpinRow(int spinId, Page page) const {
+    if (spinId == 0) {
+        return -1;
+    }
+    const auto table = isSchedulePage(page) ? seasonDefinitions() : generalDefinitions();
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        if (table[row].spinId == spinId) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+double FieldConverter::spinDelta(Page page, const SpinNotification& step, int row) {
+    if (row < 0) {
+        row = findSpinRow(step.spinId, page);
+    }
+    const ResolvedField field = resolve(record, page, row);
+    FieldControls* dialog = pages.controls(page);
+    if (field.definition == nullptr || dialog == nullptr) {
+        return 0;
+    }
+    const ParameterDefinition& definition = *field.definition;
+    markChanged(page, field.table, row);
+
+    const int position = std::clamp(step.position + step.delta, 0, spinRange(definition));
+    double value = position * effectiveStep(definition.step) + definition.minValue;
+    if (field.kind == KindFixInterval && argosTransmissionsEnabled(record) && unitsOfCurrentSeason() == 1) {
+        value = steppedFixInterval(value, step.delta, definition.maxValue, fortyFiveMinutesAllowed(record));
+        // The control moves by the delta after this; it then lands on the value.
+        dialog->setSpinPosition(definition.spinId, std::max(truncateToInt(value) - step.delta, 0));
+    }
+    dialog->setText(definition.controlId, formatValue(value, field.kind));
+    return value;
+}
+
+double FieldConverter::stepSpin(Page page, int spinId, int delta) {
+    FieldControls* dialog = pages.controls(page);
+    const int row = findSpinRow(spinId, page);
+    const ResolvedField field = resolve(record, page, row);
+    if (dialog == nullptr || field.definition == nullptr) {
+        return 0;
+    }
+    const double value = spinDelta(page, {spinId, dialog->spinPosition(spinId), delta}, row);
+    dialog->setSpinPosition(
+        spinId, std::clamp(dialog->spinPosition(spinId) + delta, 0, spinRange(*field.definition)));
+    return value;
+}
+
+void FieldConverter::readGeneralPages() {
+    const auto table = generalDefinitions();
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        const ParameterDefinition& definition = table[row];
+        // A page whose window was never created has nothing to store.
+        if (storedByTabPages(definition, static_cast<int>(row)) &&
+            pages.controls(definition.page) != nullptr) {
+            readField(definition.page, static_cast<int>(row));
+        }
+    }
+}
+
+void FieldConverter::readSeasonPage(int season) {
+    if (!validSeason(season)) {
+        return;
+    }
+    // The rows resolve to the current season; it is the given one while they are read.
+    const double shown = record.seasonValues[0][SeasonRow::Season];
+    record.setCurrentSeason(season);
+    const auto table = seasonDefinitions();
+    for (int row = 0; row < kSeasonCount; ++row) {
+        if (row == SeasonRow::Season || row == SeasonRow::LengthOfSeasonSeasonStartDay) {
+            continue;
+        }
+        int readRow = row;
+        if (row == SeasonRow::NumberOfDays) {
+            // One slot, two edits: the number of days, or the start day as a date.
+            const bool numberOfDays = record.season(season, SeasonRow::SeasonType) == 0;
+            readRow = numberOfDays ? SeasonRow::NumberOfDays : SeasonRow::LengthOfSeasonSeasonStartDay;
+        }
+        readField(table[static_cast<std::size_t>(readRow)].page, readRow);
+    }
+    record.seasonValues[0][SeasonRow::Season] = shown;
+}
+
+void FieldConverter::showSeason(int season) {
+    if (!validSeason(season)) {
+        return;
+    }
+    record.setCurrentSeason(season);
+    const auto table = seasonDefinitions();
+    for (int row = 0; row < kSeasonCount; ++row) {
+        if (row != SeasonRow::Season) {
+            showField(table[static_cast<std::size_t>(row)].page, row);
+        }
+    }
+}
+
+void FieldConverter::enforceArgosMinutes() {
+    if (!argosTransmissionsEnabled(record)) {
+        return;
+    }
+    const auto table = seasonDefinitions();
+    const auto units = intervalUnitsList();
+    const bool allow45 = fortyFiveMinutesAllowed(record);
+    for (int season = 1; season <= kSeasons; ++season) {
+        double& seasonUnits = record.season(season, SeasonRow::FixIntervalUnits);
+        if (seasonUnits == 0) {
+            seasonUnits = 1;
+            log.warning(
+                "Field '%s' in season '%d' was changed from '%s' to '%s'\nbecause intervals in seconds are "
+                "not "
+                "allowed when ARGOS PTT transmissions are enabled.",
+                table[SeasonRow::FixIntervalUnits].label, season, units[0], units[1]);
+        }
+        for (const int row :
+             {SeasonRow::GpsFixInterval_1, SeasonRow::GpsFixInterval_2, SeasonRow::GpsFixInterval_3}) {
+            double& interval = record.season(season, row);
+            const double allowed = allowedFixInterval(interval, seasonUnits, allow45);
+            if (allowed != interval) {
+                log.warning(
+                    "'%6.4lf' in field '%s' in season '%d' was modified to '%6.4lf'\nto meet data format or "
+                    "range "
+                    "requirements.",
+                    interval, table[static_cast<std::size_t>(row)].label, season, allowed);
+                interval = allowed;
+            }
+        }
+    }
+}
+
+void FieldConverter::showControl(Page page, int id, bool show) {
+    FieldControls* dialog = pages.controls(page);
+    if (dialog != nullptr && id != 0 && dialog->hasControl(id)) {
+        dialog->showControl(id, show);
+    }
+}
+
+void FieldConverter::enableControl(Page page, int id, bool enable) {
+    FieldControls* dialog = pages.controls(page);
+    if (dialog != nullptr && id != 0 && dialog->hasControl(id)) {
+        dialog->enableControl(id, enable);
+    }
+}
+
+}  // namespace orv

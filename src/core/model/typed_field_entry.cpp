@@ -1,0 +1,116 @@
+#include "model/typed_field_entry.h"
+
+#include <cctype>
+#include <optional>
+#include <vector>
+
+#include "model/combo_entries.h"
+#include "model/resolve.h"
+#include "model/value_kind.h"
+
+namespace orv {
+namespace {
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The entry the text names: the whole entry, else the one the text begins up
+// to a blank (a channel name without its frequency).
+std::optional<int> entryNamed(const std::vector<std::string>& entries, const std::string& text) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (sameLetters(entries[i], text)) {
+            return static_cast<int>(i);
+        }
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string& entry = entries[i];
+        if (!text.empty() && entry.size() > text.size() && entry[text.size()] == ' ' &&
+            sameLetters(std::string_view(entry).substr(0, text.size()), text)) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> flagNamed(const std::string& text) {
+    if (sameLetters(text, "TRUE") || text == "1") {
+        return 1;
+    }
+    if (sameLetters(text, "FALSE") || text == "0") {
+        return 0;
+    }
+    return std::nullopt;
+}
+
+bool validRow(DefinitionTable table, int row) {
+    return table != DefinitionTable::Control && row >= 0 &&
+           static_cast<std::size_t>(row) < definitionTable(table).size();
+}
+
+}  // namespace
+
+int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int row,
+                   int season, const std::string& text) {
+    if (!validRow(table, row)) {
+        return kEntryNoSuchRow;
+    }
+    ParameterRecord& record = converter.parameterRecord();
+    const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
+    const Page page = definition.page;
+    MemoryFieldControls& controls = pages.addPage(page);
+
+    if (table == DefinitionTable::String) {
+        controls.setText(definition.controlId, text);
+        converter.storeText(record.text(row), text, page, row);
+        return kEntryTaken;
+    }
+    if (table == DefinitionTable::Season) {
+        if (season < 1 || season > kSeasons) {
+            return kEntryNoSuchSeason;
+        }
+        for (const Page schedulePage :
+             {Page::Schedule, Page::ScheduleGpsPanel, Page::ScheduleTransmitterPanel}) {
+            pages.addPage(schedulePage);
+        }
+        record.setCurrentSeason(season);
+        converter.showSeason(season);
+    }
+
+    const int kind = resolve(record, page, row).kind;
+    if (isComboKind(kind)) {
+        const std::vector<std::string> entries = comboEntries(table, row, record);
+        const std::optional<int> index = entryNamed(entries, text);
+        if (!index) {
+            return kEntryNotAChoice;
+        }
+        controls.setComboItems(definition.controlId, entries);
+        controls.setComboSelection(definition.controlId, *index);
+    } else if (kind == KindFlag) {
+        const std::optional<int> state = flagNamed(text);
+        if (!state) {
+            return kEntryNotAChoice;
+        }
+        if (table == DefinitionTable::Season && row == SeasonRow::NumDaysCheck) {
+            // The other radio button of the pair carries the value.
+            row = SeasonRow::SeasonType;
+            controls.setCheckState(seasonDefinitions()[SeasonRow::SeasonType].controlId, *state == 0 ? 1 : 0);
+        }
+        controls.setCheckState(definition.controlId, *state);
+    } else {
+        controls.setText(definition.controlId, text);
+    }
+    converter.fieldEdited(page, row);
+    return kEntryTaken;
+}
+
+}  // namespace orv

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "model/definitions.h"
+#include "model/field_converter.h"
+#include "model/memory_page_set.h"
+
+namespace orv {
+
+// What enterFieldText made of the text.
+inline constexpr int kEntryTaken = 0;
+inline constexpr int kEntryNoSuchRow = 1;     // no value row of that table (or the control table)
+inline constexpr int kEntryNoSuchSeason = 2;  // season outside 1..12
+inline constexpr int kEntryNotAChoice = 3;    // no entry of the combo, or no TRUE/FALSE/1/0 for a flag
+
+// Puts text into a row's control as a user would and lets the converter take
+// it (fieldEdited): an edit gets the text; a combo selects the entry whose text
+// matches (case-insensitive; "S1" also picks "S1    401.6300"); a check box
+// takes TRUE, FALSE, 1 or 0. A season row is entered into the given season
+// (1..12), which is first made current and shown, as the Schedule tab does.
+// String rows take the text as it is. The page is created when missing.
+int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int row,
+                   int season, const std::string& text);
+
+}  // namespace orv
