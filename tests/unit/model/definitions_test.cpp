@@ -49,33 +49,10 @@ TEST(ListsTest, TextsKeepTheirInnerBlanks) {
     EXPECT_STREQ(argosChannelList()[19], "Fact. Test    410.0000");
     ASSERT_EQ(brazilChannelList().size(), 9u);
     EXPECT_STREQ(brazilChannelList()[8], "C9    401.6220");
-    ASSERT_EQ(nextSeasonList().size(), 15u);
-    EXPECT_STREQ(nextSeasonList()[12], "go to season 12");
-    EXPECT_STREQ(nextSeasonList()[14], "run this season forever");
-    EXPECT_STREQ(nextSeasonShortList()[13], "Shutdown");
     EXPECT_STREQ(monthAbbreviations()[2], "Mar ");
-    EXPECT_STREQ(weekdayList()[4], "Thur.");
-    EXPECT_EQ(ordinalList().size(), 7u);
-}
-
-TEST(ListsTest, FrequenciesMonthsAndFixIntervals) {
-    ASSERT_EQ(argosChannelFrequencies().size(), argosChannelShortNames().size());
-    for (std::size_t i = 0; i < 14; ++i) {
-        EXPECT_EQ(argosChannelFrequencies()[i], 401630000 + 2000.0 * static_cast<double>(i));
-    }
-    EXPECT_EQ(argosChannelFrequencies()[16], 401680000);
-    EXPECT_EQ(argosChannelFrequencies()[18], 406028000);
-    EXPECT_EQ(argosChannelFrequencies()[19], 410000000);
-    ASSERT_EQ(brazilChannelFrequencies().size(), 9u);
-    EXPECT_EQ(brazilChannelFrequencies()[8], 401622000);
-    int days = 0;
-    for (const int length : monthLengths()) {
-        days += length;
-    }
-    EXPECT_EQ(days, 365);
-    ASSERT_EQ(allowedFixIntervals().size(), 14u);
-    EXPECT_EQ(allowedFixIntervals()[7], 10);
-    EXPECT_EQ(allowedFixIntervals()[13], 60);
+    // Every channel name has its frequency.
+    EXPECT_EQ(argosChannelFrequencies().size(), argosChannelShortNames().size());
+    EXPECT_EQ(brazilChannelFrequencies().size(), brazilChannelList().size());
 }
 
 TEST(ListsTest, EntriesOutsideTheListAreEmpty) {
