@@ -1,0 +1,96 @@
+#include "sim/run_simulation.h"
+
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "app/message_log.h"
+
+namespace orv {
+
+namespace {
+
+// One channel: the first event after the start, then each next one.
+int collectChannel(SimulationEngine& engine, int channel, std::uint32_t start, std::int64_t end,
+                   std::size_t limit, std::vector<std::uint32_t>& points, const std::atomic<bool>& stop) {
+    int done = engine.startChannel(channel, start);
+    while (done == kSimEvent) {
+        const std::uint32_t time = engine.channel(channel).current;
+        points.push_back(time);
+        // The point that passes the end time (or the limit) is the last one listed.
+        if (points.size() > limit || time > end) return kSimEvent;
+        if (stop.load(std::memory_order_relaxed)) return kSimStopped;
+        done = engine.nextEvent(channel, time);
+    }
+    return done == kSimStopped ? kSimStopped : kSimEvent;
+}
+
+std::int64_t simulationSpan(double years) {
+    const double seconds = std::trunc(years * kSimulationYearSeconds);
+    if (std::isnan(seconds)) return 0;
+    return static_cast<std::int64_t>(std::fmax(-1e15, std::fmin(1e15, seconds)));
+}
+
+}  // namespace
+
+int prepareSimulation(const ParameterRecord& record, int firmwareRow, std::uint32_t start,
+                      SimulationRun& run) {
+    if (const int rc = buildSimulationImage(record, run.image); rc != 0) return rc;
+    run.rules = rulesForFirmwareRow(firmwareRow);
+    run.gpsEnabled = record.general(GeneralRow::GpsFixingEnabled) != 0.0;
+    run.transmitterEnabled = record.general(GeneralRow::XmitnsEnabled) != 0.0;
+    run.start = start;
+    run.end = start + simulationSpan(record.general(GeneralRow::SimulationYears));
+    return 0;
+}
+
+int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
+                  std::vector<std::uint32_t>& transmissions, const std::atomic<bool>& stop) {
+    SimulationEngine engine(run.image, run.rules, stop);
+    fixes.clear();
+    if (run.gpsEnabled &&
+        collectChannel(engine, kSimGps, run.start, run.end, kFixPointLimit, fixes, stop) == kSimStopped)
+        return kSimStopped;
+    transmissions.clear();
+    if (run.transmitterEnabled && collectChannel(engine, kSimTransmitter, run.start, run.end,
+                                                 kTransmissionPointLimit, transmissions, stop) == kSimStopped)
+        return kSimStopped;
+    return kSimEvent;
+}
+
+int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog& log) {
+    job.startTime = simulationStartOf(job.startTime);
+    job.stopped = false;
+    job.fixes.clear();
+    job.transmissions.clear();
+    SimulationRun run;
+    if (const int rc = prepareSimulation(record, job.firmwareRow, job.startTime, run); rc != 0) return rc;
+
+    // The worker fills the job's lists; this thread reads them only after it has ended.
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable finishedSignal;
+    bool finished = false;
+    int outcome = kSimEvent;
+    std::thread worker([&] {
+        const int result = collectEvents(run, job.fixes, job.transmissions, stop);
+        const std::lock_guard lock(mutex);
+        outcome = result;
+        finished = true;
+        finishedSignal.notify_all();
+    });
+    {
+        std::unique_lock lock(mutex);
+        if (!finishedSignal.wait_for(lock, job.watchdog, [&] { return finished; }))
+            stop.store(true, std::memory_order_relaxed);
+    }
+    worker.join();
+    if (outcome == kSimStopped) {
+        job.stopped = true;
+        log.error("%s", kSimulationFailedMessage);
+    }
+    return 0;
+}
+
+}  // namespace orv

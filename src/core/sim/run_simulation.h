@@ -1,0 +1,67 @@
+#pragma once
+
+// Running the schedule simulation: the events of both channels from the
+// deployment date over the simulated years, on a worker thread guarded by a
+// watchdog.
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "model/record.h"
+#include "sim/sim_engine.h"
+
+namespace orv {
+
+class MessageLog;
+
+inline constexpr std::size_t kFixPointLimit = 30000;               // at most 30,001 fixes are listed
+inline constexpr std::size_t kTransmissionPointLimit = 200000;     // at most 200,001 transmissions
+inline constexpr std::uint32_t kSimulationYearSeconds = 31536000;  // 365 days
+inline constexpr std::chrono::milliseconds kSimulationWatchdog{2500};
+
+inline constexpr const char* kSimulationFailedMessage =
+    "The simulation failed.  Check the season schedule parameters.\nPoints that were calculated will be "
+    "displayed.";
+
+struct SimulationJob {
+    int firmwareRow = -1;                      // the main window's firmware selection; chooses the rule set
+    std::uint32_t startTime = 0;               // the deployment date; the run starts at its 00:00 UTC
+    std::vector<std::uint32_t> fixes;          // fix attempts, seconds since 1970 UTC
+    std::vector<std::uint32_t> transmissions;  // transmissions
+    std::chrono::milliseconds watchdog = kSimulationWatchdog;
+    bool stopped = false;  // the watchdog stopped the run; the lists hold what was found
+};
+
+// What the worker needs from the record.
+struct SimulationRun {
+    SimulationImage image;
+    SimRules rules = SimRules::ClassicRules;
+    bool gpsEnabled = false;
+    bool transmitterEnabled = false;
+    std::uint32_t start = 0;
+    std::int64_t end = 0;  // start + "Simulation Years" of 365 days
+};
+
+// Midnight UTC of the day a time lies in.
+constexpr std::uint32_t simulationStartOf(std::int64_t time) {
+    return static_cast<std::uint32_t>(time - time % kSecondsPerDay);
+}
+
+// The run for a record: image, rules, enabled channels and end time.
+int prepareSimulation(const ParameterRecord& record, int firmwareRow, std::uint32_t start,
+                      SimulationRun& run);
+
+// The worker's work: lists both channels' events until each ends, reaches its
+// point limit or passes the end time. Checks stop between events (and inside
+// every search), so the lists always hold whole entries. kSimStopped when stopped.
+int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
+                  std::vector<std::uint32_t>& transmissions, const std::atomic<bool>& stop);
+
+// Builds the image, runs the worker and waits for it for up to the watchdog
+// time; a run still busy then is stopped, the failure message shown and the
+// points found so far kept. 0, or the image builder's failure code.
+int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog& log);
+
+}  // namespace orv
