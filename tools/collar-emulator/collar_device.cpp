@@ -83,7 +83,8 @@ CollarDevice::CollarDevice(CollarOptions opts)
       lowSector(kSectorSize, options.initialFill),
       highSector(kSectorSize, options.initialFill),
       isAwake(!options.asleep) {
-    version = options.versionBytes.empty() ? versionBytesFor(options.firmware, options.build) : options.versionBytes;
+    version = options.versionBytes.empty() ? versionBytesFor(options.firmware, options.build)
+                                           : options.versionBytes;
     factoryArea.fill(0xFF);
 }
 
@@ -158,8 +159,10 @@ std::string CollarDevice::answer(std::string_view command) {
 }
 
 const std::uint8_t* CollarDevice::flashAt(std::uint32_t address, std::size_t length) const {
-    for (auto [base, sector] : {std::pair{kLowSectorBase, &lowSector}, std::pair{kHighSectorBase, &highSector}}) {
-        if (address >= base && address - base + length <= kSectorSize) return sector->data() + (address - base);
+    for (auto [base, sector] :
+         {std::pair{kLowSectorBase, &lowSector}, std::pair{kHighSectorBase, &highSector}}) {
+        if (address >= base && address - base + length <= kSectorSize)
+            return sector->data() + (address - base);
     }
     return nullptr;
 }
@@ -170,7 +173,8 @@ std::uint8_t* CollarDevice::flashAt(std::uint32_t address, std::size_t length) {
 
 std::string CollarDevice::readConfiguration(std::string_view args) {
     std::uint32_t address = 0, length = 0;
-    if (args.size() != 10 || !parseHex(args.substr(0, 6), address) || !parseHex(args.substr(6), length)) return "?";
+    if (args.size() != 10 || !parseHex(args.substr(0, 6), address) || !parseHex(args.substr(6), length))
+        return "?";
     if (length > kMaxBlock) return "-";
     std::uint8_t* at = flashAt(address, length);
     if (!at) return "-";
@@ -212,17 +216,20 @@ std::string CollarDevice::erase(std::string_view args) {
 
 std::string CollarDevice::readFactory(std::string_view args) {
     std::uint32_t offset = 0, length = 0;
-    if (args.size() != 4 || !parseHex(args.substr(0, 2), offset) || !parseHex(args.substr(2), length)) return "?";
+    if (args.size() != 4 || !parseHex(args.substr(0, 2), offset) || !parseHex(args.substr(2), length))
+        return "?";
     if (offset + length > kFactorySize) return "-";
     std::vector<std::uint8_t> block(factoryArea.begin() + offset, factoryArea.begin() + offset + length);
-    if (!block.empty() && factoryWritten && faultAt(FaultKind::FlippedReadbackBit)) block[std::min<std::size_t>(5, block.size() - 1)] ^= 0x01;
+    if (!block.empty() && factoryWritten && faultAt(FaultKind::FlippedReadbackBit))
+        block[std::min<std::size_t>(5, block.size() - 1)] ^= 0x01;
     return "A" + hexOf(block.data(), block.size());
 }
 
 std::string CollarDevice::writeFactory(std::string_view args) {
     std::uint32_t offset = 0;
     std::vector<std::uint8_t> data;
-    if (args.size() < 2 || !parseHex(args.substr(0, 2), offset) || !parseBytes(args.substr(2), data)) return "?";
+    if (args.size() < 2 || !parseHex(args.substr(0, 2), offset) || !parseBytes(args.substr(2), data))
+        return "?";
     if (data.size() > kMaxBlock || offset + data.size() > kFactorySize) return "-";
     std::copy(data.begin(), data.end(), factoryArea.begin() + offset);
     factoryWritten = true;
@@ -239,7 +246,8 @@ void CollarDevice::setMemory(std::uint32_t address, const std::vector<std::uint8
 }
 
 void CollarDevice::setFactory(std::size_t offset, const std::vector<std::uint8_t>& bytes) {
-    for (std::size_t i = 0; i < bytes.size() && offset + i < kFactorySize; ++i) factoryArea[offset + i] = bytes[i];
+    for (std::size_t i = 0; i < bytes.size() && offset + i < kFactorySize; ++i)
+        factoryArea[offset + i] = bytes[i];
 }
 
 }  // namespace orv::emu

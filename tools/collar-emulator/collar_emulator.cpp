@@ -29,13 +29,17 @@ struct TimedByte {
     Clock::time_point due;
 };
 
-void setNonBlocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
+void setNonBlocking(int fd) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+}
 
 }  // namespace
 
 CollarEmulator::CollarEmulator(CollarOptions opts) : options(opts), device(std::move(opts)) {}
 
-CollarEmulator::~CollarEmulator() { stop(); }
+CollarEmulator::~CollarEmulator() {
+    stop();
+}
 
 bool CollarEmulator::start() {
     if (running) return true;
@@ -75,7 +79,8 @@ void CollarEmulator::stop() {
 
 void CollarEmulator::signal() {
     const char c = 1;
-    if (wakeWriteFd >= 0) [[maybe_unused]] auto n = ::write(wakeWriteFd, &c, 1);
+    if (wakeWriteFd >= 0) [[maybe_unused]]
+        auto n = ::write(wakeWriteFd, &c, 1);
 }
 
 void CollarEmulator::closeLine() {
@@ -96,8 +101,9 @@ void CollarEmulator::hangUp() {
 }
 
 void CollarEmulator::serve() {
-    const nanoseconds charTime =
-        options.baudRate > 0 ? nanoseconds(1'000'000'000LL * options.bitsPerChar / options.baudRate) : nanoseconds(0);
+    const nanoseconds charTime = options.baudRate > 0
+                                     ? nanoseconds(1'000'000'000LL * options.bitsPerChar / options.baudRate)
+                                     : nanoseconds(0);
     std::deque<TimedByte> rxQueue, txQueue;
     std::string outBuffer;
     std::string frameText;
@@ -185,8 +191,10 @@ void CollarEmulator::serve() {
         nanoseconds wait = std::chrono::milliseconds(200);
         now = Clock::now();
         if (next) wait = std::clamp<nanoseconds>(*next - now, nanoseconds(0), wait);
-        pollfd fds[2] = {{wakeFd, POLLIN, 0}, {master, static_cast<short>(POLLIN | (outBuffer.empty() ? 0 : POLLOUT)), 0}};
-        const timespec ts{static_cast<time_t>(wait.count() / 1'000'000'000), static_cast<long>(wait.count() % 1'000'000'000)};
+        pollfd fds[2] = {{wakeFd, POLLIN, 0},
+                         {master, static_cast<short>(POLLIN | (outBuffer.empty() ? 0 : POLLOUT)), 0}};
+        const timespec ts{static_cast<time_t>(wait.count() / 1'000'000'000),
+                          static_cast<long>(wait.count() % 1'000'000'000)};
         if (ppoll(fds, lineDead ? 1 : 2, &ts, nullptr) <= 0) continue;
         if (fds[0].revents & POLLIN) {
             char drain[64];

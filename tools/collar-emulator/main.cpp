@@ -21,24 +21,29 @@ namespace {
 volatile std::sig_atomic_t quitRequested = 0;
 volatile std::sig_atomic_t magnetSignals = 0;
 
-void onQuit(int) { quitRequested = 1; }
-void onMagnet(int) { magnetSignals = magnetSignals + 1; }
+void onQuit(int) {
+    quitRequested = 1;
+}
+void onMagnet(int) {
+    magnetSignals = magnetSignals + 1;
+}
 
 void usage() {
-    std::fprintf(stderr,
-                 "usage: collar-emulator [options]\n"
-                 "  --firmware TEXT      firmware the collar reports (default \"N4 040816\")\n"
-                 "  --build N            build number of that firmware (default 3)\n"
-                 "  --memory-answer HEX  data of the memory-configuration answer (default 0800; 16.. = high sector)\n"
-                 "  --asleep             asleep until the magnet\n"
-                 "  --magnet-after MS    asleep: the magnet comes MS after the first command heard\n"
-                 "  --single-pin         echo every byte received\n"
-                 "  --baud N [--bits B]  take B bits (default 10) per character at N baud each way\n"
-                 "  --fill HEX           flash content before the first erase (default FF)\n"
-                 "  --fault NAME[@N]     no-answer, wrong-banner, erase-refused, status-with-data,\n"
-                 "                       garbage-before-soh, flipped-readback-bit, hang-up (repeatable)\n"
-                 "  --link PATH          make PATH a symbolic link to the device\n"
-                 "  --log                print every command received\n");
+    std::fprintf(
+        stderr,
+        "usage: collar-emulator [options]\n"
+        "  --firmware TEXT      firmware the collar reports (default \"N4 040816\")\n"
+        "  --build N            build number of that firmware (default 3)\n"
+        "  --memory-answer HEX  data of the memory-configuration answer (default 0800; 16.. = high sector)\n"
+        "  --asleep             asleep until the magnet\n"
+        "  --magnet-after MS    asleep: the magnet comes MS after the first command heard\n"
+        "  --single-pin         echo every byte received\n"
+        "  --baud N [--bits B]  take B bits (default 10) per character at N baud each way\n"
+        "  --fill HEX           flash content before the first erase (default FF)\n"
+        "  --fault NAME[@N]     no-answer, wrong-banner, erase-refused, status-with-data,\n"
+        "                       garbage-before-soh, flipped-readback-bit, hang-up (repeatable)\n"
+        "  --link PATH          make PATH a symbolic link to the device\n"
+        "  --log                print every command received\n");
 }
 
 bool numberArg(const char* text, long low, long high, long& out) {
@@ -77,7 +82,8 @@ int main(int argc, char** argv) {
             options.baudRate = static_cast<int>(n);
         } else if (arg == "--bits" && hasValue && numberArg(argv[++i], 1, 64, n)) {
             options.bitsPerChar = static_cast<int>(n);
-        } else if (arg == "--fill" && hasValue && numberArg((std::string("0x") + argv[++i]).c_str(), 0, 255, n)) {
+        } else if (arg == "--fill" && hasValue &&
+                   numberArg((std::string("0x") + argv[++i]).c_str(), 0, 255, n)) {
             options.initialFill = static_cast<std::uint8_t>(n);
         } else if (arg == "--fault" && hasValue) {
             orv::emu::Fault fault{};
@@ -134,7 +140,8 @@ int main(int argc, char** argv) {
         for (; magnetsSeen < magnetSignals; ++magnetsSeen) collar.applyMagnet();
         if (logCommands) {
             const auto log = collar.commandLog();
-            for (; logged < static_cast<int>(log.size()); ++logged) std::printf("< %s\n", log[static_cast<std::size_t>(logged)].c_str());
+            for (; logged < static_cast<int>(log.size()); ++logged)
+                std::printf("< %s\n", log[static_cast<std::size_t>(logged)].c_str());
             std::fflush(stdout);
         }
     }

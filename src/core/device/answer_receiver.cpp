@@ -7,8 +7,12 @@
 
 namespace orv {
 
-bool isStatusType(char type) { return type != '\0' && std::strchr("!#+-.>?", type) != nullptr; }
-bool isDataType(char type) { return type != '\0' && std::strchr("AFMRY", type) != nullptr; }
+bool isStatusType(char type) {
+    return type != '\0' && std::strchr("!#+-.>?", type) != nullptr;
+}
+bool isDataType(char type) {
+    return type != '\0' && std::strchr("AFMRY", type) != nullptr;
+}
 
 AnswerReceiver::AnswerReceiver(int maxLength) : limit(std::clamp(maxLength, 1, kAnswerCapacity)) {}
 

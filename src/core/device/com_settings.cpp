@@ -19,14 +19,10 @@ struct IntKey {
 };
 
 constexpr IntKey kKeys[] = {
-    {"Comm Port", &ComSettings::portSlot, 3},
-    {"Baud Rate", &ComSettings::baudRate, 9600},
-    {"Parity", &ComSettings::parityBits, 4},
-    {"Data Bits", &ComSettings::dataBitsBit, 0},
-    {"Stop Bits", &ComSettings::stopBitsBits, 0},
-    {"Single Pin IO", &ComSettings::singlePinBit, 0},
-    {"Target Voltage", &ComSettings::voltageBit, 0},
-    {"Comm Timeout", &ComSettings::comTimeoutSeconds, 90},
+    {"Comm Port", &ComSettings::portSlot, 3},        {"Baud Rate", &ComSettings::baudRate, 9600},
+    {"Parity", &ComSettings::parityBits, 4},         {"Data Bits", &ComSettings::dataBitsBit, 0},
+    {"Stop Bits", &ComSettings::stopBitsBits, 0},    {"Single Pin IO", &ComSettings::singlePinBit, 0},
+    {"Target Voltage", &ComSettings::voltageBit, 0}, {"Comm Timeout", &ComSettings::comTimeoutSeconds, 90},
 };
 
 constexpr int kDefaultTimeout = 90;
@@ -42,7 +38,9 @@ int decimalValue(const std::string& text) {
 
 }  // namespace
 
-std::string deviceKeyFor(int slot) { return "COM " + std::to_string(slot + 1) + " Device"; }
+std::string deviceKeyFor(int slot) {
+    return "COM " + std::to_string(slot + 1) + " Device";
+}
 
 void loadComSettings(Profile& profile, TargetLink& link) {
     ComSettings& s = link.settings;
@@ -53,7 +51,8 @@ void loadComSettings(Profile& profile, TargetLink& link) {
     }
     SerialPort& port = link.serialPort();
     for (int slot = 0; slot < kSerialSlots; ++slot)
-        port.setDevicePath(slot, profile.readText(kComSection, deviceKeyFor(slot), SerialPort::defaultDevicePath(slot)));
+        port.setDevicePath(
+            slot, profile.readText(kComSection, deviceKeyFor(slot), SerialPort::defaultDevicePath(slot)));
 }
 
 void saveComSettings(Profile& profile, const TargetLink& link) {
@@ -86,7 +85,8 @@ void comDialogReadBack(const ComDialogFields& f, ComSettings& s) {
 
 void applyComDialog(const ComDialogFields& fields, Profile& profile, TargetLink& link) {
     comDialogReadBack(fields, link.settings);
-    if (!fields.devicePath.empty()) link.serialPort().setDevicePath(link.settings.portSlot, fields.devicePath);
+    if (!fields.devicePath.empty())
+        link.serialPort().setDevicePath(link.settings.portSlot, fields.devicePath);
     saveComSettings(profile, link);
     link.endConnection(0);
 }

@@ -12,7 +12,7 @@ class TargetLink;
 // The values are chosen so that OR-ing them gives the settings word of the
 // serial driver.
 struct ComSettings {
-    int portSlot = 3;            // 0..3 for COM 1..COM 4
+    int portSlot = 3;  // 0..3 for COM 1..COM 4
     int baudRate = 9600;
     int parityBits = 4;          // 0 none, 4 odd, 12 even
     int dataBitsBit = 0;         // 0 seven data bits, 1 eight

@@ -21,12 +21,12 @@ inline constexpr int kTwoStopBits = 2;
 
 // The line settings a settings word stands for.
 struct LineSettings {
-    int byteSize = 7;       // 7 or 8 data bits
+    int byteSize = 7;  // 7 or 8 data bits
     int parity = kParityNone;
     int parityEnabled = 0;  // 1 when parity is on
     int stopBits = kOneStopBit;
-    int echoMode = 0;       // single-pin interface: every byte written comes back
-    int threeVolt = 0;      // kept with the settings; the line does nothing with it
+    int echoMode = 0;   // single-pin interface: every byte written comes back
+    int threeVolt = 0;  // kept with the settings; the line does nothing with it
 };
 
 constexpr LineSettings decodeSettingsWord(int word) {

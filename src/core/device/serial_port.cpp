@@ -31,7 +31,9 @@ int msLeft(Clock::time_point deadline) {
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
-bool validSlot(int slot) { return slot >= 0 && slot < kSerialSlots; }
+bool validSlot(int slot) {
+    return slot >= 0 && slot < kSerialSlots;
+}
 
 }  // namespace
 
@@ -46,7 +48,9 @@ SerialPort::~SerialPort() {
     for (int i = 0; i < kSerialSlots; ++i) close(i);
 }
 
-std::string SerialPort::defaultDevicePath(int slot) { return "/dev/ttyUSB" + std::to_string(slot); }
+std::string SerialPort::defaultDevicePath(int slot) {
+    return "/dev/ttyUSB" + std::to_string(slot);
+}
 
 void SerialPort::setDevicePath(int slot, const std::string& path) {
     if (validSlot(slot)) slots[static_cast<std::size_t>(slot)].devicePath = path;
@@ -56,7 +60,9 @@ std::string SerialPort::devicePath(int slot) const {
     return validSlot(slot) ? slots[static_cast<std::size_t>(slot)].devicePath : std::string();
 }
 
-const PortSlot& SerialPort::slotState(int slot) const { return slots[static_cast<std::size_t>(slot)]; }
+const PortSlot& SerialPort::slotState(int slot) const {
+    return slots[static_cast<std::size_t>(slot)];
+}
 
 bool SerialPort::isOpen(int slot) const {
     return validSlot(slot) && slots[static_cast<std::size_t>(slot)].isOpen.load() != 0;
@@ -86,6 +92,9 @@ int SerialPort::applyLine(PortSlot& s) {
     t.c_cc[VTIME] = 0;
     t.c_cc[VSTART] = 0x11;
     t.c_cc[VSTOP] = 0x13;
+    // A speed set earlier by the arbitrary-rate call is not one the C library
+    // can hand back: put a standard one here, the real one follows.
+    cfsetspeed(&t, B9600);
     if (tcsetattr(s.fd, TCSANOW, &t) != 0) return 0;
     return setLineSpeed(s.fd, s.baudRate);
 }
@@ -159,12 +168,16 @@ LineWait SerialPort::waitReadable(int slot, int timeoutMs) {
     do {
         r = ::poll(&p, 1, timeoutMs > 0 ? timeoutMs : 0);
     } while (r < 0 && errno == EINTR);
-    if (r > 0 && (p.revents & POLLIN)) return LineWait::Ready;
-    if (r > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) {
+    if (r <= 0) return LineWait::TimedOut;
+    // A hung-up terminal also reports itself readable: only bytes still
+    // queued count as data.
+    if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+        int queued = 0;
+        if (ioctl(s->fd, FIONREAD, &queued) == 0 && queued > 0) return LineWait::Ready;
         s->hungUp = 1;
         return LineWait::Lost;
     }
-    return LineWait::TimedOut;
+    return (p.revents & POLLIN) ? LineWait::Ready : LineWait::TimedOut;
 }
 
 int SerialPort::writeByte(int slot, int byte) {
@@ -232,10 +245,18 @@ void SerialPort::modemLine(int slot, int bits, bool raise) {
     if (PortSlot* s = openSlot(slot)) ioctl(s->fd, raise ? TIOCMBIS : TIOCMBIC, &bits);
 }
 
-void SerialPort::setDtr(int slot) { modemLine(slot, TIOCM_DTR, true); }
-void SerialPort::clearDtr(int slot) { modemLine(slot, TIOCM_DTR, false); }
-void SerialPort::setRts(int slot) { modemLine(slot, TIOCM_RTS, true); }
-void SerialPort::clearRts(int slot) { modemLine(slot, TIOCM_RTS, false); }
+void SerialPort::setDtr(int slot) {
+    modemLine(slot, TIOCM_DTR, true);
+}
+void SerialPort::clearDtr(int slot) {
+    modemLine(slot, TIOCM_DTR, false);
+}
+void SerialPort::setRts(int slot) {
+    modemLine(slot, TIOCM_RTS, true);
+}
+void SerialPort::clearRts(int slot) {
+    modemLine(slot, TIOCM_RTS, false);
+}
 
 void SerialPort::close(int slot) {
     PortSlot* s = openSlot(slot);

@@ -118,8 +118,9 @@ int TargetLink::beginConnection(ProgressSink& progress, const char* question) {
             if (!port.open(slot, settings.settingsWord(), settings.baudRate)) {
                 portOpen = false;
                 const std::string path = port.devicePath(slot);
-                log.error("Was unable to open COM %d.\nIt may be not present or it\nmay be in use.\n\nDevice: %s",
-                          slot + 1, path.c_str());
+                log.error(
+                    "Was unable to open COM %d.\nIt may be not present or it\nmay be in use.\n\nDevice: %s",
+                    slot + 1, path.c_str());
                 return kResultPortFailed;
             }
             activeSlot = slot;
@@ -201,9 +202,9 @@ void TargetLink::endConnection(int delay) {
     // An earlier close thread sees the new generation and leaves without closing.
     closeWake.notify_all();
     if (closer.joinable()) closer.join();
-    if (delayed) closer = std::thread([this, generation, slot, ticks = delay / 4] {
-        closerRun(generation, slot, ticks);
-    });
+    if (delayed)
+        closer =
+            std::thread([this, generation, slot, ticks = delay / 4] { closerRun(generation, slot, ticks); });
 }
 
 void TargetLink::closerRun(unsigned generation, int slot, int ticks) {
