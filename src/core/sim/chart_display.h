@@ -1,0 +1,109 @@
+#pragma once
+
+// The simulation chart as a display list: lines, rectangles and texts placed
+// in fractions (0..1) of the chart's rectangle, x from its left edge, y from
+// its top edge. The window and the printed report only paint the list, in
+// order: rectangles, then lines, then texts.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "sim/simulation_chart.h"
+
+namespace orv {
+
+enum class ChartPen {
+    Axis,             // solid, 1 unit, window-text colour
+    Grid,             // dotted, 1 unit, window-text colour
+    Frame,            // solid, 30 units
+    GpsMark,          // solid, 50 units, blue (0, 0, 255)
+    TransmitterMark,  // solid, 50 units, orange (255, 176, 0)
+};
+
+enum class ChartBrush {
+    Window,
+    HatchHorizontal,
+    HatchVertical,
+    HatchForwardDiagonal,
+    HatchBackwardDiagonal,
+    HatchCross,
+    HatchDiagonalCross
+};
+
+enum class ChartFont {
+    Regular200,
+    SemiBold200,
+    Regular175,
+    SemiBold175
+};  // "Arial", heights in logical units
+
+enum class ChartAlign { Start, Centre, End };
+
+struct ChartPenSpec {
+    bool dotted;
+    int width;        // logical units
+    bool textColour;  // the window-text colour; otherwise red, green, blue
+    int red, green, blue;
+};
+struct ChartFontSpec {
+    const char* family;
+    int height;  // logical units
+    int weight;  // 400 regular, 600 semi-bold
+};
+ChartPenSpec chartPenSpec(ChartPen pen);
+ChartFontSpec chartFontSpec(ChartFont font);
+
+struct ChartLine {
+    double x0, y0, x1, y1;
+    ChartPen pen;
+};
+
+struct ChartRect {
+    double left, top, right, bottom;
+    ChartPen pen;
+    ChartBrush brush;  // in the window colour
+};
+
+// A text anchored at (x, y): horizontally its start, centre or end; vertically
+// its top, middle or bottom.
+struct ChartText {
+    double x, y;
+    std::string text;
+    ChartFont font;
+    ChartAlign horizontal;
+    ChartAlign vertical;
+};
+
+struct ChartDisplay {
+    std::vector<ChartRect> rects;
+    std::vector<ChartLine> lines;
+    std::vector<ChartText> texts;
+};
+
+// The geometry the list is drawn on: the plot area (where time runs from left
+// to right) and the two strips, GPS fixes above the transmitter.
+struct ChartGeometry {
+    static constexpr double kMargin = 0.01;
+    static constexpr double plotLeft = kMargin + 0.16;
+    static constexpr double plotRight = 1 - kMargin - 0.015;
+    // Each strip has half the chart as its band and spans 0.05 .. 0.71 of the
+    // band's height from its bottom; the band's top part above the GPS strip
+    // holds the date axis.
+    static constexpr double stripTop(int strip) { return 0.5 * strip + 0.5 * (1 - 0.71); }
+    static constexpr double stripBottom(int strip) { return 0.5 * strip + 0.5 * (1 - 0.05); }
+    // The titles stand at 0.446 (GPS Fixes) and 0.314 (Transmitter) of their band's height from its bottom.
+    static constexpr double titleY(int strip) {
+        return 0.5 * strip + 0.5 * (1 - (strip == 0 ? 0.446 : 0.314));
+    }
+};
+
+inline constexpr int kChartGpsStrip = 0;
+inline constexpr int kChartTransmitterStrip = 1;
+
+// The whole chart for the events of both channels; a disabled strip is left out.
+ChartDisplay chartDisplay(const SimulationChart& chart, std::span<const std::uint32_t> fixes, bool gpsEnabled,
+                          std::span<const std::uint32_t> transmissions, bool transmitterEnabled);
+
+}  // namespace orv

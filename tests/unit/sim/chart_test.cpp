@@ -1,0 +1,147 @@
+// The chart's view (zoom, scroll, ticks) and the display list it gives.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "sim/chart_display.h"
+#include "sim_fixture.h"
+
+namespace orv {
+namespace {
+
+using test::utc;
+
+std::vector<std::string> textsAt(const ChartDisplay& display, double y) {
+    std::vector<std::string> found;
+    for (const auto& t : display.texts)
+        if (std::abs(t.y - y) < 1e-9) found.push_back(t.text);
+    return found;
+}
+
+std::vector<ChartLine> linesOf(const ChartDisplay& display, ChartPen pen) {
+    std::vector<ChartLine> found;
+    std::copy_if(display.lines.begin(), display.lines.end(), std::back_inserter(found),
+                 [&](const ChartLine& l) { return l.pen == pen; });
+    return found;
+}
+
+constexpr double kLowerRowY = ChartGeometry::stripTop(kChartGpsStrip) - 0.012;
+constexpr double kUpperRowY = kLowerRowY - 0.028;
+
+TEST(SimulationChart, OpensOnTodayAtMidnightShowingThirtyFiveDays) {
+    const SimulationChart chart(utc(2021, 3, 10, 14, 25));
+    EXPECT_EQ(chart.viewStart(), utc(2021, 3, 10));
+    EXPECT_EQ(chart.zoomLevel(), 0);
+    const ChartDisplay display = chartDisplay(chart, {}, true, {}, true);
+    const auto days = textsAt(display, kLowerRowY);
+    ASSERT_EQ(days.size(), 36u);  // 35 day labels and the caption
+    EXPECT_EQ(days.front(), "10");
+    EXPECT_EQ(days[34], "13");  // 13 April
+    EXPECT_EQ(days.back(), "Date");
+    // Upper row: months, the first one in full.
+    EXPECT_EQ(textsAt(display, kUpperRowY), (std::vector<std::string>{"Mar 2021", "Apr 2021"}));
+}
+
+TEST(SimulationChart, TwoZoomInsShowTwoDaysInFourHourTicks) {
+    SimulationChart chart(utc(2021, 3, 10));
+    chart.zoomIn();
+    EXPECT_EQ(chart.viewSpan(), kChartSpanLevel1);
+    chart.zoomIn();
+    chart.zoomIn();  // stays at level 2
+    EXPECT_EQ(chart.zoomLevel(), 2);
+    EXPECT_EQ(chart.viewSpan(), kChartSpanLevel2);
+    EXPECT_EQ(chart.granularity(), GranularityFourHours);
+    const ChartDisplay display = chartDisplay(chart, {}, true, {}, true);
+    const auto ticks = textsAt(display, kLowerRowY);
+    ASSERT_EQ(ticks.size(), 13u);
+    EXPECT_EQ(ticks[0], "0:00");
+    EXPECT_EQ(ticks[5], "20:00");
+    EXPECT_EQ(ticks[6], "0:00");
+    EXPECT_EQ(ticks.back(), "4 Hours");
+    EXPECT_EQ(textsAt(display, kUpperRowY), (std::vector<std::string>{"3/10/21", "11"}));
+}
+
+TEST(SimulationChart, ZoomOutRoundsTheViewStartDown) {
+    SimulationChart chart(utc(2021, 3, 10));
+    chart.zoomIn();
+    chart.zoomIn();
+    chart.setViewStart(utc(2021, 3, 12, 16, 0));
+    chart.zoomOut();
+    EXPECT_EQ(chart.viewStart(), utc(2021, 3, 12));
+    EXPECT_EQ(chart.granularity(), GranularityDay);
+    chart.zoomOut();
+    EXPECT_EQ(chart.viewSpan(), kChartSpanLevel0);
+    EXPECT_EQ(chart.viewStart() % kSecondsPerWeek, 0);
+    EXPECT_EQ(chart.viewStart(), utc(2021, 3, 11));  // a Thursday
+    chart.zoomOut();
+    EXPECT_EQ(chart.viewStart(), utc(2021, 3, 11));
+}
+
+TEST(SimulationChart, ScrollStepsFollowTheZoomLevel) {
+    SimulationChart chart(utc(2021, 3, 10));
+    chart.scrollForward();
+    EXPECT_EQ(chart.viewStart(), utc(2021, 3, 24));
+    chart.zoomIn();
+    chart.scrollBackward();
+    EXPECT_EQ(chart.viewStart(), utc(2021, 3, 18));
+    chart.zoomIn();
+    chart.scrollForward();
+    EXPECT_EQ(chart.viewStart(), utc(2021, 3, 18, 16, 0));
+}
+
+TEST(SimulationChart, WeekTicksBeginOnSunday) {
+    EXPECT_EQ(tickAtOrBefore(utc(2021, 3, 10, 9, 0), GranularityWeek), utc(2021, 3, 7));
+    EXPECT_EQ(tickAtOrBefore(utc(2021, 3, 7), GranularityWeek), utc(2021, 3, 7));
+    EXPECT_EQ(tickAtOrBefore(utc(2021, 3, 10, 9, 0), GranularityMonth), utc(2021, 3, 1));
+    EXPECT_EQ(tickAfter(utc(2021, 12, 1), GranularityMonth), utc(2022, 1, 1));
+    SimulationChart chart(utc(2021, 3, 10));
+    chart.zoomIn();
+    const ChartDisplay display = chartDisplay(chart, {}, true, {}, true);
+    EXPECT_EQ(textsAt(display, kUpperRowY), (std::vector<std::string>{"3/7/21", "14", "21"}));
+}
+
+TEST(SimulationChart, MarksSitInTheirDayColumnAtTheirTimeOfDay) {
+    const SimulationChart chart(utc(2021, 3, 10));
+    const std::vector<std::uint32_t> fixes{utc(2021, 3, 10), utc(2021, 3, 11, 12, 0),
+                                           utc(2021, 3, 12, 23, 59), utc(2021, 3, 9, 12, 0),
+                                           utc(2021, 4, 14)};  // the last two out of view
+    const ChartDisplay display = chartDisplay(chart, fixes, true, {}, false);
+    const auto marks = linesOf(display, ChartPen::GpsMark);
+    ASSERT_EQ(marks.size(), 3u);
+    const double top = ChartGeometry::stripTop(kChartGpsStrip);
+    const double bottom = ChartGeometry::stripBottom(kChartGpsStrip);
+    const double dayWidth = (ChartGeometry::plotRight - ChartGeometry::plotLeft) / 35;
+    EXPECT_NEAR(marks[0].y0, bottom, 0.002);  // midnight at the bottom
+    EXPECT_NEAR(marks[1].y0, (top + bottom) / 2, 0.002);
+    EXPECT_NEAR(marks[2].y0, top, 0.002);  // 23:59 near the top
+    EXPECT_GT(marks[2].y0, top);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_GT(marks[i].x0, ChartGeometry::plotLeft + i * dayWidth);
+        EXPECT_LT(marks[i].x1, ChartGeometry::plotLeft + (i + 1) * dayWidth);
+        EXPECT_EQ(marks[i].y0, marks[i].y1);
+    }
+}
+
+TEST(SimulationChart, DisabledStripIsNotDrawn) {
+    const SimulationChart chart(utc(2021, 3, 10));
+    const std::vector<std::uint32_t> events{utc(2021, 3, 10, 6, 0)};
+    const ChartDisplay display = chartDisplay(chart, events, false, events, true);
+    EXPECT_TRUE(linesOf(display, ChartPen::GpsMark).empty());
+    EXPECT_EQ(linesOf(display, ChartPen::TransmitterMark).size(), 1u);
+    EXPECT_EQ(display.rects.size(), 1u);
+    const auto has = [&](const char* text) {
+        return std::any_of(display.texts.begin(), display.texts.end(),
+                           [&](const ChartText& t) { return t.text == text; });
+    };
+    EXPECT_FALSE(has("GPS Fixes"));
+    EXPECT_TRUE(has("Transmitter"));
+    EXPECT_TRUE(has("(24)"));
+    for (const auto& line : display.lines) {
+        EXPECT_GE(std::min(line.x0, line.x1), 0.0);
+        EXPECT_LE(std::max(line.y0, line.y1), 1.0);
+    }
+}
+
+}  // namespace
+}  // namespace orv
