@@ -153,7 +153,7 @@ TEST_F(FieldConverterTest, FixIntervalsWithArgosInMinutes) {
 
     record.season(1, SeasonRow::FixIntervalUnits) = 2;  // hours: any interval
     EXPECT_EQ(enterSeason(1, row, "7"), 7);
-    record.general(GeneralRow::XmitterEnblType) = 3;  // spread spectrum: no ARGOS
+    record.general(GeneralRow::XmitterEnblType) = 3;  // network transceiver: no ARGOS
     record.season(1, SeasonRow::FixIntervalUnits) = 1;
     EXPECT_EQ(enterSeason(1, row, "7"), 7);
 }
