@@ -82,8 +82,7 @@ int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTa
              {Page::Schedule, Page::ScheduleGpsPanel, Page::ScheduleTransmitterPanel}) {
             pages.addPage(schedulePage);
         }
-        record.setCurrentSeason(season);
-        converter.showSeason(season);
+        converter.showSeason(season);  // makes it current
     }
 
     const int kind = resolve(record, page, row).kind;
