@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "image/factory_hex.h"
+#include "image/firmware_table.h"
+#include "image/image_codec.h"
+#include "image_test_support.h"
+
+namespace orv {
+namespace {
+
+using test::recordFor;
+
+const DecodeRequest kLoad{kDecodeLoad, 1, {}};
+
+TEST(FactoryHex, ParsesUpToEightDigitsAndMarksAnythingElse) {
+    EXPECT_EQ(parseFactoryHex(""), 0u);
+    EXPECT_EQ(parseFactoryHex("1a2B3c"), 0x1A2B3Cu);
+    EXPECT_EQ(parseFactoryHex("FFFFFFFE"), 0xFFFFFFFEu);
+    EXPECT_EQ(parseFactoryHex("123456789"), 0xFFFFFFFFu);
+    EXPECT_EQ(parseFactoryHex("12 34"), 0xFFFFFFFFu);
+    EXPECT_EQ(parseFactoryHex("0x12"), 0xFFFFFFFFu);
+    EXPECT_EQ(formatFactoryHex(0x1A2B3C), "1A2B3C");
+    EXPECT_EQ(formatFactoryHex(0xFFFFFFFF), "FFFFFFFF");  // the marker reads back as eight digits
+}
+
+TEST(FactoryImage, EveryFactoryLayoutRoundTrips) {
+    for (int row = 0; row < kFactoryFirmwareCount; ++row) {
+        const char* version = factoryFirmwareTable()[static_cast<std::size_t>(row)].version;
+        SCOPED_TRACE(version);
+        ParameterRecord written = recordFor(version);
+        int n = 0;
+        for (const LayoutField& field : factoryLayoutFor(row)) {
+            if (field.isConstant) continue;
+            if (field.encoding == EncodingUint32) {
+                written.text(field.parameter) = formatFactoryHex(0x100000u + static_cast<unsigned>(n++));
+            } else {
+                written.general(field.parameter) = field.mask != 0 ? n++ % (field.mask + 1) : 10 + n++;
+            }
+        }
+        written.text(StringRow::SSTNotes) = "notes of " + std::string(version);
+        FactoryImage image;
+        ASSERT_EQ(buildFactoryImage(written, image), kImageOk);
+        ASSERT_EQ(image.size(), factoryImageSize(row));
+
+        ParameterRecord read = recordFor(version);
+        test::LoggedTest t;
+        ASSERT_EQ(decodeFactoryImage(read, image, kLoad, t.log), kImageOk);
+        for (const LayoutField& field : factoryLayoutFor(row)) {
+            if (field.isConstant) continue;
+            if (field.encoding == EncodingUint32) {
+                EXPECT_EQ(read.text(field.parameter), written.text(field.parameter));
+            } else {
+                EXPECT_EQ(read.general(field.parameter), written.general(field.parameter));
+            }
+        }
+        EXPECT_EQ(read.text(StringRow::SSTNotes), written.text(StringRow::SSTNotes));
+    }
+}
+
+TEST(FactoryImage, NotesAreCutTo191BytesAndReadInEveryMode) {
+    ParameterRecord record = recordFor("N4 040628");
+    record.text(StringRow::SSTNotes) = std::string(300, 'n');
+    FactoryImage image;
+    ASSERT_EQ(buildFactoryImage(record, image), kImageOk);
+    ASSERT_EQ(image.size(), 32u + 191u);
+    EXPECT_EQ(image.back(), 'n');
+
+    ParameterRecord read = recordFor("N4 040628");
+    read.text(StringRow::FactSysCTN) = "keep";
+    test::LoggedTest t;
+    ASSERT_EQ(decodeFactoryImage(read, image, {kDecodeCheck, 1, {}}, t.log), kImageOk);
+    EXPECT_EQ(read.text(StringRow::SSTNotes), std::string(191, 'n'));
+    EXPECT_EQ(read.text(StringRow::FactSysCTN), "keep");  // only a load stores the values
+}
+
+}  // namespace
+}  // namespace orv
