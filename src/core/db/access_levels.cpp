@@ -1,0 +1,13 @@
+#include "db/access_levels.h"
+
+namespace orv {
+
+int accessCodeForLevel(std::string_view level) {
+    if (level == "Engineer") return kEngineerCode;
+    if (level == "Coordinator") return kCoordinatorCode;
+    if (level == "Production") return kProductionCode;
+    if (level == "Test") return kTestCode;
+    return kCustomerCode;
+}
+
+}  // namespace orv

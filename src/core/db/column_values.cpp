@@ -1,0 +1,77 @@
+#include "db/column_values.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "model/lists.h"
+
+namespace orv {
+namespace {
+
+// Truncated toward zero and reduced modulo 2^64, so that any value (even one far
+// out of range, or not a number) gives a defined bit pattern to cut down.
+std::uint64_t truncatedBits(double value) {
+    if (!std::isfinite(value)) return 0;
+    const double truncated = std::trunc(value);
+    constexpr double kTwo64 = 18446744073709551616.0;
+    double reduced = std::fmod(truncated, kTwo64);
+    if (reduced < 0) reduced += kTwo64;
+    if (reduced >= kTwo64) return 0;
+    return static_cast<std::uint64_t>(reduced);
+}
+
+}  // namespace
+
+std::optional<DbValue> numberForColumn(short columnType, double value) {
+    const std::uint64_t bits = truncatedBits(value);
+    switch (columnType) {
+        case kColumnByte:
+            return DbValue::ofInteger(static_cast<long long>(bits & 0xFFu));
+        case kColumnInt16:
+            return DbValue::ofInteger(static_cast<std::int16_t>(static_cast<std::uint16_t>(bits)));
+        case kColumnInt32:
+            return DbValue::ofInteger(static_cast<std::int32_t>(static_cast<std::uint32_t>(bits)));
+        case kColumnDouble:
+            return DbValue::ofReal(value);
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<double> numberFromColumn(const DbValue& value) {
+    if (value.type == DbValue::Type::Integer) return static_cast<double>(value.integer);
+    if (value.type == DbValue::Type::Real) return value.real;
+    return std::nullopt;
+}
+
+double parameterValueFromStored(const ParameterDefinition& def, double stored) {
+    if (def.columnType == kColumnInt16 && stored < 0 && def.minValue >= 0 && def.maxValue > 32767) {
+        return stored + 65536;
+    }
+    return stored;
+}
+
+std::optional<std::string> textFromColumn(const DbValue& value) {
+    if (value.type != DbValue::Type::Text) return std::nullopt;
+    return withoutTrailingBlanks(value.text);
+}
+
+std::string withoutTrailingBlanks(std::string text) {
+    const auto end = text.find_last_not_of(' ');
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    return text;
+}
+
+std::string withoutStoredMarker(std::string status) {
+    if (status.find(kStoredStatusMarker) != std::string::npos) {
+        status.erase(status.size() - kStoredStatusMarker.size());
+    }
+    return status;
+}
+
+}  // namespace orv
+
+static_assert(orv::kFieldByte == orv::kColumnByte && orv::kFieldInteger == orv::kColumnInt16 &&
+                  orv::kFieldLong == orv::kColumnInt32 && orv::kFieldDouble == orv::kColumnDouble &&
+                  orv::kFieldText == orv::kColumnText,
+              "the engine's field types are the definition tables' column types");

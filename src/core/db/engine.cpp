@@ -1,0 +1,26 @@
+#include "db/engine.h"
+
+namespace orv {
+
+int executeStatement(DbConnection& connection, std::string_view sql, std::span<const DbValue> values) {
+    auto statement = connection.prepare(sql);
+    if (!statement) return 1;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (statement->bind(static_cast<int>(i) + 1, values[i]) != 0) return 1;
+    }
+    DbStatement::Step step = statement->step();
+    while (step == DbStatement::Step::Row) step = statement->step();
+    return step == DbStatement::Step::Done ? 0 : 1;
+}
+
+std::string quoteName(std::string_view name) {
+    std::string quoted = "\"";
+    for (const char c : name) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+}  // namespace orv

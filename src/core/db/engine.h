@@ -1,0 +1,137 @@
+#pragma once
+
+// The storage engine behind the parameter and password databases. One small
+// interface, so that the embedded file engine can be joined later by a shared
+// server engine without touching the database code above it.
+//
+// SQL text handed to an engine uses double-quoted identifiers and "?" for every
+// value; values are always bound, never written into the text.
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// Why an engine call failed.
+enum class EngineStatus {
+    Ok,
+    FileNotFound,  // open: the file does not exist
+    FileExists,    // create: there is already a file at the path
+    Failed,        // anything else; the description says what
+};
+
+struct EngineError {
+    EngineStatus status = EngineStatus::Ok;
+    std::string description;  // the engine's own words, appended to our fixed texts
+};
+
+// One value read from or written to a column.
+struct DbValue {
+    enum class Type { Null, Integer, Real, Text, Blob };
+    Type type = Type::Null;
+    long long integer = 0;
+    double real = 0;
+    std::string text;
+
+    static DbValue null() { return {}; }
+    static DbValue ofInteger(long long value) { return {Type::Integer, value, 0, {}}; }
+    static DbValue ofReal(double value) { return {Type::Real, 0, value, {}}; }
+    static DbValue ofText(std::string value) { return {Type::Text, 0, 0, std::move(value)}; }
+};
+
+// Column types, by the codes of the definition tables.
+inline constexpr short kFieldByte = 2;
+inline constexpr short kFieldInteger = 3;  // 16-bit
+inline constexpr short kFieldLong = 4;     // 32-bit
+inline constexpr short kFieldDouble = 7;
+inline constexpr short kFieldText = 10;
+
+// A column as it is to be created.
+struct FieldDescription {
+    std::string name;
+    std::string sourceTable;
+    short type = 0;
+    int size = 0;               // text: maximum characters; numbers: byte width
+    int attributes = 1;         // fixed field
+    int collatingOrder = 1033;  // general sort order: texts compare ignoring letter case
+    int ordinalPosition = 0;
+    bool required = false;        // NOT NULL
+    bool allowZeroLength = true;  // false: an empty text is refused
+};
+
+// A column as the engine reports it.
+struct FieldInfo {
+    short type = 0;
+    int size = 0;
+};
+
+struct IndexDescription {
+    std::string name;
+    std::vector<std::string> fields;  // ascending, in this order
+    bool primary = false;
+    bool unique = false;
+};
+
+// A prepared statement. Parameters are numbered from 1, result columns from 0.
+class DbStatement {
+public:
+    enum class Step { Row, Done, Error };
+
+    virtual ~DbStatement() = default;
+    virtual int bind(int index, const DbValue& value) = 0;
+    virtual Step step() = 0;
+    virtual int columnCount() const = 0;
+    virtual std::string columnName(int column) const = 0;
+    virtual DbValue column(int column) const = 0;
+    // Back to before the first step, keeping the bound values (to run it again).
+    virtual int reset() = 0;
+};
+
+// One open database. Every int result is 0 on success; on failure lastError() says why.
+class DbConnection {
+public:
+    virtual ~DbConnection() = default;
+
+    virtual std::unique_ptr<DbStatement> prepare(std::string_view sql) = 0;
+
+    virtual int tableExists(const std::string& table, bool& exists) = 0;
+    virtual int createTable(const std::string& table, std::span<const FieldDescription> fields) = 0;
+    virtual int addField(const std::string& table, const FieldDescription& field) = 0;
+    // info is empty when the table has no such column.
+    virtual int fieldInfo(const std::string& table, const std::string& field,
+                          std::optional<FieldInfo>& info) = 0;
+    virtual int indexExists(const std::string& table, const std::string& index, bool& exists) = 0;
+    virtual int createIndex(const std::string& table, const IndexDescription& index) = 0;
+
+    virtual int begin() = 0;
+    virtual int commit() = 0;
+    virtual int rollback() = 0;
+
+    virtual const EngineError& lastError() const = 0;
+};
+
+class DbEngine {
+public:
+    virtual ~DbEngine() = default;
+    // Opens an existing database for reading and writing, shared with other programs.
+    virtual std::unique_ptr<DbConnection> open(const std::string& path, EngineError& error) = 0;
+    // Makes a new, empty database; fails when the path already names a file.
+    virtual std::unique_ptr<DbConnection> create(const std::string& path, EngineError& error) = 0;
+    // Removes a database this engine created (a create that failed halfway).
+    virtual void discard(const std::string& path) = 0;
+};
+
+// The embedded engine: one SQLite file per database.
+DbEngine& sqliteEngine();
+
+// Runs a statement that returns no rows, with its values bound in order.
+int executeStatement(DbConnection& connection, std::string_view sql, std::span<const DbValue> values = {});
+
+// Quotes a table or column name for SQL text.
+std::string quoteName(std::string_view name);
+
+}  // namespace orv

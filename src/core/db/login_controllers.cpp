@@ -1,0 +1,111 @@
+#include "db/login_controllers.h"
+
+#include <cctype>
+
+#include "db/access_levels.h"
+#include "db/db_messages.h"
+
+namespace orv {
+namespace {
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void UserLoginController::open(const std::string& currentUser, int currentCode) {
+    levelCode = currentCode;
+    // Offers to create a missing password file once, before anything is typed.
+    db.reopenPasswordDb();
+    db.closePasswordDb();
+    nameText = currentUser;
+    applyPasswordRule(currentUser);
+    maintainUsersShown = canMaintainUsers(currentCode);
+}
+
+void UserLoginController::nameLeft(const std::string& name) {
+    nameText = name;
+    applyPasswordRule(name);
+}
+
+// A password is asked for the service account (its name in exact case) and for
+// every stored user who is not a Customer.
+void UserLoginController::applyPasswordRule(const std::string& name) {
+    bool asks = name == kServiceAccountName;
+    if (!asks) {
+        std::string stored = name;
+        std::string hash;
+        std::string level;
+        asks = db.lookupUser(stored, hash, level, false) == 0 && level != kCustomerLevel;
+    }
+    passwordEnabled = asks;
+    changePasswordEnabled = asks;
+    focusPassword = asks;
+}
+
+bool UserLoginController::ok(const std::string& name, const std::string& password) {
+    if (equalIgnoringCase(name, kServiceAccountName)) {
+        if (!isServicePassword(password)) {
+            log.warning("%s", dbtext::kIncorrectPassword);
+            return false;
+        }
+        userName = name;
+        levelName = kEngineerLevel;
+        levelCode = kEngineerCode;
+        return true;
+    }
+    std::string stored = name;
+    std::string hash;
+    std::string level;
+    if (db.lookupUser(stored, hash, level, false) != 0) {
+        userName = name;
+        levelName = kCustomerLevel;
+        levelCode = kCustomerCode;
+        return true;
+    }
+    if (level != kCustomerLevel && !passwordMatches(hash, password)) {
+        log.warning("%s", dbtext::kIncorrectPassword);
+        return false;
+    }
+    userName = stored;
+    levelName = level;
+    levelCode = accessCodeForLevel(level);
+    return true;
+}
+
+bool ChangePasswordController::open(const std::string& name) {
+    db.reopenPasswordDb();
+    db.closePasswordDb();
+    user = name;
+    if (db.lookupUser(user, storedHash, storedLevel, false) != 0) {
+        log.warning("%s", dbtext::kUserNotInList);
+        return false;
+    }
+    return true;
+}
+
+bool ChangePasswordController::ok(const std::string& oldPassword, const std::string& newPassword,
+                                  const std::string& repeat) {
+    if (!passwordMatches(storedHash, oldPassword)) {
+        log.warning("%s", dbtext::kOldPasswordWrong);
+        return false;
+    }
+    if (newPassword != repeat) {
+        log.warning("%s", dbtext::kRepeatMismatch);
+        return false;
+    }
+    // A save that failed has shown why; the password was not changed then.
+    if (db.saveUser(user, newPassword, storedLevel, true) != 0) return false;
+    log.information("%s", dbtext::kPasswordChanged);
+    return true;
+}
+
+}  // namespace orv

@@ -1,0 +1,345 @@
+// Saving, deleting, reading, checking and renaming stored devices.
+//
+// Every value goes into a statement as a bound parameter, so a Job number with a
+// quote in it is stored and found like any other. An overwrite (delete, then
+// add), a save and a rename each run in one transaction: a failure halfway
+// leaves the stored device as it was.
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "app/format_text.h"
+#include "db/column_values.h"
+#include "db/db_messages.h"
+#include "db/parameter_db.h"
+#include "db/query.h"
+#include "model/format_value.h"
+
+namespace orv {
+namespace {
+
+// Values further apart than this differ.
+constexpr double kCheckTolerance = 1e-6;
+
+bool hasKey(const ParameterDefinition& def) {
+    return def.key[0] != '\0';
+}
+
+std::string keyCondition() {
+    return " WHERE " + quoteName(kJobColumn) + " = ? AND " + quoteName(kCtnColumn) + " = ? AND " +
+           quoteName(kStatusColumn) + " = ?";
+}
+
+std::vector<DbValue> keyValues(const DeviceKey& key) {
+    return {DbValue::ofText(key.job), DbValue::ofText(key.ctn), DbValue::ofText(key.status)};
+}
+
+double storedNumber(const ParameterDefinition& def, const StoredRow& row) {
+    const auto stored = numberFromColumn(row.value(def.key));
+    return stored ? parameterValueFromStored(def, *stored) : def.defaultValue;
+}
+
+bool differs(double screen, double stored) {
+    return std::fabs(screen - stored) > kCheckTolerance;
+}
+
+}  // namespace
+
+int ParameterDb::countGeneralRows(const DeviceKey& key, int& count) {
+    count = 0;
+    return forEachRow(*database, "SELECT count(*) FROM " + quoteName(kGeneralTable) + keyCondition(),
+                      keyValues(key), [&](const DbStatement& row) {
+                          count = static_cast<int>(row.column(0).integer);
+                          return 0;
+                      });
+}
+
+int ParameterDb::writeDevice(const DeviceKey& key) {
+    std::string columns;
+    std::string marks;
+    std::vector<DbValue> values;
+    auto add = [&](const char* column, DbValue value) {
+        columns += (columns.empty() ? "" : ", ") + quoteName(column);
+        marks += marks.empty() ? "?" : ", ?";
+        values.push_back(std::move(value));
+    };
+    const auto strings = stringDefinitions();
+    for (std::size_t row = 0; row < strings.size(); ++row) {
+        if (hasKey(strings[row])) add(strings[row].key, DbValue::ofText(configuration.stringValues[row]));
+    }
+    const auto general = generalDefinitions();
+    for (std::size_t row = 0; row < general.size(); ++row) {
+        if (!hasKey(general[row])) continue;
+        if (auto value = numberForColumn(general[row].columnType, configuration.generalValues[row])) {
+            add(general[row].key, std::move(*value));
+        }
+    }
+    if (executeStatement(
+            *database,
+            "INSERT INTO " + quoteName(kGeneralTable) + " (" + columns + ") VALUES (" + marks + ")",
+            values) != 0) {
+        return 1;
+    }
+
+    columns.clear();
+    marks.clear();
+    values.clear();
+    std::vector<int> seasonRows;
+    for (const char* column : {kJobColumn, kCtnColumn, kStatusColumn, kSeasonNumberColumn}) add(column, {});
+    const auto season = seasonDefinitions();
+    for (std::size_t row = 0; row < season.size(); ++row) {
+        if (hasKey(season[row]) && numberForColumn(season[row].columnType, 0)) {
+            add(season[row].key, {});
+            seasonRows.push_back(static_cast<int>(row));
+        }
+    }
+    auto insert = database->prepare("INSERT INTO " + quoteName(kSeasonTable) + " (" + columns + ") VALUES (" +
+                                    marks + ")");
+    if (!insert) return 1;
+    for (int s = 0; s < kSeasons; ++s) {
+        if (bindAll(*insert, {DbValue::ofText(key.job), DbValue::ofText(key.ctn), DbValue::ofText(key.status),
+                              DbValue::ofInteger(s)}) != 0) {
+            return 1;
+        }
+        int parameter = 5;
+        for (const int row : seasonRows) {
+            const auto& def = season[static_cast<std::size_t>(row)];
+            if (insert->bind(parameter++,
+                             *numberForColumn(def.columnType, configuration.season(s + 1, row))) != 0) {
+                return 1;
+            }
+        }
+        if (insert->step() != DbStatement::Step::Done || insert->reset() != 0) return 1;
+    }
+    return 0;
+}
+
+int ParameterDb::deleteRows(const DeviceKey& key, int& generalRows) {
+    if (countGeneralRows(key, generalRows) != 0) return 1;
+    const std::vector<DbValue> values = keyValues(key);
+    for (const char* table : {kGeneralTable, kSeasonTable}) {
+        if (executeStatement(*database, "DELETE FROM " + quoteName(table) + keyCondition(), values) != 0)
+            return 1;
+    }
+    return 0;
+}
+
+int ParameterDb::saveDevice(std::string job, std::string ctn, std::string status) {
+    if (job.empty() || ctn.empty() || status.empty()) {
+        log.error("%s", dbtext::kSaveKeyMissing);
+        return 1;
+    }
+    WaitCursor wait(waitIndicator);
+    const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
+    if (reopenDatabase() != 0) return 1;
+    int existing = 0;
+    if (countGeneralRows(key, existing) != 0) return finish(engineFailure(dbtext::kSaveFailed));
+    const bool overwrite = existing > 0;
+    if (overwrite) {
+        const int answer =
+            log.choice(dbtext::kOverwriteDevice, key.job.c_str(), key.ctn.c_str(), key.status.c_str());
+        closeDatabase();
+        if (answer != kAnswerYes) {
+            log.information("%s", dbtext::kDeviceNotSaved);
+            return 0;
+        }
+        if (reopenDatabase() != 0) return 1;
+    }
+    configuration.text(StringRow::JobNumber) = key.job;
+    configuration.text(StringRow::CtnNumber) = key.ctn;
+    configuration.text(StringRow::DevStatus) = key.status;
+    if (database->begin() != 0) return finish(engineFailure(dbtext::kSaveFailed));
+    int deleted = 0;
+    if (overwrite && deleteRows(key, deleted) != 0) return finish(engineFailure(dbtext::kDeleteFailed));
+    if (writeDevice(key) != 0 || database->commit() != 0) return finish(engineFailure(dbtext::kSaveFailed));
+    return finish(0);
+}
+
+int ParameterDb::deleteDevice(std::string job, std::string ctn, std::string status) {
+    WaitCursor wait(waitIndicator);
+    const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
+    if (reopenDatabase() != 0) return 1;
+    int deleted = 0;
+    if (database->begin() != 0 || deleteRows(key, deleted) != 0 || database->commit() != 0) {
+        return finish(engineFailure(dbtext::kDeleteFailed));
+    }
+    return finish(deleted == 0 ? -1 : 0);
+}
+
+// 0 done (failed tells about a difference), 1 no such device (shown), kEngineFailed.
+int ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& failed) {
+    auto select = database->prepare("SELECT * FROM " + quoteName(kGeneralTable) + keyCondition());
+    if (!select || bindAll(*select, keyValues(key)) != 0) return kEngineFailed;
+    std::optional<StoredRow> row;
+    const int rows = fetchSingle(*select, row);
+    if (rows == kEngineFailed) return kEngineFailed;
+    if (rows == 0) {
+        log.error(dbtext::kDeviceNotFound, key.job.c_str(), key.ctn.c_str(), key.status.c_str());
+        return 1;
+    }
+    if (rows > 1) {
+        log.warning(dbtext::kSeveralDevices, path.c_str(), key.job.c_str(), key.ctn.c_str(),
+                    key.status.c_str());
+        return 0;
+    }
+    const auto strings = stringDefinitions();
+    for (std::size_t r = 0; r < strings.size() && !failed; ++r) {
+        if (hasKey(strings[r]) && load) {
+            configuration.stringValues[r] = textFromColumn(row->value(strings[r].key)).value_or("");
+        }
+    }
+    const auto general = generalDefinitions();
+    for (std::size_t r = 0; r < general.size() && !failed; ++r) {
+        const ParameterDefinition& def = general[r];
+        if (!hasKey(def)) continue;
+        const double stored = storedNumber(def, *row);
+        double& screen = configuration.generalValues[r];
+        if (load) {
+            screen = stored;
+        } else if (differs(screen, stored)) {
+            failed = true;
+            log.warning(dbtext::kGeneralMismatch, def.label, formatValue(stored, def.kind).c_str(),
+                        formatValue(screen, def.kind).c_str());
+        }
+    }
+    return 0;
+}
+
+int ParameterDb::readSeasons(const DeviceKey& key, bool load, bool& failed) {
+    auto select = database->prepare("SELECT * FROM " + quoteName(kSeasonTable) + keyCondition() + " AND " +
+                                    quoteName(kSeasonNumberColumn) + " = ?");
+    if (!select) return kEngineFailed;
+    const auto season = seasonDefinitions();
+    for (int s = 0; s < kSeasons && !failed; ++s) {
+        if (select->reset() != 0 ||
+            bindAll(*select, {DbValue::ofText(key.job), DbValue::ofText(key.ctn), DbValue::ofText(key.status),
+                              DbValue::ofInteger(s)}) != 0) {
+            return kEngineFailed;
+        }
+        std::optional<StoredRow> row;
+        const int rows = fetchSingle(*select, row);
+        if (rows == kEngineFailed) return kEngineFailed;
+        if (rows > 1) {
+            log.warning(dbtext::kSeveralSeasons, path.c_str(), key.job.c_str(), key.ctn.c_str(), s);
+            continue;
+        }
+        if (rows == 0) {
+            log.error(dbtext::kNoSeason, key.job.c_str(), key.ctn.c_str(), s);
+            failed = true;
+            continue;
+        }
+        for (std::size_t r = 0; r < season.size() && !failed; ++r) {
+            const ParameterDefinition& def = season[r];
+            if (!hasKey(def)) continue;
+            const double stored = storedNumber(def, *row);
+            double& screen = configuration.season(s + 1, static_cast<int>(r));
+            if (load) {
+                screen = stored;
+            } else if (differs(screen, stored)) {
+                failed = true;
+                log.warning(dbtext::kSeasonMismatch, def.label, s + 1, formatValue(stored, def.kind).c_str(),
+                            formatValue(screen, def.kind).c_str());
+            }
+        }
+    }
+    return 0;
+}
+
+int ParameterDb::readDevice(std::string job, std::string ctn, std::string status, int mode) {
+    WaitCursor wait(waitIndicator);
+    const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
+    if (reopenDatabase() != 0) return 1;
+    const bool load = mode == kReadDevice;
+    bool failed = false;
+    int rc = readGeneralRow(key, load, failed);
+    if (rc == 0) rc = readSeasons(key, load, failed);
+    if (rc == kEngineFailed) return finish(engineFailure(dbtext::kReadFailed));
+    return finish(rc != 0 || failed ? 1 : 0);
+}
+
+// The CTN of a device the rename would collide with; "" when there is none.
+// With a CTN given that is the target itself; when a whole Job is renamed it is
+// any CTN of the old Job that the new Job already has, since moving it would
+// leave two devices with one key.
+int ParameterDb::renameConflict(const std::string& oldJob, const std::string& oldCtn,
+                                const std::string& newJob, const std::string& newCtn,
+                                std::string& conflictCtn) {
+    conflictCtn.clear();
+    bool found = false;
+    auto remember = [&](const DbStatement& row) {
+        found = true;
+        conflictCtn = textFromColumn(row.column(0)).value_or("");
+        return 1;
+    };
+    const std::string table = quoteName(kGeneralTable);
+    const std::string job = quoteName(kJobColumn);
+    const std::string ctn = quoteName(kCtnColumn);
+    int rc = forEachRow(*database,
+                        "SELECT " + ctn + " FROM " + table + " WHERE " + job + " = ? AND " + ctn + " = ?",
+                        {DbValue::ofText(newJob), DbValue::ofText(newCtn)}, remember);
+    if (rc == 0 && oldCtn.empty()) {
+        rc = forEachRow(*database,
+                        "SELECT " + ctn + " FROM " + table + " WHERE " + job + " = ? AND " + ctn +
+                            " IN (SELECT " + ctn + " FROM " + table + " WHERE " + job + " = ?)",
+                        {DbValue::ofText(newJob), DbValue::ofText(oldJob)}, remember);
+    }
+    if (rc == kEngineFailed) return kEngineFailed;
+    return found ? 1 : 0;
+}
+
+int ParameterDb::renameRows(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
+                            const std::string& newCtn, int& matched) {
+    std::string where = " WHERE " + quoteName(kJobColumn) + " = ?";
+    std::vector<DbValue> whereValues{DbValue::ofText(oldJob)};
+    std::string set = " SET " + quoteName(kJobColumn) + " = ?";
+    std::vector<DbValue> values{DbValue::ofText(newJob)};
+    if (!oldCtn.empty()) {
+        where += " AND " + quoteName(kCtnColumn) + " = ?";
+        whereValues.push_back(DbValue::ofText(oldCtn));
+        set += ", " + quoteName(kCtnColumn) + " = ?";
+        values.push_back(DbValue::ofText(newCtn));
+    }
+    values.insert(values.end(), whereValues.begin(), whereValues.end());
+
+    matched = 0;
+    auto count = database->prepare("SELECT count(*) FROM " + quoteName(kGeneralTable) + where);
+    if (!count || bindAll(*count, whereValues) != 0 || count->step() != DbStatement::Step::Row)
+        return kEngineFailed;
+    matched = static_cast<int>(count->column(0).integer);
+    if (matched == 0) return 0;
+
+    configuration.text(StringRow::JobNumber) = newJob;
+    if (!oldCtn.empty()) configuration.text(StringRow::CtnNumber) = newCtn;
+    if (database->begin() != 0) return kEngineFailed;
+    for (const char* table : {kGeneralTable, kSeasonTable}) {
+        if (executeStatement(*database, "UPDATE " + quoteName(table) + set + where, values) != 0)
+            return kEngineFailed;
+    }
+    return database->commit() != 0 ? kEngineFailed : 0;
+}
+
+int ParameterDb::changeDevice(std::string oldJob, std::string oldCtn, std::string newJob,
+                              std::string newCtn) {
+    if (reopenDatabase() != 0) return 1;
+    WaitCursor wait(waitIndicator);
+    std::string conflictCtn;
+    int rc = renameConflict(oldJob, oldCtn, newJob, newCtn, conflictCtn);
+    if (rc == 1) {
+        log.error(dbtext::kRenameTargetExists, newJob.c_str(), conflictCtn.c_str());
+        return finish(1);
+    }
+    int matched = 0;
+    if (rc == 0) rc = renameRows(oldJob, oldCtn, newJob, newCtn, matched);
+    if (rc == kEngineFailed) return finish(engineFailure(dbtext::kRenameFailed));
+    if (matched == 0) {
+        std::string text = formatText(dbtext::kRenameNoJob, oldJob.c_str());
+        if (!oldCtn.empty()) text += formatText(dbtext::kRenameNoCtn, oldCtn.c_str());
+        text += dbtext::kRenameUseSave;
+        log.error("%s", text.c_str());
+        return finish(1);
+    }
+    return finish(0);
+}
+
+}  // namespace orv

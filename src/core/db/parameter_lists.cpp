@@ -1,0 +1,201 @@
+// The lists the window, the lookup dialogs and the handler utility fill from
+// the parameter database.
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "app/format_text.h"
+#include "db/column_values.h"
+#include "db/db_messages.h"
+#include "db/parameter_db.h"
+#include "db/query.h"
+#include "model/lists.h"
+
+namespace orv {
+namespace {
+
+// A list column must hold texts; any other kind than NULL stops the filling (1).
+using TextVisitor = std::function<int(const std::string&)>;
+std::function<int(const DbStatement&)> texts(const TextVisitor& visit) {
+    return [visit](const DbStatement& row) {
+        const auto text = textFromColumn(row.column(0));
+        return text ? visit(*text) : 1;
+    };
+}
+
+std::string column(const char* name) {
+    return quoteName(name);
+}
+std::string fromGeneral() {
+    return " FROM " + quoteName(kGeneralTable);
+}
+std::string distinct(const char* name) {
+    return "SELECT DISTINCT " + column(name) + fromGeneral();
+}
+std::string orderBy(const char* name) {
+    return " ORDER BY " + column(name);
+}
+std::string whereEquals(const char* name) {
+    return " WHERE " + column(name) + " = ?";
+}
+std::string andEquals(const char* name) {
+    return " AND " + column(name) + " = ?";
+}
+
+constexpr const char* kCustomerColumn = "Customer";
+constexpr const char* kPttIdColumn = "PttIdCode";
+
+}  // namespace
+
+int ParameterDb::markStoredStatuses(const std::string& job, const std::string& ctn, int selection,
+                                    ChoiceList& list) {
+    if (reopenDatabase() != 0) return 1;
+    WaitCursor wait(waitIndicator);
+    list.clear();
+    for (const char* status : deviceStatusList()) list.add(status);
+    const int rc = forEachRow(
+        *database,
+        "SELECT " + column(kStatusColumn) + fromGeneral() + whereEquals(kJobColumn) + andEquals(kCtnColumn),
+        {DbValue::ofText(job), DbValue::ofText(ctn)}, texts([&](const std::string& status) {
+            const int index = findByPrefix(list, status);
+            const std::string entry = list.entry(index);
+            if (index >= 0 && entry.find(kStoredStatusMarker) == std::string::npos) {
+                list.replace(index, entry + std::string(kStoredStatusMarker));
+            }
+            return 0;
+        }));
+    const int result = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : rc != 0 ? 1 : 0);
+    if (selection >= 0) list.select(selection);
+    return result;
+}
+
+int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, ChoiceList& jobs,
+                                    ChoiceList& ctns) {
+    if (reopenDatabase() != 0) return 1;
+    WaitCursor wait(waitIndicator);
+    bool anyJob = false;
+    int rc = forEachRow(*database, distinct(kJobColumn), {}, texts([&](const std::string& value) {
+        if (!anyJob) {
+            jobs.clear();
+            if (job.empty()) job = value;
+            anyJob = true;
+        }
+        jobs.add(value);
+        return 0;
+    }));
+    if (rc == 0 && anyJob) {
+        int index = findEqualEntry(jobs, job);
+        if (index < 0) {
+            jobs.add(job);
+            index = jobs.count() - 1;
+        }
+        jobs.select(index);
+        bool firstCtn = true;
+        rc = forEachRow(*database, distinct(kCtnColumn) + whereEquals(kJobColumn), {DbValue::ofText(job)},
+                        texts([&](const std::string& value) {
+                            if (firstCtn) ctns.clear();
+                            ctns.add(value);
+                            if (firstCtn) ctns.select(0);
+                            firstCtn = false;
+                            return 0;
+                        }));
+    }
+    const int result = rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : rc != 0 ? 1 : 0;
+    if (!ctn.empty()) {
+        const int index = findEqualEntry(ctns, ctn);
+        if (index >= 0) ctns.select(index);
+    }
+    return finish(result);
+}
+
+int ParameterDb::distinctLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
+                                ChoiceList& list) {
+    if (reopenDatabase() != 0) return 1;
+    WaitCursor wait(waitIndicator);
+    list.clear();
+    const int rc = forEachRow(*database, sql, values, [&](const DbStatement& row) {
+        const DbValue value = row.column(0);
+        if (value.type == DbValue::Type::Null) return 0;
+        if (pttIds) {
+            if (value.type != DbValue::Type::Integer) return 1;
+            list.add(formatText("%05d", static_cast<int>(value.integer)));
+            return 0;
+        }
+        const auto text = textFromColumn(value);
+        if (!text) return 1;
+        if (!text->empty()) list.add(*text);
+        return 0;
+    });
+    const int result = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : rc != 0 ? 1 : 0);
+    if (list.count() > 0) list.select(0);
+    return result;
+}
+
+int ParameterDb::lookupCustomers(ChoiceList& list) {
+    return distinctLookup(distinct(kCustomerColumn), {}, false, list);
+}
+
+int ParameterDb::lookupJobsOfCustomer(const std::string& customer, ChoiceList& list) {
+    return distinctLookup(distinct(kJobColumn) + whereEquals(kCustomerColumn) + orderBy(kJobColumn),
+                          {DbValue::ofText(customer)}, false, list);
+}
+
+int ParameterDb::lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer,
+                                            ChoiceList& list) {
+    return distinctLookup(
+        distinct(kCtnColumn) + whereEquals(kJobColumn) + andEquals(kCustomerColumn) + orderBy(kCtnColumn),
+        {DbValue::ofText(job), DbValue::ofText(customer)}, false, list);
+}
+
+int ParameterDb::lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn, ChoiceList& list) {
+    return distinctLookup(
+        distinct(kStatusColumn) + whereEquals(kJobColumn) + andEquals(kCtnColumn) + orderBy(kStatusColumn),
+        {DbValue::ofText(job), DbValue::ofText(ctn)}, false, list);
+}
+
+int ParameterDb::lookupCtns(ChoiceList& list) {
+    return distinctLookup(distinct(kCtnColumn) + orderBy(kCtnColumn), {}, false, list);
+}
+
+int ParameterDb::lookupPttIds(ChoiceList& list) {
+    return distinctLookup(distinct(kPttIdColumn) + orderBy(kPttIdColumn), {}, true, list);
+}
+
+int ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list) {
+    // The PTT ID comes as the list shows it ("01234"); it is compared as a number.
+    char* end = nullptr;
+    errno = 0;
+    const long long number = std::strtoll(pttId.c_str(), &end, 10);
+    const bool isNumber = !pttId.empty() && end != nullptr && *end == '\0' && errno == 0;
+    return distinctLookup(distinct(kCtnColumn) + whereEquals(kPttIdColumn) + orderBy(kCtnColumn),
+                          {isNumber ? DbValue::ofInteger(number) : DbValue::ofText(pttId)}, false, list);
+}
+
+int ParameterDb::lookupJobsOfCtn(const std::string& ctn, ChoiceList& list) {
+    return distinctLookup(distinct(kJobColumn) + whereEquals(kCtnColumn) + orderBy(kJobColumn),
+                          {DbValue::ofText(ctn)}, false, list);
+}
+
+int ParameterDb::lookupStatusesOfCtn(const std::string& ctn, ChoiceList& list) {
+    return distinctLookup(distinct(kStatusColumn) + whereEquals(kCtnColumn) + orderBy(kStatusColumn),
+                          {DbValue::ofText(ctn)}, false, list);
+}
+
+int ParameterDb::listDevices(std::vector<DeviceKey>& devices) {
+    devices.clear();
+    if (reopenDatabase() != 0) return 1;
+    WaitCursor wait(waitIndicator);
+    const int rc = forEachRow(*database,
+                              "SELECT " + column(kJobColumn) + ", " + column(kCtnColumn) + ", " +
+                                  column(kStatusColumn) + fromGeneral() + orderBy(kJobColumn) + ", " +
+                                  column(kCtnColumn) + ", " + column(kStatusColumn),
+                              {}, [&](const DbStatement& row) {
+                                  devices.push_back({textFromColumn(row.column(0)).value_or(""),
+                                                     textFromColumn(row.column(1)).value_or(""),
+                                                     textFromColumn(row.column(2)).value_or("")});
+                                  return 0;
+                              });
+    return finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : 0);
+}
+
+}  // namespace orv

@@ -1,0 +1,63 @@
+#pragma once
+
+// The password database: one row of "PwdTbl" per user with the user name, the
+// hash of the password and the access level name. User names match ignoring
+// letter case. Every operation reopens the file and closes it at its end.
+
+#include <string>
+#include <vector>
+
+#include "app/message_log.h"
+#include "db/access_layer.h"
+#include "db/password_hash.h"
+#include "db/wait_cursor.h"
+
+namespace orv {
+
+inline constexpr const char* kPasswordTable = "PwdTbl";
+inline constexpr const char* kUserColumn = "PwdUser";
+inline constexpr const char* kPasswordColumn = "PwdPassword";
+inline constexpr const char* kLevelColumn = "PwdAccessLevel";
+inline constexpr int kUserTextWidth = 25;
+
+class PasswordDb {
+public:
+    explicit PasswordDb(MessageLog& log, DbEngine& engine = sqliteEngine());
+
+    int openPasswordDb(const std::string& path);
+    int closePasswordDb();
+    int reopenPasswordDb();
+
+    int listUsers(std::vector<std::string>& users);
+    // Found: name takes the stored form, passwordHash and level the stored ones
+    // (an empty hash is the empty password). Not found: 1, or with offerCreate
+    // the question whether to create the user with newUserPassword and level.
+    int lookupUser(std::string& name, std::string& passwordHash, std::string& level, bool offerCreate,
+                   const std::string& newUserPassword = "");
+    // 0 saved or the overwrite declined; 1 failure.
+    int saveUser(const std::string& name, const std::string& password, const std::string& level,
+                 bool overwriteWithoutAsking);
+    int deleteUser(const std::string& name);
+
+    const std::string& path() const { return filePath; }
+    void setPath(const std::string& newPath) { filePath = newPath; }
+
+    HashCost hashCost = kLoginHashCost;
+    WaitIndicator* waitIndicator = nullptr;
+
+private:
+    int createPasswordDb(const std::string& createPath);
+    int saveUserHash(const std::string& name, const std::string& hash, const std::string& level,
+                     bool overwriteWithoutAsking);
+    int finish(int result);
+
+    MessageLog& log;
+    AccessLayer access;
+    DatabaseSlot database;
+    TableSlot table;
+    std::string filePath;
+    std::string verifiedPath;
+    int ordinalCounter = 1;
+};
+
+}  // namespace orv

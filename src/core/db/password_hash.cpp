@@ -1,0 +1,40 @@
+#include "db/password_hash.h"
+
+#include <sodium.h>
+
+namespace orv {
+namespace {
+
+// Only the hash of the service account's password is part of the program.
+constexpr const char* kServicePasswordHash =
+    "$argon2id$v=19$m=65536,t=2,p=1$4ijgWJzVbWcPl1Ouz9ITug$56o9dKv0FjrJk8QsuV8uDgu4EzsGUsR+qohgqBz0bSg";
+
+bool sodiumReady() {
+    static const bool ready = sodium_init() >= 0;
+    return ready;
+}
+
+static_assert(kPasswordHashWidth == crypto_pwhash_STRBYTES, "the column holds every hash text");
+
+}  // namespace
+
+int hashPassword(const std::string& password, const HashCost& cost, std::string& hash) {
+    char text[crypto_pwhash_STRBYTES];
+    if (!sodiumReady() ||
+        crypto_pwhash_str(text, password.data(), password.size(), cost.operations, cost.memoryBytes) != 0) {
+        return 1;
+    }
+    hash = text;
+    return 0;
+}
+
+bool passwordMatches(const std::string& storedHash, const std::string& typed) {
+    if (storedHash.empty()) return typed.empty();
+    return sodiumReady() && crypto_pwhash_str_verify(storedHash.c_str(), typed.data(), typed.size()) == 0;
+}
+
+bool isServicePassword(const std::string& typed) {
+    return passwordMatches(kServicePasswordHash, typed);
+}
+
+}  // namespace orv

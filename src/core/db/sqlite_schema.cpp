@@ -1,0 +1,86 @@
+#include "db/sqlite_schema.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace orv {
+namespace {
+
+std::string declaredType(const FieldDescription& field) {
+    switch (field.type) {
+        case kFieldByte:
+            return "TINYINT";
+        case kFieldInteger:
+            return "SMALLINT";
+        case kFieldLong:
+            return "INTEGER";
+        case kFieldDouble:
+            return "DOUBLE";
+        case kFieldText:
+            return "VARCHAR(" + std::to_string(field.size) + ")";
+        default:
+            return "BLOB";
+    }
+}
+
+int sizeOfNumber(short type) {
+    switch (type) {
+        case kFieldByte:
+            return 1;
+        case kFieldInteger:
+            return 2;
+        case kFieldLong:
+            return 4;
+        case kFieldDouble:
+            return 8;
+        default:
+            return 0;
+    }
+}
+
+std::string upper(std::string_view text) {
+    std::string result;
+    for (const char c : text) {
+        if (!std::isspace(static_cast<unsigned char>(c))) {
+            result += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+std::string columnSql(const FieldDescription& field, bool addedLater) {
+    const std::string name = quoteName(field.name);
+    std::string sql = name + " " + declaredType(field);
+    if (field.required && !addedLater) sql += " NOT NULL";
+    if (field.type == kFieldText) {
+        sql += " COLLATE NOCASE CHECK (length(" + name + ") <= " + std::to_string(field.size) + ")";
+    }
+    if (!field.allowZeroLength) sql += " CHECK (" + name + " <> '')";
+    return sql;
+}
+
+FieldInfo parseDeclaredType(std::string_view declared) {
+    const std::string type = upper(declared);
+    for (const short number : {kFieldByte, kFieldInteger, kFieldLong, kFieldDouble}) {
+        FieldDescription probe;
+        probe.type = number;
+        if (type == declaredType(probe)) return {number, sizeOfNumber(number)};
+    }
+    constexpr std::string_view kText = "VARCHAR(";
+    if (type.size() > kText.size() + 1 && type.compare(0, kText.size(), kText) == 0 && type.back() == ')') {
+        int size = 0;
+        const char* first = type.data() + kText.size();
+        const char* last = type.data() + type.size() - 1;
+        const auto [end, ec] = std::from_chars(first, last, size);
+        if (ec == std::errc() && end == last) return {kFieldText, size};
+    }
+    return {0, 0};
+}
+
+std::string engineIndexName(const std::string& table, const std::string& index) {
+    return table + "_" + index;
+}
+
+}  // namespace orv
