@@ -24,7 +24,7 @@ inline constexpr int kExitWatchdog = 3;
 
 struct Args {
     std::string command;
-    std::vector<std::string> positional;                        // after the command, in order
+    std::vector<std::string> positional;                       // after the command, in order
     std::vector<std::pair<std::string, std::string>> options;  // name without "--", value ("" for flags)
 
     bool has(const std::string& name) const;
@@ -85,7 +85,11 @@ std::string recordJson(const ParameterRecord& record);
 
 #define ORV_CLI_CONCAT2(a, b) a##b
 #define ORV_CLI_CONCAT(a, b) ORV_CLI_CONCAT2(a, b)
-#define ORV_CLI_COMMAND(...) \
-    static const ::orv::cli::CommandRegistrar ORV_CLI_CONCAT(orvCommand_, __LINE__){__VA_ARGS__}
-#define ORV_CLI_SOURCE(...) \
-    static const ::orv::cli::SourceRegistrar ORV_CLI_CONCAT(orvSource_, __LINE__){__VA_ARGS__}
+#define ORV_CLI_COMMAND(...)                                                          \
+    static const ::orv::cli::CommandRegistrar ORV_CLI_CONCAT(orvCommand_, __LINE__) { \
+        __VA_ARGS__                                                                   \
+    }
+#define ORV_CLI_SOURCE(...)                                                         \
+    static const ::orv::cli::SourceRegistrar ORV_CLI_CONCAT(orvSource_, __LINE__) { \
+        __VA_ARGS__                                                                 \
+    }

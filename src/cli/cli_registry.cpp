@@ -22,7 +22,8 @@ std::set<std::string>& commonFlags() {
     return flags;
 }
 
-CommandRegistrar::CommandRegistrar(const char* name, CommandFn run, std::initializer_list<const char*> options,
+CommandRegistrar::CommandRegistrar(const char* name, CommandFn run,
+                                   std::initializer_list<const char*> options,
                                    std::initializer_list<const char*> flags) {
     CommandEntry entry{std::move(run), {}, {}};
     for (const char* o : options) entry.options.insert(o);
@@ -33,7 +34,8 @@ CommandRegistrar::CommandRegistrar(const char* name, CommandFn run, std::initial
     commandTable()[name] = std::move(entry);
 }
 
-SourceRegistrar::SourceRegistrar(const char* option, SourceFn load, std::initializer_list<const char*> options) {
+SourceRegistrar::SourceRegistrar(const char* option, SourceFn load,
+                                 std::initializer_list<const char*> options) {
     sourceTable().push_back(SourceEntry{option, std::move(load)});
     commonOptions().insert(option);
     for (const char* o : options) commonOptions().insert(o);

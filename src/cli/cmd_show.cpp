@@ -35,7 +35,8 @@ int runShow(Session& session, const Args& args) {
     const auto strings = stringDefinitions();
     for (std::size_t row = 0; row < strings.size(); ++row) {
         const auto name = rowName(strings[row]);
-        std::printf("%.*s = %s\n", static_cast<int>(name.size()), name.data(), record.stringValues[row].c_str());
+        std::printf("%.*s = %s\n", static_cast<int>(name.size()), name.data(),
+                    record.stringValues[row].c_str());
     }
     return kExitOk;
 }

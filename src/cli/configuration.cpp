@@ -40,7 +40,8 @@ void forEachSeason(const ParameterKey& key, auto&& apply) {
 
 int applyRaw(Session& session, const std::string& assignment) {
     std::string name, text;
-    if (!splitAssignment(assignment, name, text)) return usageError("malformed --raw '" + assignment + "', want KEY=NUMBER");
+    if (!splitAssignment(assignment, name, text))
+        return usageError("malformed --raw '" + assignment + "', want KEY=NUMBER");
     const auto key = parseParameterKey(name);
     if (!key) return usageError("unknown parameter '" + name + "' in --raw");
     ParameterRecord& record = session.record;
@@ -60,19 +61,21 @@ int applyRaw(Session& session, const std::string& assignment) {
 
 int applySet(Session& session, TypedEntry& entry, const std::string& assignment) {
     std::string name, text;
-    if (!splitAssignment(assignment, name, text)) return usageError("malformed --set '" + assignment + "', want KEY=TEXT");
+    if (!splitAssignment(assignment, name, text))
+        return usageError("malformed --set '" + assignment + "', want KEY=TEXT");
     const auto key = parseParameterKey(name);
     if (!key) return usageError("unknown parameter '" + name + "' in --set");
     if (key->table == DefinitionTable::String) {
         session.record.text(key->row) = text;
         return kExitOk;
     }
-    if (key->table == DefinitionTable::General) {
-        entry.enter(DefinitionTable::General, key->row, 0, text);
-    } else {
-        forEachSeason(*key, [&](int s) { entry.enter(DefinitionTable::Season, key->row, s, text); });
-    }
-    return kExitOk;
+    if (key->table == DefinitionTable::General)
+        return entry.enter(DefinitionTable::General, key->row, 0, text);
+    int rc = kExitOk;
+    forEachSeason(*key, [&](int s) {
+        if (rc == kExitOk) rc = entry.enter(DefinitionTable::Season, key->row, s, text);
+    });
+    return rc;
 }
 
 }  // namespace
@@ -81,7 +84,9 @@ int loadConfiguration(Session& session, const Args& args) {
     const SourceEntry* source = nullptr;
     for (const auto& candidate : sourceTable()) {
         if (!args.has(candidate.option)) continue;
-        if (source) return usageError("give one configuration source, not --" + source->option + " and --" + candidate.option);
+        if (source)
+            return usageError("give one configuration source, not --" + source->option + " and --" +
+                              candidate.option);
         source = &candidate;
     }
     if (source) {

@@ -43,7 +43,10 @@ int StderrPresenter::present(BoxKind kind, const std::string& /*caption*/, const
     if (kind != BoxKind::Choice && kind != BoxKind::YesNoCancel) return kAnswerOk;
     int answer = forcedAnswer;
     if (answer == 0) answer = isatty(STDIN_FILENO) ? askTerminal(kind) : kAnswerNo;
-    std::fprintf(stderr, "Answer: %s\n", answer == kAnswerYes ? "Yes" : answer == kAnswerCancel ? "Cancel" : "No");
+    std::fprintf(stderr, "Answer: %s\n",
+                 answer == kAnswerYes      ? "Yes"
+                 : answer == kAnswerCancel ? "Cancel"
+                                           : "No");
     return answer;
 }
 

@@ -13,8 +13,9 @@ class TypedEntry {
 public:
     explicit TypedEntry(Session& session);
     ~TypedEntry();
-    // season: 1..12 for season rows, ignored for general rows.
-    void enter(DefinitionTable table, int row, int season, const std::string& text);
+    // season: 1..12 for season rows, ignored for general rows. Returns an exit
+    // status: a text that no entry of a list or flag matches is a usage error.
+    int enter(DefinitionTable table, int row, int season, const std::string& text);
 
 private:
     struct Pages;
