@@ -1,0 +1,46 @@
+// Building and decoding the configuration image of an N4 collar: what every
+// program, read, check, export and import does once.
+
+#include <benchmark/benchmark.h>
+
+#include "app/message_log.h"
+#include "image/image_codec.h"
+#include "model/record.h"
+
+namespace {
+
+orv::ParameterRecord n4Record() {
+    orv::ParameterRecord record;
+    orv::resetRecord(record);
+    record.text(orv::StringRow::FenmodFwVer) = "N4 040816";
+    return record;
+}
+
+void BM_BuildAndDecodeN4Image(benchmark::State& state) {
+    const orv::ParameterRecord written = n4Record();
+    orv::ParameterRecord read = n4Record();
+    orv::MessageLog log;
+    orv::MemoryImage image;
+    for (auto _ : state) {
+        orv::buildImage(written, image);
+        benchmark::DoNotOptimize(orv::decodeImage(read, image, {orv::kDecodeLoad, 1, {}}, log));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BuildAndDecodeN4Image);
+
+void BM_CheckN4Image(benchmark::State& state) {
+    orv::ParameterRecord record = n4Record();
+    orv::MessageLog log;
+    orv::MemoryImage image;
+    orv::buildImage(record, image);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(orv::decodeImage(record, image, {orv::kDecodeCheck, 1, {}}, log));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CheckN4Image);
+
+}  // namespace
+
+BENCHMARK_MAIN();

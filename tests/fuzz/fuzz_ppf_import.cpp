@@ -1,0 +1,40 @@
+// Any bytes as a .ppf file: the import and the decoding that follows must stay
+// inside what the file holds and inside the images, whatever the content.
+// Inputs whose first byte is odd get a valid header and a supported version
+// text laid over them, so that most runs reach the decoder.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "app/message_log.h"
+#include "files/ppf_file.h"
+#include "files/ppf_layout.h"
+#include "image/firmware_selection.h"
+#include "image/firmware_table.h"
+#include "model/record.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> file(data, data + size);
+    if (size >= 2 && (data[0] & 1) != 0) {
+        if (file.size() < orv::ppf::kImageAt) file.resize(orv::ppf::kImageAt);
+        std::memcpy(file.data(), orv::ppf::kHeaderText, std::strlen(orv::ppf::kHeaderText) + 1);
+        const char* version = orv::firmwareTable()[data[1] % orv::kFirmwareCount].version;
+        std::memcpy(file.data() + orv::ppf::kFenmodVersion.at, version, std::strlen(version));
+        file.resize(data[0] % 4 == 1 ? file.size() : file.size() + data[1] * 4u);
+    }
+
+    orv::ParameterRecord record;
+    orv::resetRecord(record);
+    orv::MessageLog log;  // no presenter: every box is answered with its default
+    orv::RecordFirmwareSelection selection(record);
+    orv::PpfImages images;
+    if (orv::importPpfBytes(record, file, selection, log, images) == orv::kImageOk) {
+        orv::decodePpfImages(record, images, log);
+        // What was loaded must build again.
+        orv::MemoryImage rebuilt;
+        orv::buildImage(record, rebuilt);
+    }
+    return 0;
+}
