@@ -3,6 +3,7 @@
 // found, the failure message on stderr, and exits 3.
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 
@@ -67,13 +68,10 @@ int runSimulate(Session& session, const Args& args) {
         return usageError("--format is csv or json, not '" + format + "'");
     int years = 0;
     if (const auto yearsText = args.value("years")) {
-        std::size_t used = 0;
-        try {
-            years = std::stoi(*yearsText, &used);
-        } catch (...) {
-            used = 0;
-        }
-        if (used != yearsText->size() || years < 1 || years > 8)
+        char* end = nullptr;
+        const long value = std::strtol(yearsText->c_str(), &end, 10);
+        years = value >= 1 && value <= 8 && !yearsText->empty() && *end == '\0' ? static_cast<int>(value) : 0;
+        if (years == 0)
             return usageError("--years wants a number of years from 1 to 8, not '" + *yearsText + "'");
     }
     if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
