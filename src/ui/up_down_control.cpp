@@ -36,7 +36,7 @@ void UpDownControl::setPosition(int position) {
 }
 
 void UpDownControl::step(int delta) {
-    emit deltaRequested(pos, delta);
+    Q_EMIT deltaRequested(pos, delta);
     pos = clamp(pos + delta);
 }
 

@@ -24,7 +24,7 @@ public:
     // What an arrow click does: the notification, then the step.
     void step(int delta);
 
-signals:
+Q_SIGNALS:
     void deltaRequested(int position, int delta);
 
 private:

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace orv {
+
+class MessageLog;
+
+// Where the .spr and .bin files of a programmed collar go.
+struct ArchiveTarget {
+    std::string folder;    // the archive folder, without a trailing separator
+    std::string baseName;  // from the CTN: at most 8 characters, safe in a file name
+    std::string path(const char* extension) const { return folder + "/" + baseName + extension; }
+};
+
+inline constexpr std::size_t kArchiveBaseLength = 8;
+inline constexpr const char* kArchiveFallbackName = "GPS_file";
+
+// The base name of the files for a CTN: its first 8 characters, or "GPS_file"
+// when it is empty. A CTN is typed by a user: path separators and ".." are
+// replaced by "_", so the files always land inside the archive folder.
+std::string archiveBaseName(const std::string& ctn);
+
+// The archive target for [Files] "Archive Path" and the CTN, with the
+// messages for a missing or wrong folder and for a cut or missing CTN.
+// Nothing (and no message) when the path is empty; nothing after an error.
+std::optional<ArchiveTarget> planArchive(const std::string& archivePath, const std::string& ctn,
+                                         MessageLog& log);
+
+// Writes the report text as target.spr and the image bytes as target.bin
+// (each through a temporary file); 0 when both were written.
+int writeArchiveFiles(const ArchiveTarget& target, const std::string& sprText,
+                      std::span<const std::uint8_t> image, MessageLog& log);
+
+}  // namespace orv

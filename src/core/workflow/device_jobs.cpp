@@ -1,0 +1,75 @@
+#include "workflow/device_jobs.h"
+
+#include "app/message_log.h"
+#include "image/firmware_table.h"
+#include "model/definitions.h"
+#include "model/record.h"
+#include "workflow/main_rules.h"
+
+namespace orv {
+
+namespace {
+
+DecodeRequest requestFor(int mode, const TargetLink& link) {
+    DecodeRequest request;
+    request.mode = mode == kReadMode ? kDecodeLoad : kDecodeCheck;
+    request.versionTextsReady = 1;  // the operation formatted them from the collar's answer
+    request.versionBytes = link.versionBytes;
+    return request;
+}
+
+}  // namespace
+
+ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode) {
+    ReadJobResult outcome;
+    TargetLink& link = context.link;
+    outcome.result = readConfiguration(context, progress);
+    if (outcome.result != 0) return outcome;  // shown by the operation; an abort decodes nothing
+    const bool factory = familyHasFactoryImage(context.record.text(StringRow::FenmodFwVer));
+    if (factory) {
+        outcome.result = readFactoryParameters(context, progress);
+        if (outcome.result != 0) return outcome;
+    }
+    const DecodeRequest request = requestFor(mode, link);
+    if (mode == kReadMode) {
+        if (decodeImage(context.record, link.memoryImage, request, log) != 0) return outcome;
+        if (factory) decodeFactoryImage(context.record, link.factoryImage, request, log);
+        takeUpDeviceRead(context.record, false);
+        outcome.loaded = true;
+        return outcome;
+    }
+    if (decodeImage(context.record, link.memoryImage, request, log) != 0) return outcome;
+    if (factory && decodeFactoryImage(context.record, link.factoryImage, request, log) != 0) return outcome;
+    outcome.matched = true;
+    return outcome;
+}
+
+ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log) {
+    ReadJobResult outcome;
+    PpfImages images;
+    outcome.result = importPpf(context.record, path, context.selection, log, images);
+    if (outcome.result != 0) return outcome;
+    if (decodePpfImages(context.record, images, log) != 0) return outcome;
+    takeUpDeviceRead(context.record, true);
+    outcome.loaded = true;
+    return outcome;
+}
+
+void clearFactoryValues(ParameterRecord& record) {
+    const auto strings = stringDefinitions();
+    for (int row = 0; row < kStringCount; ++row) {
+        if (strings[static_cast<std::size_t>(row)].page == Page::FactParms) record.text(row).clear();
+    }
+    const auto general = generalDefinitions();
+    for (int row = 0; row < kGeneralCount; ++row) {
+        if (general[static_cast<std::size_t>(row)].page == Page::FactParms) record.general(row) = 0;
+    }
+}
+
+void showCaptionedInformation(MessageLog& log, const char* caption, const char* text) {
+    log.logLine(text);
+    if (log.showNotices == 1 && log.presenter != nullptr)
+        log.presenter->present(BoxKind::Information, caption, text);
+}
+
+}  // namespace orv

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+#include "device/device_operations.h"
+#include "files/ppf_file.h"
+
+namespace orv {
+
+class MessageLog;
+
+// The operations the main window runs on its one worker thread. Each runs
+// from start to end on the worker (the main window disabled), writes only the
+// record and the link, and leaves the widgets to the completion on the GUI
+// thread.
+
+inline constexpr int kReadMode = 1;
+inline constexpr int kCheckMode = 0;
+
+struct ReadJobResult {
+    int result = 0;        // the device operation's code; 0 also for a check that found a difference
+    bool loaded = false;   // read mode: the record now holds the collar's configuration
+    bool matched = false;  // check mode: the collar holds what the screen shows
+};
+
+// Read Device (mode 1) or Check Device (mode 0): the configuration, and the
+// factory area of the N4 and DS families, decoded into the record or compared
+// with it; a read is taken up as a device read (takeUpDeviceRead).
+ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode);
+
+// Import of a .ppf file: read, decode, take up as a device read.
+ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log);
+
+// The Fact. Parms values emptied before a device read: texts empty, values 0
+// (a combo thus takes its first entry).
+void clearFactoryValues(ParameterRecord& record);
+
+// A notice with a caption of its own ("Gps System Check"), logged like every other.
+void showCaptionedInformation(MessageLog& log, const char* caption, const char* text);
+
+inline constexpr const char* kDeviceMatchesMessage =
+    "The screen information is the same as the data in the device.";
+inline constexpr const char* kDeviceCheckCaption = "Gps System Check";
+
+}  // namespace orv

@@ -1,0 +1,167 @@
+#include "workflow/main_rules.h"
+
+#include <array>
+
+#include "app/message_log.h"
+#include "image/firmware_table.h"
+#include "model/access.h"
+#include "model/lists.h"
+#include "model/record.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int kActivityData = 1;
+constexpr int kNextPhysicalSeason = 0;
+constexpr int kLastGoToSeason = 12;
+constexpr int kSpreadSpectrum = 3;
+
+constexpr std::array<int, 3> kGpsDcbDayRows = {SeasonRow::GpsDcbDay_1, SeasonRow::GpsDcbDay_2,
+                                               SeasonRow::GpsDcbDay_3};
+constexpr std::array<int, 3> kGpsFixIntervalRows = {SeasonRow::GpsFixInterval_1, SeasonRow::GpsFixInterval_2,
+                                                    SeasonRow::GpsFixInterval_3};
+
+// A fix interval in whole minutes by the season's units.
+long fixIntervalMinutes(double interval, int units) {
+    const long value = static_cast<long>(interval);
+    switch (units) {
+        case 0:
+            return value / 60;
+        case 2:
+            return value * 60;
+        case 3:
+            return value * 1440;
+        default:
+            return value;
+    }
+}
+
+bool seasonTooFast(const ParameterRecord& record, int season) {
+    if (record.season(season, SeasonRow::GpsDcbDuration) == 0) return false;
+    const int units = static_cast<int>(record.season(season, SeasonRow::FixIntervalUnits));
+    const double activityInterval = record.general(GeneralRow::ActivitySenseInterval);
+    for (std::size_t i = 0; i < kGpsDcbDayRows.size(); ++i) {
+        const double day = record.season(season, kGpsDcbDayRows[i]);
+        const double interval = record.season(season, kGpsFixIntervalRows[i]);
+        if (day == 0 || interval == 0) continue;
+        if (static_cast<double>(fixIntervalMinutes(interval, units)) < activityInterval) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string bareStatus(std::string_view text) {
+    std::string status(text);
+    const auto marker = status.find(kStoredStatusMarker);
+    if (marker != std::string::npos) status.erase(marker);
+    if (status.size() >= 2 && status.compare(status.size() - 2, 2, " *") == 0)
+        status.erase(status.size() - 2);
+    return status;
+}
+
+std::string trimTrailingBlanks(std::string_view text) {
+    const auto end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
+}
+
+bool isEngineer(int userMask) {
+    return (userMask & kMaskEngineer) != 0;
+}
+
+bool isEngineerOrCoordinator(int userMask) {
+    return (userMask & (kMaskEngineer | kMaskCoordinator)) != 0;
+}
+
+bool databaseEditAllowed(std::string_view status, int userMask, std::string_view job) {
+    const bool engineer = userMask == kMaskEngineer;
+    const bool coordinator = userMask == kMaskCoordinator;
+    bool allowed = (status == kStatusSignoff && (engineer || coordinator)) || status == kStatusWorking ||
+                   (status == kStatusProgrammed && engineer);
+    if (job == kEngineerOnlyJob) allowed = allowed && engineer;
+    return allowed;
+}
+
+bool saveDeleteEnabled(bool allowed, int rangeSelection, int rangeCount) {
+    return allowed && (rangeCount == 0 || rangeSelection >= rangeCount - 2);
+}
+
+namespace {
+
+void commonFixups(ParameterRecord& record) {
+    if (record.general(GeneralRow::VHFBeaconEnabled) != 0 && record.general(GeneralRow::BeaconType) == 0) {
+        record.general(GeneralRow::BeaconType) = 2;
+    }
+    if (record.general(GeneralRow::PNTimeEncode) == 0 && record.general(GeneralRow::PNSeedValue) == 0) {
+        record.general(GeneralRow::XmitEncryption) = 0;
+    }
+}
+
+void transmissionsFollowEnableType(ParameterRecord& record) {
+    record.general(GeneralRow::XmitnsEnabled) = record.general(GeneralRow::XmitterEnblType) > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+void applyLoadFixups(ParameterRecord& record) {
+    if (record.general(GeneralRow::XmitnsEnabled) != 0 && record.general(GeneralRow::XmitterEnblType) == 0) {
+        record.general(GeneralRow::XmitterEnblType) = 1;
+    }
+    commonFixups(record);
+}
+
+void applyReadFixups(ParameterRecord& record) {
+    transmissionsFollowEnableType(record);
+    commonFixups(record);
+}
+
+void takeUpDeviceRead(ParameterRecord& record, bool afterImport) {
+    const bool noFilters = record.general(GeneralRow::PosVelFilter) == 0 &&
+                           record.general(GeneralRow::StaticFilter) == 0 &&
+                           record.general(GeneralRow::AltitudeFilter) == 0;
+    record.general(GeneralRow::DiffCorrection) = noFilters ? 1 : 0;
+    applyLoadFixups(record);
+    if (firmwareFamily(record.text(StringRow::FenmodFwVer)) == "DS") {
+        record.general(GeneralRow::XmitterEnblType) = kSpreadSpectrum;
+    }
+    record.general(GeneralRow::SelectSpecificFrequency) = 1;
+    if (afterImport) transmissionsFollowEnableType(record);
+}
+
+int activityCheck(const ParameterRecord& record, MessageLog& log) {
+    if (record.general(GeneralRow::DataCollMode) != kActivityData) return 0;
+    std::array<bool, kSeasons + 1> reached{};
+    int season = 1;
+    while (season >= 1 && season <= kSeasons && !reached[static_cast<std::size_t>(season)]) {
+        reached[static_cast<std::size_t>(season)] = true;
+        if (seasonTooFast(record, season)) {
+            log.error(
+                "The Activity Data Collection Interval is greater than one\nof the GPS Position Fix "
+                "Intervals.  "
+                "This is an invalid\ncondition that must be corrected before proceeding!\n\nThe device has "
+                "NOT "
+                "been programmed.");
+            return 1;
+        }
+        const int next = static_cast<int>(record.season(season, SeasonRow::NextSeason));
+        if (next == kNextPhysicalSeason) {
+            ++season;  // past season 12 the walk ends
+        } else if (next >= 1 && next <= kLastGoToSeason) {
+            season = next;  // a season already reached ends the walk
+        } else {
+            break;  // shutdown, or this season forever
+        }
+    }
+    return 0;
+}
+
+std::string dateTimeText(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char text[64];
+    std::strftime(text, sizeof text, "%m/%d/%Y  %H:%M", &local);
+    return text;
+}
+
+}  // namespace orv
