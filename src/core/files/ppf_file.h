@@ -42,7 +42,8 @@ int importPpf(ParameterRecord& record, const std::string& path, FirmwareSelectio
 
 // The import of bytes already read (only the first 1200 count; bytes the file
 // does not hold are zero): 5 when the header is not the .ppf header (nothing is
-// loaded), 15 when the firmware is not supported, else 0 with the version texts
+// loaded), 15 when the firmware is not supported (the not-supported message is
+// shown; the version texts are already set), else 0 with the version texts
 // set, the selection following the file (automatic check) and the images filled.
 int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes, FirmwareSelection& selection,
                    MessageLog& log, PpfImages& images);

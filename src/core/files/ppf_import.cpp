@@ -51,16 +51,22 @@ int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes,
     record.text(StringRow::SigProcFwVer) = fieldText(file, ppf::kSigProcVersion);
     record.text(StringRow::MiscDevFwVer) = fieldText(file, ppf::kMiscDevVersion);
 
+    // The selection follows the file; a version the program cannot configure ends the import.
     const std::string version = record.text(StringRow::FenmodFwVer);
-    if (int rc = checkFirmwareSelection(version, SelectionMode::Automatic, selection, log); rc != kImageOk)
+    if (int rc = checkFirmwareSelection(version, SelectionMode::Automatic, selection, log); rc != kImageOk) {
+        if (rc == kImageUnsupportedFirmware)
+            showUnsupportedFirmwareRead(log, std::string(firmwareFamily(version)));
         return rc;
+    }
     const int firmware = findFirmware(record.text(StringRow::FenmodFwVer));
-    if (firmware == kFirmwareNotSupported) return kImageUnsupportedFirmware;
     images.hasFactory = familyHasFactoryImage(record.text(StringRow::FenmodFwVer));
     int factoryFirmware = kFirmwareNotSupported;
     if (images.hasFactory) {
         factoryFirmware = findFactoryFirmware(record.text(StringRow::FenmodFwVer));
-        if (factoryFirmware == kFirmwareNotSupported) return kImageUnsupportedFirmware;
+        if (factoryFirmware == kFirmwareNotSupported) {
+            showUnsupportedFirmwareRead(log, std::string(firmwareFamily(version)));
+            return kImageUnsupportedFirmware;
+        }
     }
     const std::size_t size = imageSize(firmware);
     copyImage(file, ppf::kImageAt, size, images.image);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "image/image_result.h"
@@ -52,5 +53,8 @@ int decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image, co
 // Load mode stores the factory values and texts; every mode takes the notes.
 int decodeFactoryImage(ParameterRecord& record, std::span<const std::uint8_t> image,
                        const DecodeRequest& request, MessageLog& log);
+
+// The read-variant not-supported message (error), naming the family letters.
+void showUnsupportedFirmwareRead(MessageLog& log, const std::string& family);
 
 }  // namespace orv

@@ -51,7 +51,7 @@ int selectLayout(ParameterRecord& record, const DecodeRequest& request, MessageL
     }
     row = find(record.text(StringRow::FenmodFwVer));
     if (row == kFirmwareNotSupported) {
-        log.error(kUnsupportedReadMessage, familyLetters(record, request).c_str());
+        showUnsupportedFirmwareRead(log, familyLetters(record, request));
         return kImageUnsupportedFirmware;
     }
     return kImageOk;
@@ -88,6 +88,10 @@ void clearSeasonValues(ParameterRecord& record) {
 }
 
 }  // namespace
+
+void showUnsupportedFirmwareRead(MessageLog& log, const std::string& family) {
+    log.error(kUnsupportedReadMessage, family.c_str());
+}
 
 int decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image, const DecodeRequest& request,
                 MessageLog& log) {

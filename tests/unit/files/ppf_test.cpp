@@ -177,6 +177,9 @@ TEST_F(PpfTest, AForeignOrShortFileLoadsNothingOrZeros) {
     // An unsupported version ends the import before anything is loaded.
     shortFile.replace(28, 9, "N9 020702");
     EXPECT_EQ(importFile(record, dir.write("n9.ppf", shortFile)), kImageUnsupportedFirmware);
+    EXPECT_EQ(presenter.last().text,
+              "The GPS system firmware version ('N9') is not supported.\nThe target memory was NOT read "
+              "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n");
 }
 
 TEST_F(PpfTest, ImportReadsNoMoreThanTheLayoutNeeds) {
