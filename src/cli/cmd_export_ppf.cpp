@@ -1,0 +1,36 @@
+// orvctl export-ppf -o FILE: the .ppf file of the configuration, the same
+// bytes as the window's Export writes.
+
+#include "cli.h"
+#include "files/ppf_file.h"
+#include "image/firmware_selection.h"
+
+namespace orv::cli {
+
+namespace {
+
+int runExportPpf(Session& session, const Args& args) {
+    if (!args.positional.empty())
+        return usageError("'export-ppf' takes no argument '" + args.positional[0] + "'");
+    const std::string file = args.value("o").value_or("");
+    if (file.empty()) return usageError("'export-ppf' needs -o FILE");
+    if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
+    ParameterRecord& record = session.record;
+    if (record.text(StringRow::FenmodFwVer).empty()) {
+        session.log.error(
+            "The programmed Firmware is not known.  To proceed, either select the correct firmware\n  from "
+            "the "
+            "dropdown box, or connect to the GPS system and click on the 'Firmware' button to\n    read the "
+            "programmed firmware from the GPS system!\n\n      No File has been exported!");
+        return kExitFailed;
+    }
+    // There is no combo box apart from the configuration's own firmware.
+    RecordFirmwareSelection selection(record);
+    return exportPpf(record, file, selection, session.log) == kImageOk ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+ORV_CLI_COMMAND("export-ppf", runExportPpf, {"o"});
+
+}  // namespace orv::cli

@@ -1,0 +1,36 @@
+// orvctl image -o FILE: the configuration memory image for the selected
+// firmware, byte for byte as programming writes it (the .bin archive bytes).
+
+#include <cstdio>
+
+#include "app/replace_file.h"
+#include "cli.h"
+#include "files/ppf_file.h"
+
+namespace orv::cli {
+
+namespace {
+
+int runImage(Session& session, const Args& args) {
+    if (!args.positional.empty()) return usageError("'image' takes no argument '" + args.positional[0] + "'");
+    const std::string file = args.value("o").value_or("");
+    if (file.empty()) return usageError("'image' needs -o FILE");
+    if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
+    MemoryImage image;
+    if (const int rc = buildImage(session.record, image); rc != kImageOk) {
+        reportExportFailure(rc, session.record, session.log);
+        return kExitFailed;
+    }
+    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    if (!replaceFile(file, bytes, ".binXXXXXX")) {
+        std::fprintf(stderr, "orvctl: cannot write '%s'\n", file.c_str());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+ORV_CLI_COMMAND("image", runImage, {"o"});
+
+}  // namespace orv::cli

@@ -1,0 +1,32 @@
+// --ppf FILE: the configuration of a .ppf file, imported and decoded (load
+// mode, the factory image too for the N4 and DS families) as the window's
+// Import does.
+
+#include <cstdio>
+
+#include "cli.h"
+#include "files/ppf_file.h"
+#include "image/firmware_selection.h"
+
+namespace orv::cli {
+
+namespace {
+
+int loadPpf(Session& session, const Args& args) {
+    const std::string path = args.value("ppf").value_or("");
+    if (path.empty()) return usageError("--ppf needs a file name");
+    // The combo box starts at the configuration's firmware; the file's version
+    // replaces it (with the window's notice) when they differ.
+    RecordFirmwareSelection selection(session.record);
+    PpfImages images;
+    const int rc = importPpf(session.record, path, selection, session.log, images);
+    if (rc == kImageNotPpfFile) std::fprintf(stderr, "orvctl: '%s' is not a .ppf file\n", path.c_str());
+    if (rc != kImageOk) return kExitFailed;
+    return decodePpfImages(session.record, images, session.log) == kImageOk ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+ORV_CLI_SOURCE("ppf", loadPpf);
+
+}  // namespace orv::cli
