@@ -1,0 +1,84 @@
+#include "device/device_messages.h"
+
+#include "app/message_log.h"
+#include "device/result_codes.h"
+
+namespace orv {
+
+std::string familyLetters(std::span<const std::uint8_t> versionBytes) {
+    std::string letters;
+    for (std::size_t i = 0; i < 2 && i < versionBytes.size() && versionBytes[i] != 0; ++i)
+        letters += static_cast<char>(versionBytes[i]);
+    return letters;
+}
+
+void showOperationFailure(MessageLog& log, MessageVariant variant, int code, const std::string& family) {
+    if (code == kResultOk) return;
+    const bool read = variant == MessageVariant::Read;
+    switch (code) {
+        case kResultTimeout:
+            if (read)
+                log.error(
+                    "A timeout was detected trying to talk to the target!\nThe target memory was NOT read "
+                    "correctly.");
+            else
+                log.error(
+                    "A timeout was detected trying to talk to the target!\nThe target memory was NOT "
+                    "programmed "
+                    "correctly.");
+            return;
+        case kResultUnrecognized:
+            if (read)
+                log.error(
+                    "An unrecognized response was returned from the target!\nThe target memory was NOT read "
+                    "correctly.");
+            else
+                log.error(
+                    "An unrecognized response was returned from the target!\nThe target memory was NOT "
+                    "programmed correctly.");
+            return;
+        case kResultReadbackMismatch:
+            if (!read)
+                log.error(
+                    "Error -- The target failed the program readback check.\nThe target was NOT programmed "
+                    "correctly.");
+            return;
+        case kResultAborted:
+            if (read)
+                log.warning("The COM open process was aborted.\nThe target memory was NOT read correctly.");
+            else
+                log.warning(
+                    "The COM open process was aborted.\nThe target memory was NOT programmed correctly.");
+            return;
+        case kResultUnsupportedFirmware:
+            if (read)
+                log.error(
+                    "The GPS system firmware version ('%s') is not supported.\nThe target memory was NOT "
+                    "read "
+                    "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
+                    family.c_str());
+            else
+                log.error(
+                    "The GPS system firmware version ('%s') is not supported.\nThe target memory was NOT "
+                    "programmed correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
+                    family.c_str());
+            return;
+        case kResultSelectionDeclined:
+            if (!read)
+                log.error(
+                    "The firmware version selected in the 'Firmware' combo box\ndoes not match that read "
+                    "from the "
+                    "GPS device ('%s').\nThe target memory was NOT programmed correctly.\n",
+                    family.c_str());
+            return;
+        default:
+            if (read)
+                log.error("A communication error was detected!\nThe target memory was NOT read correctly.");
+            else
+                log.error(
+                    "A communication error was detected!\nThe target memory was NOT programmed correctly.");
+            return;
+    }
+}
+
+}  // namespace orv

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace orv {
+
+class MessageLog;
+
+// The words of a failed operation: the read variant for the read operations,
+// the program variant for programming, factory programming, shut-down and
+// .ppf export.
+enum class MessageVariant { Read, Program };
+
+// The firmware family letters of the version bytes (the first two, as characters).
+std::string familyLetters(std::span<const std::uint8_t> versionBytes);
+
+// Shows the one message for a failure code (warnings for the aborts, errors
+// otherwise). Codes without words in the variant show nothing.
+void showOperationFailure(MessageLog& log, MessageVariant variant, int code, const std::string& family);
+
+}  // namespace orv

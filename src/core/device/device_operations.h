@@ -1,0 +1,50 @@
+#pragma once
+
+#include "device/progress_sink.h"
+#include "device/target_link.h"
+
+namespace orv {
+
+class FirmwareSelection;
+struct ParameterRecord;
+
+// What a device operation works with: the link (its images and version
+// bytes stay there for the caller), the record (its firmware texts are set
+// from the collar, images are built from it), the 'Firmware' selection, and
+// the message log (the link's).
+struct DeviceContext {
+    TargetLink& link;
+    ParameterRecord& record;
+    FirmwareSelection& selection;
+    // Programming although the assigned PTT ID code is zero: the root ID is programmed.
+    bool rootIdFlag = false;
+};
+
+// Each operation runs start to end on the caller's thread, shows progress,
+// reports a failure or an abort in one message box, and returns 0 on success,
+// 13 after a user abort (its message shown; nothing read may be used), or the
+// failure's code (link codes, 5 readback mismatch, 15 unsupported firmware,
+// 16 firmware selection declined).
+
+// The five firmware version texts into the record.
+int readFirmwareVersions(DeviceContext& context, ProgressSink& progress);
+// The configuration memory into link.memoryImage.
+int readConfiguration(DeviceContext& context, ProgressSink& progress);
+// The factory area into link.factoryImage.
+int readFactoryParameters(DeviceContext& context, ProgressSink& progress);
+// Erase, write and read back the image built from the record (left in link.memoryImage).
+int programConfiguration(DeviceContext& context, ProgressSink& progress);
+// Write and read back the factory image built from the record (left in link.factoryImage).
+int programFactoryParameters(DeviceContext& context, ProgressSink& progress);
+// The shut-down commands of the collar's family.
+int shutDownTarget(DeviceContext& context, ProgressSink& progress);
+
+// The configuration area from the data of the "M" answer: "16" selects
+// 0xDFC000 and sector 70, anything else 0xBFC000 and sector 34.
+struct ConfigurationArea {
+    std::uint32_t baseAddress;
+    int flashSector;
+};
+ConfigurationArea configurationAreaFor(char c1, char c2);
+
+}  // namespace orv

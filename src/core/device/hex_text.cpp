@@ -1,0 +1,36 @@
+#include "device/hex_text.h"
+
+namespace orv {
+
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::size_t parseHexPairs(std::string_view text, std::span<std::uint8_t> out) {
+    std::size_t stored = 0;
+    for (std::size_t i = 0; i + 1 < text.size() && stored < out.size(); i += 2) {
+        const int high = hexDigit(text[i]);
+        const int low = hexDigit(text[i + 1]);
+        if (high < 0 || low < 0) break;
+        out[stored++] = static_cast<std::uint8_t>(high << 4 | low);
+    }
+    return stored;
+}
+
+void appendHexPairs(std::string& text, std::span<const std::uint8_t> bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    text.reserve(text.size() + 2 * bytes.size());
+    for (const std::uint8_t b : bytes) {
+        text += kDigits[b >> 4];
+        text += kDigits[b & 0x0F];
+    }
+}
+
+}  // namespace orv
