@@ -1,5 +1,5 @@
 // orvctl export-ppf, image and show --ppf end to end: for every firmware that
-// export supports the file has its specified size, carries exactly the image
+// export supports the file has the size of its family, carries exactly the image
 // that `image` writes, and gives back every stored value.
 
 #include <gtest/gtest.h>
