@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "image/factory_hex.h"
-#include "image/firmware_table.h"
 #include "image/image_codec.h"
 #include "image_test_support.h"
 
@@ -9,8 +8,6 @@ namespace orv {
 namespace {
 
 using test::recordFor;
-
-const DecodeRequest kLoad{kDecodeLoad, 1, {}};
 
 TEST(FactoryHex, ParsesUpToEightDigitsAndMarksAnythingElse) {
     EXPECT_EQ(parseFactoryHex(""), 0u);
@@ -21,40 +18,6 @@ TEST(FactoryHex, ParsesUpToEightDigitsAndMarksAnythingElse) {
     EXPECT_EQ(parseFactoryHex("0x12"), 0xFFFFFFFFu);
     EXPECT_EQ(formatFactoryHex(0x1A2B3C), "1A2B3C");
     EXPECT_EQ(formatFactoryHex(0xFFFFFFFF), "FFFFFFFF");  // the marker reads back as eight digits
-}
-
-TEST(FactoryImage, EveryFactoryLayoutRoundTrips) {
-    for (int row = 0; row < kFactoryFirmwareCount; ++row) {
-        const char* version = factoryFirmwareTable()[static_cast<std::size_t>(row)].version;
-        SCOPED_TRACE(version);
-        ParameterRecord written = recordFor(version);
-        int n = 0;
-        for (const LayoutField& field : factoryLayoutFor(row)) {
-            if (field.isConstant) continue;
-            if (field.encoding == EncodingUint32) {
-                written.text(field.parameter) = formatFactoryHex(0x100000u + static_cast<unsigned>(n++));
-            } else {
-                written.general(field.parameter) = field.mask != 0 ? n++ % (field.mask + 1) : 10 + n++;
-            }
-        }
-        written.text(StringRow::SSTNotes) = "notes of " + std::string(version);
-        FactoryImage image;
-        ASSERT_EQ(buildFactoryImage(written, image), kImageOk);
-        ASSERT_EQ(image.size(), factoryImageSize(row));
-
-        ParameterRecord read = recordFor(version);
-        test::LoggedTest t;
-        ASSERT_EQ(decodeFactoryImage(read, image, kLoad, t.log), kImageOk);
-        for (const LayoutField& field : factoryLayoutFor(row)) {
-            if (field.isConstant) continue;
-            if (field.encoding == EncodingUint32) {
-                EXPECT_EQ(read.text(field.parameter), written.text(field.parameter));
-            } else {
-                EXPECT_EQ(read.general(field.parameter), written.general(field.parameter));
-            }
-        }
-        EXPECT_EQ(read.text(StringRow::SSTNotes), written.text(StringRow::SSTNotes));
-    }
 }
 
 TEST(FactoryImage, NotesAreCutTo191BytesAndReadInEveryMode) {

@@ -17,17 +17,6 @@ TEST(FirmwareTable, ImageAndFactorySizesPerVersion) {
     for (int row = 0; row < kFactoryFirmwareCount; ++row) EXPECT_EQ(factoryImageSize(row), factory[row]);
 }
 
-TEST(FirmwareTable, TablesListTheVersionsInComboOrder) {
-    EXPECT_STREQ(firmwareTable().front().version, "DS 030929");
-    EXPECT_STREQ(firmwareTable().back().version, "N6 020716");
-    const char* factory[] = {"DS 030929", "DS 040325", "DS 040903", "N4 031114",
-                             "N4 031126", "N4 040310", "N4 040628", "N4 040816"};
-    for (int row = 0; row < kFactoryFirmwareCount; ++row) {
-        EXPECT_STREQ(factoryFirmwareTable()[static_cast<std::size_t>(row)].version, factory[row]);
-        EXPECT_GE(findFirmware(factory[row]), 0);
-    }
-}
-
 TEST(FirmwareTable, MatchesFamilyAndDateIgnoringTheRest) {
     EXPECT_EQ(findFirmware("N4 040816"), 14);
     EXPECT_EQ(findFirmware("N4 040816 03"), 14);  // build number after the date
