@@ -152,7 +152,7 @@ public:
 
 }  // namespace
 
-ChartPenSpec chartPenSpec(ChartPen pen) {
+ChartPenStyle chartPenStyle(ChartPen pen) {
     switch (pen) {
         case ChartPen::Axis:
             return {false, 1, true, 0, 0, 0};
@@ -168,7 +168,7 @@ ChartPenSpec chartPenSpec(ChartPen pen) {
     return {false, 1, true, 0, 0, 0};
 }
 
-ChartFontSpec chartFontSpec(ChartFont font) {
+ChartFontStyle chartFontStyle(ChartFont font) {
     switch (font) {
         case ChartFont::Regular200:
             return {"Arial", 200, 400};

@@ -41,19 +41,19 @@ enum class ChartFont {
 
 enum class ChartAlign { Start, Centre, End };
 
-struct ChartPenSpec {
+struct ChartPenStyle {
     bool dotted;
     int width;        // logical units
     bool textColour;  // the window-text colour; otherwise red, green, blue
     int red, green, blue;
 };
-struct ChartFontSpec {
+struct ChartFontStyle {
     const char* family;
     int height;  // logical units
     int weight;  // 400 regular, 600 semi-bold
 };
-ChartPenSpec chartPenSpec(ChartPen pen);
-ChartFontSpec chartFontSpec(ChartFont font);
+ChartPenStyle chartPenStyle(ChartPen pen);
+ChartFontStyle chartFontStyle(ChartFont font);
 
 struct ChartLine {
     double x0, y0, x1, y1;
