@@ -3,6 +3,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "app/message_log.h"
@@ -73,19 +74,27 @@ int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog&
     std::condition_variable finishedSignal;
     bool finished = false;
     int outcome = kSimEvent;
-    std::thread worker([&] {
+    const auto work = [&] {
         const int result = collectEvents(run, job.fixes, job.transmissions, stop);
         const std::lock_guard lock(mutex);
         outcome = result;
         finished = true;
         finishedSignal.notify_all();
-    });
-    {
-        std::unique_lock lock(mutex);
-        if (!finishedSignal.wait_for(lock, job.watchdog, [&] { return finished; }))
-            stop.store(true, std::memory_order_relaxed);
+    };
+    std::thread worker;
+    try {
+        worker = std::thread(work);
+    } catch (const std::system_error&) {
+        outcome = kSimStopped;  // no worker: nothing was calculated, and the run counts as failed
     }
-    worker.join();
+    if (worker.joinable()) {
+        {
+            std::unique_lock lock(mutex);
+            if (!finishedSignal.wait_for(lock, job.watchdog, [&] { return finished; }))
+                stop.store(true, std::memory_order_relaxed);
+        }
+        worker.join();
+    }
     if (outcome == kSimStopped) {
         job.stopped = true;
         log.error("%s", kSimulationFailedMessage);
