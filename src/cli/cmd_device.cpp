@@ -1,0 +1,278 @@
+// orvctl device firmware|read|check|write|shutdown|read-factory|write-factory
+// --port DEVICE: the device operations over a serial device, as the window's
+// GPS System buttons run them. Without a window there is no Abort button:
+// Ctrl-C aborts as Abort would, and the wait for the magnet ends after
+// --timeout seconds the same way.
+
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "cli.h"
+#include "device/device_operations.h"
+#include "files/ppf_file.h"
+#include "image/firmware_selection.h"
+#include "image/firmware_table.h"
+#include "model/definitions.h"
+#include "workflow/device_jobs.h"
+
+namespace orv::cli {
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void onInterrupt(int) {
+    interrupted = 1;
+}
+
+// Ctrl-C is the Abort button while an operation runs.
+class InterruptAsAbort {
+public:
+    InterruptAsAbort() {
+        interrupted = 0;
+        struct sigaction action {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previous);
+    }
+    ~InterruptAsAbort() { sigaction(SIGINT, &previous, nullptr); }
+    InterruptAsAbort(const InterruptAsAbort&) = delete;
+    InterruptAsAbort& operator=(const InterruptAsAbort&) = delete;
+
+private:
+    struct sigaction previous {};
+};
+
+// The progress window as one updating line on a terminal (nothing otherwise).
+class TerminalProgress : public ProgressSink {
+public:
+    explicit TerminalProgress(int wakeSeconds)
+        : wakeLimit(wakeSeconds), terminal(isatty(STDERR_FILENO) == 1) {}
+
+    void hide() override { clearLine(); }
+    void setCaption(const std::string& text) override {
+        caption = text;
+        draw();
+    }
+    void setLegend(const std::string& text) override {
+        legend = text;
+        const bool magnet =
+            text.rfind("Put the magnet", 0) == 0 || text == "Waiting for the target response.";
+        if (!magnet) {
+            wakeStart.reset();
+        } else if (!wakeStart) {
+            wakeStart = std::chrono::steady_clock::now();
+        }
+        draw();
+    }
+    void setPosition(int percent) override {
+        position = percent;
+        draw();
+    }
+    bool aborted() override {
+        if (interrupted) return true;
+        return wakeStart && std::chrono::steady_clock::now() - *wakeStart > std::chrono::seconds(wakeLimit);
+    }
+    void beep(int, int) override {
+        if (terminal) std::fputc('\a', stderr);
+    }
+
+    void clearLine() {
+        if (!terminal || !drawn) return;
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        drawn = false;
+    }
+
+private:
+    void draw() {
+        if (!terminal) return;
+        std::fprintf(stderr, "\r\033[K%s: %s [%3d%%]", caption.c_str(), legend.c_str(), position);
+        std::fflush(stderr);
+        drawn = true;
+    }
+
+    int wakeLimit;
+    bool terminal;
+    bool drawn = false;
+    std::string caption;
+    std::string legend;
+    int position = 0;
+    std::optional<std::chrono::steady_clock::time_point> wakeStart;
+};
+
+// Clears the progress line before a message box is written below it.
+class ProgressAwarePresenter : public MessagePresenter {
+public:
+    ProgressAwarePresenter(MessagePresenter* shownBy, TerminalProgress& line)
+        : inner(shownBy), progress(line) {}
+    int present(BoxKind kind, const std::string& caption, const std::string& text) override {
+        progress.clearLine();
+        return inner ? inner->present(kind, caption, text) : kAnswerOk;
+    }
+
+private:
+    MessagePresenter* inner;
+    TerminalProgress& progress;
+};
+
+bool positiveNumber(const std::string& text, int& value) {
+    char* end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || n <= 0 || n > 100000000) return false;
+    value = static_cast<int>(n);
+    return true;
+}
+
+// The line options over the COM port defaults: 9600 baud, odd parity, 7 data
+// bits, 1 stop bit, no single-pin I/O, 90 s time-out.
+int lineSettings(const Args& args, ComSettings& s) {
+    s = ComSettings{};
+    s.portSlot = 0;
+    if (const auto baud = args.value("baud"); baud && !positiveNumber(*baud, s.baudRate))
+        return usageError("--baud needs a positive number, not '" + *baud + "'");
+    if (const auto parity = args.value("parity")) {
+        if (*parity == "none")
+            s.parityBits = 0;
+        else if (*parity == "odd")
+            s.parityBits = 4;
+        else if (*parity == "even")
+            s.parityBits = 12;
+        else
+            return usageError("--parity is none, odd or even, not '" + *parity + "'");
+    }
+    if (const auto bits = args.value("data-bits")) {
+        if (*bits != "7" && *bits != "8") return usageError("--data-bits is 7 or 8, not '" + *bits + "'");
+        s.dataBitsBit = *bits == "8" ? 1 : 0;
+    }
+    if (const auto bits = args.value("stop-bits")) {
+        if (*bits != "1" && *bits != "2") return usageError("--stop-bits is 1 or 2, not '" + *bits + "'");
+        s.stopBitsBits = *bits == "2" ? 2 : 0;
+    }
+    if (args.has("single-pin")) s.singlePinBit = 64;
+    if (const auto timeout = args.value("timeout"); timeout && !positiveNumber(*timeout, s.comTimeoutSeconds))
+        return usageError("--timeout needs a positive number of seconds, not '" + *timeout + "'");
+    return kExitOk;
+}
+
+// What was read becomes the configuration: --json prints it, -o exports it.
+int emitConfiguration(Session& session, const Args& args) {
+    if (args.has("json")) std::fputs(recordJson(session.record).c_str(), stdout);
+    if (const auto file = args.value("o")) {
+        RecordFirmwareSelection selection(session.record);
+        if (exportPpf(session.record, *file, selection, session.log) != kImageOk) return kExitFailed;
+    }
+    return kExitOk;
+}
+
+void printVersionTexts(const ParameterRecord& record) {
+    const auto strings = stringDefinitions();
+    for (const int row : {StringRow::FenmodFwVer, StringRow::RtcPicFwVer, StringRow::MiscDevFwVer,
+                          StringRow::NavProcFwVer, StringRow::SigProcFwVer}) {
+        const auto name = rowName(strings[static_cast<std::size_t>(row)]);
+        std::printf("%.*s: %s\n", static_cast<int>(name.size()), name.data(), record.text(row).c_str());
+    }
+}
+
+int exitFor(int result) {
+    return result == 0 ? kExitOk : kExitFailed;
+}
+
+int runOperation(const std::string& operation, Session& session, const Args& args, DeviceContext& context,
+                 TerminalProgress& progress) {
+    ParameterRecord& record = session.record;
+    MessageLog& log = session.log;
+    if (operation == "firmware") {
+        if (const int rc = readFirmwareVersions(context, progress); rc != 0) return kExitFailed;
+        const std::string version = record.text(StringRow::FenmodFwVer);
+        const int row = findFirmware(version);
+        printVersionTexts(record);
+        if (row == kFirmwareNotSupported) {
+            log.error(
+                "The GPS system firmware version ('%s') is not supported.\nThe firmware version was NOT set "
+                "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
+                std::string(firmwareFamily(version)).c_str());
+            return kExitFailed;
+        }
+        context.selection.selectRow(row);
+        log.information("OK, the firmware version is now set correctly to '%s'.",
+                        record.text(StringRow::FenmodFwVer).c_str());
+        return kExitOk;
+    }
+    if (operation == "read") {
+        clearFactoryValues(record);
+        const ReadJobResult read = readDeviceJob(context, progress, log, kReadMode);
+        if (read.result != 0 || !read.loaded) return kExitFailed;
+        return emitConfiguration(session, args);
+    }
+    if (operation == "check") {
+        const ReadJobResult check = readDeviceJob(context, progress, log, kCheckMode);
+        if (check.result != 0 || !check.matched) return kExitFailed;
+        showCaptionedInformation(log, kDeviceCheckCaption, kDeviceMatchesMessage);
+        return kExitOk;
+    }
+    if (operation == "write") return exitFor(programConfiguration(context, progress));
+    if (operation == "write-factory") return exitFor(programFactoryParameters(context, progress));
+    if (operation == "shutdown") return exitFor(shutDownTarget(context, progress));
+    if (operation == "read-factory") {
+        if (readFactoryParameters(context, progress) != 0) return kExitFailed;
+        const DecodeRequest request{kDecodeLoad, 1, context.link.versionBytes};
+        if (decodeFactoryImage(record, context.link.factoryImage, request, log) != 0) return kExitFailed;
+        return emitConfiguration(session, args);
+    }
+    return usageError("unknown device operation '" + operation + "'");
+}
+
+int runDevice(Session& session, const Args& args) {
+    static const char* const kOperations[] = {"firmware", "read",         "check",        "write",
+                                              "shutdown", "read-factory", "write-factory"};
+    if (args.positional.size() != 1)
+        return usageError(
+            "'device' needs one of firmware, read, check, write, shutdown, read-factory, write-factory");
+    const std::string operation = args.positional[0];
+    bool known = false;
+    for (const char* name : kOperations) known = known || operation == name;
+    if (!known) return usageError("unknown device operation '" + operation + "'");
+    const std::string port = args.value("port").value_or("");
+    if (port.empty()) return usageError("'device " + operation + "' needs --port DEVICE");
+    if ((args.has("json") || args.has("o")) && operation != "read" && operation != "read-factory")
+        return usageError("--json and -o go with 'device read' and 'device read-factory'");
+
+    ComSettings settings;
+    if (const int rc = lineSettings(args, settings); rc != kExitOk) return rc;
+    if (const int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
+
+    TerminalProgress progress(settings.comTimeoutSeconds);
+    ProgressAwarePresenter presenter(session.log.presenter, progress);
+    MessagePresenter* const shownBefore = session.log.presenter;
+    session.log.presenter = &presenter;
+    int status;
+    {
+        SerialPort serial;
+        serial.setDevicePath(0, port);
+        TargetLink link(serial, session.log);
+        link.settings = settings;
+        RecordFirmwareSelection selection(session.record);
+        DeviceContext context{link, session.record, selection};
+        InterruptAsAbort interrupt;
+        status = runOperation(operation, session, args, context, progress);
+        progress.clearLine();
+    }
+    session.log.presenter = shownBefore;
+    return status;
+}
+
+}  // namespace
+
+ORV_CLI_COMMAND("device", runDevice,
+                {"port", "baud", "parity", "data-bits", "stop-bits", "timeout", "json", "o", "single-pin"},
+                {"json", "single-pin"});
+
+}  // namespace orv::cli

@@ -1,0 +1,173 @@
+// orvctl device against the emulated collar, as a script would drive it:
+// write then check for every family, and each injected fault's message and
+// exit status.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "collar_emulator.h"
+#include "temp_dir.h"
+
+namespace orv::test {
+namespace {
+
+struct RunResult {
+    int status;
+    std::string output;  // stdout and stderr
+};
+
+class OrvctlDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        orvctl = std::string(ORV_BIN_DIR) + "/orvctl";
+        if (!std::filesystem::exists(orvctl)) GTEST_SKIP() << "orvctl is not built";
+    }
+
+    // Runs orvctl in the scratch folder; arguments are quoted for the shell.
+    RunResult run(const std::vector<std::string>& args) {
+        std::string command = "cd '" + folder.path().string() + "' && '" + orvctl + "'";
+        for (const auto& a : args) command += " '" + a + "'";
+        command += " 2>&1 </dev/null";
+        RunResult result{-1, {}};
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe) return result;
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
+        const int status = pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return result;
+    }
+
+    RunResult device(const std::string& operation, const emu::CollarEmulator& collar,
+                     const std::string& firmware, std::vector<std::string> more = {}) {
+        std::vector<std::string> args{"device",     operation, "--port",    collar.devicePath(),
+                                      "--firmware", firmware,  "--timeout", "1"};
+        args.insert(args.end(), more.begin(), more.end());
+        return run(args);
+    }
+
+    std::string orvctl;
+    TempDir folder;
+};
+
+class EveryFamily : public OrvctlDeviceTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EveryFamily, WriteThenCheckSucceed) {
+    emu::CollarOptions options;
+    options.firmware = GetParam();
+    emu::CollarEmulator collar(options);
+    ASSERT_TRUE(collar.start());
+    const std::vector<std::string> values{"--set", "AlmanacTimeout=12:30", "--set", "NumberOfDays[2]=40"};
+    const RunResult write = device("write", collar, GetParam(), values);
+    EXPECT_EQ(write.status, 0) << write.output;
+    const RunResult check = device("check", collar, GetParam(), values);
+    EXPECT_EQ(check.status, 0) << check.output;
+    EXPECT_NE(check.output.find("The screen information is the same as the data in the device."),
+              std::string::npos);
+
+    // The defaults are not what the collar holds now.
+    const RunResult differs = device("check", collar, GetParam());
+    EXPECT_EQ(differs.status, 1);
+    EXPECT_NE(differs.output.find("The current screen data does NOT match the device."), std::string::npos)
+        << differs.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, EveryFamily,
+                         ::testing::Values("N1 010824", "N3 020702", "N4 040816", "N6 020716", "DS 040903"),
+                         [](const auto& info) { return std::string(info.param).substr(0, 2); });
+
+struct FaultRun {
+    const char* fault;
+    int atCommand;
+    bool asleep;
+    const char* message;  // empty: the fault does no harm
+};
+
+class EveryFault : public OrvctlDeviceTest, public ::testing::WithParamInterface<FaultRun> {};
+
+TEST_P(EveryFault, GivesItsMessageAndFails) {
+    emu::Fault fault{};
+    ASSERT_TRUE(emu::parseFault(GetParam().fault, fault));
+    fault.atCommand = GetParam().atCommand;
+    emu::CollarOptions options;
+    options.faults = {fault};
+    options.asleep = GetParam().asleep;
+    options.magnetAfterMs = GetParam().asleep ? 200 : -1;
+    emu::CollarEmulator collar(options);
+    ASSERT_TRUE(collar.start());
+    const RunResult write = device("write", collar, "N4 040816");
+    if (std::string(GetParam().message).empty()) {
+        EXPECT_EQ(write.status, 0) << write.output;
+        return;
+    }
+    EXPECT_EQ(write.status, 1) << write.output;
+    EXPECT_NE(write.output.find(GetParam().message), std::string::npos) << write.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, EveryFault,
+    ::testing::Values(
+        FaultRun{"no-answer", 2, false,
+                 "A timeout was detected trying to talk to the target!\nThe target memory was NOT programmed "
+                 "correctly."},
+        FaultRun{"wrong-banner", 0, true, "Error: Unrecognized target response"},
+        FaultRun{
+            "erase-refused", 0, false,
+            "An unrecognized response was returned from the target!\nThe target memory was NOT programmed "
+            "correctly."},
+        FaultRun{"status-with-data", 5, false,
+                 "A communication error was detected!\nThe target memory was NOT programmed correctly."},
+        FaultRun{"garbage-before-soh", 0, false, ""},
+        FaultRun{"flipped-readback-bit", 0, false,
+                 "Error -- The target failed the program readback check.\nThe target was NOT programmed "
+                 "correctly."},
+        FaultRun{"hang-up", 8, false,
+                 "A timeout was detected trying to talk to the target!\nThe target memory was NOT programmed "
+                 "correctly."}),
+    [](const auto& info) {
+        std::string name = info.param.fault;
+        for (char& c : name)
+            if (c == '-') c = '_';
+        return name;
+    });
+
+TEST_F(OrvctlDeviceTest, ReadExportsWhatItRead) {
+    emu::CollarEmulator collar;
+    ASSERT_TRUE(collar.start());
+    ASSERT_EQ(device("write", collar, "N4 040816", {"--set", "FixTimeout=4:00"}).status, 0);
+    const RunResult read = run({"device", "read", "--port", collar.devicePath(), "--json", "-o", "read.ppf"});
+    EXPECT_EQ(read.status, 0) << read.output;
+    EXPECT_NE(read.output.find("\"FixTimeout\": 240"), std::string::npos) << read.output;
+    EXPECT_EQ(std::filesystem::file_size(folder.path() / "read.ppf"), 1176u);
+    const RunResult shown = run({"show", "--json", "--ppf", "read.ppf"});
+    EXPECT_NE(shown.output.find("\"FixTimeout\": 240"), std::string::npos) << shown.output;
+}
+
+TEST_F(OrvctlDeviceTest, AQuestionWithoutAnAnswerDeclines) {
+    emu::CollarOptions options;
+    options.firmware = "N3 020702";
+    emu::CollarEmulator collar(options);
+    ASSERT_TRUE(collar.start());
+    const RunResult declined = device("write", collar, "N4 040816");
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_NE(declined.output.find("does not match that read from the GPS device ('N3')"), std::string::npos)
+        << declined.output;
+    const RunResult accepted = device("write", collar, "N4 040816", {"--yes"});
+    EXPECT_EQ(accepted.status, 0) << accepted.output;
+}
+
+TEST_F(OrvctlDeviceTest, BadLineOptionsAreUsageErrors) {
+    EXPECT_EQ(run({"device", "write"}).status, 2);
+    EXPECT_EQ(run({"device", "write", "--port", "/dev/null", "--parity", "mark"}).status, 2);
+    EXPECT_EQ(run({"device", "write", "--port", "/dev/null", "--data-bits", "9"}).status, 2);
+    EXPECT_EQ(run({"device", "shutdown", "--port", "/dev/null", "--json"}).status, 2);
+}
+
+}  // namespace
+}  // namespace orv::test
