@@ -1,0 +1,109 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QThread>
+
+#include "device/com_settings.h"
+#include "login_dialog.h"
+#include "main_window.h"
+#include "model/startup_sequence.h"
+#include "qt_message_presenter.h"
+#include "qt_profile.h"
+#include "splash_window.h"
+
+namespace orv {
+
+namespace {
+
+QFont printFont(int height) {
+    QFont font("Courier New");
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setWeight(QFont::Light);  // weight 300
+    font.setPixelSize(height);
+    font.setStyleStrategy(QFont::PreferQuality);
+    return font;
+}
+
+}  // namespace
+
+OrvApplication::OrvApplication(StartupOptions startOptions)
+    : options(std::move(startOptions)),
+      ownPresenter(options.presenter == nullptr ? std::make_unique<QtMessagePresenter>() : nullptr),
+      presenter(options.presenter != nullptr ? options.presenter : ownPresenter.get()),
+      ownProfile(options.profile == nullptr ? std::make_unique<QtProfile>() : nullptr),
+      profile(options.profile != nullptr ? options.profile : ownProfile.get()),
+      messages(presenter) {}
+
+OrvApplication::~OrvApplication() {
+    window.reset();
+    if (targetLink) targetLink->endConnection(0);
+}
+
+int OrvApplication::start() {
+    const StartupResult startup = runStartup(messages, configuration, options.settingsFile);
+    if (!startup.proceed()) return startup.exitCode;
+    appSettings = startup.settings;
+
+    fonts.fonts = {printFont(36), printFont(22), printFont(42)};
+
+    targetLink = std::make_unique<TargetLink>(port, messages);
+    loadComSettings(*profile, *targetLink);
+
+    SplashWindow splash;
+    splash.showAndPaint();
+
+    db = std::make_unique<ParameterDb>(messages, configuration);
+    passwords = std::make_unique<PasswordDb>(messages);
+    passwords->setPath(appSettings.passwordDbPath);
+    if (const int failed = openParameterDatabase(); failed != 0) return failed;
+    db->closeDatabase();
+    if (options.splashMilliseconds > 0)
+        QThread::msleep(static_cast<unsigned long>(options.splashMilliseconds));
+    splash.close();
+
+    runStartupLogin();
+
+    AppParts parts{messages, configuration, appSettings,         *db, *passwords, *targetLink,
+                   *profile, *presenter,    options.settingsFile};
+    window = std::make_unique<MainWindow>(parts);
+    window->modal() = options.runner;
+    window->show();
+    window->initialize();
+    return 0;
+}
+
+int OrvApplication::openParameterDatabase() {
+    if (db->openDatabase(appSettings.parameterDbPath, false) == 0) return 0;
+    messages.warning(
+        "Could not open the parameter database file '%s'.  Trying to open a\nlocal database: '%s' instead.",
+        appSettings.parameterDbPath.c_str(), kDefaultParameterDb);
+    appSettings.parameterDbPath = kDefaultParameterDb;
+    if (db->openDatabase(appSettings.parameterDbPath, true) == 0) return 0;
+    messages.error(
+        "Could NOT open a Fenmod database for the application.\nThe program may have attempted to open a "
+        "corrupted database --\ntry renaming the intended database to force the program to\ncreate a new "
+        "one.  "
+        "If the problem persists, call Halvorn support.");
+    return 1;
+}
+
+void OrvApplication::runStartupLogin() {
+    if (appSettings.loginAtStartup != '1') {
+        appSettings.userName = "User";
+        configuration.text(StringRow::UserName) = appSettings.userName;
+        configuration.text(StringRow::UserAccessLevel) = appSettings.accessLevel;
+        return;
+    }
+    LoginDialog dialog(*passwords, messages, options.runner, configuration.text(StringRow::UserName),
+                       appSettings.userMask);
+    if (options.runner.runDialog(dialog)) {
+        appSettings.userName = dialog.userName();
+        appSettings.accessLevel = dialog.levelName();
+        appSettings.userMask = dialog.levelCode();
+    }
+    configuration.text(StringRow::UserName) = appSettings.userName;
+    configuration.text(StringRow::UserAccessLevel) = appSettings.accessLevel;
+}
+
+}  // namespace orv

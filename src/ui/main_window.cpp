@@ -1,0 +1,476 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+#include "app/message_log.h"
+#include "app/window_placement.h"
+#include "gui_thread.h"
+#include "image/firmware_table.h"
+#include "logo.h"
+#include "model/definitions.h"
+#include "model/record.h"
+#include "progress_window.h"
+#include "qt_message_presenter.h"
+#include "up_down_control.h"
+
+namespace orv {
+
+// The converter's view of the window: the identity area as page Main, each
+// tab page's forms, and the title.
+class MainWindow::Pages : public PageSet {
+public:
+    explicit Pages(MainWindow& window) : window(window) {}
+
+    FieldControls* controls(Page page) override {
+        if (page == Page::Main) return window.identityControls.get();
+        for (const auto& tabPage : window.tabPages) {
+            if (!tabPage) continue;
+            if (FieldControls* found = tabPage->controls(page)) return found;
+        }
+        return nullptr;
+    }
+    std::string windowTitle() const override { return window.windowTitle().toStdString(); }
+    void setWindowTitle(const std::string& title) override {
+        window.setWindowTitle(QString::fromStdString(title));
+    }
+    bool allTabPagesExist() const override { return created; }
+
+    bool created = false;
+
+private:
+    MainWindow& window;
+};
+
+// The Firmware combo as the device operations see it: asked and changed from
+// the worker, it answers on the GUI thread.
+class MainWindow::Firmware : public FirmwareSelection {
+public:
+    explicit Firmware(MainWindow& window) : window(window) {}
+
+    int selectedRow() const override {
+        int row = kFirmwareNotSupported;
+        onGuiThreadAndWait(&window, [&] { row = window.firmware->currentIndex(); });
+        return row < 0 ? kFirmwareNotSupported : row;
+    }
+    void selectRow(int row) override {
+        onGuiThreadAndWait(&window, [&] { window.firmwareChosen(row); });
+    }
+
+private:
+    MainWindow& window;
+};
+
+MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      app(parts),
+      pages(std::make_unique<Pages>(*this)),
+      firmwareChoice(std::make_unique<Firmware>(*this)) {
+    setWindowTitle(kMainWindowTitle);
+    setWindowIcon(QIcon(drawOrvLogo(64)));
+    fieldConverter = std::make_unique<FieldConverter>(app.record, app.log, *pages);
+    buildLayout();
+    jobChoices = std::make_unique<ComboChoiceList>(job);
+    ctnChoices = std::make_unique<ComboChoiceList>(ctn);
+    statusChoices = std::make_unique<ComboChoiceList>(status);
+    WorkflowParts flowParts{app.record, app.log,      *pages,          *fieldConverter,
+                            app.db,     app.settings, *firmwareChoice, app.settingsFile};
+    flow = std::make_unique<MainWorkflow>(flowParts, static_cast<MainView&>(*this));
+    progress = std::make_unique<ProgressWindow>(this);
+    connectSignals();
+    connect(this, &MainWindow::operationFinished, this, &MainWindow::finishOperation, Qt::QueuedConnection);
+    app.presenter.setOwner(this);
+}
+
+MainWindow::~MainWindow() {
+    if (worker.joinable()) worker.join();
+    const QRect frame = frameGeometry();
+    saveWindowPlacement(
+        app.profile, {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()});
+    if (app.presenter.owner() == this) app.presenter.setOwner(nullptr);
+}
+
+PageSet& MainWindow::pageSet() {
+    return *pages;
+}
+
+FirmwareSelection& MainWindow::firmwareSelection() {
+    return *firmwareChoice;
+}
+
+QPushButton* MainWindow::button(MainButton which) const {
+    return buttons.value(static_cast<int>(which));
+}
+
+QString MainWindow::labelText(int stringRow) const {
+    return QString::fromStdString(
+        identityControls->text(stringDefinitions()[static_cast<std::size_t>(stringRow)].labelId));
+}
+
+QPushButton* MainWindow::makeButton(MainButton which, const char* text, int controlRow) {
+    auto* pushButton = new QPushButton(text);
+    pushButton->setAutoDefault(false);
+    if (controlRow >= 0) setControlId(pushButton, controlRowId(controlRow));
+    buttons.insert(static_cast<int>(which), pushButton);
+    return pushButton;
+}
+
+namespace {
+
+QLabel* captionFor(int stringRow, const char* text) {
+    auto* label = new QLabel(text);
+    setControlId(label, stringDefinitions()[static_cast<std::size_t>(stringRow)].labelId);
+    return label;
+}
+
+QLabel* staticText(int stringRow) {
+    auto* label = new QLabel;
+    label->setMinimumWidth(120);
+    label->setFrameShape(QFrame::StyledPanel);
+    setControlId(label, mainStringControl(stringRow));
+    return label;
+}
+
+QComboBox* editableCombo(int stringRow) {
+    auto* combo = new QComboBox;
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMinimumWidth(140);
+    setControlId(combo, mainStringControl(stringRow));
+    return combo;
+}
+
+}  // namespace
+
+QWidget* MainWindow::buildIdentityArea() {
+    auto* area = new QWidget;
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    job = editableCombo(StringRow::JobNumber);
+    ctn = editableCombo(StringRow::CtnNumber);
+    status = new QComboBox;
+    setControlId(status, mainStringControl(StringRow::DevStatus));
+    firmware = new QComboBox;
+    for (const FirmwareEntry& entry : firmwareTable()) firmware->addItem(entry.version);
+    deploymentYear = new QLineEdit;
+    deploymentYear->setMaximumWidth(60);
+    setControlId(deploymentYear, mainGeneralControl(GeneralRow::StartYear));
+    deploymentSpin = new UpDownControl;
+    setControlId(deploymentSpin, generalDefinitions()[GeneralRow::StartYear].spinId);
+    auto* yearLabel = new QLabel("Deployment Year:");
+    setControlId(yearLabel, generalDefinitions()[GeneralRow::StartYear].labelId);
+    customer = new QLineEdit;
+    customer->setMaxLength(stringDefinitions()[StringRow::Customer].width);
+    setControlId(customer, mainStringControl(StringRow::Customer));
+    notes = new QPlainTextEdit;
+    notes->setMaximumHeight(54);
+    notes->setTabChangesFocus(true);
+    setControlId(notes, mainStringControl(StringRow::Notes));
+
+    auto* yearBox = new QHBoxLayout;
+    yearBox->addWidget(deploymentYear);
+    yearBox->addWidget(deploymentSpin);
+    yearBox->addStretch();
+
+    int row = 0;
+    grid->addWidget(captionFor(StringRow::JobNumber, "Job Number:"), row, 0);
+    grid->addWidget(job, row, 1);
+    grid->addWidget(makeButton(MainButton::ChangeJob, "Change", MainControlRow::ChangeJob), row, 2);
+    grid->addWidget(captionFor(StringRow::CtnNumber, "CTN / Seq. Number:"), row, 3);
+    grid->addWidget(ctn, row, 4);
+    grid->addWidget(makeButton(MainButton::ChangeCtn, "Change", MainControlRow::ChangeCtn), row, 5);
+    grid->addWidget(makeButton(MainButton::Login, "Login"), row, 6);
+    ++row;
+    grid->addWidget(captionFor(StringRow::DevStatus, "Device Status:"), row, 0);
+    grid->addWidget(status, row, 1);
+    grid->addWidget(new QLabel("Firmware:"), row, 3);
+    grid->addWidget(firmware, row, 4);
+    grid->addWidget(yearLabel, row, 5);
+    grid->addLayout(yearBox, row, 6);
+    ++row;
+    auto* customerBox = new QHBoxLayout;
+    customerBox->addWidget(customer, 1);
+    QPushButton* utility = makeButton(MainButton::DatabaseUtility, "", MainControlRow::DatabaseUtility);
+    utility->setFixedSize(12, 12);
+    customerBox->addWidget(utility);
+    grid->addWidget(captionFor(StringRow::Customer, "Customer:"), row, 0);
+    grid->addLayout(customerBox, row, 1, 1, 2);
+    grid->addWidget(makeButton(MainButton::Customer, "Customer"), row, 3);
+    grid->addWidget(makeButton(MainButton::CtnLookup, "CTN Lookup"), row, 4);
+    ++row;
+    grid->addWidget(captionFor(StringRow::Notes, "Notes:"), row, 0, Qt::AlignTop);
+    grid->addWidget(notes, row, 1, 1, 6);
+    ++row;
+    grid->addWidget(captionFor(StringRow::CoordSignoff, "Coord. Signoff:"), row, 0);
+    grid->addWidget(staticText(StringRow::CoordSignoff), row, 1);
+    grid->addWidget(staticText(StringRow::CoordSignoffDate), row, 2);
+    grid->addWidget(captionFor(StringRow::ProgrammedBy, "Programmed By:"), row, 3);
+    grid->addWidget(staticText(StringRow::ProgrammedBy), row, 4);
+    grid->addWidget(staticText(StringRow::ProgByDate), row, 5);
+    ++row;
+    grid->addWidget(captionFor(StringRow::UserName, "User:"), row, 0);
+    grid->addWidget(staticText(StringRow::UserName), row, 1);
+    grid->addWidget(captionFor(StringRow::UserAccessLevel, "Level:"), row, 3);
+    grid->addWidget(staticText(StringRow::UserAccessLevel), row, 4);
+    // The date statics carry no caption of their own.
+    return area;
+}
+
+QWidget* MainWindow::buildDatabaseGroup() {
+    auto* group = new QGroupBox("Database");
+    setControlId(group, controlRowId(MainControlRow::DatabaseFrame));
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(makeButton(MainButton::Save, "Save", MainControlRow::Save), 0, 0);
+    layout->addWidget(makeButton(MainButton::Read, "Read", MainControlRow::Read), 0, 1);
+    layout->addWidget(makeButton(MainButton::Check, "Check"), 0, 2);
+    layout->addWidget(makeButton(MainButton::Export, "Export", MainControlRow::Export), 1, 0);
+    layout->addWidget(makeButton(MainButton::Import, "Import", MainControlRow::Import), 1, 1);
+    layout->addWidget(makeButton(MainButton::Delete, "Delete", MainControlRow::Delete), 1, 2);
+    auto* rangeLabel = new QLabel("Range:");
+    const int rangeId = controlRowId(MainControlRow::Range);
+    setControlId(rangeLabel, controlDefinitions()[MainControlRow::Range].labelId);
+    range = new QComboBox;
+    setControlId(range, rangeId);
+    layout->addWidget(rangeLabel, 2, 0);
+    layout->addWidget(range, 2, 1, 1, 2);
+    return group;
+}
+
+QWidget* MainWindow::buildDeviceGroup() {
+    auto* group = new QGroupBox("GPS System");
+    setControlId(group, controlRowId(MainControlRow::DeviceFrame));
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(makeButton(MainButton::ReadDevice, "Read Device", MainControlRow::ReadDevice), 0, 0);
+    layout->addWidget(makeButton(MainButton::WriteDevice, "Write Device", MainControlRow::WriteDevice), 0, 1);
+    layout->addWidget(makeButton(MainButton::ComPort, "COM Port", MainControlRow::ComPort), 0, 2);
+    layout->addWidget(makeButton(MainButton::CheckDevice, "Check Device"), 1, 0);
+    layout->addWidget(makeButton(MainButton::Firmware, "Firmware"), 1, 1);
+    layout->addWidget(makeButton(MainButton::Shutdown, "Shutdown", MainControlRow::Shutdown), 1, 2);
+    layout->addWidget(makeButton(MainButton::GetDefaults, "Get Defaults", MainControlRow::GetDefaults), 2, 0);
+    layout->addWidget(makeButton(MainButton::Print, "Print", MainControlRow::Print), 2, 1);
+    layout->addWidget(makeButton(MainButton::Exit, "Exit"), 2, 2);
+    auto* extras = new QHBoxLayout;
+    extras->addWidget(makeButton(MainButton::Clock, "Clock", MainControlRow::Clock));
+    extras->addStretch();
+    QPushButton* help = makeButton(MainButton::ContextHelp, "?");
+    help->setFixedWidth(28);
+    extras->addWidget(help);
+    layout->addLayout(extras, 3, 0, 1, 3);
+    return group;
+}
+
+void MainWindow::buildTabs() {
+    tabs = new QTabWidget;
+    for (int i = 0; i < kTabCount; ++i)
+        tabPages[static_cast<std::size_t>(i)] = createTabPage(static_cast<Tab>(i));
+    shownTabs = activeTabs(app.settingsFile);
+    for (const Tab tab : shownTabs) {
+        tabs->addTab(tabPages[static_cast<std::size_t>(tab)].get(),
+                     kTabTitles[static_cast<std::size_t>(tab)]);
+    }
+    // Pages that are not shown still exist, so every page can be stored and shown.
+    pages->created = true;
+}
+
+void MainWindow::buildLayout() {
+    content = new QWidget(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
+    outer->addWidget(content);
+
+    identity = new QWidget;
+    auto* identityLayout = new QVBoxLayout(identity);
+    identityLayout->setContentsMargins(0, 0, 0, 0);
+    identityLayout->addWidget(buildIdentityArea());
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(buildDatabaseGroup());
+    groups->addWidget(buildDeviceGroup());
+    identityLayout->addLayout(groups);
+
+    buildTabs();
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(identity);
+    layout->addWidget(tabs, 1);
+    identityControls = std::make_unique<QtFieldControls>(identity);
+    setTooltips();
+}
+
+void MainWindow::setTooltips() {
+    const std::pair<MainButton, const char*> tips[] = {
+        {MainButton::Print, "Print the current parameter file."},
+        {MainButton::Delete, "Delete the current record from the database."},
+        {MainButton::Import, "Import a configuration (ppf) file into Orv3."},
+        {MainButton::Export, "Create a configuration (ppf) file."},
+        {MainButton::GetDefaults, "Set parameters to program default values."},
+        {MainButton::Save, "Save the current parmeters to the database."},
+        {MainButton::Read, "Read the selected record from the database."},
+        {MainButton::Check, "Compare current parameters with database record."},
+        {MainButton::WriteDevice, "Program the current parameters into the currently connected system."},
+        {MainButton::ReadDevice, "Read the parameters from the currently connected system."},
+        {MainButton::CheckDevice,
+         "Compare the parameters of the connected system with the current file parameters."},
+    };
+    for (const auto& [which, tip] : tips) button(which)->setToolTip(tip);
+}
+
+void MainWindow::connectSignals() {
+    const std::pair<MainButton, void (MainWindow::*)()> handlers[] = {
+        {MainButton::Save, &MainWindow::saveRecord},
+        {MainButton::Read, &MainWindow::readRecord},
+        {MainButton::Check, &MainWindow::checkRecord},
+        {MainButton::Delete, &MainWindow::deleteRecord},
+        {MainButton::Export, &MainWindow::exportFile},
+        {MainButton::Import, &MainWindow::importFile},
+        {MainButton::ReadDevice, &MainWindow::readDevice},
+        {MainButton::CheckDevice, &MainWindow::checkDevice},
+        {MainButton::Firmware, &MainWindow::queryFirmware},
+        {MainButton::WriteDevice, &MainWindow::writeDevice},
+        {MainButton::Shutdown, &MainWindow::shutdownDevice},
+        {MainButton::ComPort, &MainWindow::editComPort},
+        {MainButton::GetDefaults, &MainWindow::getDefaults},
+        {MainButton::Login, &MainWindow::login},
+        {MainButton::Customer, &MainWindow::customerSearch},
+        {MainButton::CtnLookup, &MainWindow::ctnLookup},
+        {MainButton::DatabaseUtility, &MainWindow::databaseUtility},
+    };
+    for (const auto& [which, handler] : handlers)
+        connect(button(which), &QPushButton::clicked, this, handler);
+    connect(button(MainButton::Print), &QPushButton::clicked, this, [this] { printSpr(""); });
+    connect(button(MainButton::Exit), &QPushButton::clicked, this, &QWidget::close);
+    connect(button(MainButton::ChangeJob), &QPushButton::clicked, this,
+            [this] { changeName(NameField::Job); });
+    connect(button(MainButton::ChangeCtn), &QPushButton::clicked, this,
+            [this] { changeName(NameField::Ctn); });
+    connect(button(MainButton::ContextHelp), &QPushButton::clicked, this,
+            [] { QWhatsThis::enterWhatsThisMode(); });
+
+    connect(job->lineEdit(), &QLineEdit::textEdited, this, [this] { flow->jobTyped(); });
+    connect(ctn->lineEdit(), &QLineEdit::textEdited, this, [this] { flow->ctnTyped(); });
+    connect(job, &QComboBox::activated, this, [this] { flow->jobSelected(); });
+    connect(ctn, &QComboBox::activated, this, [this] { flow->ctnSelected(); });
+    job->installEventFilter(this);
+    ctn->installEventFilter(this);
+    deploymentYear->installEventFilter(this);
+    connect(status, &QComboBox::activated, this, [this] { flow->statusChanged(); });
+    connect(notes, &QPlainTextEdit::textChanged, this, &MainWindow::notesChanged);
+    connect(customer, &QLineEdit::textEdited, this, [this] { flow->textEdited(StringRow::Customer); });
+    connect(firmware, &QComboBox::activated, this, &MainWindow::firmwareChosen);
+    connect(range, &QComboBox::activated, this, [this] { flow->selectRange(); });
+    connect(deploymentSpin, &UpDownControl::deltaRequested, this, [this](int position, int delta) {
+        fieldConverter->spinDelta(Page::Main,
+                                  {deploymentSpin->property(kControlIdProperty).toInt(), position, delta},
+                                  GeneralRow::StartYear);
+    });
+    connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
+}
+
+void MainWindow::initialize() {
+    if (shownTabs.empty()) app.log.error(kNoTabsMessage);
+    shownTabIndex = tabs->currentIndex();
+    flow->initialize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->geometry();
+        if (const auto position =
+                restoreWindowPlacement(app.profile, available.width(), available.height())) {
+            move(position->left, position->top);
+        }
+    }
+}
+
+std::optional<Tab> MainWindow::currentTab() const {
+    const int index = tabs->currentIndex();
+    if (index < 0 || index >= static_cast<int>(shownTabs.size())) return std::nullopt;
+    return shownTabs[static_cast<std::size_t>(index)];
+}
+
+void MainWindow::tabChanged(int index) {
+    if (shownTabIndex >= 0 && shownTabIndex < static_cast<int>(shownTabs.size())) {
+        flow->tabLeaving(shownTabs[static_cast<std::size_t>(shownTabIndex)]);
+    }
+    shownTabIndex = index;
+    if (const auto tab = currentTab()) flow->tabShown(*tab);
+}
+
+void MainWindow::showFirmwareRow(int row) {
+    const QSignalBlocker blocker(firmware);
+    firmware->setCurrentIndex(row);
+}
+
+void MainWindow::firmwareChosen(int row) {
+    showFirmwareRow(row);
+    flow->applyFirmwareSelection(row);
+}
+
+void MainWindow::pageShown(Page page) {
+    for (const auto& tabPage : tabPages) {
+        if (tabPage && tabPage->controls(page) != nullptr) tabPage->pageShown(page);
+    }
+}
+
+void MainWindow::printSpr(const std::string& /*titleSuffix*/) {
+    // The print dialog attaches here.
+}
+
+void MainWindow::notesChanged() {
+    const QString text = notes->toPlainText();
+    if (text.size() > kNotesLimit) {
+        const QSignalBlocker blocker(notes);
+        notes->setPlainText(text.left(kNotesLimit));
+        QTextCursor cursor = notes->textCursor();
+        cursor.movePosition(QTextCursor::End);
+        notes->setTextCursor(cursor);
+        app.log.error("The Notes field can only hold %d characters.", kNotesLimit);
+    }
+    flow->textEdited(StringRow::Notes);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        // Opening a combo's own list is not leaving it.
+        if (focus->reason() != Qt::PopupFocusReason && !operationRunning()) {
+            if (watched == job) flow->jobLeft();
+            if (watched == ctn) flow->ctnLeft();
+            if (watched == deploymentYear) fieldConverter->fieldEdited(Page::Main, GeneralRow::StartYear);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        int focused = 0;
+        for (QObject* at = QApplication::focusWidget(); at != nullptr && focused == 0; at = at->parent()) {
+            focused = QtFieldControls::idOf(at);
+        }
+        flow->enterPressed(focused);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (operationRunning() || !(closing || flow->exitApplication())) {
+        event->ignore();
+        return;
+    }
+    closing = true;
+    event->accept();
+}
+
+}  // namespace orv

@@ -1,0 +1,238 @@
+// The main window's buttons: database work through the workflows, the
+// dialogs, and the device and file operations on the one worker thread.
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QPushButton>
+
+#include "app/message_log.h"
+#include "app/sibling_program.h"
+#include "change_name_dialog.h"
+#include "com_port_dialog.h"
+#include "database_utility_dialog.h"
+#include "db/parameter_db.h"
+#include "device/com_settings.h"
+#include "device/target_link.h"
+#include "login_dialog.h"
+#include "lookup_dialogs.h"
+#include "main_window.h"
+#include "model/record.h"
+#include "progress_window.h"
+
+namespace orv {
+
+void MainWindow::saveRecord() {
+    flow->saveRecord();
+}
+void MainWindow::readRecord() {
+    flow->readRecord();
+}
+void MainWindow::checkRecord() {
+    flow->checkRecord();
+}
+void MainWindow::deleteRecord() {
+    flow->deleteRecord();
+}
+
+DeviceContext MainWindow::deviceContext(bool rootIdFlag) {
+    return DeviceContext{app.link, app.record, firmwareSelection(), rootIdFlag};
+}
+
+void MainWindow::startOperation(Operation operation, std::function<void()> work) {
+    if (operationRunning()) return;
+    if (worker.joinable()) worker.join();
+    running = operation;
+    // The content, not the window: the progress window and the message boxes
+    // are the window's children and must stay usable.
+    content->setEnabled(false);
+    worker = std::thread([this, work = std::move(work)] {
+        work();
+        Q_EMIT operationFinished();
+    });
+}
+
+void MainWindow::finishOperation() {
+    if (worker.joinable()) worker.join();
+    const Operation finished = running;
+    running = Operation::None;
+    content->setEnabled(true);
+    switch (finished) {
+        case Operation::ReadDevice:
+        case Operation::CheckDevice:
+        case Operation::Import:
+            if (finished == Operation::CheckDevice && readResult.matched) {
+                showCaptionedInformation(app.log, kDeviceCheckCaption, kDeviceMatchesMessage);
+            }
+            flow->readFinished(readResult.loaded);
+            break;
+        case Operation::Firmware:
+            flow->firmwareFinished(operationResult);
+            break;
+        case Operation::WriteDevice:
+            flow->writeFinished(operationResult, writePlan, writtenImage);
+            writePlan = {};
+            break;
+        case Operation::Shutdown:
+            flow->shutdownFinished(operationResult);
+            break;
+        case Operation::Export:
+            flow->showRecord();
+            break;
+        case Operation::None:
+            break;
+    }
+    raise();
+    activateWindow();
+}
+
+void MainWindow::readDevice() {
+    if (operationRunning()) return;
+    flow->prepareReadDevice();
+    readResult = {};
+    startOperation(Operation::ReadDevice, [this] {
+        DeviceContext context = deviceContext();
+        readResult = readDeviceJob(context, progress->sink(), app.log, kReadMode);
+    });
+}
+
+void MainWindow::checkDevice() {
+    if (operationRunning()) return;
+    flow->prepareCheckDevice();
+    readResult = {};
+    startOperation(Operation::CheckDevice, [this] {
+        DeviceContext context = deviceContext();
+        readResult = readDeviceJob(context, progress->sink(), app.log, kCheckMode);
+    });
+}
+
+void MainWindow::queryFirmware() {
+    if (operationRunning()) return;
+    startOperation(Operation::Firmware, [this] {
+        DeviceContext context = deviceContext();
+        operationResult = readFirmwareVersions(context, progress->sink());
+    });
+}
+
+void MainWindow::writeDevice() {
+    if (operationRunning()) return;
+    const WritePlan plan = flow->prepareWrite();
+    if (!plan.proceed) return;
+    writePlan = plan;
+    writtenImage.clear();
+    startOperation(Operation::WriteDevice, [this] {
+        DeviceContext context = deviceContext(writePlan.rootIdFlag);
+        operationResult = programConfiguration(context, progress->sink());
+        writtenImage = app.link.memoryImage;
+    });
+}
+
+void MainWindow::shutdownDevice() {
+    if (operationRunning()) return;
+    startOperation(Operation::Shutdown, [this] {
+        DeviceContext context = deviceContext();
+        operationResult = shutDownTarget(context, progress->sink());
+    });
+}
+
+QString MainWindow::choosePpf(bool save) {
+    ModalRunner::FileRequest request;
+    request.save = save;
+    request.title = save ? "Export File As" : "Import File";
+    request.filter = "Binary Files (*.ppf)";
+    request.defaultSuffix = "ppf";
+    request.directory = ppfDirectory;
+    request.proposedName = QString::fromStdString(app.record.text(StringRow::CtnNumber)) + ".ppf";
+    const QString path = runner.chooseFile(this, request);
+    if (!path.isEmpty()) ppfDirectory = QFileInfo(path).absolutePath() + QDir::separator();
+    return path;
+}
+
+void MainWindow::exportFile() {
+    if (operationRunning() || !flow->prepareExport()) return;
+    writePlan = {};  // an export is not a programming
+    const QString path = choosePpf(true);
+    if (path.isEmpty()) {
+        reportExportCancelled(app.log);
+        return;
+    }
+    startOperation(Operation::Export, [this, target = path.toStdString()] {
+        operationResult = exportPpf(app.record, target, firmwareSelection(), app.log);
+    });
+}
+
+void MainWindow::importFile() {
+    if (operationRunning()) return;
+    const QString path = choosePpf(false);
+    if (path.isEmpty()) {
+        reportImportCancelled(app.log);
+        return;
+    }
+    readResult = {};
+    startOperation(Operation::Import, [this, source = path.toStdString()] {
+        DeviceContext context = deviceContext();
+        readResult = importJob(context, source, app.log);
+    });
+}
+
+void MainWindow::editComPort() {
+    std::array<std::string, kSerialSlots> devices;
+    for (int slot = 0; slot < kSerialSlots; ++slot) {
+        devices[static_cast<std::size_t>(slot)] = app.link.serialPort().devicePath(slot);
+    }
+    ComPortDialog dialog(comDialogFill(app.link.settings), devices, findSerialDevices(),
+                         app.settings.userMask, this);
+    if (runner.runDialog(dialog)) applyComDialog(dialog.fields(), app.profile, app.link);
+}
+
+void MainWindow::login() {
+    flow->collectAllPages();
+    LoginDialog dialog(app.passwords, app.log, runner, app.record.text(StringRow::UserName),
+                       app.settings.userMask, this);
+    if (!runner.runDialog(dialog)) return;
+    flow->applyLogin(dialog.userName(), dialog.levelName(), dialog.levelCode());
+}
+
+void MainWindow::changeName(NameField field) {
+    const ChangeNameCaptions captions = changeNameCaptions(field);
+    const int row = field == NameField::Job ? StringRow::JobNumber : StringRow::CtnNumber;
+    ChangeNameDialog dialog(captions.current, captions.replacement,
+                            QString::fromStdString(identityControls->text(mainStringControl(row))).trimmed(),
+                            this);
+    if (!runner.runDialog(dialog)) return;
+    flow->changeDeviceName(field, dialog.newName().toStdString());
+}
+
+void MainWindow::customerSearch() {
+    CustomerSearchDialog dialog(app.db, app.record.text(StringRow::Customer), this);
+    if (!runner.runDialog(dialog)) return;
+    flow->loadLookedUpDevice(dialog.job(), dialog.ctn(), dialog.status());
+}
+
+void MainWindow::ctnLookup() {
+    CtnLookupDialog dialog(app.db, this);
+    if (!runner.runDialog(dialog)) return;
+    flow->loadLookedUpDevice(dialog.job(), dialog.ctn(), dialog.status());
+}
+
+void MainWindow::databaseUtility() {
+    DatabaseUtilityDialog dialog(app.db, app.log, this);
+    runner.runDialog(dialog);
+}
+
+void MainWindow::getDefaults() {
+    if (!flow->confirmDefaults()) return;
+    // The defaults dialog attaches here; until then the record stays as it is.
+}
+
+void MainWindow::launchSibling() {
+    const auto program = findSiblingProgram(desktopEntryFolders());
+    if (program && QProcess::startDetached(QString::fromStdString(program->program), {},
+                                           QString::fromStdString(program->workingDirectory))) {
+        return;
+    }
+    app.log.information("%s", kSiblingNotFoundMessage);
+}
+
+}  // namespace orv
