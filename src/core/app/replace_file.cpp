@@ -5,8 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <vector>
+#include <random>
 
 namespace orv {
 namespace {
@@ -33,31 +34,45 @@ bool writeAll(int fd, std::string_view content) {
     return true;
 }
 
-// mkstemp creates the file readable by its owner only; give it the mode the
-// replaced file had, or what a plain new file would get.
-void copyMode(int fd, const std::string& path) {
+// Creates the temporary file, the template's trailing X's replaced until the
+// name is new. It is opened with the mode 0666, so that the process umask gives
+// it what any new file gets: reading the umask would mean setting it, which
+// races with other threads that create files at the same time.
+int createTemporary(std::string& name) {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 random(std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())
+                                                                     << 32);
+    const std::size_t lastX = name.find_last_not_of('X');
+    const std::size_t first = lastX == std::string::npos ? 0 : lastX + 1;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        for (std::size_t i = first; i < name.size(); ++i) {
+            name[i] = kLetters[random() % (sizeof kLetters - 1)];
+        }
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// A replaced file keeps its own mode.
+void keepMode(int fd, const std::string& path) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0) {
         ::fchmod(fd, existing.st_mode & 07777);
-        return;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
 }
 
 }  // namespace
 
 int replaceFile(const std::string& path, std::string_view content, const char* tempTemplate) {
     std::string name = directoryOf(path) + tempTemplate;
-    std::vector<char> buffer(name.begin(), name.end());
-    buffer.push_back('\0');
-    const int fd = ::mkstemp(buffer.data());
+    const int fd = createTemporary(name);
     if (fd < 0) {
         return 0;
     }
-    name.assign(buffer.data());
-    copyMode(fd, path);
+    keepMode(fd, path);
     const bool written = writeAll(fd, content);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || std::rename(name.c_str(), path.c_str()) != 0) {

@@ -16,6 +16,8 @@ std::string_view skipBlanks(std::string_view line) {
 }
 
 // The name of a header line: the text between a "[" and the "]" after it.
+// The writer goes by the same test as the reader, so that a value holding a
+// lone "[" never ends a section for one and not for the other.
 std::optional<std::string_view> headerName(std::string_view line) {
     const auto open = line.find('[');
     if (open == std::string_view::npos) {

@@ -16,6 +16,8 @@ std::size_t shownSeasonIndex(const ParameterRecord& record) {
         std::clamp(truncateToInt(record.seasonValues[0][SeasonRow::Season]), 1, kSeasons) - 1);
 }
 
+// The marker is looked for at the front only: a label that holds "* " further
+// on is neither left unmarked nor cut at its first two characters.
 bool hasLabelMarker(std::string_view text) {
     return text.starts_with(kLabelMarker);
 }

@@ -46,6 +46,25 @@ bool validSeason(int season) {
     return season >= 1 && season <= kSeasons;
 }
 
+// Rows 5 and 6 are two edits on one slot: the number of days, or the start
+// day as a date. A season is read and shown through the one its type selects;
+// the other row's limits (a start day is at least 1) would otherwise clamp a
+// valid number of days of 0 just by showing the season.
+int lengthRowOf(const ParameterRecord& record, int season) {
+    return record.season(season, SeasonRow::SeasonType) == 0 ? SeasonRow::NumberOfDays
+                                                             : SeasonRow::LengthOfSeasonSeasonStartDay;
+}
+
+bool isOtherLengthRow(const ParameterRecord& record, int season, int row) {
+    return (row == SeasonRow::NumberOfDays || row == SeasonRow::LengthOfSeasonSeasonStartDay) &&
+           row != lengthRowOf(record, season);
+}
+
+// A spin position moved by a delta, within 0 .. range (no int overflow on the way).
+int movedPosition(int position, int delta, int range) {
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(position) + delta, 0, range));
+}
+
 }  // namespace
 
 FieldConverter::FieldConverter(ParameterRecord& record, MessageLog& log, PageSet& pages)
@@ -110,19 +129,15 @@ double FieldConverter::parseText(const std::string& text, int kind, const Parame
             return decimalOfText(text) * 1000000;
         case KindNoLimit:
             return text == "no limit" ? 0 : integerOfText(text);
-        case KindMinSec: {
+        case KindMinSec:
+        case KindHourMin: {
             const TimeText time = timeOfText(text);
-            if (!time.found) {
+            if (!time.found && kind == KindMinSec) {
                 log.information(
                     "Did not recognize a time (mm:ss) in field '%s'\nWill try to interpret the entry as an "
                     "integer number of seconds.",
                     definition.label);
-            }
-            return time.value;
-        }
-        case KindHourMin: {
-            const TimeText time = timeOfText(text);
-            if (!time.found) {
+            } else if (!time.found) {
                 log.information(
                     "Did not recognize a time (hh:mm) in field '%s'\nWill try to interpret the entry as an "
                     "integer number of minutes.",
@@ -239,7 +254,7 @@ double FieldConverter::spinDelta(Page page, const SpinNotification& step, int ro
     const ParameterDefinition& definition = *field.definition;
     markChanged(page, field.table, row);
 
-    const int position = std::clamp(step.position + step.delta, 0, spinRange(definition));
+    const int position = movedPosition(step.position, step.delta, spinRange(definition));
     double value = position * effectiveStep(definition.step) + definition.minValue;
     if (field.kind == KindFixInterval && argosTransmissionsEnabled(record) && unitsOfCurrentSeason() == 1) {
         value = steppedFixInterval(value, step.delta, definition.maxValue, fortyFiveMinutesAllowed(record));
@@ -258,8 +273,8 @@ double FieldConverter::stepSpin(Page page, int spinId, int delta) {
         return 0;
     }
     const double value = spinDelta(page, {spinId, dialog->spinPosition(spinId), delta}, row);
-    dialog->setSpinPosition(
-        spinId, std::clamp(dialog->spinPosition(spinId) + delta, 0, spinRange(*field.definition)));
+    dialog->setSpinPosition(spinId,
+                            movedPosition(dialog->spinPosition(spinId), delta, spinRange(*field.definition)));
     return value;
 }
 
@@ -287,12 +302,7 @@ void FieldConverter::readSeasonPage(int season) {
         if (row == SeasonRow::Season || row == SeasonRow::LengthOfSeasonSeasonStartDay) {
             continue;
         }
-        int readRow = row;
-        if (row == SeasonRow::NumberOfDays) {
-            // One slot, two edits: the number of days, or the start day as a date.
-            const bool numberOfDays = record.season(season, SeasonRow::SeasonType) == 0;
-            readRow = numberOfDays ? SeasonRow::NumberOfDays : SeasonRow::LengthOfSeasonSeasonStartDay;
-        }
+        const int readRow = row == SeasonRow::NumberOfDays ? lengthRowOf(record, season) : row;
         readField(table[static_cast<std::size_t>(readRow)].page, readRow);
     }
     record.seasonValues[0][SeasonRow::Season] = shown;
@@ -305,7 +315,7 @@ void FieldConverter::showSeason(int season) {
     record.setCurrentSeason(season);
     const auto table = seasonDefinitions();
     for (int row = 0; row < kSeasonCount; ++row) {
-        if (row != SeasonRow::Season) {
+        if (row != SeasonRow::Season && !isOtherLengthRow(record, season, row)) {
             showField(table[static_cast<std::size_t>(row)].page, row);
         }
     }

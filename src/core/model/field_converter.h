@@ -51,8 +51,11 @@ public:
     // Misc., Beacon and Fact. Parms tabs whose window exists.
     void readGeneralPages();
     // Every season row of the Schedule tab into the given season (1..12).
+    // The season length is read through row 5 for a number-of-days season and
+    // through row 6 (the start day as a date) for a day-of-year season.
     void readSeasonPage(int season);
-    // Makes the season (1..12) current and shows its rows.
+    // Makes the season (1..12) current and shows its rows, the season length
+    // through the one of rows 5 and 6 its type selects (as it is read).
     void showSeason(int season);
 
     void storeValue(double& slot, double newValue, Page page, DefinitionTable table, int row);

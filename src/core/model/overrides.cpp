@@ -1,35 +1,19 @@
 #include "model/overrides.h"
 
-#include <charconv>
-#include <cmath>
-#include <optional>
+#include <algorithm>
 #include <string_view>
 
 #include "app/format_text.h"
 #include "app/replace_file.h"
 #include "app/settings_text.h"
 #include "model/definitions.h"
+#include "model/field_text.h"
 
 namespace orv {
 namespace {
 
 constexpr const char* kSection = "Parameters";
 constexpr std::string_view kNotFound = "Datum Config Not Found";
-
-// A plain decimal conversion of the leading number of a piece; a piece that is
-// not a (finite) number converts to 0.
-double toNumber(std::string_view piece) {
-    if (!piece.empty() && piece.front() == '+') {
-        piece.remove_prefix(1);
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
-    (void)end;
-    if (error != std::errc() || !std::isfinite(value)) {
-        return 0;
-    }
-    return value;
-}
 
 // Up to four pieces, split at blanks, commas and tabs, give the default, the
 // minimum, the maximum and the step, in that order; members without a piece
@@ -44,7 +28,8 @@ void applyEntry(ParameterDefinition& def, std::string_view text) {
             break;
         }
         const std::size_t end = std::min(text.find_first_of(" ,\t", pos), text.size());
-        *members[given++] = toNumber(text.substr(pos, end - pos));
+        // A piece that is not a (finite) number converts to 0.
+        *members[given++] = decimalOfText(text.substr(pos, end - pos));
         pos = end;
     }
 }

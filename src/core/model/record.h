@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/definitions.h"
+#include "model/numeric.h"
 
 namespace orv {
 
@@ -19,7 +20,8 @@ struct ParameterRecord {
     int recordDirty = 0;
 
     // The season shown on the Schedule tab lives in the selector's slot of season 1.
-    int currentSeason() const { return static_cast<int>(seasonValues[0][SeasonRow::Season]); }
+    // (A value beyond the int range converts to its end rather than undefined.)
+    int currentSeason() const { return truncateToInt(seasonValues[0][SeasonRow::Season]); }
     void setCurrentSeason(int season) { seasonValues[0][SeasonRow::Season] = season; }
 
     double& general(int row) { return generalValues[static_cast<std::size_t>(row)]; }

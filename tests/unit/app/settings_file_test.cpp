@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <string>
 
 #include "temp_dir.h"
@@ -134,6 +135,14 @@ TEST_F(SettingsFileTest, KeepsTheFileModeAndFailsCleanly) {
     struct stat info {};
     ASSERT_EQ(::stat(cfg.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    // A new file gets what the umask leaves of 0666.
+    const mode_t previous = ::umask(027);
+    ASSERT_EQ(writeSetting(dir.file("new.cfg"), "A", "K", "1"), 1);
+    ::umask(previous);
+    ASSERT_EQ(::stat(dir.file("new.cfg").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    std::remove(dir.file("new.cfg").c_str());
 
     // No folder for the temporary file: nothing is written.
     EXPECT_EQ(writeSetting(dir.file("absent/Orv3.cfg"), "A", "K", "1"), 0);

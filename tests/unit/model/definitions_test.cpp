@@ -27,6 +27,47 @@ TEST(DefinitionsTest, WorkingTablesCopyTheBuiltinRows) {
               builtinGeneralDefinitions[GeneralRow::ElevAngle].maxValue);
 }
 
+// The rows whose values stand out from their neighbours, where a slip in the
+// tables would go unnoticed longest.
+TEST(DefinitionsTest, TheUnusualRowsKeepTheirValues) {
+    const auto* general = builtinGeneralDefinitions;
+    EXPECT_EQ(general[GeneralRow::HauloutThreshold].defaultValue, 6777215);
+    EXPECT_EQ(general[GeneralRow::HauloutThreshold].maxValue, 16777215);
+    EXPECT_EQ(general[GeneralRow::ExtensionAndProtectionCode].step, 0);
+    EXPECT_EQ(general[GeneralRow::ElevAngle].step, 0.5);
+    EXPECT_EQ(general[GeneralRow::AlmanacTimeout].step, 5);
+    EXPECT_EQ(general[GeneralRow::SpecifiedPTTFreq].minValue, 401620000);
+    EXPECT_EQ(general[GeneralRow::SpecifiedPTTFreq].step, 500);
+    EXPECT_EQ(general[GeneralRow::ArgosCh].maxValue, 30);
+    EXPECT_EQ(general[GeneralRow::GpsWeekThreshold].minValue, general[GeneralRow::GpsWeekThreshold].maxValue);
+    EXPECT_EQ(general[GeneralRow::NetworkIPAddressValue].defaultValue, 3232235520.0);
+    EXPECT_EQ(general[GeneralRow::VHFPatternMap1Len].width, 1);
+    EXPECT_STREQ(general[GeneralRow::PowerLevelHalfWatt].label, "Power Level \u00bd Watt");
+
+    const auto* season = builtinSeasonDefinitions;
+    EXPECT_STREQ(season[SeasonRow::ArgosStartTime_3].label, "Xmittr Cycle 3 - Start Time");
+    EXPECT_STREQ(season[SeasonRow::ArgosNumHours_3].label, "Xmittr Cycle 3 - # Hours");
+    EXPECT_EQ(season[SeasonRow::NumberOfDays].minValue, 0);
+    EXPECT_EQ(season[SeasonRow::LengthOfSeasonSeasonStartDay].minValue, 1);
+
+    // Only the VHF pattern and network address texts carry a step.
+    for (int row = 0; row < kStringCount; ++row) {
+        const bool stepped = row == StringRow::NetIPAddr || row == StringRow::IPSubMask ||
+                             (row >= StringRow::VHFPattern1 && row <= StringRow::VHFPattern8);
+        EXPECT_EQ(builtinStringDefinitions[row].step, stepped ? 1 : 0) << row;
+        EXPECT_EQ(builtinStringDefinitions[row].columnType, kColumnText) << row;
+    }
+
+    const auto* control = builtinControlDefinitions;
+    EXPECT_EQ(control[0].accessMask, 0x08E);  // "Change" beside the Job number
+    EXPECT_EQ(control[6].accessMask, 0x000);  // the sibling-program button
+    EXPECT_EQ(control[23].accessMask, 0x0EF);
+    EXPECT_EQ(control[30].accessMask, 0x0EE);  // the Range combo
+    EXPECT_EQ(control[34].accessMask, 0x000);
+    EXPECT_EQ(control[48].accessMask, 0x0CE);  // Shutdown
+    EXPECT_EQ(control[48].page, Page::Main);
+}
+
 TEST(DefinitionsTest, RowsAreFoundByKeyOrByLabelWhenKeyless) {
     EXPECT_EQ(findRow(DefinitionTable::General, "ElevAngle"), GeneralRow::ElevAngle);
     EXPECT_EQ(findRow(DefinitionTable::Season, "GpsDcbDay_1"), SeasonRow::GpsDcbDay_1);

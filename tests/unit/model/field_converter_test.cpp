@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/memory_page_set.h"
 #include "model/typed_field_entry.h"
 #include "scripted_presenter.h"
@@ -225,6 +227,9 @@ TEST_F(FieldConverterTest, PlainSpinMovesByTheStep) {
     EXPECT_EQ(valueText(DefinitionTable::General, GeneralRow::ElevAngle), "10.5");
     EXPECT_EQ(converter.spinDelta(def.page, {def.spinId, 180, 1}), 90);        // held at the top
     EXPECT_EQ(converter.spinDelta(def.page, {def.spinId + 100000, 0, 1}), 0);  // no such up-down
+    // Whatever position a control reports, the step stays within the range.
+    EXPECT_EQ(converter.spinDelta(def.page, {def.spinId, std::numeric_limits<int>::max(), 1}), 90);
+    EXPECT_EQ(converter.spinDelta(def.page, {def.spinId, std::numeric_limits<int>::min(), -1}), 0);
 }
 
 TEST_F(FieldConverterTest, UndefinedControlStoresNothing) {
@@ -324,6 +329,25 @@ TEST_F(FieldConverterTest, SeasonSelectorStoresTheSeasonLeft) {
     schedule.setText(selector.controlId, "13");  // held to 1..12
     converter.fieldEdited(Page::Schedule, SeasonRow::Season);
     EXPECT_EQ(record.currentSeason(), 12);
+}
+
+TEST_F(FieldConverterTest, ShowingASeasonChangesNothingInIt) {
+    // A number-of-days season of length 0: the start-day row (1..365) must not
+    // clamp it while the season is shown.
+    record.season(4, SeasonRow::NumberOfDays) = 0;
+    converter.showSeason(4);
+    EXPECT_EQ(record.season(4, SeasonRow::NumberOfDays), 0);
+    EXPECT_EQ(record.seasonChanged[3][SeasonRow::NumberOfDays], 0);
+    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_EQ(pages.title, "Orv");
+    EXPECT_EQ(valueText(DefinitionTable::Season, SeasonRow::NumberOfDays), "0");
+
+    // A day-of-year season shows its start day as a date.
+    record.season(5, SeasonRow::SeasonType) = 1;
+    record.season(5, SeasonRow::NumberOfDays) = 74;
+    converter.showSeason(5);
+    EXPECT_EQ(valueText(DefinitionTable::Season, SeasonRow::LengthOfSeasonSeasonStartDay), "Mar 15");
+    EXPECT_EQ(record.recordDirty, 0);
 }
 
 TEST_F(FieldConverterTest, SeasonTypeRadioPairShareOneValue) {
