@@ -1,8 +1,8 @@
 #include "collar_emulator.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <pty.h>
+#include <sys/select.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -33,6 +33,26 @@ void setNonBlocking(int fd) {
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
 }
 
+// Waits with microsecond resolution (a character at 9600 baud takes 1.04 ms,
+// so whole milliseconds would stretch every one of them). line -1: only the
+// wake-up pipe. false when nothing happened.
+bool waitOnLine(int wake, int line, bool wantWrite, nanoseconds wait, bool& called, bool& readable) {
+    fd_set reads, writes;
+    FD_ZERO(&reads);
+    FD_ZERO(&writes);
+    FD_SET(wake, &reads);
+    if (line >= 0) {
+        FD_SET(line, &reads);
+        if (wantWrite) FD_SET(line, &writes);
+    }
+    const long long us = std::chrono::duration_cast<std::chrono::microseconds>(wait).count();
+    timeval tv{static_cast<time_t>(us / 1'000'000), static_cast<suseconds_t>(us % 1'000'000)};
+    if (::select(std::max(wake, line) + 1, &reads, &writes, nullptr, &tv) <= 0) return false;
+    called = FD_ISSET(wake, &reads);
+    readable = line >= 0 && FD_ISSET(line, &reads);
+    return true;
+}
+
 }  // namespace
 
 CollarEmulator::CollarEmulator(CollarOptions opts) : options(opts), device(std::move(opts)) {}
@@ -59,9 +79,17 @@ bool CollarEmulator::start() {
     }
     wakeFd = pipeFds[0];
     wakeWriteFd = pipeFds[1];
+    if (std::max(master, wakeFd) >= FD_SETSIZE) {
+        closeLine();
+        ::close(wakeFd);
+        ::close(wakeWriteFd);
+        wakeFd = wakeWriteFd = -1;
+        return false;
+    }
     setNonBlocking(wakeFd);
     setNonBlocking(wakeWriteFd);
     path = name;
+    lineDead = false;
     running = true;
     server = std::thread([this] { serve(); });
     return true;
@@ -191,17 +219,15 @@ void CollarEmulator::serve() {
         nanoseconds wait = std::chrono::milliseconds(200);
         now = Clock::now();
         if (next) wait = std::clamp<nanoseconds>(*next - now, nanoseconds(0), wait);
-        pollfd fds[2] = {{wakeFd, POLLIN, 0},
-                         {master, static_cast<short>(POLLIN | (outBuffer.empty() ? 0 : POLLOUT)), 0}};
-        const timespec ts{static_cast<time_t>(wait.count() / 1'000'000'000),
-                          static_cast<long>(wait.count() % 1'000'000'000)};
-        if (ppoll(fds, lineDead ? 1 : 2, &ts, nullptr) <= 0) continue;
-        if (fds[0].revents & POLLIN) {
+        bool called = false;
+        bool readable = false;
+        if (!waitOnLine(wakeFd, lineDead ? -1 : master, !outBuffer.empty(), wait, called, readable)) continue;
+        if (called) {
             char drain[64];
             while (::read(wakeFd, drain, sizeof drain) > 0) {
             }
         }
-        if (!lineDead && (fds[1].revents & POLLIN)) {
+        if (!lineDead && readable) {
             unsigned char in[4096];
             const ssize_t n = ::read(master, in, sizeof in);
             if (n > 0) {
