@@ -54,6 +54,7 @@ int OrvApplication::start() {
     splash.showAndPaint();
 
     db = std::make_unique<ParameterDb>(messages, configuration);
+    db->retryPauseMs = options.databaseRetryMilliseconds;
     passwords = std::make_unique<PasswordDb>(messages);
     passwords->setPath(appSettings.passwordDbPath);
     if (const int failed = openParameterDatabase(); failed != 0) return failed;

@@ -31,6 +31,8 @@ struct StartupOptions {
     ModalRunner runner;
     // How long the splash window stays after the database is ready.
     int splashMilliseconds = 1000;
+    // The pause between attempts to open the parameter database.
+    int databaseRetryMilliseconds = 500;
 };
 
 // The three fixed-pitch fonts held for printing (character heights 36, 22, 42).

@@ -97,6 +97,12 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
 
 MainWindow::~MainWindow() {
     if (worker.joinable()) worker.join();
+    // The pages go before the tab control: their removal is no tab change.
+    tabs->blockSignals(true);
+    for (QObject* watched :
+         {static_cast<QObject*>(job), static_cast<QObject*>(ctn), static_cast<QObject*>(deploymentYear)}) {
+        watched->removeEventFilter(this);
+    }
     const QRect frame = frameGeometry();
     saveWindowPlacement(
         app.profile, {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()});

@@ -20,7 +20,12 @@ public:
     ScriptedPresenter script;
 
 protected:
+    // Only questions take answers from the script; a notice is just recorded.
     int showBox(BoxKind kind, const QString& caption, const QString& text) override {
+        if (kind != BoxKind::Choice && kind != BoxKind::YesNoCancel) {
+            script.boxes.push_back({kind, caption.toStdString(), text.toStdString(), kAnswerOk});
+            return kAnswerOk;
+        }
         return script.present(kind, caption.toStdString(), text.toStdString());
     }
 };

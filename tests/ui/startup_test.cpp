@@ -1,0 +1,118 @@
+// Start-up of the window program in a folder of its own.
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include "login_dialog.h"
+#include "window_fixture.h"
+
+namespace orv::test {
+namespace {
+
+class StartupTest : public WindowTest {};
+
+TEST_F(StartupTest, AnEmptyFolderGetsItsSettingsAndDatabaseAndShowsTheDefaultDevice) {
+    answer(kAnswerYes);  // create the local database
+    // Not startProgram: the boxes of start-up are looked at here.
+    StartupOptions options;
+    options.presenter = &presenter;
+    options.profile = &profile;
+    options.splashMilliseconds = 0;
+    options.databaseRetryMilliseconds = 0;
+    app = std::make_unique<OrvApplication>(options);
+    ASSERT_EQ(app->start(), 0);
+
+    EXPECT_TRUE(QFileInfo::exists("Orv3.cfg"));
+    EXPECT_TRUE(QFileInfo::exists("Orv3.mdb"));
+    EXPECT_TRUE(
+        sawText("Could not open the parameter database file 'Orv3.mdb'.  Trying to open a\nlocal "
+                "database: 'Orv3.mdb' instead."));
+    EXPECT_TRUE(sawText("The database - 'Orv3.mdb' - could not be opened.\nDo you want to create it?"));
+    MainWindow& main = window();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.windowTitle(), "Halvorn Orv - Vosk");  // nothing changed yet
+    EXPECT_EQ(comboText(main.jobCombo()), "Default");
+    EXPECT_EQ(comboText(main.ctnCombo()), "Default");
+    EXPECT_EQ(comboText(main.statusCombo()).rfind("Working", 0), 0u);
+    EXPECT_EQ(record().text(StringRow::UserName), "User");
+    EXPECT_EQ(record().text(StringRow::UserAccessLevel), "Customer");
+    EXPECT_EQ(main.tabWidget()->count(), 9);
+    EXPECT_EQ(main.tabWidget()->tabText(0), "GPS Parms");
+    EXPECT_EQ(main.tabWidget()->tabText(8), "Fact. Parms");
+    // The firmware combo lists the supported versions; the Range list is empty.
+    EXPECT_EQ(main.firmwareCombo()->count(), 18);
+    EXPECT_EQ(main.rangeCombo()->count(), 0);
+}
+
+TEST_F(StartupTest, DeclinedDatabaseEndsTheProgramWithTheSupportMessage) {
+    answer(kAnswerNo);
+    StartupOptions options;
+    options.presenter = &presenter;
+    options.profile = &profile;
+    options.splashMilliseconds = 0;
+    options.databaseRetryMilliseconds = 0;
+    app = std::make_unique<OrvApplication>(options);
+    EXPECT_NE(app->start(), 0);
+    EXPECT_EQ(app->mainWindow(), nullptr);
+    EXPECT_TRUE(sawTextStarting("Could NOT open a Fenmod database for the application."));
+}
+
+TEST_F(StartupTest, LoginOneShowsTheLoginDialogBeforeTheWindow) {
+    writeSettings("[Startup]\nLogin=1\n");
+    bool windowExisted = true;
+    dialogAnswers.push_back([&](QDialog& dialog) {
+        windowExisted = app->mainWindow() != nullptr;
+        auto& login = dynamic_cast<LoginDialog&>(dialog);
+        login.nameEdit()->setText("Ann");
+        login.nameLeft();
+        EXPECT_FALSE(login.passwordEdit()->isEnabled());  // not in the list: no password
+        login.tryAccept();
+        return login.result() == QDialog::Accepted;
+    });
+    answer(kAnswerYes);  // create the parameter database
+    answer(kAnswerYes);  // create the password database
+    startProgram();
+    ASSERT_EQ(dialogsRun.size(), 1u);
+    EXPECT_EQ(dialogsRun[0], "User Login");
+    EXPECT_FALSE(windowExisted);
+    EXPECT_EQ(record().text(StringRow::UserName), "Ann");
+    EXPECT_EQ(app->settings().userMask, 0x011);
+    EXPECT_EQ(window().labelText(StringRow::UserName), "User:");
+    EXPECT_EQ(window().mainControls().text(mainStringControl(StringRow::UserName)), "Ann");
+}
+
+TEST_F(StartupTest, NoActiveTabIsReportedAndTheWindowStillOpens) {
+    writeSettings(
+        "[Active Tabs]\nGPS Parameters=0\nMiscellaneous=0\nTransmitter=0\nData Collection=0\nSchedule=0\n"
+        "ScheduleTable=0\nSimulation=0\nBeacon=0\nFactory Params=0\n");
+    answer(kAnswerYes);
+    StartupOptions options;
+    options.presenter = &presenter;
+    options.profile = &profile;
+    options.splashMilliseconds = 0;
+    options.databaseRetryMilliseconds = 0;
+    app = std::make_unique<OrvApplication>(options);
+    ASSERT_EQ(app->start(), 0);
+    EXPECT_EQ(window().tabWidget()->count(), 0);
+    EXPECT_TRUE(sawText(kNoTabsMessage));
+}
+
+TEST_F(StartupTest, TheWindowGoesBackWhereItWasUnlessThatIsOffScreen) {
+    answer(kAnswerYes);
+    startProgram();
+    window().move(120, 80);
+    const QPoint placed = window().frameGeometry().topLeft();
+    app.reset();  // closing the window keeps its place
+    EXPECT_EQ(profile.readInt("Halvorn Orv", "Window Left", -1), placed.x());
+    EXPECT_EQ(profile.readInt("Halvorn Orv", "Window Top", -1), placed.y());
+    startProgram();
+    EXPECT_EQ(window().pos(), QPoint(placed.x(), placed.y()));
+    app.reset();
+    profile.writeInt("Halvorn Orv", "Window Left", 100000);
+    startProgram();
+    EXPECT_NE(window().pos().x(), 100000);
+}
+
+}  // namespace
+}  // namespace orv::test
