@@ -16,11 +16,13 @@ std::string_view skipBlanks(std::string_view line) {
 }
 
 // The name of a header line: the text between a "[" and the "]" after it.
-// The writer goes by the same test as the reader, so that a value holding a
-// lone "[" never ends a section for one and not for the other.
+// A line with an "=" before the "[" is an entry whose value holds brackets
+// (a folder such as "/data/[old]/"): it neither ends its section nor names
+// one. The reader and the writer go by this same test, so that they always
+// agree on where a section ends.
 std::optional<std::string_view> headerName(std::string_view line) {
     const auto open = line.find('[');
-    if (open == std::string_view::npos) {
+    if (open == std::string_view::npos || line.substr(0, open).find('=') != std::string_view::npos) {
         return std::nullopt;
     }
     const auto close = line.find(']', open + 1);

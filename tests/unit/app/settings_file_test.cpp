@@ -47,6 +47,19 @@ TEST_F(SettingsFileTest, MatchesExactlyAndKeepsBlanksAroundTheEquals) {
     EXPECT_EQ(read("Files", "login").text, "1");
 }
 
+TEST_F(SettingsFileTest, AValueWithBracketsIsNoSectionHeader) {
+    given("[Files]\nDefault Dir=/data/[old]/\nParameter Db=x.mdb\n[Startup]\nLogin=1\n");
+    EXPECT_EQ(read("Files", "Default Dir").text, "/data/[old]/");
+    EXPECT_EQ(read("Files", "Parameter Db").text, "x.mdb");
+    EXPECT_FALSE(read("old", "Parameter Db").found);
+
+    ASSERT_EQ(writeSetting(cfg, "Files", "Parameter Db", "y.mdb"), 1);
+    ASSERT_EQ(writeSetting(cfg, "Files", "Password Db", "p.mdb"), 1);
+    EXPECT_EQ(
+        content(),
+        "\n[Files]\nDefault Dir=/data/[old]/\nParameter Db=y.mdb\nPassword Db=p.mdb\n\n[Startup]\nLogin=1\n");
+}
+
 TEST_F(SettingsFileTest, HandlesLineEndsAndTheLimits) {
     given("\r\n\r\n[A]\r\r\nK=v\r\nEmpty=\n");
     EXPECT_EQ(read("A", "K").text, "v");
