@@ -161,6 +161,7 @@ std::string rewriteSetting(std::string_view content, std::string_view section, s
         }
     }
 
+    // Removing a key that is not there adds nothing (no empty section, no entry).
     if (value && !keyWritten) {
         if (state == State::Before) {
             out.append("\n[").append(section).append("]\n");
