@@ -53,9 +53,9 @@ constexpr std::size_t encodingBytes(std::uint32_t encoding) {
     }
 }
 
-constexpr bool sharesByteWithNext(const LayoutField& row, const LayoutField* next, PackingRule rule) {
-    if (row.encoding != EncodingBits || next == nullptr || next->encoding != EncodingBits) return false;
-    return rule == PackingRule::Configuration || next->shift < row.shift;
+constexpr bool sharesByteWithNext(const LayoutField& row, const LayoutField& next, PackingRule rule) {
+    if (row.encoding != EncodingBits || next.encoding != EncodingBits) return false;
+    return rule == PackingRule::Configuration || next.shift < row.shift;
 }
 
 // Calls visit(row, offset) for every row in order, with the row's offset from
@@ -65,8 +65,8 @@ constexpr std::size_t walkLayout(LayoutTable table, PackingRule rule, std::size_
     std::size_t offset = base;
     for (std::size_t i = 0; i < table.size(); ++i) {
         visit(table[i], offset);
-        const LayoutField* next = i + 1 < table.size() ? &table[i + 1] : nullptr;
-        if (!sharesByteWithNext(table[i], next, rule)) offset += encodingBytes(table[i].encoding);
+        const bool shares = i + 1 < table.size() && sharesByteWithNext(table[i], table[i + 1], rule);
+        if (!shares) offset += encodingBytes(table[i].encoding);
     }
     return offset;
 }
