@@ -1,0 +1,162 @@
+// The window programming, checking and reading an emulated collar on a
+// pseudo-terminal, end to end: buttons, worker, progress window, database and
+// archive files.
+
+#include <QFileInfo>
+
+#include "collar_emulator.h"
+#include "db/parameter_db.h"
+#include "device/target_link.h"
+#include "image/firmware_table.h"
+#include "progress_window.h"
+#include "window_fixture.h"
+
+namespace orv::test {
+namespace {
+
+constexpr std::chrono::seconds kOperationLimit{30};
+
+class DeviceTest : public WindowTest {
+protected:
+    void startWith(emu::CollarOptions options) {
+        std::filesystem::create_directory(dir.path() / "archive");
+        // The trailing separator works as if it were not there.
+        writeSettings("[Files]\nArchive Path=" + (dir.path() / "archive").string() + "/\n");
+        answer(kAnswerYes);
+        startProgram();
+        collar = std::make_unique<emu::CollarEmulator>(std::move(options));
+        ASSERT_TRUE(collar->start());
+        TargetLink& link = app->link();
+        link.settings.portSlot = 0;
+        link.settings.comTimeoutSeconds = 2;
+        link.serialPort().setDevicePath(0, collar->devicePath());
+        window().firmwareChosen(findFirmware("N4 040816"));
+        boxes().clear();
+        boxes().defaultQuestionAnswer = kAnswerYes;
+    }
+
+    void TearDown() override {
+        WindowTest::TearDown();
+        if (collar) collar->stop();
+    }
+
+    bool finish() {
+        return waitUntil([this] { return !window().operationRunning(); }, kOperationLimit);
+    }
+
+    std::vector<std::string> devices() {
+        std::vector<DeviceKey> keys;
+        app->parameterDb().listDevices(keys);
+        std::vector<std::string> names;
+        for (const DeviceKey& key : keys) names.push_back(key.job + "/" + key.ctn + "/" + key.status);
+        return names;
+    }
+
+    std::unique_ptr<emu::CollarEmulator> collar;
+};
+
+TEST_F(DeviceTest, AnEngineerProgramsSavesArchivesAndThenChecksTheCollar) {
+    startWith({});
+    loginAs("Erin", "Engineer", 0x088);
+    window().ctnCombo()->setEditText("ABCDEFGHIJKL");
+    window().writeDevice();
+    EXPECT_TRUE(window().operationRunning());
+    EXPECT_FALSE(window().contentWidget()->isEnabled());  // one operation at a time
+    ASSERT_TRUE(finish());
+    EXPECT_TRUE(window().contentWidget()->isEnabled());
+
+    EXPECT_EQ(record().text(StringRow::DevStatus), "Programmed");
+    EXPECT_EQ(record().text(StringRow::ProgrammedBy), "Erin");
+    const auto stored = devices();
+    EXPECT_NE(std::find(stored.begin(), stored.end(), "Default/ABCDEFGHIJKL/Programmed"), stored.end());
+    EXPECT_TRUE(
+        sawText("Ctn Number: 'ABCDEFGHIJKL' is longer than 8 characters.  The base filename\nfor the SPR and "
+                "BIN files "
+                "will be truncated to 'ABCDEFGH'."));
+    EXPECT_TRUE(sawTextStarting("IMPORTANT!! After programming, the GPS System must be restarted"));
+
+    const std::string bin = dir.read("archive/ABCDEFGH.bin");
+    const std::string spr = dir.read("archive/ABCDEFGH.spr");
+    ASSERT_EQ(bin.size(), imageSize(findFirmware("N4 040816")));
+    EXPECT_FALSE(spr.empty());
+    const auto flash = collar->memory(emu::kLowSectorBase, bin.size());
+    EXPECT_EQ(std::string(flash.begin(), flash.end()), bin);
+
+    boxes().clear();
+    window().checkDevice();
+    ASSERT_TRUE(finish());
+    bool matched = false;
+    for (const ShownBox& box : boxes().boxes) {
+        if (box.text == "The screen information is the same as the data in the device.") {
+            matched = true;
+            EXPECT_EQ(box.caption, "Gps System Check");
+        }
+    }
+    EXPECT_TRUE(matched);
+}
+
+TEST_F(DeviceTest, ACorruptedReadbackLeavesTheDatabaseAndTheArchiveUntouched) {
+    emu::CollarOptions options;
+    options.faults.push_back({emu::FaultKind::FlippedReadbackBit, 0});
+    startWith(options);
+    loginAs("Erin", "Engineer", 0x088);
+    const auto before = devices();
+    window().writeDevice();
+    ASSERT_TRUE(finish());
+    EXPECT_TRUE(sawTextStarting("Error -- The target failed the program readback check."));
+    EXPECT_EQ(devices(), before);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "archive"));
+    EXPECT_FALSE(sawTextStarting("IMPORTANT!! After programming"));
+    EXPECT_NE(record().text(StringRow::DevStatus), "Programmed");
+}
+
+TEST_F(DeviceTest, ReadDeviceLoadsTheCollarAndMarksTheRecordUnsaved) {
+    startWith({});
+    loginAs("Erin", "Engineer", 0x088);
+    record().general(GeneralRow::ElevAngle) = 12.5;
+    window().writeDevice();
+    ASSERT_TRUE(finish());
+    record().general(GeneralRow::ElevAngle) = 0;
+    boxes().clear();
+    window().readDevice();
+    ASSERT_TRUE(finish());
+    EXPECT_NEAR(record().general(GeneralRow::ElevAngle), 12.5, 1e-6);
+    EXPECT_EQ(record().text(StringRow::FenmodFwVer).rfind("N4 040816", 0), 0u);
+    EXPECT_TRUE(window().windowTitle().endsWith(" *"));
+}
+
+TEST_F(DeviceTest, TheFirmwareQuerySetsTheSelectionToTheCollarsVersion) {
+    emu::CollarOptions options;
+    options.firmware = "N3 020702";
+    startWith(options);
+    window().queryFirmware();
+    ASSERT_TRUE(finish());
+    EXPECT_EQ(window().firmwareCombo()->currentText(), "N3 020702");
+    EXPECT_TRUE(sawText("OK, the firmware version is now set correctly to 'N3 020702'."));
+    EXPECT_EQ(readCurrentFirmware("Orv3.cfg"), "N3 020702");
+}
+
+TEST_F(DeviceTest, AnAbortedProgrammingSavesNothingAndWritesNoArchive) {
+    emu::CollarOptions options;
+    options.baudRate = 19200;  // slow enough to be stopped half way
+    startWith(options);
+    loginAs("Erin", "Engineer", 0x088);
+    const auto before = devices();
+    window().writeDevice();
+    // Abort as soon as the progress window offers it.
+    ASSERT_TRUE(waitUntil([this] { return window().progressWindow()->isVisible(); }, kOperationLimit));
+    ASSERT_TRUE(waitUntil([this] { return window().progressWindow()->position() > 0; }, kOperationLimit));
+    window().progressWindow()->pressAbort();
+    ASSERT_TRUE(finish());
+    // Between blocks or inside an answer, the abort has its message.
+    bool abortShown = false;
+    for (const ShownBox& box : boxes().boxes)
+        abortShown = abortShown || box.text.find("aborted") != std::string::npos;
+    EXPECT_TRUE(abortShown);
+    EXPECT_FALSE(sawTextStarting("IMPORTANT!! After programming"));
+    EXPECT_EQ(devices(), before);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "archive"));
+}
+
+}  // namespace
+}  // namespace orv::test
