@@ -23,30 +23,6 @@ TEST(CollarDevice, FlashWritesOnlyClearBitsUntilErased) {
     EXPECT_EQ(collar.handle("R0000000002").bytes, frame("-")) << "outside the flash";
 }
 
-TEST(CollarDevice, FactoryAreaIsRewrittenInPlace) {
-    CollarDevice collar({});
-    EXPECT_EQ(collar.handle("S0412AB").bytes, frame("+"));
-    EXPECT_EQ(collar.handle("S0400FF").bytes, frame("+"));
-    EXPECT_EQ(collar.handle("A0402").bytes, frame("A00FF"));
-    EXPECT_EQ(collar.handle("AFF02").bytes, frame("-"));
-}
-
-TEST(CollarDevice, ReportsItsVersionAndMemoryConfiguration) {
-    CollarOptions options;
-    options.firmware = "DS 040903";
-    options.build = 0x11;
-    options.memoryAnswer = "1600";
-    CollarDevice collar(options);
-    const std::string f = collar.handle("F").bytes;
-    EXPECT_EQ(f.substr(0, 14),
-              "\x01"
-              "F445304090311");
-    EXPECT_EQ(collar.versionBytes().size(), 28u);
-    EXPECT_EQ(collar.handle("M").bytes, frame("M1600"));
-    EXPECT_EQ(collar.handle("T").bytes, frame("+"));
-    EXPECT_EQ(collar.handle("?").bytes, frame("?"));
-}
-
 TEST(CollarDevice, SleepsUntilTheMagnetThenSendsTheBannerOnce) {
     CollarOptions options;
     options.asleep = true;
@@ -59,26 +35,6 @@ TEST(CollarDevice, SleepsUntilTheMagnetThenSendsTheBannerOnce) {
     EXPECT_TRUE(collar.shutDown());
     EXPECT_TRUE(collar.handle("T").bytes.empty()) << "asleep again after the shut-down";
     EXPECT_EQ(collar.commandLog(), (std::vector<std::string>{"T", "T", "X", "T"}));
-}
-
-TEST(CollarDevice, InjectsFaultsAtTheirCommand) {
-    CollarOptions options;
-    options.asleep = true;
-    options.faults = {{FaultKind::WrongBanner, 0},
-                      {FaultKind::NoAnswer, 2},
-                      {FaultKind::StatusWithData, 3},
-                      {FaultKind::GarbageBeforeSoh, 4},
-                      {FaultKind::HangUp, 5}};
-    CollarDevice collar(options);
-    EXPECT_EQ(collar.applyMagnet(), "\x01<\x04");
-    EXPECT_EQ(collar.handle("T").bytes, frame("+"));
-    EXPECT_TRUE(collar.handle("T").bytes.empty());
-    EXPECT_EQ(collar.handle("T").bytes, frame("+00"));
-    const std::string noisy = collar.handle("T").bytes;
-    EXPECT_GT(noisy.size(), 3u);
-    EXPECT_EQ(noisy.substr(noisy.size() - 3), frame("+"));
-    EXPECT_EQ(noisy.find('\x01'), noisy.size() - 3) << "no SOH in the noise";
-    EXPECT_TRUE(collar.handle("T").hangUp);
 }
 
 TEST(CollarDevice, FlipsABitOnlyInAReadback) {
