@@ -74,8 +74,9 @@ int ParameterDb::openDatabase(const std::string& openPath, bool offerCreate) {
     }
     if (openTables() != 0) return 1;
     if (verifiedPath == path) return 0;
-    if (upgradeSchema() != 0) {
-        closeDatabase();
+    // The upgrade runs as one transaction: quick, and a failure adds no column.
+    if (database->begin() != 0 || upgradeSchema() != 0 || database->commit() != 0) {
+        finish(1);
         return 1;
     }
     fillMissingStatuses();

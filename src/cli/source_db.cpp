@@ -1,0 +1,28 @@
+// --db PATH --job J --ctn C [--status S]: a device stored in the parameter
+// database, read as the window's Read button reads it (status "Working" unless
+// given).
+
+#include "cli.h"
+#include "db/parameter_db.h"
+
+namespace orv::cli {
+
+namespace {
+
+int loadStoredDevice(Session& session, const Args& args) {
+    const std::string path = args.value("db").value_or("");
+    const std::string job = args.value("job").value_or("");
+    const std::string ctn = args.value("ctn").value_or("");
+    if (path.empty()) return usageError("--db needs a database file");
+    if (job.empty() || ctn.empty()) return usageError("--db needs --job and --ctn to name the stored device");
+    ParameterDb db(session.log, session.record);
+    db.setCurrentPath(path);
+    const int rc = db.readDevice(job, ctn, args.value("status").value_or(kWorkingStatus), kReadDevice);
+    return rc == 0 ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+ORV_CLI_SOURCE("db", loadStoredDevice, {"job", "ctn", "status"});
+
+}  // namespace orv::cli

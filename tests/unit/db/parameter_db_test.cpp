@@ -1,0 +1,364 @@
+// The parameter database on real files: create, upgrade, save, read, check,
+// delete and rename.
+
+#include <chrono>
+#include <thread>
+
+#include "app/format_text.h"
+#include "db/db_messages.h"
+#include "db_test_support.h"
+#include "model/format_value.h"
+#include "model/lists.h"
+
+namespace orv::test {
+namespace {
+
+const std::string kMarker(kStoredStatusMarker);
+
+int keyedCount(std::span<const ParameterDefinition> table) {
+    int count = 0;
+    for (const auto& def : table) count += def.key[0] != '\0';
+    return count;
+}
+
+std::vector<std::string> columnNames(const std::string& path, const std::string& table) {
+    std::vector<std::string> names;
+    for (const auto& row : rawQuery(path, "SELECT name FROM pragma_table_info('" + table + "')"))
+        names.push_back(row[0]);
+    return names;
+}
+
+std::string generalMismatch(int row, double stored, double screen) {
+    const auto& def = generalDefinitions()[static_cast<std::size_t>(row)];
+    return formatText(dbtext::kGeneralMismatch, def.label, formatValue(stored, def.kind).c_str(),
+                      formatValue(screen, def.kind).c_str());
+}
+
+using ParameterDbFile = ParameterDbTest;
+
+TEST_F(ParameterDbFile, NewFileHoldsBothTablesIndexesAndOnlyTheDefaultDevice) {
+    presenter.answer(kAnswerYes);
+    ASSERT_EQ(db.openDatabase(path, true), 0);
+    EXPECT_EQ(presenter.boxes[0].text, formatText(dbtext::kOfferCreate, path.c_str()));
+    EXPECT_TRUE(db.isOpen()) << "the caller's operation goes on with the new file";
+    db.closeDatabase();
+
+    const auto general = columnNames(path, kGeneralTable);
+    ASSERT_GE(general.size(), 3u);
+    EXPECT_EQ((std::vector<std::string>{general[0], general[1], general[2]}),
+              (std::vector<std::string>{"JobNumber", "CtnNumber", "DevStatus"}));
+    EXPECT_EQ(static_cast<int>(general.size()),
+              keyedCount(stringDefinitions()) + keyedCount(generalDefinitions()));
+    const auto season = columnNames(path, kSeasonTable);
+    EXPECT_EQ(season[3], "SeasonNum");
+    EXPECT_EQ(static_cast<int>(season.size()), 4 + keyedCount(seasonDefinitions()));
+
+    EXPECT_EQ(rawQuery(path, "SELECT name FROM pragma_index_info('GenParmsTbl_MainOrder')"),
+              (std::vector<std::vector<std::string>>{{"JobNumber"}, {"CtnNumber"}}));
+    EXPECT_EQ(rawQuery(path, "SELECT name FROM pragma_index_info('SeasParmsTbl_MainOrder')"),
+              (std::vector<std::vector<std::string>>{{"JobNumber"}, {"CtnNumber"}, {"SeasonNum"}}));
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM pragma_index_list('GenParmsTbl') WHERE \"unique\""), "0");
+
+    EXPECT_EQ(rawQuery(path, "SELECT JobNumber, CtnNumber, DevStatus FROM GenParmsTbl"),
+              (std::vector<std::vector<std::string>>{{"Default", "Default", "Working"}}));
+    EXPECT_EQ(rawScalar(path,
+                        "SELECT group_concat(SeasonNum) FROM (SELECT SeasonNum FROM SeasParmsTbl "
+                        "WHERE JobNumber = 'Default' AND DevStatus = 'Working' ORDER BY SeasonNum)"),
+              "0,1,2,3,4,5,6,7,8,9,10,11");
+    EXPECT_EQ(record.text(StringRow::JobNumber), "Default");
+}
+
+TEST_F(ParameterDbFile, SchemaEnforcesRequiredLengthAndZeroLengthRules) {
+    createDatabase();
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &raw), SQLITE_OK);
+    auto refused = [&](const std::string& sql) {
+        return sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK;
+    };
+    EXPECT_TRUE(refused("INSERT INTO GenParmsTbl (JobNumber, CtnNumber) VALUES ('a', 'b')"))
+        << "status required";
+    EXPECT_TRUE(refused(
+        "INSERT INTO GenParmsTbl (JobNumber, CtnNumber, DevStatus, Customer) VALUES ('a', 'b', 'c', '" +
+        std::string(26, 'x') + "')"));
+    EXPECT_TRUE(refused(
+        "INSERT INTO SeasParmsTbl (JobNumber, CtnNumber, DevStatus, SeasonNum) VALUES ('a','b','c','')"));
+    EXPECT_FALSE(
+        refused("INSERT INTO GenParmsTbl (JobNumber, CtnNumber, DevStatus, Customer) VALUES ('', '', '', '" +
+                std::string(25, 'x') + "')"));
+    sqlite3_close(raw);
+}
+
+TEST_F(ParameterDbFile, MissingFileIsTriedThreeTimesSilentlyAndCreationCanBeDeclined) {
+    int pauses = 0;
+    db.pause = [&](int ms) {
+        EXPECT_EQ(ms, 500);
+        ++pauses;
+    };
+    EXPECT_EQ(db.openDatabase(path, false), 1);
+    EXPECT_EQ(pauses, 2);
+    EXPECT_EQ(presenter.count(), 0u);
+
+    presenter.answer(kAnswerNo);
+    EXPECT_EQ(db.openDatabase(path, true), 1);
+    EXPECT_EQ(presenter.count(), 1u);
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST_F(ParameterDbFile, ForeignFileFailsTheOpenWithTheEngineMessageAndIsNotReplaced) {
+    dir.write("Orv3.mdb", std::string(4096, 'Z'));
+    EXPECT_EQ(db.openDatabase(path, false), 1);
+    ASSERT_FALSE(errors().empty());
+    EXPECT_EQ(errors()[0].text, "Couldn't open database -- Exception: file is not a database");
+
+    presenter.clear();
+    presenter.defaultQuestionAnswer = kAnswerYes;
+    EXPECT_EQ(db.openDatabase(path, true), 1);
+    EXPECT_EQ(errors().back().text, "Couldn't create database -- Exception: Database already exists.");
+    EXPECT_EQ(dir.read("Orv3.mdb"), std::string(4096, 'Z'));
+}
+
+TEST_F(ParameterDbFile, OlderFileGetsTheMissingColumnsAndItsRowsKeepTheirValues) {
+    createDatabase();  // this run has already verified one file
+    const std::string older = dir.file("older.mdb");
+    const auto seasonRows = [] {
+        std::string sql;
+        for (int s = 0; s < kSeasons; ++s) {
+            sql += "INSERT INTO SeasParmsTbl VALUES ('J', 'C', NULL, " + std::to_string(s) + ", 3);";
+        }
+        return sql;
+    }();
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(older.c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(
+            raw,
+            ("CREATE TABLE GenParmsTbl (JobNumber VARCHAR(40) NOT NULL, CtnNumber VARCHAR(40) NOT NULL, "
+             "DevStatus VARCHAR(40), ElevAngle DOUBLE);"
+             "CREATE TABLE SeasParmsTbl (JobNumber VARCHAR(40), CtnNumber VARCHAR(40), "
+             "DevStatus VARCHAR(40), SeasonNum TINYINT, NextSeason TINYINT);"
+             "INSERT INTO GenParmsTbl VALUES ('J', 'C', NULL, 12.5);" +
+             seasonRows)
+                .c_str(),
+            nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(raw);
+
+    ASSERT_EQ(db.openDatabase(older, false), 0);
+    db.closeDatabase();
+    EXPECT_EQ(static_cast<int>(columnNames(older, kGeneralTable).size()),
+              keyedCount(stringDefinitions()) + keyedCount(generalDefinitions()));
+    EXPECT_EQ(static_cast<int>(columnNames(older, kSeasonTable).size()), 4 + keyedCount(seasonDefinitions()));
+    EXPECT_EQ(rawQuery(older, "SELECT DevStatus, ElevAngle FROM GenParmsTbl"),
+              (std::vector<std::vector<std::string>>{{"Working", "12.5"}}));
+
+    record.general(GeneralRow::SigLevel) = 17;
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    EXPECT_EQ(record.general(GeneralRow::ElevAngle), 12.5);
+    EXPECT_EQ(record.general(GeneralRow::SigLevel), generalDefinitions()[GeneralRow::SigLevel].defaultValue);
+    EXPECT_EQ(record.season(12, SeasonRow::NextSeason), 3);
+}
+
+TEST_F(ParameterDbFile, ColumnOfAnotherTypeOrSizeFailsTheOpen) {
+    for (const std::string columns : {"JobNumber VARCHAR(20), CtnNumber VARCHAR(40), DevStatus VARCHAR(40)",
+                                      "JobNumber VARCHAR(40), CtnNumber VARCHAR(40), DevStatus VARCHAR(40), "
+                                      "ElevAngle SMALLINT"}) {
+        const std::string file = dir.file("odd" + std::to_string(columns.size()) + ".mdb");
+        rawQuery(file, "CREATE TABLE GenParmsTbl (" + columns + ")");
+        rawQuery(file, "CREATE TABLE SeasParmsTbl (JobNumber VARCHAR(40))");
+        EXPECT_EQ(db.openDatabase(file, false), 1) << columns;
+        EXPECT_FALSE(db.isOpen());
+    }
+}
+
+TEST_F(ParameterDbFile, SavingTwiceAsksAndAfterYesHoldsOneSetOfRows) {
+    createDatabase();
+    record.general(GeneralRow::ElevAngle) = 20;
+    ASSERT_EQ(save("J1", "C1", "Coord. Signoff" + kMarker), 0);
+    EXPECT_EQ(presenter.count(), 0u);
+    EXPECT_EQ(rawScalar(path, "SELECT DevStatus FROM GenParmsTbl WHERE JobNumber = 'J1'"), "Coord. Signoff");
+
+    record.general(GeneralRow::ElevAngle) = 30;
+    presenter.answer(kAnswerNo);
+    EXPECT_EQ(save("J1", "C1", "Coord. Signoff"), 0);
+    EXPECT_EQ(presenter.boxes[0].text,
+              "There is already a record in the database with Job number: 'J1',\nCTN number: 'C1' and Device "
+              "Status: "
+              "'Coord. Signoff'.  Do you want to \noverwrite it?");
+    EXPECT_EQ(presenter.last().text, "The device was NOT saved to the database.");
+    EXPECT_EQ(rawScalar(path, "SELECT ElevAngle FROM GenParmsTbl WHERE JobNumber = 'J1'"), "20.0");
+
+    presenter.answer(kAnswerYes);
+    EXPECT_EQ(save("J1", "C1", "Coord. Signoff"), 0);
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM GenParmsTbl WHERE JobNumber = 'J1'"), "1");
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'J1'"), "12");
+    EXPECT_EQ(rawScalar(path, "SELECT ElevAngle FROM GenParmsTbl WHERE JobNumber = 'J1'"), "30.0");
+
+    presenter.clear();
+    EXPECT_EQ(save("J1", "", "Working"), 1);
+    EXPECT_EQ(errors().at(0).text, dbtext::kSaveKeyMissing);
+}
+
+TEST_F(ParameterDbFile, SaveThatFailsHalfwayLeavesTheStoredDeviceIntact) {
+    createDatabase();
+    record.general(GeneralRow::ElevAngle) = 10;
+    ASSERT_EQ(save("J", "C"), 0);
+    record.general(GeneralRow::ElevAngle) = 20;
+    record.text(StringRow::Notes) = std::string(241, 'n');  // longer than its column
+    presenter.answer(kAnswerYes);
+    EXPECT_EQ(save("J", "C"), 1);
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_EQ(errors()[0].text.rfind("Couldn't save database -- Exception: ", 0), 0u) << errors()[0].text;
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'J'"), "12");
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    EXPECT_EQ(record.general(GeneralRow::ElevAngle), 10);
+}
+
+TEST_F(ParameterDbFile, MissingStoredValuesReadAsDefaultsAndEmptyTexts) {
+    createDatabase();
+    record.text(StringRow::Notes) = "kept";
+    ASSERT_EQ(save("J", "C"), 0);
+    rawQuery(path, "UPDATE GenParmsTbl SET ElevAngle = NULL, Notes = NULL, Customer = 'Acme   '");
+    rawQuery(path, "UPDATE SeasParmsTbl SET GpsFixInterval_1 = NULL WHERE SeasonNum = 4");
+    record.general(GeneralRow::ElevAngle) = 55;
+    record.season(5, SeasonRow::GpsFixInterval_1) = 99;
+    ASSERT_EQ(db.readDevice("J", "C", "Working" + kMarker, kReadDevice), 0);
+    EXPECT_EQ(record.general(GeneralRow::ElevAngle),
+              generalDefinitions()[GeneralRow::ElevAngle].defaultValue);
+    EXPECT_EQ(record.season(5, SeasonRow::GpsFixInterval_1),
+              seasonDefinitions()[SeasonRow::GpsFixInterval_1].defaultValue);
+    EXPECT_EQ(record.text(StringRow::Notes), "");
+    EXPECT_EQ(record.text(StringRow::Customer), "Acme");
+}
+
+TEST_F(ParameterDbFile, CheckReportsOnlyTheFirstNumericDifference) {
+    createDatabase();
+    ASSERT_EQ(save("J", "C"), 0);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 0);
+
+    record.text(StringRow::Notes) = "only a text differs";
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 0);
+
+    const double elev = record.general(GeneralRow::ElevAngle);
+    record.general(GeneralRow::ElevAngle) = elev + 1e-7;
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 0);
+    EXPECT_TRUE(warnings().empty());
+
+    record.general(GeneralRow::ElevAngle) = elev + 2e-6;
+    record.general(GeneralRow::SigLevel) += 3;
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 1);
+    ASSERT_EQ(warnings().size(), 1u);
+    EXPECT_EQ(warnings()[0].text, generalMismatch(GeneralRow::ElevAngle, elev, elev + 2e-6));
+
+    presenter.clear();
+    record.general(GeneralRow::ElevAngle) = elev;
+    record.general(GeneralRow::SigLevel) -= 3;
+    record.season(3, SeasonRow::NextSeason) = 2;
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 1);
+    ASSERT_EQ(warnings().size(), 1u);
+    EXPECT_NE(warnings()[0].text.find("field in season 3 has"), std::string::npos) << warnings()[0].text;
+}
+
+TEST_F(ParameterDbFile, SixteenBitValuesAboveTheSignedRangeComeBack) {
+    createDatabase();
+    record.general(GeneralRow::NetConnTimeOut) = 65535;
+    record.general(GeneralRow::PttIdCode) = 999999;
+    ASSERT_EQ(save("J", "C"), 0);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 0);
+    resetRecord(record);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    EXPECT_EQ(record.general(GeneralRow::NetConnTimeOut), 65535);
+    EXPECT_EQ(record.general(GeneralRow::PttIdCode), 999999);
+}
+
+TEST_F(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
+    createDatabase();
+    ASSERT_EQ(save("J", "C"), 0);
+    rawQuery(path,
+             "INSERT INTO GenParmsTbl (JobNumber, CtnNumber, DevStatus, ElevAngle) VALUES ('J', 'C', "
+             "'Working', 33)");
+    rawQuery(path, "DELETE FROM SeasParmsTbl WHERE SeasonNum = 7");
+    record.general(GeneralRow::ElevAngle) = 44;
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 1);
+    EXPECT_EQ(record.general(GeneralRow::ElevAngle), 44) << "the general row is not loaded";
+    ASSERT_EQ(warnings().size(), 1u);
+    EXPECT_EQ(warnings()[0].text, formatText(dbtext::kSeveralDevices, path.c_str(), "J", "C", "Working"));
+    EXPECT_EQ(errors().at(0).text, formatText(dbtext::kNoSeason, "J", "C", 7));
+
+    presenter.clear();
+    EXPECT_EQ(db.readDevice("X", "C", "Working", kReadDevice), 1);
+    EXPECT_EQ(errors().at(0).text,
+              "Could not find Job number: 'X', CTN number: 'C', Status: 'Working'\nin the database.");
+}
+
+TEST_F(ParameterDbFile, DeleteRemovesBothTablesRowsAndSaysWhenNothingMatched) {
+    createDatabase();
+    ASSERT_EQ(save("J", "C"), 0);
+    EXPECT_EQ(db.deleteDevice("J", "C", "Working"), 0);
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'J'"), "0");
+    EXPECT_EQ(db.deleteDevice("J", "C", "Working"), -1);
+    EXPECT_EQ(presenter.count(), 0u);
+}
+
+TEST_F(ParameterDbFile, QuotesInKeysAreStoredAndFoundLikeAnyOtherText) {
+    createDatabase();
+    ASSERT_EQ(save("O'Brien", "C'1", "Working"), 0);
+    EXPECT_EQ(db.readDevice("O'Brien", "C'1", "Working", kCheckDevice), 0);
+    EXPECT_EQ(db.changeDevice("O'Brien", "C'1", "O'Neil", "C'2"), 0);
+    EXPECT_EQ(db.deleteDevice("O'Neil", "C'2", "Working"), 0);
+    EXPECT_EQ(presenter.count(), 0u);
+}
+
+TEST_F(ParameterDbFile, RenameOfAWholeJobMovesEveryCtnAndStatus) {
+    createDatabase();
+    for (const auto& [ctn, status] : {std::pair{"C1", "Working"}, {"C1", "Programmed"}, {"C2", "Working"}}) {
+        ASSERT_EQ(save("J", ctn, status), 0);
+    }
+    ASSERT_EQ(db.changeDevice("J", "", "K", ""), 0);
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM GenParmsTbl WHERE JobNumber = 'K'"), "3");
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'K'"), "36");
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM GenParmsTbl WHERE JobNumber = 'J'"), "0");
+    EXPECT_EQ(
+        rawScalar(path, "SELECT group_concat(DISTINCT CtnNumber) FROM GenParmsTbl WHERE JobNumber = 'K'"),
+        "C1,C2");
+    EXPECT_EQ(record.text(StringRow::JobNumber), "K");
+}
+
+TEST_F(ParameterDbFile, RenameRefusesTargetsThatExistAndSourcesThatDoNot) {
+    createDatabase();
+    ASSERT_EQ(save("J", "C1"), 0);
+    ASSERT_EQ(save("K", "C1"), 0);
+    EXPECT_EQ(db.changeDevice("J", "C1", "K", "C1"), 1);
+    EXPECT_EQ(errors().back().text, formatText(dbtext::kRenameTargetExists, "K", "C1"));
+    // A whole Job renamed onto a Job that has one of its CTNs would leave two devices with one key.
+    EXPECT_EQ(db.changeDevice("J", "", "K", ""), 1);
+    EXPECT_EQ(errors().back().text, formatText(dbtext::kRenameTargetExists, "K", "C1"));
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM GenParmsTbl WHERE JobNumber = 'J'"), "1");
+
+    EXPECT_EQ(db.changeDevice("X", "C9", "Y", "C9"), 1);
+    EXPECT_EQ(errors().back().text,
+              "There are no records in the database with Job number: 'X',\nand CTN number: 'C9'.  Create the "
+              "record(s) in the database\nusing the 'Save' button rather than the 'Change' button.");
+    EXPECT_EQ(db.changeDevice("X", "", "Y", ""), 1);
+    EXPECT_EQ(
+        errors().back().text,
+        "There are no records in the database with Job number: 'X',\nusing the 'Save' button rather than the "
+        "'Change' button.");
+}
+
+TEST_F(ParameterDbFile, SaveWaitsForAnotherProgramThatHoldsTheFileBriefly) {
+    createDatabase();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    EXPECT_EQ(save("J", "C"), 0);
+    release.join();
+    sqlite3_close(other);
+    EXPECT_EQ(presenter.count(), 0u);
+}
+
+}  // namespace
+}  // namespace orv::test
