@@ -85,8 +85,9 @@ void ProgressWindow::showNow() {
     bar->setValue(0);
     abort->setEnabled(true);
     adjustSize();
-    placeAtMainWindowCorner();
     QDialog::show();
+    // Placed once shown, when the window's frame is known.
+    placeAtMainWindowCorner();
     raise();
 }
 

@@ -136,6 +136,14 @@ TEST_F(DeviceTest, TheFirmwareQuerySetsTheSelectionToTheCollarsVersion) {
     EXPECT_EQ(readCurrentFirmware("Orv3.cfg"), "N3 020702");
 }
 
+TEST_F(DeviceTest, AShutDownCollarIsReportedWithTheRestartWarning) {
+    startWith({});
+    window().shutdownDevice();
+    ASSERT_TRUE(finish());
+    EXPECT_TRUE(collar->shutDown());
+    EXPECT_TRUE(sawTextStarting("The System has been successfully shut down"));
+}
+
 TEST_F(DeviceTest, AnAbortedProgrammingSavesNothingAndWritesNoArchive) {
     emu::CollarOptions options;
     options.baudRate = 19200;  // slow enough to be stopped half way

@@ -15,9 +15,11 @@
 #include <atomic>
 #include <thread>
 
+#include "progress_window.h"
 #include "qt_field_controls.h"
 #include "qt_message_presenter.h"
 #include "qt_profile.h"
+#include "ui_support.h"
 #include "up_down_control.h"
 
 namespace orv {
@@ -173,6 +175,36 @@ TEST(PageControls, AnUpDownStepReportsFirstAndStepsFromWhereTheHandlerLeftIt) {
     EXPECT_EQ(upDown.position(), 9);
     upDown.step(5);
     EXPECT_EQ(upDown.position(), 10);  // held inside the range
+}
+
+TEST(ProgressWindow, TheWorkerDrivesItAndAbortStopsTheOperation) {
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 100, 800, 600);
+    mainWindow.show();
+    ProgressWindow window(&mainWindow);
+    ProgressSink& sink = window.sink();
+    std::thread worker([&] {
+        sink.show();
+        sink.setCaption("Writing configuration to target");
+        sink.setLegend("128 of 744 bytes have been written");
+        sink.setPosition(17);
+    });
+    worker.join();
+    EXPECT_FALSE(sink.aborted());
+    ASSERT_TRUE(test::waitUntil([&] { return window.position() == 17; }, std::chrono::seconds(5)));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "Writing configuration to target");
+    EXPECT_EQ(window.legend(), "128 of 744 bytes have been written");
+    // Its bottom-right corner sits on the main window's.
+    EXPECT_EQ(window.frameGeometry().bottomRight(), mainWindow.frameGeometry().bottomRight());
+
+    window.pressAbort();
+    EXPECT_TRUE(sink.aborted());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.legend(), "");
+    // Shown again, the flag starts clear.
+    sink.show();
+    EXPECT_FALSE(sink.aborted());
 }
 
 }  // namespace

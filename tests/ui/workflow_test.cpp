@@ -7,6 +7,7 @@
 #include "db/parameter_db.h"
 #include "device/target_link.h"
 #include "progress_window.h"
+#include "up_down_control.h"
 #include "window_fixture.h"
 
 namespace orv::test {
@@ -91,6 +92,61 @@ TEST_F(WorkflowTest, ReadAnsweredNoLeavesTheScreenAsItWas) {
     window().readRecord();
     EXPECT_EQ(window().notesEdit()->toPlainText(), "");
     EXPECT_EQ(window().windowTitle(), "Halvorn Orv - Vosk");
+}
+
+TEST_F(WorkflowTest, AChangedFieldIsMarkedUntilTheRecordIsSaved) {
+    EXPECT_EQ(window().labelText(StringRow::Customer), "Customer:");
+    window().customerEdit()->setText("Acme");
+    window().workflow().textEdited(StringRow::Customer);
+    EXPECT_EQ(window().labelText(StringRow::Customer), "* Customer:");
+    EXPECT_EQ(window().windowTitle(), "Halvorn Orv - Vosk *");
+    answer(kAnswerYes);  // overwrite
+    window().saveRecord();
+    EXPECT_EQ(window().labelText(StringRow::Customer), "Customer:");
+    EXPECT_EQ(window().windowTitle(), "Halvorn Orv - Vosk");
+    // The database now holds the change: a check finds no difference.
+    window().checkRecord();
+    EXPECT_TRUE(sawText("The screen information is the same as the data in the database."));
+}
+
+TEST_F(WorkflowTest, TheDeploymentYearStepsWithItsArrowsAndIsKeptWithinItsLimits) {
+    auto* spin = window().findChild<UpDownControl*>();
+    ASSERT_NE(spin, nullptr);
+    spin->step(1);
+    EXPECT_EQ(window().mainControls().text(mainGeneralControl(GeneralRow::StartYear)), "2007");
+    window().workflow().collectMainFields();
+    EXPECT_EQ(record().general(GeneralRow::StartYear), 2007);
+    window().mainControls().setText(mainGeneralControl(GeneralRow::StartYear), "2031");
+    window().converter().fieldEdited(Page::Main, GeneralRow::StartYear);
+    EXPECT_EQ(record().general(GeneralRow::StartYear), 2020);
+    EXPECT_TRUE(sawTextStarting("'2031.0000' in field 'Deployment Year' was modified to '2020.0000'"));
+}
+
+TEST_F(WorkflowTest, ExitAsksOnceAndSavesWhenTheUserSaysSo) {
+    answer(kAnswerNo);
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(sawText("Are you really sure you want to exit the application?"));
+    window().notesEdit()->setPlainText("unsaved");
+    answer(kAnswerCancel);
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(window().isVisible());
+    answer(kAnswerYes);  // save and exit
+    answer(kAnswerYes);  // overwrite
+    EXPECT_TRUE(window().close());
+    EXPECT_EQ(record().recordDirty, 0);
+}
+
+TEST_F(WorkflowTest, AZeroPttIdIsQuestionedBeforeProgramming) {
+    loginAs("Erin", "Engineer", 0x088);
+    record().general(GeneralRow::XmitnsEnabled) = 1;
+    record().general(GeneralRow::XmitterEnblType) = 1;
+    record().general(GeneralRow::PttIdCode) = 0;
+    answer(kAnswerYes);  // save as programmed
+    answer(kAnswerNo);   // not with a zero PTT ID
+    window().writeDevice();
+    EXPECT_TRUE(sawTextStarting("The 'Assigned PTT ID code' is currently zero!"));
+    EXPECT_FALSE(sawTextStarting("Programming the device will replace"));
+    EXPECT_FALSE(window().operationRunning());
 }
 
 TEST_F(WorkflowTest, NotesHoldAtMost240Characters) {
