@@ -12,12 +12,11 @@ namespace {
 // out of range, or not a number) gives a defined bit pattern to cut down.
 std::uint64_t truncatedBits(double value) {
     if (!std::isfinite(value)) return 0;
-    const double truncated = std::trunc(value);
+    constexpr double kTwo63 = 9223372036854775808.0;
     constexpr double kTwo64 = 18446744073709551616.0;
-    double reduced = std::fmod(truncated, kTwo64);
-    if (reduced < 0) reduced += kTwo64;
-    if (reduced >= kTwo64) return 0;
-    return static_cast<std::uint64_t>(reduced);
+    const double reduced = std::fmod(std::trunc(value), kTwo64);  // exact, within (-2^64, 2^64)
+    if (std::fabs(reduced) < kTwo63) return static_cast<std::uint64_t>(static_cast<std::int64_t>(reduced));
+    return static_cast<std::uint64_t>(reduced > 0 ? reduced : reduced + kTwo64);
 }
 
 }  // namespace

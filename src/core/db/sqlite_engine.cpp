@@ -253,6 +253,9 @@ private:
             return nullptr;
         }
         sqlite3_extended_result_codes(db, 0);
+        // A double-quoted name that names no column must be an error, not a text.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
         return std::make_unique<SqliteConnection>(db);
     }
