@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared pieces of the database tests: a parameter database in a scratch
-// folder with scripted answers, and direct SQL on the file for inspection.
+// folder with scripted answers, and direct SQL on the file to look at what was stored.
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
