@@ -142,7 +142,9 @@ QString MainWindow::choosePpf(bool save) {
     request.title = save ? "Export File As" : "Import File";
     request.filter = "Binary Files (*.ppf)";
     request.defaultSuffix = "ppf";
-    request.directory = ppfDirectory;
+    // The folder of the last import or export, else the settings file's "Default Dir".
+    request.directory =
+        ppfDirectory.isEmpty() ? QString::fromStdString(app.settings.defaultDir) : ppfDirectory;
     request.proposedName = QString::fromStdString(app.record.text(StringRow::CtnNumber)) + ".ppf";
     const QString path = runner.chooseFile(this, request);
     if (!path.isEmpty()) ppfDirectory = QFileInfo(path).absolutePath() + QDir::separator();

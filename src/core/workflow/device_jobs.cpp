@@ -25,7 +25,10 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     TargetLink& link = context.link;
     outcome.result = readConfiguration(context, progress);
     if (outcome.result != 0) return outcome;  // shown by the operation; an abort decodes nothing
-    const bool factory = familyHasFactoryImage(context.record.text(StringRow::FenmodFwVer));
+    // A read takes the factory area too; a check compares the configuration
+    // only (the factory area is the Fact. Parms page's own business).
+    const bool factory =
+        mode == kReadMode && familyHasFactoryImage(context.record.text(StringRow::FenmodFwVer));
     if (factory) {
         outcome.result = readFactoryParameters(context, progress);
         if (outcome.result != 0) return outcome;
@@ -39,7 +42,6 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
         return outcome;
     }
     if (decodeImage(context.record, link.memoryImage, request, log) != 0) return outcome;
-    if (factory && decodeFactoryImage(context.record, link.factoryImage, request, log) != 0) return outcome;
     outcome.matched = true;
     return outcome;
 }

@@ -23,9 +23,10 @@ struct ReadJobResult {
     bool matched = false;  // check mode: the collar holds what the screen shows
 };
 
-// Read Device (mode 1) or Check Device (mode 0): the configuration, and the
-// factory area of the N4 and DS families, decoded into the record or compared
-// with it; a read is taken up as a device read (takeUpDeviceRead).
+// Read Device (mode 1): the configuration, and the factory area of the N4 and
+// DS families, decoded into the record and taken up as a device read
+// (takeUpDeviceRead). Check Device (mode 0): the configuration compared with
+// the record.
 ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode);
 
 // Import of a .ppf file: read, decode, take up as a device read.
