@@ -26,9 +26,12 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     outcome.result = readConfiguration(context, progress);
     if (outcome.result != 0) return outcome;  // shown by the operation; an abort decodes nothing
     // A read takes the factory area too; a check compares the configuration
-    // only (the factory area is the Fact. Parms page's own business).
-    const bool factory =
-        mode == kReadMode && familyHasFactoryImage(context.record.text(StringRow::FenmodFwVer));
+    // only (the factory area is the Fact. Parms page's own business). Versions
+    // of the N4 and DS families without a factory layout ("N4 050922",
+    // "DS 050505") still read their configuration.
+    const std::string& version = context.record.text(StringRow::FenmodFwVer);
+    const bool factory = mode == kReadMode && familyHasFactoryImage(version) &&
+                         findFactoryFirmware(version) != kFirmwareNotSupported;
     if (factory) {
         outcome.result = readFactoryParameters(context, progress);
         if (outcome.result != 0) return outcome;

@@ -149,6 +149,21 @@ TEST_F(OrvctlDeviceTest, ReadExportsWhatItRead) {
     EXPECT_NE(shown.output.find("\"FixTimeout\": 240"), std::string::npos) << shown.output;
 }
 
+// Two versions of the families with a factory area have no factory layout:
+// their configuration still reads, without the factory area.
+TEST_F(OrvctlDeviceTest, VersionsWithoutAFactoryLayoutStillRead) {
+    for (const char* version : {"N4 050922", "DS 050505"}) {
+        emu::CollarOptions options;
+        options.firmware = version;
+        emu::CollarEmulator collar(options);
+        ASSERT_TRUE(collar.start());
+        ASSERT_EQ(device("write", collar, version, {"--set", "FixTimeout=4:00"}).status, 0) << version;
+        const RunResult read = run({"device", "read", "--port", collar.devicePath(), "--json"});
+        EXPECT_EQ(read.status, 0) << version << read.output;
+        EXPECT_NE(read.output.find("\"FixTimeout\": 240"), std::string::npos) << version << read.output;
+    }
+}
+
 TEST_F(OrvctlDeviceTest, AQuestionWithoutAnAnswerDeclines) {
     emu::CollarOptions options;
     options.firmware = "N3 020702";
