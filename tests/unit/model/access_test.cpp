@@ -11,9 +11,9 @@ namespace orv {
 namespace {
 
 // Just enough of a page to see what access does to it.
-class PageStub : public FieldControls {
+class PageWithSomeControls : public FieldControls {
 public:
-    explicit PageStub(std::set<int> ids) : existing(std::move(ids)) {}
+    explicit PageWithSomeControls(std::set<int> ids) : existing(std::move(ids)) {}
     bool hasControl(int id) const override { return existing.count(id) != 0; }
     std::string text(int) const override { return {}; }
     void setText(int, const std::string&) override {}
@@ -74,7 +74,7 @@ TEST(AccessTest, ApplyTouchesOnlyThePagesExistingControls) {
     const ParameterDefinition& map1 = strings[StringRow::VHFPattern1];
     const ParameterDefinition& map4 = strings[StringRow::VHFPattern4];
     const ParameterDefinition& factory = strings[StringRow::FactSysCTN];  // Fact. Parms, 0x0AA
-    PageStub page({map1.controlId, map1.labelId, map4.controlId, factory.controlId});
+    PageWithSomeControls page({map1.controlId, map1.labelId, map4.controlId, factory.controlId});
 
     applyAccess(page, Page::Beacon, strings, kMaskCoordinator, true);
     EXPECT_TRUE(page.shown.at(map1.controlId));
