@@ -1,5 +1,5 @@
 // Building the configuration a command works on: source, --firmware, then
-// --set and --raw in the order given.
+// --set, --raw and --reset in the order given.
 
 #include <cerrno>
 #include <cstdlib>
@@ -7,6 +7,7 @@
 #include "cli.h"
 #include "cli_registry.h"
 #include "parameter_key.h"
+#include "reset_option.h"
 #include "typed_entry.h"
 
 namespace orv::cli {
@@ -100,6 +101,7 @@ int loadConfiguration(Session& session, const Args& args) {
         int rc = kExitOk;
         if (name == "set") rc = applySet(session, entry, value);
         if (name == "raw") rc = applyRaw(session, value);
+        if (name == "reset") rc = applyReset(session, value);
         if (rc != kExitOk) return rc;
     }
     return kExitOk;

@@ -1,0 +1,51 @@
+// --reset: the defaults dialog, headless, on boxes held in memory.
+
+#include "reset_option.h"
+
+#include "cli_registry.h"
+#include "pages/defaults_dialog.h"
+
+namespace orv::cli {
+namespace {
+
+const bool kRegistered = [] {
+    commonOptions().insert("reset");
+    return true;
+}();
+
+std::string validLabels() {
+    std::string list = kDefaultsAllName;
+    for (const DefaultsTab& tab : defaultsDialogTabs()) {
+        for (const DefaultsBox& box : tab.boxes) {
+            if (box.enabled) list += "\n  " + box.name;
+        }
+    }
+    return list;
+}
+
+}  // namespace
+
+int applyReset(Session& session, const std::string& label) {
+    (void)kRegistered;
+    std::array<MemoryFieldControls, kDefaultsTabCount> boxes;
+    std::array<FieldControls*, kDefaultsTabCount> pages{};
+    for (int tab = 0; tab < kDefaultsTabCount; ++tab) {
+        addDefaultsTabControls(boxes[static_cast<std::size_t>(tab)], tab);
+        pages[static_cast<std::size_t>(tab)] = &boxes[static_cast<std::size_t>(tab)];
+    }
+    DefaultsDialog dialog(pages);
+    if (label == kDefaultsAllName) {
+        dialog.selectAll();
+    } else {
+        // A disabled box cannot be ticked; only "Select All" reaches it.
+        const DefaultsBoxRef ref = findDefaultsBox(label);
+        if (ref.box == nullptr || !ref.box->enabled)
+            return usageError("--reset '" + label + "' names no box of the defaults dialog; valid labels:\n  " +
+                              validLabels());
+        boxes[static_cast<std::size_t>(ref.tab)].setCheckState(ref.box->controlId, 1);
+    }
+    dialog.accept(session.record);
+    return kExitOk;
+}
+
+}  // namespace orv::cli

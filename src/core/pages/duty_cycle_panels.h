@@ -1,0 +1,80 @@
+#pragma once
+
+// The two duty-cycle panels inside the Schedule tab: the GPS duty-cycle block
+// and the transmitter duty-cycle block of the season shown. Both work on the
+// current season of the record through the field converter.
+
+#include <array>
+#include <optional>
+
+#include "model/field_converter.h"
+#include "model/page_set.h"
+
+namespace orv {
+
+// The rows of one GPS duty cycle (season table).
+struct GpsCycleRows {
+    int day, startTime, hours, fixInterval;
+};
+// The rows of one transmitter duty cycle (season table).
+struct TransmitterCycleRows {
+    int day, startTime, hours;
+};
+
+inline constexpr std::array<GpsCycleRows, 3> kGpsCycles = {{
+    {SeasonRow::GpsDcbDay_1, SeasonRow::GpsStartTime_1, SeasonRow::GpsNumHours_1, SeasonRow::GpsFixInterval_1},
+    {SeasonRow::GpsDcbDay_2, SeasonRow::GpsStartTime_2, SeasonRow::GpsNumHours_2, SeasonRow::GpsFixInterval_2},
+    {SeasonRow::GpsDcbDay_3, SeasonRow::GpsStartTime_3, SeasonRow::GpsNumHours_3, SeasonRow::GpsFixInterval_3},
+}};
+inline constexpr std::array<TransmitterCycleRows, 3> kTransmitterCycles = {{
+    {SeasonRow::ArgosDcbDay_1, SeasonRow::ArgosStartTime_1, SeasonRow::ArgosNumHours_1},
+    {SeasonRow::ArgosDcbDay_2, SeasonRow::ArgosStartTime_2, SeasonRow::ArgosNumHours_2},
+    {SeasonRow::ArgosDcbDay_3, SeasonRow::ArgosStartTime_3, SeasonRow::ArgosNumHours_3},
+}};
+
+// Sets every control of a season row (value, up-down, label, extra) on or off.
+void enableSeasonRow(FieldConverter& converter, Page page, int row, bool enable);
+
+class GpsDutyCyclePanel {
+public:
+    GpsDutyCyclePanel(FieldConverter& converter, PageSet& pages) : converter(converter), pages(pages) {}
+
+    // The units list offered by the transmitter type, the unit beside the fix
+    // intervals, and the cycles: with GPS fixing on, a cycle whose DCB day is 0
+    // has its start time, hours and fix interval set to 0 in the season shown
+    // and disabled.
+    void rules();
+
+    // A DCB day was typed and left, or stepped (delta != 0).
+    void dayChanged(int row, int delta = 0);
+    // A unit was chosen from the list.
+    void unitChosen();
+    // Any other edit of the panel was left, or stepped (delta != 0).
+    void fieldChanged(int row, int delta = 0);
+
+    // Forgets which units list the combo holds (a new combo was created).
+    void forgetUnitsList() { unitsWithSeconds.reset(); }
+
+private:
+    FieldConverter& converter;
+    PageSet& pages;
+    std::optional<bool> unitsWithSeconds;
+};
+
+class TransmitterDutyCyclePanel {
+public:
+    explicit TransmitterDutyCyclePanel(FieldConverter& converter) : converter(converter) {}
+
+    // Without a transmitter every control is disabled; otherwise a period whose
+    // DCB day is 0 has its start time and hours set to 0 in the season shown
+    // and disabled.
+    void rules();
+
+    void dayChanged(int row, int delta = 0);
+    void fieldChanged(int row, int delta = 0);
+
+private:
+    FieldConverter& converter;
+};
+
+}  // namespace orv
