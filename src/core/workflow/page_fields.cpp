@@ -1,5 +1,7 @@
 #include "workflow/page_fields.h"
 
+#include <algorithm>
+
 #include "model/definitions.h"
 #include "model/field_converter.h"
 #include "model/page_set.h"
@@ -61,9 +63,14 @@ void showPageFields(Page page, FieldConverter& converter, PageSet& pages, Parame
             converter.showField(page, SeasonRow::Season);
         }
         const auto table = seasonDefinitions();
+        // The season length shows through the one of its two rows the season's
+        // type selects; the other's limits would clamp it (a start day is at least 1).
+        const bool dayOfYear = record.season(std::clamp(record.currentSeason(), 1, kSeasons),
+                                             SeasonRow::SeasonType) == 1;
+        const int otherLengthRow = dayOfYear ? SeasonRow::NumberOfDays : SeasonRow::LengthOfSeasonSeasonStartDay;
         for (int row = 0; row < kSeasonCount; ++row) {
             const ParameterDefinition& definition = table[static_cast<std::size_t>(row)];
-            if (row != SeasonRow::Season && definition.page == page &&
+            if (row != SeasonRow::Season && row != otherLengthRow && definition.page == page &&
                 hasValueControl(pages, page, definition)) {
                 converter.showField(page, row);
             }
