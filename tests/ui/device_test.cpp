@@ -140,7 +140,8 @@ TEST_F(DeviceTest, AShutDownCollarIsReportedWithTheRestartWarning) {
     startWith({});
     window().shutdownDevice();
     ASSERT_TRUE(finish());
-    EXPECT_TRUE(collar->shutDown());
+    // The shut-down command has no answer: the collar may still be taking it in.
+    EXPECT_TRUE(waitUntil([this] { return collar->shutDown(); }, kOperationLimit));
     EXPECT_TRUE(sawTextStarting("The System has been successfully shut down"));
 }
 
