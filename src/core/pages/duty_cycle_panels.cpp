@@ -1,5 +1,7 @@
 #include "pages/duty_cycle_panels.h"
 
+#include <algorithm>
+
 #include "model/combo_entries.h"
 #include "model/fix_interval.h"
 #include "model/lists.h"
@@ -28,10 +30,13 @@ double currentValue(FieldConverter& converter, Page page, int row) {
     return field.slot != nullptr ? *field.slot : 0;
 }
 
-// A typed value is stored; a step moves the edit first and is then stored.
-void storeEdit(FieldConverter& converter, Page page, int row, int delta) {
-    if (delta != 0) converter.stepSpin(page, seasonRow(row).spinId, delta);
-    converter.fieldEdited(page, row);
+bool isGpsDay(int row) {
+    return std::ranges::any_of(kGpsCycles, [row](const GpsCycleRows& cycle) { return cycle.day == row; });
+}
+
+bool isTransmitterDay(int row) {
+    return std::ranges::any_of(kTransmitterCycles,
+                               [row](const TransmitterCycleRows& cycle) { return cycle.day == row; });
 }
 
 }  // namespace
@@ -41,6 +46,14 @@ void enableSeasonRow(FieldConverter& converter, Page page, int row, bool enable)
     for (const int id : {definition.controlId, definition.spinId, definition.labelId, definition.extraId}) {
         converter.enableControl(page, id, enable);
     }
+}
+
+void storeStep(FieldConverter& converter, PageSet& pages, Page page, int row, int delta) {
+    if (delta == 0) return;
+    converter.fieldEdited(page, row);
+    FieldControls* controls = pages.controls(page);
+    const int spin = seasonRow(row).spinId;
+    if (controls != nullptr && spin != 0) controls->setSpinPosition(spin, controls->spinPosition(spin) - delta);
 }
 
 void GpsDutyCyclePanel::rules() {
@@ -78,18 +91,9 @@ void GpsDutyCyclePanel::rules() {
     }
 }
 
-void GpsDutyCyclePanel::dayChanged(int row, int delta) {
-    storeEdit(converter, Page::ScheduleGpsPanel, row, delta);
-    rules();
-}
-
-void GpsDutyCyclePanel::unitChosen() {
-    converter.fieldEdited(Page::ScheduleGpsPanel, SeasonRow::FixIntervalUnits);
-    rules();
-}
-
-void GpsDutyCyclePanel::fieldChanged(int row, int delta) {
-    storeEdit(converter, Page::ScheduleGpsPanel, row, delta);
+void GpsDutyCyclePanel::rowEdited(int row, int delta) {
+    storeStep(converter, pages, Page::ScheduleGpsPanel, row, delta);
+    if (isGpsDay(row) || row == SeasonRow::FixIntervalUnits) rules();
 }
 
 void TransmitterDutyCyclePanel::rules() {
@@ -109,13 +113,9 @@ void TransmitterDutyCyclePanel::rules() {
     }
 }
 
-void TransmitterDutyCyclePanel::dayChanged(int row, int delta) {
-    storeEdit(converter, Page::ScheduleTransmitterPanel, row, delta);
-    rules();
-}
-
-void TransmitterDutyCyclePanel::fieldChanged(int row, int delta) {
-    storeEdit(converter, Page::ScheduleTransmitterPanel, row, delta);
+void TransmitterDutyCyclePanel::rowEdited(int row, int delta) {
+    storeStep(converter, pages, Page::ScheduleTransmitterPanel, row, delta);
+    if (isTransmitterDay(row)) rules();
 }
 
 }  // namespace orv

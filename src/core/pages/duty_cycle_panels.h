@@ -35,6 +35,11 @@ inline constexpr std::array<TransmitterCycleRows, 3> kTransmitterCycles = {{
 // Sets every control of a season row (value, up-down, label, extra) on or off.
 void enableSeasonRow(FieldConverter& converter, Page page, int row, bool enable);
 
+// A step of an up-down control only puts the value it leads to into the edit;
+// this stores it, and leaves the up-down control where the step it is taking
+// (delta) lands it on the stored value. Nothing for delta 0.
+void storeStep(FieldConverter& converter, PageSet& pages, Page page, int row, int delta);
+
 class GpsDutyCyclePanel {
 public:
     GpsDutyCyclePanel(FieldConverter& converter, PageSet& pages) : converter(converter), pages(pages) {}
@@ -45,12 +50,10 @@ public:
     // and disabled.
     void rules();
 
-    // A DCB day was typed and left, or stepped (delta != 0).
-    void dayChanged(int row, int delta = 0);
-    // A unit was chosen from the list.
-    void unitChosen();
-    // Any other edit of the panel was left, or stepped (delta != 0).
-    void fieldChanged(int row, int delta = 0);
+    // After the converter took the user's action on a row of the panel (see
+    // SeasonPage::rowEdited): a DCB day is stored and the rules run again, a
+    // unit runs the rules again, a stepped edit is stored.
+    void rowEdited(int row, int delta);
 
     // Forgets which units list the combo holds (a new combo was created).
     void forgetUnitsList() { unitsWithSeconds.reset(); }
@@ -63,18 +66,19 @@ private:
 
 class TransmitterDutyCyclePanel {
 public:
-    explicit TransmitterDutyCyclePanel(FieldConverter& converter) : converter(converter) {}
+    TransmitterDutyCyclePanel(FieldConverter& converter, PageSet& pages) : converter(converter), pages(pages) {}
 
     // Without a transmitter every control is disabled; otherwise a period whose
     // DCB day is 0 has its start time and hours set to 0 in the season shown
     // and disabled.
     void rules();
 
-    void dayChanged(int row, int delta = 0);
-    void fieldChanged(int row, int delta = 0);
+    // As GpsDutyCyclePanel::rowEdited.
+    void rowEdited(int row, int delta);
 
 private:
     FieldConverter& converter;
+    PageSet& pages;
 };
 
 }  // namespace orv

@@ -37,7 +37,7 @@ int leapYearNoteId() {
 }
 
 SeasonPage::SeasonPage(FieldConverter& converter, PageSet& pages)
-    : converter(converter), pages(pages), gps(converter, pages), transmitter(converter) {}
+    : converter(converter), pages(pages), gps(converter, pages), transmitter(converter, pages) {}
 
 int SeasonPage::lengthRow() const {
     const ParameterRecord& record = converter.parameterRecord();
@@ -86,95 +86,56 @@ void SeasonPage::applySeasonTypeView() {
 }
 
 void SeasonPage::seasonTypeChosen(bool dayOfYear) {
-    if (!setUpDone) return;
     if (FieldControls* controls = pages.controls(kPage)) {
         // The pair is one radio group: choosing one clears the other.
         controls->setCheckState(seasonRow(SeasonRow::SeasonType).controlId, dayOfYear ? 1 : 0);
         controls->setCheckState(seasonRow(SeasonRow::NumDaysCheck).controlId, dayOfYear ? 0 : 1);
     }
-    converter.fieldEdited(kPage, SeasonRow::SeasonType);
-    converter.showField(kPage, SeasonRow::NumDaysCheck);
+    converter.readField(kPage, SeasonRow::SeasonType);
     applySeasonTypeView();
 }
 
-void SeasonPage::nextSeasonChosen() {
-    if (!setUpDone) return;
-    converter.fieldEdited(kPage, SeasonRow::NextSeason);
-    rules();
-}
-
-void SeasonPage::seasonStepped(int delta) {
-    if (!setUpDone) return;
-    ParameterRecord& record = converter.parameterRecord();
-    // The tab still shows the season being left: what was typed there is kept.
-    converter.readSeasonPage(record.currentSeason());
-    converter.stepSpin(kPage, seasonRow(SeasonRow::Season).spinId, delta);
-    converter.readField(kPage, SeasonRow::Season);
-    loadSeason(record.currentSeason());
-}
-
-void SeasonPage::seasonEdited() {
-    if (!setUpDone) return;
-    converter.fieldEdited(kPage, SeasonRow::Season);
+void SeasonPage::seasonChosen(int delta) {
+    // A step only put the season it leads to into the edit: the selector then
+    // stores the tab into the season being left and shows the new one.
+    if (delta != 0) converter.fieldEdited(kPage, SeasonRow::Season);
     loadSeason(converter.parameterRecord().currentSeason());
+    FieldControls* controls = pages.controls(kPage);
+    const int spin = seasonRow(SeasonRow::Season).spinId;
+    if (delta != 0 && controls != nullptr) controls->setSpinPosition(spin, controls->spinPosition(spin) - delta);
 }
 
-void SeasonPage::lengthStepped(int delta) {
-    if (!setUpDone) return;
-    const int row = lengthRow();
-    converter.stepSpin(kPage, seasonRow(row).spinId, delta);
-    converter.fieldEdited(kPage, row);
-}
-
-void SeasonPage::lengthEdited() {
-    if (!setUpDone) return;
-    converter.fieldEdited(kPage, lengthRow());
-}
-
-bool SeasonPage::controlActed(Page page, int id, int delta) {
-    if (id == 0) return false;
+bool SeasonPage::rowEdited(Page page, int row, int delta) {
+    if (!isSchedulePage(page) || row < 0 || row >= kSeasonCount || seasonRow(row).page != page) return false;
+    if (!setUpDone) return true;
     FieldControls* controls = pages.controls(page);
-    for (int row = 0; row < kSeasonCount; ++row) {
-        const ParameterDefinition& definition = seasonRow(row);
-        if (definition.page != page || (id != definition.controlId && id != definition.spinId)) continue;
-        const bool spin = id == definition.spinId;
-        const int checked = controls != nullptr ? controls->checkState(id) : 0;
-        switch (row) {
-            case SeasonRow::SeasonType:
-                seasonTypeChosen(checked == 1);
-                return true;
-            case SeasonRow::NumDaysCheck:
-                seasonTypeChosen(checked == 0);
-                return true;
-            case SeasonRow::NextSeason:
-                nextSeasonChosen();
-                return true;
-            case SeasonRow::Season:
-                spin ? seasonStepped(delta) : seasonEdited();
-                return true;
-            case SeasonRow::NumberOfDays:
-            case SeasonRow::LengthOfSeasonSeasonStartDay:
-                spin ? lengthStepped(delta) : lengthEdited();
-                return true;
-            case SeasonRow::FixIntervalUnits:
-                if (setUpDone) gps.unitChosen();
-                return true;
-            default:
-                break;
-        }
-        if (!setUpDone) return true;
-        const int step = spin ? delta : 0;
-        const bool day = std::ranges::any_of(kGpsCycles, [row](const GpsCycleRows& c) { return c.day == row; }) ||
-                         std::ranges::any_of(kTransmitterCycles,
-                                             [row](const TransmitterCycleRows& c) { return c.day == row; });
-        if (page == Page::ScheduleGpsPanel) {
-            day ? gps.dayChanged(row, step) : gps.fieldChanged(row, step);
-        } else {
-            day ? transmitter.dayChanged(row, step) : transmitter.fieldChanged(row, step);
-        }
-        return true;
+    const int checked = controls != nullptr ? controls->checkState(seasonRow(row).controlId) : 0;
+    switch (row) {
+        case SeasonRow::SeasonType:
+            seasonTypeChosen(checked == 1);
+            break;
+        case SeasonRow::NumDaysCheck:
+            // The converter shows this button as the type stored so far, so its
+            // state says nothing now; a click on a radio button chooses it.
+            seasonTypeChosen(false);
+            break;
+        case SeasonRow::Season:
+            seasonChosen(delta);
+            break;
+        case SeasonRow::NextSeason:
+            rules();
+            break;
+        default:
+            if (page == Page::ScheduleGpsPanel) {
+                gps.rowEdited(row, delta);
+            } else if (page == Page::ScheduleTransmitterPanel) {
+                transmitter.rowEdited(row, delta);
+            } else {
+                storeStep(converter, pages, page, row, delta);  // the season length
+            }
+            break;
     }
-    return false;
+    return true;
 }
 
 void SeasonPage::pageShown() {

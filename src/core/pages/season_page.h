@@ -45,21 +45,13 @@ public:
     // the season's type.
     void applySeasonTypeView();
 
-    // "Day of Year" (dayOfYear) or "Number of Days" was clicked.
-    void seasonTypeChosen(bool dayOfYear);
-    // The "Next Season:" list chose an entry.
-    void nextSeasonChosen();
-    // The season spin stepped by delta; the season edit was left.
-    void seasonStepped(int delta);
-    void seasonEdited();
-    // The length / start-day spin stepped by delta; its edit was left.
-    void lengthStepped(int delta);
-    void lengthEdited();
-
-    // A control of the tab or of one of its panels was acted on: the user
-    // changed it (a step of delta for an up-down control) and its handler
-    // runs. False when the control is none of this page's.
-    bool controlActed(Page page, int id, int delta = 0);
+    // After the converter took the user's action on a row of the tab or of
+    // one of its panels: fieldEdited for an edit left, an entry chosen or a
+    // button clicked (delta 0), spinDelta for an up-down step of delta (the
+    // up-down control takes the step after this). Runs the row's handler:
+    // the season type view, loading the season chosen, storing a stepped
+    // value, the panels' rules. False when the row is none of the page's.
+    bool rowEdited(Page page, int row, int delta = 0);
 
     // The page became visible: the fix intervals again and both panels' rules.
     void pageShown();
@@ -75,6 +67,9 @@ public:
     TransmitterDutyCyclePanel& transmitterPanel() { return transmitter; }
 
 private:
+    void seasonTypeChosen(bool dayOfYear);
+    void seasonChosen(int delta);
+
     FieldConverter& converter;
     PageSet& pages;
     GpsDutyCyclePanel gps;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/memory_page_set.h"
 #include "scripted_presenter.h"
 
@@ -25,14 +27,31 @@ protected:
     MemoryFieldControls& xmitPanel() { return *pages.page(Page::ScheduleTransmitterPanel); }
     const MemoryFieldControls::Control& control(MemoryFieldControls& on, int id) { return *on.control(id); }
 
-    // Types text into a control of a page and leaves it.
+    // The user's actions as the window takes them: the converter first, then
+    // the page's handler.
     void type(Page on, int r, const std::string& text) {
         pages.page(on)->setText(row(r).controlId, text);
-        ASSERT_TRUE(page.controlActed(on, row(r).controlId));
+        converter.fieldEdited(on, r);
+        ASSERT_TRUE(page.rowEdited(on, r));
     }
     void click(int r, int state) {
         schedule().setCheckState(row(r).controlId, state);
-        ASSERT_TRUE(page.controlActed(Page::Schedule, row(r).controlId));
+        converter.fieldEdited(Page::Schedule, r);
+        ASSERT_TRUE(page.rowEdited(Page::Schedule, r));
+    }
+    void choose(Page on, int r, int index) {
+        pages.page(on)->setComboSelection(row(r).controlId, index);
+        converter.fieldEdited(on, r);
+        ASSERT_TRUE(page.rowEdited(on, r));
+    }
+    // An up-down click: the notification, the handler, then the control's own step.
+    void step(Page on, int r, int delta) {
+        MemoryFieldControls& controls = *pages.page(on);
+        const int spin = row(r).spinId;
+        converter.spinDelta(on, {spin, controls.spinPosition(spin), delta}, r);
+        ASSERT_TRUE(page.rowEdited(on, r, delta));
+        const auto& state = *controls.control(spin);
+        controls.setSpinPosition(spin, std::clamp(state.spinPosition + delta, state.spinLow, state.spinHigh));
     }
 
     ParameterRecord record;
@@ -81,14 +100,13 @@ TEST_F(SeasonPageTest, SeasonTypeLabelKeepsItsChangeMarker) {
 }
 
 TEST_F(SeasonPageTest, SeasonSpinIsBoundedByTheSelectorLimits) {
-    const int spin = row(SeasonRow::Season).spinId;
-    for (int i = 0; i < 3; ++i) page.controlActed(Page::Schedule, spin, -1);
+    for (int i = 0; i < 3; ++i) step(Page::Schedule, SeasonRow::Season, -1);
     EXPECT_EQ(record.currentSeason(), 1);
     EXPECT_EQ(schedule().text(row(SeasonRow::Season).controlId), "1");
-    for (int i = 0; i < 15; ++i) page.controlActed(Page::Schedule, spin, +1);
+    for (int i = 0; i < 15; ++i) step(Page::Schedule, SeasonRow::Season, +1);
     EXPECT_EQ(record.currentSeason(), 12);
     EXPECT_EQ(schedule().text(row(SeasonRow::Season).controlId), "12");
-    page.controlActed(Page::Schedule, spin, -1);
+    step(Page::Schedule, SeasonRow::Season, -1);
     EXPECT_EQ(record.currentSeason(), 11);
 
     type(Page::Schedule, SeasonRow::Season, "40");
@@ -106,7 +124,7 @@ TEST_F(SeasonPageTest, SwitchingSeasonsShowsThemWithoutChangingTheRecord) {
     EXPECT_EQ(schedule().text(row(SeasonRow::LengthOfSeasonSeasonStartDay).controlId), "Feb 2");
     EXPECT_EQ(schedule().comboSelection(row(SeasonRow::NextSeason).controlId), 5);
     EXPECT_EQ(schedule().text(seasonLengthLabelId()), kStartDayLabel);
-    page.controlActed(Page::Schedule, row(SeasonRow::Season).spinId, -1);
+    step(Page::Schedule, SeasonRow::Season, -1);
     EXPECT_EQ(record.currentSeason(), 2);
     EXPECT_EQ(schedule().text(seasonLengthLabelId()), kNumberOfDaysLabel);
 
@@ -117,7 +135,7 @@ TEST_F(SeasonPageTest, SwitchingSeasonsShowsThemWithoutChangingTheRecord) {
 
 TEST_F(SeasonPageTest, WhatWasTypedGoesIntoTheSeasonBeingLeft) {
     gpsPanel().setText(row(SeasonRow::GpsNumHours_1).controlId, "12");  // typed, not yet left
-    page.controlActed(Page::Schedule, row(SeasonRow::Season).spinId, +1);
+    step(Page::Schedule, SeasonRow::Season, +1);
     EXPECT_EQ(record.currentSeason(), 2);
     EXPECT_EQ(record.season(1, SeasonRow::GpsNumHours_1), 12);
     EXPECT_EQ(record.season(2, SeasonRow::GpsNumHours_1), 24);
@@ -149,7 +167,7 @@ TEST_F(SeasonPageTest, GpsDcbDayZeroZeroesThatCycleInTheShownSeasonOnly) {
     EXPECT_EQ(record.recordDirty, 1);
 
     // Another season shows its own cycle, enabled again.
-    page.controlActed(Page::Schedule, row(SeasonRow::Season).spinId, +1);
+    step(Page::Schedule, SeasonRow::Season, +1);
     EXPECT_TRUE(control(gpsPanel(), start).enabled);
     EXPECT_EQ(gpsPanel().text(start), "10:00");
 }
@@ -174,8 +192,7 @@ TEST_F(SeasonPageTest, UnitsListAndUnitTextFollowTheTransmitter) {
     EXPECT_EQ(control(gpsPanel(), units).items[0], "minutes");
     EXPECT_EQ(gpsPanel().comboSelection(units), 0);  // "minutes" is first now
 
-    gpsPanel().setComboSelection(units, 1);  // "hours"
-    page.controlActed(Page::ScheduleGpsPanel, units);
+    choose(Page::ScheduleGpsPanel, SeasonRow::FixIntervalUnits, 1);  // "hours"
     EXPECT_EQ(record.season(1, SeasonRow::FixIntervalUnits), 2);
     EXPECT_EQ(gpsPanel().text(row(SeasonRow::GpsFixInterval_3).extraId), "(hours)");
 
@@ -206,18 +223,32 @@ TEST_F(SeasonPageTest, TransmitterPanelDisabledWithoutTransmitterAndZeroesIdlePe
     EXPECT_FALSE(control(xmitPanel(), row(SeasonRow::ArgosStartTime_1).controlId).enabled);
 
     // A step of a day stores it and runs the rule again.
-    page.controlActed(Page::ScheduleTransmitterPanel, row(SeasonRow::ArgosDcbDay_1).spinId, +1);
+    step(Page::ScheduleTransmitterPanel, SeasonRow::ArgosDcbDay_1, +1);
     EXPECT_EQ(record.season(1, SeasonRow::ArgosDcbDay_1), 1);
     EXPECT_TRUE(control(xmitPanel(), row(SeasonRow::ArgosStartTime_1).controlId).enabled);
 }
 
-TEST_F(SeasonPageTest, HandlersWaitForSetUpAndIgnoreForeignControls) {
+TEST_F(SeasonPageTest, HandlersWaitForSetUpAndIgnoreForeignRows) {
     SeasonPage fresh{converter, pages};
-    schedule().setText(row(SeasonRow::Season).controlId, "5");
-    EXPECT_TRUE(fresh.controlActed(Page::Schedule, row(SeasonRow::Season).controlId));
-    EXPECT_EQ(record.currentSeason(), 1);
-    EXPECT_FALSE(page.controlActed(Page::Schedule, 12345));
-    EXPECT_FALSE(page.controlActed(Page::Schedule, row(SeasonRow::GpsDcbDay_1).controlId));
+    click(SeasonRow::SeasonType, 1);
+    schedule().setText(seasonLengthLabelId(), "untouched");
+    EXPECT_TRUE(fresh.rowEdited(Page::Schedule, SeasonRow::SeasonType));
+    EXPECT_EQ(schedule().text(seasonLengthLabelId()), "untouched");
+    EXPECT_FALSE(page.rowEdited(Page::Schedule, SeasonRow::GpsDcbDay_1));
+    EXPECT_FALSE(page.rowEdited(Page::GpsParms, SeasonRow::Season));
+    EXPECT_FALSE(page.rowEdited(Page::Schedule, kSeasonCount));
+}
+
+TEST_F(SeasonPageTest, SteppedLengthIsStoredAndTheSpinStaysInStep) {
+    record.season(1, SeasonRow::NumberOfDays) = 30;
+    page.loadSeason(1);
+    const int spin = row(SeasonRow::NumberOfDays).spinId;
+    for (int i = 0; i < 3; ++i) step(Page::Schedule, SeasonRow::NumberOfDays, +1);
+    EXPECT_EQ(record.season(1, SeasonRow::NumberOfDays), 33);
+    EXPECT_EQ(schedule().spinPosition(spin), 33);
+    step(Page::Schedule, SeasonRow::NumberOfDays, -1);
+    EXPECT_EQ(record.season(1, SeasonRow::NumberOfDays), 32);
+    EXPECT_EQ(schedule().text(row(SeasonRow::NumberOfDays).controlId), "32");
 }
 
 }  // namespace
