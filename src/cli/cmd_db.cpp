@@ -60,7 +60,8 @@ struct DbCommand {
     int save() {
         if (int rc = needKey(); rc != kExitOk) return rc;
         if (int rc = loadOwnConfiguration(); rc != kExitOk) return rc;
-        return db.saveDevice(job, ctn, status) == 0 ? kExitOk : kExitFailed;
+        // A declined overwrite saved nothing: the command did not do what it was asked.
+        return db.saveDevice(job, ctn, status) == 0 && !db.saveDeclined() ? kExitOk : kExitFailed;
     }
 
     // Read is "show" of the stored device: the --db source does the reading.
@@ -114,12 +115,16 @@ struct DbCommand {
         utility.listAllJobs();
         utility.targetName = target;
         const MakeDbResult result = utility.makeDb();
-        std::printf("%d devices copied, %zu failed\n", result.copied, result.failed.size());
-        for (const DeviceKey& device : result.failed) {
-            std::printf("failed\t%s\t%s\t%s\n", device.job.c_str(), device.ctn.c_str(),
-                        device.status.c_str());
+        std::printf("%d devices copied, %zu failed, %zu not copied\n", result.copied, result.failed.size(),
+                    result.declined.size());
+        for (const auto& [word, devices] : {std::pair{"failed", &result.failed},
+                                            std::pair{"not copied", &result.declined}}) {
+            for (const DeviceKey& device : *devices) {
+                std::printf("%s\t%s\t%s\t%s\n", word, device.job.c_str(), device.ctn.c_str(),
+                            device.status.c_str());
+            }
         }
-        return result.failed.empty() ? kExitOk : kExitFailed;
+        return result.failed.empty() && result.declined.empty() ? kExitOk : kExitFailed;
     }
 };
 

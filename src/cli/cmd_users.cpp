@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "db/access_levels.h"
 #include "db/db_messages.h"
 #include "db/password_db.h"
 
@@ -37,10 +38,22 @@ int runUsers(Session& session, const Args& args) {
         return usageError("unknown 'users' action '" + action + "'");
     }
     if (user.empty()) return usageError("'users " + action + "' needs --user NAME");
+    // A declined overwrite stored nothing, so the command did not do its work.
+    auto saved = [&](const std::string& name, const std::string& level, bool overwrite) {
+        return db.saveUser(name, password, level, overwrite) == 0 && !db.saveDeclined() ? kExitOk
+                                                                                         : kExitFailed;
+    };
+    auto passwordMissing = [&](const std::string& level) {
+        return password.empty() && levelNeedsPassword(accessCodeForLevel(level));
+    };
     if (action == "add") {
-        return db.saveUser(user, password, args.value("level").value_or("Customer"), false) == 0
-                   ? kExitOk
-                   : kExitFailed;
+        const std::string level = args.value("level").value_or(kCustomerLevel);
+        if (!isLevelName(level)) {
+            return usageError("unknown level '" + level +
+                              "': one of Customer, Test, Production, Coordinator, Engineer");
+        }
+        if (passwordMissing(level)) return usageError("a user of level " + level + " needs a --password");
+        return saved(user, level, false);
     }
     std::string stored = user;
     std::string hash;
@@ -58,7 +71,8 @@ int runUsers(Session& session, const Args& args) {
         session.log.warning("%s", dbtext::kUserNotInList);
         return kExitFailed;
     }
-    if (db.saveUser(stored, password, level, true) != 0) return kExitFailed;
+    if (passwordMissing(level)) return usageError("a user of level " + level + " needs a --password");
+    if (saved(stored, level, true) != kExitOk) return kExitFailed;
     session.log.information("%s", dbtext::kPasswordChanged);
     return kExitOk;
 }

@@ -26,46 +26,82 @@ inline std::string readAll(int fd) {
     return text;
 }
 
+// A program started and not yet waited for; its output goes to temporary files.
+struct RunningProcess {
+    pid_t pid = -1;
+    int outFd = -1;
+    int errFd = -1;
+};
+
 // program: a path; args: the arguments after it; folder: the working directory
 // ("" keeps ours). Standard input is /dev/null, as in CI.
-inline ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
-                                const std::string& folder = "") {
+inline RunningProcess startProcess(const std::string& program, const std::vector<std::string>& args,
+                                   const std::string& folder = "") {
     char outName[] = "/tmp/orv-out-XXXXXX";
     char errName[] = "/tmp/orv-err-XXXXXX";
-    const int outFd = mkstemp(outName);
-    const int errFd = mkstemp(errName);
-    ProcessResult result;
-    if (outFd < 0 || errFd < 0) return result;
-    const pid_t pid = fork();
-    if (pid == 0) {
+    RunningProcess running;
+    running.outFd = mkstemp(outName);
+    running.errFd = mkstemp(errName);
+    if (running.outFd < 0 || running.errFd < 0) return running;
+    unlink(outName);  // the descriptors keep the files until they are closed
+    unlink(errName);
+    running.pid = fork();
+    if (running.pid == 0) {
         if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(127);
         const int null = open("/dev/null", O_RDONLY);
         dup2(null, STDIN_FILENO);
-        dup2(outFd, STDOUT_FILENO);
-        dup2(errFd, STDERR_FILENO);
+        dup2(running.outFd, STDOUT_FILENO);
+        dup2(running.errFd, STDERR_FILENO);
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(program.c_str(), argv.data());
         _exit(127);
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
-    lseek(outFd, 0, SEEK_SET);
-    lseek(errFd, 0, SEEK_SET);
-    result.out = readAll(outFd);
-    result.err = readAll(errFd);
-    close(outFd);
-    close(errFd);
-    unlink(outName);
-    unlink(errName);
+    return running;
+}
+
+// Waits for a started program and collects what it wrote.
+inline ProcessResult finishProcess(RunningProcess& running) {
+    ProcessResult result;
+    if (running.pid > 0) {
+        int status = 0;
+        waitpid(running.pid, &status, 0);
+        if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
+    }
+    if (running.outFd >= 0) {
+        lseek(running.outFd, 0, SEEK_SET);
+        result.out = readAll(running.outFd);
+        close(running.outFd);
+    }
+    if (running.errFd >= 0) {
+        lseek(running.errFd, 0, SEEK_SET);
+        result.err = readAll(running.errFd);
+        close(running.errFd);
+    }
+    running = {};
     return result;
+}
+
+inline ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                                const std::string& folder = "") {
+    RunningProcess running = startProcess(program, args, folder);
+    return finishProcess(running);
 }
 
 #ifdef ORV_BIN_DIR
 inline ProcessResult runOrvctl(const std::vector<std::string>& args, const std::string& folder) {
     return runProcess(std::string(ORV_BIN_DIR) + "/orvctl", args, folder);
+}
+
+// Runs every command line at the same time, each in its own orvctl process.
+inline std::vector<ProcessResult> runOrvctlTogether(const std::vector<std::vector<std::string>>& commands,
+                                                    const std::string& folder) {
+    std::vector<RunningProcess> running;
+    for (const auto& args : commands) running.push_back(startProcess(std::string(ORV_BIN_DIR) + "/orvctl", args, folder));
+    std::vector<ProcessResult> results;
+    for (auto& process : running) results.push_back(finishProcess(process));
+    return results;
 }
 #endif
 

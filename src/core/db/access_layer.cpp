@@ -18,6 +18,9 @@ int guarded(MessageLog& log, const char* memoryText, int failure, Step&& step) {
     }
 }
 
+// tryOpenDatabase ran out of memory: shown as the open's memory text.
+constexpr int kOpenOutOfMemory = -2;
+
 }  // namespace
 
 int showEngineFailure(MessageLog& log, const DatabaseSlot& database, const char* fixedText) {
@@ -36,21 +39,44 @@ int AccessLayer::createDatabase(DatabaseSlot& slot, const std::string& path) {
     return guarded(log, dbtext::kCreateDatabaseMemory, 1, [&] {
         EngineError error;
         slot = engine.create(path, error);
-        return slot ? 0 : engineFailure(dbtext::kCreateDatabaseFailed, error);
+        if (slot) return 0;
+        if (error.status == EngineStatus::FileExists) return kDatabaseExists;
+        return engineFailure(dbtext::kCreateDatabaseFailed, error);
     });
 }
 
+int AccessLayer::publishDatabase(const std::string& path) {
+    EngineError error;
+    if (engine.publish(path, error) == 0) return 0;
+    if (error.status == EngineStatus::FileExists) return kDatabaseExists;
+    return engineFailure(dbtext::kCreateDatabaseFailed, error);
+}
+
 int AccessLayer::openDatabase(DatabaseSlot& slot, const std::string& path, bool reportMissing) {
+    EngineError error;
+    const int rc = tryOpenDatabase(slot, path, error);
+    return rc == 0 ? 0 : reportOpenFailure(error, rc, reportMissing);
+}
+
+int AccessLayer::tryOpenDatabase(DatabaseSlot& slot, const std::string& path, EngineError& error) {
     slot.reset();
-    return guarded(log, dbtext::kOpenDatabaseMemory, -1, [&] {
-        EngineError error;
+    try {
         slot = engine.open(path, error);
-        if (slot) return 0;
-        if (error.status == EngineStatus::FileNotFound) {
-            return reportMissing ? engineFailure(dbtext::kOpenDatabaseFailed, error, 1) : 1;
-        }
-        return engineFailure(dbtext::kOpenDatabaseFailed, error, -1);
-    });
+    } catch (const std::bad_alloc&) {
+        error = {EngineStatus::Failed, {}};
+        return kOpenOutOfMemory;
+    }
+    if (slot) return 0;
+    return error.status == EngineStatus::FileNotFound ? 1 : -1;
+}
+
+int AccessLayer::reportOpenFailure(const EngineError& error, int result, bool reportMissing) {
+    if (result == kOpenOutOfMemory) {
+        log.error("%s", dbtext::kOpenDatabaseMemory);
+        return -1;
+    }
+    if (result == 1 && !reportMissing) return 1;
+    return engineFailure(dbtext::kOpenDatabaseFailed, error, result);
 }
 
 void AccessLayer::closeDatabase(DatabaseSlot& slot) {
@@ -178,7 +204,10 @@ int AccessLayer::ensureField(TableDefinition& table, const std::string& name, sh
     }
     FieldInfo info;
     if (getFieldInfo(table, name, info) != 0) return 1;
-    return info.type == type && info.size == size ? 0 : 1;
+    if (info.type == type && info.size == size) return 0;
+    return engineFailure(dbtext::kOpenDatabaseFailed,
+                         {EngineStatus::Failed, "the column '" + name + "' of table '" + table.name +
+                                                    "' does not have the type and size it should have"});
 }
 
 bool AccessLayer::indexExists(TableDefinition& table, const std::string& name) {

@@ -10,4 +10,11 @@ int accessCodeForLevel(std::string_view level) {
     return kCustomerCode;
 }
 
+bool isLevelName(std::string_view level) {
+    for (const char* name : kLevelNames) {
+        if (level == name) return true;
+    }
+    return false;
+}
+
 }  // namespace orv

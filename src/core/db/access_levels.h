@@ -24,6 +24,15 @@ int accessCodeForLevel(std::string_view level);
 // The entries of the maintenance dialog's level list, in its order.
 inline constexpr const char* kLevelNames[] = {"Customer", "Test", "Production", "Coordinator", "Engineer"};
 
+// One of the five level names, spelled exactly.
+bool isLevelName(std::string_view level);
+
+// Every level above Customer logs in with a password, so one is needed when a
+// user of such a level is made or given a new password from the command line.
+constexpr bool levelNeedsPassword(int code) {
+    return code != kCustomerCode;
+}
+
 // The rights the codes give, where the dialogs apply them.
 constexpr bool canMaintainUsers(int code) {
     return (code & 0x80) != 0;

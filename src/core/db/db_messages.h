@@ -32,6 +32,10 @@ inline constexpr const char* kReadFailed = "Couldn't read database -- Exception:
 inline constexpr const char* kDeleteFailed = "Couldn't delete from database -- Exception: ";
 inline constexpr const char* kRenameFailed = "Couldn't rename device in database -- Exception: ";
 
+// An existing file that lacks the tables of the database it was opened as.
+inline constexpr const char* kNotParameterDatabase = "not a parameter database: the tables are missing";
+inline constexpr const char* kNotPasswordDatabase = "not a password database: the table is missing";
+
 // Both databases.
 inline constexpr const char* kOfferCreate =
     "The database - '%s' - could not be opened.\nDo you want to create it?";

@@ -20,7 +20,8 @@ namespace orv {
 enum class EngineStatus {
     Ok,
     FileNotFound,  // open: the file does not exist
-    FileExists,    // create: there is already a file at the path
+    FileExists,    // create, publish: there is already a database at the path
+    Busy,          // another program held the database longer than the engine waits
     Failed,        // anything else; the description says what
 };
 
@@ -119,9 +120,16 @@ public:
     virtual ~DbEngine() = default;
     // Opens an existing database for reading and writing, shared with other programs.
     virtual std::unique_ptr<DbConnection> open(const std::string& path, EngineError& error) = 0;
-    // Makes a new, empty database; fails when the path already names a file.
+    // Makes a new, empty database for path; fails when the path already names a
+    // database. Other programs see it only once it is published: until then an
+    // engine may build it apart (the file engine builds it beside the target).
     virtual std::unique_ptr<DbConnection> create(const std::string& path, EngineError& error) = 0;
-    // Removes a database this engine created (a create that failed halfway).
+    // Makes the database created for path, complete and closed, visible under
+    // path. FileExists when another program's database got there first: the
+    // caller then discards its own and uses that one.
+    virtual int publish(const std::string& /*path*/, EngineError& /*error*/) { return 0; }
+    // Removes what this program's create for path left unpublished (a create that
+    // failed halfway or lost the race); never a database another program made.
     virtual void discard(const std::string& path) = 0;
 };
 

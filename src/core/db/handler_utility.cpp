@@ -112,12 +112,16 @@ MakeDbResult HandlerUtility::makeDb() {
             const std::string ctn = lists.ctnsList.entry(c);
             for (const std::string& status : storedStatuses(lists.statusList)) {
                 bool copied = db.readDevice(job, ctn, status, kReadDevice) == 0;
+                bool declined = false;
                 if (copied) {
                     db.setCurrentPath(targetName);
                     copied = db.saveDevice(job, ctn, status) == 0;
+                    declined = copied && db.saveDeclined();
                     db.setCurrentPath(source);
                 }
-                if (copied) {
+                if (declined) {
+                    result.declined.push_back({job, ctn, status});
+                } else if (copied) {
                     ++result.copied;
                 } else {
                     result.failed.push_back({job, ctn, status});

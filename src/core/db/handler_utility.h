@@ -26,6 +26,7 @@ struct HandlerUtilityLists {
 struct MakeDbResult {
     int copied = 0;
     std::vector<DeviceKey> failed;  // each already reported by the database's own message
+    std::vector<DeviceKey> declined;  // the target held the device and its overwrite was declined
 };
 
 class HandlerUtility {

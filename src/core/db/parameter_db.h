@@ -47,8 +47,10 @@ public:
     int closeDatabase();
     int reopenDatabase();
 
-    // 0 saved or the overwrite declined; 1 failure.
+    // 0 saved or the overwrite declined (then saveDeclined() is true); 1 failure.
     int saveDevice(std::string job, std::string ctn, std::string status);
+    // The last save stored nothing because the overwrite question was answered No.
+    bool saveDeclined() const { return declined; }
     // 0 deleted; -1 no stored device had the key; 1 failure.
     int deleteDevice(std::string job, std::string ctn, std::string status);
     // 0 read, or no difference; 1 failure or the first difference (shown).
@@ -87,10 +89,25 @@ public:
     std::function<void(int milliseconds)> pause;  // between open attempts
 
 private:
+    // A column every stored file must have, in the table of that slot.
+    struct SchemaColumn {
+        TableSlot* table;
+        std::string name;
+        short type;
+        int size;
+        bool required;
+        bool allowZeroLength;
+    };
+
     int openTables();
+    // The checks and upgrades of the first open of a file in this run.
+    int prepareOpened();
     int createSchema();
+    std::vector<SchemaColumn> schemaColumns();
+    int missingColumns(bool& missing);
     int upgradeSchema();
     void fillMissingStatuses();
+    void addKeyIndexes();
     int writeDevice(const DeviceKey& key);
     int deleteRows(const DeviceKey& key, int& generalRows);
     int countGeneralRows(const DeviceKey& key, int& count);
@@ -117,6 +134,7 @@ private:
     // The file whose schema was checked and upgraded in this run; later opens of it skip that.
     std::string verifiedPath;
     int ordinalCounter = 1;
+    bool declined = false;
 };
 
 }  // namespace orv

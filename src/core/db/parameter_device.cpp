@@ -125,7 +125,12 @@ int ParameterDb::deleteRows(const DeviceKey& key, int& generalRows) {
     return 0;
 }
 
+// The duplicate check and the write run in one write transaction, so two
+// stations saving the same new key cannot both find it free. The overwrite
+// question is asked outside any transaction (nobody waits on an open
+// question); after a Yes the check runs again inside the transaction.
 int ParameterDb::saveDevice(std::string job, std::string ctn, std::string status) {
+    declined = false;
     if (job.empty() || ctn.empty() || status.empty()) {
         log.error("%s", dbtext::kSaveKeyMissing);
         return 1;
@@ -133,27 +138,33 @@ int ParameterDb::saveDevice(std::string job, std::string ctn, std::string status
     WaitCursor wait(waitIndicator);
     const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
     if (reopenDatabase() != 0) return 1;
-    int existing = 0;
-    if (countGeneralRows(key, existing) != 0) return finish(engineFailure(dbtext::kSaveFailed));
-    const bool overwrite = existing > 0;
-    if (overwrite) {
+    bool overwriteAgreed = false;
+    for (;;) {
+        if (database->begin() != 0) return finish(engineFailure(dbtext::kSaveFailed));
+        int existing = 0;
+        if (countGeneralRows(key, existing) != 0) return finish(engineFailure(dbtext::kSaveFailed));
+        if (existing == 0 || overwriteAgreed) {
+            configuration.text(StringRow::JobNumber) = key.job;
+            configuration.text(StringRow::CtnNumber) = key.ctn;
+            configuration.text(StringRow::DevStatus) = key.status;
+            int deleted = 0;
+            if (existing > 0 && deleteRows(key, deleted) != 0)
+                return finish(engineFailure(dbtext::kDeleteFailed));
+            if (writeDevice(key) != 0 || database->commit() != 0)
+                return finish(engineFailure(dbtext::kSaveFailed));
+            return finish(0);
+        }
+        finish(0);
         const int answer =
             log.choice(dbtext::kOverwriteDevice, key.job.c_str(), key.ctn.c_str(), key.status.c_str());
-        closeDatabase();
         if (answer != kAnswerYes) {
             log.information("%s", dbtext::kDeviceNotSaved);
+            declined = true;
             return 0;
         }
+        overwriteAgreed = true;
         if (reopenDatabase() != 0) return 1;
     }
-    configuration.text(StringRow::JobNumber) = key.job;
-    configuration.text(StringRow::CtnNumber) = key.ctn;
-    configuration.text(StringRow::DevStatus) = key.status;
-    if (database->begin() != 0) return finish(engineFailure(dbtext::kSaveFailed));
-    int deleted = 0;
-    if (overwrite && deleteRows(key, deleted) != 0) return finish(engineFailure(dbtext::kDeleteFailed));
-    if (writeDevice(key) != 0 || database->commit() != 0) return finish(engineFailure(dbtext::kSaveFailed));
-    return finish(0);
 }
 
 int ParameterDb::deleteDevice(std::string job, std::string ctn, std::string status) {
@@ -178,10 +189,13 @@ int ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& failed) {
         log.error(dbtext::kDeviceNotFound, key.job.c_str(), key.ctn.c_str(), key.status.c_str());
         return 1;
     }
+    // A key stored twice (a file written before the key was kept single) is an
+    // error: which of the rows is meant cannot be told, and reading on would give
+    // the built-in defaults or report a match that is none.
     if (rows > 1) {
-        log.warning(dbtext::kSeveralDevices, path.c_str(), key.job.c_str(), key.ctn.c_str(),
-                    key.status.c_str());
-        return 0;
+        log.error(dbtext::kSeveralDevices, path.c_str(), key.job.c_str(), key.ctn.c_str(),
+                  key.status.c_str());
+        return 1;
     }
     const auto strings = stringDefinitions();
     for (std::size_t r = 0; r < strings.size() && !failed; ++r) {
@@ -221,7 +235,8 @@ int ParameterDb::readSeasons(const DeviceKey& key, bool load, bool& failed) {
         const int rows = fetchSingle(*select, row);
         if (rows == kEngineFailed) return kEngineFailed;
         if (rows > 1) {
-            log.warning(dbtext::kSeveralSeasons, path.c_str(), key.job.c_str(), key.ctn.c_str(), s);
+            log.error(dbtext::kSeveralSeasons, path.c_str(), key.job.c_str(), key.ctn.c_str(), s);
+            failed = true;
             continue;
         }
         if (rows == 0) {

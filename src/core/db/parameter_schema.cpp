@@ -1,18 +1,33 @@
 // The tables of the parameter database: made by the create, checked and
-// completed by the first open of a file in a run.
+// completed by the first open of a file in a run. The check only reads: a
+// file that needs nothing added takes no write lock, so another station
+// saving does not hold up a reader, and a read-only file can be read.
 
 #include <array>
 
 #include "db/db_messages.h"
 #include "db/parameter_db.h"
+#include "db/query.h"
 
 namespace orv {
 namespace {
 
 constexpr std::array<const char*, 3> kKeyColumns = {kJobColumn, kCtnColumn, kStatusColumn};
 
+// A device key stands once in the general table and once per season in the
+// season table; the engine refuses a second row where it can enforce that.
+constexpr const char* kDeviceKeyIndex = "DeviceKey";
+
 bool hasKey(const ParameterDefinition& def) {
     return def.key[0] != '\0';
+}
+
+IndexDescription generalKeyIndex() {
+    return {kDeviceKeyIndex, {kJobColumn, kCtnColumn, kStatusColumn}, false, true};
+}
+
+IndexDescription seasonKeyIndex() {
+    return {kDeviceKeyIndex, {kJobColumn, kCtnColumn, kStatusColumn, kSeasonNumberColumn}, false, true};
 }
 
 }  // namespace
@@ -39,7 +54,8 @@ int ParameterDb::createSchema() {
         if (hasKey(def) && create(def.key, def.columnType, def.width, false, false) != 0) return 1;
     }
     if (access.appendTableDef(*table) != 0 ||
-        access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn}}) != 0) {
+        access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn}}) != 0 ||
+        access.createIndex(*table, generalKeyIndex()) != 0) {
         return 1;
     }
 
@@ -53,54 +69,103 @@ int ParameterDb::createSchema() {
         if (hasKey(def) && create(def.key, def.columnType, def.width, false, false) != 0) return 1;
     }
     if (access.appendTableDef(*table) != 0) return 1;
-    return access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn, kSeasonNumberColumn}});
+    if (access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn, kSeasonNumberColumn}}) != 0)
+        return 1;
+    return access.createIndex(*table, seasonKeyIndex());
+}
+
+std::vector<ParameterDb::SchemaColumn> ParameterDb::schemaColumns() {
+    std::vector<SchemaColumn> columns;
+    const auto strings = stringDefinitions();
+    for (std::size_t row = 0; row < strings.size(); ++row) {
+        // Only the Job and CTN numbers are required in an older general table.
+        if (hasKey(strings[row]))
+            columns.push_back({&generalTable, strings[row].key, kColumnText, strings[row].width, row < 2, true});
+    }
+    for (const ParameterDefinition& def : generalDefinitions()) {
+        if (hasKey(def)) columns.push_back({&generalTable, def.key, def.columnType, def.width, false, false});
+    }
+    for (const char* key : kKeyColumns) {
+        columns.push_back({&seasonTable, key, kColumnText, kKeyColumnWidth, true, true});
+    }
+    columns.push_back({&seasonTable, kSeasonNumberColumn, kColumnByte, 1, true, false});
+    for (const ParameterDefinition& def : seasonDefinitions()) {
+        if (hasKey(def)) columns.push_back({&seasonTable, def.key, def.columnType, def.width, false, false});
+    }
+    return columns;
+}
+
+int ParameterDb::missingColumns(bool& missing) {
+    missing = false;
+    for (const SchemaColumn& column : schemaColumns()) {
+        if (!access.fieldExists(**column.table, column.name)) {
+            missing = true;
+            return 0;
+        }
+    }
+    return 0;
 }
 
 int ParameterDb::upgradeSchema() {
-    const auto strings = stringDefinitions();
-    for (std::size_t row = 0; row < strings.size(); ++row) {
-        const ParameterDefinition& def = strings[row];
-        // Only the Job and CTN numbers are required in an older general table.
-        if (hasKey(def) && access.ensureField(*generalTable, def.key, kColumnText, def.width, row < 2, true,
-                                              ordinalCounter) != 0) {
-            return 1;
-        }
-    }
-    for (const ParameterDefinition& def : generalDefinitions()) {
-        if (hasKey(def) && access.ensureField(*generalTable, def.key, def.columnType, def.width, false, false,
-                                              ordinalCounter) != 0) {
-            return 1;
-        }
-    }
-    for (const char* key : kKeyColumns) {
-        if (access.ensureField(*seasonTable, key, kColumnText, kKeyColumnWidth, true, true, ordinalCounter) !=
-            0) {
-            return 1;
-        }
-    }
-    if (access.ensureField(*seasonTable, kSeasonNumberColumn, kColumnByte, 1, true, false, ordinalCounter) !=
-        0) {
-        return 1;
-    }
-    for (const ParameterDefinition& def : seasonDefinitions()) {
-        if (hasKey(def) && access.ensureField(*seasonTable, def.key, def.columnType, def.width, false, false,
-                                              ordinalCounter) != 0) {
+    for (const SchemaColumn& column : schemaColumns()) {
+        if (access.ensureField(**column.table, column.name, column.type, column.size, column.required,
+                               column.allowZeroLength, ordinalCounter) != 0) {
             return 1;
         }
     }
     return 0;
 }
 
-// Rows without a status (older files) are working devices.
+// Rows without a status (older files) are working devices. Only a file that
+// has such rows is written to; when that fails (a read-only file) the rows
+// stay as they are and the operation goes on.
 void ParameterDb::fillMissingStatuses() {
     for (const char* table : {kGeneralTable, kSeasonTable}) {
-        const std::string sql = "UPDATE " + quoteName(table) + " SET " + quoteName(kStatusColumn) +
-                                " = ? WHERE " + quoteName(kStatusColumn) + " IS NULL";
-        const DbValue working[] = {DbValue::ofText(kWorkingStatus)};
-        if (executeStatement(*database, sql, working) != 0) {
-            engineFailure(dbtext::kSaveFailed);
+        bool found = false;
+        const std::string status = quoteName(kStatusColumn);
+        if (forEachRow(*database, "SELECT 1 FROM " + quoteName(table) + " WHERE " + status + " IS NULL LIMIT 1",
+                       {}, [&](const DbStatement&) {
+                           found = true;
+                           return 0;
+                       }) != 0) {
             return;
         }
+        if (!found) continue;
+        const std::string sql = "UPDATE " + quoteName(table) + " SET " + status + " = ? WHERE " + status +
+                                " IS NULL";
+        const DbValue working[] = {DbValue::ofText(kWorkingStatus)};
+        if (executeStatement(*database, sql, working) != 0) {
+            log.warning("%s%s", dbtext::kSaveFailed, database->lastError().description.c_str());
+            return;
+        }
+    }
+}
+
+// Files made before the key indexes get them, unless they already hold a
+// device twice: reading such a device reports it, and saving keeps the key
+// single by checking inside its transaction. Failing to add an index (a
+// read-only file) costs nothing else.
+void ParameterDb::addKeyIndexes() {
+    const std::string job = quoteName(kJobColumn);
+    const std::string ctn = quoteName(kCtnColumn);
+    const std::string status = quoteName(kStatusColumn);
+    for (auto [slot, index, grouping] :
+         {std::tuple{&generalTable, generalKeyIndex(), job + ", " + ctn + ", " + status},
+          std::tuple{&seasonTable, seasonKeyIndex(),
+                     job + ", " + ctn + ", " + status + ", " + quoteName(kSeasonNumberColumn)}}) {
+        if (access.indexExists(**slot, index.name)) continue;
+        bool twice = false;
+        if (forEachRow(*database,
+                       "SELECT 1 FROM " + quoteName((*slot)->name) + " GROUP BY " + grouping +
+                           " HAVING count(*) > 1 LIMIT 1",
+                       {}, [&](const DbStatement&) {
+                           twice = true;
+                           return 0;
+                       }) != 0 ||
+            twice) {
+            continue;
+        }
+        database->createIndex((*slot)->name, index);
     }
 }
 

@@ -46,8 +46,10 @@ int PasswordDb::reopenPasswordDb() {
     return filePath.empty() ? 1 : openPasswordDb(filePath);
 }
 
+// Made apart and moved into place when complete, as the parameter database is.
 int PasswordDb::createPasswordDb(const std::string& createPath) {
-    if (access.createDatabase(database, createPath) != 0) return 1;
+    const int made = access.createDatabase(database, createPath);
+    if (made != 0) return made;
     int rc = database->begin() != 0 ? showEngineFailure(log, database, dbtext::kCreateDatabaseFailed)
                                     : access.createTableDef(*database, table, kPasswordTable);
     for (const PasswordColumn& column : kColumns) {
@@ -62,6 +64,7 @@ int PasswordDb::createPasswordDb(const std::string& createPath) {
     if (rc == 0 && database->commit() != 0)
         rc = showEngineFailure(log, database, dbtext::kCreateDatabaseFailed);
     finish(rc);
+    if (rc == 0) rc = access.publishDatabase(createPath);
     if (rc != 0) access.engine.discard(createPath);
     return rc;
 }
@@ -71,15 +74,26 @@ int PasswordDb::openPasswordDb(const std::string& openPath) {
     closePasswordDb();
     filePath = openPath;
     ordinalCounter = 1;
-    if (access.openDatabase(database, filePath, false) != 0) {
+    EngineError error;
+    if (const int rc = access.tryOpenDatabase(database, filePath, error); rc != 0) {
+        // Only a missing file is offered for creation.
+        if (rc != 1) {
+            access.reportOpenFailure(error, rc, true);
+            return 1;
+        }
         if (log.choice(dbtext::kOfferCreate, filePath.c_str()) != kAnswerYes) return 1;
-        if (createPasswordDb(filePath) != 0) return 1;
-        verifiedPath = filePath;
+        const int created = createPasswordDb(filePath);
+        if (created != 0 && created != kDatabaseExists) return 1;
+        if (created == 0) verifiedPath = filePath;
         // Opened again for the operation that asked for the file.
         if (access.openDatabase(database, filePath, true) != 0) return 1;
     }
-    if (!access.tableExists(*database, kPasswordTable) ||
-        access.openTableDef(*database, table, kPasswordTable) != 0) {
+    if (!access.tableExists(*database, kPasswordTable)) {
+        log.error("%s%s", dbtext::kOpenDatabaseFailed, dbtext::kNotPasswordDatabase);
+        closePasswordDb();
+        return 1;
+    }
+    if (access.openTableDef(*database, table, kPasswordTable) != 0) {
         closePasswordDb();
         return 1;
     }
@@ -145,6 +159,7 @@ int PasswordDb::lookupUser(std::string& name, std::string& passwordHash, std::st
 
 int PasswordDb::saveUser(const std::string& name, const std::string& password, const std::string& level,
                          bool overwriteWithoutAsking) {
+    declined = false;
     if (name.empty()) {
         log.error("%s", dbtext::kUserNameMissing);
         return 1;
@@ -163,45 +178,53 @@ int PasswordDb::saveUser(const std::string& name, const std::string& password, c
     return saveUserHash(name, hash, level, overwriteWithoutAsking);
 }
 
+// The existence check and the write run in one write transaction, so two
+// programs adding the same user cannot both find the name free; the overwrite
+// question is asked outside it and the check repeated after a Yes.
 int PasswordDb::saveUserHash(const std::string& name, const std::string& hash, const std::string& level,
                              bool overwriteWithoutAsking) {
     if (reopenPasswordDb() != 0) return 1;
-    int existing = 0;
-    const int rc =
-        forEachRow(*database, "SELECT count(*) FROM " + quoteName(kPasswordTable) + userCondition(),
-                   {DbValue::ofText(name)}, [&](const DbStatement& row) {
-                       existing = static_cast<int>(row.column(0).integer);
-                       return 0;
-                   });
-    if (rc != 0) return finish(showEngineFailure(log, database, dbtext::kSaveFailed));
-    if (existing > 0 && !overwriteWithoutAsking) {
+    bool overwriteAgreed = overwriteWithoutAsking;
+    for (;;) {
+        if (database->begin() != 0) return finish(showEngineFailure(log, database, dbtext::kSaveFailed));
+        int existing = 0;
+        const int rc =
+            forEachRow(*database, "SELECT count(*) FROM " + quoteName(kPasswordTable) + userCondition(),
+                       {DbValue::ofText(name)}, [&](const DbStatement& row) {
+                           existing = static_cast<int>(row.column(0).integer);
+                           return 0;
+                       });
+        if (rc != 0) return finish(showEngineFailure(log, database, dbtext::kSaveFailed));
+        if (existing == 0 || overwriteAgreed) {
+            // The old row goes and the new one comes in one transaction, so a
+            // refused row (a name longer than its column) leaves the user as it was.
+            const DbValue user[] = {DbValue::ofText(name)};
+            if (existing > 0 && executeStatement(*database,
+                                                 "DELETE FROM " + quoteName(kPasswordTable) + userCondition(),
+                                                 user) != 0) {
+                return finish(showEngineFailure(log, database, dbtext::kDeleteFailed));
+            }
+            const DbValue values[] = {DbValue::ofText(name), DbValue::ofText(hash), DbValue::ofText(level)};
+            if (executeStatement(*database,
+                                 "INSERT INTO " + quoteName(kPasswordTable) + " (" + quoteName(kUserColumn) +
+                                     ", " + quoteName(kPasswordColumn) + ", " + quoteName(kLevelColumn) +
+                                     ") VALUES (?, ?, ?)",
+                                 values) != 0 ||
+                database->commit() != 0) {
+                return finish(showEngineFailure(log, database, dbtext::kSaveFailed));
+            }
+            return finish(0);
+        }
+        finish(0);
         const int answer = log.choice(dbtext::kOverwriteUser, name.c_str());
-        closePasswordDb();
         if (answer != kAnswerYes) {
             log.information("%s", dbtext::kUserNotSaved);
+            declined = true;
             return 0;
         }
+        overwriteAgreed = true;
         if (reopenPasswordDb() != 0) return 1;
     }
-    // The old row goes and the new one comes in one transaction, so a refused
-    // row (a name longer than its column) leaves the user as it was.
-    if (database->begin() != 0) return finish(showEngineFailure(log, database, dbtext::kSaveFailed));
-    const DbValue user[] = {DbValue::ofText(name)};
-    if (existing > 0 &&
-        executeStatement(*database, "DELETE FROM " + quoteName(kPasswordTable) + userCondition(), user) !=
-            0) {
-        return finish(showEngineFailure(log, database, dbtext::kDeleteFailed));
-    }
-    const DbValue values[] = {DbValue::ofText(name), DbValue::ofText(hash), DbValue::ofText(level)};
-    if (executeStatement(*database,
-                         "INSERT INTO " + quoteName(kPasswordTable) + " (" + quoteName(kUserColumn) + ", " +
-                             quoteName(kPasswordColumn) + ", " + quoteName(kLevelColumn) +
-                             ") VALUES (?, ?, ?)",
-                         values) != 0 ||
-        database->commit() != 0) {
-        return finish(showEngineFailure(log, database, dbtext::kSaveFailed));
-    }
-    return finish(0);
 }
 
 int PasswordDb::deleteUser(const std::string& name) {

@@ -34,10 +34,11 @@ public:
     // the question whether to create the user with newUserPassword and level.
     int lookupUser(std::string& name, std::string& passwordHash, std::string& level, bool offerCreate,
                    const std::string& newUserPassword = "");
-    // 0 saved or the overwrite declined; 1 failure.
+    // 0 saved or the overwrite declined (then saveDeclined() is true); 1 failure.
     int saveUser(const std::string& name, const std::string& password, const std::string& level,
                  bool overwriteWithoutAsking);
     int deleteUser(const std::string& name);
+    bool saveDeclined() const { return declined; }
 
     const std::string& path() const { return filePath; }
     void setPath(const std::string& newPath) { filePath = newPath; }
@@ -58,6 +59,7 @@ private:
     std::string filePath;
     std::string verifiedPath;
     int ordinalCounter = 1;
+    bool declined = false;
 };
 
 }  // namespace orv

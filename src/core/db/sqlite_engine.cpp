@@ -1,9 +1,14 @@
 // The embedded engine: SQLite through its C API, one file per database, opened
 // and closed by every operation (the rollback journal keeps the file single).
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "db/engine.h"
 #include "db/sqlite_schema.h"
@@ -12,12 +17,37 @@ namespace orv {
 namespace {
 
 // How long a statement waits for a lock another program holds on the file
-// before it fails; the open's own retries come on top of this.
-constexpr int kBusyTimeoutMs = 1000;
+// (another station saving) before it gives up with a busy failure.
+constexpr int kBusyTimeoutMs = 5000;
+
+// New database files are readable and writable by their owner, readable by the
+// group, and closed to everyone else: the password database holds hashes.
+constexpr mode_t kNewFileMode = 0640;
 
 bool fileExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
+}
+
+// A new database is built under this name beside its target and moved into
+// place when complete, so no other program ever opens a half-made file under
+// the target's name. The process id keeps the creators of one file apart.
+std::string stagingPath(const std::string& path) {
+    return path + ".creating-" + std::to_string(::getpid());
+}
+
+void removeFileAndJournal(const std::string& path) {
+    ::unlink(path.c_str());
+    ::unlink((path + "-journal").c_str());
+}
+
+std::string systemError(const std::string& what, const std::string& path) {
+    return what + " '" + path + "': " + std::strerror(errno);
+}
+
+std::string busyDescription(const std::string& path) {
+    return "the database '" + path + "' is busy: another station or program has held it for more than " +
+           std::to_string(kBusyTimeoutMs / 1000) + " seconds. Nothing was changed; try again when it is done.";
 }
 
 class SqliteConnection;
@@ -45,7 +75,8 @@ private:
 
 class SqliteConnection : public DbConnection {
 public:
-    explicit SqliteConnection(sqlite3* opened) : db(opened) {}
+    // name: the database as messages call it (the target of a file still being made).
+    SqliteConnection(sqlite3* opened, std::string name) : db(opened), displayName(std::move(name)) {}
     ~SqliteConnection() override { sqlite3_close_v2(db); }
 
     std::unique_ptr<DbStatement> prepare(std::string_view sql) override {
@@ -125,6 +156,11 @@ public:
     const EngineError& lastError() const override { return error; }
 
     void fail() {
+        const int code = sqlite3_errcode(db);
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+            error = {EngineStatus::Busy, busyDescription(displayName)};
+            return;
+        }
         error.status = EngineStatus::Failed;
         error.description = sqlite3_errmsg(db);
     }
@@ -143,6 +179,7 @@ private:
     }
 
     sqlite3* db;
+    std::string displayName;
     EngineError error;
 };
 
@@ -221,7 +258,7 @@ public:
             error = {EngineStatus::FileNotFound, "Could not find file '" + path + "'."};
             return nullptr;
         }
-        auto connection = connect(path, SQLITE_OPEN_READWRITE, error);
+        auto connection = connect(path, path, SQLITE_OPEN_READWRITE, error);
         // Opening reads nothing yet; reading the schema here makes a damaged or
         // foreign file fail the open itself rather than the first statement.
         if (connection && executeStatement(*connection, "SELECT count(*) FROM sqlite_master") != 0) {
@@ -236,16 +273,50 @@ public:
             error = {EngineStatus::FileExists, "Database already exists."};
             return nullptr;
         }
-        return connect(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+        const std::string staging = stagingPath(path);
+        removeFileAndJournal(staging);  // left by a killed process that had our id
+        const int fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        if (fd < 0) {
+            error = {EngineStatus::Failed, systemError("cannot create", staging)};
+            return nullptr;
+        }
+        const bool modeSet = ::fchmod(fd, kNewFileMode) == 0;  // whatever the umask
+        ::close(fd);
+        if (!modeSet) {
+            error = {EngineStatus::Failed, systemError("cannot set the permissions of", staging)};
+            removeFileAndJournal(staging);
+            return nullptr;
+        }
+        auto connection = connect(staging, path, SQLITE_OPEN_READWRITE, error);
+        if (!connection) removeFileAndJournal(staging);
+        return connection;
     }
 
-    void discard(const std::string& path) override {
-        ::unlink(path.c_str());
-        ::unlink((path + "-journal").c_str());
+    // The move into place never replaces a file: when another program's
+    // database appeared meanwhile, that one stays and ours is discarded.
+    int publish(const std::string& path, EngineError& error) override {
+        const std::string staging = stagingPath(path);
+        int rc = ::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE);
+        if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
+            // A file system that cannot rename without replacing: a hard link
+            // fails the same way when the name is taken.
+            rc = ::link(staging.c_str(), path.c_str());
+            if (rc == 0) ::unlink(staging.c_str());
+        }
+        if (rc == 0) return 0;
+        if (errno == EEXIST) {
+            error = {EngineStatus::FileExists, "Database already exists."};
+        } else {
+            error = {EngineStatus::Failed, systemError("cannot move the new database to", path)};
+        }
+        return 1;
     }
+
+    void discard(const std::string& path) override { removeFileAndJournal(stagingPath(path)); }
 
 private:
-    static std::unique_ptr<SqliteConnection> connect(const std::string& path, int flags, EngineError& error) {
+    static std::unique_ptr<SqliteConnection> connect(const std::string& path, const std::string& name,
+                                                     int flags, EngineError& error) {
         sqlite3* db = nullptr;
         if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
             error = {EngineStatus::Failed, db ? sqlite3_errmsg(db) : "out of memory"};
@@ -257,7 +328,7 @@ private:
         sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
-        return std::make_unique<SqliteConnection>(db);
+        return std::make_unique<SqliteConnection>(db, name);
     }
 };
 

@@ -73,7 +73,10 @@ TEST_F(AccessLayerTest, EnsureFieldAddsWhatIsMissingAndRefusesAnotherTypeOrSize)
     EXPECT_EQ(access.ensureField(*table, "Count", kFieldLong, 4, false, false, ordinal), 1);
     EXPECT_EQ(access.ensureField(*table, "Added", kFieldDouble, 8, false, false, ordinal), 0);
     EXPECT_TRUE(access.fieldExists(*table, "added")) << "column names ignore letter case";
-    EXPECT_EQ(presenter.count(), 0u);
+    ASSERT_EQ(presenter.count(), 2u) << "each refusal says why";
+    EXPECT_EQ(presenter.last().text,
+              "Couldn't open database -- Exception: the column 'Count' of table '" + table->name +
+                  "' does not have the type and size it should have");
 }
 
 TEST_F(AccessLayerTest, EngineFailuresShowTheFixedTextAndTheDescription) {

@@ -57,7 +57,12 @@ TEST_F(ParameterDbFile, NewFileHoldsBothTablesIndexesAndOnlyTheDefaultDevice) {
               (std::vector<std::vector<std::string>>{{"JobNumber"}, {"CtnNumber"}}));
     EXPECT_EQ(rawQuery(path, "SELECT name FROM pragma_index_info('SeasParmsTbl_MainOrder')"),
               (std::vector<std::vector<std::string>>{{"JobNumber"}, {"CtnNumber"}, {"SeasonNum"}}));
-    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM pragma_index_list('GenParmsTbl') WHERE \"unique\""), "0");
+    // The lookup index stays as it was; a second, unique one keeps each device key single.
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM pragma_index_list('GenParmsTbl') WHERE \"unique\""), "1");
+    EXPECT_EQ(rawQuery(path, "SELECT name FROM pragma_index_info('GenParmsTbl_DeviceKey')"),
+              (std::vector<std::vector<std::string>>{{"JobNumber"}, {"CtnNumber"}, {"DevStatus"}}));
+    EXPECT_EQ(rawQuery(path, "SELECT name FROM pragma_index_info('SeasParmsTbl_DeviceKey')"),
+              (std::vector<std::vector<std::string>>{{"JobNumber"}, {"CtnNumber"}, {"DevStatus"}, {"SeasonNum"}}));
 
     EXPECT_EQ(rawQuery(path, "SELECT JobNumber, CtnNumber, DevStatus FROM GenParmsTbl"),
               (std::vector<std::vector<std::string>>{{"Default", "Default", "Working"}}));
@@ -110,10 +115,12 @@ TEST_F(ParameterDbFile, ForeignFileFailsTheOpenWithTheEngineMessageAndIsNotRepla
     ASSERT_FALSE(errors().empty());
     EXPECT_EQ(errors()[0].text, "Couldn't open database -- Exception: file is not a database");
 
+    // A damaged file is never offered for creation, and its failure is told once.
     presenter.clear();
     presenter.defaultQuestionAnswer = kAnswerYes;
     EXPECT_EQ(db.openDatabase(path, true), 1);
-    EXPECT_EQ(errors().back().text, "Couldn't create database -- Exception: Database already exists.");
+    ASSERT_EQ(presenter.count(), 1u);
+    EXPECT_EQ(errors().back().text, "Couldn't open database -- Exception: file is not a database");
     EXPECT_EQ(dir.read("Orv3.mdb"), std::string(4096, 'Z'));
 }
 
@@ -273,15 +280,34 @@ TEST_F(ParameterDbFile, SixteenBitValuesAboveTheSignedRangeComeBack) {
 TEST_F(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
     createDatabase();
     ASSERT_EQ(save("J", "C"), 0);
+    ASSERT_EQ(save("K", "C"), 0);
+    // A file written before device keys were kept single.
+    rawQuery(path, "DROP INDEX GenParmsTbl_DeviceKey");
+    rawQuery(path, "DROP INDEX SeasParmsTbl_DeviceKey");
     rawQuery(path,
              "INSERT INTO GenParmsTbl (JobNumber, CtnNumber, DevStatus, ElevAngle) VALUES ('J', 'C', "
              "'Working', 33)");
-    rawQuery(path, "DELETE FROM SeasParmsTbl WHERE SeasonNum = 7");
+    rawQuery(path, "INSERT INTO SeasParmsTbl (JobNumber, CtnNumber, DevStatus, SeasonNum) VALUES ('K', 'C', "
+                   "'Working', 3)");
+    rawQuery(path, "DELETE FROM SeasParmsTbl WHERE SeasonNum = 7 AND JobNumber = 'J'");
+    ParameterDb fresh(log, record);  // a new run: the file is checked again, and keeps its rows
+    fresh.setCurrentPath(path);
     record.general(GeneralRow::ElevAngle) = 44;
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 1);
-    EXPECT_EQ(record.general(GeneralRow::ElevAngle), 44) << "the general row is not loaded";
-    ASSERT_EQ(warnings().size(), 1u);
-    EXPECT_EQ(warnings()[0].text, formatText(dbtext::kSeveralDevices, path.c_str(), "J", "C", "Working"));
+    for (const int mode : {kReadDevice, kCheckDevice}) {
+        presenter.clear();
+        EXPECT_EQ(fresh.readDevice("J", "C", "Working", mode), 1);
+        EXPECT_EQ(record.general(GeneralRow::ElevAngle), 44) << "the stored rows are not loaded";
+        ASSERT_EQ(presenter.count(), 1u);
+        EXPECT_EQ(errors().at(0).text, formatText(dbtext::kSeveralDevices, path.c_str(), "J", "C", "Working"));
+    }
+    presenter.clear();
+    EXPECT_EQ(fresh.readDevice("K", "C", "Working", kReadDevice), 1) << "a season stored twice is an error";
+    EXPECT_EQ(errors().at(0).text, formatText(dbtext::kSeveralSeasons, path.c_str(), "K", "C", 3));
+    EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM pragma_index_list('GenParmsTbl') WHERE \"unique\""), "0");
+
+    rawQuery(path, "DELETE FROM GenParmsTbl WHERE ElevAngle = 33");
+    presenter.clear();
+    EXPECT_EQ(fresh.readDevice("J", "C", "Working", kReadDevice), 1);
     EXPECT_EQ(errors().at(0).text, formatText(dbtext::kNoSeason, "J", "C", 7));
 
     presenter.clear();
