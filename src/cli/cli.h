@@ -45,6 +45,8 @@ struct Session {
     MessageLog log{&presenter};
     ParameterRecord record;
     std::string settingsFile = "Orv3.cfg";
+    // The user the pages' rules and handlers act for (Customer until a login).
+    int userMask = 0x011;
 };
 
 // The start-up steps of the program that need no window: the definition count

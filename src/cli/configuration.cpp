@@ -60,18 +60,13 @@ int applyRaw(Session& session, const std::string& assignment) {
     return kExitOk;
 }
 
-int applySet(Session& session, TypedEntry& entry, const std::string& assignment) {
+int applySet(TypedEntry& entry, const std::string& assignment) {
     std::string name, text;
     if (!splitAssignment(assignment, name, text))
         return usageError("malformed --set '" + assignment + "', want KEY=TEXT");
     const auto key = parseParameterKey(name);
     if (!key) return usageError("unknown parameter '" + name + "' in --set");
-    if (key->table == DefinitionTable::String) {
-        session.record.text(key->row) = text;
-        return kExitOk;
-    }
-    if (key->table == DefinitionTable::General)
-        return entry.enter(DefinitionTable::General, key->row, 0, text);
+    if (key->table != DefinitionTable::Season) return entry.enter(key->table, key->row, 0, text);
     int rc = kExitOk;
     forEachSeason(*key, [&](int s) {
         if (rc == kExitOk) rc = entry.enter(DefinitionTable::Season, key->row, s, text);
@@ -99,7 +94,7 @@ int loadConfiguration(Session& session, const Args& args) {
     TypedEntry entry(session);
     for (const auto& [name, value] : args.options) {
         int rc = kExitOk;
-        if (name == "set") rc = applySet(session, entry, value);
+        if (name == "set") rc = applySet(entry, value);
         if (name == "raw") rc = applyRaw(session, value);
         if (name == "reset") rc = applyReset(session, value);
         if (rc != kExitOk) return rc;

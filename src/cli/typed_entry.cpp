@@ -2,15 +2,33 @@
 
 #include "model/field_converter.h"
 #include "model/memory_page_set.h"
-#include "model/typed_field_entry.h"
+#include "pages/page_controls.h"
+#include "pages/page_handler_registry.h"
+#include "pages/page_host.h"
+#include "pages/parameter_pages.h"
+#include "pages/season_page.h"
+#include "pages/season_page_handlers.h"
 
 namespace orv::cli {
 
 // Every page exists, as in the window once all tabs are created.
 struct TypedEntry::Pages {
-    explicit Pages(Session& session) : pageSet(true), converter(session.record, session.log, pageSet) {}
+    explicit Pages(Session& session)
+        : pageSet(true),
+          converter(session.record, session.log, pageSet),
+          host(session.userMask),
+          seasonPage(converter, pageSet),
+          context{session.record, converter, pageSet, session.log, host, registry} {
+        addPageOwnControls(pageSet);
+        registerParameterPages(registry);
+        registerSeasonPage(registry, seasonPage);
+    }
     MemoryPageSet pageSet;
     FieldConverter converter;
+    HeadlessPageHost host;
+    SeasonPage seasonPage;
+    PageHandlerRegistry registry;
+    PageContext context;
 };
 
 TypedEntry::TypedEntry(Session& session) : session(session), pages(std::make_unique<Pages>(session)) {}
@@ -18,10 +36,13 @@ TypedEntry::TypedEntry(Session& session) : session(session), pages(std::make_uni
 TypedEntry::~TypedEntry() = default;
 
 int TypedEntry::enter(DefinitionTable table, int row, int season, const std::string& text) {
-    const int result = enterFieldText(pages->converter, pages->pageSet, table, row, season, text);
-    if (result == kEntryTaken) return kExitOk;
+    // The Schedule tab is set up (and shows its season) when it is first used.
+    if (table == DefinitionTable::Season && !pages->seasonPage.isSetUp()) pages->seasonPage.setUp();
+    const int result = actOnControl(pages->context, pages->pageSet, table, row, season, text);
+    if (result == kActionTaken) return kExitOk;
+    if (result == kActionRefused) return kExitFailed;
     const auto name = rowName(definitionTable(table)[static_cast<std::size_t>(row)]);
-    if (result == kEntryNotAChoice)
+    if (result == kActionNotAChoice)
         return usageError("'" + text + "' is not a choice of '" + std::string(name) + "'");
     return usageError("cannot enter a value into '" + std::string(name) + "'");
 }

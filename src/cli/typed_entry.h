@@ -7,14 +7,17 @@
 
 namespace orv::cli {
 
-// Feeds text to a field as a user types it into the field's control on its
-// page: parsed by the field's kind, clamped, rounded, with the field's message.
+// The user acting on a parameter's control on the pages, as in the window:
+// the text typed into an edit and the edit left, a list entry chosen, a box
+// ticked or cleared; then that control's handler on its page with the rules of
+// every page it redisplays (the page handler registry of the window).
 class TypedEntry {
 public:
     explicit TypedEntry(Session& session);
     ~TypedEntry();
-    // season: 1..12 for season rows, ignored for general rows. Returns an exit
-    // status: a text that no entry of a list or flag matches is a usage error.
+    // season: 1..12 for season rows, ignored for the others. Returns an exit
+    // status: a text that no entry of a list or flag matches is a usage error,
+    // a value the page refuses (after its message) a failure.
     int enter(DefinitionTable table, int row, int season, const std::string& text);
 
 private:

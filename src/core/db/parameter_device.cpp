@@ -15,6 +15,7 @@
 #include "db/parameter_db.h"
 #include "db/query.h"
 #include "model/format_value.h"
+#include "model/text_forms.h"
 
 namespace orv {
 namespace {
@@ -270,6 +271,8 @@ int ParameterDb::readDevice(std::string job, std::string ctn, std::string status
     int rc = readGeneralRow(key, load, failed);
     if (rc == 0) rc = readSeasons(key, load, failed);
     if (rc == kEngineFailed) return finish(engineFailure(dbtext::kReadFailed));
+    // The database keeps the pattern, address and ID texts, not their numbers.
+    if (rc == 0 && load) valuesFromTexts(configuration);
     return finish(rc != 0 || failed ? 1 : 0);
 }
 

@@ -1,5 +1,6 @@
 #include "model/typed_field_entry.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <vector>
@@ -39,6 +40,14 @@ std::optional<int> entryNamed(const std::vector<std::string>& entries, const std
             return static_cast<int>(i);
         }
     }
+    // A number names the entry at that position (0-based).
+    if (!text.empty() && text.size() <= 3 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        const auto position = static_cast<std::size_t>(std::stoi(text));
+        if (position < entries.size()) {
+            return static_cast<int>(position);
+        }
+    }
     return std::nullopt;
 }
 
@@ -59,8 +68,8 @@ bool validRow(DefinitionTable table, int row) {
 
 }  // namespace
 
-int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int row,
-                   int season, const std::string& text) {
+int typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int& row,
+                    int season, const std::string& text) {
     if (!validRow(table, row)) {
         return kEntryNoSuchRow;
     }
@@ -71,7 +80,6 @@ int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTa
 
     if (table == DefinitionTable::String) {
         controls.setText(definition.controlId, text);
-        converter.storeText(record.text(row), text, page, row);
         return kEntryTaken;
     }
     if (table == DefinitionTable::Season) {
@@ -108,7 +116,21 @@ int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTa
     } else {
         controls.setText(definition.controlId, text);
     }
-    converter.fieldEdited(page, row);
+    return kEntryTaken;
+}
+
+int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int row,
+                   int season, const std::string& text) {
+    const int result = typeIntoControl(converter, pages, table, row, season, text);
+    if (result != kEntryTaken) {
+        return result;
+    }
+    const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
+    if (table == DefinitionTable::String) {
+        converter.storeText(converter.parameterRecord().text(row), text, definition.page, row);
+    } else {
+        converter.fieldEdited(definition.page, row);
+    }
     return kEntryTaken;
 }
 

@@ -7,6 +7,7 @@
 #include "model/access.h"
 #include "model/lists.h"
 #include "model/record.h"
+#include "model/text_forms.h"
 
 namespace orv {
 
@@ -117,6 +118,8 @@ void applyReadFixups(ParameterRecord& record) {
 }
 
 void takeUpDeviceRead(ParameterRecord& record, bool afterImport) {
+    // The collar keeps the pattern and address numbers; their texts follow.
+    textsFromValues(record);
     const bool noFilters = record.general(GeneralRow::PosVelFilter) == 0 &&
                            record.general(GeneralRow::StaticFilter) == 0 &&
                            record.general(GeneralRow::AltitudeFilter) == 0;

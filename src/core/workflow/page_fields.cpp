@@ -6,6 +6,7 @@
 #include "model/field_converter.h"
 #include "model/page_set.h"
 #include "model/record.h"
+#include "model/value_kind.h"
 
 namespace orv {
 
@@ -27,6 +28,8 @@ void storePageTexts(Page page, FieldConverter& converter, PageSet& pages, Parame
     for (int row = 0; row < kStringCount; ++row) {
         const ParameterDefinition& definition = table[static_cast<std::size_t>(row)];
         if (definition.page != page || !hasValueControl(pages, page, definition)) continue;
+        // The firmware version texts are shown, never typed.
+        if (definition.kind == KindFirmwareHex || definition.kind == KindFirmwareDate) continue;
         converter.storeText(record.text(row), pages.controls(page)->text(definition.controlId), page, row);
     }
 }

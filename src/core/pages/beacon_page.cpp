@@ -1,0 +1,74 @@
+#include "pages/beacon_page.h"
+
+#include "app/message_log.h"
+#include "model/field_converter.h"
+#include "model/numeric.h"
+#include "model/record.h"
+#include "model/text_forms.h"
+#include "pages/page_controls.h"
+#include "pages/page_handler_registry.h"
+#include "pages/page_host.h"
+
+namespace orv {
+
+namespace {
+
+constexpr Page kPage = Page::Beacon;
+constexpr int kPatterns = 8;
+
+bool wren2(double beaconType) {
+    const int type = truncateToInt(beaconType);
+    return type == 2 || type == 3;
+}
+
+// Stored on every change: the text, then the length and the value. A text that
+// is no pattern is refused and the edit shows the stored pattern again.
+int patternTyped(const PageContext& context, int n) {
+    const int textRow = StringRow::VHFPattern1 + n;
+    const std::string text = textOf(context, DefinitionTable::String, textRow);
+    const auto pattern = patternFromText(text);
+    if (!pattern) {
+        context.log.error(kBadPatternMessage, text.c_str(), stringDefinitions()[textRow].label);
+        setPageText(context, kPage, valueControl(DefinitionTable::String, textRow),
+                    context.record.text(textRow));
+        return kHandlerRefused;
+    }
+    context.converter.storeText(context.record.text(textRow), text, kPage, textRow);
+    storeGeneral(context, GeneralRow::VHFPatternMap1Len + n, pattern->length);
+    storeGeneral(context, GeneralRow::VHFPatternMap1 + n, pattern->value);
+    return kHandlerTaken;
+}
+
+int beaconProgramPressed(const PageContext& context) {
+    context.host.launchBeaconProgram();
+    return kHandlerTaken;
+}
+
+}  // namespace
+
+void beaconPageRules(const PageContext& context) {
+    const ParameterRecord& r = context.record;
+    enableGeneralRow(context, kPage, GeneralRow::VHFBeaconEnabled, wren2(r.general(GeneralRow::BeaconType)));
+    const double enabled = r.general(GeneralRow::VHFBeaconEnabled);
+    setPageText(context, kPage, PageControl::BeaconStatus,
+                enabled != 0 ? "Beacon Pulse Patterns Enabled" : "Beacon Pulse Patterns Disabled");
+    const auto rows = generalDefinitions();
+    for (int row = 0; row < kGeneralCount; ++row) {
+        if (rows[static_cast<std::size_t>(row)].page == kPage && row != GeneralRow::VHFBeaconEnabled)
+            enableGeneralRow(context, kPage, row, enabled == 1);
+    }
+    for (int n = 0; n < kPatterns; ++n)
+        enableRow(context, kPage, DefinitionTable::String, StringRow::VHFPattern1 + n, enabled == 1);
+    enableControlRow(context, kPage, PageControlRow::BeaconProgramButton, enabled == 1);
+}
+
+void registerBeaconPage(PageHandlerRegistry& registry) {
+    registry.setPageRules(kPage, beaconPageRules);
+    for (int n = 0; n < kPatterns; ++n) {
+        const int id = valueControl(DefinitionTable::String, StringRow::VHFPattern1 + n);
+        registry.onChanged(id, [n](const PageContext& c) { return patternTyped(c, n); });
+    }
+    registry.onChanged(controlRowControl(PageControlRow::BeaconProgramButton), beaconProgramPressed);
+}
+
+}  // namespace orv

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "pages/page_context.h"
+
+namespace orv {
+
+class PageHandlerRegistry;
+
+// The Beacon tab: "Beacon Enabled" only for the Wren-2 beacon types, the
+// status text, the eight event rows editable only while the beacon is enabled,
+// the pattern texts kept in step with their values and lengths, and the
+// "Wren2 Parameters" button that starts the beacon configuration program.
+void beaconPageRules(const PageContext& context);
+void registerBeaconPage(PageHandlerRegistry& registry);
+
+inline constexpr const char* kBadPatternMessage =
+    "'%s' in field '%s' is not a pulse pattern.\nOnly the characters '0' and '1' may be entered, at most "
+    "12 of them.";
+
+}  // namespace orv

@@ -1,0 +1,64 @@
+#include "pages/data_coll_page.h"
+
+#include "model/field_converter.h"
+#include "model/numeric.h"
+#include "model/record.h"
+#include "pages/page_handler_registry.h"
+
+namespace orv {
+
+namespace {
+
+constexpr Page kPage = Page::DataColl;
+constexpr int kModeNone = 0;
+constexpr int kModeActivity = 1;
+constexpr int kModeEvent = 2;
+
+int modeChosen(const PageContext& context) {
+    context.converter.fieldEdited(kPage, GeneralRow::DataCollMode);
+    if (context.record.general(GeneralRow::DataCollMode) == kModeNone)
+        storeGeneral(context, GeneralRow::ActivitySenseInterval, 0);
+    dataCollPageRules(context);
+    return kHandlerTaken;
+}
+
+int radioClicked(const PageContext& context, int row, int companion, bool rerunRules) {
+    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
+    if (rerunRules) dataCollPageRules(context);
+    return kHandlerTaken;
+}
+
+}  // namespace
+
+void dataCollPageRules(const PageContext& context) {
+    ParameterRecord& r = context.record;
+    const bool position = r.general(GeneralRow::ActivitySensePos) == 0;
+    showCompanion(context, GeneralRow::ActivitySensingPositional, position);
+    showCompanion(context, GeneralRow::ActivityEventPositionHigh, r.general(GeneralRow::ActEventPos) == 0);
+    const int mode = truncateToInt(r.general(GeneralRow::DataCollMode));
+    enableGeneralRow(context, kPage, GeneralRow::ActivitySenseInterval, mode == kModeActivity);
+    for (const int row : {GeneralRow::ActivitySensingPositional, GeneralRow::ActivitySensePos})
+        enableGeneralRow(context, kPage, row, mode == kModeActivity || mode == kModeEvent);
+    for (const int row : {GeneralRow::ActivityEventPositionHigh, GeneralRow::ActEventPos})
+        enableGeneralRow(context, kPage, row, mode == kModeEvent && position);
+}
+
+void registerDataCollPage(PageHandlerRegistry& registry) {
+    registry.setPageRules(kPage, dataCollPageRules);
+    registry.onChanged(valueControl(DefinitionTable::General, GeneralRow::DataCollMode), modeChosen);
+    struct Pair {
+        int row;
+        int companion;
+        bool rerunRules;
+    };
+    for (const Pair pair : {Pair{GeneralRow::ActivitySensingPositional, GeneralRow::ActivitySensePos, true},
+                            Pair{GeneralRow::ActivitySensePos, GeneralRow::ActivitySensingPositional, true},
+                            Pair{GeneralRow::ActivityEventPositionHigh, GeneralRow::ActEventPos, false},
+                            Pair{GeneralRow::ActEventPos, GeneralRow::ActivityEventPositionHigh, false}}) {
+        registry.onChanged(valueControl(DefinitionTable::General, pair.row), [pair](const PageContext& c) {
+            return radioClicked(c, pair.row, pair.companion, pair.rerunRules);
+        });
+    }
+}
+
+}  // namespace orv

@@ -1,0 +1,86 @@
+#include "pages/network_page.h"
+
+#include "app/message_log.h"
+#include "model/field_converter.h"
+#include "model/record.h"
+#include "model/text_forms.h"
+#include "pages/page_handler_registry.h"
+#include "pages/page_host.h"
+
+namespace orv {
+
+namespace {
+
+constexpr Page kPage = Page::TransmitterNetwork;
+
+struct AddressField {
+    int textRow;
+    int valueRow;
+};
+constexpr AddressField kAddressFields[] = {{StringRow::NetIPAddr, GeneralRow::NetworkIPAddressValue},
+                                           {StringRow::IPSubMask, GeneralRow::IPSubNetMaskValue}};
+
+// Digits and dots only, the dots put in as the fields fill.
+int addressTyped(const PageContext& context, const AddressField& field) {
+    const std::string typed = textOf(context, DefinitionTable::String, field.textRow);
+    const std::string kept = typedAddress(typed);
+    if (kept != typed)
+        setPageText(context, kPage, valueControl(DefinitionTable::String, field.textRow), kept);
+    return kHandlerTaken;
+}
+
+int addressLeft(const PageContext& context, const AddressField& field) {
+    const std::string text = textOf(context, DefinitionTable::String, field.textRow);
+    const auto value = addressValue(text);
+    const int id = valueControl(DefinitionTable::String, field.textRow);
+    if (!value) {
+        context.log.error(kBadAddressMessage, text.c_str(), stringDefinitions()[field.textRow].label);
+        context.host.setFocus(kPage, id);
+        return kHandlerRefused;
+    }
+    const std::string shown = addressText(*value);
+    context.converter.storeText(context.record.text(field.textRow), shown, kPage, field.textRow);
+    setPageText(context, kPage, id, shown);
+    storeGeneral(context, field.valueRow, *value);
+    return kHandlerTaken;
+}
+
+int holdoffClicked(const PageContext& context) {
+    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::NetHoldoffEnabled) != 0;
+    storeGeneral(context, GeneralRow::NetHoldoff, ticked ? 60 : 0);
+    storeGeneral(context, GeneralRow::NetHoldoffEnabled, ticked ? 1 : 0);
+    networkPageRules(context);
+    return kHandlerTaken;
+}
+
+// A holdoff of 0 while enabled is refused: the value stays, the edit keeps the focus.
+int holdoffLeft(const PageContext& context) {
+    double& slot = context.record.general(GeneralRow::NetHoldoff);
+    const double before = slot;
+    const double value = context.converter.readField(kPage, GeneralRow::NetHoldoff);
+    if (value != 0 || context.record.general(GeneralRow::NetHoldoffEnabled) != 1) return kHandlerTaken;
+    context.log.error(kHoldoffZeroMessage);
+    slot = before;
+    context.host.setFocus(kPage, valueControl(DefinitionTable::General, GeneralRow::NetHoldoff));
+    return kHandlerRefused;
+}
+
+}  // namespace
+
+void networkPageRules(const PageContext& context) {
+    enableGeneralRow(context, kPage, GeneralRow::NetHoldoff,
+                     context.record.general(GeneralRow::NetHoldoffEnabled) == 1);
+}
+
+void registerNetworkPage(PageHandlerRegistry& registry) {
+    registry.setPageRules(kPage, networkPageRules);
+    for (const AddressField& field : kAddressFields) {
+        const int id = valueControl(DefinitionTable::String, field.textRow);
+        registry.onChanged(id, [&field](const PageContext& c) { return addressTyped(c, field); });
+        registry.onLeft(id, [&field](const PageContext& c) { return addressLeft(c, field); });
+    }
+    registry.onChanged(valueControl(DefinitionTable::General, GeneralRow::NetHoldoffEnabled), holdoffClicked);
+    registry.onLeft(valueControl(DefinitionTable::General, GeneralRow::NetHoldoff), holdoffLeft);
+}
+
+}  // namespace orv

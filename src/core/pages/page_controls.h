@@ -1,0 +1,39 @@
+#pragma once
+
+// Controls of the parameter pages that no definition row names: status texts,
+// group titles and buttons whose text or visibility the page rules set. Their
+// ids lie above those of the definition tables.
+
+namespace orv {
+
+class MemoryPageSet;
+
+namespace PageControl {
+// GPS Parms: the group box titled "GPS Fixing Enabled" / "GPS Fixing Disabled".
+inline constexpr int GpsGroup = 50001;
+// Misc.: "Salt-Water Switch Enabled" / "Salt-Water Switch Disabled".
+inline constexpr int SaltWaterStatus = 50101;
+// Transmitter: the transmitter state text and the "Encryption" group.
+inline constexpr int TransmitterState = 50201;
+inline constexpr int EncryptionGroup = 50202;
+// Beacon: "Beacon Pulse Patterns Enabled" / "... Disabled".
+inline constexpr int BeaconStatus = 50301;
+// Fact. Parms: the variables group ("ARGOS Variables", "SST Network Variables"),
+// the "Synthesizer Type" group and the two factory buttons.
+inline constexpr int VariablesGroup = 50401;
+inline constexpr int SynthesizerGroup = 50402;
+inline constexpr int ProgramFactoryButton = 50403;
+inline constexpr int ReadFactoryButton = 50404;
+}  // namespace PageControl
+
+// Control rows of the pages' buttons.
+namespace PageControlRow {
+inline constexpr int ElevationButton = 2;
+inline constexpr int AdvancedButton = 3;
+inline constexpr int BeaconProgramButton = 6;
+}  // namespace PageControlRow
+
+// Adds the controls above to in-memory pages (orvctl, tests).
+void addPageOwnControls(MemoryPageSet& pages);
+
+}  // namespace orv

@@ -1,0 +1,44 @@
+#include "pages/parameter_pages.h"
+
+#include "model/memory_page_set.h"
+#include "model/resolve.h"
+#include "model/typed_field_entry.h"
+#include "model/value_kind.h"
+#include "pages/beacon_page.h"
+#include "pages/data_coll_page.h"
+#include "pages/gps_page.h"
+#include "pages/misc_page.h"
+#include "pages/network_page.h"
+#include "pages/page_handler_registry.h"
+#include "pages/system_page.h"
+#include "pages/transmitter_page.h"
+
+namespace orv {
+
+void registerParameterPages(PageHandlerRegistry& registry) {
+    registerGpsPage(registry);
+    registerMiscPage(registry);
+    registerTransmitterPage(registry);
+    registerNetworkPage(registry);
+    registerDataCollPage(registry);
+    registerBeaconPage(registry);
+    registerSystemPage(registry);
+}
+
+int actOnControl(const PageContext& context, MemoryPageSet& pages, DefinitionTable table, int row, int season,
+                 const std::string& text) {
+    const int typed = typeIntoControl(context.converter, pages, table, row, season, text);
+    if (typed == kEntryNoSuchRow) return kActionNoSuchControl;
+    if (typed == kEntryNoSuchSeason) return kActionNoSuchSeason;
+    if (typed == kEntryNotAChoice) return kActionNotAChoice;
+    const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
+    const int id = definition.controlId;
+    if (context.registry.changed(context, id) != kHandlerTaken) return kActionRefused;
+    const int kind =
+        table == DefinitionTable::String ? KindText : resolve(context.record, definition.page, row).kind;
+    const bool isEdit = !isComboKind(kind) && kind != KindFlag;
+    if (isEdit && context.registry.left(context, id) != kHandlerTaken) return kActionRefused;
+    return kActionTaken;
+}
+
+}  // namespace orv

@@ -1,0 +1,33 @@
+#include "pages/season_page_handlers.h"
+
+#include "model/definitions.h"
+#include "model/field_converter.h"
+#include "model/value_kind.h"
+#include "pages/page_handler_registry.h"
+#include "pages/season_page.h"
+
+namespace orv {
+
+void registerSeasonPage(PageHandlerRegistry& registry, SeasonPage& seasonPage) {
+    for (const Page page : {Page::Schedule, Page::ScheduleGpsPanel, Page::ScheduleTransmitterPanel})
+        registry.setPageRules(page, [&seasonPage](const PageContext&) { seasonPage.rules(); });
+    const auto rows = seasonDefinitions();
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const ParameterDefinition& definition = rows[static_cast<std::size_t>(row)];
+        if (definition.controlId == 0) continue;
+        const Page page = definition.page;
+        const int id = definition.controlId;
+        ControlHandler handler = [&seasonPage, page, row](const PageContext& context) {
+            context.converter.fieldEdited(page, row);
+            seasonPage.rowEdited(page, row);
+            return kHandlerTaken;
+        };
+        if (isComboKind(definition.kind) || definition.kind == KindFlag) {
+            registry.onChanged(id, std::move(handler));
+        } else {
+            registry.onLeft(id, std::move(handler));
+        }
+    }
+}
+
+}  // namespace orv

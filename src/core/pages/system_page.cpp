@@ -1,0 +1,198 @@
+#include "pages/system_page.h"
+
+#include "app/message_log.h"
+#include "model/access.h"
+#include "model/field_controls.h"
+#include "model/field_converter.h"
+#include "model/numeric.h"
+#include "model/page_set.h"
+#include "model/record.h"
+#include "pages/page_controls.h"
+#include "pages/page_handler_registry.h"
+#include "pages/page_host.h"
+#include "workflow/page_fields.h"
+
+namespace orv {
+
+namespace {
+
+constexpr Page kPage = Page::FactParms;
+constexpr int kSpreadSpectrum = 3;
+constexpr double kNetworkTransmitInterval = 180;
+constexpr double kSaltWaterThreshold = 6;
+
+int generalControl(int row) {
+    return valueControl(DefinitionTable::General, row);
+}
+
+// Shown for every user; the transmitter type then shows what belongs to it.
+void hideTransmitterControls(const PageContext& context) {
+    for (const int row : {GeneralRow::XmitEncryption, GeneralRow::ScheduledNetwork, GeneralRow::DiscOffset,
+                          GeneralRow::PaPwrLvl, GeneralRow::SynthOld, GeneralRow::SynthSel})
+        showGeneralRow(context, kPage, row, false);
+    showRow(context, kPage, DefinitionTable::String, StringRow::MACAddress, false);
+    context.converter.showControl(kPage, PageControl::SynthesizerGroup, false);
+}
+
+void transmitterTypeRules(const PageContext& context) {
+    const int type = truncateToInt(context.record.general(GeneralRow::XmitterEnblType));
+    if (type == 1 || type == 2) {
+        storeGeneral(context, GeneralRow::ScheduledNetwork, 0);
+        for (const int row : {GeneralRow::XmitEncryption, GeneralRow::SynthOld, GeneralRow::SynthSel})
+            showGeneralRow(context, kPage, row, true);
+        context.converter.showControl(kPage, PageControl::SynthesizerGroup, true);
+        setPageText(context, kPage, PageControl::VariablesGroup, "ARGOS Variables");
+        storeGeneral(context, GeneralRow::XmitterType, type);
+        storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
+    } else if (type == kSpreadSpectrum) {
+        storeGeneral(context, GeneralRow::ScheduledNetwork, 1);
+        for (const int row : {GeneralRow::ScheduledNetwork, GeneralRow::DiscOffset, GeneralRow::PaPwrLvl})
+            showGeneralRow(context, kPage, row, true);
+        showRow(context, kPage, DefinitionTable::String, StringRow::MACAddress, true);
+        setPageText(context, kPage, PageControl::VariablesGroup, "SST Network Variables");
+        storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
+        storeGeneral(context, GeneralRow::PttPriInterval, kNetworkTransmitInterval);
+    } else if (type == 0) {
+        storeGeneral(context, GeneralRow::ScheduledNetwork, 0);
+        setPageText(context, kPage, PageControl::VariablesGroup, "");
+        storeGeneral(context, GeneralRow::XmitnsEnabled, 0);
+    }
+}
+
+// With differential correction the other filters are off on the screen (and
+// so in the record when the page is collected).
+void filterRules(const PageContext& context) {
+    const ParameterRecord& r = context.record;
+    constexpr int kOtherFilters[] = {GeneralRow::PosVelFilter, GeneralRow::StaticFilter,
+                                     GeneralRow::AltitudeFilter};
+    if (r.general(GeneralRow::GpsFixingEnabled) == 0) {
+        enableGeneralRow(context, kPage, GeneralRow::DiffCorrection, false);
+        for (const int row : kOtherFilters) enableGeneralRow(context, kPage, row, false);
+        return;
+    }
+    enableGeneralRow(context, kPage, GeneralRow::DiffCorrection, true);
+    const bool differential = r.general(GeneralRow::DiffCorrection) != 0;
+    FieldControls* controls = context.pages.controls(kPage);
+    for (const int row : kOtherFilters) {
+        if (differential && controls != nullptr) controls->setCheckState(generalControl(row), 0);
+        enableGeneralRow(context, kPage, row, !differential);
+    }
+}
+
+int transmitterTypeChosen(const PageContext& context) {
+    context.converter.fieldEdited(kPage, GeneralRow::XmitterEnblType);
+    storeGeneral(context, GeneralRow::XmitnsEnabled,
+                 context.record.general(GeneralRow::XmitterEnblType) > 0 ? 1 : 0);
+    context.registry.redisplay(context, Page::Transmitter);
+    context.registry.redisplay(context, Page::TransmitterNetwork);
+    context.registry.redisplay(context, kPage);
+    return kHandlerTaken;
+}
+
+int beaconTypeChosen(const PageContext& context) {
+    context.converter.fieldEdited(kPage, GeneralRow::BeaconType);
+    const int type = truncateToInt(context.record.general(GeneralRow::BeaconType));
+    storeGeneral(context, GeneralRow::VHFBeaconEnabled, type == 2 || type == 3 ? 1 : 0);
+    context.registry.redisplay(context, kPage);
+    context.registry.redisplay(context, Page::Beacon);
+    return kHandlerTaken;
+}
+
+int differentialClicked(const PageContext& context) {
+    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::DiffCorrection) != 0;
+    storeGeneral(context, GeneralRow::DiffCorrection, ticked ? 1 : 0);
+    storeGeneral(context, GeneralRow::PosVelFilter, ticked ? 0 : 1);
+    storeGeneral(context, GeneralRow::AltitudeFilter, ticked ? 0 : 1);
+    systemPageRules(context);
+    return kHandlerTaken;
+}
+
+int saltWaterClicked(const PageContext& context) {
+    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::SWSEnabled) != 0;
+    storeGeneral(context, GeneralRow::OOWThreshold, ticked ? kSaltWaterThreshold : 0);
+    storeGeneral(context, GeneralRow::SWSEnabled, ticked ? 1 : 0);
+    context.registry.redisplay(context, Page::Misc);
+    systemPageRules(context);
+    return kHandlerTaken;
+}
+
+int encryptionClicked(const PageContext& context) {
+    if (checkOf(context, DefinitionTable::General, GeneralRow::XmitEncryption) != 0) {
+        storeGeneral(context, GeneralRow::XmitEncryption, 1);
+    } else {
+        for (const int row : {GeneralRow::XmitEncryption, GeneralRow::TimeEncode, GeneralRow::PNSeedValue,
+                              GeneralRow::PNTimeEncode})
+            storeGeneral(context, row, 0);
+    }
+    return kHandlerTaken;
+}
+
+int synthesizerClicked(const PageContext& context, int row, int companion) {
+    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
+    systemPageRules(context);
+    return kHandlerTaken;
+}
+
+int notesTyped(const PageContext& context) {
+    const std::string text = textOf(context, DefinitionTable::String, StringRow::SSTNotes);
+    if (text.size() <= static_cast<std::size_t>(kSstNotesLimit)) return kHandlerTaken;
+    context.log.error(kNotesLimitMessage, kSstNotesLimit);
+    setPageText(context, kPage, valueControl(DefinitionTable::String, StringRow::SSTNotes),
+                text.substr(0, static_cast<std::size_t>(kSstNotesLimit)));
+    return kHandlerRefused;
+}
+
+int programFactoryPressed(const PageContext& context) {
+    storeTabFields(Tab::FactParms, context.converter, context.pages, context.record);
+    if (context.log.choice(kProgramFactoryQuestion) != kAnswerYes) return kHandlerTaken;
+    context.host.startFactoryOperation(FactoryOperation::Program);
+    return kHandlerTaken;
+}
+
+int readFactoryPressed(const PageContext& context) {
+    context.host.startFactoryOperation(FactoryOperation::Read);
+    return kHandlerTaken;
+}
+
+}  // namespace
+
+void systemPageRules(const PageContext& context) {
+    hideTransmitterControls(context);
+    const ParameterRecord& r = context.record;
+    FieldControls* controls = context.pages.controls(kPage);
+    if (controls != nullptr)
+        controls->setCheckState(generalControl(GeneralRow::SynthOld),
+                                r.general(GeneralRow::SynthSel) == 0 ? 1 : 0);
+    const int mask = context.host.userMask();
+    if (mask != kMaskEngineer && mask != kMaskCoordinator) return;
+    transmitterTypeRules(context);
+    filterRules(context);
+    if (controls != nullptr) {
+        controls->setCheckState(generalControl(GeneralRow::SWSEnabled),
+                                r.general(GeneralRow::OOWThreshold) != 0 ? 1 : 0);
+    }
+}
+
+void registerSystemPage(PageHandlerRegistry& registry) {
+    registry.setPageRules(kPage, systemPageRules);
+    registry.onChanged(generalControl(GeneralRow::XmitterEnblType), transmitterTypeChosen);
+    registry.onChanged(generalControl(GeneralRow::BeaconType), beaconTypeChosen);
+    registry.onChanged(generalControl(GeneralRow::DiffCorrection), differentialClicked);
+    registry.onChanged(generalControl(GeneralRow::SWSEnabled), saltWaterClicked);
+    registry.onChanged(generalControl(GeneralRow::XmitEncryption), encryptionClicked);
+    registry.onChanged(generalControl(GeneralRow::SynthOld), [](const PageContext& c) {
+        return synthesizerClicked(c, GeneralRow::SynthOld, GeneralRow::SynthSel);
+    });
+    registry.onChanged(generalControl(GeneralRow::SynthSel), [](const PageContext& c) {
+        return synthesizerClicked(c, GeneralRow::SynthSel, GeneralRow::SynthOld);
+    });
+    registry.onChanged(valueControl(DefinitionTable::String, StringRow::SSTNotes), notesTyped);
+    registry.onChanged(PageControl::ProgramFactoryButton, programFactoryPressed);
+    registry.onChanged(PageControl::ReadFactoryButton, readFactoryPressed);
+}
+
+void factoryOperationFinished(const PageContext& context) {
+    context.registry.redisplay(context, kPage);
+}
+
+}  // namespace orv

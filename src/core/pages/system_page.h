@@ -1,0 +1,25 @@
+#pragma once
+
+#include "pages/page_context.h"
+
+namespace orv {
+
+class PageHandlerRegistry;
+
+// The Fact. Parms tab: the transmitter-dependent controls (for Engineers and
+// Coordinators), the filter rules, the salt-water switch box, the transmitter
+// and beacon type changes that redisplay their pages, the encryption box, the
+// SST notes limit and the factory-area buttons.
+void systemPageRules(const PageContext& context);
+void registerSystemPage(PageHandlerRegistry& registry);
+
+// After a factory-area operation on the device worker completed.
+void factoryOperationFinished(const PageContext& context);
+
+inline constexpr int kSstNotesLimit = 224;
+inline constexpr const char* kNotesLimitMessage = "The Notes field can only hold %d characters.";
+inline constexpr const char* kProgramFactoryQuestion =
+    "Programming the device will replace the EEPROM configuration\nnow in the device.\n\nAre you sure you "
+    "want to continue?";
+
+}  // namespace orv

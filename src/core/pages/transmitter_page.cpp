@@ -1,0 +1,196 @@
+#include "pages/transmitter_page.h"
+
+#include "app/message_log.h"
+#include "image/ptt_id.h"
+#include "model/field_converter.h"
+#include "model/lists.h"
+#include "model/numeric.h"
+#include "model/record.h"
+#include "model/text_forms.h"
+#include "pages/page_controls.h"
+#include "pages/page_handler_registry.h"
+#include "pages/page_host.h"
+
+namespace orv {
+
+namespace {
+
+constexpr Page kPage = Page::Transmitter;
+
+constexpr int kTimeEncodeRows[] = {GeneralRow::TimeEncodeTypeNone, GeneralRow::TimeEncodeType1,
+                                   GeneralRow::TimeEncodeType2};
+constexpr int kFrequencyRows[] = {GeneralRow::SelectSpecificFrequency, GeneralRow::SelectTableFrequency,
+                                  GeneralRow::SelectTableChannel};
+
+int generalControl(int row) {
+    return valueControl(DefinitionTable::General, row);
+}
+
+void encryptionRules(const PageContext& context) {
+    ParameterRecord& r = context.record;
+    const bool encryption = r.general(GeneralRow::XmitEncryption) == 1;
+    if (!encryption) {
+        for (const int row : {GeneralRow::TimeEncode, GeneralRow::PNTimeEncode, GeneralRow::PNSeedValue})
+            storeGeneral(context, row, 0);
+    }
+    for (const int row : kTimeEncodeRows) showGeneralRow(context, kPage, row, encryption);
+    showGeneralRow(context, kPage, GeneralRow::PNSeedValue, encryption);
+    context.converter.showControl(kPage, PageControl::EncryptionGroup, encryption);
+    const int timeEncode = truncateToInt(r.general(GeneralRow::TimeEncode));
+    for (int n = 0; n < 3; ++n) showCompanion(context, kTimeEncodeRows[n], timeEncode == n);
+    if (encryption) {
+        enableGeneralRow(context, kPage, GeneralRow::PNSeedValue,
+                         r.general(GeneralRow::XmitnsEnabled) != 0 && timeEncode != 0);
+    }
+}
+
+void frequencyRules(const PageContext& context) {
+    for (const int row : {GeneralRow::SpecifiedPTTFreq, GeneralRow::ArgosCh, GeneralRow::BrazilCh})
+        showGeneralRow(context, kPage, row, false);
+    const int index = truncateToInt(context.record.general(GeneralRow::SelectFreqIndex));
+    for (int n = 0; n < 3; ++n) showCompanion(context, kFrequencyRows[n], index == n + 1);
+    if (index == 1) showGeneralRow(context, kPage, GeneralRow::SpecifiedPTTFreq, true);
+    if (index == 2) showGeneralRow(context, kPage, GeneralRow::ArgosCh, true);
+    if (index == 3) showGeneralRow(context, kPage, GeneralRow::BrazilCh, true);
+}
+
+int timeEncodeChosen(const PageContext& context, int type) {
+    if (checkOf(context, DefinitionTable::General, kTimeEncodeRows[type]) == 0) {
+        context.registry.redisplay(context, kPage);
+        return kHandlerTaken;
+    }
+    storeGeneral(context, GeneralRow::TimeEncode, type);
+    storeGeneral(context, GeneralRow::PNTimeEncode, type == 2 ? 1 : 0);
+    if (type == 0) storeGeneral(context, GeneralRow::PNSeedValue, 0);
+    context.registry.redisplay(context, kPage);
+    return kHandlerTaken;
+}
+
+int frequencyChosen(const PageContext& context, int index) {
+    if (checkOf(context, DefinitionTable::General, kFrequencyRows[index - 1]) != 0)
+        storeGeneral(context, GeneralRow::SelectFreqIndex, index);
+    context.registry.redisplay(context, kPage);
+    return kHandlerTaken;
+}
+
+int channelChosen(const PageContext& context, int row) {
+    const double channel = context.converter.readField(kPage, row);
+    context.converter.showField(kPage, row);
+    const auto frequencies =
+        row == GeneralRow::ArgosCh ? argosChannelFrequencies() : brazilChannelFrequencies();
+    const int index = truncateToInt(channel);
+    if (index >= 0 && static_cast<std::size_t>(index) < frequencies.size())
+        storeGeneral(context, GeneralRow::SpecifiedPTTFreq, frequencies[static_cast<std::size_t>(index)]);
+    context.registry.redisplay(context, kPage);
+    return kHandlerTaken;
+}
+
+// Typing a new PTT ID code: the hex text no longer belongs to it.
+int pttIdTyped(const PageContext& context) {
+    context.converter.markChanged(kPage, DefinitionTable::General, GeneralRow::PttIdCode);
+    setPageText(context, kPage, valueControl(DefinitionTable::String, StringRow::IDHexValue), "0");
+    context.converter.storeText(context.record.text(StringRow::IDHexValue), "0", kPage,
+                                StringRow::IDHexValue);
+    return kHandlerTaken;
+}
+
+int pttIdLeft(const PageContext& context) {
+    context.converter.fieldEdited(kPage, GeneralRow::PttIdCode);
+    context.registry.redisplay(context, kPage);
+    const bool rootRange = context.record.general(GeneralRow::PttIdCode) >= kRootIdRangeStart;
+    context.host.setFocus(kPage, rootRange ? valueControl(DefinitionTable::String, StringRow::IDHexValue)
+                                           : generalControl(GeneralRow::PttPriInterval));
+    return kHandlerTaken;
+}
+
+int idHexLeft(const PageContext& context) {
+    const std::string text = textOf(context, DefinitionTable::String, StringRow::IDHexValue);
+    const auto parts = decodeIdHex(text);
+    if (!parts) {
+        context.log.error(kBadIdHexMessage, text.c_str());
+        context.host.setFocus(kPage, valueControl(DefinitionTable::String, StringRow::IDHexValue));
+        return kHandlerRefused;
+    }
+    context.converter.storeText(context.record.text(StringRow::IDHexValue), text, kPage,
+                                StringRow::IDHexValue);
+    storeGeneral(context, GeneralRow::RootIDCode, static_cast<double>(parts->rootId));
+    storeGeneral(context, GeneralRow::ExtensionAndProtectionCode, static_cast<double>(parts->extension));
+    context.registry.redisplay(context, kPage);
+    return kHandlerTaken;
+}
+
+int transmissionsClicked(const PageContext& context) {
+    context.converter.fieldEdited(kPage, GeneralRow::XmitnsEnabled);
+    context.converter.enforceArgosMinutes();
+    transmitterPageRules(context);
+    return kHandlerTaken;
+}
+
+int powerClicked(const PageContext& context, int row, int companion) {
+    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
+    return kHandlerTaken;
+}
+
+// Validated and stored on every change of the edit.
+int readOnChange(const PageContext& context, int row) {
+    context.converter.readField(kPage, row);
+    return kHandlerTaken;
+}
+
+}  // namespace
+
+void transmitterPageRules(const PageContext& context) {
+    ParameterRecord& r = context.record;
+    const int type = truncateToInt(r.general(GeneralRow::XmitterEnblType));
+    if (type == 1 || type == 2) {
+        setPageText(context, kPage, PageControl::TransmitterState,
+                    type == 1 ? "Petrel Transmitter Enabled" : "Petrel w/Power Select Transmitter Enabled");
+        storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
+    } else if (type == 0) {
+        setPageText(context, kPage, PageControl::TransmitterState, "Transmitter Disabled");
+        storeGeneral(context, GeneralRow::XmitnsEnabled, 0);
+    }
+    const bool on = r.general(GeneralRow::XmitnsEnabled) != 0;
+    const auto rows = generalDefinitions();
+    for (int row = 0; row < kGeneralCount; ++row) {
+        if (rows[static_cast<std::size_t>(row)].page == kPage && row != GeneralRow::XmitnsEnabled)
+            enableGeneralRow(context, kPage, row, on);
+    }
+    encryptionRules(context);
+    for (const int row : {GeneralRow::PowerLevelHalfWatt, GeneralRow::PwrLevelSel})
+        showGeneralRow(context, kPage, row, type == 2);
+    showCompanion(context, GeneralRow::PowerLevelHalfWatt, r.general(GeneralRow::PwrLevelSel) == 0);
+    enableRow(context, kPage, DefinitionTable::String, StringRow::IDHexValue,
+              on && r.general(GeneralRow::PttIdCode) >= kRootIdRangeStart);
+    frequencyRules(context);
+}
+
+void registerTransmitterPage(PageHandlerRegistry& registry) {
+    registry.setPageRules(kPage, transmitterPageRules);
+    registry.onChanged(generalControl(GeneralRow::XmitnsEnabled), transmissionsClicked);
+    for (int type = 0; type < 3; ++type) {
+        registry.onChanged(generalControl(kTimeEncodeRows[type]),
+                           [type](const PageContext& c) { return timeEncodeChosen(c, type); });
+    }
+    for (int index = 1; index <= 3; ++index) {
+        registry.onChanged(generalControl(kFrequencyRows[index - 1]),
+                           [index](const PageContext& c) { return frequencyChosen(c, index); });
+    }
+    for (const int row : {GeneralRow::ArgosCh, GeneralRow::BrazilCh}) {
+        registry.onChanged(generalControl(row),
+                           [row](const PageContext& c) { return channelChosen(c, row); });
+    }
+    registry.onChanged(generalControl(GeneralRow::PowerLevelHalfWatt), [](const PageContext& c) {
+        return powerClicked(c, GeneralRow::PowerLevelHalfWatt, GeneralRow::PwrLevelSel);
+    });
+    registry.onChanged(generalControl(GeneralRow::PwrLevelSel), [](const PageContext& c) {
+        return powerClicked(c, GeneralRow::PwrLevelSel, GeneralRow::PowerLevelHalfWatt);
+    });
+    registry.onChanged(generalControl(GeneralRow::PttIdCode), pttIdTyped);
+    registry.onLeft(generalControl(GeneralRow::PttIdCode), pttIdLeft);
+    registry.onLeft(valueControl(DefinitionTable::String, StringRow::IDHexValue), idHexLeft);
+    registry.onChanged(generalControl(GeneralRow::PNSeedValue),
+                       [](const PageContext& c) { return readOnChange(c, GeneralRow::PNSeedValue); });
+}
+
+}  // namespace orv
