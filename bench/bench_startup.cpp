@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/definitions.h"
+#include "app/message_log.h"
 #include "model/overrides.h"
 #include "model/record.h"
 
@@ -35,7 +36,8 @@ private:
 
 void startUp(const std::string& cfg, orv::ParameterRecord& record) {
     orv::restoreBuiltinDefinitions();
-    orv::loadSettingsOverrides(cfg);
+    orv::MessageLog log;
+    orv::loadSettingsOverrides(cfg, log);
     orv::resetRecord(record);
 }
 

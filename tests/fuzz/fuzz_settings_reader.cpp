@@ -43,10 +43,9 @@ void writeFile(const std::string& path, const std::uint8_t* data, std::size_t si
     std::fclose(file);
 }
 
-// Content the reader sees exactly as the writer does: all of it, in whole lines.
+// Content the reader sees exactly as the writer does: whole lines.
 bool plainText(const std::string& content) {
-    if (content.size() >= orv::kSettingsReadLimit || content.find('\0') != std::string::npos ||
-        content.find('\r') != std::string::npos) {
+    if (content.find('\r') != std::string::npos) {
         return false;
     }
     std::size_t start = 0;

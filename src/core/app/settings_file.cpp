@@ -1,7 +1,5 @@
 #include "app/settings_file.h"
 
-#include <cstdio>
-
 #include "app/format_text.h"
 #include "app/int_text.h"
 #include "app/replace_file.h"
@@ -9,22 +7,15 @@
 
 namespace orv {
 
-std::string loadSettingsWindow(const std::string& file) {
+std::string loadSettingsText(const std::string& file) {
     std::string content;
-    std::FILE* handle = std::fopen(file.c_str(), "rb");
-    if (handle == nullptr) {
-        return content;
-    }
-    content.resize(kSettingsReadLimit);
-    const std::size_t got = std::fread(content.data(), 1, content.size(), handle);
-    content.resize(std::ferror(handle) != 0 ? 0 : got);
-    std::fclose(handle);
+    readWholeFile(file, content);
     return content;
 }
 
 SettingValue readSetting(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& defaultValue) {
-    return findSetting(loadSettingsWindow(file), section, key, defaultValue);
+    return findSetting(loadSettingsText(file), section, key, defaultValue);
 }
 
 int writeSetting(const std::string& file, const std::string& section, const std::string& key,

@@ -11,6 +11,7 @@ namespace orv {
 struct SettingValue {
     std::string text;    // at most 255 characters
     bool found = false;  // false: text is the default
+    std::size_t line = 0;  // where it was found, counting from 1
 };
 
 SettingValue readSetting(const std::string& file, const std::string& section, const std::string& key,

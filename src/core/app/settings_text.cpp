@@ -1,5 +1,7 @@
 #include "app/settings_text.h"
 
+#include <algorithm>
+
 namespace orv {
 namespace {
 
@@ -44,14 +46,11 @@ std::optional<std::string_view> entryKey(std::string_view line) {
 }
 
 // Calls visit(piece) for every line of the reader's view of the content: lines
-// end at CR or LF, runs of line ends are skipped, a NUL ends the text, and a
-// longer line comes in pieces of kSettingsPieceLength. visit returns false to stop.
+// end at CR or LF, runs of line ends are skipped, and a longer line comes in
+// pieces of kSettingsPieceLength. The whole content counts, a NUL byte being a
+// character like any other, as it is for the writer. visit returns false to stop.
 template <typename Visit>
 void forEachPiece(std::string_view content, Visit visit) {
-    content = content.substr(0, kSettingsReadLimit);
-    if (const auto nul = content.find('\0'); nul != std::string_view::npos) {
-        content = content.substr(0, nul);
-    }
     std::size_t pos = 0;
     while (pos < content.size()) {
         while (pos < content.size() && (content[pos] == '\r' || content[pos] == '\n')) {
@@ -106,6 +105,9 @@ SettingValue findSetting(std::string_view content, std::string_view section, std
             const std::string_view rest = skipBlanks(line);
             result.text.assign(rest.substr(rest.find('=') + 1));
             result.found = true;
+            const auto offset = static_cast<std::size_t>(line.data() - content.data());
+            result.line = 1 + static_cast<std::size_t>(
+                                  std::count(content.begin(), content.begin() + static_cast<long>(offset), '\n'));
             return false;
         }
         return true;

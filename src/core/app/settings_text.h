@@ -12,13 +12,13 @@ namespace orv {
 // caller with many lookups can load the file once and store it once with the
 // same result as reading and writing it entry by entry.
 
-// Only this many leading bytes of the file are looked at by the reader.
-inline constexpr std::size_t kSettingsReadLimit = 63999;
 // The reader cuts longer lines into pieces of this length.
 inline constexpr std::size_t kSettingsPieceLength = 255;
 
-// The part of the file the reader looks at; a file that cannot be opened reads as empty.
-std::string loadSettingsWindow(const std::string& file);
+// The whole file, as the reader and the writer both see it (a reader that saw
+// less than the writer would have the writer "complete" entries it could not
+// see, overwriting them). A file that cannot be read reads as empty.
+std::string loadSettingsText(const std::string& file);
 
 // The lookup of readSetting over the file's content.
 SettingValue findSetting(std::string_view content, std::string_view section, std::string_view key,

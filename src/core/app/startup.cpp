@@ -10,7 +10,7 @@
 namespace orv {
 
 AppSettings readAppSettings(const std::string& settingsFile) {
-    const std::string content = loadSettingsWindow(settingsFile);
+    const std::string content = loadSettingsText(settingsFile);
     AppSettings settings;
     settings.defaultDir = findSetting(content, "Files", "Default Dir", settings.defaultDir).text;
     settings.parameterDbPath = findSetting(content, "Files", "Parameter Db", kDefaultParameterDb).text;
@@ -25,7 +25,7 @@ std::string readArchivePath(const std::string& settingsFile) {
 }
 
 std::vector<RangeEntry> readRangeEntries(const std::string& settingsFile) {
-    const std::string content = loadSettingsWindow(settingsFile);
+    const std::string content = loadSettingsText(settingsFile);
     const int count =
         std::clamp(intFromText(findSetting(content, "DataBase", "Years", "").text), 0, kMaxRangeEntries);
     std::vector<RangeEntry> entries;
@@ -41,7 +41,7 @@ std::vector<RangeEntry> readRangeEntries(const std::string& settingsFile) {
 }
 
 std::array<int, kActiveTabKeys.size()> readActiveTabs(const std::string& settingsFile) {
-    const std::string content = loadSettingsWindow(settingsFile);
+    const std::string content = loadSettingsText(settingsFile);
     std::array<int, kActiveTabKeys.size()> shown{};
     for (std::size_t i = 0; i < kActiveTabKeys.size(); ++i) {
         shown[i] =

@@ -72,6 +72,27 @@ double decimalOfText(std::string_view text) {
     return value;
 }
 
+std::optional<double> exactDecimalOfText(std::string_view text) {
+    text = withoutLeadingBlanks(text);
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    // Letters are never part of a number here: from_chars would take "inf" and "nan".
+    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '-' ||
+                          text.front() == '.')) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 TimeText timeOfText(std::string_view text) {
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace orv {
@@ -13,6 +14,11 @@ double integerOfText(std::string_view text);
 // A decimal number with a point, whatever the user's locale; 0 when the text
 // does not start with one (or names no finite number).
 double decimalOfText(std::string_view text);
+
+// The whole text (blanks around it aside) as one finite decimal number, with an
+// optional sign; empty for anything else: no digits, trailing letters, "nan",
+// "inf", a hexadecimal form, or a number beyond the range of a double.
+std::optional<double> exactDecimalOfText(std::string_view text);
 
 // "mm:ss" or "hh:mm": the part before the colon times 60 plus the part after
 // it. Without a colon, found is false and the whole text is the count.

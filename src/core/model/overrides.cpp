@@ -1,6 +1,7 @@
 #include "model/overrides.h"
 
 #include <algorithm>
+#include <set>
 #include <string_view>
 
 #include "app/format_text.h"
@@ -14,12 +15,21 @@ namespace {
 
 constexpr const char* kSection = "Parameters";
 constexpr std::string_view kNotFound = "Datum Config Not Found";
+constexpr const char* kBadEntry =
+    "The entry '%s' in section [%s] of the settings file '%s' (line %zu) is ignored:\n%s.";
+constexpr const char* kUnreadable =
+    "The settings file '%s' could not be read: its default and limit overrides are not used,\nand the file "
+    "is left as it is.";
 
 // Up to four pieces, split at blanks, commas and tabs, give the default, the
 // minimum, the maximum and the step, in that order; members without a piece
-// keep their values.
-void applyEntry(ParameterDefinition& def, std::string_view text) {
-    double* const members[] = {&def.defaultValue, &def.minValue, &def.maxValue, &def.step};
+// keep their values. An entry that would leave the row unusable is not applied
+// at all: a piece that is not a finite number (it used to become 0), a minimum
+// above the maximum, or a default outside them. The result says why; it is
+// empty when the entry was applied.
+std::string applyEntry(ParameterDefinition& def, std::string_view text) {
+    ParameterDefinition changed = def;
+    double* const members[] = {&changed.defaultValue, &changed.minValue, &changed.maxValue, &changed.step};
     std::size_t given = 0;
     std::size_t pos = 0;
     while (given < std::size(members)) {
@@ -28,10 +38,23 @@ void applyEntry(ParameterDefinition& def, std::string_view text) {
             break;
         }
         const std::size_t end = std::min(text.find_first_of(" ,\t", pos), text.size());
-        // A piece that is not a (finite) number converts to 0.
-        *members[given++] = decimalOfText(text.substr(pos, end - pos));
+        const std::string_view piece = text.substr(pos, end - pos);
+        const auto number = exactDecimalOfText(piece);
+        if (!number) {
+            return formatText("'%s' is not a number", std::string(piece).c_str());
+        }
+        *members[given++] = *number;
         pos = end;
     }
+    if (changed.minValue > changed.maxValue) {
+        return formatText("its minimum %g is above its maximum %g", changed.minValue, changed.maxValue);
+    }
+    if (changed.defaultValue < changed.minValue || changed.defaultValue > changed.maxValue) {
+        return formatText("its default %g lies outside its minimum %g and maximum %g", changed.defaultValue,
+                          changed.minValue, changed.maxValue);
+    }
+    def = changed;
+    return {};
 }
 
 std::string formatEntry(const ParameterDefinition& def) {
@@ -48,9 +71,16 @@ public:
         content = original;
     }
 
-    std::string read(const char* key, const std::string& defaultValue) const {
-        return findSetting(content, kSection, key, defaultValue).text;
+    SettingValue read(const char* key, const std::string& defaultValue) const {
+        return findSetting(content, kSection, key, defaultValue);
     }
+
+    // The line of an entry in the file as it was read (writes of missing
+    // entries may have moved it in the text in memory).
+    std::size_t lineInFile(const char* key) const { return findSetting(original, kSection, key, "").line; }
+
+    bool isReadable() const { return readable; }
+    const std::string& path() const { return file; }
 
     void write(const char* key, const std::string& value) {
         if (readable) {
@@ -72,15 +102,31 @@ private:
     bool readable = false;  // a file that exists but cannot be read is never replaced
 };
 
+// Applies an entry, or warns once per entry (rows sharing a label share it) and leaves the row as it was.
+void applyOrWarn(ParameterDefinition& def, const SettingValue& entry, const SettingsSession& settings,
+                 MessageLog& log, std::set<std::string>& warned) {
+    const std::string why = applyEntry(def, entry.text);
+    if (why.empty() || !warned.insert(def.label).second) {
+        return;
+    }
+    log.warning(kBadEntry, def.label, kSection, settings.path().c_str(), settings.lineInFile(def.label),
+                why.c_str());
+}
+
 }  // namespace
 
-void loadSettingsOverrides(const std::string& settingsFile) {
+void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log) {
     SettingsSession settings(settingsFile);
+    if (!settings.isReadable()) {
+        log.warning(kUnreadable, settingsFile.c_str());
+        return;
+    }
+    std::set<std::string> warned;
 
     for (ParameterDefinition& def : generalDefinitions()) {
-        const std::string text = settings.read(def.label, std::string(kNotFound));
-        if (text.compare(0, kNotFound.size(), kNotFound) != 0) {
-            applyEntry(def, text);
+        const SettingValue entry = settings.read(def.label, std::string(kNotFound));
+        if (entry.text.compare(0, kNotFound.size(), kNotFound) != 0) {
+            applyOrWarn(def, entry, settings, log, warned);
         } else {
             settings.write(def.label, formatEntry(def));
         }
@@ -91,9 +137,9 @@ void loadSettingsOverrides(const std::string& settingsFile) {
     // what row 5 wrote).
     for (ParameterDefinition& def : seasonDefinitions()) {
         const std::string own = formatEntry(def);
-        const std::string text = settings.read(def.label, own);
-        if (text.compare(0, own.size(), own) != 0) {
-            applyEntry(def, text);
+        const SettingValue entry = settings.read(def.label, own);
+        if (entry.text.compare(0, own.size(), own) != 0) {
+            applyOrWarn(def, entry, settings, log, warned);
         } else {
             settings.write(def.label, own);
         }

@@ -12,7 +12,7 @@ StartupResult runStartup(MessageLog& log, ParameterRecord& record, const std::st
         return result;
     }
     result.settings = readAppSettings(settingsFile);
-    loadSettingsOverrides(settingsFile);
+    loadSettingsOverrides(settingsFile, log);
     resetRecord(record);
     return result;
 }

@@ -70,10 +70,13 @@ TEST_F(SettingsFileTest, HandlesLineEndsAndTheLimits) {
     given("[A]\nK=" + std::string(400, 'x') + "\n");
     EXPECT_EQ(read("A", "K").text, std::string(253, 'x'));
 
-    // Only the first 63999 bytes count.
+    // The whole file counts, however long, and a NUL byte is a character like any other.
     std::string big = "[A]\n" + std::string(63990, ';') + "\nLate=1\n";
     given(big);
-    EXPECT_FALSE(read("A", "Late").found);
+    EXPECT_TRUE(read("A", "Late").found);
+    EXPECT_EQ(read("A", "Late").line, 3u);
+    given(std::string("[A]\nX=\0\nK=2\n", 13));
+    EXPECT_EQ(read("A", "K").text, "2");
 }
 
 TEST_F(SettingsFileTest, MissingOrUnreadableFileGivesDefaults) {

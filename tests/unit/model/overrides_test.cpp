@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "app/settings_file.h"
 #include "model/definitions.h"
 #include "model/startup_sequence.h"
+#include "scripted_presenter.h"
 #include "temp_dir.h"
 
 namespace orv {
@@ -71,13 +73,15 @@ protected:
     void TearDown() override { restoreBuiltinDefinitions(); }
     test::TempDir dir;
     std::string cfg = dir.file("Orv3.cfg");
+    test::ScriptedPresenter presenter;
+    MessageLog log{&presenter};
     ParameterDefinition& general(int row) { return generalDefinitions()[static_cast<std::size_t>(row)]; }
     ParameterDefinition& season(int row) { return seasonDefinitions()[static_cast<std::size_t>(row)]; }
 };
 
 TEST_F(OverridesTest, FirstRunWritesOneEntryPerLabel) {
     dir.write("Orv3.cfg", "[Files]\nParameter Db=x.mdb\n");
-    loadSettingsOverrides(cfg);
+    loadSettingsOverrides(cfg, log);
     const std::string first = dir.read("Orv3.cfg");
     EXPECT_EQ(countEntries(first), 166);
     EXPECT_EQ(first.rfind("\n[Files]\nParameter Db=x.mdb\n\n[Parameters]\nFix "
@@ -93,7 +97,7 @@ TEST_F(OverridesTest, FirstRunWritesOneEntryPerLabel) {
 
     // A second start finds every entry and leaves the file as it is.
     restoreBuiltinDefinitions();
-    loadSettingsOverrides(cfg);
+    loadSettingsOverrides(cfg, log);
     EXPECT_EQ(dir.read("Orv3.cfg"), first);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"Orv3.cfg"});
 }
@@ -101,10 +105,10 @@ TEST_F(OverridesTest, FirstRunWritesOneEntryPerLabel) {
 TEST_F(OverridesTest, EntriesOverrideDefaultsAndLimitsInOrder) {
     dir.write("Orv3.cfg",
               "[Parameters]\nFix Dimension=1,0,2\n"
-              "Dynamics Code=\t2 , 0,,3   1 9\nBeacon Rate=+1e0,-2.5x,inf,nan\n"
+              "Dynamics Code=\t2 , 0,,3   1 9\n"
               "GPS Duty Cycle 1 - # Hours=12,1,48\n");
     const double dimensionStep = general(GeneralRow::Dimension).step;
-    loadSettingsOverrides(cfg);
+    loadSettingsOverrides(cfg, log);
 
     EXPECT_EQ(general(GeneralRow::Dimension).defaultValue, 1);
     EXPECT_EQ(general(GeneralRow::Dimension).minValue, 0);
@@ -117,28 +121,95 @@ TEST_F(OverridesTest, EntriesOverrideDefaultsAndLimitsInOrder) {
     EXPECT_EQ(dynamics.maxValue, 3);
     EXPECT_EQ(dynamics.step, 1);  // the fifth piece is ignored
 
-    // Not a number, or not a finite one: 0.
-    const ParameterDefinition& beacon = general(GeneralRow::BeaconRate);
-    EXPECT_EQ(beacon.defaultValue, 1);
-    EXPECT_EQ(beacon.minValue, -2.5);
-    EXPECT_EQ(beacon.maxValue, 0);
-    EXPECT_EQ(beacon.step, 0);
-
     const ParameterDefinition& hours = season(SeasonRow::GpsNumHours_1);
     EXPECT_EQ(hours.defaultValue, 12);
     EXPECT_EQ(hours.minValue, 1);
     EXPECT_EQ(hours.maxValue, 48);
     EXPECT_EQ(hours.step, 1);
+    EXPECT_EQ(presenter.count(), 0u);
 }
 
-TEST_F(OverridesTest, ANonNumberPieceGivesZero) {
-    const std::string label = generalDefinitions()[GeneralRow::ElevAngle].label;
-    dir.write("Orv3.cfg", "[Parameters]\n" + label + "=abc 7\n");
-    loadSettingsOverrides(cfg);
-    EXPECT_EQ(general(GeneralRow::ElevAngle).defaultValue, 0);
-    EXPECT_EQ(general(GeneralRow::ElevAngle).minValue, 7);
-    EXPECT_EQ(general(GeneralRow::ElevAngle).maxValue,
-              builtinGeneralDefinitions[GeneralRow::ElevAngle].maxValue);
+// An entry that would leave its row unusable is ignored, with one warning that
+// names it; the row keeps its values and the user's line stays in the file.
+TEST_F(OverridesTest, UnusableEntriesAreIgnoredWithAWarningEach) {
+    const std::string elev = generalDefinitions()[GeneralRow::ElevAngle].label;
+    const std::string beacon = generalDefinitions()[GeneralRow::BeaconRate].label;
+    const std::string dims = generalDefinitions()[GeneralRow::Dimension].label;
+    const std::string dynamics = generalDefinitions()[GeneralRow::Dynamics].label;
+    const std::string shared = seasonDefinitions()[SeasonRow::LengthOfSeasonSeasonStartDay].label;
+    const std::string file = "[Parameters]\n" + elev + "=abc 7\n" + beacon + "=+1e0,-2.5x,inf,nan\n" + dims +
+                             "=5,0,2\n" + dynamics + "=1,4,3\n" + shared + "=1e400\n";
+    dir.write("Orv3.cfg", file);
+    const ParameterDefinition elevBefore = general(GeneralRow::ElevAngle);
+    loadSettingsOverrides(cfg, log);
+
+    for (const int row : {GeneralRow::ElevAngle, GeneralRow::BeaconRate, GeneralRow::Dimension, GeneralRow::Dynamics}) {
+        const ParameterDefinition& def = general(row);
+        const ParameterDefinition& builtin = builtinGeneralDefinitions[static_cast<std::size_t>(row)];
+        EXPECT_EQ(def.defaultValue, builtin.defaultValue) << def.label;
+        EXPECT_EQ(def.minValue, builtin.minValue) << def.label;
+        EXPECT_EQ(def.maxValue, builtin.maxValue) << def.label;
+        EXPECT_EQ(def.step, builtin.step) << def.label;
+    }
+    EXPECT_EQ(general(GeneralRow::ElevAngle).defaultValue, elevBefore.defaultValue);
+    const auto shown = presenter.shown(BoxKind::Warning);
+    ASSERT_EQ(shown.size(), 5u) << "the two season rows sharing an entry warn once";
+    // In the order of the rows, each naming its line in the file.
+    const std::string where = "' in section [Parameters] of the settings file '" + cfg + "' (line ";
+    EXPECT_EQ(shown[0].text, "The entry '" + dims + where + "4) is ignored:\nits default 5 lies outside its minimum 0 and maximum 2.");
+    EXPECT_EQ(shown[1].text, "The entry '" + dynamics + where + "5) is ignored:\nits minimum 4 is above its maximum 3.");
+    EXPECT_EQ(shown[2].text, "The entry '" + beacon + where + "3) is ignored:\n'-2.5x' is not a number.");
+    EXPECT_EQ(shown[3].text, "The entry '" + elev + where + "2) is ignored:\n'abc' is not a number.");
+    EXPECT_EQ(shown[4].text, "The entry '" + shared + where + "6) is ignored:\n'1e400' is not a number.");
+    EXPECT_NE(dir.read("Orv3.cfg").find(file.substr(13)), std::string::npos) << "the user's lines stay";
+}
+
+// The reader sees what the writer sees, so an entry it finds is never
+// "completed" with the default: a NUL byte, a 1 MB line or an entry far into
+// the file keep every value.
+TEST_F(OverridesTest, EntriesBehindANulOrAHugeLineKeepTheirValues) {
+    const std::string elev = generalDefinitions()[GeneralRow::ElevAngle].label;
+    const std::string hours = seasonDefinitions()[SeasonRow::GpsNumHours_1].label;
+    for (const std::string& filler : {std::string("Junk=\0\0\n", 8), "Junk=" + std::string(1 << 20, 'x') + "\n",
+                                      std::string(70000, '\n')}) {
+        restoreBuiltinDefinitions();
+        loadSettingsOverrides(dir.file("complete.cfg"), log);  // every entry, as a first run writes it
+        std::string text = dir.read("complete.cfg");
+        const auto at = text.find("[Parameters]\n") + 13;
+        text.insert(at, filler);
+        const auto elevLine = text.find("\n" + elev + "=") + 1;
+        text.replace(elevLine, text.find('\n', elevLine) - elevLine, elev + "=20,5,80,0.5");
+        const auto hoursLine = text.find("\n" + hours + "=") + 1;
+        text.replace(hoursLine, text.find('\n', hoursLine) - hoursLine, hours + "=3,1,24");
+        dir.write("Orv3.cfg", text);
+
+        restoreBuiltinDefinitions();
+        loadSettingsOverrides(cfg, log);
+        const std::string after = dir.read("Orv3.cfg");
+        // The writer drops empty lines as it always has; every other line stays.
+        if (filler[0] != '\n') {
+            EXPECT_EQ(after, text) << "nothing to complete, nothing rewritten";
+        }
+        EXPECT_NE(after.find("\n" + elev + "=20,5,80,0.5\n"), std::string::npos);
+        EXPECT_NE(after.find("\n" + hours + "=3,1,24\n"), std::string::npos);
+        EXPECT_EQ(general(GeneralRow::ElevAngle).defaultValue, 20);
+        EXPECT_EQ(general(GeneralRow::ElevAngle).minValue, 5);
+        EXPECT_EQ(season(SeasonRow::GpsNumHours_1).defaultValue, 3);
+    }
+    EXPECT_EQ(presenter.count(), 0u);
+}
+
+TEST_F(OverridesTest, AnUnreadableSettingsFileIsLeftAloneWithOneWarning) {
+    std::filesystem::create_directory(cfg);
+    loadSettingsOverrides(cfg, log);
+    ASSERT_EQ(presenter.count(), 1u);
+    EXPECT_EQ(presenter.last().text,
+              "The settings file '" + cfg +
+                  "' could not be read: its default and limit overrides are not used,\nand the file is left "
+                  "as it is.");
+    EXPECT_TRUE(std::filesystem::is_directory(cfg));
+    EXPECT_EQ(general(GeneralRow::ElevAngle).defaultValue,
+              builtinGeneralDefinitions[GeneralRow::ElevAngle].defaultValue);
 }
 
 // Loading once and storing once gives exactly the file and the tables that the
@@ -161,7 +232,7 @@ TEST_F(OverridesTest, SameResultAsEntryByEntry) {
 
         restoreBuiltinDefinitions();
         dir.write("Orv3.cfg", start);
-        loadSettingsOverrides(cfg);
+        loadSettingsOverrides(cfg, log);
         EXPECT_EQ(dir.read("Orv3.cfg"), dir.read("reference.cfg")) << start;
         std::size_t i = 0;
         for (const auto table : {generalDefinitions(), seasonDefinitions()}) {
