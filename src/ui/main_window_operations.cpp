@@ -18,6 +18,7 @@
 #include "login_dialog.h"
 #include "lookup_dialogs.h"
 #include "main_window.h"
+#include "parameter_defaults_dialog.h"
 #include "model/record.h"
 #include "progress_window.h"
 
@@ -225,7 +226,10 @@ void MainWindow::databaseUtility() {
 
 void MainWindow::getDefaults() {
     if (!flow->confirmDefaults()) return;
-    // The defaults dialog attaches here; until then the record stays as it is.
+    ParameterDefaultsDialog dialog(this);
+    if (!runner.runDialog(dialog)) return;
+    dialog.rules().accept(app.record);
+    flow->defaultsApplied();
 }
 
 void MainWindow::launchSibling() {
