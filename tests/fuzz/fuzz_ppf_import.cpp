@@ -1,7 +1,8 @@
 // Any bytes as a .ppf file: the import and the decoding that follows must stay
 // inside what the file holds and inside the images, whatever the content.
 // Inputs whose first byte is odd get a valid header and a supported version
-// text laid over them, so that most runs reach the decoder.
+// text laid over them and, mostly, the length of that version's file, so that
+// most runs reach the decoder.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(file.data(), orv::ppf::kHeaderText, std::strlen(orv::ppf::kHeaderText) + 1);
         const char* version = orv::firmwareTable()[data[1] % orv::kFirmwareCount].version;
         std::memcpy(file.data() + orv::ppf::kFenmodVersion.at, version, std::strlen(version));
-        file.resize(data[0] % 4 == 1 ? file.size() : file.size() + data[1] * 4u);
+        const std::size_t length = orv::ppfFileLength(version);
+        file.resize(data[0] % 4 == 1 || length == 0 ? file.size() : length);
     }
 
     orv::ParameterRecord record;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "image/image_codec.h"
 
@@ -35,8 +36,13 @@ int ppfFileBytes(const ParameterRecord& record, bool rootIdFlag, std::string& by
 int exportPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
               bool rootIdFlag = false);
 
-// Reads at most 1200 bytes of the file and takes the version texts and images
-// from them (importPpfBytes). 0: the images are ready for decoding.
+// The length of a .ppf file of that firmware version; 0 for a version that
+// cannot be configured.
+std::size_t ppfFileLength(std::string_view version);
+
+// Reads the file and takes the version texts and images from it
+// (importPpfBytes); a file whose length is not that of its firmware's layout is
+// refused with a message giving both. 0: the images are ready for decoding.
 int importPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
               PpfImages& images);
 

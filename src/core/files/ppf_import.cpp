@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "app/message_log.h"
 #include "files/ppf_file.h"
 #include "files/ppf_layout.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
+#include "model/definitions.h"
 #include "model/record.h"
 
 namespace orv {
@@ -16,6 +19,8 @@ namespace orv {
 namespace {
 
 using FileBytes = std::array<std::uint8_t, ppf::kReadLimit>;
+
+constexpr const char* kNotRead = "\nThe configuration file was NOT read!";
 
 // The text of a field up to its first zero byte, at most limit characters.
 std::string fieldText(const FileBytes& file, ppf::TextField field, std::size_t limit) {
@@ -38,12 +43,28 @@ void copyImage(const FileBytes& file, std::size_t at, std::size_t size, std::vec
 
 }  // namespace
 
+std::size_t ppfFileLength(std::string_view version) {
+    const int firmware = findFirmware(version);
+    if (firmware == kFirmwareNotSupported) return 0;
+    if (!familyHasFactoryImage(version)) return ppf::kImageAt + imageSize(firmware);
+    if (findFactoryFirmware(version) == kFirmwareNotSupported) return 0;
+    return ppf::kImageAt + imageSize(firmware) + ppf::kFactoryWidth;
+}
+
 int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes, FirmwareSelection& selection,
                    MessageLog& log, PpfImages& images) {
-    // A file shorter than its layout reads as zeros beyond its end.
     FileBytes file{};
     std::copy_n(bytes.begin(), std::min(bytes.size(), file.size()), file.begin());
     if (fieldText(file, ppf::kHeader) != ppf::kHeaderText) return kImageNotPpfFile;
+
+    // A file cut short (or run on) would load zeros or foreign bytes as
+    // values: it is refused before anything changes.
+    const std::string fileVersion = fieldText(file, ppf::kFenmodVersion, ppf::kFirmwareVersionLength);
+    if (const std::size_t expected = ppfFileLength(fileVersion); expected != 0 && bytes.size() != expected) {
+        log.error("The file has %zu bytes, but a .ppf file of firmware '%s' has %zu bytes.%s", bytes.size(),
+                  fileVersion.c_str(), expected, kNotRead);
+        return kPpfFileFailed;
+    }
 
     record.text(StringRow::FenmodFwVer) = fieldText(file, ppf::kFenmodVersion, ppf::kFirmwareVersionLength);
     record.text(StringRow::RtcPicFwVer) = fieldText(file, ppf::kRtcPicVersion);
@@ -78,27 +99,52 @@ int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes,
     return kImageOk;
 }
 
+// The whole file is read, so that its length can be checked against its layout.
 int importPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
               PpfImages& images) {
-    std::array<std::uint8_t, ppf::kReadLimit> bytes{};
-    std::size_t got = 0;
+    std::vector<std::uint8_t> bytes;
     bool readable = false;
     if (std::FILE* stream = std::fopen(path.c_str(), "rb")) {
-        got = std::fread(bytes.data(), 1, bytes.size(), stream);
+        std::uint8_t chunk[4096];
+        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0;) {
+            bytes.insert(bytes.end(), chunk, chunk + got);
+        }
         readable = std::ferror(stream) == 0;
         std::fclose(stream);
     }
     if (!readable) {
-        log.error("Could not open '%s' for reading. \nThe configuration file was NOT read!", path.c_str());
+        log.error("Could not open '%s' for reading. %s", path.c_str(), kNotRead);
         return kPpfFileFailed;
     }
-    return importPpfBytes(record, std::span(bytes).first(got), selection, log, images);
+    return importPpfBytes(record, bytes, selection, log, images);
 }
 
+// Decoded apart and taken over only when every value is a finite number: a
+// NaN or an infinity in a floating-point field would pass every range check.
 int decodePpfImages(ParameterRecord& record, const PpfImages& images, MessageLog& log) {
+    ParameterRecord loaded = record;
     const DecodeRequest load{kDecodeLoad, 1, {}};
-    if (int rc = decodeImage(record, images.image, load, log); rc != kImageOk) return rc;
-    if (images.hasFactory) return decodeFactoryImage(record, images.factory, load, log);
+    if (int rc = decodeImage(loaded, images.image, load, log); rc != kImageOk) return rc;
+    if (images.hasFactory) {
+        if (int rc = decodeFactoryImage(loaded, images.factory, load, log); rc != kImageOk) return rc;
+    }
+    const auto general = generalDefinitions();
+    for (std::size_t row = 0; row < general.size(); ++row) {
+        if (!std::isfinite(loaded.generalValues[row])) {
+            log.error("The file holds no number for '%s'.%s", general[row].label, kNotRead);
+            return kPpfFileFailed;
+        }
+    }
+    const auto season = seasonDefinitions();
+    for (int s = 1; s <= kSeasons; ++s) {
+        for (std::size_t row = 0; row < season.size(); ++row) {
+            if (!std::isfinite(loaded.season(s, static_cast<int>(row)))) {
+                log.error("The file holds no number for '%s' in season %d.%s", season[row].label, s, kNotRead);
+                return kPpfFileFailed;
+            }
+        }
+    }
+    record = std::move(loaded);
     return kImageOk;
 }
 

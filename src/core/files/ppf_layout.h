@@ -35,7 +35,7 @@ inline constexpr std::size_t kFirmwareVersionLength = 9;
 inline constexpr std::size_t kImageAt = 176;
 // The factory image (N4 and DS families) follows the image, zero-padded to this.
 inline constexpr std::size_t kFactoryWidth = 256;
-// An import reads no more of a file than this.
+// The fields an import takes from a file lie within its first bytes, this many.
 inline constexpr std::size_t kReadLimit = 1200;
 
 }  // namespace orv::ppf

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "app/message_log.h"
 #include "files/ppf_file.h"
+#include "files/ppf_layout.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
 #include "model/record.h"
@@ -169,10 +171,14 @@ TEST_F(PpfTest, AForeignOrShortFileLoadsNothingOrZeros) {
     EXPECT_EQ(record.stringValues, before.stringValues);
     EXPECT_EQ(presenter.count(), 0u);
 
-    // A header and a version, nothing else: the image is all zero.
+    // A header and a version, nothing else: refused with both lengths, nothing loaded.
     std::string shortFile(std::string("Orv .ppf Export\0", 16) + std::string(12, '\0') + "N3 020702");
-    ASSERT_EQ(importFile(record, dir.write("short.ppf", shortFile)), kImageOk);
-    EXPECT_EQ(record.general(G::FixTimeout), 0);
+    EXPECT_EQ(importFile(record, dir.write("short.ppf", shortFile)), kPpfFileFailed);
+    EXPECT_EQ(presenter.last().text,
+              "The file has 37 bytes, but a .ppf file of firmware 'N3 020702' has 918 bytes.\nThe "
+              "configuration file was NOT read!");
+    EXPECT_EQ(record.general(G::FixTimeout), 55);
+    EXPECT_EQ(record.stringValues, before.stringValues) << "not even the version texts change";
 
     // An unsupported version ends the import before anything is loaded.
     shortFile.replace(28, 9, "N9 020702");
@@ -182,13 +188,47 @@ TEST_F(PpfTest, AForeignOrShortFileLoadsNothingOrZeros) {
               "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n");
 }
 
-TEST_F(PpfTest, ImportReadsNoMoreThanTheLayoutNeeds) {
-    ParameterRecord record = recordFor("N4 040628");
-    std::string bytes;
-    ASSERT_EQ(ppfFileBytes(record, false, bytes), kImageOk);
-    bytes += std::string(100000, 'z');  // trailing data is never looked at
+// Every length but the layout's own is refused: a file cut anywhere, or run on.
+TEST_F(PpfTest, AFileOfAnotherLengthThanItsLayoutIsRefused) {
+    for (const char* version : {"N1 010803", "N3 020702", "N4 040628", "DS 030929"}) {
+        ParameterRecord record = recordFor(version);
+        record.general(G::FixTimeout) = 77;
+        std::string bytes;
+        ASSERT_EQ(ppfFileBytes(record, false, bytes), kImageOk);
+        EXPECT_EQ(bytes.size(), ppfFileLength(version));
+        for (const std::size_t length : {std::size_t{100}, ppf::kImageAt + 1, bytes.size() - 1, bytes.size() + 1,
+                                         bytes.size() + 100000}) {
+            std::string cut = bytes;
+            cut.resize(length, 'z');
+            ParameterRecord read = recordFor(version);
+            EXPECT_EQ(importFile(read, dir.write("cut.ppf", cut)), kPpfFileFailed) << version << " " << length;
+            EXPECT_NE(presenter.last().text.find("The file has " + std::to_string(length) + " bytes"),
+                      std::string::npos);
+            EXPECT_EQ(read.general(G::FixTimeout), recordFor(version).general(G::FixTimeout));
+        }
+        ParameterRecord read = recordFor(version);
+        EXPECT_EQ(importFile(read, dir.write("whole.ppf", bytes)), kImageOk) << version;
+        EXPECT_EQ(read.general(G::FixTimeout), 77);
+    }
+}
+
+TEST_F(PpfTest, ANaNOrInfiniteValueRefusesTheFile) {
+    for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        ParameterRecord record = recordFor("N4 040816");
+        record.general(G::ElevAngle) = bad;  // a single-precision field of the image
+        std::string bytes;
+        ASSERT_EQ(ppfFileBytes(record, false, bytes), kImageOk);
+        ParameterRecord read = recordFor("N4 040816");
+        read.general(G::FixTimeout) = 66;
+        EXPECT_EQ(importFile(read, dir.write("nan.ppf", bytes)), kPpfFileFailed);
+        EXPECT_EQ(presenter.last().text,
+                  "The file holds no number for 'Elev. Mask Angle (deg)'.\nThe configuration file was NOT read!");
+        EXPECT_EQ(read.general(G::FixTimeout), 66) << "nothing was loaded";
+    }
+}
+
+TEST_F(PpfTest, AMissingFileIsReported) {
     ParameterRecord read = recordFor("N4 040628");
-    EXPECT_EQ(importFile(read, dir.write("long.ppf", bytes)), kImageOk);
     EXPECT_EQ(importFile(read, dir.file("missing.ppf")), kPpfFileFailed);
     EXPECT_EQ(presenter.last().text, "Could not open '" + dir.file("missing.ppf") +
                                          "' for reading. \nThe configuration file was NOT read!");
