@@ -5,7 +5,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
+
 #include "parameter_defaults_dialog.h"
+#include "schedule_table_view.h"
 #include "window_fixture.h"
 
 namespace orv::test {
@@ -95,6 +100,39 @@ TEST_F(SeasonsTest, UnsavedChangesQuestionAnsweredNoShowsNoDialog) {
     ASSERT_EQ(boxes().shown(BoxKind::Choice).size(), 1U);
     EXPECT_NE(boxes().shown(BoxKind::Choice)[0].text.find("Setting default values could destroy"),
               std::string::npos);
+}
+
+TEST(ScheduleTableGrid, TwelveSeasonColumnsBesideAFixedParameterColumnRefilledWhenShown) {
+    restoreBuiltinDefinitions();
+    ParameterRecord record;
+    resetRecord(record);
+    record.season(1, SeasonRow::NextSeason) = 14;  // the chain never leaves season 1
+    ScheduleTableView view(record);
+    view.resize(500, 300);
+    view.show();
+    QTableWidget* seasons = view.seasonColumns();
+    ASSERT_EQ(seasons->columnCount(), 12);
+    EXPECT_EQ(seasons->horizontalHeaderItem(0)->text(), "Season 1");
+    EXPECT_EQ(seasons->horizontalHeaderItem(11)->text(), "Season 12");
+    EXPECT_EQ(view.parameterColumn()->horizontalHeaderItem(0)->text(), "Parameter");
+    EXPECT_EQ(seasons->item(0, 11)->text(), "Number of Days");
+    EXPECT_EQ(seasons->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+    // Scrolling sideways moves the seasons only; scrolling down moves both lists.
+    seasons->horizontalScrollBar()->setValue(seasons->horizontalScrollBar()->maximum());
+    EXPECT_GT(seasons->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(view.parameterColumn()->isVisible());
+    EXPECT_EQ(view.parameterColumn()->horizontalScrollBar()->value(), 0);
+    seasons->verticalScrollBar()->setValue(seasons->verticalScrollBar()->maximum());
+    EXPECT_EQ(view.parameterColumn()->verticalScrollBar()->value(), seasons->verticalScrollBar()->value());
+
+    // Shown again: the cells follow the record.
+    record.season(12, SeasonRow::SeasonType) = 1;
+    record.season(12, SeasonRow::NumberOfDays) = 60;
+    view.hide();
+    view.show();
+    EXPECT_EQ(seasons->item(0, 11)->text(), "Day of Year");
+    EXPECT_EQ(seasons->item(1, 11)->text(), "Mar 1");
 }
 
 }  // namespace

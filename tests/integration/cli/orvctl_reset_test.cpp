@@ -43,6 +43,30 @@ TEST_F(OrvctlReset, FixIntervalOfCycleTwoResetsInEverySeasonAfterTheSet) {
     }
 }
 
+TEST_F(OrvctlReset, DcbDayZeroZeroesItsCycleInThatSeasonThenResetPutsItBack) {
+    const std::vector<std::string> cycle = {"--raw", "GpsDcbDay_2[*]=2", "--raw", "GpsStartTime_2[*]=600",
+                                            "--raw", "GpsNumHours_2[*]=5", "--raw", "GpsFixInterval_2[*]=30",
+                                            "--set", "GpsDcbDay_2[3]=0"};
+    std::vector<std::string> args = {"show", "--json"};
+    args.insert(args.end(), cycle.begin(), cycle.end());
+    auto result = run(args);
+    ASSERT_EQ(result.status, 0) << result.err;
+    for (const char* name : {"GpsDcbDay_2", "GpsStartTime_2", "GpsNumHours_2", "GpsFixInterval_2"}) {
+        EXPECT_EQ(valueOf(result.out, name, 3), "0") << name;
+        EXPECT_NE(valueOf(result.out, name, 2), "0") << name;
+        EXPECT_NE(valueOf(result.out, name, 4), "0") << name;
+    }
+    // What was set, reset: the day goes back to its default in every season.
+    args.insert(args.end(), {"--reset", "GPS DCB Day[2]", "--reset", "GPS # Hours[2]"});
+    result = run(args);
+    ASSERT_EQ(result.status, 0) << result.err;
+    for (int s = 1; s <= 12; ++s) {
+        EXPECT_EQ(valueOf(result.out, "GpsDcbDay_2", s), "0") << s;
+        EXPECT_EQ(valueOf(result.out, "GpsNumHours_2", s), "0") << s;
+        EXPECT_EQ(valueOf(result.out, "GpsStartTime_2", s), s == 3 ? "0" : "600") << s;
+    }
+}
+
 TEST_F(OrvctlReset, AllResetsDisabledBoxesTooButNoStrings) {
     const auto result = run({"show", "--json", "--raw", "StaticFilter=1", "--raw", "XmitterType=1", "--raw",
                              "XmitterEnblType=2", "--raw", "Customer=Someone", "--reset", "all"});
