@@ -108,7 +108,10 @@ public:
     virtual int indexExists(const std::string& table, const std::string& index, bool& exists) = 0;
     virtual int createIndex(const std::string& table, const IndexDescription& index) = 0;
 
+    // A transaction that writes; writers of one database follow one another.
     virtual int begin() = 0;
+    // A transaction that only reads, all of it from one consistent state.
+    virtual int beginRead() = 0;
     virtual int commit() = 0;
     virtual int rollback() = 0;
 
@@ -135,6 +138,10 @@ public:
 
 // The embedded engine: one SQLite file per database.
 DbEngine& sqliteEngine();
+// The shared server engine: a PostgreSQL database named by a connection URI.
+DbEngine& postgresEngine();
+// The engine the path calls for: the server for a connection URI, else the file.
+DbEngine& databaseEngine();
 
 // Runs a statement that returns no rows, with its values bound in order.
 int executeStatement(DbConnection& connection, std::string_view sql, std::span<const DbValue> values = {});

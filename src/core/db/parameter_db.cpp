@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "db/database_uri.h"
 #include "db/db_messages.h"
 
 namespace orv {
@@ -95,7 +96,7 @@ int ParameterDb::openDatabase(const std::string& openPath, bool offerCreate) {
         return 1;
     }
     verifiedPath.clear();
-    if (log.choice(dbtext::kOfferCreate, path.c_str()) != kAnswerYes) return 1;
+    if (log.choice(dbtext::kOfferCreate, displayName(path).c_str()) != kAnswerYes) return 1;
     const int created = createDatabase(path);
     if (created != 0 && created != kDatabaseExists) return 1;
     // The caller goes on with its operation on the new file (or on the one

@@ -40,7 +40,7 @@ struct DeviceKey {
 
 class ParameterDb {
 public:
-    ParameterDb(MessageLog& log, ParameterRecord& record, DbEngine& engine = sqliteEngine());
+    ParameterDb(MessageLog& log, ParameterRecord& record, DbEngine& engine = databaseEngine());
 
     int openDatabase(const std::string& path, bool offerCreate);
     int createDatabase(const std::string& path);

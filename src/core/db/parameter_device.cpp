@@ -11,6 +11,7 @@
 
 #include "app/format_text.h"
 #include "db/column_values.h"
+#include "db/database_uri.h"
 #include "db/db_messages.h"
 #include "db/parameter_db.h"
 #include "db/query.h"
@@ -194,7 +195,7 @@ int ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& failed) {
     // error: which of the rows is meant cannot be told, and reading on would give
     // the built-in defaults or report a match that is none.
     if (rows > 1) {
-        log.error(dbtext::kSeveralDevices, path.c_str(), key.job.c_str(), key.ctn.c_str(),
+        log.error(dbtext::kSeveralDevices, displayName(path).c_str(), key.job.c_str(), key.ctn.c_str(),
                   key.status.c_str());
         return 1;
     }
@@ -236,7 +237,7 @@ int ParameterDb::readSeasons(const DeviceKey& key, bool load, bool& failed) {
         const int rows = fetchSingle(*select, row);
         if (rows == kEngineFailed) return kEngineFailed;
         if (rows > 1) {
-            log.error(dbtext::kSeveralSeasons, path.c_str(), key.job.c_str(), key.ctn.c_str(), s);
+            log.error(dbtext::kSeveralSeasons, displayName(path).c_str(), key.job.c_str(), key.ctn.c_str(), s);
             failed = true;
             continue;
         }
@@ -268,6 +269,9 @@ int ParameterDb::readDevice(std::string job, std::string ctn, std::string status
     if (reopenDatabase() != 0) return 1;
     const bool load = mode == kReadDevice;
     bool failed = false;
+    // The general row and the twelve seasons come from one state of the database,
+    // never from both sides of another station's save.
+    if (database->beginRead() != 0) return finish(engineFailure(dbtext::kReadFailed));
     int rc = readGeneralRow(key, load, failed);
     if (rc == 0) rc = readSeasons(key, load, failed);
     if (rc == kEngineFailed) return finish(engineFailure(dbtext::kReadFailed));

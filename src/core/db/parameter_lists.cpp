@@ -32,6 +32,7 @@ std::string fromGeneral() {
 std::string distinct(const char* name) {
     return "SELECT DISTINCT " + column(name) + fromGeneral();
 }
+// Every list is sorted: a server returns DISTINCT rows in no particular order.
 std::string orderBy(const char* name) {
     return " ORDER BY " + column(name);
 }
@@ -74,7 +75,7 @@ int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, Cho
     if (reopenDatabase() != 0) return 1;
     WaitCursor wait(waitIndicator);
     bool anyJob = false;
-    int rc = forEachRow(*database, distinct(kJobColumn), {}, texts([&](const std::string& value) {
+    int rc = forEachRow(*database, distinct(kJobColumn) + orderBy(kJobColumn), {}, texts([&](const std::string& value) {
         if (!anyJob) {
             jobs.clear();
             if (job.empty()) job = value;
@@ -91,7 +92,8 @@ int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, Cho
         }
         jobs.select(index);
         bool firstCtn = true;
-        rc = forEachRow(*database, distinct(kCtnColumn) + whereEquals(kJobColumn), {DbValue::ofText(job)},
+        rc = forEachRow(*database, distinct(kCtnColumn) + whereEquals(kJobColumn) + orderBy(kCtnColumn),
+                        {DbValue::ofText(job)},
                         texts([&](const std::string& value) {
                             if (firstCtn) ctns.clear();
                             ctns.add(value);
@@ -132,7 +134,7 @@ int ParameterDb::distinctLookup(const std::string& sql, std::initializer_list<Db
 }
 
 int ParameterDb::lookupCustomers(ChoiceList& list) {
-    return distinctLookup(distinct(kCustomerColumn), {}, false, list);
+    return distinctLookup(distinct(kCustomerColumn) + orderBy(kCustomerColumn), {}, false, list);
 }
 
 int ParameterDb::lookupJobsOfCustomer(const std::string& customer, ChoiceList& list) {
@@ -163,12 +165,14 @@ int ParameterDb::lookupPttIds(ChoiceList& list) {
 
 int ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list) {
     // The PTT ID comes as the list shows it ("01234"); it is compared as a number.
+    // A text that is no number matches no stored PTT ID: it is bound as NULL, as
+    // a typed server column refuses to compare a number with such a text.
     char* end = nullptr;
     errno = 0;
     const long long number = std::strtoll(pttId.c_str(), &end, 10);
     const bool isNumber = !pttId.empty() && end != nullptr && *end == '\0' && errno == 0;
     return distinctLookup(distinct(kCtnColumn) + whereEquals(kPttIdColumn) + orderBy(kCtnColumn),
-                          {isNumber ? DbValue::ofInteger(number) : DbValue::ofText(pttId)}, false, list);
+                          {isNumber ? DbValue::ofInteger(number) : DbValue::null()}, false, list);
 }
 
 int ParameterDb::lookupJobsOfCtn(const std::string& ctn, ChoiceList& list) {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "db/column_values.h"
+#include "db/database_uri.h"
 #include "db/db_messages.h"
 #include "db/query.h"
 
@@ -81,7 +82,7 @@ int PasswordDb::openPasswordDb(const std::string& openPath) {
             access.reportOpenFailure(error, rc, true);
             return 1;
         }
-        if (log.choice(dbtext::kOfferCreate, filePath.c_str()) != kAnswerYes) return 1;
+        if (log.choice(dbtext::kOfferCreate, displayName(filePath).c_str()) != kAnswerYes) return 1;
         const int created = createPasswordDb(filePath);
         if (created != 0 && created != kDatabaseExists) return 1;
         if (created == 0) verifiedPath = filePath;

@@ -22,7 +22,7 @@ inline constexpr int kUserTextWidth = 25;
 
 class PasswordDb {
 public:
-    explicit PasswordDb(MessageLog& log, DbEngine& engine = sqliteEngine());
+    explicit PasswordDb(MessageLog& log, DbEngine& engine = databaseEngine());
 
     int openPasswordDb(const std::string& path);
     int closePasswordDb();

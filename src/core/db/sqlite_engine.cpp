@@ -144,6 +144,9 @@ public:
     // IMMEDIATE takes the write lock at once, so a transaction that has begun
     // cannot fail later because another program started writing meanwhile.
     int begin() override { return executeStatement(*this, "BEGIN IMMEDIATE"); }
+    // A deferred transaction holds the shared lock from its first read to its
+    // end, so no writer can commit between the statements of one read.
+    int beginRead() override { return executeStatement(*this, "BEGIN DEFERRED"); }
     int commit() override { return executeStatement(*this, "COMMIT"); }
     int rollback() override {
         if (sqlite3_get_autocommit(db)) return 0;

@@ -11,6 +11,7 @@ class ParameterLists : public ParameterDbTest {
 protected:
     void SetUp() override {
         ParameterDbTest::SetUp();
+        if (IsSkipped()) return;
         createDatabase();
         record.general(GeneralRow::PttIdCode) = 1234;
         record.text(StringRow::Customer) = "Acme";
@@ -29,7 +30,7 @@ protected:
     VectorChoiceList list;
 };
 
-TEST_F(ParameterLists, JobAndCtnListsSelectTheJobAskedForNotOneBeginningLikeIt) {
+TEST_P(ParameterLists, JobAndCtnListsSelectTheJobAskedForNotOneBeginningLikeIt) {
     ASSERT_EQ(db.fillJobAndCtnLists("05-100", "C3", jobs, ctns), 0);
     EXPECT_EQ(jobs.count(), 4);  // with the Default device
     EXPECT_EQ(selectedEntry(jobs), "05-100");
@@ -46,7 +47,7 @@ TEST_F(ParameterLists, JobAndCtnListsSelectTheJobAskedForNotOneBeginningLikeIt) 
     EXPECT_EQ(jobs.selected(), 0);
 }
 
-TEST_F(ParameterLists, StoredStatusesCarryTheMarker) {
+TEST_P(ParameterLists, StoredStatusesCarryTheMarker) {
     const std::string marker(kStoredStatusMarker);
     ASSERT_EQ(db.markStoredStatuses("05-100", "C3", 1, list), 0);
     EXPECT_EQ(list.entries,
@@ -57,7 +58,7 @@ TEST_F(ParameterLists, StoredStatusesCarryTheMarker) {
     EXPECT_EQ(list.selected(), -1);
 }
 
-TEST_F(ParameterLists, PttIdsAreShownWithFiveDigitsAndLeadToTheirCtns) {
+TEST_P(ParameterLists, PttIdsAreShownWithFiveDigitsAndLeadToTheirCtns) {
     ASSERT_EQ(db.lookupPttIds(list), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"00000", "01234", "77777"}));
     EXPECT_EQ(list.selected(), 0);
@@ -67,7 +68,7 @@ TEST_F(ParameterLists, PttIdsAreShownWithFiveDigitsAndLeadToTheirCtns) {
     EXPECT_TRUE(list.entries.empty());
 }
 
-TEST_F(ParameterLists, CustomerSearchListsTrimAndSkipEmptyTexts) {
+TEST_P(ParameterLists, CustomerSearchListsTrimAndSkipEmptyTexts) {
     ASSERT_EQ(db.lookupCustomers(list), 0);
     std::sort(list.entries.begin(), list.entries.end());
     EXPECT_EQ(list.entries, (std::vector<std::string>{"Acme", "Birch"}))
@@ -86,12 +87,21 @@ TEST_F(ParameterLists, CustomerSearchListsTrimAndSkipEmptyTexts) {
     EXPECT_EQ(list.entries, (std::vector<std::string>{"C1", "C10", "C2", "C3", "Default"}));
 }
 
-TEST_F(ParameterLists, AValueThatIsNotTextEndsTheListWithoutAMessage) {
+// Only a file can hold a value of another kind in a text column.
+class ParameterListsFileOnly : public ParameterLists {
+protected:
+    Engine engine() const override { return Engine::Sqlite; }
+};
+
+TEST_F(ParameterListsFileOnly, AValueThatIsNotTextEndsTheListWithoutAMessage) {
     rawQuery(path, "UPDATE GenParmsTbl SET Customer = X'41' WHERE JobNumber = '06-1'");
     EXPECT_EQ(db.lookupCustomers(list), 1);
     EXPECT_EQ(presenter.count(), 0u);
     EXPECT_FALSE(db.isOpen());
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, ParameterLists, ::testing::Values(Engine::Sqlite, Engine::Postgres),
+                         engineName);
 
 }  // namespace
 }  // namespace orv::test

@@ -12,11 +12,12 @@ namespace {
 
 constexpr const char* kServicePassword = "lighthouse mountains";
 
-class PasswordTest : public ::testing::Test {
+class PasswordTest : public ::testing::TestWithParam<Engine> {
 protected:
     void SetUp() override {
+        if (!stores.available(GetParam())) GTEST_SKIP() << kPostgresSkipHelp;
         db.hashCost = kLowestHashCost;
-        path = dir.file("PWord.mdb");
+        path = stores.fresh(GetParam(), "PWord.mdb");
         db.setPath(path);
         presenter.answer(kAnswerYes);  // create the file
         ASSERT_EQ(db.saveUser("Eve", "engineer pw", "Engineer", true), 0);
@@ -38,6 +39,7 @@ protected:
     }
 
     TempDir dir;
+    TestStores stores{dir};
     ScriptedPresenter presenter;
     MessageLog log{&presenter};
     PasswordDb db{log};
@@ -46,18 +48,20 @@ protected:
     bool passwordField = false;
 };
 
-TEST_F(PasswordTest, TheFileHoldsHashesAndNeverAPasswordInClear) {
-    const std::string bytes = dir.read("PWord.mdb");
-    ASSERT_FALSE(bytes.empty());
+TEST_P(PasswordTest, TheDatabaseHoldsHashesAndNeverAPasswordInClear) {
+    std::string bytes = isServerUri(path) ? "" : dir.read("PWord.mdb");
+    for (const auto& row : rawQuery(path, "SELECT * FROM PwdTbl"))
+        for (const auto& value : row) bytes += value + "\n";
+    ASSERT_NE(bytes.find("Eve"), std::string::npos);
     EXPECT_EQ(bytes.find("engineer pw"), std::string::npos);
     EXPECT_EQ(bytes.find("odd pw"), std::string::npos);
     EXPECT_EQ(rawScalar(path, "SELECT substr(PwdPassword, 1, 9) FROM PwdTbl WHERE PwdUser = 'Eve'"),
               "$argon2id");
-    EXPECT_EQ(rawQuery(path, "SELECT name FROM pragma_index_info('PwdTbl_MainOrder')"),
-              (std::vector<std::vector<std::string>>{{"PwdUser"}}));
+    bool unique = true;
+    EXPECT_EQ(indexColumns(path, "PwdTbl_MainOrder", &unique), (std::vector<std::string>{"PwdUser"}));
 }
 
-TEST_F(PasswordTest, LoginLevelsFollowTheStoredUser) {
+TEST_P(PasswordTest, LoginLevelsFollowTheStoredUser) {
     EXPECT_TRUE(login("Stranger", ""));
     EXPECT_EQ(code, kCustomerCode);
     EXPECT_FALSE(passwordField) << "an unknown user needs no password";
@@ -81,7 +85,7 @@ TEST_F(PasswordTest, LoginLevelsFollowTheStoredUser) {
     EXPECT_TRUE(passwordField);
 }
 
-TEST_F(PasswordTest, ServiceAccountNameCaseRules) {
+TEST_P(PasswordTest, ServiceAccountNameCaseRules) {
     EXPECT_TRUE(login(kServiceAccountName, kServicePassword));
     EXPECT_EQ(code, kEngineerCode);
     EXPECT_TRUE(passwordField);
@@ -95,7 +99,7 @@ TEST_F(PasswordTest, ServiceAccountNameCaseRules) {
     EXPECT_FALSE(login(kServiceAccountName, "Lighthouse mountains")) << "the password compares exactly";
 }
 
-TEST_F(PasswordTest, OnlyEngineersSeeTheUserListButton) {
+TEST_P(PasswordTest, OnlyEngineersSeeTheUserListButton) {
     UserLoginController controller(db, log);
     controller.open("Eve", kEngineerCode);
     EXPECT_TRUE(controller.maintainUsersShown);
@@ -104,7 +108,7 @@ TEST_F(PasswordTest, OnlyEngineersSeeTheUserListButton) {
     EXPECT_FALSE(controller.maintainUsersShown);
 }
 
-TEST_F(PasswordTest, ChangePasswordChecksTheOldOneAndTheRepeat) {
+TEST_P(PasswordTest, ChangePasswordChecksTheOldOneAndTheRepeat) {
     ChangePasswordController change(db, log);
     EXPECT_FALSE(change.open("Nobody"));
     EXPECT_EQ(presenter.last().text, dbtext::kUserNotInList);
@@ -120,7 +124,7 @@ TEST_F(PasswordTest, ChangePasswordChecksTheOldOneAndTheRepeat) {
     EXPECT_EQ(code, kEngineerCode) << "the level is kept";
 }
 
-TEST_F(PasswordTest, MaintenanceUpdateAsksAndClearsThePassword) {
+TEST_P(PasswordTest, MaintenanceUpdateAsksAndClearsThePassword) {
     VectorChoiceList names;
     VectorChoiceList levels;
     PasswordMaintenanceController maintenance(db, log, names, levels);
@@ -147,7 +151,7 @@ TEST_F(PasswordTest, MaintenanceUpdateAsksAndClearsThePassword) {
     EXPECT_EQ(presenter.last().text, "The password for 'Odd' has NOT been changed");
 }
 
-TEST_F(PasswordTest, MaintenanceOffersNewUsersAndNamesTheUserWhenDeleting) {
+TEST_P(PasswordTest, MaintenanceOffersNewUsersAndNamesTheUserWhenDeleting) {
     VectorChoiceList names;
     VectorChoiceList levels;
     PasswordMaintenanceController maintenance(db, log, names, levels);
@@ -170,7 +174,7 @@ TEST_F(PasswordTest, MaintenanceOffersNewUsersAndNamesTheUserWhenDeleting) {
     EXPECT_EQ(names.count(), 4);
 }
 
-TEST_F(PasswordTest, ARefusedRowLeavesTheUserAsItWas) {
+TEST_P(PasswordTest, ARefusedRowLeavesTheUserAsItWas) {
     EXPECT_EQ(db.saveUser("Eve", "x", std::string(26, 'L'), true), 1);
     EXPECT_EQ(presenter.last().text.rfind("Couldn't save database -- Exception: ", 0), 0u);
     EXPECT_TRUE(login("Eve", "engineer pw"));
@@ -179,8 +183,8 @@ TEST_F(PasswordTest, ARefusedRowLeavesTheUserAsItWas) {
     EXPECT_EQ(presenter.last().text, dbtext::kUserNameMissing);
 }
 
-TEST_F(PasswordTest, ADeclinedFileMakesEveryLoginACustomerOrTheServiceAccount) {
-    db.setPath(dir.file("missing.mdb"));
+TEST_P(PasswordTest, ADeclinedFileMakesEveryLoginACustomerOrTheServiceAccount) {
+    db.setPath(stores.fresh(GetParam(), "missing.mdb"));
     presenter.defaultQuestionAnswer = kAnswerNo;
     EXPECT_TRUE(login("Eve", ""));
     EXPECT_EQ(code, kCustomerCode);
@@ -188,6 +192,8 @@ TEST_F(PasswordTest, ADeclinedFileMakesEveryLoginACustomerOrTheServiceAccount) {
     EXPECT_EQ(db.listUsers(users), 1);
     EXPECT_TRUE(users.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, PasswordTest, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineName);
 
 TEST(AccessLevels, CodesAndRights) {
     EXPECT_EQ(accessCodeForLevel("Engineer"), 136);
