@@ -389,6 +389,10 @@ public:
         return connection;
     }
 
+    // The tables a create makes become visible to other stations when its
+    // transaction commits: there is nothing more to publish.
+    int publish(const std::string&, EngineError&) override { return 0; }
+
     // A create makes its tables in one transaction, which the server rolls back
     // when it fails: nothing is left to remove (the collation and the domain it
     // may leave are reused by the next create).
@@ -436,6 +440,7 @@ public:
     std::unique_ptr<DbConnection> create(const std::string& path, EngineError& error) override {
         return engineFor(path).create(path, error);
     }
+    int publish(const std::string& path, EngineError& error) override { return engineFor(path).publish(path, error); }
     void discard(const std::string& path) override { engineFor(path).discard(path); }
 
 private:
