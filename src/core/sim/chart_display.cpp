@@ -35,15 +35,46 @@ std::string monthName(int month) {
     return std::string(name);
 }
 
+std::string lowerLabel(std::int64_t tick, int g) {
+    const SimDate date = dateOf(tick);
+    switch (g) {
+        case GranularityMonth:
+            return monthName(date.month);
+        case GranularityWeek:
+            return formatText("%d", date.day);
+        case GranularityDay:
+            return formatText("%2d", date.day);
+        default:
+            return formatText("%d:00", date.hour);
+    }
+}
+
+// The first label of the row carries the full date, the later ones the short form.
+std::string upperLabel(std::int64_t tick, int g, bool full) {
+    const SimDate date = dateOf(tick);
+    if (g == GranularityMonth) return formatText("%s %d", monthName(date.month).c_str(), date.year);
+    if (full) return formatText("%d/%d/%02d", date.month, date.day, date.year % 100);
+    return g == GranularityWeek ? formatText("%d", date.day) : formatText("%2d", date.day);
+}
+
+// A time's place across the chart.
+double xOf(const SimulationChart& chart, std::int64_t time) {
+    return G::plotLeft + static_cast<double>(time - chart.viewStart()) / static_cast<double>(chart.viewSpan()) *
+                             (G::plotRight - G::plotLeft);
+}
+bool inPlot(double x) {
+    return x >= G::plotLeft && x <= G::plotRight;
+}
+// A lower-row label stands centred between its tick and the next.
+double labelCentre(const SimulationChart& chart, std::int64_t tick, int granularity) {
+    return (xOf(chart, tick) + xOf(chart, tickAfter(tick, granularity))) / 2;
+}
+
 class ChartBuilder {
 public:
     explicit ChartBuilder(const SimulationChart& chart) : chart(chart) {}
 
-    double xOf(std::int64_t time) const {
-        return G::plotLeft + static_cast<double>(time - chart.viewStart()) /
-                                 static_cast<double>(chart.viewSpan()) * (G::plotRight - G::plotLeft);
-    }
-    bool inPlot(double x) const { return x >= G::plotLeft && x <= G::plotRight; }
+    double xOf(std::int64_t time) const { return orv::xOf(chart, time); }
 
     void text(double x, double y, std::string value, ChartFont font, ChartAlign h, ChartAlign v) {
         display.texts.push_back({x, y, std::move(value), font, h, v});
@@ -51,17 +82,17 @@ public:
 
     void lowerRow() {
         const int g = chart.granularity();
+        // A grid line for every tick in the plot, a label for those centred in it.
         for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd();
              tick = tickAfter(tick, g)) {
             const double x = xOf(tick);
             if (inPlot(x))
                 display.lines.push_back(
                     {x, kLowerRowY - kTickRise, x, G::stripBottom(kChartTransmitterStrip), ChartPen::Grid});
-            const double centre = (x + xOf(tickAfter(tick, g))) / 2;
-            if (inPlot(centre))
-                text(centre, kLowerRowY, lowerLabel(tick, g), ChartFont::Regular175, ChartAlign::Centre,
-                     ChartAlign::End);
         }
+        for (ChartTick& tick : chartLowerTicks(chart))
+            text(labelCentre(chart, tick.time, g), kLowerRowY, std::move(tick.label), ChartFont::Regular175,
+                 ChartAlign::Centre, ChartAlign::End);
         text(G::plotLeft - kLabelGap, kLowerRowY, axisCaption(g), ChartFont::SemiBold175, ChartAlign::End,
              ChartAlign::End);
         display.lines.push_back({G::plotLeft, G::stripTop(kChartGpsStrip), G::plotRight,
@@ -69,41 +100,14 @@ public:
     }
 
     void upperRow() {
-        static constexpr int kCoarse[] = {GranularityMonth, GranularityWeek, GranularityDay};
-        const int g = kCoarse[chart.zoomLevel()];
-        bool first = true;
-        for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd();
-             tick = tickAfter(tick, g)) {
-            const double x = xOf(tick);
+        for (ChartTick& tick : chartUpperLabels(chart)) {
+            const double x = xOf(tick.time);
             if (inPlot(x))
                 display.lines.push_back(
                     {x, kUpperRowY - kTickRise, x, G::stripTop(kChartGpsStrip), ChartPen::Axis});
-            text(std::max(x, G::plotLeft) + kLabelGap, kUpperRowY, upperLabel(tick, g, first),
-                 ChartFont::SemiBold200, ChartAlign::Start, ChartAlign::End);
-            first = false;
+            text(std::max(x, G::plotLeft) + kLabelGap, kUpperRowY, std::move(tick.label), ChartFont::SemiBold200,
+                 ChartAlign::Start, ChartAlign::End);
         }
-    }
-
-    static std::string lowerLabel(std::int64_t tick, int g) {
-        const SimDate date = dateOf(tick);
-        switch (g) {
-            case GranularityMonth:
-                return monthName(date.month);
-            case GranularityWeek:
-                return formatText("%d", date.day);
-            case GranularityDay:
-                return formatText("%2d", date.day);
-            default:
-                return formatText("%d:00", date.hour);
-        }
-    }
-
-    // The first label of the row carries the full date, the later ones the short form.
-    static std::string upperLabel(std::int64_t tick, int g, bool full) {
-        const SimDate date = dateOf(tick);
-        if (g == GranularityMonth) return formatText("%s %d", monthName(date.month).c_str(), date.year);
-        if (full) return formatText("%d/%d/%02d", date.month, date.day, date.year % 100);
-        return g == GranularityWeek ? formatText("%d", date.day) : formatText("%2d", date.day);
     }
 
     void strip(int index, const char* title, std::span<const std::uint32_t> events, ChartPen markPen) {
@@ -131,14 +135,13 @@ public:
     // One short stroke per event in view: in the column of its day, as high in
     // the strip as the time of day (UTC) it falls on, midnight at the bottom.
     void marks(double top, double bottom, std::span<const std::uint32_t> events, ChartPen pen) {
-        const double dayWidth = static_cast<double>(kSecondsPerDay) / static_cast<double>(chart.viewSpan()) *
-                                (G::plotRight - G::plotLeft);
+        const double plotWidth = G::plotRight - G::plotLeft;
+        const double dayWidth = static_cast<double>(kSecondsPerDay) / static_cast<double>(chart.viewSpan()) * plotWidth;
         const double gap = dayWidth * kColumnGap;
         const double inset = 0.001;
-        for (const std::uint32_t h : events) {
-            if (h < chart.viewStart() || h >= chart.viewEnd()) continue;
-            const std::uint32_t secondOfDay = h % kSecondsPerDay;
-            const double column = xOf(h - secondOfDay);
+        for (const ChartMark& mark : chartMarks(chart, events)) {
+            const std::uint32_t secondOfDay = mark.time % kSecondsPerDay;
+            const double column = G::plotLeft + mark.x * plotWidth;
             const double y = bottom - inset - (bottom - top - 2 * inset) * secondOfDay / kSecondsPerDay;
             display.lines.push_back({std::max(column + gap, G::plotLeft), y,
                                      std::min(column + dayWidth - gap, G::plotRight), y, pen});
@@ -152,6 +155,35 @@ public:
 
 }  // namespace
 
+std::vector<ChartTick> chartLowerTicks(const SimulationChart& chart) {
+    const int g = chart.granularity();
+    std::vector<ChartTick> ticks;
+    for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd(); tick = tickAfter(tick, g))
+        if (inPlot(labelCentre(chart, tick, g))) ticks.push_back({tick, lowerLabel(tick, g)});
+    return ticks;
+}
+
+std::vector<ChartTick> chartUpperLabels(const SimulationChart& chart) {
+    static constexpr int kCoarse[] = {GranularityMonth, GranularityWeek, GranularityDay};
+    const int g = kCoarse[chart.zoomLevel()];
+    std::vector<ChartTick> ticks;
+    for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd(); tick = tickAfter(tick, g))
+        ticks.push_back({tick, upperLabel(tick, g, ticks.empty())});
+    return ticks;
+}
+
+std::vector<ChartMark> chartMarks(const SimulationChart& chart, std::span<const std::uint32_t> events) {
+    std::vector<ChartMark> marks;
+    const double span = static_cast<double>(chart.viewSpan());
+    for (const std::uint32_t t : events) {
+        if (t < chart.viewStart() || t >= chart.viewEnd()) continue;
+        const std::uint32_t secondOfDay = t % kSecondsPerDay;
+        marks.push_back({t, static_cast<double>(static_cast<std::int64_t>(t - secondOfDay) - chart.viewStart()) / span,
+                         (1 - static_cast<double>(secondOfDay) / kSecondsPerDay) - 0.001});
+    }
+    return marks;
+}
+
 ChartPenStyle chartPenStyle(ChartPen pen) {
     switch (pen) {
         case ChartPen::Axis:
@@ -164,6 +196,8 @@ ChartPenStyle chartPenStyle(ChartPen pen) {
             return {false, 50, false, 0, 0, 255};
         case ChartPen::TransmitterMark:
             return {false, 50, false, 255, 176, 0};
+        case ChartPen::BatteryLine:
+            return {false, 12, false, 200, 0, 0};
     }
     return {false, 1, true, 0, 0, 0};
 }

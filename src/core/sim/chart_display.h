@@ -20,6 +20,7 @@ enum class ChartPen {
     Frame,            // solid, 30 units
     GpsMark,          // solid, 50 units, blue (0, 0, 255)
     TransmitterMark,  // solid, 50 units, orange (255, 176, 0)
+    BatteryLine,      // solid, 12 units, red (200, 0, 0)
 };
 
 enum class ChartBrush {
@@ -101,6 +102,30 @@ struct ChartGeometry {
 
 inline constexpr int kChartGpsStrip = 0;
 inline constexpr int kChartTransmitterStrip = 1;
+
+// A labelled tick of the date axis: its time and its label.
+struct ChartTick {
+    std::int64_t time;
+    std::string label;
+};
+
+// The lower row: every tick whose label stands inside the plot, in time order.
+std::vector<ChartTick> chartLowerTicks(const SimulationChart& chart);
+// The upper row: every coarse tick up to the view's end; the first one (which
+// may lie before the view start) carries the full date.
+std::vector<ChartTick> chartUpperLabels(const SimulationChart& chart);
+
+// An event inside the view, placed: x is the left edge of its day column as a
+// fraction of the plot width, (day start - view start) / span; h is the time of
+// day measured down from the strip's top, (1 - (t mod 86400) / 86400) - 0.001,
+// so that midnight sits at the bottom and the evening near the top.
+struct ChartMark {
+    std::uint32_t time;
+    double x;
+    double h;
+};
+// The events of a list inside the view, in the list's (time) order.
+std::vector<ChartMark> chartMarks(const SimulationChart& chart, std::span<const std::uint32_t> events);
 
 // The whole chart for the events of both channels; a disabled strip is left out.
 ChartDisplay chartDisplay(const SimulationChart& chart, std::span<const std::uint32_t> fixes, bool gpsEnabled,

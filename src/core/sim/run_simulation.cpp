@@ -14,11 +14,13 @@ namespace {
 
 // One channel: the first event after the start, then each next one.
 int collectChannel(SimulationEngine& engine, int channel, std::uint32_t start, std::int64_t end,
-                   std::size_t limit, std::vector<std::uint32_t>& points, const std::atomic<bool>& stop) {
+                   std::size_t limit, std::vector<std::uint32_t>& points, const std::atomic<bool>& stop,
+                   std::vector<std::uint8_t>* seasons) {
     int done = engine.startChannel(channel, start);
     while (done == kSimEvent) {
         const std::uint32_t time = engine.channel(channel).current;
         points.push_back(time);
+        if (seasons != nullptr) seasons->push_back(static_cast<std::uint8_t>(engine.channel(channel).season + 1));
         // The point that passes the end time (or the limit) is the last one listed.
         if (points.size() > limit || time > end) return kSimEvent;
         if (stop.load(std::memory_order_relaxed)) return kSimStopped;
@@ -47,15 +49,19 @@ int prepareSimulation(const ParameterRecord& record, int firmwareRow, std::uint3
 }
 
 int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
-                  std::vector<std::uint32_t>& transmissions, const std::atomic<bool>& stop) {
+                  std::vector<std::uint32_t>& transmissions, const std::atomic<bool>& stop,
+                  std::vector<std::uint8_t>* fixSeasons, std::vector<std::uint8_t>* transmissionSeasons) {
     SimulationEngine engine(run.image, run.rules, stop);
     fixes.clear();
-    if (run.gpsEnabled &&
-        collectChannel(engine, kSimGps, run.start, run.end, kFixPointLimit, fixes, stop) == kSimStopped)
-        return kSimStopped;
     transmissions.clear();
-    if (run.transmitterEnabled && collectChannel(engine, kSimTransmitter, run.start, run.end,
-                                                 kTransmissionPointLimit, transmissions, stop) == kSimStopped)
+    if (fixSeasons != nullptr) fixSeasons->clear();
+    if (transmissionSeasons != nullptr) transmissionSeasons->clear();
+    if (run.gpsEnabled && collectChannel(engine, kSimGps, run.start, run.end, kFixPointLimit, fixes, stop,
+                                         fixSeasons) == kSimStopped)
+        return kSimStopped;
+    if (run.transmitterEnabled &&
+        collectChannel(engine, kSimTransmitter, run.start, run.end, kTransmissionPointLimit, transmissions, stop,
+                       transmissionSeasons) == kSimStopped)
         return kSimStopped;
     return kSimEvent;
 }
@@ -65,6 +71,8 @@ int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog&
     job.stopped = false;
     job.fixes.clear();
     job.transmissions.clear();
+    job.fixSeasons.clear();
+    job.transmissionSeasons.clear();
     SimulationRun run;
     if (const int rc = prepareSimulation(record, job.firmwareRow, job.startTime, run); rc != 0) return rc;
 
@@ -75,7 +83,8 @@ int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog&
     bool finished = false;
     int outcome = kSimEvent;
     const auto work = [&] {
-        const int result = collectEvents(run, job.fixes, job.transmissions, stop);
+        const int result =
+            collectEvents(run, job.fixes, job.transmissions, stop, &job.fixSeasons, &job.transmissionSeasons);
         const std::lock_guard lock(mutex);
         outcome = result;
         finished = true;

@@ -30,6 +30,9 @@ struct SimulationJob {
     std::uint32_t startTime = 0;               // the deployment date; the run starts at its 00:00 UTC
     std::vector<std::uint32_t> fixes;          // fix attempts, seconds since 1970 UTC
     std::vector<std::uint32_t> transmissions;  // transmissions
+    // The season (1..12) each event was scheduled by, one entry per event.
+    std::vector<std::uint8_t> fixSeasons;
+    std::vector<std::uint8_t> transmissionSeasons;
     std::chrono::milliseconds watchdog = kSimulationWatchdog;
     bool stopped = false;  // the watchdog stopped the run; the lists hold what was found
 };
@@ -56,8 +59,11 @@ int prepareSimulation(const ParameterRecord& record, int firmwareRow, std::uint3
 // The worker's work: lists both channels' events until each ends, reaches its
 // point limit or passes the end time. Checks stop between events (and inside
 // every search), so the lists always hold whole entries. kSimStopped when stopped.
+// The season lists, when given, receive each event's season (1..12).
 int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
-                  std::vector<std::uint32_t>& transmissions, const std::atomic<bool>& stop);
+                  std::vector<std::uint32_t>& transmissions, const std::atomic<bool>& stop,
+                  std::vector<std::uint8_t>* fixSeasons = nullptr,
+                  std::vector<std::uint8_t>* transmissionSeasons = nullptr);
 
 // Builds the image, runs the worker and waits for it for up to the watchdog
 // time; a run still busy then is stopped, the failure message shown and the

@@ -1,0 +1,184 @@
+// orvctl chart: the simulation chart drawn to a file, offscreen. .png, .pdf
+// and .svg are painted by DrawChart exactly as the window paints them; .json
+// is the chart's content: the view, the axis labels and the placed marks.
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "draw/draw_chart.h"
+#include "json_text.h"
+#include "sim/chart_display.h"
+#include "sim_options.h"
+
+namespace orv::cli {
+
+namespace {
+
+constexpr int kDefaultWidth = 1600;
+constexpr int kDefaultHeight = 900;
+constexpr int kLargestSide = 10000;
+constexpr int kSmallestSide = 100;
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool parseSize(const std::string& text, int& width, int& height) {
+    char x = 0, end = 0;
+    if (std::sscanf(text.c_str(), "%d%c%d%c", &width, &x, &height, &end) != 3 || x != 'x') return false;
+    return width >= kSmallestSide && width <= kLargestSide && height >= kSmallestSide && height <= kLargestSide;
+}
+
+std::string ticksJson(const std::vector<ChartTick>& ticks) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        out += "{\"t\": " + std::to_string(ticks[i].time) + ", \"label\": " + jsonString(ticks[i].label) + "}";
+    }
+    return out + "]";
+}
+
+std::string stripJson(const SimulationChart& chart, const char* title, bool enabled,
+                      const std::vector<std::uint32_t>& events) {
+    std::string out = std::string("    {\"title\": ") + jsonString(title) +
+                      ", \"enabled\": " + (enabled ? "true" : "false") + ", \"marks\": [";
+    if (enabled) {
+        const std::vector<ChartMark> marks = chartMarks(chart, events);
+        for (std::size_t i = 0; i < marks.size(); ++i) {
+            out += i == 0 ? "\n      " : ",\n      ";
+            out += "{\"t\": " + std::to_string(marks[i].time) + ", \"x\": " + jsonNumber(marks[i].x) +
+                   ", \"h\": " + jsonNumber(marks[i].h) + "}";
+        }
+        if (!marks.empty()) out += "\n    ";
+    }
+    return out + "]}";
+}
+
+std::string chartJson(const SimulationChart& chart, const SimulationJob& job, bool gps, bool transmitter) {
+    std::string out = "{\n";
+    out += "  \"view_start\": " + std::to_string(chart.viewStart()) + ",\n";
+    out += "  \"span\": " + std::to_string(chart.viewSpan()) + ",\n";
+    out += "  \"zoom\": " + std::to_string(chart.zoomLevel()) + ",\n";
+    out += "  \"lower_ticks\": " + ticksJson(chartLowerTicks(chart)) + ",\n";
+    out += "  \"upper_labels\": " + ticksJson(chartUpperLabels(chart)) + ",\n";
+    out += "  \"strips\": [\n";
+    out += stripJson(chart, "GPS Fixes", gps, job.fixes) + ",\n";
+    out += stripJson(chart, "Transmitter", transmitter, job.transmissions) + "\n";
+    return out + "  ]\n}\n";
+}
+
+// Qt's notes about the session's run-time folder concern no file we write.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Painting needs a GUI application; without a display, the offscreen platform.
+std::unique_ptr<QGuiApplication> guiApplication() {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) return nullptr;
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietQtMessages);
+    static int argc = 1;
+    static char name[] = "orvctl";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool drawTo(const QString& path, const std::string& kind, const QSize& size, const ChartDisplay& display) {
+    const QRectF area(QPointF(0, 0), QSizeF(size));
+    // A file is black on white, whatever the desktop's theme.
+    const ChartColours colours;
+    if (kind == "png") {
+        QImage image(size, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            DrawChart(painter, area, display, colours);
+        }
+        return image.save(path, "PNG");
+    }
+    if (kind == "pdf") {
+        QPdfWriter writer(path);
+        // One pixel a 96th of an inch: the page is the chart's size.
+        writer.setResolution(96);
+        writer.setPageSize(QPageSize(QSizeF(size.width() / 96.0, size.height() / 96.0), QPageSize::Inch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        if (!painter.begin(&writer)) return false;
+        DrawChart(painter, QRectF(QPointF(0, 0), QSizeF(painter.viewport().size())), display, colours);
+        return painter.end();
+    }
+    QSvgGenerator generator;
+    generator.setFileName(path);
+    generator.setSize(size);
+    generator.setViewBox(area);
+    generator.setTitle("Simulation");
+    QPainter painter;
+    if (!painter.begin(&generator)) return false;
+    DrawChart(painter, area, display, colours);
+    return painter.end();
+}
+
+int runChart(Session& session, const Args& args) {
+    SimulationOptions options;
+    if (int rc = readSimulationOptions("chart", args, options); rc != kExitOk) return rc;
+    const auto output = args.value("o");
+    if (!output || output->empty()) return usageError("'chart' needs -o FILE (.png, .pdf, .svg or .json)");
+    std::string kind;
+    for (const char* ext : {"png", "pdf", "svg", "json"})
+        if (endsWith(*output, std::string(".") + ext)) kind = ext;
+    if (kind.empty()) return usageError("-o wants a file ending .png, .pdf, .svg or .json, not '" + *output + "'");
+    std::uint32_t viewStart = options.start;
+    if (const auto text = args.value("view-start"); text && !parseDate(*text, viewStart))
+        return usageError("--view-start wants a date YYYY-MM-DD, not '" + *text + "'");
+    int zoom = 0;
+    if (const auto text = args.value("zoom")) {
+        if (*text != "0" && *text != "1" && *text != "2") return usageError("--zoom is 0, 1 or 2, not '" + *text + "'");
+        zoom = (*text)[0] - '0';
+    }
+    int width = kDefaultWidth, height = kDefaultHeight;
+    if (const auto text = args.value("size"); text && !parseSize(*text, width, height))
+        return usageError("--size wants WIDTHxHEIGHT, each from 100 to 10000, not '" + *text + "'");
+
+    SimulationJob job;
+    if (int rc = simulateConfiguration(session, args, options, job); rc != kExitOk) return rc;
+    SimulationChart chart(options.start);
+    for (int level = 0; level < zoom; ++level) chart.zoomIn();
+    chart.showRunFrom(viewStart);
+    const bool gps = session.record.general(GeneralRow::GpsFixingEnabled) != 0.0;
+    const bool transmitter = session.record.general(GeneralRow::XmitnsEnabled) != 0.0;
+
+    bool written = false;
+    if (kind == "json") {
+        const std::string text = chartJson(chart, job, gps, transmitter);
+        QFile file(QString::fromStdString(*output));
+        written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                  file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+        file.close();
+        written = written && file.error() == QFileDevice::NoError;
+    } else {
+        const auto app = guiApplication();
+        written = drawTo(QString::fromStdString(*output), kind, QSize(width, height),
+                         chartDisplay(chart, job.fixes, gps, job.transmissions, transmitter));
+    }
+    if (!written) {
+        session.log.error("Could not write the chart to '%s'.", output->c_str());
+        return kExitFailed;
+    }
+    return job.stopped ? kExitWatchdog : kExitOk;
+}
+
+}  // namespace
+
+ORV_CLI_COMMAND("chart", runChart, {"start", "years", "view-start", "zoom", "size", "o"});
+
+}  // namespace orv::cli
