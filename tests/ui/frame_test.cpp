@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "progress_window.h"
@@ -77,8 +78,11 @@ TEST(MessageBoxes, AWorkerAskingWaitsForTheAnswerFromTheGuiThread) {
         answer = presenter.present(BoxKind::Choice, "Choice", "Go on?");
         done = true;
     });
-    // The GUI thread runs its events until the worker has its answer.
-    for (int i = 0; i < 5000 && !done; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    // The GUI thread runs its events until the worker has its answer (counted in
+    // time, not in rounds: on a busy machine the worker's request may come late).
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!done && std::chrono::steady_clock::now() < end)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     worker.join();
     EXPECT_EQ(answer, kAnswerNo);
     EXPECT_EQ(presenter.shownOn, QThread::currentThread());
