@@ -11,6 +11,7 @@
 #include "app/message_log.h"
 #include "collar_emulator.h"
 #include "device/device_operations.h"
+#include "device/serial_port.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
 #include "model/record.h"

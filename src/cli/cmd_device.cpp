@@ -16,6 +16,7 @@
 
 #include "cli.h"
 #include "device/device_operations.h"
+#include "device/serial_port.h"
 #include "files/ppf_file.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"

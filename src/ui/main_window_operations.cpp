@@ -182,7 +182,7 @@ void MainWindow::importFile() {
 void MainWindow::editComPort() {
     std::array<std::string, kSerialSlots> devices;
     for (int slot = 0; slot < kSerialSlots; ++slot) {
-        devices[static_cast<std::size_t>(slot)] = app.link.serialPort().devicePath(slot);
+        devices[static_cast<std::size_t>(slot)] = app.link.line().devicePath(slot);
     }
     ComPortDialog dialog(comDialogFill(app.link.settings), devices, findSerialDevices(),
                          app.settings.userMask, this);

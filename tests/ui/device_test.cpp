@@ -29,7 +29,7 @@ protected:
         TargetLink& link = app->link();
         link.settings.portSlot = 0;
         link.settings.comTimeoutSeconds = 2;
-        link.serialPort().setDevicePath(0, collar->devicePath());
+        link.line().setDevicePath(0, collar->devicePath());
         window().firmwareChosen(findFirmware("N4 040816"));
         boxes().clear();
         boxes().defaultQuestionAnswer = kAnswerYes;

@@ -45,7 +45,7 @@ TEST_F(DialogTest, ComPortOkTakesTheSettingsAndClosesAPendingConnectionAtOnce) {
     TargetLink& link = app->link();
     link.settings.portSlot = 0;
     link.settings.comTimeoutSeconds = 2;
-    link.serialPort().setDevicePath(0, collar.devicePath());
+    link.line().setDevicePath(0, collar.devicePath());
     window().firmwareChosen(findFirmware("N4 040816"));
     window().queryFirmware();
     ASSERT_TRUE(waitUntil([this] { return !window().operationRunning(); }, std::chrono::seconds(20)));
@@ -59,7 +59,7 @@ TEST_F(DialogTest, ComPortOkTakesTheSettingsAndClosesAPendingConnectionAtOnce) {
         dialog.stopBitsCombo()->setCurrentText("2");
         dialog.singlePinBox()->setChecked(true);
         dialog.portCombo()->setCurrentIndex(2);  // COM 3 shows its own device
-        EXPECT_EQ(dialog.deviceCombo()->currentText().toStdString(), link.serialPort().devicePath(2));
+        EXPECT_EQ(dialog.deviceCombo()->currentText().toStdString(), link.line().devicePath(2));
         dialog.deviceCombo()->setEditText("/dev/ttyTEST3");
         return true;
     });
@@ -67,7 +67,7 @@ TEST_F(DialogTest, ComPortOkTakesTheSettingsAndClosesAPendingConnectionAtOnce) {
     EXPECT_FALSE(link.portIsOpen());
     EXPECT_EQ(link.settings.settingsWord(), 0x4F);
     EXPECT_EQ(link.settings.portSlot, 2);
-    EXPECT_EQ(link.serialPort().devicePath(2), "/dev/ttyTEST3");
+    EXPECT_EQ(link.line().devicePath(2), "/dev/ttyTEST3");
     EXPECT_EQ(profile.readInt("GpsDial", "Parity", 0), 12);
     link.endConnection(0);
     collar.stop();

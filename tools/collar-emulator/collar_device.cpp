@@ -99,8 +99,9 @@ std::string CollarDevice::frame(std::string_view payload) const {
     std::string bytes;
     if (faultAt(FaultKind::GarbageBeforeSoh)) bytes.append(kGarbage, sizeof kGarbage);
     bytes += kSohChar;
-    bytes += payload;
+    bytes += faultAt(FaultKind::TruncatedAnswer) ? payload.substr(0, payload.size() / 2) : payload;
     bytes += kEotChar;
+    if (faultAt(FaultKind::BytesAfterEot)) bytes.append(kGarbage, sizeof kGarbage);
     return bytes;
 }
 

@@ -19,6 +19,11 @@ constexpr FaultNameRow kFaultNames[] = {
     {FaultKind::GarbageBeforeSoh, "garbage-before-soh"},
     {FaultKind::FlippedReadbackBit, "flipped-readback-bit"},
     {FaultKind::HangUp, "hang-up"},
+    {FaultKind::TruncatedAnswer, "truncated-answer"},
+    {FaultKind::BytesAfterEot, "bytes-after-eot"},
+    {FaultKind::StallMidAnswer, "stall-mid-answer"},
+    {FaultKind::ReadError, "read-error"},
+    {FaultKind::WriteError, "write-error"},
 };
 
 }  // namespace

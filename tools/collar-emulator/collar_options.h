@@ -15,6 +15,12 @@ enum class FaultKind {
     GarbageBeforeSoh,    // puts noise on the line before the answer's SOH
     FlippedReadbackBit,  // one bit of a read answer after programming is wrong
     HangUp,              // the line goes dead on receiving the command
+    TruncatedAnswer,     // the answer loses the second half of its text, framed as usual
+    BytesAfterEot,       // noise follows the answer's EOT
+    // Faults of the port, not of the collar: only the in-process line (CollarLine) shows them.
+    StallMidAnswer,  // half the answer, then a minute of silence before the rest
+    ReadError,       // the port fails to read in the middle of the answer
+    WriteError,      // the port fails to write the command's bytes
 };
 
 // atCommand N > 0: the fault strikes at the N-th command frame the collar

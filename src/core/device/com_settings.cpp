@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/profile.h"
+#include "device/serial_port.h"
 #include "device/target_link.h"
 
 namespace orv {
@@ -49,7 +50,7 @@ void loadComSettings(Profile& profile, TargetLink& link) {
         s.comTimeoutSeconds = kDefaultTimeout;
         profile.writeInt(kComSection, "Comm Timeout", kDefaultTimeout);
     }
-    SerialPort& port = link.serialPort();
+    ByteLine& port = link.line();
     for (int slot = 0; slot < kSerialSlots; ++slot)
         port.setDevicePath(
             slot, profile.readText(kComSection, deviceKeyFor(slot), SerialPort::defaultDevicePath(slot)));
@@ -58,7 +59,7 @@ void loadComSettings(Profile& profile, TargetLink& link) {
 void saveComSettings(Profile& profile, const TargetLink& link) {
     for (const IntKey& k : kKeys) profile.writeInt(kComSection, k.key, link.settings.*k.field);
     for (int slot = 0; slot < kSerialSlots; ++slot)
-        profile.writeText(kComSection, deviceKeyFor(slot), link.serialPort().devicePath(slot));
+        profile.writeText(kComSection, deviceKeyFor(slot), link.line().devicePath(slot));
 }
 
 ComDialogFields comDialogFill(const ComSettings& s) {
@@ -85,8 +86,7 @@ void comDialogReadBack(const ComDialogFields& f, ComSettings& s) {
 
 void applyComDialog(const ComDialogFields& fields, Profile& profile, TargetLink& link) {
     comDialogReadBack(fields, link.settings);
-    if (!fields.devicePath.empty())
-        link.serialPort().setDevicePath(link.settings.portSlot, fields.devicePath);
+    if (!fields.devicePath.empty()) link.line().setDevicePath(link.settings.portSlot, fields.devicePath);
     saveComSettings(profile, link);
     link.endConnection(0);
 }

@@ -1,9 +1,7 @@
 #include "device/device_operations.h"
 
 #include <algorithm>
-#include <chrono>
 #include <optional>
-#include <thread>
 #include <vector>
 
 #include "app/format_text.h"
@@ -88,7 +86,12 @@ int Operation::open(const char* caption, std::optional<SelectionMode> mode) {
     if (const int rc = receive(); rc != kResultOk) return rc;
     // Nothing of an earlier collar may stay behind when this one's answer is unusable.
     link.versionBytes.fill(0);
-    if (link.answerLength <= kParseLimit) parseHexPairs(link.answerText().substr(1), link.versionBytes);
+    // A version answer that lost bytes on the way would give texts of zeros
+    // (and perhaps another layout): it is no answer to take.
+    const auto text = link.answerText();
+    if (text[0] != 'F' || link.answerLength > kParseLimit ||
+        parseHexPairs(text.substr(1), link.versionBytes) < kVersionTextBytes)
+        return kResultUnrecognized;
     if (formatVersionTexts(link.versionBytes, record) != 0) return kResultUnrecognized;
     if (!mode) return kResultOk;
     return checkFirmwareSelection(record.text(StringRow::FenmodFwVer), *mode, context.selection,
@@ -107,10 +110,12 @@ int Operation::readMemoryConfiguration() {
     progress.setLegend("Reading the memory configuration from the target");
     link.sendCommand("M");
     if (const int rc = receive(); rc != kResultOk) return rc;
+    // "M" and at least the two digits that choose the area: a shorter answer
+    // would put the configuration at a guessed address.
+    const auto text = link.answerText();
+    if (text.size() < 3 || text[0] != 'M') return kResultUnrecognized;
     if (link.answerLength <= kParseLimit) {
-        const auto text = link.answerText();
-        const ConfigurationArea area =
-            configurationAreaFor(text.size() > 1 ? text[1] : '\0', text.size() > 2 ? text[2] : '\0');
+        const ConfigurationArea area = configurationAreaFor(text[1], text[2]);
         link.configBaseAddress = area.baseAddress;
         link.flashSector = area.flashSector;
     }
@@ -140,13 +145,14 @@ int Operation::readBlocks(char letter, std::uint32_t base, std::size_t size, std
             link.sendCommand("%c%02X%02X", letter, static_cast<unsigned>(i),
                              static_cast<unsigned>(kBlockSize));
         if (const int rc = receive(); rc != kResultOk) return rc;
-        // A block must come back as the data answer of its command with every
-        // byte the image needs; anything else would leave zeros in the image
-        // unnoticed.
+        // A block must come back as the data answer of its command with all the
+        // bytes asked for (the last block brings more than the image needs); a
+        // shorter one lost bytes on the way, and anything else would leave
+        // zeros in the image unnoticed.
         const std::size_t wanted = std::min(kBlockSize, size - i);
         const auto text = link.answerText();
         std::uint8_t block[kBlockSize];
-        if (text[0] != letter || parseHexPairs(text.substr(1), block) < wanted) return kResultUnrecognized;
+        if (text[0] != letter || parseHexPairs(text.substr(1), block) < kBlockSize) return kResultUnrecognized;
         std::copy(block, block + wanted, out.begin() + static_cast<long>(i));
         const std::size_t done = i + wanted;
         progress.setLegend(formatText("%u of %u bytes have been read", static_cast<unsigned>(done),
@@ -282,17 +288,19 @@ int shutDownTarget(DeviceContext& context, ProgressSink& progress) {
     progress.setCaption("Writing Shut Down command to target");
     const std::string family = context.record.text(StringRow::FenmodFwVer).substr(0, 2);
     // No answers are read; each command drains what the collar said before.
+    // A command the port did not take is a failure, not a collar shut down.
+    bool sent = true;
     if (family == "N4") {
-        link.sendCommand("G");
-        link.sendCommand("X");
+        sent = link.sendCommand("G") && link.sendCommand("X");
     } else if (family == "N3" || family == "N6" || family == "DS") {
-        link.sendCommand("%c%02X%02X%02X%02X", 'V', 0x53u, 0x53u, 0x44u, 0x0Du);
-        std::this_thread::sleep_for(std::chrono::milliseconds(kShutdownPauseMs));
-        link.sendCommand("WFFFF0F0100");
-        link.sendCommand("X");
+        sent = link.sendCommand("%c%02X%02X%02X%02X", 'V', 0x53u, 0x53u, 0x44u, 0x0Du);
+        if (sent) {
+            link.pause(kShutdownPauseMs);
+            sent = link.sendCommand("WFFFF0F0100") && link.sendCommand("X");
+        }
     }
     op.closeDelay = kCloseAfterShutdown;
-    return op.end(kResultOk);
+    return op.end(sent ? kResultOk : kResultWriteFailed);
 }
 
 }  // namespace orv

@@ -9,6 +9,8 @@ inline constexpr int kResultUnrecognized = 2;
 inline constexpr int kResultStatusWithData = 3;
 inline constexpr int kResultAnswerTooLong = 4;
 inline constexpr int kResultReadbackMismatch = 5;
+// The port did not take a command (an answer-less one: nothing else would notice).
+inline constexpr int kResultWriteFailed = 6;
 inline constexpr int kResultAborted = 13;
 inline constexpr int kResultPortFailed = 14;
 inline constexpr int kResultUnsupportedFirmware = 15;

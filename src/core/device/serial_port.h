@@ -4,18 +4,12 @@
 #include <atomic>
 #include <string>
 
+#include "device/byte_line.h"
 #include "device/line_settings.h"
 
 namespace orv {
 
 inline constexpr int kSerialSlots = 4;
-
-// What waiting on the line found.
-enum class LineWait {
-    Ready,     // a byte is waiting
-    TimedOut,  // nothing came within the time
-    Lost,      // the slot is closed or the device hung up: nothing will come
-};
 
 // One of the four port slots. Slot n is "COM n+1" to the user; on this system
 // it names a serial device path.
@@ -37,27 +31,27 @@ struct PortSlot {
 // protocol knowledge and shows no message: every failure is its result.
 // Used by one worker thread at a time; close may also come from the link's
 // delayed-close thread, which the link orders against the worker.
-class SerialPort {
+class SerialPort final : public ByteLine {
 public:
     SerialPort();
-    ~SerialPort();
+    ~SerialPort() override;
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
     // "/dev/ttyUSB<slot>": COM n is the n-th USB serial adapter unless the profile says otherwise.
     static std::string defaultDevicePath(int slot);
-    void setDevicePath(int slot, const std::string& path);
-    std::string devicePath(int slot) const;
+    void setDevicePath(int slot, const std::string& path) override;
+    std::string devicePath(int slot) const override;
 
     // 1 success, 0 failure (slot already open, baud rate 0, device missing or in use).
-    int open(int slot, int settingsWord, int baudRate);
+    int open(int slot, int settingsWord, int baudRate) override;
     // Only on an open slot: data bits, parity, stop bits and baud rate again.
     int reconfigure(int slot, int settingsWord, int baudRate);
     // The byte as a signed 8-bit value widened to int, -1 when nothing is
     // waiting, 0 when the slot is closed. Never waits.
-    int readByte(int slot);
+    int readByte(int slot) override;
     // 1 success, 0 failure; in echo mode also 0 when the echo is missing or differs.
-    int writeByte(int slot, int byte);
+    int writeByte(int slot, int byte) override;
     // 1 if every byte was written; stops at the first failed byte.
     int writeText(int slot, const char* text);
     // Reads up to capacity - 1 bytes, until 2 s pass with nothing; zero-terminates. Returns the count.
@@ -67,15 +61,15 @@ public:
     void setDtr(int slot);
     void clearDtr(int slot);
     void setRts(int slot);
-    void clearRts(int slot);
-    void close(int slot);
+    void clearRts(int slot) override;
+    void close(int slot) override;
 
     // Waits at most timeoutMs for a byte to be waiting, so that callers take a
     // byte the moment it arrives instead of sleeping a fixed time.
-    LineWait waitReadable(int slot, int timeoutMs);
+    LineWait waitReadable(int slot, int timeoutMs) override;
 
-    bool isOpen(int slot) const;
-    bool hasHungUp(int slot) const;
+    bool isOpen(int slot) const override;
+    bool hasHungUp(int slot) const override;
     // The most recent slot opened while no other slot was open; -1 before any.
     int currentPort() const { return current; }
     const PortSlot& slotState(int slot) const;

@@ -11,7 +11,6 @@ namespace orv {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 // Nothing waiting: wait on the line at most this long before looking at the
@@ -23,13 +22,9 @@ constexpr int kProbeTimeoutMs = 500;
 constexpr int kCloseTickMs = 250;
 constexpr int kCloseAfterFailure = 60;
 
-long long msSince(Clock::time_point start) {
-    return std::chrono::duration_cast<milliseconds>(Clock::now() - start).count();
-}
-
 }  // namespace
 
-TargetLink::TargetLink(SerialPort& serial, MessageLog& messageLog) : port(serial), log(messageLog) {}
+TargetLink::TargetLink(ByteLine& line, MessageLog& messageLog) : port(line), log(messageLog) {}
 
 TargetLink::~TargetLink() {
     {
@@ -59,24 +54,26 @@ void TargetLink::drainInput() {
     }
 }
 
-void TargetLink::sendText(std::string_view text) {
+bool TargetLink::sendText(std::string_view text) {
     drainInput();
-    port.writeByte(activeSlot, kSoh);
-    for (const char c : text) port.writeByte(activeSlot, static_cast<unsigned char>(c));
-    port.writeByte(activeSlot, kEot);
+    // Every byte is offered even after a failed one, as the collar expects whole frames.
+    bool sent = port.writeByte(activeSlot, kSoh) != 0;
+    for (const char c : text) sent = port.writeByte(activeSlot, static_cast<unsigned char>(c)) != 0 && sent;
+    return port.writeByte(activeSlot, kEot) != 0 && sent;
 }
 
-void TargetLink::sendCommand(const char* format, ...) {
+bool TargetLink::sendCommand(const char* format, ...) {
     va_list args;
     va_start(args, format);
     const std::string text = formatTextV(format, args);
     va_end(args);
-    sendText(text);
+    return sendText(text);
 }
 
 int TargetLink::receiveAnswer(int timeoutMs, int maxLength, ProgressSink* progress) {
     AnswerReceiver receiver(maxLength);
-    auto windowStart = Clock::now();
+    long long windowStart = port.nowMs();
+    const auto msSince = [this](long long start) { return port.nowMs() - start; };
     for (;;) {
         if (!port.isOpen(activeSlot)) return kResultTimeout;
         const int got = port.readByte(activeSlot);
@@ -89,7 +86,7 @@ int TargetLink::receiveAnswer(int timeoutMs, int maxLength, ProgressSink* progre
                 return receiver.result();
             }
             // After SOH every byte opens a new window; bytes before it do not.
-            if (receiver.started()) windowStart = Clock::now();
+            if (receiver.started()) windowStart = port.nowMs();
         } else {
             const long long left = timeoutMs - msSince(windowStart);
             if (left > 0) {
@@ -144,7 +141,7 @@ int TargetLink::wakeTarget(ProgressSink& progress) {
     progress.setLegend("Put the magnet near the target for 10 seconds.");
     std::size_t matched = 0;
     int k = 0;
-    auto lastTick = Clock::now();
+    long long lastTick = port.nowMs();
     for (;;) {
         if (matched == kWakeBanner.size()) return kResultOk;
         const int got = port.readByte(activeSlot);
@@ -157,12 +154,12 @@ int TargetLink::wakeTarget(ProgressSink& progress) {
             ++matched;
             continue;
         }
-        if (msSince(lastTick) > 1000) {
+        if (port.nowMs() - lastTick > 1000) {
             progress.setLegend(k < 2 ? "Put the magnet near the target for 10 seconds, then remove it."
                                      : "Waiting for the target response.");
             k = (k + 1) % 4;
             progress.beep(1000, 100);
-            lastTick = Clock::now();
+            lastTick = port.nowMs();
         }
         if (progress.aborted()) {
             endConnection(kCloseAfterFailure);
@@ -170,8 +167,7 @@ int TargetLink::wakeTarget(ProgressSink& progress) {
             return kResultAborted;
         }
         // Wait on the line instead of spinning; a dead line is waited on by the clock.
-        if (port.waitReadable(activeSlot, kWakePollMs) == LineWait::Lost)
-            std::this_thread::sleep_for(milliseconds(kWakePollMs));
+        if (port.waitReadable(activeSlot, kWakePollMs) == LineWait::Lost) port.pause(kWakePollMs);
     }
 }
 

@@ -11,9 +11,9 @@
 
 #include "app/message_log.h"
 #include "device/answer_receiver.h"
+#include "device/byte_line.h"
 #include "device/com_settings.h"
 #include "device/progress_sink.h"
-#include "device/serial_port.h"
 
 namespace orv {
 
@@ -25,7 +25,7 @@ inline constexpr int kVersionByteCapacity = 34;
 // next operation reuses it.
 class TargetLink {
 public:
-    TargetLink(SerialPort& port, MessageLog& log);
+    TargetLink(ByteLine& line, MessageLog& log);
     ~TargetLink();
     TargetLink(const TargetLink&) = delete;
     TargetLink& operator=(const TargetLink&) = delete;
@@ -47,8 +47,9 @@ public:
 
     // Formats the command text and sends it framed, after draining what the
     // collar sent before. A missing or wrong echo is not checked here.
-    void sendCommand(const char* format, ...) __attribute__((format(printf, 2, 3)));
-    void sendText(std::string_view text);
+    // false when the port failed to take a byte of the frame.
+    bool sendCommand(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    bool sendText(std::string_view text);
 
     // Waits for one answer: timeoutMs for SOH, then timeoutMs for each further
     // byte. maxLength counts the type character. Result code of the link.
@@ -64,8 +65,10 @@ public:
 
     bool portIsOpen() const;
     bool closePending() const;
-    SerialPort& serialPort() { return port; }
-    const SerialPort& serialPort() const { return port; }
+    ByteLine& line() { return port; }
+    const ByteLine& line() const { return port; }
+    // Lets time pass on the line's clock.
+    void pause(int timeMs) { port.pause(timeMs); }
     MessageLog& messages() { return log; }
 
     // The wake-up banner: SOH ">" EOT.
@@ -76,7 +79,7 @@ private:
     int wakeTarget(ProgressSink& progress);
     void closerRun(unsigned generation, int slot, int ticks);
 
-    SerialPort& port;
+    ByteLine& port;
     MessageLog& log;
 
     mutable std::mutex closeLock;

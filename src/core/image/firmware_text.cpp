@@ -25,6 +25,7 @@ constexpr std::array<VersionSlot, 5> kVersionSlots{{
     {StringRow::NavProcFwVer, 18, 5},
     {StringRow::SigProcFwVer, 23, 5},
 }};
+static_assert(kVersionSlots.back().firstByte + kVersionSlots.back().byteCount == kVersionTextBytes);
 
 }  // namespace
 

@@ -20,6 +20,9 @@ struct ParameterRecord;
 // Any other kind cannot be formatted.
 std::optional<std::string> formatFirmwareText(std::span<const std::uint8_t> bytes, int kind);
 
+// The version bytes the five texts are formatted from: an "F" answer with fewer is damaged.
+inline constexpr std::size_t kVersionTextBytes = 28;
+
 // Fills FenmodFwVer (bytes 0-5), RtcPicFwVer (6-11), MiscDevFwVer (12-17),
 // NavProcFwVer (18-22) and SigProcFwVer (23-27), each by the kind its
 // definition gives it. 0, or 2 when a text cannot be formatted (the record is

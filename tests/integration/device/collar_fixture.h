@@ -14,6 +14,7 @@
 #include "collar_emulator.h"
 #include "device/device_operations.h"
 #include "device/result_codes.h"
+#include "device/serial_port.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
 #include "image/image_codec.h"

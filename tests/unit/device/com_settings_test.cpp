@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/memory_profile.h"
+#include "device/serial_port.h"
 #include "device/target_link.h"
 #include "pty_peer.h"
 #include "recording_progress.h"

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "device/result_codes.h"
+#include "device/serial_port.h"
 #include "pty_peer.h"
 #include "recording_progress.h"
 #include "scripted_presenter.h"
