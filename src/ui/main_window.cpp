@@ -36,7 +36,7 @@ public:
     explicit Pages(MainWindow& window) : window(window) {}
 
     FieldControls* controls(Page page) override {
-        if (page == Page::Main) return window.identityControls.get();
+        if (page == Page::Main) return &window.mainControls();
         for (const auto& tabPage : window.tabPages) {
             if (!tabPage) continue;
             if (FieldControls* found = tabPage->controls(page)) return found;
@@ -99,8 +99,7 @@ MainWindow::~MainWindow() {
     if (worker.joinable()) worker.join();
     // The pages go before the tab control: their removal is no tab change.
     tabs->blockSignals(true);
-    for (QObject* watched :
-         {static_cast<QObject*>(job), static_cast<QObject*>(ctn), static_cast<QObject*>(deploymentYear)}) {
+    for (QObject* watched : {static_cast<QObject*>(job), static_cast<QObject*>(ctn)}) {
         watched->removeEventFilter(this);
     }
     const QRect frame = frameGeometry();
@@ -123,7 +122,7 @@ QPushButton* MainWindow::button(MainButton which) const {
 
 QString MainWindow::labelText(int stringRow) const {
     return QString::fromStdString(
-        identityControls->text(stringDefinitions()[static_cast<std::size_t>(stringRow)].labelId));
+        mainFields->controls().text(stringDefinitions()[static_cast<std::size_t>(stringRow)].labelId));
 }
 
 QPushButton* MainWindow::makeButton(MainButton which, const char* text, int controlRow) {
@@ -172,13 +171,8 @@ QWidget* MainWindow::buildIdentityArea() {
     setControlId(status, mainStringControl(StringRow::DevStatus));
     firmware = new QComboBox;
     for (const FirmwareEntry& entry : firmwareTable()) firmware->addItem(entry.version);
-    deploymentYear = new QLineEdit;
-    deploymentYear->setMaximumWidth(60);
-    setControlId(deploymentYear, mainGeneralControl(GeneralRow::StartYear));
-    deploymentSpin = new UpDownControl;
-    setControlId(deploymentSpin, generalDefinitions()[GeneralRow::StartYear].spinId);
-    auto* yearLabel = new QLabel("Deployment Year:");
-    setControlId(yearLabel, generalDefinitions()[GeneralRow::StartYear].labelId);
+    const BoundRow year = mainFields->row(GeneralRow::StartYear, {"Deployment Year:"});
+    year.value->setMaximumWidth(60);
     customer = new QLineEdit;
     customer->setMaxLength(stringDefinitions()[StringRow::Customer].width);
     setControlId(customer, mainStringControl(StringRow::Customer));
@@ -188,8 +182,8 @@ QWidget* MainWindow::buildIdentityArea() {
     setControlId(notes, mainStringControl(StringRow::Notes));
 
     auto* yearBox = new QHBoxLayout;
-    yearBox->addWidget(deploymentYear);
-    yearBox->addWidget(deploymentSpin);
+    yearBox->addWidget(year.value);
+    yearBox->addWidget(year.spin);
     yearBox->addStretch();
 
     int row = 0;
@@ -205,7 +199,7 @@ QWidget* MainWindow::buildIdentityArea() {
     grid->addWidget(status, row, 1);
     grid->addWidget(new QLabel("Firmware:"), row, 3);
     grid->addWidget(firmware, row, 4);
-    grid->addWidget(yearLabel, row, 5);
+    grid->addWidget(year.label, row, 5);
     grid->addLayout(yearBox, row, 6);
     ++row;
     auto* customerBox = new QHBoxLayout;
@@ -282,14 +276,17 @@ QWidget* MainWindow::buildDeviceGroup() {
 void MainWindow::buildTabs() {
     tabs = new QTabWidget;
     for (int i = 0; i < kTabCount; ++i)
-        tabPages[static_cast<std::size_t>(i)] = createTabPage(static_cast<Tab>(i));
+        tabPages[static_cast<std::size_t>(i)] = createTabPage(static_cast<Tab>(i), binderContext());
     shownTabs = activeTabs(app.settingsFile);
     for (const Tab tab : shownTabs) {
-        tabs->addTab(tabPages[static_cast<std::size_t>(tab)].get(),
-                     kTabTitles[static_cast<std::size_t>(tab)]);
+        tabs->addTab(tabPages[static_cast<std::size_t>(tab)].get(), tabTitle(tab));
     }
     // Pages that are not shown still exist, so every page can be stored and shown.
     pages->created = true;
+}
+
+BinderContext MainWindow::binderContext() {
+    return {fieldConverter.get(), [this] { return !operationRunning(); }};
 }
 
 void MainWindow::buildLayout() {
@@ -299,6 +296,7 @@ void MainWindow::buildLayout() {
     outer->addWidget(content);
 
     identity = new QWidget;
+    mainFields = std::make_unique<FieldBinder>(Page::Main, identity, binderContext());
     auto* identityLayout = new QVBoxLayout(identity);
     identityLayout->setContentsMargins(0, 0, 0, 0);
     identityLayout->addWidget(buildIdentityArea());
@@ -312,7 +310,6 @@ void MainWindow::buildLayout() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(identity);
     layout->addWidget(tabs, 1);
-    identityControls = std::make_unique<QtFieldControls>(identity);
     setTooltips();
 }
 
@@ -371,17 +368,11 @@ void MainWindow::connectSignals() {
     connect(ctn, &QComboBox::activated, this, [this] { flow->ctnSelected(); });
     job->installEventFilter(this);
     ctn->installEventFilter(this);
-    deploymentYear->installEventFilter(this);
     connect(status, &QComboBox::activated, this, [this] { flow->statusChanged(); });
     connect(notes, &QPlainTextEdit::textChanged, this, &MainWindow::notesChanged);
     connect(customer, &QLineEdit::textEdited, this, [this] { flow->textEdited(StringRow::Customer); });
     connect(firmware, &QComboBox::activated, this, &MainWindow::firmwareChosen);
     connect(range, &QComboBox::activated, this, [this] { flow->selectRange(); });
-    connect(deploymentSpin, &UpDownControl::deltaRequested, this, [this](int position, int delta) {
-        fieldConverter->spinDelta(Page::Main,
-                                  {deploymentSpin->property(kControlIdProperty).toInt(), position, delta},
-                                  GeneralRow::StartYear);
-    });
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
 }
 
@@ -452,7 +443,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (focus->reason() != Qt::PopupFocusReason && !operationRunning()) {
             if (watched == job) flow->jobLeft();
             if (watched == ctn) flow->ctnLeft();
-            if (watched == deploymentYear) fieldConverter->fieldEdited(Page::Main, GeneralRow::StartYear);
         }
     }
     return QWidget::eventFilter(watched, event);

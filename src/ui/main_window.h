@@ -11,6 +11,7 @@
 
 #include "app_parts.h"
 #include "combo_choice_list.h"
+#include "field_binder.h"
 #include "image/firmware_selection.h"
 #include "modal_runner.h"
 #include "model/field_converter.h"
@@ -31,7 +32,6 @@ class QTabWidget;
 namespace orv {
 
 class ProgressWindow;
-class UpDownControl;
 
 inline constexpr const char* kMainWindowTitle = "Halvorn Orv - Vosk";
 inline constexpr int kNotesLimit = 240;
@@ -93,7 +93,7 @@ public:
     QTabWidget* tabWidget() const { return tabs; }
     QWidget* contentWidget() const { return content; }
     ProgressWindow* progressWindow() const { return progress.get(); }
-    FieldControls& mainControls() { return *identityControls; }
+    FieldControls& mainControls() { return mainFields->controls(); }
     QString labelText(int stringRow) const;
 
     // The operations of the buttons.
@@ -153,6 +153,7 @@ private:
     QWidget* buildDatabaseGroup();
     QWidget* buildDeviceGroup();
     void buildTabs();
+    BinderContext binderContext();
     void connectSignals();
     void setTooltips();
     QPushButton* makeButton(MainButton which, const char* text, int controlRow = -1);
@@ -173,7 +174,7 @@ private:
 
     QWidget* content = nullptr;
     QWidget* identity = nullptr;
-    std::unique_ptr<QtFieldControls> identityControls;
+    std::unique_ptr<FieldBinder> mainFields;  // the identity area
     QComboBox* job = nullptr;
     QComboBox* ctn = nullptr;
     QComboBox* status = nullptr;
@@ -181,8 +182,6 @@ private:
     QComboBox* range = nullptr;
     QPlainTextEdit* notes = nullptr;
     QLineEdit* customer = nullptr;
-    QLineEdit* deploymentYear = nullptr;
-    UpDownControl* deploymentSpin = nullptr;
     QTabWidget* tabs = nullptr;
     std::array<std::unique_ptr<TabPage>, kTabCount> tabPages;
     std::vector<Tab> shownTabs;

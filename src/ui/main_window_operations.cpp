@@ -201,7 +201,7 @@ void MainWindow::changeName(NameField field) {
     const ChangeNameCaptions captions = changeNameCaptions(field);
     const int row = field == NameField::Job ? StringRow::JobNumber : StringRow::CtnNumber;
     ChangeNameDialog dialog(captions.current, captions.replacement,
-                            QString::fromStdString(identityControls->text(mainStringControl(row))).trimmed(),
+                            QString::fromStdString(mainControls().text(mainStringControl(row))).trimmed(),
                             this);
     if (!runner.runDialog(dialog)) return;
     flow->changeDeviceName(field, dialog.newName().toStdString());

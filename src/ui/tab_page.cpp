@@ -1,18 +1,34 @@
 #include "tab_page.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace orv {
 
-TabPage::TabPage(Tab tab, QWidget* parent) : QWidget(parent), pageTab(tab) {}
+TabPage::TabPage(Tab tab, BinderContext context, QWidget* parent)
+    : QWidget(parent), pageTab(tab), context(std::move(context)) {}
 
-FieldControls* TabPage::controls(Page /*page*/) {
+// The binders go first: their widgets must not report to them while going.
+TabPage::~TabPage() {
+    binders.clear();
+}
+
+FieldControls* TabPage::controls(Page page) {
+    for (const auto& binder : binders) {
+        if (binder->page() == page) return &binder->controls();
+    }
     return nullptr;
 }
 
-std::unique_ptr<TabPage> createTabPage(Tab tab) {
-    auto page = std::make_unique<TabPage>(tab);
+FieldBinder& TabPage::bind(Page page, QWidget* form) {
+    for (const auto& binder : binders) {
+        if (binder->page() == page) return *binder;
+    }
+    binders.push_back(std::make_unique<FieldBinder>(page, form != nullptr ? form : this, context));
+    return *binders.back();
+}
+
+std::unique_ptr<TabPage> createTabPage(Tab tab, const BinderContext& context) {
+    auto page = std::make_unique<TabPage>(tab, context);
     auto* layout = new QVBoxLayout(page.get());
     layout->addStretch();
     return page;

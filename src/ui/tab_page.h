@@ -2,36 +2,47 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
+#include "field_binder.h"
 #include "model/page.h"
-#include "qt_field_controls.h"
 #include "workflow/tabs.h"
 
 namespace orv {
 
-// One page of the main window's tab control. Every page offers its controls
-// (through which the workflows store and show the record) and a hook for its
-// own rules after a show. A page whose parameter controls are not built yet
-// offers no controls: storing and showing it then does nothing.
+// One page of the main window's tab control: layout whose rows a FieldBinder
+// binds (see field_binder.h), plus a hook for the page's own rules after a
+// show. The workflows store and show the record through the controls of the
+// page's bound forms; a page that binds nothing offers no controls, and
+// storing and showing it then does nothing.
 class TabPage : public QWidget {
     Q_OBJECT
 public:
-    TabPage(Tab tab, QWidget* parent = nullptr);
+    TabPage(Tab tab, BinderContext context, QWidget* parent = nullptr);
+    ~TabPage() override;
 
     Tab tab() const { return pageTab; }
 
     // The controls of one of the page's forms (both Transmitter forms, the
-    // Schedule panels live on their tab's page); nullptr when not built.
-    virtual FieldControls* controls(Page page);
+    // Schedule panels live on their tab's page); nullptr when it binds none.
+    FieldControls* controls(Page page);
 
     // The page's own rules after its rows were shown.
     virtual void pageShown(Page page) { (void)page; }
 
+protected:
+    // The binder of one of the page's forms, made on first use; its widgets
+    // live under form (the page itself when none is given).
+    FieldBinder& bind(Page page, QWidget* form = nullptr);
+    const BinderContext& binderContext() const { return context; }
+
 private:
     Tab pageTab;
+    BinderContext context;
+    std::vector<std::unique_ptr<FieldBinder>> binders;
 };
 
 // The page for a tab: those not built yet are empty TabPages.
-std::unique_ptr<TabPage> createTabPage(Tab tab);
+std::unique_ptr<TabPage> createTabPage(Tab tab, const BinderContext& context);
 
 }  // namespace orv

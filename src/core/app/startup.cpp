@@ -40,12 +40,12 @@ std::vector<RangeEntry> readRangeEntries(const std::string& settingsFile) {
     return entries;
 }
 
-std::array<int, kActiveTabKeys.size()> readActiveTabs(const std::string& settingsFile) {
+std::vector<int> readActiveTabs(const std::string& settingsFile, std::span<const char* const> keys) {
     const std::string content = loadSettingsText(settingsFile);
-    std::array<int, kActiveTabKeys.size()> shown{};
-    for (std::size_t i = 0; i < kActiveTabKeys.size(); ++i) {
-        shown[i] =
-            intFromText(findSetting(content, "Active Tabs", kActiveTabKeys[i], formatText("%d", 1)).text);
+    std::vector<int> shown;
+    shown.reserve(keys.size());
+    for (const char* key : keys) {
+        shown.push_back(intFromText(findSetting(content, "Active Tabs", key, formatText("%d", 1)).text));
     }
     return shown;
 }

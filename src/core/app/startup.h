@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,11 +29,6 @@ struct RangeEntry {
     std::string parameterDbPath;  // [Files] "Parameter Db%d", n = entry index + 1
 };
 
-// The tabs that [Active Tabs] switches, in this order.
-inline constexpr std::array<const char*, 9> kActiveTabKeys = {
-    "GPS Parameters", "Miscellaneous", "Transmitter", "Data Collection", "Schedule",
-    "ScheduleTable",  "Simulation",    "Beacon",      "Factory Params"};
-
 // The entries a Range list may have at most; a larger "Years" count is held here.
 inline constexpr int kMaxRangeEntries = 1000;
 
@@ -46,8 +41,8 @@ std::string readArchivePath(const std::string& settingsFile);
 // [DataBase] "Years" entries of the Range list (none when absent or not positive).
 std::vector<RangeEntry> readRangeEntries(const std::string& settingsFile);
 
-// [Active Tabs], one integer per key of kActiveTabKeys (1 = shown, the default).
-std::array<int, kActiveTabKeys.size()> readActiveTabs(const std::string& settingsFile);
+// [Active Tabs], one integer per key given, in their order (1 = shown, the default).
+std::vector<int> readActiveTabs(const std::string& settingsFile, std::span<const char* const> keys);
 
 // [Firmware Version] "Current Fw Ver" ("NotFound" when absent), and its writer (1 on success).
 std::string readCurrentFirmware(const std::string& settingsFile);

@@ -27,12 +27,6 @@ constexpr int kMainStringRows[] = {
     StringRow::Customer,   StringRow::CoordSignoff, StringRow::CoordSignoffDate, StringRow::ProgrammedBy,
     StringRow::ProgByDate, StringRow::UserName,     StringRow::UserAccessLevel};
 
-constexpr Page kAllPages[] = {Page::Main,          Page::GpsParms,           Page::Misc,
-                              Page::Transmitter,   Page::TransmitterNetwork, Page::DataColl,
-                              Page::Schedule,      Page::ScheduleGpsPanel,   Page::ScheduleTransmitterPanel,
-                              Page::ScheduleTable, Page::Simulation,         Page::Beacon,
-                              Page::FactParms};
-
 constexpr const char* kReadQuestion =
     "Some data has has been changed on the screen -- reading from the\ndatabase now will destroy those "
     "changes.\nAre you sure want to continue?";
@@ -168,9 +162,7 @@ void MainWorkflow::collectScreen() {
 
 void MainWorkflow::collectAllPages() {
     p.converter.readGeneralPages();
-    for (const Page page : kAllPages) {
-        if (page != Page::Main) storePageTexts(page, p.converter, p.pages, p.record);
-    }
+    for (const Page page : kAllTabPages) storePageTexts(page, p.converter, p.pages, p.record);
     storeTabFields(Tab::Schedule, p.converter, p.pages, p.record);
     collectMainFields();
 }
@@ -196,9 +188,7 @@ void MainWorkflow::showMainFields() {
 }
 
 void MainWorkflow::showRecord() {
-    for (const Page page : kAllPages) {
-        if (page != Page::Main) showPage(page);
-    }
+    for (const Page page : kAllTabPages) showPage(page);
     showMainFields();
     updateDatabaseButtons();
 }
@@ -349,9 +339,7 @@ void MainWorkflow::deleteRecord() {
 void MainWorkflow::enterPressed(int focusedControl) {
     ParameterRecord& r = p.record;
     if (const auto tab = view.currentTab(); tab && focusedControl != 0) {
-        const Page page = pageOfTab(*tab, r);
-        for (const Page candidate : {page, Page::ScheduleGpsPanel, Page::ScheduleTransmitterPanel}) {
-            if (candidate != page && *tab != Tab::Schedule) continue;
+        for (const Page candidate : shownPagesOfTab(*tab, r)) {
             const int row = rowOfControl(candidate, focusedControl);
             if (row >= 0) {
                 p.converter.fieldEdited(candidate, row);
@@ -508,7 +496,9 @@ bool MainWorkflow::applyLogin(const std::string& userName, const std::string& le
     p.settings.userName = userName;
     p.settings.accessLevel = level;
     p.settings.userMask = userMask;
-    for (const Page page : kAllPages) {
+    std::vector<Page> withMain{Page::Main};
+    withMain.insert(withMain.end(), kAllTabPages.begin(), kAllTabPages.end());
+    for (const Page page : withMain) {
         FieldControls* controls = p.pages.controls(page);
         if (controls == nullptr) continue;
         for (const DefinitionTable table : {DefinitionTable::General, DefinitionTable::Season,

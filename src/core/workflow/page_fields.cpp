@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/combo_entries.h"
 #include "model/definitions.h"
 #include "model/field_converter.h"
 #include "model/page_set.h"
@@ -12,13 +13,20 @@ namespace orv {
 
 namespace {
 
-constexpr Page kTabPages[] = {Page::GpsParms, Page::Misc,     Page::Transmitter,   Page::TransmitterNetwork,
-                              Page::DataColl, Page::Schedule, Page::ScheduleTable, Page::Simulation,
-                              Page::Beacon,   Page::FactParms};
-
 bool hasValueControl(PageSet& pages, Page page, const ParameterDefinition& definition) {
     FieldControls* controls = pages.controls(page);
     return controls != nullptr && definition.controlId != 0 && controls->hasControl(definition.controlId);
+}
+
+// Shows one value row; a combo's list is filled again first, so lists that
+// depend on other values (the fix interval units) follow them.
+void showRow(Page page, DefinitionTable table, int row, FieldConverter& converter, FieldControls& controls,
+             const ParameterRecord& record) {
+    const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
+    if (isComboKind(definition.kind)) {
+        controls.setComboItems(definition.controlId, comboEntries(table, row, record));
+    }
+    converter.showField(page, row);
 }
 
 }  // namespace
@@ -46,14 +54,10 @@ void storeTabFields(Tab tab, FieldConverter& converter, PageSet& pages, Paramete
         case Tab::ScheduleTable:
         case Tab::Simulation:
             return;
-        case Tab::Transmitter:
-            converter.readGeneralPages();
-            storePageTexts(Page::Transmitter, converter, pages, record);
-            storePageTexts(Page::TransmitterNetwork, converter, pages, record);
-            return;
         default:
+            // Every form of the tab: the Transmitter tab stores both.
             converter.readGeneralPages();
-            storePageTexts(pageOfTab(tab, record), converter, pages, record);
+            for (const Page page : tabFacts(tab).pageList()) storePageTexts(page, converter, pages, record);
             return;
     }
 }
@@ -63,7 +67,7 @@ void showPageFields(Page page, FieldConverter& converter, PageSet& pages, Parame
     if (controls == nullptr) return;
     if (isSchedulePage(page)) {
         if (page == Page::Schedule && hasValueControl(pages, page, seasonDefinitions()[SeasonRow::Season])) {
-            converter.showField(page, SeasonRow::Season);
+            showRow(page, DefinitionTable::Season, SeasonRow::Season, converter, *controls, record);
         }
         const auto table = seasonDefinitions();
         // The season length shows through the one of its two rows the season's
@@ -75,7 +79,7 @@ void showPageFields(Page page, FieldConverter& converter, PageSet& pages, Parame
             const ParameterDefinition& definition = table[static_cast<std::size_t>(row)];
             if (row != SeasonRow::Season && row != otherLengthRow && definition.page == page &&
                 hasValueControl(pages, page, definition)) {
-                converter.showField(page, row);
+                showRow(page, DefinitionTable::Season, row, converter, *controls, record);
             }
         }
         return;
@@ -83,8 +87,9 @@ void showPageFields(Page page, FieldConverter& converter, PageSet& pages, Parame
     const auto general = generalDefinitions();
     for (int row = 0; row < kGeneralCount; ++row) {
         const ParameterDefinition& definition = general[static_cast<std::size_t>(row)];
-        if (definition.page == page && hasValueControl(pages, page, definition))
-            converter.showField(page, row);
+        if (definition.page == page && hasValueControl(pages, page, definition)) {
+            showRow(page, DefinitionTable::General, row, converter, *controls, record);
+        }
     }
     const auto strings = stringDefinitions();
     for (int row = 0; row < kStringCount; ++row) {
@@ -96,9 +101,7 @@ void showPageFields(Page page, FieldConverter& converter, PageSet& pages, Parame
 }
 
 void showAllPageFields(FieldConverter& converter, PageSet& pages, ParameterRecord& record) {
-    for (Page page : kTabPages) showPageFields(page, converter, pages, record);
-    showPageFields(Page::ScheduleGpsPanel, converter, pages, record);
-    showPageFields(Page::ScheduleTransmitterPanel, converter, pages, record);
+    for (const Page page : kAllTabPages) showPageFields(page, converter, pages, record);
 }
 
 }  // namespace orv

@@ -9,6 +9,8 @@
 namespace orv {
 namespace {
 
+constexpr const char* kSomeTabKeys[] = {"GPS Parameters", "Simulation", "Beacon"};
+
 class StartupSettingsTest : public ::testing::Test {
 protected:
     test::TempDir dir;
@@ -25,7 +27,7 @@ TEST_F(StartupSettingsTest, DefaultsWithoutASettingsFile) {
     EXPECT_EQ(settings.accessLevel, "Customer");
     EXPECT_EQ(readArchivePath(cfg), "");
     EXPECT_TRUE(readRangeEntries(cfg).empty());
-    for (const int shown : readActiveTabs(cfg)) {
+    for (const int shown : readActiveTabs(cfg, kSomeTabKeys)) {
         EXPECT_EQ(shown, 1);
     }
     EXPECT_EQ(readCurrentFirmware(cfg), "NotFound");
@@ -50,10 +52,11 @@ TEST_F(StartupSettingsTest, ReadsTheFilesStartupRangeAndTabs) {
     EXPECT_EQ(ranges[1].text, "2005");
     EXPECT_EQ(ranges[1].parameterDbPath, "Orv3.mdb");
 
-    const auto tabs = readActiveTabs(cfg);
-    EXPECT_EQ(tabs[7], 0);  // Beacon
-    EXPECT_EQ(tabs[6], 0);  // Simulation: not a number
-    EXPECT_EQ(tabs[0], 1);
+    const auto tabs = readActiveTabs(cfg, kSomeTabKeys);
+    ASSERT_EQ(tabs.size(), 3u);
+    EXPECT_EQ(tabs[0], 1);  // GPS Parameters: not given
+    EXPECT_EQ(tabs[1], 0);  // Simulation: not a number
+    EXPECT_EQ(tabs[2], 0);  // Beacon
 }
 
 TEST_F(StartupSettingsTest, AbsurdRangeCountsAreBounded) {
