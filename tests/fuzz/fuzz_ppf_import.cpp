@@ -2,7 +2,8 @@
 // inside what the file holds and inside the images, whatever the content.
 // Inputs whose first byte is odd get a valid header and a supported version
 // text laid over them and, mostly, the length of that version's file, so that
-// most runs reach the decoder.
+// most runs reach the decoder. Whatever loads must be stable under write,
+// read, write.
 
 #include <cstddef>
 #include <cstdint>
@@ -32,11 +33,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::MessageLog log;  // no presenter: every box is answered with its default
     orv::RecordFirmwareSelection selection(record);
     orv::PpfImages images;
-    if (orv::importPpfBytes(record, file, selection, log, images) == orv::kImageOk) {
-        orv::decodePpfImages(record, images, log);
-        // What was loaded must build again.
-        orv::MemoryImage rebuilt;
-        orv::buildImage(record, rebuilt);
+    if (orv::importPpfBytes(record, file, selection, log, images) == orv::kImageOk &&
+        orv::decodePpfImages(record, images, log) == orv::kImageOk) {
+        // What was loaded must build again, and what that built must read
+        // back into a record that builds the same bytes (write, read, write).
+        orv::PpfImages rebuilt;
+        rebuilt.hasFactory = images.hasFactory;
+        if (orv::buildImage(record, rebuilt.image) != orv::kImageOk) return 0;
+        if (rebuilt.hasFactory && orv::buildFactoryImage(record, rebuilt.factory) != orv::kImageOk) return 0;
+        orv::ParameterRecord reread = record;
+        if (orv::decodePpfImages(reread, rebuilt, log) != orv::kImageOk) __builtin_trap();
+        orv::PpfImages again;
+        if (orv::buildImage(reread, again.image) != orv::kImageOk) __builtin_trap();
+        if (again.image != rebuilt.image) __builtin_trap();
+        if (rebuilt.hasFactory && (orv::buildFactoryImage(reread, again.factory) != orv::kImageOk ||
+                                   again.factory != rebuilt.factory))
+            __builtin_trap();
     }
     return 0;
 }
