@@ -1,5 +1,6 @@
 #include "image/field_codec.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -14,6 +15,14 @@ void storeUnsigned(std::span<std::uint8_t> image, std::size_t offset, std::size_
         const std::size_t at = offset + i;
         if (at < image.size()) image[at] = static_cast<std::uint8_t>(value >> (8 * (width - 1 - i)));
     }
+}
+
+// A stored-form conversion (minutes to seconds, degrees to radians) can land
+// a hair below the whole number it stands for; that hair must not cost the
+// stored value a unit, or every read and program would lower it by one.
+double wholeIfNear(double value) {
+    const double whole = std::nearbyint(value);
+    return std::fabs(value - whole) <= 1e-9 * std::max(1.0, std::fabs(whole)) ? whole : value;
 }
 
 }  // namespace
@@ -47,7 +56,8 @@ void storeField(std::span<std::uint8_t> image, std::size_t offset, const LayoutF
         storeUnsigned(image, offset, 4, std::bit_cast<std::uint32_t>(toSingle(value)));
         return;
     }
-    const auto integer = static_cast<std::uint32_t>(static_cast<std::uint64_t>(truncateToInteger(value)));
+    const auto integer =
+        static_cast<std::uint32_t>(static_cast<std::uint64_t>(truncateToInteger(wholeIfNear(value))));
     if (row.encoding == EncodingBits) {
         if (offset >= image.size()) return;
         const auto mask = static_cast<std::uint32_t>(row.mask);

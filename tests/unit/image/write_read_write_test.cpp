@@ -55,6 +55,19 @@ TEST(WriteReadWrite, AConfigurationImageOnceRebuiltStaysTheSame) {
     }
 }
 
+TEST(WriteReadWrite, AValueKeptInAnotherFormKeepsItsLastUnit) {
+    // The activity interval is shown in minutes and kept in seconds: x / 60 * 60
+    // falls a hair short of x for many x.
+    for (const std::uint32_t seconds : {31u, 62u, 249u, 0x7D6E4B3Cu}) {
+        SCOPED_TRACE(seconds);
+        ParameterRecord record = recordFor("N6 020716");
+        record.general(GeneralRow::ActivitySenseInterval) = seconds / 60.0;
+        MemoryImage image;
+        ASSERT_EQ(buildImage(record, image), kImageOk);
+        EXPECT_EQ(test::slice(image, 0x284, 4), test::bigEndian(seconds, 4));
+    }
+}
+
 TEST(WriteReadWrite, AFactoryImageOnceRebuiltStaysTheSame) {
     for (int row = 0; row < kFactoryFirmwareCount; ++row) {
         const char* version = factoryFirmwareTable()[static_cast<std::size_t>(row)].version;
