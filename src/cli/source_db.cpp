@@ -13,7 +13,7 @@ int loadStoredDevice(Session& session, const Args& args) {
     const std::string path = args.value("db").value_or("");
     const std::string job = args.value("job").value_or("");
     const std::string ctn = args.value("ctn").value_or("");
-    if (path.empty()) return usageError("--db needs a database file");
+    if (path.empty()) return usageError("--db needs a database file or URI");
     if (job.empty() || ctn.empty()) return usageError("--db needs --job and --ctn to name the stored device");
     ParameterDb db(session.log, session.record);
     db.setCurrentPath(path);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QThread>
 
+#include "db/database_uri.h"
 #include "device/com_settings.h"
 #include "login_dialog.h"
 #include "main_window.h"
@@ -78,7 +79,7 @@ int OrvApplication::openParameterDatabase() {
     if (db->openDatabase(appSettings.parameterDbPath, false) == 0) return 0;
     messages.warning(
         "Could not open the parameter database file '%s'.  Trying to open a\nlocal database: '%s' instead.",
-        appSettings.parameterDbPath.c_str(), kDefaultParameterDb);
+        displayName(appSettings.parameterDbPath).c_str(), kDefaultParameterDb);
     appSettings.parameterDbPath = kDefaultParameterDb;
     if (db->openDatabase(appSettings.parameterDbPath, true) == 0) return 0;
     messages.error(

@@ -24,12 +24,20 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "run_process.h"
 
 namespace orv::test {
+
+// The two engines the shared database tests run on.
+enum class Engine { Sqlite, Postgres };
+
+inline void PrintTo(Engine engine, std::ostream* out) {
+    *out << (engine == Engine::Sqlite ? "file" : "server");
+}
 
 inline constexpr const char* kPostgresSkipHelp =
     "PostgreSQL tests skipped: no PostgreSQL server to run them on. Install the server "
@@ -121,6 +129,7 @@ public:
             const auto started =
                 cluster->run("pg_ctl", {"-D", folder + "/data", "-o", options, "-l", folder + "/log", "-w", "start"});
             if (started.status == 0) {
+                cluster->options = options;
                 cluster->port = port;
                 cluster->running = true;
                 return cluster;
@@ -128,6 +137,24 @@ public:
             why = "the server did not start: " + started.err;
         }
         return nullptr;
+    }
+
+    // A cluster in a new folder of its own under /tmp (reachable by the postgres
+    // user), removed with it.
+    static std::unique_ptr<PgCluster> startInTemp(std::string& why, bool fastButUnsafe = true) {
+        char pattern[] = "/tmp/orv-pg-XXXXXX";
+        if (!::mkdtemp(pattern)) {
+            why = "cannot make a folder under /tmp";
+            return nullptr;
+        }
+        auto cluster = start(pattern, why, fastButUnsafe);
+        if (!cluster) {
+            std::error_code ec;
+            std::filesystem::remove_all(pattern, ec);
+            return nullptr;
+        }
+        cluster->ownsFolder = true;
+        return cluster;
     }
 
     // A cluster that another process started in folder (running or not).
@@ -158,7 +185,8 @@ public:
     // The server stopped and started again on the same port (a station losing it mid-work).
     bool restart() {
         stop();
-        const auto started = run("pg_ctl", {"-D", folder + "/data", "-l", folder + "/log", "-w", "start"});
+        const auto started =
+            run("pg_ctl", {"-D", folder + "/data", "-o", options, "-l", folder + "/log", "-w", "start"});
         running = started.status == 0;
         return running;
     }
@@ -189,6 +217,7 @@ private:
     PgCluster() = default;
     std::string bin;
     std::string asUser;
+    std::string options;  // the server's command-line settings, kept for a restart
 };
 
 // The server the tests use, started once per process when needed; empty when
@@ -202,17 +231,12 @@ inline std::string testServerUri() {
             if (std::getline(file, shared) && !shared.empty()) return shared;
         }
         static std::unique_ptr<PgCluster> own;
-        char pattern[] = "/tmp/orv-pg-XXXXXX";
-        if (!::mkdtemp(pattern)) return std::string();
         std::string why;
-        own = PgCluster::start(pattern, why);
+        own = PgCluster::startInTemp(why);
         if (!own) {
-            std::error_code ec;
-            std::filesystem::remove_all(pattern, ec);
             std::fprintf(stderr, "%s (%s)\n", kPostgresSkipHelp, why.c_str());
             return std::string();
         }
-        own->ownsFolder = true;
         return own->baseUri();
     }();
     return uri;

@@ -98,7 +98,7 @@ void HandlerUtility::statistics() {
 // failed is not saved (it would carry values of the device read before it);
 // and the record on screen is given back as it was.
 MakeDbResult HandlerUtility::makeDb() {
-    log.information("%s", targetName.c_str());
+    log.information("%s", displayName(targetName).c_str());
     const std::string source = db.currentPath();
     const ParameterRecord onScreen = db.record();
     MakeDbResult result;

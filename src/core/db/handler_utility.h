@@ -9,6 +9,7 @@
 
 #include "app/message_log.h"
 #include "db/choice_list.h"
+#include "db/database_uri.h"
 #include "db/parameter_db.h"
 
 namespace orv {
@@ -47,7 +48,8 @@ public:
     // path and the record are as they were afterwards.
     MakeDbResult makeDb();
 
-    std::string databasePath() const { return db.currentPath(); }
+    // The current database as shown: a password in a connection URI is hidden.
+    std::string databasePath() const { return displayName(db.currentPath()); }
     std::string targetName;  // the "db Name" edit
 
 private:

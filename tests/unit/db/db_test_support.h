@@ -24,13 +24,6 @@
 
 namespace orv::test {
 
-// The two engines every shared database test runs on.
-enum class Engine { Sqlite, Postgres };
-
-inline void PrintTo(Engine engine, std::ostream* out) {
-    *out << (engine == Engine::Sqlite ? "file" : "server");
-}
-
 inline std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
     return info.param == Engine::Sqlite ? "Sqlite" : "Postgres";
 }

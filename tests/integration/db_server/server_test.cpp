@@ -1,0 +1,187 @@
+// The parameter database on a PostgreSQL server end to end: orvctl moves a
+// team's file onto the server and back, a connection URI never shows its
+// password, and a server that stops in the middle of a save leaves the device
+// as it was and says why.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/format_text.h"
+#include "db/db_messages.h"
+#include "db/parameter_db.h"
+#include "db/password_db.h"
+#include "model/definitions.h"
+#include "model/record.h"
+#include "pg_cluster.h"
+#include "run_process.h"
+#include "scripted_presenter.h"
+#include "temp_dir.h"
+
+namespace orv::test {
+namespace {
+
+class OnServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (testServerUri().empty()) GTEST_SKIP() << kPostgresSkipHelp;
+        restoreBuiltinDefinitions();
+        resetRecord(record);
+        db.pause = nullptr;
+    }
+    std::string freshDatabase() {
+        databases.emplace_back(std::make_unique<ScratchDatabase>(testServerUri()));
+        EXPECT_EQ(databases.back()->error, "");
+        return databases.back()->uri();
+    }
+    ProcessResult orvctl(std::vector<std::string> args) { return runOrvctl(args, folder.path().string()); }
+
+    TempDir folder;
+    std::vector<std::unique_ptr<ScratchDatabase>> databases;
+    ScriptedPresenter presenter;
+    MessageLog log{&presenter};
+    ParameterRecord record;
+    ParameterDb db{log, record};
+};
+
+TEST_F(OnServer, OrvctlCopiesEveryDeviceOntoTheServerAndBack) {
+    const std::vector<std::vector<std::string>> devices = {
+        {"05-1", "C1", "Working", "15"}, {"05-1", "C1", "Programmed", "16"}, {"06-2", "C'7", "Working", "17"}};
+    for (const auto& d : devices) {
+        const auto saved = orvctl({"db", "save", "--db", "Orv3.mdb", "--job", d[0], "--ctn", d[1], "--status",
+                                   d[2], "--set", "ElevAngle=" + d[3], "--yes"});
+        ASSERT_EQ(saved.status, 0) << saved.err;
+    }
+    const std::string server = freshDatabase();
+    const auto there = orvctl({"db", "copy", "--db", "Orv3.mdb", "--to", server, "--yes"});
+    ASSERT_EQ(there.status, 0) << there.err;
+    EXPECT_NE(there.out.find("4 devices copied, 0 failed"), std::string::npos) << there.out;  // with Default
+
+    const auto back = orvctl({"db", "copy", "--db", server, "--to", "Back.mdb", "--yes"});
+    ASSERT_EQ(back.status, 0) << back.err;
+    const auto original = orvctl({"db", "list", "--db", "Orv3.mdb"});
+    const auto onServer = orvctl({"db", "list", "--db", server});
+    const auto returned = orvctl({"db", "list", "--db", "Back.mdb"});
+    EXPECT_EQ(onServer.out, original.out);
+    EXPECT_EQ(returned.out, original.out);
+    for (const auto& d : devices) {
+        for (const std::string& path : {server, std::string("Back.mdb")}) {
+            const auto check = orvctl({"db", "check", "--db", path, "--job", d[0], "--ctn", d[1], "--status",
+                                       d[2], "--set", "ElevAngle=" + d[3]});
+            EXPECT_EQ(check.status, 0) << path << ": " << check.err;
+        }
+    }
+}
+
+TEST_F(OnServer, AnEmptyServerDatabaseIsOfferedForCreationAndAPasswordIsNeverShown) {
+    const std::string plain = freshDatabase();
+    // trust authentication takes any password, so this one only has to stay hidden.
+    const std::string secret = "Pa55-w0rd-xyz";
+    const std::string withPassword = "postgresql://postgres:" + secret + "@" + plain.substr(plain.find('@') + 1);
+
+    presenter.answer(kAnswerNo);
+    EXPECT_EQ(db.openDatabase(withPassword, true), 1);
+    ASSERT_EQ(presenter.count(), 1u);
+    EXPECT_EQ(presenter.last().text,
+              formatText(dbtext::kOfferCreate,
+                         ("postgresql://postgres:***@" + plain.substr(plain.find('@') + 1)).c_str()));
+
+    presenter.clear();
+    presenter.answer(kAnswerYes);
+    ASSERT_EQ(db.openDatabase(withPassword, true), 0);
+    db.closeDatabase();
+    std::vector<DeviceKey> devices;
+    ASSERT_EQ(db.listDevices(devices), 0);
+    ASSERT_EQ(devices.size(), 1u);
+    EXPECT_EQ(devices[0].job, "Default");
+
+    // A database that does not exist: the server's own words, and no password.
+    presenter.clear();
+    const std::string missing = withPassword.substr(0, withPassword.rfind('/')) + "/no_such_database";
+    EXPECT_EQ(db.openDatabase(missing, false), 1);
+    ASSERT_FALSE(presenter.shown(BoxKind::Error).empty());
+    const std::string shown = presenter.shown(BoxKind::Error)[0].text;
+    EXPECT_EQ(shown.rfind("Couldn't open database -- Exception: ", 0), 0u) << shown;
+    EXPECT_NE(shown.find("\"no_such_database\" does not exist"), std::string::npos) << shown;
+    for (const auto& box : presenter.boxes) EXPECT_EQ(box.text.find(secret), std::string::npos) << box.text;
+
+    // orvctl says the same on its standard error, and hides the password there too.
+    const auto listed = orvctl({"db", "list", "--db", missing});
+    EXPECT_EQ(listed.status, 1);
+    EXPECT_NE(listed.err.find("Couldn't open database -- Exception: "), std::string::npos) << listed.err;
+    EXPECT_EQ(listed.err.find(secret), std::string::npos) << listed.err;
+    EXPECT_EQ(listed.out.find(secret), std::string::npos);
+}
+
+TEST_F(OnServer, PasswordsOnTheServerAreHashedAndUsersWorkThroughOrvctl) {
+    const std::string server = freshDatabase();
+    const auto added = orvctl({"users", "add", "--pwdb", server, "--user", "Eve", "--level", "Engineer",
+                               "--password", "engineer pw", "--yes"});
+    ASSERT_EQ(added.status, 0) << added.err;
+    const auto listed = orvctl({"users", "list", "--pwdb", server});
+    EXPECT_NE(listed.out.find("Eve"), std::string::npos) << listed.out << listed.err;
+    PGconn* conn = PQconnectdb(server.c_str());
+    PGresult* rows = PQexec(conn, "SELECT \"PwdPassword\" FROM \"PwdTbl\" WHERE \"PwdUser\" = 'eve'");
+    ASSERT_EQ(PQntuples(rows), 1) << "user names compare ignoring case";
+    EXPECT_EQ(std::string(PQgetvalue(rows, 0, 0)).rfind("$argon2id", 0), 0u);
+    PQclear(rows);
+    PQfinish(conn);
+}
+
+// A cluster of the test's own, as it is stopped and started again.
+TEST(ServerStopped, MidSaveTheDeviceStaysAsItWasAndTheMessageSaysWhy) {
+    if (postgresBinDir().empty()) GTEST_SKIP() << kPostgresSkipHelp;
+    std::string why;
+    auto cluster = PgCluster::startInTemp(why, false);
+    ASSERT_TRUE(cluster) << why;
+    const std::string uri = cluster->baseUri() + "/postgres";
+
+    restoreBuiltinDefinitions();
+    ScriptedPresenter presenter;
+    presenter.defaultQuestionAnswer = kAnswerYes;
+    MessageLog log{&presenter};
+    ParameterRecord record;
+    resetRecord(record);
+    ParameterDb db{log, record};
+    db.pause = nullptr;
+    db.setCurrentPath(uri);
+    record.general(GeneralRow::ElevAngle) = 11;
+    ASSERT_EQ(db.saveDevice("J", "C", "Working"), 0) << (presenter.boxes.empty() ? "" : presenter.last().text);
+    // (the save made the tables and the Default device first)
+
+    // Another session holds the season table, so the overwrite below stops
+    // halfway: the general row is gone in its transaction, the seasons wait.
+    PGconn* other = PQconnectdb(uri.c_str());
+    ASSERT_EQ(PQstatus(other), CONNECTION_OK);
+    PQclear(PQexec(other, "BEGIN"));
+    PQclear(PQexec(other, "LOCK TABLE \"SeasParmsTbl\" IN ACCESS EXCLUSIVE MODE"));
+    const pid_t stopper = cluster->stopInBackground(1500);
+
+    presenter.clear();
+    record.general(GeneralRow::ElevAngle) = 22;
+    EXPECT_EQ(db.saveDevice("J", "C", "Working"), 1);
+    int status = 0;
+    ::waitpid(stopper, &status, 0);
+    PQfinish(other);
+    const auto errors = presenter.shown(BoxKind::Error);
+    ASSERT_EQ(errors.size(), 1u) << "one message for the failed save";
+    EXPECT_EQ(errors[0].text.rfind("Couldn't delete from database -- Exception: ", 0), 0u) << errors[0].text;
+    EXPECT_GT(errors[0].text.size(), std::string("Couldn't delete from database -- Exception: ").size());
+
+    ASSERT_TRUE(cluster->restart());
+    presenter.clear();
+    resetRecord(record);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    EXPECT_EQ(record.general(GeneralRow::ElevAngle), 11) << "the device as it was before the save";
+    PGconn* check = PQconnectdb(uri.c_str());
+    PGresult* seasons = PQexec(check, "SELECT count(*) FROM \"SeasParmsTbl\" WHERE \"JobNumber\" = 'J'");
+    EXPECT_STREQ(PQgetvalue(seasons, 0, 0), "12");
+    PQclear(seasons);
+    PQfinish(check);
+}
+
+}  // namespace
+}  // namespace orv::test
