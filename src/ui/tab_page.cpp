@@ -2,6 +2,8 @@
 
 #include <QVBoxLayout>
 
+#include "schedule_page.h"
+
 namespace orv {
 
 TabPage::TabPage(Tab tab, BinderContext context, QWidget* parent)
@@ -28,6 +30,8 @@ FieldBinder& TabPage::bind(Page page, QWidget* form) {
 }
 
 std::unique_ptr<TabPage> createTabPage(Tab tab, const BinderContext& context) {
+    if (tab == Tab::Schedule) return std::make_unique<SchedulePage>(context);
+    if (tab == Tab::ScheduleTable) return std::make_unique<ScheduleTablePage>(context);
     auto page = std::make_unique<TabPage>(tab, context);
     auto* layout = new QVBoxLayout(page.get());
     layout->addStretch();

@@ -9,7 +9,15 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "pages/season_page.h"
 #include "parameter_defaults_dialog.h"
+#include "schedule_page.h"
+#include "up_down_control.h"
 #include "schedule_table_view.h"
 #include "window_fixture.h"
 
@@ -51,6 +59,30 @@ protected:
     void setEverySeason(int row, double value) {
         for (int s = 1; s <= kSeasons; ++s) record().season(s, row) = value;
     }
+
+    template <typename PageType>
+    PageType* showTab(const QString& title) {
+        QTabWidget* tabs = window().tabWidget();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == title) {
+                tabs->setCurrentIndex(i);
+                return qobject_cast<PageType*>(tabs->widget(i));
+            }
+        }
+        return nullptr;
+    }
+    // A season row's widget on the Schedule tab.
+    static QWidget* seasonWidget(SchedulePage& page, Page form, int id) {
+        return dynamic_cast<QtFieldControls&>(*page.controls(form)).widget(id);
+    }
+    static void typeAndLeave(QWidget* widget, const QString& text) {
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        ASSERT_NE(edit, nullptr);
+        edit->setText(text);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(edit, &out);
+    }
+    static const ParameterDefinition& row(int r) { return seasonDefinitions()[static_cast<std::size_t>(r)]; }
 };
 
 TEST_F(SeasonsTest, GetDefaultsResetsTheTickedBoxInEverySeasonAndMarksTheScreen) {
@@ -100,6 +132,74 @@ TEST_F(SeasonsTest, UnsavedChangesQuestionAnsweredNoShowsNoDialog) {
     ASSERT_EQ(boxes().shown(BoxKind::Choice).size(), 1U);
     EXPECT_NE(boxes().shown(BoxKind::Choice)[0].text.find("Setting default values could destroy"),
               std::string::npos);
+}
+
+TEST_F(SeasonsTest, EditingASeasonOnTheScheduleTabShowsInTheScheduleTable) {
+    auto* schedule = showTab<SchedulePage>("Schedule");
+    ASSERT_NE(schedule, nullptr);
+    ASSERT_EQ(schedule->blockTabs()->count(), 2);
+    EXPECT_EQ(schedule->blockTabs()->tabText(0), "GPS Duty Cycle Block");
+    EXPECT_EQ(schedule->blockTabs()->tabText(1), "Transmitter Duty Cycle Block");
+
+    typeAndLeave(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::Season).controlId), "3");
+    EXPECT_EQ(record().currentSeason(), 3);
+    qobject_cast<QRadioButton*>(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::SeasonType).controlId))
+        ->click();
+    auto* label = qobject_cast<QLabel*>(seasonWidget(*schedule, Page::Schedule, seasonLengthLabelId()));
+    EXPECT_TRUE(label->text().endsWith(kStartDayLabel));
+    EXPECT_TRUE(seasonWidget(*schedule, Page::Schedule, leapYearNoteId())->isVisibleTo(schedule));
+    EXPECT_FALSE(seasonWidget(*schedule, Page::Schedule, seasonRangeLabelId())->isVisibleTo(schedule));
+    typeAndLeave(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::LengthOfSeasonSeasonStartDay).controlId),
+                 "Apr 10");
+    typeAndLeave(seasonWidget(*schedule, Page::ScheduleGpsPanel, row(SeasonRow::GpsNumHours_1).controlId), "12");
+    EXPECT_EQ(record().season(3, SeasonRow::SeasonType), 1);
+    EXPECT_EQ(record().season(3, SeasonRow::NumberOfDays), 100);
+    EXPECT_EQ(record().season(3, SeasonRow::GpsNumHours_1), 12);
+    EXPECT_EQ(record().season(2, SeasonRow::GpsNumHours_1), 24);
+
+    auto* table = showTab<ScheduleTablePage>("Schedule Table");
+    ASSERT_NE(table, nullptr);
+    QTableWidget* seasons = table->grid().seasonColumns();
+    ASSERT_EQ(seasons->columnCount(), 12);  // the chain of a new record never leaves season 1
+    EXPECT_EQ(seasons->item(0, 2)->text(), "Day of Year");
+    EXPECT_EQ(seasons->item(1, 2)->text(), "Apr 10");
+    EXPECT_EQ(seasons->item(7, 2)->text(), "12");  // GPS Duty Cycle 1 - # Hours
+    EXPECT_EQ(table->grid().parameterColumn()->item(7, 0)->text(), "GPS Duty Cycle 1 - # Hours");
+    EXPECT_EQ(seasons->item(7, 1)->text(), "24");
+}
+
+TEST_F(SeasonsTest, TheSeasonSpinStaysWithinTwelveSeasonsAndInStep) {
+    auto* schedule = showTab<SchedulePage>("Schedule");
+    ASSERT_NE(schedule, nullptr);
+    auto* spin = qobject_cast<UpDownControl*>(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::Season).spinId));
+    auto* edit = qobject_cast<QLineEdit*>(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::Season).controlId));
+    ASSERT_NE(spin, nullptr);
+    for (int i = 0; i < 14; ++i) spin->step(+1);
+    EXPECT_EQ(record().currentSeason(), 12);
+    EXPECT_EQ(edit->text(), "12");
+    spin->step(-1);
+    spin->step(-1);
+    EXPECT_EQ(record().currentSeason(), 10);
+    EXPECT_EQ(edit->text(), "10");
+    for (int i = 0; i < 14; ++i) spin->step(-1);
+    EXPECT_EQ(record().currentSeason(), 1);
+    spin->step(+1);
+    EXPECT_EQ(record().currentSeason(), 2);
+}
+
+TEST_F(SeasonsTest, ADcbDayOfZeroDisablesAndZeroesItsCycleOnScreen) {
+    setEverySeason(SeasonRow::GpsDcbDay_2, 1);
+    setEverySeason(SeasonRow::GpsNumHours_2, 5);
+    window().workflow().showRecord();
+    auto* schedule = showTab<SchedulePage>("Schedule");
+    ASSERT_NE(schedule, nullptr);
+    QWidget* hours = seasonWidget(*schedule, Page::ScheduleGpsPanel, row(SeasonRow::GpsNumHours_2).controlId);
+    EXPECT_TRUE(hours->isEnabled());
+    typeAndLeave(seasonWidget(*schedule, Page::ScheduleGpsPanel, row(SeasonRow::GpsDcbDay_2).controlId), "0");
+    EXPECT_FALSE(hours->isEnabled());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(hours)->text(), "0");
+    EXPECT_EQ(record().season(1, SeasonRow::GpsNumHours_2), 0);
+    EXPECT_EQ(record().season(2, SeasonRow::GpsNumHours_2), 5);
 }
 
 TEST(ScheduleTableGrid, TwelveSeasonColumnsBesideAFixedParameterColumnRefilledWhenShown) {
