@@ -25,6 +25,7 @@
 #include "model/record.h"
 #include "progress_window.h"
 #include "qt_message_presenter.h"
+#include "report_service.h"
 #include "up_down_control.h"
 
 namespace orv {
@@ -90,6 +91,7 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
                             app.db,     app.settings, *firmwareChoice, app.settingsFile};
     flow = std::make_unique<MainWorkflow>(flowParts, static_cast<MainView&>(*this));
     progress = std::make_unique<ProgressWindow>(this);
+    reportService = new ReportService(this, app.log, app.record, runner);
     connectSignals();
     connect(this, &MainWindow::operationFinished, this, &MainWindow::finishOperation, Qt::QueuedConnection);
     app.presenter.setOwner(this);
@@ -97,6 +99,7 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
 
 MainWindow::~MainWindow() {
     if (worker.joinable()) worker.join();
+    reportService->waitIdle();
     // The pages go before the tab control: their removal is no tab change.
     tabs->blockSignals(true);
     for (QObject* watched : {static_cast<QObject*>(job), static_cast<QObject*>(ctn)}) {
@@ -353,7 +356,9 @@ void MainWindow::connectSignals() {
     };
     for (const auto& [which, handler] : handlers)
         connect(button(which), &QPushButton::clicked, this, handler);
-    connect(button(MainButton::Print), &QPushButton::clicked, this, [this] { printSpr(""); });
+    // On the Simulation tab the simulation report is preselected.
+    connect(button(MainButton::Print), &QPushButton::clicked, this,
+            [this] { reportService->printDialog("", currentTab() == Tab::Simulation); });
     connect(button(MainButton::Exit), &QPushButton::clicked, this, &QWidget::close);
     connect(button(MainButton::ChangeJob), &QPushButton::clicked, this,
             [this] { changeName(NameField::Job); });
@@ -419,8 +424,8 @@ void MainWindow::pageShown(Page page) {
     }
 }
 
-void MainWindow::printSpr(const std::string& /*titleSuffix*/) {
-    // The print dialog attaches here.
+void MainWindow::printSpr(const std::string& titleSuffix) {
+    reportService->printDialog(titleSuffix, false);
 }
 
 void MainWindow::notesChanged() {

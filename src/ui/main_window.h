@@ -32,6 +32,7 @@ class QTabWidget;
 namespace orv {
 
 class ProgressWindow;
+class ReportService;
 
 inline constexpr const char* kMainWindowTitle = "Halvorn Orv - Vosk";
 inline constexpr int kNotesLimit = 240;
@@ -93,6 +94,7 @@ public:
     QTabWidget* tabWidget() const { return tabs; }
     QWidget* contentWidget() const { return content; }
     ProgressWindow* progressWindow() const { return progress.get(); }
+    ReportService& reports() { return *reportService; }
     FieldControls& mainControls() { return mainFields->controls(); }
     QString labelText(int stringRow) const;
 
@@ -192,6 +194,7 @@ private:
     std::unique_ptr<ComboChoiceList> statusChoices;
 
     std::unique_ptr<ProgressWindow> progress;
+    ReportService* reportService = nullptr;
     std::thread worker;
     Operation running = Operation::None;
     int operationResult = 0;

@@ -1,0 +1,87 @@
+// orvctl print: the printed programming report or the schedule simulation
+// report, the same page the window prints, sent to a print queue or written
+// as a PDF file. No display is needed: the page is drawn offscreen.
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include "cli.h"
+#include "cups_server.h"
+#include "image/firmware_table.h"
+#include "page_report_printer.h"
+#include "reports/report_job.h"
+#include "sim/run_simulation.h"
+#include "sim_options.h"
+
+namespace orv::cli {
+
+namespace {
+
+// Qt's own notes (a missing runtime folder and the like) are no message of ours.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg || type == QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// The simulation the report draws: a run from the deployment date, the chart
+// opened on that date at the widest zoom, as the Simulation tab shows it.
+int runReportSimulation(Session& session, std::uint32_t start, ReportJob& job) {
+    SimulationJob run;
+    run.firmwareRow = findFirmware(session.record.text(StringRow::FenmodFwVer));
+    run.startTime = start;
+    if (runSimulation(session.record, run, session.log) != 0) return kExitFailed;
+    SimulationChart chart(start);
+    chart.showRunFrom(start);
+    job.simulation = std::make_shared<const SimulationSnapshot>(
+        simulationSnapshot(session.record, chart, std::move(run.fixes), std::move(run.transmissions)));
+    return kExitOk;
+}
+
+int runPrint(Session& session, const Args& args) {
+    if (!args.positional.empty()) return usageError("'print' takes no argument '" + args.positional[0] + "'");
+    const std::string report = args.value("report").value_or("");
+    if (report != "spr" && report != "simulation")
+        return usageError("'print' needs --report spr or --report simulation");
+    const auto printer = args.value("printer");
+    const auto file = args.value("o");
+    if (printer.has_value() == file.has_value())
+        return usageError("'print' needs either --printer NAME or -o FILE.pdf");
+    if ((printer && printer->empty()) || (file && file->empty()))
+        return usageError(printer ? "--printer needs a queue name" : "-o needs a file name");
+    std::uint32_t start = simulationStartOf(std::time(nullptr));
+    if (const auto startText = args.value("start")) {
+        if (!parseDate(*startText, start))
+            return usageError("--start wants a date YYYY-MM-DD, not '" + *startText + "'");
+    }
+    if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
+
+    ReportJob job;
+    job.kind = report == "spr" ? ProgrammingReport : SimulationReport;
+    job.title = args.value("title").value_or("");
+    job.device = printer ? *printer : kPrintToPdfDevice;
+    job.outputFile = file.value_or("");
+    job.record = session.record;
+
+    // The page is drawn with Qt Gui, offscreen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int argc = 1;
+    char name[] = "orvctl";
+    char* argv[] = {name, nullptr};
+    qInstallMessageHandler(quietQtMessages);
+    QGuiApplication application(argc, argv);
+
+    if (job.kind == SimulationReport) {
+        if (int rc = runReportSimulation(session, start, job); rc != kExitOk) return rc;
+    }
+    CupsPrinterCatalog catalog;
+    PageReportPrinter pages(catalog, session.log);
+    return pages.print(job) == 0 ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+ORV_CLI_COMMAND("print", runPrint, {"report", "title", "start", "printer", "o"});
+
+}  // namespace orv::cli

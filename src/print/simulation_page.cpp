@@ -1,0 +1,66 @@
+// The printed schedule simulation report: the header, the identity lines and
+// the chart twice, one panel under the other.
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+
+#include "draw/draw_chart.h"
+#include "report_drawing.h"
+#include "report_page.h"
+#include "sim/chart_display.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int kScrollStepsBetweenPanels = 2;
+
+void drawPanel(QPainter& painter, const QRectF& area, const SimulationChart& chart,
+               const SimulationSnapshot& s) {
+    const ChartDisplay display =
+        chartDisplay(chart, s.fixes, s.gpsEnabled, s.transmissions, s.transmitterEnabled);
+    painter.save();
+    DrawChart(painter, area, display, ChartColours{Qt::black, Qt::white});
+    painter.restore();
+}
+
+}  // namespace
+
+void drawSimulationReport(QPainter& painter, QPagedPaintDevice& device, const ParameterRecord& record,
+                          const SimulationSnapshot& simulation) {
+    const ReportPage page = reportPage(device);
+    painter.setPen(QPen(Qt::black, page.units(1)));
+    double y = drawReportHeader(painter, page, kPrintedSimulationHeader);
+
+    const std::vector<PrintedGroup> groups = printedIdentityGroups(record);
+    const std::size_t split = printedColumnSplit(groups);
+    const double gap = page.units(240);
+    const double middle = (page.left + page.right) / 2;
+    const double leftBottom =
+        drawGroups(painter, page, {groups.begin(), groups.begin() + static_cast<long>(split)}, page.left,
+                   middle - gap / 2, y);
+    const double rightBottom =
+        drawGroups(painter, page, {groups.begin() + static_cast<long>(split), groups.end()}, middle + gap / 2,
+                   page.right, y);
+    y = std::max(leftBottom, rightBottom) + page.lineHeight / 2;
+    painter.setPen(QPen(Qt::black, page.units(1)));
+    painter.drawLine(QPointF(page.left, y), QPointF(page.right, y));
+
+    // The panels fill the width between the margins, each half as high as wide,
+    // from a fifth of the way down the sheet (lower when the notes run long),
+    // the second right under the first; flatter when both would not fit.
+    const double width = page.right - page.left;
+    const double top = std::max(page.sheet.height() / 5, y + page.lineHeight);
+    const double height = std::min(width / 2, (page.bottom - top) / 2);
+    const QRectF first(page.left, top, width, height);
+    drawPanel(painter, first, simulation.chart, simulation);
+
+    // The second panel two scroll steps on, from a copy: the window's chart keeps its view.
+    SimulationChart later = simulation.chart;
+    for (int step = 0; step < kScrollStepsBetweenPanels; ++step) later.scrollForward();
+    const QRectF second(page.left, first.bottom(), width, height);
+    drawPanel(painter, second, later, simulation);
+}
+
+}  // namespace orv

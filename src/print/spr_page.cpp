@@ -1,0 +1,107 @@
+// The printed programming report: header, two columns of label-value groups,
+// the season parameters and the schedule table across the page.
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+
+#include "report_drawing.h"
+#include "report_page.h"
+#include "reports/schedule_table.h"
+
+namespace orv {
+
+namespace {
+
+// Draws the schedule table's header and the rule under it; returns the y below.
+double drawScheduleHeader(QPainter& painter, const ReportPage& page, const ScheduleTable& table,
+                          const ScheduleColumns& columns, double y) {
+    const QFontMetricsF metrics(page.heading, painter.device());
+    painter.setFont(page.heading);
+    for (std::size_t c = 0; c < 4; ++c) {
+        if (table.header[c].empty()) continue;
+        const QRectF cell(columns.left[c], y, columns.right[c] - columns.left[c], page.lineHeight);
+        const int align = c < 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+        const QRectF inset = c < 2 ? cell : cell.adjusted(columns.textInset, 0, 0, 0);
+        painter.drawText(inset, align | Qt::AlignTop, fitted(painter, table.header[c], inset.width()));
+    }
+    y += page.lineHeight + metrics.descent();
+    painter.setPen(QPen(Qt::black, page.units(1)));
+    painter.drawLine(QPointF(page.left, y), QPointF(page.right, y));
+    return y + page.units(20);
+}
+
+std::size_t rowLines(const ScheduleRow& row) {
+    std::size_t lines = 1;
+    for (const auto& column : row.columns) lines = std::max(lines, column.size());
+    return lines;
+}
+
+void drawScheduleRow(QPainter& painter, const ReportPage& page, const ScheduleRow& row,
+                     const ScheduleColumns& columns, double y) {
+    painter.setFont(page.body);
+    for (std::size_t c = 0; c < 4; ++c) {
+        double lineY = y;
+        for (const std::string& text : row.columns[c]) {
+            const QRectF cell(columns.left[c], lineY, columns.right[c] - columns.left[c], page.lineHeight);
+            if (c < 2) {
+                painter.drawText(cell, Qt::AlignHCenter | Qt::AlignTop, fitted(painter, text, cell.width()));
+            } else {
+                const QRectF inset = cell.adjusted(columns.textInset, 0, 0, 0);
+                painter.drawText(inset, Qt::AlignLeft | Qt::AlignTop, fitted(painter, text, inset.width()));
+            }
+            lineY += page.lineHeight;
+        }
+    }
+}
+
+}  // namespace
+
+void drawSprReport(QPainter& painter, QPagedPaintDevice& device, const ParameterRecord& record,
+                   const std::string& titleSuffix) {
+    const ReportPage page = reportPage(device);
+    painter.setPen(QPen(Qt::black, page.units(1)));
+    double y = drawReportHeader(painter, page, kPrintedSprHeader, titleSuffix);
+
+    const std::vector<PrintedGroup> groups = printedSprGroups(record);
+    const std::size_t split = printedColumnSplit(groups);
+    const double gap = page.units(240);
+    const double middle = (page.left + page.right) / 2;
+    const double leftBottom =
+        drawGroups(painter, page, {groups.begin(), groups.begin() + static_cast<long>(split)}, page.left,
+                   middle - gap / 2, y);
+    const double rightBottom =
+        drawGroups(painter, page, {groups.begin() + static_cast<long>(split), groups.end()}, middle + gap / 2,
+                   page.right, y);
+    y = std::max(leftBottom, rightBottom) + page.lineHeight;
+
+    const QFontMetricsF metrics(page.body, painter.device());
+    painter.setFont(page.heading);
+    painter.drawText(QPointF(page.left, y + metrics.ascent()), "Season Parameters:");
+    y += page.lineHeight;
+    if (const std::string warning = printedSeasonWarning(record); !warning.empty()) {
+        painter.drawText(QPointF(page.left, y + metrics.ascent()),
+                         fitted(painter, warning, page.right - page.left));
+        y += page.lineHeight;
+    }
+    y += page.lineHeight / 2;
+
+    const ScheduleTable table = scheduleTable(record);
+    const ScheduleColumns columns = scheduleColumns(page.left, page.right, [&](const std::string& text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text));
+    });
+    y = drawScheduleHeader(painter, page, table, columns, y);
+    for (const ScheduleRow& row : table.rows) {
+        const double height = static_cast<double>(rowLines(row)) * page.lineHeight;
+        if (y + height > page.bottom) {
+            // The seasons that do not fit go on to the next page under the same header.
+            device.newPage();
+            y = drawScheduleHeader(painter, page, table, columns, page.top);
+        }
+        drawScheduleRow(painter, page, row, columns, y);
+        y += height + page.units(12);
+    }
+}
+
+}  // namespace orv
