@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/field_text.h"
+#include "model/field_entry.h"
 #include "model/fix_interval.h"
 #include "model/format_value.h"
 #include "model/lists.h"
@@ -100,74 +100,17 @@ double FieldConverter::readField(Page page, int row) {
         return value;
     }
 
-    const double entered = parseText(dialog->text(id), field.kind, definition);
-    double value = entered;
-    if (value > definition.maxValue) {
-        value = definition.maxValue;
+    const FieldEntry entry = acceptEntry(definition, field.kind, dialog->text(id), record);
+    for (const EntryNotice& notice : entry.notices) {
+        if (notice.kind == BoxKind::Information) {
+            log.information("%s", notice.text.c_str());
+        } else {
+            log.warning("%s", notice.text.c_str());
+        }
     }
-    if (value < definition.minValue) {
-        value = definition.minValue;
-    }
-    value = roundToStep(value, definition.step);
-    if (field.kind == KindFixInterval && argosTransmissionsEnabled(record)) {
-        value = allowedFixInterval(value, unitsOfCurrentSeason(), fortyFiveMinutesAllowed(record));
-    }
-    if (value != entered) {
-        warnModified(field.kind, entered, definition.label, value);
-    }
-    storeValue(*field.slot, value, page, field.table, row);
+    storeValue(*field.slot, entry.value, page, field.table, row);
     showField(page, row);
-    return value;
-}
-
-double FieldConverter::parseText(const std::string& text, int kind, const ParameterDefinition& definition) {
-    switch (kind) {
-        case KindReal1:
-        case KindReal2:
-            return decimalOfText(text);
-        case KindMegahertz:  // entered in MHz, kept in Hz
-            return decimalOfText(text) * 1000000;
-        case KindNoLimit:
-            return text == "no limit" ? 0 : integerOfText(text);
-        case KindMinSec:
-        case KindHourMin: {
-            const TimeText time = timeOfText(text);
-            if (!time.found && kind == KindMinSec) {
-                log.information(
-                    "Did not recognize a time (mm:ss) in field '%s'\nWill try to interpret the entry as an "
-                    "integer number of seconds.",
-                    definition.label);
-            } else if (!time.found) {
-                log.information(
-                    "Did not recognize a time (hh:mm) in field '%s'\nWill try to interpret the entry as an "
-                    "integer number of minutes.",
-                    definition.label);
-            }
-            return time.value;
-        }
-        case KindDayOfYear: {
-            const DayText day = dayOfYearOfText(text);
-            if (!day.found) {
-                log.information(
-                    "Did not recognize a month in field '%s'\nWill default to the start of the year.",
-                    definition.label);
-            }
-            return day.value;
-        }
-        default:
-            return integerOfText(text);
-    }
-}
-
-void FieldConverter::warnModified(int kind, double entered, const char* label, double value) {
-    if (kind == KindMegahertz) {
-        log.warning(
-            "'%3.4lf' in field '%s' was modified to '%3.4lf'\nto meet data format or range requirements.",
-            entered / 1000000, label, value / 1000000);
-        return;
-    }
-    log.warning("'%6.4lf' in field '%s' was modified to '%6.4lf'\nto meet data format or range requirements.",
-                entered, label, value);
+    return entry.value;
 }
 
 double FieldConverter::unitsOfCurrentSeason() const {

@@ -80,8 +80,6 @@ public:
     void enableControl(Page page, int id, bool enable);
 
 private:
-    double parseText(const std::string& text, int kind, const ParameterDefinition& definition);
-    void warnModified(int kind, double entered, const char* label, double value);
     double unitsOfCurrentSeason() const;
     int findSpinRow(int spinId, Page page) const;
     void labelMarker(Page page, const ParameterDefinition& definition, bool on);

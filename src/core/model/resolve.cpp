@@ -3,10 +3,7 @@
 #include <cmath>
 
 namespace orv {
-namespace {
 
-// The season the Schedule tab shows, held to 1..12 so that a bad selector value
-// can never address outside the record.
 std::size_t currentSeasonIndex(const ParameterRecord& record) {
     const double season = record.seasonValues[0][SeasonRow::Season];
     if (!(season >= 1)) {
@@ -17,8 +14,6 @@ std::size_t currentSeasonIndex(const ParameterRecord& record) {
     }
     return static_cast<std::size_t>(season) - 1;
 }
-
-}  // namespace
 
 ResolvedField resolve(ParameterRecord& record, Page page, int row) {
     if (!isSchedulePage(page)) {
