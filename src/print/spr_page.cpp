@@ -5,6 +5,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "report_drawing.h"
 #include "report_page.h"
@@ -32,24 +34,58 @@ double drawScheduleHeader(QPainter& painter, const ReportPage& page, const Sched
     return y + page.units(20);
 }
 
-std::size_t rowLines(const ScheduleRow& row) {
-    std::size_t lines = 1;
-    for (const auto& column : row.columns) lines = std::max(lines, column.size());
+// A column's width for its text: the GPS and transmitter texts start inside theirs.
+double textWidth(const ScheduleColumns& columns, std::size_t c) {
+    return columns.right[c] - columns.left[c] - (c < 2 ? 0 : columns.textInset);
+}
+
+// The lines of one cell: each text broken at blanks where it is wider than the
+// column (a date range goes on two lines), so nothing is cut off.
+std::vector<QString> cellLines(const QFontMetricsF& metrics, const std::vector<std::string>& texts,
+                               double width) {
+    std::vector<QString> lines;
+    for (const std::string& text : texts) {
+        QString line;
+        for (const QString& word : QString::fromStdString(text).split(' ')) {
+            const QString longer = line.isEmpty() ? word : line + ' ' + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                lines.push_back(line);
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines.push_back(metrics.elidedText(line, Qt::ElideRight, width));
+    }
     return lines;
 }
 
-void drawScheduleRow(QPainter& painter, const ReportPage& page, const ScheduleRow& row,
+using RowCells = std::array<std::vector<QString>, 4>;
+
+RowCells rowCells(const QFontMetricsF& metrics, const ScheduleRow& row, const ScheduleColumns& columns) {
+    RowCells cells;
+    for (std::size_t c = 0; c < 4; ++c) cells[c] = cellLines(metrics, row.columns[c], textWidth(columns, c));
+    return cells;
+}
+
+std::size_t rowLines(const RowCells& cells) {
+    std::size_t lines = 1;
+    for (const auto& cell : cells) lines = std::max(lines, cell.size());
+    return lines;
+}
+
+void drawScheduleRow(QPainter& painter, const ReportPage& page, const RowCells& cells,
                      const ScheduleColumns& columns, double y) {
     painter.setFont(page.body);
     for (std::size_t c = 0; c < 4; ++c) {
         double lineY = y;
-        for (const std::string& text : row.columns[c]) {
+        for (const QString& text : cells[c]) {
             const QRectF cell(columns.left[c], lineY, columns.right[c] - columns.left[c], page.lineHeight);
             if (c < 2) {
-                painter.drawText(cell, Qt::AlignHCenter | Qt::AlignTop, fitted(painter, text, cell.width()));
+                painter.drawText(cell, Qt::AlignHCenter | Qt::AlignTop, text);
             } else {
-                const QRectF inset = cell.adjusted(columns.textInset, 0, 0, 0);
-                painter.drawText(inset, Qt::AlignLeft | Qt::AlignTop, fitted(painter, text, inset.width()));
+                painter.drawText(cell.adjusted(columns.textInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                                 text);
             }
             lineY += page.lineHeight;
         }
@@ -93,13 +129,14 @@ void drawSprReport(QPainter& painter, QPagedPaintDevice& device, const Parameter
     });
     y = drawScheduleHeader(painter, page, table, columns, y);
     for (const ScheduleRow& row : table.rows) {
-        const double height = static_cast<double>(rowLines(row)) * page.lineHeight;
+        const RowCells cells = rowCells(metrics, row, columns);
+        const double height = static_cast<double>(rowLines(cells)) * page.lineHeight;
         if (y + height > page.bottom) {
             // The seasons that do not fit go on to the next page under the same header.
             device.newPage();
             y = drawScheduleHeader(painter, page, table, columns, page.top);
         }
-        drawScheduleRow(painter, page, row, columns, y);
+        drawScheduleRow(painter, page, cells, columns, y);
         y += height + page.units(12);
     }
 }

@@ -75,6 +75,21 @@ TEST(PrintedSprPage, LongIdCodeBeaconAndSwitchLines) {
     EXPECT_FALSE(has(plain, "Beacon Special Pulse Patterns:"));
 }
 
+TEST(PrintedSprPage, ADateRangeTooWideForItsColumnWrapsInsteadOfBeingCut) {
+    ParameterRecord record = spreadSpectrumRecord();
+    record.season(1, SeasonRow::SeasonType) = 1;
+    record.season(1, SeasonRow::NumberOfDays) = 60;
+    record.season(1, SeasonRow::NextSeason) = 2;
+    record.season(2, SeasonRow::SeasonType) = 1;
+    record.season(2, SeasonRow::NumberOfDays) = 200;
+    record.season(2, SeasonRow::NextSeason) = 1;
+    const std::string text = reportText(record);
+    EXPECT_TRUE(has(text, "Mar 1, 27 -")) << text;
+    EXPECT_TRUE(has(text, "Jul 18, 27"));
+    EXPECT_TRUE(has(text, "Feb 28, 28"));
+    EXPECT_FALSE(has(text, "...")) << "nothing cut off";
+}
+
 TEST(PrintedSimulationPage, HeaderIdentityAndBothPanels) {
     ParameterRecord record = argosRecord(100);
     const std::string text = reportText(record, SimulationReport);
