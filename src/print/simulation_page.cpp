@@ -1,6 +1,7 @@
 // The printed schedule simulation report: the header, the identity lines and
 // the chart twice, one panel under the other.
 
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -52,7 +53,8 @@ void drawSimulationReport(QPainter& painter, QPagedPaintDevice& device, const Pa
     // the second right under the first; flatter when both would not fit.
     const double width = page.right - page.left;
     const double top = std::max(page.sheet.height() / 5, y + page.lineHeight);
-    const double height = std::min(width / 2, (page.bottom - top) / 2);
+    const double notesHeight = static_cast<double>(simulation.notes.size()) * page.lineHeight;
+    const double height = std::min(width / 2, (page.bottom - top - notesHeight) / 2);
     const QRectF first(page.left, top, width, height);
     drawPanel(painter, first, simulation.chart, simulation);
 
@@ -61,6 +63,15 @@ void drawSimulationReport(QPainter& painter, QPagedPaintDevice& device, const Pa
     for (int step = 0; step < kScrollStepsBetweenPanels; ++step) later.scrollForward();
     const QRectF second(page.left, first.bottom(), width, height);
     drawPanel(painter, second, later, simulation);
+
+    // The notes of the run under the charts.
+    painter.setFont(page.body);
+    const QFontMetricsF metrics(page.body, painter.device());
+    double noteY = second.bottom();
+    for (const std::string& note : simulation.notes) {
+        painter.drawText(QPointF(page.left, noteY + metrics.ascent()), fitted(painter, note, width));
+        noteY += page.lineHeight;
+    }
 }
 
 }  // namespace orv

@@ -131,6 +131,23 @@ void expectInsideMargins(const std::string& pdf, const TempDir& dir, std::size_t
     }
 }
 
+TEST(PrintedSimulationPage, TheRunsNotesStandUnderTheChartsInsideThePage) {
+    TempDir dir;
+    ReportJob job = pdfJob(argosRecord(100), SimulationReport, dir.file("sim.pdf"));
+    auto simulation = std::make_shared<SimulationSnapshot>(*job.simulation);
+    for (int n = 1; n <= 8; ++n)
+        simulation->notes.push_back("Budget line " + std::to_string(n) + " of the run");
+    job.simulation = simulation;
+    ASSERT_TRUE(writeReportPdf(job, job.outputFile));
+    const std::string text = runProcess("/usr/bin/pdftotext", {"-layout", job.outputFile, "-"}).out;
+    const std::size_t lastPanel = text.rfind("Transmitter");
+    const std::size_t firstNote = text.find("Budget line 1 of the run");
+    ASSERT_NE(firstNote, std::string::npos) << text;
+    EXPECT_GT(firstNote, lastPanel) << "the notes follow the second chart";
+    EXPECT_TRUE(has(text, "Budget line 8 of the run"));
+    expectInsideMargins(job.outputFile, dir, 1);
+}
+
 TEST(PrintedPagesOnPaper, EveryMarkLiesInsideTheMargins) {
     TempDir dir;
     ParameterRecord record = argosRecord(40000);

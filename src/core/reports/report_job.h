@@ -39,6 +39,8 @@ struct SimulationSnapshot {
     std::vector<std::uint32_t> transmissions;
     bool gpsEnabled = false;
     bool transmitterEnabled = false;
+    // Lines printed under the charts (the battery and event budget of the run).
+    std::vector<std::string> notes;
 };
 
 // The snapshot of a finished run: the chart's view and the record's channel switches.
