@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-asan bench fuzz format clean
+.PHONY: all deps configure build run test test-asan bench fuzz format clean package
 
 all: build
 
@@ -31,6 +31,10 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The Debian package (build/orv_VERSION_ARCH.deb), checked by scripts/check-package.sh.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@scripts/run-benchmarks.sh $(BUILD)

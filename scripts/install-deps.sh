@@ -11,6 +11,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   clang-format ccache
   libcups2-dev cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation2
+  lintian desktop-file-utils
 )
 
 missing=()

@@ -45,6 +45,8 @@ struct Session {
     MessageLog log{&presenter};
     ParameterRecord record;
     std::string settingsFile = "Orv3.cfg";
+    // A missing ./Orv3.cfg is written with its entries only when asked (--write-settings).
+    bool createSettingsFile = false;
     // The user the pages' rules and handlers act for (Customer until a login).
     int userMask = 0x011;
 };

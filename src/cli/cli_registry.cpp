@@ -13,12 +13,12 @@ std::vector<SourceEntry>& sourceTable() {
 }
 
 std::set<std::string>& commonOptions() {
-    static std::set<std::string> options{"firmware", "set", "raw", "yes", "no", "help"};
+    static std::set<std::string> options{"firmware", "set", "raw", "yes", "no", "help", "write-settings"};
     return options;
 }
 
 std::set<std::string>& commonFlags() {
-    static std::set<std::string> flags{"yes", "no", "help"};
+    static std::set<std::string> flags{"yes", "no", "help", "write-settings"};
     return flags;
 }
 

@@ -3,9 +3,12 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli.h"
 #include "cli_registry.h"
+#include "command_help.h"
 
 namespace {
 
@@ -14,6 +17,7 @@ using namespace orv::cli;
 void printHelp() {
     std::printf(
         "usage: orvctl COMMAND [options]\n"
+        "       orvctl help COMMAND | orvctl COMMAND --help | orvctl --version\n"
         "\n"
         "Configuration (every command that reads one):\n"
         "  (none)                      the built-in defaults, with the overrides of ./Orv3.cfg\n"
@@ -22,12 +26,42 @@ void printHelp() {
         "                              postgresql://user@host:port/dbname URI)\n"
         "  --firmware VERSION          select a supported firmware text\n"
         "  --set KEY=TEXT              TEXT as typed into the field (KEY, KEY[S], KEY[*])\n"
-        "  --raw KEY=NUMBER            store a value with no conversion\n"
+        "  --raw KEY=NUMBER            store a value with no conversion and no rule (tests, repairs)\n"
         "  --yes | --no                the answer to every question\n"
+        "  --write-settings            write a missing ./Orv3.cfg with every entry\n"
         "\n"
         "Commands:\n");
-    for (const auto& [name, entry] : commandTable()) std::printf("  %s\n", name.c_str());
+    for (const auto& [name, entry] : commandTable()) {
+        const CommandHelp* help = commandHelp(name);
+        std::printf("  %-15s %s\n", name.c_str(), help ? help->summary : "");
+    }
+    std::printf("  %-15s %s\n", "help", commandHelp("help")->summary);
     std::printf("\nExit status: 0 success, 1 the operation failed, 2 bad usage, 3 simulation watchdog.\n");
+}
+
+int printCommandHelp(const std::string& name) {
+    const CommandHelp* help = commandHelp(name);
+    if (help == nullptr || (name != "help" && commandTable().count(name) == 0)) {
+        std::vector<std::string> names;
+        for (const auto& [known, entry] : commandTable()) names.push_back(known);
+        const std::string nearest = nearestName(name, names);
+        return usageError("unknown command '" + name + "'" +
+                          (nearest.empty() ? std::string() : "; did you mean '" + nearest + "'?"));
+    }
+    std::printf("orvctl %s: %s\n\nusage: %s\n", help->name, help->summary, help->synopsis);
+    if (*help->options) std::printf("\nOptions:\n%s", help->options);
+    std::printf(
+        "\nThe configuration options (--ppf, --db, --firmware, --set, --raw, --reset, --yes, --no)\n"
+        "apply to every command that reads one; see 'orvctl --help'.\n");
+    if (*help->examples) {
+        std::printf("\nExamples:\n");
+        for (std::string_view rest = help->examples; !rest.empty();) {
+            const auto end = rest.find('\n');
+            std::printf("  %.*s\n", static_cast<int>(rest.substr(0, end).size()), rest.data());
+            rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        }
+    }
+    return kExitOk;
 }
 
 // Splits the arguments after the command into positionals and options. A
@@ -48,7 +82,13 @@ int parseArgs(int argc, char** argv, const CommandEntry& command, Args& args) {
             inlineValue = true;
         }
         const bool known = commonOptions().count(name) || command.options.count(name);
-        if (!known) return usageError("unknown option '--" + name + "' for '" + args.command + "'");
+        if (!known) {
+            std::vector<std::string> names(commonOptions().begin(), commonOptions().end());
+            names.insert(names.end(), command.options.begin(), command.options.end());
+            const std::string nearest = nearestName(name, names);
+            return usageError("unknown option '--" + name + "' for '" + args.command + "'" +
+                              (nearest.empty() ? std::string() : "; did you mean '--" + nearest + "'?"));
+        }
         const bool flag = commonFlags().count(name) || command.flags.count(name);
         if (flag && inlineValue) return usageError("option '--" + name + "' takes no value");
         if (!flag && !inlineValue) {
@@ -64,22 +104,29 @@ int parseArgs(int argc, char** argv, const CommandEntry& command, Args& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "help") {
+    const std::string first = argc < 2 ? "" : argv[1];
+    if (first == "--version") {
+        std::printf("orvctl %s\n", ORV_VERSION);
+        return kExitOk;
+    }
+    if (first == "help" && argc == 3) return printCommandHelp(argv[2]);
+    if (argc < 2 || first == "--help" || first == "-h" || first == "help") {
         printHelp();
         return argc < 2 ? kExitUsage : kExitOk;
     }
     Args args;
-    args.command = argv[1];
+    args.command = first;
     const auto found = commandTable().find(args.command);
-    if (found == commandTable().end()) return usageError("unknown command '" + args.command + "'");
+    if (found == commandTable().end()) return printCommandHelp(args.command);
     if (int rc = parseArgs(argc, argv, found->second, args); rc != kExitOk) return rc;
-    if (args.has("help")) {
-        printHelp();
-        return kExitOk;
-    }
+    if (args.has("help")) return printCommandHelp(args.command);
     Session session;
     if (args.has("yes")) session.presenter.forcedAnswer = orv::kAnswerYes;
     if (args.has("no")) session.presenter.forcedAnswer = orv::kAnswerNo;
-    if (int rc = startSession(session); rc != kExitOk) return rc;
+    session.createSettingsFile = args.has("write-settings");
+    // The completion words need no settings: a Tab press reads and writes no file.
+    if (args.command != "completions") {
+        if (int rc = startSession(session); rc != kExitOk) return rc;
+    }
     return found->second.run(session, args);
 }

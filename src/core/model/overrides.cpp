@@ -1,8 +1,10 @@
 #include "model/overrides.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <string_view>
+#include <system_error>
 
 #include "app/format_text.h"
 #include "app/replace_file.h"
@@ -67,6 +69,8 @@ std::string formatEntry(const ParameterDefinition& def) {
 class SettingsSession {
 public:
     explicit SettingsSession(const std::string& path) : file(path) {
+        std::error_code ignored;
+        existed = std::filesystem::exists(file, ignored);
         readable = readWholeFile(file, original);
         content = original;
     }
@@ -88,7 +92,8 @@ public:
         }
     }
 
-    void store() {
+    void store(MissingSettingsFile missingFile) {
+        if (!existed && missingFile == MissingSettingsFile::LeaveMissing) return;
         // Rewriting an entry with its own text leaves the file as it was.
         if (readable && content != original) {
             replaceFile(file, content);
@@ -100,6 +105,7 @@ private:
     std::string original;
     std::string content;
     bool readable = false;  // a file that exists but cannot be read is never replaced
+    bool existed = false;
 };
 
 // Applies an entry, or warns once per entry (rows sharing a label share it) and leaves the row as it was.
@@ -115,7 +121,7 @@ void applyOrWarn(ParameterDefinition& def, const SettingValue& entry, const Sett
 
 }  // namespace
 
-void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log) {
+void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log, MissingSettingsFile missingFile) {
     SettingsSession settings(settingsFile);
     if (!settings.isReadable()) {
         log.warning(kUnreadable, settingsFile.c_str());
@@ -145,7 +151,7 @@ void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log) {
         }
     }
 
-    settings.store();
+    settings.store(missingFile);
 }
 
 }  // namespace orv

@@ -10,6 +10,10 @@ namespace orv {
 // limits of the general and season rows, writing the entries that are missing.
 // An entry that is not usable is ignored with a warning naming it; a file that
 // exists but cannot be read is left alone with one warning.
-void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log);
+// A missing settings file is created with every entry unless missingFile says
+// to leave it missing (orvctl, which must not leave files behind unasked).
+enum class MissingSettingsFile { Create, LeaveMissing };
+void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log,
+                           MissingSettingsFile missingFile = MissingSettingsFile::Create);
 
 }  // namespace orv

@@ -5,14 +5,15 @@
 
 namespace orv {
 
-StartupResult runStartup(MessageLog& log, ParameterRecord& record, const std::string& settingsFile) {
+StartupResult runStartup(MessageLog& log, ParameterRecord& record, const std::string& settingsFile,
+                         MissingSettingsFile missingFile) {
     StartupResult result;
     result.exitCode = checkDefinitionCounts(log);
     if (!result.proceed()) {
         return result;
     }
     result.settings = readAppSettings(settingsFile);
-    loadSettingsOverrides(settingsFile, log);
+    loadSettingsOverrides(settingsFile, log, missingFile);
     resetRecord(record);
     return result;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/startup.h"
+#include "model/overrides.h"
 #include "model/record.h"
 
 namespace orv {
@@ -19,6 +20,7 @@ struct StartupResult {
 // definition tables, read the [Files] and [Startup] settings, apply the
 // [Parameters] overrides (writing the missing entries) and reset the record.
 StartupResult runStartup(MessageLog& log, ParameterRecord& record,
-                         const std::string& settingsFile = kSettingsFileName);
+                         const std::string& settingsFile = kSettingsFileName,
+                         MissingSettingsFile missingFile = MissingSettingsFile::Create);
 
 }  // namespace orv

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "run_process.h"
@@ -30,8 +31,12 @@ std::string jsonValue(const std::string& json, const std::string& name, const st
     return json.substr(start, end - start);
 }
 
-TEST_F(OrvctlShow, FirstRunListsTheResetRecordAndWritesEveryParametersEntry) {
-    const auto result = run({"show", "--json"});
+TEST_F(OrvctlShow, FirstRunListsTheResetRecordAndWritesEveryParametersEntryWhenAsked) {
+    // Unasked, a folder without a settings file is left without one.
+    ASSERT_EQ(run({"show"}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Orv3.cfg")));
+
+    const auto result = run({"show", "--json", "--write-settings"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(jsonValue(result.out, "ElevAngle"), "10");
     EXPECT_EQ(jsonValue(result.out, "SpecifiedPTTFreq"), "401650000");

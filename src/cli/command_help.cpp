@@ -1,0 +1,164 @@
+#include "command_help.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace orv::cli {
+
+namespace {
+
+// clang-format off
+constexpr std::array kHelp{
+    CommandHelp{"show", "print the configuration",
+        "orvctl show [SOURCE] [--set KEY=TEXT ...] [--json]",
+        "  --json                  one JSON object: firmware, general, seasons, strings\n",
+        "orvctl show --set XmitterEnblType=Petrel\n"
+        "orvctl show --ppf collar.ppf --json\n"},
+    CommandHelp{"export-ppf", "write the configuration as a .ppf file",
+        "orvctl export-ppf [SOURCE] [--set KEY=TEXT ...] -o FILE",
+        "  -o FILE                 the .ppf file to write (the same bytes as the window's Export)\n",
+        "orvctl export-ppf --firmware \"N4 040816\" -o collar.ppf\n"},
+    CommandHelp{"image", "write the collar memory image of the configuration",
+        "orvctl image [SOURCE] -o FILE",
+        "  -o FILE                 the image file (the bytes of the .bin archive)\n",
+        "orvctl image --ppf collar.ppf -o collar.bin\n"},
+    CommandHelp{"spr", "the software programming report text",
+        "orvctl spr [SOURCE] [--title SUFFIX] [-o FILE]",
+        "  --title SUFFIX          added to the report's title\n"
+        "  -o FILE                 write the report file (CR LF line ends) instead of printing it\n",
+        "orvctl spr --db Orv3.mdb --job P1001 --ctn 7\n"},
+    CommandHelp{"schedule-text", "the season schedule in words",
+        "orvctl schedule-text [SOURCE]",
+        "",
+        "orvctl schedule-text --ppf collar.ppf\n"},
+    CommandHelp{"simulate", "run the schedule simulation and list its events",
+        "orvctl simulate [SOURCE] --start YYYY-MM-DD [--years N] [--format csv|json]",
+        "  --start YYYY-MM-DD      the deployment date (00:00 UTC)\n"
+        "  --years N               years to simulate (default: the configuration's Simulation Years)\n"
+        "  --format csv|json       the event list's form (default csv)\n",
+        "orvctl simulate --start 2027-03-01 --years 2 --format json\n"},
+    CommandHelp{"chart", "draw the simulation chart to a file",
+        "orvctl chart [SOURCE] --start YYYY-MM-DD [--years N] [--view-start YYYY-MM-DD]\n"
+        "             [--zoom 0|1|2] [--size WxH] -o FILE",
+        "  --start YYYY-MM-DD      the deployment date\n"
+        "  --years N               years to simulate\n"
+        "  --view-start YYYY-MM-DD the first day in view (default: the deployment date)\n"
+        "  --zoom 0|1|2            five weeks, one week or two days in view\n"
+        "  --size WxH              the picture's size in pixels\n"
+        "  -o FILE                 .png, .pdf or .svg draws the chart; .json writes its content\n",
+        "orvctl chart --start 2027-03-01 -o schedule.png\n"
+        "orvctl chart --start 2027-03-01 --zoom 1 -o week.json\n"},
+    CommandHelp{"budget", "the battery and event budget of the schedule",
+        "orvctl budget [SOURCE] --start YYYY-MM-DD [--years N] [--format text|json]",
+        "  --start YYYY-MM-DD      the deployment date\n"
+        "  --years N               years to simulate\n"
+        "  --format text|json      the figures' form (default text); battery values from ./Orv3.cfg [Energy]\n",
+        "orvctl budget --start 2027-03-01 --years 3\n"},
+    CommandHelp{"print", "print a report on a print queue or as PDF",
+        "orvctl print [SOURCE] --report spr|simulation [--title SUFFIX] [--start YYYY-MM-DD]\n"
+        "             (--printer NAME | -o FILE.pdf)",
+        "  --report spr|simulation the programming report or the schedule simulation report\n"
+        "  --title SUFFIX          added to the report's title\n"
+        "  --start YYYY-MM-DD      the deployment date of the simulation report\n"
+        "  --printer NAME          the print queue\n"
+        "  -o FILE.pdf             write the printed page as PDF instead\n",
+        "orvctl print --report spr -o report.pdf\n"
+        "orvctl print --report simulation --start 2027-03-01 --printer Office\n"},
+    CommandHelp{"layout", "the collar memory layout of a firmware as a table",
+        "orvctl layout --firmware VERSION",
+        "  --firmware VERSION      one of the supported firmware version texts\n",
+        "orvctl layout --firmware \"N4 040816\"\n"},
+    CommandHelp{"device", "the collar operations over a serial device",
+        "orvctl device firmware|read|check|write|shutdown|read-factory|write-factory --port DEVICE\n"
+        "             [--baud N] [--parity none|odd|even] [--data-bits 7|8] [--stop-bits 1|2]\n"
+        "             [--single-pin] [--timeout S] [--trace FILE]",
+        "  --port DEVICE           the serial device (/dev/ttyUSB0, or the collar emulator's)\n"
+        "  --baud N                line speed\n"
+        "  --single-pin            the collar echoes every byte (single-pin cable)\n"
+        "  --timeout S             how long to wait for the magnet wake-up\n"
+        "  --trace FILE            write every byte exchanged to FILE, for support\n",
+        "orvctl device firmware --port /dev/ttyUSB0\n"
+        "orvctl device write --db Orv3.mdb --job P1001 --ctn 7 --user erin --port /dev/ttyUSB0\n"},
+    CommandHelp{"batch", "program several collars at once from a manifest",
+        "orvctl batch --manifest FILE.csv --user NAME [--db PATH]",
+        "  --manifest FILE.csv     header port,job,ctn[,status], then one collar a line\n"
+        "  --user NAME             who programs (the password from ORV_PASSWORD or the terminal)\n",
+        "orvctl batch --manifest job-P1001.csv --user erin\n"},
+    CommandHelp{"db", "the parameter database",
+        "orvctl db list --db PATH\n"
+        "orvctl db save|read|check|delete --db PATH --job J --ctn C [--status S]\n"
+        "orvctl db rename --db PATH --job J [--ctn C] --new-job J2 [--new-ctn C2]\n"
+        "orvctl db copy --db PATH --to PATH2",
+        "  --db PATH               a database file or a postgresql:// URI\n"
+        "  --job J --ctn C         the device key (with --status, \"Working\" by default)\n"
+        "  --json                  read: print the configuration as JSON\n"
+        "  --to PATH2              copy: the database to fill\n",
+        "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --ppf collar.ppf --yes\n"
+        "orvctl db copy --db Orv3.mdb --to postgresql://orv@dbhost/orv\n"},
+    CommandHelp{"users", "the password database",
+        "orvctl users list|add|delete|passwd --pwdb PATH [--user NAME] [--level LEVEL]",
+        "  --pwdb PATH             the password database (file or postgresql:// URI)\n"
+        "  --user NAME             the user to add, delete or give a new password\n"
+        "  --level LEVEL           Customer, Coordinator, Production, Engineer or Test\n"
+        "                          (the password comes from ORV_PASSWORD or the terminal)\n",
+        "ORV_PASSWORD=... orvctl users add --pwdb PWord.mdb --user erin --level Engineer\n"},
+    CommandHelp{"completions", "words for the shell's completion of orvctl",
+        "orvctl completions commands|options COMMAND|firmware|keys",
+        "",
+        "orvctl completions keys\n"},
+    CommandHelp{"help", "the commands, or one command's synopsis, options and examples",
+        "orvctl help [COMMAND]",
+        "",
+        "orvctl help chart\n"},
+};
+// clang-format on
+
+std::string lowered(const std::string& text) {
+    std::string result = text;
+    for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return result;
+}
+
+// Edits from a to b, a swap of two neighbouring letters counting as one.
+std::size_t editDistance(const std::string& a, const std::string& b) {
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+}  // namespace
+
+const CommandHelp* commandHelp(const std::string& name) {
+    for (const CommandHelp& help : kHelp)
+        if (name == help.name) return &help;
+    return nullptr;
+}
+
+std::string nearestName(const std::string& word, const std::vector<std::string>& candidates) {
+    const std::string typed = lowered(word);
+    std::string best;
+    std::size_t bestDistance = 0;
+    for (const std::string& candidate : candidates) {
+        const std::string name = lowered(candidate);
+        // A prefix of a longer name ("sim" for "simulate") is the one meant.
+        std::size_t distance = name.rfind(typed, 0) == 0 && !typed.empty() ? 1 : editDistance(typed, name);
+        if (best.empty() || distance < bestDistance) {
+            best = candidate;
+            bestDistance = distance;
+        }
+    }
+    const std::size_t allowed = std::max<std::size_t>(2, typed.size() / 3);
+    return bestDistance <= allowed ? best : std::string();
+}
+
+}  // namespace orv::cli
