@@ -153,4 +153,16 @@ double drawGroups(QPainter& painter, const ReportPage& page, const std::vector<P
     return y;
 }
 
+double drawGroupColumns(QPainter& painter, const ReportPage& page, const std::vector<PrintedGroup>& groups,
+                        double y) {
+    const auto split = static_cast<std::ptrdiff_t>(printedColumnSplit(groups));
+    const double gap = page.units(240);
+    const double middle = (page.left + page.right) / 2;
+    const double leftBottom =
+        drawGroups(painter, page, {groups.begin(), groups.begin() + split}, page.left, middle - gap / 2, y);
+    const double rightBottom =
+        drawGroups(painter, page, {groups.begin() + split, groups.end()}, middle + gap / 2, page.right, y);
+    return std::max(leftBottom, rightBottom);
+}
+
 }  // namespace orv

@@ -43,6 +43,11 @@ double drawReportHeader(QPainter& painter, const ReportPage& page, const char* h
 double drawGroups(QPainter& painter, const ReportPage& page, const std::vector<PrintedGroup>& groups,
                   double left, double right, double y);
 
+// Draws the groups in two columns between the margins from y (split where
+// printedColumnSplit says); returns the y below the longer column.
+double drawGroupColumns(QPainter& painter, const ReportPage& page, const std::vector<PrintedGroup>& groups,
+                        double y);
+
 // The text cut with "..." to fit width in the painter's font.
 QString fitted(const QPainter& painter, const std::string& text, double width);
 

@@ -35,16 +35,7 @@ void drawSimulationReport(QPainter& painter, QPagedPaintDevice& device, const Pa
     double y = drawReportHeader(painter, page, kPrintedSimulationHeader);
 
     const std::vector<PrintedGroup> groups = printedIdentityGroups(record);
-    const std::size_t split = printedColumnSplit(groups);
-    const double gap = page.units(240);
-    const double middle = (page.left + page.right) / 2;
-    const double leftBottom =
-        drawGroups(painter, page, {groups.begin(), groups.begin() + static_cast<long>(split)}, page.left,
-                   middle - gap / 2, y);
-    const double rightBottom =
-        drawGroups(painter, page, {groups.begin() + static_cast<long>(split), groups.end()}, middle + gap / 2,
-                   page.right, y);
-    y = std::max(leftBottom, rightBottom) + page.lineHeight / 2;
+    y = drawGroupColumns(painter, page, groups, y) + page.lineHeight / 2;
     painter.setPen(QPen(Qt::black, page.units(1)));
     painter.drawLine(QPointF(page.left, y), QPointF(page.right, y));
 

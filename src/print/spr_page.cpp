@@ -101,16 +101,7 @@ void drawSprReport(QPainter& painter, QPagedPaintDevice& device, const Parameter
     double y = drawReportHeader(painter, page, kPrintedSprHeader, titleSuffix);
 
     const std::vector<PrintedGroup> groups = printedSprGroups(record);
-    const std::size_t split = printedColumnSplit(groups);
-    const double gap = page.units(240);
-    const double middle = (page.left + page.right) / 2;
-    const double leftBottom =
-        drawGroups(painter, page, {groups.begin(), groups.begin() + static_cast<long>(split)}, page.left,
-                   middle - gap / 2, y);
-    const double rightBottom =
-        drawGroups(painter, page, {groups.begin() + static_cast<long>(split), groups.end()}, middle + gap / 2,
-                   page.right, y);
-    y = std::max(leftBottom, rightBottom) + page.lineHeight;
+    y = drawGroupColumns(painter, page, groups, y) + page.lineHeight;
 
     const QFontMetricsF metrics(page.body, painter.device());
     painter.setFont(page.heading);

@@ -74,17 +74,26 @@ TEST_F(ReportJobs, PagesGoToThePrinter) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
-TEST(ReportThreadRule, ASecondReportWaitsForTheFirstWhileTheWindowIdles) {
-    ReportThread thread;
+// Reports that run until released, counting how many ran at once.
+struct HeldReports {
     std::atomic<bool> release{false};
     std::atomic<int> running{0}, most{0}, done{0};
-    const auto work = [&] {
-        const int now = ++running;
-        most = std::max(most.load(), now);
-        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        --running;
-        ++done;
-    };
+    std::function<void()> work() {
+        return [this] {
+            const int now = ++running;
+            most = std::max(most.load(), now);
+            while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            --running;
+            ++done;
+        };
+    }
+};
+
+TEST(ReportThreadRule, ASecondReportWaitsForTheFirstWhileTheWindowIdles) {
+    ReportThread thread;
+    HeldReports reports;
+    auto& [release, running, most, done] = reports;
+    const auto work = reports.work();
     thread.start(work);
     EXPECT_TRUE(thread.running());
     int idles = 0;
@@ -101,15 +110,9 @@ TEST(ReportThreadRule, ASecondReportWaitsForTheFirstWhileTheWindowIdles) {
 
 TEST(ReportThreadRule, AStartFromTheIdleHandlerWaitsItsTurnToo) {
     ReportThread thread;
-    std::atomic<bool> release{false};
-    std::atomic<int> running{0}, most{0}, done{0};
-    const auto work = [&] {
-        const int now = ++running;
-        most = std::max(most.load(), now);
-        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        --running;
-        ++done;
-    };
+    HeldReports reports;
+    auto& [release, running, most, done] = reports;
+    const auto work = reports.work();
     thread.start(work);
     bool nested = false;
     thread.start(work, [&] {
