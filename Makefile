@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-asan bench fuzz format clean package
+.PHONY: all deps configure build run test test-asan bench fuzz format format-check clean package
 
 all: build
 
@@ -48,6 +48,10 @@ fuzz: deps
 
 format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+# What CI checks: the C++ files changed since the merge base with main are formatted.
+format-check:
+	@scripts/check-format.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

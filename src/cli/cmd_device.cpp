@@ -197,8 +197,10 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
         printVersionTexts(record);
         if (row == kFirmwareNotSupported) {
             log.error(
-                "The GPS system firmware version ('%s') is not supported.\nThe firmware version was NOT set "
-                "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
+                "The GPS system firmware version ('%s') is not supported.\n"
+                "The firmware version was NOT set correctly.\n"
+                "\n"
+                "Contact Halvorn support to get a Orv upgrade.\n",
                 std::string(firmwareFamily(version)).c_str());
             return kExitFailed;
         }

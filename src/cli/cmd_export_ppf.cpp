@@ -18,10 +18,11 @@ int runExportPpf(Session& session, const Args& args) {
     ParameterRecord& record = session.record;
     if (record.text(StringRow::FenmodFwVer).empty()) {
         session.log.error(
-            "The programmed Firmware is not known.  To proceed, either select the correct firmware\n  from "
-            "the "
-            "dropdown box, or connect to the GPS system and click on the 'Firmware' button to\n    read the "
-            "programmed firmware from the GPS system!\n\n      No File has been exported!");
+            "The programmed Firmware is not known.  To proceed, either select the correct firmware\n"
+            "  from the dropdown box, or connect to the GPS system and click on the 'Firmware' button to\n"
+            "    read the programmed firmware from the GPS system!\n"
+            "\n"
+            "      No File has been exported!");
         return kExitFailed;
     }
     // There is no combo box apart from the configuration's own firmware.

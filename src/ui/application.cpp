@@ -83,10 +83,10 @@ int OrvApplication::openParameterDatabase() {
     appSettings.parameterDbPath = kDefaultParameterDb;
     if (db->openDatabase(appSettings.parameterDbPath, true) == 0) return 0;
     messages.error(
-        "Could NOT open a Fenmod database for the application.\nThe program may have attempted to open a "
-        "corrupted database --\ntry renaming the intended database to force the program to\ncreate a new "
-        "one.  "
-        "If the problem persists, call Halvorn support.");
+        "Could NOT open a Fenmod database for the application.\n"
+        "The program may have attempted to open a corrupted database --\n"
+        "try renaming the intended database to force the program to\n"
+        "create a new one.  If the problem persists, call Halvorn support.");
     return 1;
 }
 

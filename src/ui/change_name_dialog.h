@@ -29,7 +29,6 @@ private:
 
 inline constexpr const char* kChangeNoteNotNew = "DO NOT try use the Change button to input a new device.";
 inline constexpr const char* kChangeNoteOverwrite =
-    "The 'New' name will be written over the 'Current' in the database and the device that had the 'Current' "
-    "name will no longer exist.";
+    "The 'New' name will be written over the 'Current' in the database and the device that had the 'Current' name will no longer exist.";
 
 }  // namespace orv

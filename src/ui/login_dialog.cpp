@@ -104,9 +104,7 @@ ChangePasswordDialog::ChangePasswordDialog(PasswordDb& passwords, MessageLog& lo
     setWindowTitle("Change Password");
     auto* layout = new QVBoxLayout(this);
     auto* hint = new QLabel(
-        "Enter the Old Password, then enter the desired New Password in both the password and Repeat fields. "
-        " "
-        "Then hit OK.",
+        "Enter the Old Password, then enter the desired New Password in both the password and Repeat fields.  Then hit OK.",
         this);
     hint->setWordWrap(true);
     layout->addWidget(hint);

@@ -19,29 +19,28 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, int code, con
         case kResultTimeout:
             if (read)
                 log.error(
-                    "A timeout was detected trying to talk to the target!\nThe target memory was NOT read "
-                    "correctly.");
+                    "A timeout was detected trying to talk to the target!\n"
+                    "The target memory was NOT read correctly.");
             else
                 log.error(
-                    "A timeout was detected trying to talk to the target!\nThe target memory was NOT "
-                    "programmed "
-                    "correctly.");
+                    "A timeout was detected trying to talk to the target!\n"
+                    "The target memory was NOT programmed correctly.");
             return;
         case kResultUnrecognized:
             if (read)
                 log.error(
-                    "An unrecognized response was returned from the target!\nThe target memory was NOT read "
-                    "correctly.");
+                    "An unrecognized response was returned from the target!\n"
+                    "The target memory was NOT read correctly.");
             else
                 log.error(
-                    "An unrecognized response was returned from the target!\nThe target memory was NOT "
-                    "programmed correctly.");
+                    "An unrecognized response was returned from the target!\n"
+                    "The target memory was NOT programmed correctly.");
             return;
         case kResultReadbackMismatch:
             if (!read)
                 log.error(
-                    "Error -- The target failed the program readback check.\nThe target was NOT programmed "
-                    "correctly.");
+                    "Error -- The target failed the program readback check.\n"
+                    "The target was NOT programmed correctly.");
             return;
         case kResultAborted:
             if (read)
@@ -53,22 +52,25 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, int code, con
         case kResultUnsupportedFirmware:
             if (read)
                 log.error(
-                    "The GPS system firmware version ('%s') is not supported.\nThe target memory was NOT "
-                    "read "
-                    "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
+                    "The GPS system firmware version ('%s') is not supported.\n"
+                    "The target memory was NOT read correctly.\n"
+                    "\n"
+                    "Contact Halvorn support to get a Orv upgrade.\n",
                     family.c_str());
             else
                 log.error(
-                    "The GPS system firmware version ('%s') is not supported.\nThe target memory was NOT "
-                    "programmed correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
+                    "The GPS system firmware version ('%s') is not supported.\n"
+                    "The target memory was NOT programmed correctly.\n"
+                    "\n"
+                    "Contact Halvorn support to get a Orv upgrade.\n",
                     family.c_str());
             return;
         case kResultSelectionDeclined:
             if (!read)
                 log.error(
-                    "The firmware version selected in the 'Firmware' combo box\ndoes not match that read "
-                    "from the "
-                    "GPS device ('%s').\nThe target memory was NOT programmed correctly.\n",
+                    "The firmware version selected in the 'Firmware' combo box\n"
+                    "does not match that read from the GPS device ('%s').\n"
+                    "The target memory was NOT programmed correctly.\n",
                     family.c_str());
             return;
         default:

@@ -60,14 +60,16 @@ void reportExportFailure(int code, const ParameterRecord& record, MessageLog& lo
     const std::string family(firmwareFamily(record.text(StringRow::FenmodFwVer)));
     if (code == kImageUnsupportedFirmware) {
         log.error(
-            "The GPS system firmware version ('%s') is not supported.\nThe target memory was NOT programmed "
-            "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
+            "The GPS system firmware version ('%s') is not supported.\n"
+            "The target memory was NOT programmed correctly.\n"
+            "\n"
+            "Contact Halvorn support to get a Orv upgrade.\n",
             family.c_str());
     } else if (code == kImageSelectionDeclined) {
         log.error(
-            "The firmware version selected in the 'Firmware' combo box\ndoes not match that read from the "
-            "GPS device "
-            "('%s').\nThe target memory was NOT programmed correctly.\n",
+            "The firmware version selected in the 'Firmware' combo box\n"
+            "does not match that read from the GPS device ('%s').\n"
+            "The target memory was NOT programmed correctly.\n",
             family.c_str());
     } else {
         log.error("A communication error was detected!\nThe target memory was NOT programmed correctly.");

@@ -17,14 +17,13 @@ int checkFirmwareSelection(std::string_view version, SelectionMode mode, Firmwar
     if (row == selection.selectedRow()) return kImageOk;
     if (mode == SelectionMode::Automatic) {
         log.information(
-            "The selected firmware version in the 'Firmware' combo box\nis being changed to match the "
-            "connected GPS "
-            "system device.");
-    } else if (log.choice(
-                   "The selected firmware version in the 'Firmware' combo box\ndoes not match that read from "
-                   "the GPS system device.\n\nDo you want to change the selected firmware version to "
-                   "match\nthe "
-                   "connected GPS system?") != kAnswerYes) {
+            "The selected firmware version in the 'Firmware' combo box\n"
+            "is being changed to match the connected GPS system device.");
+    } else if (log.choice("The selected firmware version in the 'Firmware' combo box\n"
+                          "does not match that read from the GPS system device.\n"
+                          "\n"
+                          "Do you want to change the selected firmware version to match\n"
+                          "the connected GPS system?") != kAnswerYes) {
         return kImageSelectionDeclined;
     }
     selection.selectRow(row);

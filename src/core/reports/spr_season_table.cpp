@@ -71,8 +71,7 @@ void appendSprSeasonTable(const ParameterRecord& record, std::string& text) {
     });
     w.line(kBlank);
     w.line(
-        "                      NOTE: For 'Dy of Yr' Seasons after Feb in leap years, the Start Day here is "
-        "shifted by one day.");
+        "                      NOTE: For 'Dy of Yr' Seasons after Feb in leap years, the Start Day here is shifted by one day.");
     w.line("                            (For example: Mar 2 here means Mar 1 in the GPS device).");
     w.line(kBlank);
     w.numberRow("    GPS DCB Length ...", SeasonRow::GpsDcbDuration);

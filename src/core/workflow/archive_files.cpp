@@ -55,9 +55,8 @@ std::optional<ArchiveTarget> planArchive(const std::string& archivePath, const s
                     named.c_str());
     } else if (ctn.size() > kArchiveBaseLength) {
         log.warning(
-            "Ctn Number: '%s' is longer than 8 characters.  The base filename\nfor the SPR and BIN files "
-            "will be "
-            "truncated to '%s'.",
+            "Ctn Number: '%s' is longer than 8 characters.  The base filename\n"
+            "for the SPR and BIN files will be truncated to '%s'.",
             ctn.c_str(), target.baseName.c_str());
     }
     return target;

@@ -140,11 +140,11 @@ int activityCheck(const ParameterRecord& record, MessageLog& log) {
         reached[static_cast<std::size_t>(season)] = true;
         if (seasonTooFast(record, season)) {
             log.error(
-                "The Activity Data Collection Interval is greater than one\nof the GPS Position Fix "
-                "Intervals.  "
-                "This is an invalid\ncondition that must be corrected before proceeding!\n\nThe device has "
-                "NOT "
-                "been programmed.");
+                "The Activity Data Collection Interval is greater than one\n"
+                "of the GPS Position Fix Intervals.  This is an invalid\n"
+                "condition that must be corrected before proceeding!\n"
+                "\n"
+                "The device has NOT been programmed.");
             return 1;
         }
         const int next = static_cast<int>(record.season(season, SeasonRow::NextSeason));

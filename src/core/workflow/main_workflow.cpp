@@ -28,16 +28,20 @@ constexpr int kMainStringRows[] = {
     StringRow::ProgByDate, StringRow::UserName,     StringRow::UserAccessLevel};
 
 constexpr const char* kReadQuestion =
-    "Some data has has been changed on the screen -- reading from the\ndatabase now will destroy those "
-    "changes.\nAre you sure want to continue?";
+    "Some data has has been changed on the screen -- reading from the\n"
+    "database now will destroy those changes.\n"
+    "Are you sure want to continue?";
 constexpr const char* kDefaultsQuestion =
-    "Data has been changed on the screen since the device was last saved\nto the database.  Setting default "
-    "values could destroy those changes.\nAre you sure you want to continue?";
+    "Data has been changed on the screen since the device was last saved\n"
+    "to the database.  Setting default values could destroy those changes.\n"
+    "Are you sure you want to continue?";
 constexpr const char* kExitQuestion =
-    "Screen data has not been saved to the database.\nDo you want to save the data?\n\n'Yes' will save the "
-    "data "
-    "and exit the application.\n'No' will exit without saving the data.\n'Cancel' will return to the "
-    "application.";
+    "Screen data has not been saved to the database.\n"
+    "Do you want to save the data?\n"
+    "\n"
+    "'Yes' will save the data and exit the application.\n"
+    "'No' will exit without saving the data.\n"
+    "'Cancel' will return to the application.";
 
 // Which row a focused control belongs to on a page: the general table, or the season table on the Schedule
 // pages.
@@ -246,10 +250,9 @@ int MainWorkflow::saveRecord() {
     std::string status = bareStatus(r.text(StringRow::DevStatus));
 
     if (status == kStatusWorking && isEngineerOrCoordinator(mask)) {
-        if (p.log.choice(
-                "Do you want to change the device status to 'Coord. Signoff' with\n'%s' as the saved "
-                "coordinator?",
-                user.c_str()) == kAnswerYes) {
+        if (p.log.choice("Do you want to change the device status to 'Coord. Signoff' with\n"
+                         "'%s' as the saved coordinator?",
+                         user.c_str()) == kAnswerYes) {
             setSignoff(user, true);
             status = kStatusSignoff;
             if (p.log.choice("Do you want to print a 'COORDINATOR SIGNOFF' SPR Report?") == kAnswerYes) {
@@ -353,9 +356,8 @@ void MainWorkflow::enterPressed(int focusedControl) {
                             (job != r.text(StringRow::JobNumber) || ctn != r.text(StringRow::CtnNumber));
     collectMainFields();
     if (!keyChanged) return;
-    if (p.log.choice(
-            "The Job Number and/or a CTN/sequence number have changed.\nDo you want to read the device "
-            "from the database?") == kAnswerYes) {
+    if (p.log.choice("The Job Number and/or a CTN/sequence number have changed.\n"
+                     "Do you want to read the device from the database?") == kAnswerYes) {
         if (p.db.readDevice(job, ctn, statusText(), kReadDevice) != 0) {
             p.log.information("Did not read the device correctly from the database.");
         }
@@ -436,8 +438,10 @@ int MainWorkflow::changeDeviceName(NameField field, const std::string& newName) 
     const std::string ctn = controlText(StringRow::CtnNumber);
     if (newName.empty() || ctn.empty() || job.empty()) {
         p.log.warning(
-            "The current Job Number and CTN number and the '%s' fields\nmust all have data when changing the "
-            "device name in the database.\n\nThe device has NOT been changed.",
+            "The current Job Number and CTN number and the '%s' fields\n"
+            "must all have data when changing the device name in the database.\n"
+            "\n"
+            "The device has NOT been changed.",
             changeNameCaptions(field).replacement);
         return 1;
     }
@@ -555,23 +559,26 @@ WritePlan MainWorkflow::prepareWrite() {
     const std::string& user = r.text(StringRow::UserName);
     if (user.empty()) {
         p.log.error(
-            "Users must identify themselves to program devices.  To proceed, select the 'Login'\nbutton at "
-            "the "
-            "upper right corner of the Configuration Utility window.  You do not\nneed a password to "
-            "'Login'.\n\nThe device has NOT been programmed.");
+            "Users must identify themselves to program devices.  To proceed, select the 'Login'\n"
+            "button at the upper right corner of the Configuration Utility window.  You do not\n"
+            "need a password to 'Login'.\n"
+            "\n"
+            "The device has NOT been programmed.");
         return plan;
     }
     if (isEngineer(p.settings.userMask)) {
-        plan.saveAfterProgramming =
-            p.log.choice(
-                "Do you want to save the device as 'Programmmed' with\n'%s' as the 'Programmed By' "
-                "entry?\n\nNo means program the device without saving.",
-                user.c_str()) == kAnswerYes;
+        plan.saveAfterProgramming = p.log.choice(
+                                        "Do you want to save the device as 'Programmmed' with\n"
+                                        "'%s' as the 'Programmed By' entry?\n"
+                                        "\n"
+                                        "No means program the device without saving.",
+                                        user.c_str()) == kAnswerYes;
     } else {
-        if (p.log.choice(
-                "After programming, the configuration will be saved to the database\nwith '%s' as the "
-                "'Programmed By' entry.\n\nDo you want to continue?",
-                user.c_str()) != kAnswerYes) {
+        if (p.log.choice("After programming, the configuration will be saved to the database\n"
+                         "with '%s' as the 'Programmed By' entry.\n"
+                         "\n"
+                         "Do you want to continue?",
+                         user.c_str()) != kAnswerYes) {
             p.log.warning("The device was NOT programmed.");
             return plan;
         }
@@ -580,17 +587,20 @@ WritePlan MainWorkflow::prepareWrite() {
     const int enableType = static_cast<int>(r.general(GeneralRow::XmitterEnblType));
     if (r.general(GeneralRow::XmitnsEnabled) != 0 && (enableType == 1 || enableType == 2) &&
         r.general(GeneralRow::PttIdCode) == 0) {
-        if (p.log.choice(
-                "The 'Assigned PTT ID code' is currently zero!  The PTT ID code\nthat will be programmed "
-                "is shown in the 'Programmed ID Code' box\ndisplayed on the 'Transmitter' tab.\n\nAre you "
-                "sure you want to continue?") != kAnswerYes) {
+        if (p.log.choice("The 'Assigned PTT ID code' is currently zero!  The PTT ID code\n"
+                         "that will be programmed is shown in the 'Programmed ID Code' box\n"
+                         "displayed on the 'Transmitter' tab.\n"
+                         "\n"
+                         "Are you sure you want to continue?") != kAnswerYes) {
             return plan;
         }
         plan.rootIdFlag = true;
     }
     plan.proceed = p.log.choice(
-                       "Programming the device will replace the configuration\nnow in the "
-                       "device.\n\nAre you sure you want to continue?") == kAnswerYes;
+                       "Programming the device will replace the configuration\n"
+                       "now in the device.\n"
+                       "\n"
+                       "Are you sure you want to continue?") == kAnswerYes;
     return plan;
 }
 
@@ -619,10 +629,10 @@ void MainWorkflow::writeFinished(int result, const WritePlan& plan, std::span<co
             view.printSpr(kDeviceProgrammingTitle);
         }
         p.log.warning(
-            "IMPORTANT!! After programming, the GPS System must be restarted by applying the\nmagnet to the "
-            "case "
-            "for at least 40 seconds or by disconnecting the power temporarily.\n\nIF THE GPS SYSTEM IS NOT "
-            "RESTARTED, NO DATA WILL BE RECORDED!!");
+            "IMPORTANT!! After programming, the GPS System must be restarted by applying the\n"
+            "magnet to the case for at least 40 seconds or by disconnecting the power temporarily.\n"
+            "\n"
+            "IF THE GPS SYSTEM IS NOT RESTARTED, NO DATA WILL BE RECORDED!!");
     }
     showPage(Page::GpsParms);
 }
@@ -630,13 +640,13 @@ void MainWorkflow::writeFinished(int result, const WritePlan& plan, std::span<co
 void MainWorkflow::shutdownFinished(int result) {
     if (result != 0) return;
     p.log.warning(
-        "The System has been successfully shut down and may be stored without a shutdown\n  magnet being "
-        "placed "
-        "next to the unit!\n\nIMPORTANT!! After System Shutdown, the GPS System must be restarted by "
-        "applying "
-        "the\n  magnet to the case for at least 40 seconds or by disconnecting the power temporarily.\n\nIF "
-        "THE "
-        "GPS SYSTEM IS NOT RESTARTED, NO DATA WILL BE RECORDED!!");
+        "The System has been successfully shut down and may be stored without a shutdown\n"
+        "  magnet being placed next to the unit!\n"
+        "\n"
+        "IMPORTANT!! After System Shutdown, the GPS System must be restarted by applying the\n"
+        "  magnet to the case for at least 40 seconds or by disconnecting the power temporarily.\n"
+        "\n"
+        "IF THE GPS SYSTEM IS NOT RESTARTED, NO DATA WILL BE RECORDED!!");
 }
 
 void MainWorkflow::prepareReadDevice() {
@@ -665,8 +675,10 @@ void MainWorkflow::firmwareFinished(int result) {
     const int row = findFirmware(version);
     if (row == kFirmwareNotSupported) {
         p.log.error(
-            "The GPS system firmware version ('%s') is not supported.\nThe firmware version was NOT set "
-            "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
+            "The GPS system firmware version ('%s') is not supported.\n"
+            "The firmware version was NOT set correctly.\n"
+            "\n"
+            "Contact Halvorn support to get a Orv upgrade.\n",
             version.c_str());
         return;
     }
@@ -680,10 +692,11 @@ bool MainWorkflow::prepareExport() {
     storePageTexts(Page::Beacon, p.converter, p.pages, p.record);
     if (p.record.text(StringRow::FenmodFwVer).empty()) {
         p.log.error(
-            "The programmed Firmware is not known.  To proceed, either select the correct firmware\n  from "
-            "the "
-            "dropdown box, or connect to the GPS system and click on the 'Firmware' button to\n    read the "
-            "programmed firmware from the GPS system!\n\n      No File has been exported!");
+            "The programmed Firmware is not known.  To proceed, either select the correct firmware\n"
+            "  from the dropdown box, or connect to the GPS system and click on the 'Firmware' button to\n"
+            "    read the programmed firmware from the GPS system!\n"
+            "\n"
+            "      No File has been exported!");
         return false;
     }
     return true;

@@ -1,1 +1,0 @@
-// Placeholder translation unit for a module that has no sources yet.
