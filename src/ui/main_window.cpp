@@ -26,6 +26,7 @@
 #include "progress_window.h"
 #include "qt_message_presenter.h"
 #include "report_service.h"
+#include "simulation_page.h"
 #include "up_down_control.h"
 
 namespace orv {
@@ -280,6 +281,8 @@ void MainWindow::buildTabs() {
     tabs = new QTabWidget;
     for (int i = 0; i < kTabCount; ++i)
         tabPages[static_cast<std::size_t>(i)] = createTabPage(static_cast<Tab>(i), binderContext());
+    if (auto* simulation = dynamic_cast<SimulationPage*>(tabPages[static_cast<std::size_t>(Tab::Simulation)].get()))
+        simulation->attach(&app.log, app.settingsFile);
     shownTabs = activeTabs(app.settingsFile);
     for (const Tab tab : shownTabs) {
         tabs->addTab(tabPages[static_cast<std::size_t>(tab)].get(), tabTitle(tab));

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "schedule_page.h"
+#include "simulation_page.h"
 
 namespace orv {
 
@@ -32,6 +33,7 @@ FieldBinder& TabPage::bind(Page page, QWidget* form) {
 std::unique_ptr<TabPage> createTabPage(Tab tab, const BinderContext& context) {
     if (tab == Tab::Schedule) return std::make_unique<SchedulePage>(context);
     if (tab == Tab::ScheduleTable) return std::make_unique<ScheduleTablePage>(context);
+    if (tab == Tab::Simulation) return std::make_unique<SimulationPage>(context);
     auto page = std::make_unique<TabPage>(tab, context);
     auto* layout = new QVBoxLayout(page.get());
     layout->addStretch();

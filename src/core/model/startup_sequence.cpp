@@ -1,5 +1,6 @@
 #include "model/startup_sequence.h"
 
+#include "app/energy_settings.h"
 #include "model/overrides.h"
 #include "model/startup_checks.h"
 
@@ -14,6 +15,7 @@ StartupResult runStartup(MessageLog& log, ParameterRecord& record, const std::st
     }
     result.settings = readAppSettings(settingsFile);
     loadSettingsOverrides(settingsFile, log, missingFile);
+    completeEnergySettings(settingsFile, missingFile == MissingSettingsFile::Create);
     resetRecord(record);
     return result;
 }

@@ -197,7 +197,7 @@ ChartPenStyle chartPenStyle(ChartPen pen) {
         case ChartPen::TransmitterMark:
             return {false, 50, false, 255, 176, 0};
         case ChartPen::BatteryLine:
-            return {false, 12, false, 200, 0, 0};
+            return {false, 20, false, 200, 0, 0};
     }
     return {false, 1, true, 0, 0, 0};
 }

@@ -20,7 +20,7 @@ enum class ChartPen {
     Frame,            // solid, 30 units
     GpsMark,          // solid, 50 units, blue (0, 0, 255)
     TransmitterMark,  // solid, 50 units, orange (255, 176, 0)
-    BatteryLine,      // solid, 12 units, red (200, 0, 0)
+    BatteryLine,      // solid, 20 units, red (200, 0, 0)
 };
 
 enum class ChartBrush {

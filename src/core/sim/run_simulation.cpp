@@ -1,5 +1,6 @@
 #include "sim/run_simulation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
@@ -69,6 +70,7 @@ int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
 int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog& log) {
     job.startTime = simulationStartOf(job.startTime);
     job.stopped = false;
+    job.cancelled = false;
     job.fixes.clear();
     job.transmissions.clear();
     job.fixSeasons.clear();
@@ -97,16 +99,30 @@ int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog&
         outcome = kSimStopped;  // no worker: nothing was calculated, and the run counts as failed
     }
     if (worker.joinable()) {
+        // The wait looks at the cancel now and then; without one it is a single wait.
+        constexpr std::chrono::milliseconds kCancelPoll{10};
+        const auto deadline = std::chrono::steady_clock::now() + job.watchdog;
         {
             std::unique_lock lock(mutex);
-            if (!finishedSignal.wait_for(lock, job.watchdog, [&] { return finished; }))
-                stop.store(true, std::memory_order_relaxed);
+            while (!finished) {
+                if (job.cancel != nullptr && job.cancel->load()) {
+                    job.cancelled = true;
+                    break;
+                }
+                const auto now = std::chrono::steady_clock::now();
+                if (now >= deadline) break;
+                const auto slice = job.cancel != nullptr ? std::min<std::chrono::steady_clock::duration>(
+                                                               deadline - now, kCancelPoll)
+                                                         : deadline - now;
+                finishedSignal.wait_for(lock, slice, [&] { return finished; });
+            }
+            if (!finished) stop.store(true, std::memory_order_relaxed);
         }
         worker.join();
     }
     if (outcome == kSimStopped) {
         job.stopped = true;
-        log.error("%s", kSimulationFailedMessage);
+        if (!job.cancelled) log.error("%s", kSimulationFailedMessage);
     }
     return 0;
 }

@@ -34,7 +34,11 @@ struct SimulationJob {
     std::vector<std::uint8_t> fixSeasons;
     std::vector<std::uint8_t> transmissionSeasons;
     std::chrono::milliseconds watchdog = kSimulationWatchdog;
-    bool stopped = false;  // the watchdog stopped the run; the lists hold what was found
+    // Set by a caller that no longer wants the result (a newer run replaced it):
+    // the run stops soon after, without the failure message.
+    const std::atomic<bool>* cancel = nullptr;
+    bool stopped = false;    // the watchdog (or the cancel) stopped the run; the lists hold what was found
+    bool cancelled = false;  // it was the cancel
 };
 
 // What the worker needs from the record.
@@ -67,7 +71,8 @@ int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
 
 // Builds the image, runs the worker and waits for it for up to the watchdog
 // time; a run still busy then is stopped, the failure message shown and the
-// points found so far kept. 0, or the image builder's failure code.
+// points found so far kept. A cancelled run stops without the message.
+// 0, or the image builder's failure code.
 int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog& log);
 
 }  // namespace orv

@@ -1,0 +1,221 @@
+// The Simulation tab in the started program: runs when shown and on every
+// change, the chart painted where the display list says, the watchdog's
+// message, superseded runs, hover texts, wheel scrolling and zooming.
+
+#include <gtest/gtest.h>
+
+#include <QDateEdit>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimeZone>
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+#include "draw/draw_chart.h"
+#include "simulation_chart_widget.h"
+#include "simulation_page.h"
+#include "simulation_runner.h"
+#include "window_fixture.h"
+
+namespace orv::test {
+namespace {
+
+class SimulationTab : public WindowTest {
+protected:
+    void SetUp() override {
+        answer(kAnswerYes);  // create the database
+        startProgram();
+        window().resize(1200, 860);
+        window().show();
+    }
+
+    SimulationPage& page() {
+        QTabWidget* tabs = window().tabWidget();
+        for (int i = 0; i < tabs->count(); ++i)
+            if (auto* found = qobject_cast<SimulationPage*>(tabs->widget(i))) return *found;
+        throw std::runtime_error("no Simulation tab");
+    }
+    void showTab() {
+        QTabWidget* tabs = window().tabWidget();
+        tabs->setCurrentWidget(&page());
+    }
+    // Waits for the next run to reach the chart.
+    bool waitForRun(int runsBefore) {
+        return waitUntil([&] { return runs > runsBefore; }, std::chrono::seconds(20));
+    }
+    void countRuns() {
+        QObject::connect(&page(), &SimulationPage::runShown, [this] { ++runs; });
+    }
+    int runs = 0;
+};
+
+TEST_F(SimulationTab, ShowingTheTabRunsAndPaintsTheMarksWhereTheListPutsThem) {
+    countRuns();
+    page().dateEdit().setDate(QDate(2026, 3, 1));
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    SimulationChartWidget& chart = page().chartWidget();
+    ASSERT_NE(chart.run(), nullptr);
+    EXPECT_EQ(chart.run()->startTime, 1772323200u);
+    EXPECT_EQ(chart.chart().viewStart(), 1772323200);
+    EXPECT_FALSE(chart.run()->fixes.empty());
+
+    const QImage image = chart.grab().toImage();
+    const ChartDisplay display = chart.display();
+    int sampled = 0;
+    for (const ChartLine& line : display.lines) {
+        if (line.pen != ChartPen::GpsMark) continue;
+        const QPoint centre(static_cast<int>((line.x0 + line.x1) / 2 * chart.width()),
+                            static_cast<int>(line.y0 * chart.height()));
+        ASSERT_EQ(image.pixelColor(centre * image.devicePixelRatio()), QColor(0, 0, 255)) << sampled;
+        if (++sampled == 40) break;
+    }
+    EXPECT_EQ(sampled, 40);
+    // The reset record's transmitter is off: nothing orange anywhere.
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3) ASSERT_NE(image.pixelColor(x, y), QColor(255, 176, 0));
+}
+
+TEST_F(SimulationTab, YearsDateAndEnterRunAgainKeepingTheZoom) {
+    countRuns();
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    SimulationChartWidget& chart = page().chartWidget();
+    chart.zoomIn();
+    // A new date: a run from it, the view on it, the zoom level kept.
+    page().dateEdit().setDate(QDate(2027, 6, 15));
+    Q_EMIT page().dateEdit().editingFinished();
+    ASSERT_TRUE(waitForRun(1));
+    EXPECT_EQ(chart.chart().viewStart(), 1813017600);  // 2027-06-15
+    EXPECT_EQ(chart.chart().zoomLevel(), 1);
+    const std::uint32_t lastFix = chart.run()->fixes.back();
+
+    // Two years through the edit: the field conversion stores them, the run is shorter.
+    auto* years = page().findChild<QLineEdit*>();
+    ASSERT_NE(years, nullptr);
+    years->setFocus();
+    years->setText("2");
+    page().button("Zoom In")->setFocus();  // leaving the edit
+    ASSERT_TRUE(waitForRun(2));
+    EXPECT_EQ(record().general(GeneralRow::SimulationYears), 2);
+    EXPECT_LT(chart.run()->fixes.back(), lastFix);
+    EXPECT_LE(chart.run()->fixes.back(), 1813017600u + 2u * 31536000u + 3600u);
+
+    // Leaving the edit unchanged runs nothing; Enter on the tab does.
+    years->setFocus();
+    page().button("Zoom In")->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(page().runner().running());
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(years, &enter);
+    ASSERT_TRUE(waitForRun(3));
+
+    // Loading a record while the tab is up runs again.
+    window().workflow().showRecord();
+    ASSERT_TRUE(waitForRun(4));
+}
+
+TEST_F(SimulationTab, ButtonsZoomAndScrollTheView) {
+    countRuns();
+    page().dateEdit().setDate(QDate(2026, 3, 5));  // a Thursday
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    const SimulationChart& view = page().chartWidget().chart();
+    const std::int64_t start = 1772668800;
+    page().button("Forward >")->click();
+    EXPECT_EQ(view.viewStart(), start + 1209600);
+    page().button("< Backward")->click();
+    page().button("Zoom In")->click();
+    page().button("Zoom In")->click();
+    EXPECT_EQ(view.viewSpan(), 172800);
+    page().button("Forward >")->click();
+    EXPECT_EQ(view.viewStart(), start + 57600);
+    page().button("Zoom Out")->click();
+    EXPECT_EQ(view.viewStart(), start);  // 16:00 back to 00:00
+    page().button("Zoom Out")->click();
+    EXPECT_EQ(view.viewStart() % 604800, 0);
+    EXPECT_EQ(view.zoomLevel(), 0);
+    const std::int64_t before = QDateTime::currentSecsSinceEpoch();
+    page().button("Deploy Date:")->click();
+    EXPECT_GE(view.viewStart(), before);
+    EXPECT_LE(view.viewStart(), QDateTime::currentSecsSinceEpoch());
+}
+
+TEST_F(SimulationTab, WheelScrollsAndCtrlWheelZoomsByTheButtonsSteps) {
+    countRuns();
+    page().dateEdit().setDate(QDate(2026, 3, 1));
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    SimulationChartWidget& chart = page().chartWidget();
+    const std::int64_t start = chart.chart().viewStart();
+    const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(QPointF(200, 200), chart.mapToGlobal(QPointF(200, 200)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&chart, &event);
+    };
+    wheel(-120, Qt::NoModifier);  // towards the user: forward
+    EXPECT_EQ(chart.chart().viewStart(), start + 1209600);
+    wheel(60, Qt::NoModifier);  // half a notch: nothing yet
+    EXPECT_EQ(chart.chart().viewStart(), start + 1209600);
+    wheel(60, Qt::NoModifier);
+    EXPECT_EQ(chart.chart().viewStart(), start);
+    wheel(240, Qt::ControlModifier);  // two notches away: zoom in twice
+    EXPECT_EQ(chart.chart().zoomLevel(), 2);
+    wheel(-120, Qt::ControlModifier);
+    EXPECT_EQ(chart.chart().zoomLevel(), 1);
+}
+
+TEST_F(SimulationTab, HoveringAMarkNamesItsTimeAndSeason) {
+    countRuns();
+    page().dateEdit().setDate(QDate(2026, 3, 1));
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    SimulationChartWidget& chart = page().chartWidget();
+    const ChartDisplay display = chart.display();
+    const auto mark = std::find_if(display.lines.begin(), display.lines.end(),
+                                   [](const ChartLine& l) { return l.pen == ChartPen::GpsMark; });
+    ASSERT_NE(mark, display.lines.end());
+    const QPointF centre((mark->x0 + mark->x1) / 2 * chart.width(), mark->y0 * chart.height());
+    const std::uint32_t first = chart.run()->fixes.front();
+    const QDateTime utc = QDateTime::fromSecsSinceEpoch(first, QTimeZone::utc());
+    EXPECT_EQ(chart.hoverText(centre),
+              "GPS fix\n" + utc.toString("yyyy-MM-dd HH:mm:ss") + " UTC\nSeason 1");
+    // Between the strips and beside the marks there is nothing to name.
+    EXPECT_EQ(chart.hoverText(QPointF(chart.width() * 0.5, chart.height() * 0.5)), "");
+    EXPECT_EQ(chart.hoverText(QPointF(5, 5)), "");
+}
+
+TEST_F(SimulationTab, AStuckRunShowsTheWatchdogMessageAndItsPoints) {
+    countRuns();
+    // A season whose windows never open: the search for a fix never ends.
+    for (int s = 1; s <= kSeasons; ++s) {
+        record().season(s, SeasonRow::GpsNumHours_1) = 0;
+    }
+    page().runner().watchdog = std::chrono::milliseconds(100);
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    EXPECT_TRUE(page().chartWidget().run()->stopped);
+    EXPECT_TRUE(sawText(kSimulationFailedMessage));
+}
+
+TEST(SimulationRunner, ANewerRunReplacesTheOneGoing) {
+    SimulationRunner runner;
+    std::vector<std::shared_ptr<const SimulationJob>> delivered;
+    QObject::connect(&runner, &SimulationRunner::finished,
+                     [&](std::shared_ptr<const SimulationJob> job) { delivered.push_back(std::move(job)); });
+    ParameterRecord record;
+    resetRecord(record);
+    record.general(GeneralRow::SimulationYears) = 8;
+    for (std::uint32_t day = 0; day < 5; ++day) runner.start(record, 1772323200u + day * 86400u);
+    ASSERT_TRUE(runner.running());
+    ASSERT_TRUE(waitUntil([&] { return !runner.running(); }, std::chrono::seconds(20)));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(delivered.size(), 1u);
+    EXPECT_EQ(delivered[0]->startTime, 1772323200u + 4u * 86400u);
+    EXPECT_FALSE(delivered[0]->stopped);
+}
+
+}  // namespace
+}  // namespace orv::test
