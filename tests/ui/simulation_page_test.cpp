@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QImage>
 #include <QLineEdit>
@@ -13,7 +14,9 @@
 #include <QKeyEvent>
 #include <QWheelEvent>
 
+#include "budget_panel.h"
 #include "draw/draw_chart.h"
+#include "sim/budget.h"
 #include "simulation_chart_widget.h"
 #include "simulation_page.h"
 #include "simulation_runner.h"
@@ -198,6 +201,71 @@ TEST_F(SimulationTab, AStuckRunShowsTheWatchdogMessageAndItsPoints) {
     ASSERT_TRUE(waitForRun(0));
     EXPECT_TRUE(page().chartWidget().run()->stopped);
     EXPECT_TRUE(sawText(kSimulationFailedMessage));
+}
+
+TEST_F(SimulationTab, TheBudgetPanelFollowsTheScheduleAndStoresTheBattery) {
+    countRuns();
+    page().dateEdit().setDate(QDate(2026, 3, 1));
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    BudgetPanel& panel = page().budgetPanel();
+    EXPECT_NE(panel.text().indexOf("Charge used over 1460 days"), -1) << panel.text().toStdString();
+    // Hourly fixes for four years spend more than the usable 15200 mAh.
+    EXPECT_TRUE(panel.warning());
+    ASSERT_NE(page().budget(), nullptr);
+    ASSERT_TRUE(page().budget()->batteryEndDay.has_value());
+
+    // One year through the years edit: a new run, a new budget that lasts.
+    auto* years = page().findChild<QLineEdit*>();
+    years->setFocus();
+    years->setText("1");
+    page().button("Zoom In")->setFocus();
+    ASSERT_TRUE(waitForRun(1));
+    EXPECT_NE(panel.text().indexOf("Charge used over 365 days"), -1);
+    EXPECT_FALSE(panel.warning());
+    EXPECT_NE(panel.text().indexOf("Battery lasts beyond 2027-02-28"), -1);
+
+    // A smaller battery, typed in the panel: stored, and the budget follows without a run.
+    panel.batteryEdit()->setText("2000");
+    Q_EMIT panel.batteryEdit()->editingFinished();
+    EXPECT_EQ(page().budget()->energy.batteryMah, 2000);
+    EXPECT_TRUE(panel.warning());
+    EXPECT_NE(dir.read("Orv3.cfg").find("Battery mAh=2000"), std::string::npos);
+    EXPECT_EQ(runs, 2);
+
+    // A bad entry: the message, and the kept value back in the edit.
+    panel.usableEdit()->setText("150");
+    Q_EMIT panel.usableEdit()->editingFinished();
+    EXPECT_TRUE(sawText("The usable share of the battery is a percentage from 0 to 100, not '150'."));
+    EXPECT_EQ(panel.usableEdit()->text(), "80");
+    EXPECT_NE(dir.read("Orv3.cfg").find("Usable Percent=80"), std::string::npos);
+}
+
+TEST_F(SimulationTab, TheBatteryLineReachesTheBottomAtTheBatteryEndAndCanBeSwitchedOff) {
+    countRuns();
+    page().dateEdit().setDate(QDate(2026, 3, 1));
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    BudgetPanel& panel = page().budgetPanel();
+    panel.batteryEdit()->setText("100");  // spent within the first days
+    Q_EMIT panel.batteryEdit()->editingFinished();
+    const Budget* budget = page().budget();
+    ASSERT_TRUE(budget->batteryEndDay.has_value());
+    const int endDay = *budget->batteryEndDay;
+    ASSERT_LT(endDay, 35);
+    const auto battery = [&] {
+        std::vector<ChartLine> found;
+        for (const ChartLine& line : page().chartWidget().display().lines)
+            if (line.pen == ChartPen::BatteryLine) found.push_back(line);
+        return found;
+    };
+    const auto line = battery();
+    ASSERT_EQ(line.size(), 35u);
+    const double bottom = ChartGeometry::stripBottom(kChartGpsStrip);
+    EXPECT_LT(line[static_cast<std::size_t>(endDay)].y0, bottom);
+    EXPECT_DOUBLE_EQ(line[static_cast<std::size_t>(endDay)].y1, bottom);
+    panel.lineSwitch()->setChecked(false);
+    EXPECT_TRUE(battery().empty());
 }
 
 TEST(SimulationRunner, ANewerRunReplacesTheOneGoing) {

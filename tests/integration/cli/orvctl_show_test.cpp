@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -46,10 +47,11 @@ TEST_F(OrvctlShow, FirstRunListsTheResetRecordAndWritesEveryParametersEntryWhenA
 
     const std::string settings = folder.read("Orv3.cfg");
     ASSERT_NE(settings.find("[Parameters]"), std::string::npos);
+    // The entries of the section, up to the next one.
+    const std::size_t from = settings.find("[Parameters]");
+    const std::size_t to = std::min(settings.find("\n[", from), settings.size());
     std::size_t entries = 0;
-    for (std::size_t at = settings.find("[Parameters]");
-         (at = settings.find('=', at + 1)) != std::string::npos;)
-        ++entries;
+    for (std::size_t at = from; (at = settings.find('=', at + 1)) < to;) ++entries;
     EXPECT_EQ(entries, 166u);
     EXPECT_NE(settings.find("Fix Dimension=0.000000,0.000000,2.000000,1.000000"), std::string::npos);
 }
