@@ -49,6 +49,9 @@ struct Session {
     bool createSettingsFile = false;
     // The user the pages' rules and handlers act for (Customer until a login).
     int userMask = 0x011;
+    std::string userName;
+    std::string levelName = "Customer";
+    bool loggedIn = false;
 };
 
 // The start-up steps of the program that need no window: the definition count

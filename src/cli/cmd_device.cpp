@@ -9,12 +9,14 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "cli.h"
+#include "db/parameter_db.h"
 #include "device/device_operations.h"
 #include "device/serial_port.h"
 #include "files/ppf_file.h"
@@ -22,6 +24,7 @@
 #include "image/firmware_table.h"
 #include "model/definitions.h"
 #include "workflow/device_jobs.h"
+#include "workflow/write_completion.h"
 
 namespace orv::cli {
 
@@ -186,6 +189,31 @@ int exitFor(int result) {
     return result == 0 ? kExitOk : kExitFailed;
 }
 
+// The configuration came from the parameter database and is saved back as
+// "Programmed" once the collar holds it (unless --no-save).
+bool savesAfterWrite(const Args& args) {
+    return args.has("db") && !args.has("no-save");
+}
+
+// Write Device as the window ends it: the save as "Programmed" by the user with
+// the date and the archive files, then the restart warning.
+int writeDevice(Session& session, const Args& args, DeviceContext& context, TerminalProgress& progress) {
+    if (programConfiguration(context, progress) != 0) return kExitFailed;
+    progress.clearLine();
+    int status = kExitOk;
+    if (savesAfterWrite(args)) {
+        ParameterDb db(session.log, session.record);
+        db.setCurrentPath(*args.value("db"));
+        if (saveProgrammed(session.record, db, args.value("job").value_or(""), args.value("ctn").value_or(""),
+                           std::time(nullptr)) != 0)
+            status = kExitFailed;
+        if (archiveProgrammed(session.record, session.settingsFile, context.link.memoryImage, session.log) != 0)
+            status = kExitFailed;
+    }
+    session.log.warning("%s", kRestartWarning);
+    return status;
+}
+
 int runOperation(const std::string& operation, Session& session, const Args& args, DeviceContext& context,
                  TerminalProgress& progress) {
     ParameterRecord& record = session.record;
@@ -221,7 +249,7 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
         showCaptionedInformation(log, kDeviceCheckCaption, kDeviceMatchesMessage);
         return kExitOk;
     }
-    if (operation == "write") return exitFor(programConfiguration(context, progress));
+    if (operation == "write") return writeDevice(session, args, context, progress);
     if (operation == "write-factory") return exitFor(programFactoryParameters(context, progress));
     if (operation == "shutdown") return exitFor(shutDownTarget(context, progress));
     if (operation == "read-factory") {
@@ -250,7 +278,13 @@ int runDevice(Session& session, const Args& args) {
 
     ComSettings settings;
     if (const int rc = lineSettings(args, settings); rc != kExitOk) return rc;
+    if (args.has("no-save") && operation != "write") return usageError("--no-save goes with 'device write'");
     if (const int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
+    // The save as "Programmed" names who programmed the collar: nobody, no traffic.
+    if (operation == "write" && savesAfterWrite(args) && !args.has("user")) {
+        session.log.error("%s", kUserNeededToProgram);
+        return kExitFailed;
+    }
 
     TerminalProgress progress(settings.comTimeoutSeconds);
     ProgressAwarePresenter presenter(session.log.presenter, progress);
@@ -275,7 +309,8 @@ int runDevice(Session& session, const Args& args) {
 }  // namespace
 
 ORV_CLI_COMMAND("device", runDevice,
-                {"port", "baud", "parity", "data-bits", "stop-bits", "timeout", "json", "o", "single-pin"},
-                {"json", "single-pin"});
+                {"port", "baud", "parity", "data-bits", "stop-bits", "timeout", "json", "o", "single-pin",
+                 "no-save"},
+                {"json", "single-pin", "no-save"});
 
 }  // namespace orv::cli

@@ -1,5 +1,8 @@
 // orvctl users list|add|delete|passwd --pwdb PATH: the password database, as
-// the "Password Maintenance" dialog keeps it. Passwords are stored as hashes.
+// the "Password Maintenance" dialog keeps it. Passwords are stored as hashes and
+// are read from ORV_PASSWORD or the terminal, never from the command line.
+// orvctl users service-password: the service account's password on this
+// computer (an administrator only).
 
 #include <cstdio>
 #include <vector>
@@ -8,20 +11,36 @@
 #include "db/access_levels.h"
 #include "db/db_messages.h"
 #include "db/password_db.h"
+#include "db/service_account.h"
+#include "login.h"
 
 namespace orv::cli {
 
 namespace {
 
+int setServicePassword(Session& session, const Args& args) {
+    std::string password;
+    if (!readPassword(args, "New service account password: ", password) || password.empty()) {
+        session.log.error("The service account needs a password: set ORV_PASSWORD or run orvctl on a terminal.");
+        return kExitFailed;
+    }
+    if (storeServicePassword(serviceAccountFile(), password, kLoginHashCost, session.log) != 0)
+        return kExitFailed;
+    session.log.information("The service account's password has been set; the account is enabled.");
+    return kExitOk;
+}
+
 int runUsers(Session& session, const Args& args) {
-    if (args.positional.size() != 1) return usageError("'users' needs one of list, add, delete, passwd");
+    if (args.positional.size() != 1)
+        return usageError("'users' needs one of list, add, delete, passwd, service-password");
     const std::string action = args.positional[0];
+    if (action == "service-password") return setServicePassword(session, args);
     const std::string path = args.value("pwdb").value_or("");
     if (path.empty()) return usageError("'users' needs --pwdb PATH");
     PasswordDb db(session.log);
     db.setPath(path);
     const std::string user = args.value("user").value_or("");
-    const std::string password = args.value("password").value_or("");
+    std::string password;
 
     if (action == "list") {
         std::vector<std::string> users;
@@ -43,8 +62,13 @@ int runUsers(Session& session, const Args& args) {
         return db.saveUser(name, password, level, overwrite) == 0 && !db.saveDeclined() ? kExitOk
                                                                                          : kExitFailed;
     };
+    // Every level above Customer logs in with a password: none is stored empty.
     auto passwordMissing = [&](const std::string& level) {
-        return password.empty() && levelNeedsPassword(accessCodeForLevel(level));
+        if (!readPassword(args, "Password for " + user + ": ", password)) password.clear();
+        if (!password.empty() || !levelNeedsPassword(accessCodeForLevel(level))) return false;
+        session.log.error("A user of level %s needs a password: set ORV_PASSWORD or run orvctl on a terminal.",
+                          level.c_str());
+        return true;
     };
     if (action == "add") {
         const std::string level = args.value("level").value_or(kCustomerLevel);
@@ -52,7 +76,7 @@ int runUsers(Session& session, const Args& args) {
             return usageError("unknown level '" + level +
                               "': one of Customer, Test, Production, Coordinator, Engineer");
         }
-        if (passwordMissing(level)) return usageError("a user of level " + level + " needs a --password");
+        if (passwordMissing(level)) return kExitFailed;
         return saved(user, level, false);
     }
     std::string stored = user;
@@ -71,7 +95,7 @@ int runUsers(Session& session, const Args& args) {
         session.log.warning("%s", dbtext::kUserNotInList);
         return kExitFailed;
     }
-    if (passwordMissing(level)) return usageError("a user of level " + level + " needs a --password");
+    if (passwordMissing(level)) return kExitFailed;
     if (saved(stored, level, true) != kExitOk) return kExitFailed;
     session.log.information("%s", dbtext::kPasswordChanged);
     return kExitOk;

@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 #include "cli.h"
+#include "access_check.h"
 #include "cli_registry.h"
+#include "login.h"
 #include "parameter_key.h"
 #include "reset_option.h"
 #include "typed_entry.h"
@@ -60,12 +62,14 @@ int applyRaw(Session& session, const std::string& assignment) {
     return kExitOk;
 }
 
-int applySet(TypedEntry& entry, const std::string& assignment) {
+int applySet(Session& session, TypedEntry& entry, const std::string& assignment) {
     std::string name, text;
     if (!splitAssignment(assignment, name, text))
         return usageError("malformed --set '" + assignment + "', want KEY=TEXT");
     const auto key = parseParameterKey(name);
     if (!key) return usageError("unknown parameter '" + name + "' in --set");
+    // A control the user's level hides or disables cannot be typed into.
+    if (int rc = checkEditable(session, key->table, key->row, "--set"); rc != kExitOk) return rc;
     if (key->table != DefinitionTable::Season) return entry.enter(key->table, key->row, 0, text);
     int rc = kExitOk;
     forEachSeason(*key, [&](int s) {
@@ -77,6 +81,7 @@ int applySet(TypedEntry& entry, const std::string& assignment) {
 }  // namespace
 
 int loadConfiguration(Session& session, const Args& args) {
+    if (int rc = logIn(session, args); rc != kExitOk) return rc;
     const SourceEntry* source = nullptr;
     for (const auto& candidate : sourceTable()) {
         if (!args.has(candidate.option)) continue;
@@ -94,9 +99,14 @@ int loadConfiguration(Session& session, const Args& args) {
     TypedEntry entry(session);
     for (const auto& [name, value] : args.options) {
         int rc = kExitOk;
-        if (name == "set") rc = applySet(entry, value);
+        if (name == "set") rc = applySet(session, entry, value);
+        // --raw is the unchecked store, for tests and repairs: no level applies.
         if (name == "raw") rc = applyRaw(session, value);
-        if (name == "reset") rc = applyReset(session, value);
+        if (name == "reset") {
+            const ParameterRecord before = session.record;
+            rc = applyReset(session, value);
+            if (rc == kExitOk) rc = checkChangesAllowed(session, before, "--reset '" + value + "'");
+        }
         if (rc != kExitOk) return rc;
     }
     return kExitOk;

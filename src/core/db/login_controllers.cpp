@@ -4,6 +4,7 @@
 
 #include "db/access_levels.h"
 #include "db/db_messages.h"
+#include "db/service_account.h"
 
 namespace orv {
 namespace {
@@ -53,6 +54,10 @@ void UserLoginController::applyPasswordRule(const std::string& name) {
 
 bool UserLoginController::ok(const std::string& name, const std::string& password) {
     if (equalIgnoringCase(name, kServiceAccountName)) {
+        if (installedServiceHash(serviceAccountFile()).empty()) {
+            log.warning("%s", kServiceAccountDisabled);
+            return false;
+        }
         if (!isServicePassword(password)) {
             log.warning("%s", dbtext::kIncorrectPassword);
             return false;

@@ -2,12 +2,10 @@
 
 #include <sodium.h>
 
+#include "db/service_account.h"
+
 namespace orv {
 namespace {
-
-// Only the hash of the service account's password is part of the program.
-constexpr const char* kServicePasswordHash =
-    "$argon2id$v=19$m=65536,t=2,p=1$4ijgWJzVbWcPl1Ouz9ITug$56o9dKv0FjrJk8QsuV8uDgu4EzsGUsR+qohgqBz0bSg";
 
 bool sodiumReady() {
     static const bool ready = sodium_init() >= 0;
@@ -34,7 +32,9 @@ bool passwordMatches(const std::string& storedHash, const std::string& typed) {
 }
 
 bool isServicePassword(const std::string& typed) {
-    return passwordMatches(kServicePasswordHash, typed);
+    // A missing hash would match the empty password: the disabled account matches nothing.
+    const std::string hash = installedServiceHash(serviceAccountFile());
+    return !hash.empty() && passwordMatches(hash, typed);
 }
 
 }  // namespace orv

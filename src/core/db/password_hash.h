@@ -27,7 +27,8 @@ int hashPassword(const std::string& password, const HashCost& cost, std::string&
 // without a hash has the empty password.
 bool passwordMatches(const std::string& storedHash, const std::string& typed);
 
-// The built-in service account: its name, and whether typed is its password.
+// The built-in service account: its name, and whether typed is the password
+// set for it on this installation (never while it is disabled).
 inline constexpr const char* kServiceAccountName = "Keystone";
 bool isServicePassword(const std::string& typed);
 

@@ -16,6 +16,7 @@
 #include "workflow/device_jobs.h"
 #include "workflow/main_rules.h"
 #include "workflow/page_fields.h"
+#include "workflow/write_completion.h"
 
 namespace orv {
 
@@ -558,12 +559,7 @@ WritePlan MainWorkflow::prepareWrite() {
     const ParameterRecord& r = p.record;
     const std::string& user = r.text(StringRow::UserName);
     if (user.empty()) {
-        p.log.error(
-            "Users must identify themselves to program devices.  To proceed, select the 'Login'\n"
-            "button at the upper right corner of the Configuration Utility window.  You do not\n"
-            "need a password to 'Login'.\n"
-            "\n"
-            "The device has NOT been programmed.");
+        p.log.error("%s", kUserNeededToProgram);
         return plan;
     }
     if (isEngineer(p.settings.userMask)) {
@@ -619,20 +615,11 @@ void MainWorkflow::writeFinished(int result, const WritePlan& plan, std::span<co
             showRecord();
             markStoredStatuses();
         }
-        if (const auto target =
-                planArchive(readArchivePath(p.settingsFile), r.text(StringRow::CtnNumber), p.log)) {
-            std::string spr;
-            buildSprText(r, kDeviceProgrammingTitle, spr);
-            writeArchiveFiles(*target, spr, image, p.log);
-        }
+        archiveProgrammed(r, p.settingsFile, image, p.log);
         if (p.log.choice("Do you want to print a 'DEVICE PROGRAMMING' SPR Report?") == kAnswerYes) {
             view.printSpr(kDeviceProgrammingTitle);
         }
-        p.log.warning(
-            "IMPORTANT!! After programming, the GPS System must be restarted by applying the\n"
-            "magnet to the case for at least 40 seconds or by disconnecting the power temporarily.\n"
-            "\n"
-            "IF THE GPS SYSTEM IS NOT RESTARTED, NO DATA WILL BE RECORDED!!");
+        p.log.warning("%s", kRestartWarning);
     }
     showPage(Page::GpsParms);
 }

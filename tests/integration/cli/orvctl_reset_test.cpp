@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engineer_login.h"
 #include "run_process.h"
 #include "temp_dir.h"
 
@@ -68,8 +69,16 @@ TEST_F(OrvctlReset, DcbDayZeroZeroesItsCycleInThatSeasonThenResetPutsItBack) {
 }
 
 TEST_F(OrvctlReset, AllResetsDisabledBoxesTooButNoStrings) {
-    const auto result = run({"show", "--json", "--raw", "StaticFilter=1", "--raw", "XmitterType=1", "--raw",
-                             "XmitterEnblType=2", "--raw", "Customer=Someone", "--reset", "all"});
+    // The Engineer-only boxes are reset by an Engineer.
+    std::vector<std::string> args = {"show", "--json", "--raw", "StaticFilter=1", "--raw", "XmitterType=1", "--raw",
+                                     "XmitterEnblType=2", "--raw", "Customer=Someone", "--reset", "all"};
+    const auto asCustomer = run(args);
+    EXPECT_EQ(asCustomer.status, 2);
+    EXPECT_NE(asCustomer.err.find("--reset 'all': 'StaticFilter' cannot be changed at the Customer level"),
+              std::string::npos)
+        << asCustomer.err;
+    for (const auto& option : engineerLogin(folder.path().string())) args.push_back(option);
+    const auto result = run(args);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(valueOf(result.out, "StaticFilter"), "0");
     EXPECT_EQ(valueOf(result.out, "XmitterType"), "0");

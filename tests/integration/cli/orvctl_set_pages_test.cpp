@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engineer_login.h"
 #include "run_process.h"
 #include "temp_dir.h"
 
@@ -14,7 +15,9 @@ namespace {
 class OrvctlSetPages : public ::testing::Test {
 protected:
     ProcessResult show(std::vector<std::string> sets) {
-        std::vector<std::string> args{"show", "--json"};
+        // The pages' Engineer-only controls are set by an Engineer, as in the window.
+        std::vector<std::string> args = engineerLogin(folder.path().string());
+        args.insert(args.begin(), {"show", "--json"});
         for (const auto& s : sets) {
             args.push_back("--set");
             args.push_back(s);

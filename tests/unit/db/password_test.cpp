@@ -1,10 +1,16 @@
 // The password database and the login, change-password and maintenance logic.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
 #include "app/format_text.h"
 #include "db/access_levels.h"
 #include "db/db_messages.h"
 #include "db/login_controllers.h"
 #include "db/password_db.h"
+#include "db/service_account.h"
 #include "db_test_support.h"
 
 namespace orv::test {
@@ -85,7 +91,47 @@ TEST_P(PasswordTest, LoginLevelsFollowTheStoredUser) {
     EXPECT_TRUE(passwordField);
 }
 
+// The service account's password is the one set on this installation, in a
+// file only root can write; the tests point the program at a file of their own.
+class ServiceAccountFile {
+public:
+    explicit ServiceAccountFile(const TempDir& dir) : path(dir.file("etc/service-account")) {
+        setenv("ORV_SERVICE_ACCOUNT_FILE", path.c_str(), 1);
+    }
+    ~ServiceAccountFile() { unsetenv("ORV_SERVICE_ACCOUNT_FILE"); }
+    ServiceAccountFile(const ServiceAccountFile&) = delete;
+    ServiceAccountFile& operator=(const ServiceAccountFile&) = delete;
+    std::string path;
+};
+
+TEST_P(PasswordTest, ServiceAccountIsDisabledUntilItsPasswordIsSetThenOnlyAnAdministratorsFileCounts) {
+    if (geteuid() != 0) GTEST_SKIP() << "setting the service password needs root";
+    ServiceAccountFile service(dir);
+    EXPECT_FALSE(login(kServiceAccountName, "")) << "no password set: no way in, not even an empty one";
+    EXPECT_EQ(presenter.last().text, kServiceAccountDisabled);
+    EXPECT_FALSE(login(kServiceAccountName, kServicePassword));
+
+    ASSERT_EQ(storeServicePassword(service.path, kServicePassword, kLowestHashCost, log), 0);
+    EXPECT_EQ(dir.read("etc/service-account").find(kServicePassword), std::string::npos);
+    EXPECT_EQ(dir.read("etc/service-account").rfind("$argon2id", 0), 0u);
+    EXPECT_TRUE(login(kServiceAccountName, kServicePassword));
+    EXPECT_EQ(code, kEngineerCode);
+    EXPECT_FALSE(login(kServiceAccountName, "another"));
+    EXPECT_EQ(presenter.last().text, "Incorrect password, please try again.");
+
+    // A file that others may write could hold anybody's hash.
+    ::chmod(service.path.c_str(), 0666);
+    EXPECT_FALSE(login(kServiceAccountName, kServicePassword));
+    EXPECT_EQ(presenter.last().text, kServiceAccountDisabled);
+    ::chmod(service.path.c_str(), 0644);
+    ASSERT_EQ(::chown(service.path.c_str(), 1, 1), 0);
+    EXPECT_FALSE(login(kServiceAccountName, kServicePassword)) << "not owned by root";
+}
+
 TEST_P(PasswordTest, ServiceAccountNameCaseRules) {
+    if (geteuid() != 0) GTEST_SKIP() << "setting the service password needs root";
+    ServiceAccountFile service(dir);
+    ASSERT_EQ(storeServicePassword(service.path, kServicePassword, kLowestHashCost, log), 0);
     EXPECT_TRUE(login(kServiceAccountName, kServicePassword));
     EXPECT_EQ(code, kEngineerCode);
     EXPECT_TRUE(passwordField);

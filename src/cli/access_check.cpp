@@ -1,0 +1,55 @@
+#include "access_check.h"
+
+#include <cstdio>
+
+#include "model/access.h"
+
+namespace orv::cli {
+
+int checkEditable(const Session& session, DefinitionTable table, int row, const std::string& how) {
+    const ParameterDefinition& def = definitionTable(table)[static_cast<std::size_t>(row)];
+    // A value without a control on any page is kept by the program, not typed.
+    if (def.controlId == 0) return kExitOk;
+    if (controlVisible(session.userMask, def.accessMask) && controlEditable(session.userMask, def.accessMask))
+        return kExitOk;
+    const auto name = rowName(def);
+    std::fprintf(stderr, "orvctl: %s: '%.*s' cannot be changed at the %s level (user '%s').\n", how.c_str(),
+                 static_cast<int>(name.size()), name.data(), session.levelName.c_str(),
+                 session.userName.c_str());
+    return kExitUsage;
+}
+
+namespace {
+
+// A value no level may type (kept by the program and its rules) is no matter of
+// the user's level when the defaults dialog puts it back.
+int checkChanged(const Session& session, DefinitionTable table, int row, const std::string& how) {
+    const ParameterDefinition& def = definitionTable(table)[static_cast<std::size_t>(row)];
+    if ((def.accessMask & 0x3F0) == 0) return kExitOk;
+    return checkEditable(session, table, row, how);
+}
+
+}  // namespace
+
+int checkChangesAllowed(Session& session, const ParameterRecord& before, const std::string& how) {
+    const ParameterRecord& after = session.record;
+    int rc = kExitOk;
+    for (int row = 0; row < kGeneralCount && rc == kExitOk; ++row) {
+        if (after.general(row) != before.general(row))
+            rc = checkChanged(session, DefinitionTable::General, row, how);
+    }
+    for (int row = 0; row < kStringCount && rc == kExitOk; ++row) {
+        if (after.text(row) != before.text(row)) rc = checkChanged(session, DefinitionTable::String, row, how);
+    }
+    for (int row = 0; row < kSeasonCount && rc == kExitOk; ++row) {
+        if (row == SeasonRow::Season) continue;  // the season shown, not a value
+        for (int s = 1; s <= kSeasons && rc == kExitOk; ++s) {
+            if (after.season(s, row) != before.season(s, row))
+                rc = checkChanged(session, DefinitionTable::Season, row, how);
+        }
+    }
+    if (rc != kExitOk) session.record = before;
+    return rc;
+}
+
+}  // namespace orv::cli

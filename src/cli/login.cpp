@@ -1,0 +1,102 @@
+#include "login.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/startup.h"
+#include "cli_registry.h"
+#include "db/access_levels.h"
+#include "db/login_controllers.h"
+#include "db/password_db.h"
+#include "model/definitions.h"
+
+namespace orv::cli {
+namespace {
+
+const bool kRegistered = [] {
+    commonOptions().insert("user");
+    commonOptions().insert("pwdb");
+    return true;
+}();
+
+constexpr const char* kDefaultUser = "User";
+
+// Reads one line from the terminal with echo off; false when stdin is no terminal.
+bool askOnTerminal(const std::string& prompt, std::string& password) {
+    if (isatty(STDIN_FILENO) != 1) return false;
+    termios saved{};
+    if (tcgetattr(STDIN_FILENO, &saved) != 0) return false;
+    termios quiet = saved;
+    quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+    std::fprintf(stderr, "%s", prompt.c_str());
+    std::fflush(stderr);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    const bool read = static_cast<bool>(std::getline(std::cin, password));
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    std::fputc('\n', stderr);
+    return read;
+}
+
+}  // namespace
+
+bool readPassword(const Args& args, const std::string& prompt, std::string& password) {
+    (void)kRegistered;
+    if (const auto given = args.value("password")) {
+        std::fprintf(stderr,
+                     "Warning: --password is deprecated: other users of this computer can read it; set "
+                     "ORV_PASSWORD or type it when asked.\n");
+        password = *given;
+        return true;
+    }
+    if (const char* fromEnvironment = std::getenv("ORV_PASSWORD")) {
+        password = fromEnvironment;
+        return true;
+    }
+    return askOnTerminal(prompt, password);
+}
+
+std::string levelNameOf(int userMask) {
+    for (const char* level : kLevelNames) {
+        if (accessCodeForLevel(level) == userMask) return level;
+    }
+    return kCustomerLevel;
+}
+
+int logIn(Session& session, const Args& args) {
+    if (session.loggedIn) return kExitOk;
+    std::string name = kDefaultUser;
+    std::string level = kCustomerLevel;
+    int mask = kCustomerCode;
+    if (const auto user = args.value("user")) {
+        if (user->empty()) return usageError("--user needs a name");
+        PasswordDb passwords(session.log);
+        passwords.setPath(args.value("pwdb").value_or(readAppSettings(session.settingsFile).passwordDbPath));
+        UserLoginController login(passwords, session.log);
+        login.open(kDefaultUser, kCustomerCode);
+        login.nameLeft(*user);
+        std::string password;
+        if (login.passwordEnabled && !readPassword(args, "Password for " + *user + ": ", password)) {
+            session.log.error(
+                "User '%s' logs in with a password: set ORV_PASSWORD or run orvctl on a terminal.",
+                user->c_str());
+            return kExitFailed;
+        }
+        if (!login.ok(*user, password)) return kExitFailed;
+        name = login.userName;
+        level = login.levelName;
+        mask = login.levelCode;
+    }
+    session.userName = name;
+    session.levelName = level;
+    session.userMask = mask;
+    session.record.text(StringRow::UserName) = name;
+    session.record.text(StringRow::UserAccessLevel) = level;
+    session.loggedIn = true;
+    return kExitOk;
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,33 @@
+#include "workflow/write_completion.h"
+
+#include "app/startup.h"
+#include "db/parameter_db.h"
+#include "model/record.h"
+#include "reports/spr_text.h"
+#include "workflow/archive_files.h"
+#include "workflow/main_rules.h"
+
+namespace orv {
+
+int saveProgrammed(ParameterRecord& record, ParameterDb& db, const std::string& job, const std::string& ctn,
+                   std::time_t when) {
+    record.text(StringRow::ProgrammedBy) = record.text(StringRow::UserName);
+    record.text(StringRow::ProgByDate) = dateTimeText(when);
+    record.text(StringRow::DevStatus) = kStatusProgrammed;
+    record.text(StringRow::JobNumber) = job;
+    record.text(StringRow::CtnNumber) = ctn;
+    return db.saveDevice(job, ctn, kStatusProgrammed) == 0 && !db.saveDeclined() ? 0 : 1;
+}
+
+int archiveProgrammed(const ParameterRecord& record, const std::string& settingsFile,
+                      std::span<const std::uint8_t> image, MessageLog& log) {
+    const std::string archivePath = readArchivePath(settingsFile);
+    if (archivePath.empty()) return 0;
+    const auto target = planArchive(archivePath, record.text(StringRow::CtnNumber), log);
+    if (!target) return 1;
+    std::string spr;
+    buildSprText(record, kDeviceProgrammingTitle, spr);
+    return writeArchiveFiles(*target, spr, image, log) == 0 ? 0 : 1;
+}
+
+}  // namespace orv

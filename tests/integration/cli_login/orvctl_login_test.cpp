@@ -1,0 +1,114 @@
+// orvctl logins end to end: who may set what, passwords from the environment
+// only, the users commands and the service account of the installation.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "run_process.h"
+#include "temp_dir.h"
+
+namespace orv::test {
+namespace {
+
+// ORV_PASSWORD for the programs started while it lives.
+class PasswordVariable {
+public:
+    explicit PasswordVariable(const char* password) { setenv("ORV_PASSWORD", password, 1); }
+    ~PasswordVariable() { unsetenv("ORV_PASSWORD"); }
+    PasswordVariable(const PasswordVariable&) = delete;
+    PasswordVariable& operator=(const PasswordVariable&) = delete;
+};
+
+class OrvctlLogin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        unsetenv("ORV_PASSWORD");
+        PasswordVariable password("engineer pw");
+        const auto added = run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Eve", "--level", "Engineer",
+                                "--yes"});
+        ASSERT_EQ(added.status, 0) << added.err;
+        ASSERT_EQ(added.err.find("deprecated"), std::string::npos);
+    }
+    ProcessResult run(std::vector<std::string> args) { return runOrvctl(args, folder.path().string()); }
+    ProcessResult showAs(const std::string& user, const std::string& set) {
+        return run({"show", "--json", "--user", user, "--pwdb", "PWord.mdb", "--set", set});
+    }
+    TempDir folder;
+};
+
+TEST_F(OrvctlLogin, RightAndWrongPasswordsAndNoPasswordWithoutATerminal) {
+    {
+        PasswordVariable right("engineer pw");
+        const auto shown = showAs("eve", "FactSysCTN=AB12");
+        EXPECT_EQ(shown.status, 0) << shown.err;
+        EXPECT_NE(shown.out.find("\"FactSysCTN\": \"AB12\""), std::string::npos) << shown.out;
+    }
+    {
+        PasswordVariable wrong("engineer PW");
+        const auto refused = showAs("Eve", "ElevAngle=15");
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_NE(refused.err.find("Incorrect password, please try again."), std::string::npos) << refused.err;
+        EXPECT_TRUE(refused.out.empty());
+    }
+    // Standard input is no terminal and no variable is set: nobody is asked, nothing is done.
+    const auto none = showAs("Eve", "ElevAngle=15");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("ORV_PASSWORD"), std::string::npos) << none.err;
+    EXPECT_TRUE(none.out.empty());
+}
+
+TEST_F(OrvctlLogin, ACustomerIsRefusedAnEngineerOnlyParameterAndRawStaysUnchecked) {
+    for (const auto& refused : {run({"show", "--set", "FactSysCTN=AB12"}), showAs("Walk-in", "FactSysCTN=AB12"),
+                                run({"show", "--set", "BeaconRate=1"})}) {
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_NE(refused.err.find("cannot be changed at the Customer level"), std::string::npos) << refused.err;
+        EXPECT_TRUE(refused.out.empty());
+    }
+    EXPECT_NE(run({"show", "--set", "BeaconRate=1"}).err.find("'BeaconRate'"), std::string::npos);
+    const auto open = run({"show", "--json", "--set", "ElevAngle=15"});
+    EXPECT_EQ(open.status, 0) << open.err;
+    const auto raw = run({"show", "--json", "--raw", "FactSysCTN=AB12"});
+    EXPECT_EQ(raw.status, 0) << raw.err;
+    EXPECT_NE(raw.out.find("\"FactSysCTN\": \"AB12\""), std::string::npos);
+}
+
+TEST_F(OrvctlLogin, UsersTakeThePasswordFromTheEnvironmentAndNeverStoreAnEmptyOne) {
+    const auto missing = run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Pat", "--level", "Production"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("needs a password"), std::string::npos) << missing.err;
+    EXPECT_EQ(run({"users", "list", "--pwdb", "PWord.mdb"}).out, "Eve\tEngineer\n");
+    EXPECT_EQ(run({"users", "passwd", "--pwdb", "PWord.mdb", "--user", "Eve"}).status, 1);
+
+    const auto alias = run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Pat", "--level", "Production",
+                            "--password", "pat pw", "--yes"});
+    EXPECT_EQ(alias.status, 0) << alias.err;
+    EXPECT_NE(alias.err.find("--password is deprecated"), std::string::npos) << alias.err;
+    EXPECT_EQ(folder.read("PWord.mdb").find("pat pw"), std::string::npos);
+    PasswordVariable patPassword("pat pw");
+    EXPECT_EQ(showAs("Pat", "ElevAngle=15").status, 0);
+}
+
+TEST_F(OrvctlLogin, TheServiceAccountIsDisabledUntilAnAdministratorSetsItsPassword) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root may set the service password";
+    const std::string file = folder.file("etc/service-account");
+    setenv("ORV_SERVICE_ACCOUNT_FILE", file.c_str(), 1);
+    PasswordVariable password("support words");
+    const auto disabled = showAs("Keystone", "FactSysCTN=AB12");
+    EXPECT_EQ(disabled.status, 1);
+    EXPECT_NE(disabled.err.find("The service account is disabled"), std::string::npos) << disabled.err;
+
+    const auto set = run({"users", "service-password"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(folder.read("etc/service-account").find("support words"), std::string::npos);
+    const auto engineer = showAs("Keystone", "FactSysCTN=AB12");
+    EXPECT_EQ(engineer.status, 0) << engineer.err;
+    EXPECT_NE(engineer.out.find("\"FactSysCTN\": \"AB12\""), std::string::npos) << engineer.out;
+    unsetenv("ORV_SERVICE_ACCOUNT_FILE");
+}
+
+}  // namespace
+}  // namespace orv::test

@@ -1,0 +1,72 @@
+// orvctl device write ended as Write Device ends: the restart warning, and for
+// a configuration from the parameter database the save as "Programmed" by the
+// logged-in user and the archive files; no user, no traffic.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "collar_emulator.h"
+#include "engineer_login.h"
+#include "run_process.h"
+#include "temp_dir.h"
+
+namespace orv::test {
+namespace {
+
+constexpr const char* kRestart = "IMPORTANT!! After programming, the GPS System must be restarted";
+
+class OrvctlWriteSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directory(folder.path() / "archive");
+        folder.write("Orv3.cfg", "[Files]\nArchive Path=" + folder.file("archive") + "/\n");
+        const auto saved = run({"db", "save", "--db", "Orv3.mdb", "--job", "J1", "--ctn", "C77", "--firmware",
+                                "N4 040816", "--set", "ElevAngle=15", "--yes"});
+        ASSERT_EQ(saved.status, 0) << saved.err;
+        ASSERT_TRUE(collar.start());
+    }
+    ProcessResult run(std::vector<std::string> args) { return runOrvctl(args, folder.path().string()); }
+    std::vector<std::string> write(std::vector<std::string> more) {
+        std::vector<std::string> args{"device", "write",  "--port", collar.devicePath(), "--timeout", "1",
+                                      "--db",   "Orv3.mdb", "--job", "J1", "--ctn", "C77"};
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    }
+    TempDir folder;
+    emu::CollarEmulator collar;
+};
+
+TEST_F(OrvctlWriteSave, ProgrammedIsSavedByTheUserAndArchivedThenTheRestartWarning) {
+    std::vector<std::string> args = write({"--yes"});
+    for (const auto& option : engineerLogin(folder.path().string())) args.push_back(option);
+    const auto written = run(args);
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_NE(written.err.find(std::string("Warning: ") + kRestart), std::string::npos) << written.err;
+    EXPECT_NE(run({"db", "list", "--db", "Orv3.mdb"}).out.find("J1\tC77\tProgrammed\n"), std::string::npos);
+    const auto programmed = run({"show", "--json", "--db", "Orv3.mdb", "--job", "J1", "--ctn", "C77", "--status",
+                                 "Programmed"});
+    EXPECT_NE(programmed.out.find("\"ProgrammedBy\": \"Eng\""), std::string::npos) << programmed.out;
+    EXPECT_NE(programmed.out.find("\"ElevAngle\": 15"), std::string::npos);
+    EXPECT_NE(folder.read("archive/C77.spr").find("DEVICE PROGRAMMING REPORT"), std::string::npos);
+    EXPECT_FALSE(folder.read("archive/C77.bin").empty());
+}
+
+TEST_F(OrvctlWriteSave, WithoutAUserNothingIsSentAndNoSaveSkipsSaveAndArchive) {
+    const auto nobody = run(write({"--yes"}));
+    EXPECT_EQ(nobody.status, 1);
+    EXPECT_NE(nobody.err.find("Users must identify themselves to program devices."), std::string::npos)
+        << nobody.err;
+    EXPECT_EQ(collar.commandCount(), 0) << "refused before any traffic";
+
+    const auto unsaved = run(write({"--yes", "--no-save"}));
+    EXPECT_EQ(unsaved.status, 0) << unsaved.err;
+    EXPECT_NE(unsaved.err.find(kRestart), std::string::npos);
+    EXPECT_EQ(run({"db", "list", "--db", "Orv3.mdb"}).out.find("Programmed"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "archive"));
+}
+
+}  // namespace
+}  // namespace orv::test
