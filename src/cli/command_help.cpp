@@ -77,7 +77,9 @@ constexpr std::array kHelp{
         "  --baud N                line speed\n"
         "  --single-pin            the collar echoes every byte (single-pin cable)\n"
         "  --timeout S             how long to wait for the magnet wake-up\n"
-        "  --trace FILE            write every byte exchanged to FILE, for support\n",
+        "  --trace FILE            write every byte exchanged to FILE, for support\n"
+        "  --user NAME             write: who programs (saved as \"Programmed\" with --db)\n"
+        "  --no-save               write: no save as \"Programmed\", no archive files\n",
         "orvctl device firmware --port /dev/ttyUSB0\n"
         "orvctl device write --db Orv3.mdb --job P1001 --ctn 7 --user erin --port /dev/ttyUSB0\n"},
     CommandHelp{"batch", "program several collars at once from a manifest",
@@ -97,7 +99,8 @@ constexpr std::array kHelp{
         "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --ppf collar.ppf --yes\n"
         "orvctl db copy --db Orv3.mdb --to postgresql://orv@dbhost/orv\n"},
     CommandHelp{"users", "the password database",
-        "orvctl users list|add|delete|passwd --pwdb PATH [--user NAME] [--level LEVEL]",
+        "orvctl users list|add|delete|passwd --pwdb PATH [--user NAME] [--level LEVEL]\n"
+        "orvctl users service-password       (root: the service account's password here)",
         "  --pwdb PATH             the password database (file or postgresql:// URI)\n"
         "  --user NAME             the user to add, delete or give a new password\n"
         "  --level LEVEL           Customer, Coordinator, Production, Engineer or Test\n"
