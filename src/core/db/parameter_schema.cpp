@@ -30,6 +30,11 @@ IndexDescription seasonKeyIndex() {
     return {kDeviceKeyIndex, {kJobColumn, kCtnColumn, kStatusColumn, kSeasonNumberColumn}, false, true};
 }
 
+// The CTN and PTT ID lookups list and search whole tables by these columns.
+std::array<IndexDescription, 2> lookupIndexes() {
+    return {IndexDescription{"CtnOrder", {kCtnColumn}}, IndexDescription{"PttIdOrder", {"PttIdCode"}}};
+}
+
 }  // namespace
 
 int ParameterDb::createSchema() {
@@ -57,6 +62,9 @@ int ParameterDb::createSchema() {
         access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn}}) != 0 ||
         access.createIndex(*table, generalKeyIndex()) != 0) {
         return 1;
+    }
+    for (const IndexDescription& index : lookupIndexes()) {
+        if (access.createIndex(*table, index) != 0) return 1;
     }
 
     if (access.createTableDef(*database, table, kSeasonTable) != 0) return 1;
@@ -166,6 +174,10 @@ void ParameterDb::addKeyIndexes() {
             continue;
         }
         database->createIndex((*slot)->name, index);
+    }
+    // Files made before the lookups had their indexes get them (a failure only costs speed).
+    for (const IndexDescription& index : lookupIndexes()) {
+        if (!access.indexExists(*generalTable, index.name)) database->createIndex(kGeneralTable, index);
     }
 }
 

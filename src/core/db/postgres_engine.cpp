@@ -9,10 +9,12 @@
 // mixes the rows of two saves.
 
 #include <libpq-fe.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <functional>
 
@@ -40,6 +42,57 @@ constexpr Oid kFloat8Oid = 701;
 constexpr Oid kNumericOid = 1700;
 
 void ignoreNotice(void*, const char*) {}
+
+// Connections an operation has finished with, kept for the next operation on
+// the same URI: every database operation connects and disconnects, and a new
+// server connection costs more than the whole of a save. A kept connection is
+// checked by the first statement of the next open and replaced when the server
+// has dropped it meanwhile.
+class IdleConnections {
+public:
+    ~IdleConnections() {
+        for (auto& [uri, conn] : idle) PQfinish(conn);
+    }
+
+    PGconn* take(const std::string& uri) {
+        std::lock_guard<std::mutex> lock(mutex);
+        forgetInherited();
+        const auto found = idle.find(uri);
+        if (found == idle.end()) return nullptr;
+        PGconn* conn = found->second;
+        idle.erase(found);
+        return conn;
+    }
+
+    void giveBack(const std::string& uri, PGconn* conn) {
+        std::lock_guard<std::mutex> lock(mutex);
+        forgetInherited();
+        if (PQstatus(conn) == CONNECTION_OK && PQtransactionStatus(conn) == PQTRANS_IDLE &&
+            idle.count(uri) < kKeptPerUri) {
+            idle.emplace(uri, conn);
+        } else {
+            PQfinish(conn);
+        }
+    }
+
+private:
+    static constexpr std::size_t kKeptPerUri = 2;
+
+    // A child process must not talk on its parent's sockets, nor close them.
+    void forgetInherited() {
+        if (owner != ::getpid()) idle.clear();
+        owner = ::getpid();
+    }
+
+    std::mutex mutex;
+    std::multimap<std::string, PGconn*> idle;
+    pid_t owner = ::getpid();
+};
+
+IdleConnections& idleConnections() {
+    static IdleConnections connections;
+    return connections;
+}
 
 std::string trimmed(std::string text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
@@ -99,8 +152,11 @@ private:
 
 class PgConnection : public DbConnection {
 public:
-    PgConnection(PGconn* opened, std::string uriPassword) : conn(opened), password(std::move(uriPassword)) {}
-    ~PgConnection() override { PQfinish(conn); }
+    PgConnection(PGconn* opened, std::string uri, std::string uriPassword)
+        : conn(opened), source(std::move(uri)), password(std::move(uriPassword)) {}
+    ~PgConnection() override {
+        if (conn) idleConnections().giveBack(source, conn);
+    }
 
     std::unique_ptr<DbStatement> prepare(std::string_view sql) override {
         return std::make_unique<PgStatement>(*this, numberedParameters(sql));
@@ -256,6 +312,7 @@ private:
     }
 
     PGconn* conn;
+    std::string source;
     std::string password;
     EngineError error;
     std::map<std::string, std::map<std::string, FieldInfo>> columns;
@@ -354,12 +411,19 @@ DbValue PgStatement::column(int column) const {
 class PgEngine : public DbEngine {
 public:
     std::unique_ptr<DbConnection> open(const std::string& uri, EngineError& error) override {
-        auto connection = connect(uri, error);
-        if (!connection) return nullptr;
+        std::unique_ptr<PgConnection> connection;
         bool empty = false;
-        if (schemaIsEmpty(*connection, empty) != 0) {
-            error = connection->lastError();
-            return nullptr;
+        if (PGconn* kept = idleConnections().take(uri)) {
+            connection = std::make_unique<PgConnection>(kept, uri, uriPassword(uri));
+            if (schemaIsEmpty(*connection, empty) != 0) connection.reset();
+        }
+        if (!connection) {
+            connection = connect(uri, error);
+            if (!connection) return nullptr;
+            if (schemaIsEmpty(*connection, empty) != 0) {
+                error = connection->lastError();
+                return nullptr;
+            }
         }
         if (empty) {
             // Like a file that is not there: the caller may offer to create the tables.
@@ -415,7 +479,7 @@ private:
             return nullptr;
         }
         PQsetNoticeProcessor(conn, ignoreNotice, nullptr);
-        return std::make_unique<PgConnection>(conn, password);
+        return std::make_unique<PgConnection>(conn, uri, password);
     }
 
     static int schemaIsEmpty(DbConnection& connection, bool& empty) {
