@@ -52,6 +52,9 @@ inline RunningProcess startProcess(const std::string& program, const std::vector
         dup2(null, STDIN_FILENO);
         dup2(running.outFd, STDOUT_FILENO);
         dup2(running.errFd, STDERR_FILENO);
+        // A program that stays behind (a database server it starts) must not
+        // keep the caller's descriptors open, such as a lock the caller holds.
+        closefrom(3);
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
