@@ -8,11 +8,13 @@
 #include <ctime>
 #include <memory>
 
+#include "app/energy_settings.h"
 #include "cli.h"
 #include "cups_server.h"
 #include "image/firmware_table.h"
 #include "page_report_printer.h"
 #include "reports/report_job.h"
+#include "sim/budget.h"
 #include "sim/run_simulation.h"
 #include "sim_options.h"
 
@@ -34,8 +36,13 @@ int runReportSimulation(Session& session, std::uint32_t start, ReportJob& job) {
     if (runSimulation(session.record, run, session.log) != 0) return kExitFailed;
     SimulationChart chart(start);
     chart.showRunFrom(start);
-    job.simulation = std::make_shared<const SimulationSnapshot>(
+    // The run's battery and event budget goes under the charts, as on the Simulation tab.
+    const Budget budget = computeBudget(run, session.record.general(GeneralRow::SimulationYears),
+                                        readEnergySettings(session.settingsFile, session.log));
+    auto snapshot = std::make_shared<SimulationSnapshot>(
         simulationSnapshot(session.record, chart, std::move(run.fixes), std::move(run.transmissions)));
+    snapshot->notes = budgetLines(budget);
+    job.simulation = std::move(snapshot);
     return kExitOk;
 }
 

@@ -27,6 +27,7 @@
 #include "qt_message_presenter.h"
 #include "report_service.h"
 #include "simulation_page.h"
+#include "simulation_report_source.h"
 #include "up_down_control.h"
 
 namespace orv {
@@ -93,6 +94,12 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
     flow = std::make_unique<MainWorkflow>(flowParts, static_cast<MainView&>(*this));
     progress = std::make_unique<ProgressWindow>(this);
     reportService = new ReportService(this, app.log, app.record, runner);
+    if (auto* simulation =
+            dynamic_cast<SimulationPage*>(tabPages[static_cast<std::size_t>(Tab::Simulation)].get())) {
+        reportService->simulationSource = [this, simulation](bool tabShown) {
+            return simulationForReport(*simulation, app.record, app.log, app.settingsFile, tabShown);
+        };
+    }
     connectSignals();
     connect(this, &MainWindow::operationFinished, this, &MainWindow::finishOperation, Qt::QueuedConnection);
     app.presenter.setOwner(this);
@@ -281,7 +288,8 @@ void MainWindow::buildTabs() {
     tabs = new QTabWidget;
     for (int i = 0; i < kTabCount; ++i)
         tabPages[static_cast<std::size_t>(i)] = createTabPage(static_cast<Tab>(i), binderContext());
-    if (auto* simulation = dynamic_cast<SimulationPage*>(tabPages[static_cast<std::size_t>(Tab::Simulation)].get()))
+    if (auto* simulation =
+            dynamic_cast<SimulationPage*>(tabPages[static_cast<std::size_t>(Tab::Simulation)].get()))
         simulation->attach(&app.log, app.settingsFile);
     shownTabs = activeTabs(app.settingsFile);
     for (const Tab tab : shownTabs) {

@@ -150,6 +150,7 @@ TEST(OrvctlPrint, WritesEitherReportAsPdfAndChecksItsOptions) {
     std::string text = pdfText(folder.file("sim.pdf"));
     EXPECT_NE(text.find("Schedule Simulation Report"), std::string::npos) << text;
     EXPECT_NE(text.find("Mar 2026"), std::string::npos) << "the chart opens on the start date";
+    EXPECT_NE(text.find("Usable capacity:"), std::string::npos) << "the run's budget under the charts";
 
     result = runProcess(orvctl, {"print", "--report", "spr", "-o", "spr.pdf"}, folder.path().string());
     ASSERT_EQ(result.status, 0) << result.err;

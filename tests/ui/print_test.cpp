@@ -179,7 +179,7 @@ TEST_F(PrintWindowTest, TheSimulationTabPreselectsItsReportAndElsewhereTheSimula
     EXPECT_EQ(asked, (std::vector<bool>{false, true}));
 }
 
-TEST_F(PrintWindowTest, TheDefaultSimulationSourceRunsTheRecordsSchedule) {
+TEST_F(PrintWindowTest, AwayFromTheSimulationTabTheReportRunsTheScheduleWithItsBudget) {
     startProgram();
     record().general(GeneralRow::GpsFixingEnabled) = 1;
     const auto snapshot = window().reports().simulationSource(false);
@@ -188,6 +188,7 @@ TEST_F(PrintWindowTest, TheDefaultSimulationSourceRunsTheRecordsSchedule) {
     EXPECT_TRUE(snapshot->gpsEnabled);
     EXPECT_EQ(snapshot->chart.viewStart() % 86400, 0) << "the chart opens on the run's first day";
     EXPECT_GE(static_cast<std::int64_t>(snapshot->fixes.front()), snapshot->chart.viewStart());
+    EXPECT_FALSE(snapshot->notes.empty()) << "the budget lines of the run";
 }
 
 TEST_F(PrintWindowTest, TheQuestionAfterProgrammingPrintsWithItsTitle) {

@@ -1,0 +1,38 @@
+#include "simulation_report_source.h"
+
+#include "app/energy_settings.h"
+#include "image/firmware_table.h"
+#include "model/record.h"
+#include "sim/budget.h"
+#include "sim/run_simulation.h"
+#include "simulation_chart_widget.h"
+#include "simulation_page.h"
+
+namespace orv {
+
+std::shared_ptr<const SimulationSnapshot> simulationForReport(SimulationPage& page,
+                                                              const ParameterRecord& record, MessageLog& log,
+                                                              const std::string& settingsFile,
+                                                              bool tabShown) {
+    SimulationChartWidget& widget = page.chartWidget();
+    if (tabShown && widget.run() != nullptr) {
+        auto snapshot = std::make_shared<SimulationSnapshot>(
+            simulationSnapshot(record, widget.chart(), widget.run()->fixes, widget.run()->transmissions));
+        if (const Budget* budget = page.budget()) snapshot->notes = budgetLines(*budget);
+        return snapshot;
+    }
+    SimulationJob run;
+    run.firmwareRow = findFirmware(record.text(StringRow::FenmodFwVer));
+    run.startTime = page.deploymentTime();
+    runSimulation(record, run, log);
+    SimulationChart chart = widget.chart();
+    chart.showRunFrom(run.startTime);
+    const Budget budget = computeBudget(run, record.general(GeneralRow::SimulationYears),
+                                        readEnergySettings(settingsFile, log));
+    auto snapshot = std::make_shared<SimulationSnapshot>(
+        simulationSnapshot(record, chart, std::move(run.fixes), std::move(run.transmissions)));
+    snapshot->notes = budgetLines(budget);
+    return snapshot;
+}
+
+}  // namespace orv
