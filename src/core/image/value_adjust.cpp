@@ -8,42 +8,46 @@ constexpr double kDegreesPerRadian = 57.29577951308238;
 constexpr double kSecondsPerMinute = 60;
 constexpr double kLastSeason = 12;
 
+// The form a row declares; rows outside the value tables are kept as they are.
+StoredForm storedFormOf(DefinitionTable table, int parameter) {
+    if (table != DefinitionTable::General && table != DefinitionTable::Season) return StoredForm::AsShown;
+    const auto rows = definitionTable(table);
+    if (parameter < 0 || static_cast<std::size_t>(parameter) >= rows.size()) return StoredForm::AsShown;
+    return rows[static_cast<std::size_t>(parameter)].stored;
+}
+
 }  // namespace
 
 double toStoredValue(DefinitionTable table, int parameter, double screenValue) {
-    if (table == DefinitionTable::Season) {
-        if (parameter == SeasonRow::NextSeason && screenValue > kLastSeason) return screenValue + 1;
-        return screenValue;
-    }
-    if (table != DefinitionTable::General) return screenValue;
-    switch (parameter) {
-        case GeneralRow::ElevAngle:
+    switch (storedFormOf(table, parameter)) {
+        case StoredForm::Radians:
             return screenValue / kDegreesPerRadian;
-        case GeneralRow::Dynamics:
+        case StoredForm::ListPositionPlusOne:
             return screenValue + 1;
-        case GeneralRow::ActivitySenseInterval:
+        case StoredForm::Seconds:
             return screenValue * kSecondsPerMinute;
-        default:
-            return screenValue;
+        case StoredForm::SeasonCodeSkipping13:
+            return screenValue > kLastSeason ? screenValue + 1 : screenValue;
+        case StoredForm::AsShown:
+            break;
     }
+    return screenValue;
 }
 
 double fromStoredValue(DefinitionTable table, int parameter, double storedValue) {
-    if (table == DefinitionTable::Season) {
-        if (parameter == SeasonRow::NextSeason && storedValue > kLastSeason) return storedValue - 1;
-        return storedValue;
-    }
-    if (table != DefinitionTable::General) return storedValue;
-    switch (parameter) {
-        case GeneralRow::ElevAngle:
+    switch (storedFormOf(table, parameter)) {
+        case StoredForm::Radians:
             return storedValue * kDegreesPerRadian;
-        case GeneralRow::Dynamics:
+        case StoredForm::ListPositionPlusOne:
             return storedValue - 1;
-        case GeneralRow::ActivitySenseInterval:
+        case StoredForm::Seconds:
             return storedValue / kSecondsPerMinute;
-        default:
-            return storedValue;
+        case StoredForm::SeasonCodeSkipping13:
+            return storedValue > kLastSeason ? storedValue - 1 : storedValue;
+        case StoredForm::AsShown:
+            break;
     }
+    return storedValue;
 }
 
 }  // namespace orv

@@ -1,219 +1,250 @@
 #pragma once
 
-// Row indices of the definition tables, by key (or by label for keyless rows).
+// Row indices of the definition tables, by key (or, for keyless rows, by the
+// label spelled as a name). A row's index is its position: the lists below are
+// in table order, and a test holds every name to the key or label of its row.
 
 namespace orv {
 
+// clang-format off
+#define ORV_GENERAL_ROWS(ROW) \
+    ROW(Dimension) \
+    ROW(Dynamics) \
+    ROW(StartupXmitFmt) \
+    ROW(XmitterType) \
+    ROW(XmitterEnblType) \
+    ROW(BeaconRate) \
+    ROW(DataCollMode) \
+    ROW(ArgosCh) \
+    ROW(BrazilCh) \
+    ROW(BeaconType) \
+    ROW(Startup) \
+    ROW(DiffCorrection) \
+    ROW(PosVelFilter) \
+    ROW(StaticFilter) \
+    ROW(AltitudeFilter) \
+    ROW(GpsFixingEnabled) \
+    ROW(XmitnsEnabled) \
+    ROW(SWSEnabled) \
+    ROW(ScheduledNetwork) \
+    ROW(VHFBeaconEnabled) \
+    ROW(NetHoldoffEnabled) \
+    ROW(XmitEncryption) \
+    ROW(InstReedSw) \
+    ROW(InstHgSw) \
+    ROW(InstSWSw) \
+    ROW(SynthOld) \
+    ROW(SynthSel) \
+    ROW(PowerLevelHalfWatt) \
+    ROW(PwrLevelSel) \
+    ROW(SelectSpecificFrequency) \
+    ROW(SelectTableFrequency) \
+    ROW(SelectTableChannel) \
+    ROW(TimeEncodeTypeNone) \
+    ROW(TimeEncodeType1) \
+    ROW(TimeEncodeType2) \
+    ROW(TimeEncode) \
+    ROW(PNTimeEncode) \
+    ROW(TempSenseEnabled) \
+    ROW(ActivitySensingPositional) \
+    ROW(ActivitySensePos) \
+    ROW(ActivityEventPositionHigh) \
+    ROW(ActEventPos) \
+    ROW(ElevAngle) \
+    ROW(SigLevel) \
+    ROW(PdopMask) \
+    ROW(PdopSw) \
+    ROW(AlmanacTimeout) \
+    ROW(FixTimeout) \
+    ROW(_3dTimeout) \
+    ROW(PttIdCode) \
+    ROW(RootIDCode) \
+    ROW(ExtensionAndProtectionCode) \
+    ROW(PttPriInterval) \
+    ROW(PttAltInterval) \
+    ROW(PttStartupHours) \
+    ROW(PttOscWarmup) \
+    ROW(PttLoopWarmup) \
+    ROW(MaxHistFixes) \
+    ROW(MaxDataXmissions) \
+    ROW(OOWThreshold) \
+    ROW(UWThreshold) \
+    ROW(FailsafeThreshold) \
+    ROW(HauloutThreshold) \
+    ROW(SpecifiedPTTFreq) \
+    ROW(SelectFreqIndex) \
+    ROW(PNSeedValue) \
+    ROW(StartYear) \
+    ROW(DiscOffset) \
+    ROW(PaPwrLvl) \
+    ROW(NetStartupHrs) \
+    ROW(NetListenInt) \
+    ROW(NetConnTimeOut) \
+    ROW(NetPacketTimeOut) \
+    ROW(NetETFTPPort) \
+    ROW(NetworkIPAddressValue) \
+    ROW(IPSubNetMaskValue) \
+    ROW(NetHoldoff) \
+    ROW(NumFixRetries) \
+    ROW(FixRetryInverval) \
+    ROW(SigStrengthEvalTime) \
+    ROW(MinAveSigStrength) \
+    ROW(GpsWeekThreshold) \
+    ROW(GpsWeekAdjustment) \
+    ROW(CachedFixLifetime) \
+    ROW(FixesToDiscard) \
+    ROW(BaseStationElevMaskAngle) \
+    ROW(BaseStationDistance) \
+    ROW(VHFPW1) \
+    ROW(VHFPW2) \
+    ROW(VHFPW3) \
+    ROW(VHFPW4) \
+    ROW(VHFPW5) \
+    ROW(VHFPW6) \
+    ROW(VHFPW7) \
+    ROW(VHFPW8) \
+    ROW(VHFIPD1) \
+    ROW(VHFIPD2) \
+    ROW(VHFIPD3) \
+    ROW(VHFIPD4) \
+    ROW(VHFIPD5) \
+    ROW(VHFIPD6) \
+    ROW(VHFIPD7) \
+    ROW(VHFIPD8) \
+    ROW(VHFRpdly1) \
+    ROW(VHFRpdly2) \
+    ROW(VHFRpdly3) \
+    ROW(VHFRpdly4) \
+    ROW(VHFRpdly5) \
+    ROW(VHFRpdly6) \
+    ROW(VHFRpdly7) \
+    ROW(VHFRpdly8) \
+    ROW(VHFPatternMap1) \
+    ROW(VHFPatternMap2) \
+    ROW(VHFPatternMap3) \
+    ROW(VHFPatternMap4) \
+    ROW(VHFPatternMap5) \
+    ROW(VHFPatternMap6) \
+    ROW(VHFPatternMap7) \
+    ROW(VHFPatternMap8) \
+    ROW(VHFPatternMap1Len) \
+    ROW(VHFPatternMap2Len) \
+    ROW(VHFPatternMap3Len) \
+    ROW(VHFPatternMap4Len) \
+    ROW(VHFPatternMap5Len) \
+    ROW(VHFPatternMap6Len) \
+    ROW(VHFPatternMap7Len) \
+    ROW(VHFPatternMap8Len) \
+    ROW(VHFRcnt1) \
+    ROW(VHFRcnt2) \
+    ROW(VHFRcnt3) \
+    ROW(VHFRcnt4) \
+    ROW(VHFRcnt5) \
+    ROW(VHFRcnt6) \
+    ROW(VHFRcnt7) \
+    ROW(VHFRcnt8) \
+    ROW(ActivitySenseInterval) \
+    ROW(SimulationYears)
+
+#define ORV_SEASON_ROWS(ROW) \
+    ROW(NextSeason) \
+    ROW(FixIntervalUnits) \
+    ROW(SeasonType) \
+    ROW(NumDaysCheck) \
+    ROW(Season) \
+    ROW(NumberOfDays) \
+    ROW(LengthOfSeasonSeasonStartDay) \
+    ROW(GpsDcbDuration) \
+    ROW(GpsDcbDay_1) \
+    ROW(GpsStartTime_1) \
+    ROW(GpsNumHours_1) \
+    ROW(GpsFixInterval_1) \
+    ROW(GpsDcbDay_2) \
+    ROW(GpsStartTime_2) \
+    ROW(GpsNumHours_2) \
+    ROW(GpsFixInterval_2) \
+    ROW(GpsDcbDay_3) \
+    ROW(GpsStartTime_3) \
+    ROW(GpsNumHours_3) \
+    ROW(GpsFixInterval_3) \
+    ROW(ArgosDcbDuration) \
+    ROW(ArgosDcbDay_1) \
+    ROW(ArgosStartTime_1) \
+    ROW(ArgosNumHours_1) \
+    ROW(ArgosDcbDay_2) \
+    ROW(ArgosStartTime_2) \
+    ROW(ArgosNumHours_2) \
+    ROW(ArgosDcbDay_3) \
+    ROW(ArgosStartTime_3) \
+    ROW(ArgosNumHours_3)
+
+#define ORV_STRING_ROWS(ROW) \
+    ROW(JobNumber) \
+    ROW(CtnNumber) \
+    ROW(DevStatus) \
+    ROW(Notes) \
+    ROW(Customer) \
+    ROW(IDHexValue) \
+    ROW(FenmodFwVer) \
+    ROW(RtcPicFwVer) \
+    ROW(CmdRecFwVer) \
+    ROW(MiscDevFwVer) \
+    ROW(NavProcFwVer) \
+    ROW(SigProcFwVer) \
+    ROW(CoordSignoff) \
+    ROW(CoordSignoffDate) \
+    ROW(ProgrammedBy) \
+    ROW(ProgByDate) \
+    ROW(UserName) \
+    ROW(UserAccessLevel) \
+    ROW(NetIPAddr) \
+    ROW(IPSubMask) \
+    ROW(FactSysCTN) \
+    ROW(FactContrCTN) \
+    ROW(FactRecCTN) \
+    ROW(FactXmtCTN) \
+    ROW(FactBcnCTN) \
+    ROW(FactMiscCTN) \
+    ROW(MACAddress) \
+    ROW(SSTNotes) \
+    ROW(VHFPattern1) \
+    ROW(VHFPattern2) \
+    ROW(VHFPattern3) \
+    ROW(VHFPattern4) \
+    ROW(VHFPattern5) \
+    ROW(VHFPattern6) \
+    ROW(VHFPattern7) \
+    ROW(VHFPattern8)
+
+// clang-format on
+
+namespace detail {
+#define ORV_ROW_POSITION(name) name,
+enum class GeneralPosition : int { ORV_GENERAL_ROWS(ORV_ROW_POSITION) Count };
+enum class SeasonPosition : int { ORV_SEASON_ROWS(ORV_ROW_POSITION) Count };
+enum class StringPosition : int { ORV_STRING_ROWS(ORV_ROW_POSITION) Count };
+#undef ORV_ROW_POSITION
+}  // namespace detail
+
 namespace GeneralRow {
-inline constexpr int Dimension = 0;
-inline constexpr int Dynamics = 1;
-inline constexpr int StartupXmitFmt = 2;
-inline constexpr int XmitterType = 3;
-inline constexpr int XmitterEnblType = 4;
-inline constexpr int BeaconRate = 5;
-inline constexpr int DataCollMode = 6;
-inline constexpr int ArgosCh = 7;
-inline constexpr int BrazilCh = 8;
-inline constexpr int BeaconType = 9;
-inline constexpr int Startup = 10;
-inline constexpr int DiffCorrection = 11;
-inline constexpr int PosVelFilter = 12;
-inline constexpr int StaticFilter = 13;
-inline constexpr int AltitudeFilter = 14;
-inline constexpr int GpsFixingEnabled = 15;
-inline constexpr int XmitnsEnabled = 16;
-inline constexpr int SWSEnabled = 17;
-inline constexpr int ScheduledNetwork = 18;
-inline constexpr int VHFBeaconEnabled = 19;
-inline constexpr int NetHoldoffEnabled = 20;
-inline constexpr int XmitEncryption = 21;
-inline constexpr int InstReedSw = 22;
-inline constexpr int InstHgSw = 23;
-inline constexpr int InstSWSw = 24;
-inline constexpr int SynthOld = 25;
-inline constexpr int SynthSel = 26;
-inline constexpr int PowerLevelHalfWatt = 27;
-inline constexpr int PwrLevelSel = 28;
-inline constexpr int SelectSpecificFrequency = 29;
-inline constexpr int SelectTableFrequency = 30;
-inline constexpr int SelectTableChannel = 31;
-inline constexpr int TimeEncodeTypeNone = 32;
-inline constexpr int TimeEncodeType1 = 33;
-inline constexpr int TimeEncodeType2 = 34;
-inline constexpr int TimeEncode = 35;
-inline constexpr int PNTimeEncode = 36;
-inline constexpr int TempSenseEnabled = 37;
-inline constexpr int ActivitySensingPositional = 38;
-inline constexpr int ActivitySensePos = 39;
-inline constexpr int ActivityEventPositionHigh = 40;
-inline constexpr int ActEventPos = 41;
-inline constexpr int ElevAngle = 42;
-inline constexpr int SigLevel = 43;
-inline constexpr int PdopMask = 44;
-inline constexpr int PdopSw = 45;
-inline constexpr int AlmanacTimeout = 46;
-inline constexpr int FixTimeout = 47;
-inline constexpr int _3dTimeout = 48;
-inline constexpr int PttIdCode = 49;
-inline constexpr int RootIDCode = 50;
-inline constexpr int ExtensionAndProtectionCode = 51;
-inline constexpr int PttPriInterval = 52;
-inline constexpr int PttAltInterval = 53;
-inline constexpr int PttStartupHours = 54;
-inline constexpr int PttOscWarmup = 55;
-inline constexpr int PttLoopWarmup = 56;
-inline constexpr int MaxHistFixes = 57;
-inline constexpr int MaxDataXmissions = 58;
-inline constexpr int OOWThreshold = 59;
-inline constexpr int UWThreshold = 60;
-inline constexpr int FailsafeThreshold = 61;
-inline constexpr int HauloutThreshold = 62;
-inline constexpr int SpecifiedPTTFreq = 63;
-inline constexpr int SelectFreqIndex = 64;
-inline constexpr int PNSeedValue = 65;
-inline constexpr int StartYear = 66;
-inline constexpr int DiscOffset = 67;
-inline constexpr int PaPwrLvl = 68;
-inline constexpr int NetStartupHrs = 69;
-inline constexpr int NetListenInt = 70;
-inline constexpr int NetConnTimeOut = 71;
-inline constexpr int NetPacketTimeOut = 72;
-inline constexpr int NetETFTPPort = 73;
-inline constexpr int NetworkIPAddressValue = 74;
-inline constexpr int IPSubNetMaskValue = 75;
-inline constexpr int NetHoldoff = 76;
-inline constexpr int NumFixRetries = 77;
-inline constexpr int FixRetryInverval = 78;
-inline constexpr int SigStrengthEvalTime = 79;
-inline constexpr int MinAveSigStrength = 80;
-inline constexpr int GpsWeekThreshold = 81;
-inline constexpr int GpsWeekAdjustment = 82;
-inline constexpr int CachedFixLifetime = 83;
-inline constexpr int FixesToDiscard = 84;
-inline constexpr int BaseStationElevMaskAngle = 85;
-inline constexpr int BaseStationDistance = 86;
-inline constexpr int VHFPW1 = 87;
-inline constexpr int VHFPW2 = 88;
-inline constexpr int VHFPW3 = 89;
-inline constexpr int VHFPW4 = 90;
-inline constexpr int VHFPW5 = 91;
-inline constexpr int VHFPW6 = 92;
-inline constexpr int VHFPW7 = 93;
-inline constexpr int VHFPW8 = 94;
-inline constexpr int VHFIPD1 = 95;
-inline constexpr int VHFIPD2 = 96;
-inline constexpr int VHFIPD3 = 97;
-inline constexpr int VHFIPD4 = 98;
-inline constexpr int VHFIPD5 = 99;
-inline constexpr int VHFIPD6 = 100;
-inline constexpr int VHFIPD7 = 101;
-inline constexpr int VHFIPD8 = 102;
-inline constexpr int VHFRpdly1 = 103;
-inline constexpr int VHFRpdly2 = 104;
-inline constexpr int VHFRpdly3 = 105;
-inline constexpr int VHFRpdly4 = 106;
-inline constexpr int VHFRpdly5 = 107;
-inline constexpr int VHFRpdly6 = 108;
-inline constexpr int VHFRpdly7 = 109;
-inline constexpr int VHFRpdly8 = 110;
-inline constexpr int VHFPatternMap1 = 111;
-inline constexpr int VHFPatternMap2 = 112;
-inline constexpr int VHFPatternMap3 = 113;
-inline constexpr int VHFPatternMap4 = 114;
-inline constexpr int VHFPatternMap5 = 115;
-inline constexpr int VHFPatternMap6 = 116;
-inline constexpr int VHFPatternMap7 = 117;
-inline constexpr int VHFPatternMap8 = 118;
-inline constexpr int VHFPatternMap1Len = 119;
-inline constexpr int VHFPatternMap2Len = 120;
-inline constexpr int VHFPatternMap3Len = 121;
-inline constexpr int VHFPatternMap4Len = 122;
-inline constexpr int VHFPatternMap5Len = 123;
-inline constexpr int VHFPatternMap6Len = 124;
-inline constexpr int VHFPatternMap7Len = 125;
-inline constexpr int VHFPatternMap8Len = 126;
-inline constexpr int VHFRcnt1 = 127;
-inline constexpr int VHFRcnt2 = 128;
-inline constexpr int VHFRcnt3 = 129;
-inline constexpr int VHFRcnt4 = 130;
-inline constexpr int VHFRcnt5 = 131;
-inline constexpr int VHFRcnt6 = 132;
-inline constexpr int VHFRcnt7 = 133;
-inline constexpr int VHFRcnt8 = 134;
-inline constexpr int ActivitySenseInterval = 135;
-inline constexpr int SimulationYears = 136;
+#define ORV_ROW_CONSTANT(name) inline constexpr int name = static_cast<int>(detail::GeneralPosition::name);
+ORV_GENERAL_ROWS(ORV_ROW_CONSTANT)
+#undef ORV_ROW_CONSTANT
+inline constexpr int Count = static_cast<int>(detail::GeneralPosition::Count);
 }  // namespace GeneralRow
 
 namespace SeasonRow {
-inline constexpr int NextSeason = 0;
-inline constexpr int FixIntervalUnits = 1;
-inline constexpr int SeasonType = 2;
-inline constexpr int NumDaysCheck = 3;
-inline constexpr int Season = 4;
-inline constexpr int NumberOfDays = 5;
-inline constexpr int LengthOfSeasonSeasonStartDay = 6;
-inline constexpr int GpsDcbDuration = 7;
-inline constexpr int GpsDcbDay_1 = 8;
-inline constexpr int GpsStartTime_1 = 9;
-inline constexpr int GpsNumHours_1 = 10;
-inline constexpr int GpsFixInterval_1 = 11;
-inline constexpr int GpsDcbDay_2 = 12;
-inline constexpr int GpsStartTime_2 = 13;
-inline constexpr int GpsNumHours_2 = 14;
-inline constexpr int GpsFixInterval_2 = 15;
-inline constexpr int GpsDcbDay_3 = 16;
-inline constexpr int GpsStartTime_3 = 17;
-inline constexpr int GpsNumHours_3 = 18;
-inline constexpr int GpsFixInterval_3 = 19;
-inline constexpr int ArgosDcbDuration = 20;
-inline constexpr int ArgosDcbDay_1 = 21;
-inline constexpr int ArgosStartTime_1 = 22;
-inline constexpr int ArgosNumHours_1 = 23;
-inline constexpr int ArgosDcbDay_2 = 24;
-inline constexpr int ArgosStartTime_2 = 25;
-inline constexpr int ArgosNumHours_2 = 26;
-inline constexpr int ArgosDcbDay_3 = 27;
-inline constexpr int ArgosStartTime_3 = 28;
-inline constexpr int ArgosNumHours_3 = 29;
+#define ORV_ROW_CONSTANT(name) inline constexpr int name = static_cast<int>(detail::SeasonPosition::name);
+ORV_SEASON_ROWS(ORV_ROW_CONSTANT)
+#undef ORV_ROW_CONSTANT
+inline constexpr int Count = static_cast<int>(detail::SeasonPosition::Count);
 }  // namespace SeasonRow
 
 namespace StringRow {
-inline constexpr int JobNumber = 0;
-inline constexpr int CtnNumber = 1;
-inline constexpr int DevStatus = 2;
-inline constexpr int Notes = 3;
-inline constexpr int Customer = 4;
-inline constexpr int IDHexValue = 5;
-inline constexpr int FenmodFwVer = 6;
-inline constexpr int RtcPicFwVer = 7;
-inline constexpr int CmdRecFwVer = 8;
-inline constexpr int MiscDevFwVer = 9;
-inline constexpr int NavProcFwVer = 10;
-inline constexpr int SigProcFwVer = 11;
-inline constexpr int CoordSignoff = 12;
-inline constexpr int CoordSignoffDate = 13;
-inline constexpr int ProgrammedBy = 14;
-inline constexpr int ProgByDate = 15;
-inline constexpr int UserName = 16;
-inline constexpr int UserAccessLevel = 17;
-inline constexpr int NetIPAddr = 18;
-inline constexpr int IPSubMask = 19;
-inline constexpr int FactSysCTN = 20;
-inline constexpr int FactContrCTN = 21;
-inline constexpr int FactRecCTN = 22;
-inline constexpr int FactXmtCTN = 23;
-inline constexpr int FactBcnCTN = 24;
-inline constexpr int FactMiscCTN = 25;
-inline constexpr int MACAddress = 26;
-inline constexpr int SSTNotes = 27;
-inline constexpr int VHFPattern1 = 28;
-inline constexpr int VHFPattern2 = 29;
-inline constexpr int VHFPattern3 = 30;
-inline constexpr int VHFPattern4 = 31;
-inline constexpr int VHFPattern5 = 32;
-inline constexpr int VHFPattern6 = 33;
-inline constexpr int VHFPattern7 = 34;
-inline constexpr int VHFPattern8 = 35;
+#define ORV_ROW_CONSTANT(name) inline constexpr int name = static_cast<int>(detail::StringPosition::name);
+ORV_STRING_ROWS(ORV_ROW_CONSTANT)
+#undef ORV_ROW_CONSTANT
+inline constexpr int Count = static_cast<int>(detail::StringPosition::Count);
 }  // namespace StringRow
 
 }  // namespace orv

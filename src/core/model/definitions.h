@@ -10,6 +10,32 @@
 
 namespace orv {
 
+// The database column type of a row (the numbers are the stored type codes).
+enum ColumnType : short {
+    ColumnNone = 0,  // the control rows: not stored
+    ColumnByte = 2,
+    ColumnInt16 = 3,
+    ColumnInt32 = 4,
+    ColumnDouble = 7,
+    ColumnText = 10,
+};
+
+// A radio button that is the other half of a row's pair.
+enum class RadioCompanion : int {
+    None,
+    OfNextRow,            // carries no value of its own; the next row holds the pair's value
+    InverseOfPreviousRow  // shows and stores the inverse of the previous row's flag
+};
+
+// How a value is held in the collar's memory when that differs from the screen.
+enum class StoredForm : int {
+    AsShown,
+    Radians,               // degrees on screen
+    ListPositionPlusOne,   // the collar counts the list from 1
+    Seconds,               // minutes on screen
+    SeasonCodeSkipping13,  // codes above 12 one higher: the collar has no code 13
+};
+
 // One row of a definition table. All four tables share this row type.
 struct ParameterDefinition {
     Page page;
@@ -22,11 +48,13 @@ struct ParameterDefinition {
     double maxValue;
     double minValue;
     double step;  // 0 counts as 1
-    int kind;     // ValueKind
+    ValueKind kind;
     const char* key;    // database column; "" when not stored
-    short columnType;   // 2 byte, 3 int16, 4 int32, 7 double, 10 text
+    ColumnType columnType;
     int width;          // byte width, or maximum text length
     const char* label;  // name in messages, reports and the settings file
+    RadioCompanion companion;
+    StoredForm stored;
 };
 
 enum class DefinitionTable : int { General = 0, Season = 1, String = 2, Control = 3 };
@@ -37,12 +65,15 @@ inline constexpr int kStringCount = 36;
 inline constexpr int kControlCount = 49;
 inline constexpr int kSeasons = 12;
 
-// Column types of the database.
-inline constexpr short kColumnByte = 2;
-inline constexpr short kColumnInt16 = 3;
-inline constexpr short kColumnInt32 = 4;
-inline constexpr short kColumnDouble = 7;
-inline constexpr short kColumnText = 10;
+static_assert(GeneralRow::Count == kGeneralCount && SeasonRow::Count == kSeasonCount &&
+              StringRow::Count == kStringCount, "every row of a table has its name");
+
+// Column types of the database, by their older names.
+inline constexpr ColumnType kColumnByte = ColumnByte;
+inline constexpr ColumnType kColumnInt16 = ColumnInt16;
+inline constexpr ColumnType kColumnInt32 = ColumnInt32;
+inline constexpr ColumnType kColumnDouble = ColumnDouble;
+inline constexpr ColumnType kColumnText = ColumnText;
 
 // Control identifiers are derived from the table and the row, so that a page
 // and the converter agree on them without a resource file:
@@ -59,10 +90,10 @@ inline constexpr int kExtraControlOffset = 3;
 constexpr int controlIdFor(int tableBase, int row) { return tableBase + 10 * row; }
 
 // The built-in rows, as constant data.
-extern const ParameterDefinition builtinGeneralDefinitions[];
-extern const ParameterDefinition builtinSeasonDefinitions[];
-extern const ParameterDefinition builtinStringDefinitions[];
-extern const ParameterDefinition builtinControlDefinitions[];
+extern const ParameterDefinition* const builtinGeneralDefinitions;
+extern const ParameterDefinition* const builtinSeasonDefinitions;
+extern const ParameterDefinition* const builtinStringDefinitions;
+extern const ParameterDefinition* const builtinControlDefinitions;
 extern const int builtinGeneralCount;
 extern const int builtinSeasonCount;
 extern const int builtinStringCount;

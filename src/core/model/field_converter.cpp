@@ -12,10 +12,10 @@
 namespace orv {
 namespace {
 
-// The general rows the tab pages store when they are left; rows 38 and 40 are
-// the radio-button companions of rows 39 and 41 and carry no value of their own.
-bool storedByTabPages(const ParameterDefinition& definition, int row) {
-    if (row == GeneralRow::ActivitySensingPositional || row == GeneralRow::ActivityEventPositionHigh) {
+// The general rows the tab pages store when they are left; a radio companion
+// of the next row carries no value of its own.
+bool storedByTabPages(const ParameterDefinition& definition) {
+    if (definition.companion == RadioCompanion::OfNextRow) {
         return false;
     }
     switch (definition.page) {
@@ -94,7 +94,7 @@ double FieldConverter::readField(Page page, int row) {
     }
     if (field.kind == KindFlag) {
         const double value = dialog->checkState(id) != 0 ? 1 : 0;
-        if (!isSeasonRow(field, row, SeasonRow::NumDaysCheck)) {
+        if (definition.companion != RadioCompanion::InverseOfPreviousRow) {
             storeValue(*field.slot, value, page, field.table, row);
         }
         return value;
@@ -142,7 +142,8 @@ void FieldConverter::showField(Page page, int row) {
         return;
     }
     if (field.kind == KindFlag) {
-        const bool checked = isSeasonRow(field, row, SeasonRow::NumDaysCheck) ? value == 0 : value != 0;
+        const bool checked =
+            definition.companion == RadioCompanion::InverseOfPreviousRow ? value == 0 : value != 0;
         dialog->setCheckState(definition.controlId, checked ? 1 : 0);
         return;
     }
@@ -226,7 +227,7 @@ void FieldConverter::readGeneralPages() {
     for (std::size_t row = 0; row < table.size(); ++row) {
         const ParameterDefinition& definition = table[row];
         // A page whose window was never created has nothing to store.
-        if (storedByTabPages(definition, static_cast<int>(row)) &&
+        if (storedByTabPages(definition) &&
             pages.controls(definition.page) != nullptr) {
             readField(definition.page, static_cast<int>(row));
         }

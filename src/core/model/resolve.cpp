@@ -33,10 +33,12 @@ ResolvedField resolve(ParameterRecord& record, Page page, int row) {
     auto& values = record.seasonValues[currentSeasonIndex(record)];
     ResolvedField field{DefinitionTable::Season, &def, &values[static_cast<std::size_t>(row)], kSeasonCount,
                         def.kind};
+    if (def.companion == RadioCompanion::InverseOfPreviousRow) {
+        // The inverted radio button of the previous row's flag.
+        field.slot = &values[static_cast<std::size_t>(row - 1)];
+        return field;
+    }
     switch (row) {
-        case SeasonRow::NumDaysCheck:  // the inverted radio button of the season type
-            field.slot = &values[SeasonRow::SeasonType];
-            break;
         case SeasonRow::Season:  // the selector is not kept per season
             field.slot = &record.seasonValues[0][SeasonRow::Season];
             break;

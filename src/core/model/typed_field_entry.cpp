@@ -107,10 +107,10 @@ int typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionT
         if (!state) {
             return kEntryNotAChoice;
         }
-        if (table == DefinitionTable::Season && row == SeasonRow::NumDaysCheck) {
+        if (definition.companion == RadioCompanion::InverseOfPreviousRow) {
             // The other radio button of the pair carries the value.
-            row = SeasonRow::SeasonType;
-            controls.setCheckState(seasonDefinitions()[SeasonRow::SeasonType].controlId, *state == 0 ? 1 : 0);
+            row -= 1;
+            controls.setCheckState(definitionTable(table)[static_cast<std::size_t>(row)].controlId, *state == 0 ? 1 : 0);
         }
         controls.setCheckState(definition.controlId, *state);
     } else {
