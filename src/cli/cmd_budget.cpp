@@ -27,9 +27,10 @@ std::string budgetJson(const Budget& budget) {
     out += "  \"transmissions\": " + std::to_string(budget.transmissions) + ",\n";
     out += "  \"charge_mAh\": " + mah(budget.chargeMas) + ",\n";
     out += "  \"usable_mAh\": " + mah(budget.usableMas) + ",\n";
-    out += "  \"battery_end\": " +
-           (budget.batteryEndDay ? "\"" + budgetDate(budget.dayStart(*budget.batteryEndDay)) + "\"" : "null") +
-           ",\n";
+    out +=
+        "  \"battery_end\": " +
+        (budget.batteryEndDay ? "\"" + budgetDate(budget.dayStart(*budget.batteryEndDay)) + "\"" : "null") +
+        ",\n";
     out += "  \"projected_days\": " + std::to_string(budget.projectedDays) + ",\n";
     out += std::string("  \"partial\": ") + (budget.partial ? "true" : "false") + ",\n";
     out += "  \"per_year\": [";
@@ -37,8 +38,8 @@ std::string budgetJson(const Budget& budget) {
         const BudgetYear& year = budget.perYear[i];
         out += i == 0 ? "\n    " : ",\n    ";
         out += "{\"year\": " + std::to_string(year.year) + ", \"fixes\": " + std::to_string(year.fixes) +
-               ", \"transmissions\": " + std::to_string(year.transmissions) + ", \"charge_mAh\": " +
-               mah(year.chargeMas) + "}";
+               ", \"transmissions\": " + std::to_string(year.transmissions) +
+               ", \"charge_mAh\": " + mah(year.chargeMas) + "}";
     }
     out += budget.perYear.empty() ? "]\n" : "\n  ]\n";
     return out + "}\n";
@@ -46,8 +47,8 @@ std::string budgetJson(const Budget& budget) {
 
 std::string budgetText(const Budget& budget) {
     std::string out = "Budget from " + budgetDate(budget.start) + " over " + std::to_string(budget.days) +
-                      " days: " + std::to_string(budget.fixes) + " fixes, " + std::to_string(budget.transmissions) +
-                      " transmissions\n";
+                      " days: " + std::to_string(budget.fixes) + " fixes, " +
+                      std::to_string(budget.transmissions) + " transmissions\n";
     for (const std::string& line : budgetLines(budget)) out += line + "\n";
     for (const BudgetYear& year : budget.perYear)
         out += formatText("Year %d: %lld fixes, %lld transmissions, %s mAh\n", year.year,
@@ -60,12 +61,12 @@ int runBudget(Session& session, const Args& args) {
     SimulationOptions options;
     if (int rc = readSimulationOptions("budget", args, options); rc != kExitOk) return rc;
     const std::string format = args.value("format").value_or("text");
-    if (format != "text" && format != "json") return usageError("--format is text or json, not '" + format + "'");
+    if (format != "text" && format != "json")
+        return usageError("--format is text or json, not '" + format + "'");
     SimulationJob job;
     if (int rc = simulateConfiguration(session, args, options, job); rc != kExitOk) return rc;
     const EnergySettings energy = readEnergySettings(session.settingsFile, session.log);
-    const Budget budget =
-        computeBudget(job, session.record.general(GeneralRow::SimulationYears), energy);
+    const Budget budget = computeBudget(job, session.record.general(GeneralRow::SimulationYears), energy);
     const std::string out = format == "json" ? budgetJson(budget) : budgetText(budget);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return job.stopped ? kExitWatchdog : kExitOk;

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cstdio>
@@ -36,14 +36,16 @@ bool endsWith(const std::string& text, const std::string& tail) {
 bool parseSize(const std::string& text, int& width, int& height) {
     char x = 0, end = 0;
     if (std::sscanf(text.c_str(), "%d%c%d%c", &width, &x, &height, &end) != 3 || x != 'x') return false;
-    return width >= kSmallestSide && width <= kLargestSide && height >= kSmallestSide && height <= kLargestSide;
+    return width >= kSmallestSide && width <= kLargestSide && height >= kSmallestSide &&
+           height <= kLargestSide;
 }
 
 std::string ticksJson(const std::vector<ChartTick>& ticks) {
     std::string out = "[";
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         out += i == 0 ? "" : ", ";
-        out += "{\"t\": " + std::to_string(ticks[i].time) + ", \"label\": " + jsonString(ticks[i].label) + "}";
+        out +=
+            "{\"t\": " + std::to_string(ticks[i].time) + ", \"label\": " + jsonString(ticks[i].label) + "}";
     }
     return out + "]";
 }
@@ -79,7 +81,8 @@ std::string chartJson(const SimulationChart& chart, const SimulationJob& job, bo
 
 // Qt's notes about the session's run-time folder concern no file we write.
 void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
@@ -136,13 +139,15 @@ int runChart(Session& session, const Args& args) {
     std::string kind;
     for (const char* ext : {"png", "pdf", "svg", "json"})
         if (endsWith(*output, std::string(".") + ext)) kind = ext;
-    if (kind.empty()) return usageError("-o wants a file ending .png, .pdf, .svg or .json, not '" + *output + "'");
+    if (kind.empty())
+        return usageError("-o wants a file ending .png, .pdf, .svg or .json, not '" + *output + "'");
     std::uint32_t viewStart = options.start;
     if (const auto text = args.value("view-start"); text && !parseDate(*text, viewStart))
         return usageError("--view-start wants a date YYYY-MM-DD, not '" + *text + "'");
     int zoom = 0;
     if (const auto text = args.value("zoom")) {
-        if (*text != "0" && *text != "1" && *text != "2") return usageError("--zoom is 0, 1 or 2, not '" + *text + "'");
+        if (*text != "0" && *text != "1" && *text != "2")
+            return usageError("--zoom is 0, 1 or 2, not '" + *text + "'");
         zoom = (*text)[0] - '0';
     }
     int width = kDefaultWidth, height = kDefaultHeight;
@@ -161,8 +166,9 @@ int runChart(Session& session, const Args& args) {
     if (kind == "json") {
         const std::string text = chartJson(chart, job, gps, transmitter);
         QFile file(QString::fromStdString(*output));
-        written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                  file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+        written =
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
         file.close();
         written = written && file.error() == QFileDevice::NoError;
     } else {

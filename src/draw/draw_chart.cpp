@@ -8,7 +8,7 @@
 #include <QPalette>
 #include <QPen>
 #include <QString>
-
+#include <QTransform>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -67,7 +67,8 @@ Qt::BrushStyle hatchStyle(orv::ChartBrush brush) {
 // that it shows as a faint texture on the window background.
 QColor hatchColour(const ChartColours& colours) {
     const auto mix = [](int window, int text) { return (window * 92 + text * 8) / 100; };
-    return QColor(mix(colours.window.red(), colours.text.red()), mix(colours.window.green(), colours.text.green()),
+    return QColor(mix(colours.window.red(), colours.text.red()),
+                  mix(colours.window.green(), colours.text.green()),
                   mix(colours.window.blue(), colours.text.blue()));
 }
 
@@ -146,7 +147,8 @@ void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& d
     DrawChart(painter, area, display, applicationChartColours());
 }
 
-void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& display, const ChartColours& colours) {
+void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& display,
+               const ChartColours& colours) {
     const double scale = chartUnitScale(area);
     if (scale <= 0) return;
     const auto at = [&area](double x, double y) {
@@ -169,14 +171,22 @@ void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& d
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box);
     }
-    // Lines go out in runs of one pen (the marks come in their thousands).
+    // Lines go out in runs of one pen (the marks come in their thousands). A
+    // line that lands on the device's pixels of the one before it (events
+    // seconds apart in one day's column) would paint nothing new: it is left out.
+    const QTransform toDevice = painter.deviceTransform();
     std::vector<QLineF> run;
     for (std::size_t i = 0; i < display.lines.size();) {
         const orv::ChartPen pen = display.lines[i].pen;
         run.clear();
+        QLine previous;
         for (; i < display.lines.size() && display.lines[i].pen == pen; ++i) {
             const orv::ChartLine& line = display.lines[i];
-            run.emplace_back(at(line.x0, line.y0), at(line.x1, line.y1));
+            const QLineF placed(at(line.x0, line.y0), at(line.x1, line.y1));
+            const QLine pixels = toDevice.map(placed).toLine();
+            if (!run.empty() && pixels == previous) continue;
+            previous = pixels;
+            run.push_back(placed);
         }
         painter.setPen(chartPen(pen, scale, colours));
         painter.drawLines(run.data(), static_cast<int>(run.size()));

@@ -30,4 +30,5 @@ double chartUnitScale(const QRectF& area);
 // The whole chart in the application's colours (black on white without one).
 void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& display);
 // The same in chosen colours (a printed page is black on white whatever the screen's theme).
-void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& display, const ChartColours& colours);
+void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& display,
+               const ChartColours& colours);

@@ -46,8 +46,8 @@ void SimulationChartWidget::setBatteryLineShown(bool shown) {
 ChartDisplay SimulationChartWidget::display() const {
     const auto [gps, transmitter] = enabledStrips ? enabledStrips() : std::pair{true, true};
     static const std::vector<std::uint32_t> none;
-    ChartDisplay list = chartDisplay(view, job ? job->fixes : none, gps, job ? job->transmissions : none,
-                                     transmitter);
+    ChartDisplay list =
+        chartDisplay(view, job ? job->fixes : none, gps, job ? job->transmissions : none, transmitter);
     // The battery line runs in the upper strip that is drawn, over its marks.
     if (budget && batteryShown && (gps || transmitter)) {
         const std::vector<ChartLine> battery =

@@ -30,7 +30,9 @@ public:
     const SimulationJob* run() const { return job.get(); }
 
     // Which strips are drawn: asked at every paint (the record's enable flags).
-    void setEnabledStrips(std::function<std::pair<bool, bool>()> source) { enabledStrips = std::move(source); }
+    void setEnabledStrips(std::function<std::pair<bool, bool>()> source) {
+        enabledStrips = std::move(source);
+    }
     // The budget whose battery line is drawn over the chart (none: no line).
     void setBudget(std::shared_ptr<const Budget> budget);
     void setBatteryLineShown(bool shown);

@@ -30,7 +30,8 @@ void SimulationRunner::start(const ParameterRecord& record, std::uint32_t deploy
         // The failure message is the GUI thread's to show, for the newest run only.
         MessageLog quiet;
         runSimulation(raw->record, raw->job, quiet);
-        QMetaObject::invokeMethod(this, [this, raw] { deliver(raw); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, raw] { deliver(raw); }, Qt::QueuedConnection);
     };
     try {
         raw->thread = std::thread(work);

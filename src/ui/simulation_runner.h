@@ -44,7 +44,7 @@ private:
     void deliver(Run* run);
 
     std::list<std::unique_ptr<Run>> runs;  // every run whose thread is not joined yet
-    Run* latest = nullptr;  // the run whose result is wanted, until it is delivered
+    Run* latest = nullptr;                 // the run whose result is wanted, until it is delivered
 };
 
 }  // namespace orv

@@ -1,13 +1,14 @@
 // The chart painted from its display list: marks where the list puts them,
 // in their colours, on any device size and pixel ratio.
 
+#include "draw/draw_chart.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 #include <ctime>
 
-#include "draw/draw_chart.h"
 #include "sim/chart_display.h"
 
 namespace orv {
@@ -51,8 +52,8 @@ const QColor kOrange(255, 176, 0);
 struct ChartCase {
     SimulationChart chart{utcDay(2024, 3, 1)};
     std::vector<std::uint32_t> fixes{static_cast<std::uint32_t>(utcDay(2024, 3, 2)),
-                                      static_cast<std::uint32_t>(utcDay(2024, 3, 10, 12)),
-                                      static_cast<std::uint32_t>(utcDay(2024, 3, 20, 23, 59))};
+                                     static_cast<std::uint32_t>(utcDay(2024, 3, 10, 12)),
+                                     static_cast<std::uint32_t>(utcDay(2024, 3, 20, 23, 59))};
     std::vector<std::uint32_t> transmissions{static_cast<std::uint32_t>(utcDay(2024, 3, 5, 6))};
 };
 
@@ -108,7 +109,8 @@ TEST(DrawChart, DisabledStripLeavesNoTrace) {
     // plot, where only the date grid would otherwise pass.
     const int left = static_cast<int>(ChartGeometry::plotLeft * size.width()) - 2;
     const int top = static_cast<int>(ChartGeometry::stripTop(kChartTransmitterStrip) * size.height()) - 5;
-    const int bottom = static_cast<int>(ChartGeometry::stripBottom(kChartTransmitterStrip) * size.height()) + 5;
+    const int bottom =
+        static_cast<int>(ChartGeometry::stripBottom(kChartTransmitterStrip) * size.height()) + 5;
     for (int y = top; y <= bottom; ++y)
         for (int x = 0; x < left; ++x) ASSERT_GT(without.pixelColor(x, y).lightness(), 200) << x << "," << y;
     const QImage neither = paint(chartDisplay(c.chart, c.fixes, false, c.transmissions, false), size);

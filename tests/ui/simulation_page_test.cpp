@@ -2,23 +2,24 @@
 // change, the chart painted where the display list says, the watchdog's
 // message, superseded runs, hover texts, wheel scrolling and zooming.
 
+#include "simulation_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimeZone>
-#include <QKeyEvent>
 #include <QWheelEvent>
 
 #include "budget_panel.h"
 #include "draw/draw_chart.h"
 #include "sim/budget.h"
 #include "simulation_chart_widget.h"
-#include "simulation_page.h"
 #include "simulation_runner.h"
 #include "window_fixture.h"
 
@@ -183,8 +184,7 @@ TEST_F(SimulationTab, HoveringAMarkNamesItsTimeAndSeason) {
     const QPointF centre((mark->x0 + mark->x1) / 2 * chart.width(), mark->y0 * chart.height());
     const std::uint32_t first = chart.run()->fixes.front();
     const QDateTime utc = QDateTime::fromSecsSinceEpoch(first, QTimeZone::utc());
-    EXPECT_EQ(chart.hoverText(centre),
-              "GPS fix\n" + utc.toString("yyyy-MM-dd HH:mm:ss") + " UTC\nSeason 1");
+    EXPECT_EQ(chart.hoverText(centre), "GPS fix\n" + utc.toString("yyyy-MM-dd HH:mm:ss") + " UTC\nSeason 1");
     // Between the strips and beside the marks there is nothing to name.
     EXPECT_EQ(chart.hoverText(QPointF(chart.width() * 0.5, chart.height() * 0.5)), "");
     EXPECT_EQ(chart.hoverText(QPointF(5, 5)), "");

@@ -1,10 +1,10 @@
 #include "app/energy_settings.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-
-#include <unistd.h>
 
 #include "app/format_text.h"
 #include "app/message_log.h"
@@ -22,10 +22,8 @@ struct EnergyKey {
 };
 
 constexpr EnergyKey kKeys[] = {
-    {"Battery mAh", &EnergySettings::batteryMah},
-    {"Usable Percent", &EnergySettings::usablePercent},
-    {"GPS Fix mAs", &EnergySettings::gpsFixMas},
-    {"Transmission mAs", &EnergySettings::transmissionMas},
+    {"Battery mAh", &EnergySettings::batteryMah}, {"Usable Percent", &EnergySettings::usablePercent},
+    {"GPS Fix mAs", &EnergySettings::gpsFixMas},  {"Transmission mAs", &EnergySettings::transmissionMas},
     {"Sleep uA", &EnergySettings::sleepUa},
 };
 
@@ -52,8 +50,9 @@ EnergyEntry checkCapacityEntry(const std::string& text, bool percent) {
     EnergyEntry entry;
     entry.valid = parseEnergyValue(text, entry.value) && (!percent || entry.value <= 100);
     if (!entry.valid)
-        entry.message = percent ? "The usable share of the battery is a percentage from 0 to 100, not '" + text + "'."
-                                : "The battery capacity is a number of mAh, zero or more, not '" + text + "'.";
+        entry.message =
+            percent ? "The usable share of the battery is a percentage from 0 to 100, not '" + text + "'."
+                    : "The battery capacity is a number of mAh, zero or more, not '" + text + "'.";
     return entry;
 }
 
@@ -70,7 +69,8 @@ void completeEnergySettings(const std::string& settingsFile, bool createFile) {
     const EnergySettings defaults;
     for (const EnergyKey& entry : kKeys) {
         if (!findSetting(content, kEnergySection, entry.key, "").found)
-            content = rewriteSetting(content, kEnergySection, entry.key, energyValueText(defaults.*entry.slot));
+            content =
+                rewriteSetting(content, kEnergySection, entry.key, energyValueText(defaults.*entry.slot));
     }
     if (content != original) replaceFile(settingsFile, content);
 }

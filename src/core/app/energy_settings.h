@@ -12,11 +12,11 @@ class MessageLog;
 inline constexpr const char* kEnergySection = "Energy";
 
 struct EnergySettings {
-    double batteryMah = 19000;     // "Battery mAh"
-    double usablePercent = 80;     // "Usable Percent"
-    double gpsFixMas = 1800;       // "GPS Fix mAs": one fix attempt, milliampere-seconds
-    double transmissionMas = 60;   // "Transmission mAs": one transmission
-    double sleepUa = 40;           // "Sleep uA": the draw at all times
+    double batteryMah = 19000;    // "Battery mAh"
+    double usablePercent = 80;    // "Usable Percent"
+    double gpsFixMas = 1800;      // "GPS Fix mAs": one fix attempt, milliampere-seconds
+    double transmissionMas = 60;  // "Transmission mAs": one transmission
+    double sleepUa = 40;          // "Sleep uA": the draw at all times
 };
 
 // Writes the section's entries that are missing, with their defaults, as the

@@ -136,7 +136,8 @@ std::vector<ChartLine> batteryLine(const SimulationChart& chart, const Budget& b
     const double left = ChartGeometry::plotLeft;
     const double width = ChartGeometry::plotRight - ChartGeometry::plotLeft;
     const auto xOf = [&](std::int64_t time) {
-        return left + static_cast<double>(time - chart.viewStart()) / static_cast<double>(chart.viewSpan()) * width;
+        return left +
+               static_cast<double>(time - chart.viewStart()) / static_cast<double>(chart.viewSpan()) * width;
     };
     const auto yOf = [&](double spent) {
         const double remaining = std::clamp(1 - spent / budget.usableMas, 0.0, 1.0);

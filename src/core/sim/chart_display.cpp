@@ -59,8 +59,8 @@ std::string upperLabel(std::int64_t tick, int g, bool full) {
 
 // A time's place across the chart.
 double xOf(const SimulationChart& chart, std::int64_t time) {
-    return G::plotLeft + static_cast<double>(time - chart.viewStart()) / static_cast<double>(chart.viewSpan()) *
-                             (G::plotRight - G::plotLeft);
+    return G::plotLeft + static_cast<double>(time - chart.viewStart()) /
+                             static_cast<double>(chart.viewSpan()) * (G::plotRight - G::plotLeft);
 }
 bool inPlot(double x) {
     return x >= G::plotLeft && x <= G::plotRight;
@@ -68,6 +68,20 @@ bool inPlot(double x) {
 // A lower-row label stands centred between its tick and the next.
 double labelCentre(const SimulationChart& chart, std::int64_t tick, int granularity) {
     return (xOf(chart, tick) + xOf(chart, tickAfter(tick, granularity))) / 2;
+}
+
+bool inView(const SimulationChart& chart, std::uint32_t t) {
+    return t >= chart.viewStart() && t < chart.viewEnd();
+}
+
+// An event's place: its day column's left edge as a share of the plot width,
+// and its height in the strip measured down from the top.
+ChartMark placeMark(const SimulationChart& chart, std::uint32_t t) {
+    const std::uint32_t secondOfDay = t % kSecondsPerDay;
+    return {t,
+            static_cast<double>(static_cast<std::int64_t>(t - secondOfDay) - chart.viewStart()) /
+                static_cast<double>(chart.viewSpan()),
+            (1 - static_cast<double>(secondOfDay) / kSecondsPerDay) - 0.001};
 }
 
 class ChartBuilder {
@@ -105,8 +119,8 @@ public:
             if (inPlot(x))
                 display.lines.push_back(
                     {x, kUpperRowY - kTickRise, x, G::stripTop(kChartGpsStrip), ChartPen::Axis});
-            text(std::max(x, G::plotLeft) + kLabelGap, kUpperRowY, std::move(tick.label), ChartFont::SemiBold200,
-                 ChartAlign::Start, ChartAlign::End);
+            text(std::max(x, G::plotLeft) + kLabelGap, kUpperRowY, std::move(tick.label),
+                 ChartFont::SemiBold200, ChartAlign::Start, ChartAlign::End);
         }
     }
 
@@ -136,10 +150,16 @@ public:
     // the strip as the time of day (UTC) it falls on, midnight at the bottom.
     void marks(double top, double bottom, std::span<const std::uint32_t> events, ChartPen pen) {
         const double plotWidth = G::plotRight - G::plotLeft;
-        const double dayWidth = static_cast<double>(kSecondsPerDay) / static_cast<double>(chart.viewSpan()) * plotWidth;
+        const double dayWidth =
+            static_cast<double>(kSecondsPerDay) / static_cast<double>(chart.viewSpan()) * plotWidth;
         const double gap = dayWidth * kColumnGap;
         const double inset = 0.001;
-        for (const ChartMark& mark : chartMarks(chart, events)) {
+        display.lines.reserve(display.lines.size() + static_cast<std::size_t>(std::count_if(
+                                                         events.begin(), events.end(),
+                                                         [&](std::uint32_t t) { return inView(chart, t); })));
+        for (const std::uint32_t t : events) {
+            if (!inView(chart, t)) continue;
+            const ChartMark mark = placeMark(chart, t);
             const std::uint32_t secondOfDay = mark.time % kSecondsPerDay;
             const double column = G::plotLeft + mark.x * plotWidth;
             const double y = bottom - inset - (bottom - top - 2 * inset) * secondOfDay / kSecondsPerDay;
@@ -158,7 +178,8 @@ public:
 std::vector<ChartTick> chartLowerTicks(const SimulationChart& chart) {
     const int g = chart.granularity();
     std::vector<ChartTick> ticks;
-    for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd(); tick = tickAfter(tick, g))
+    for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd();
+         tick = tickAfter(tick, g))
         if (inPlot(labelCentre(chart, tick, g))) ticks.push_back({tick, lowerLabel(tick, g)});
     return ticks;
 }
@@ -167,20 +188,16 @@ std::vector<ChartTick> chartUpperLabels(const SimulationChart& chart) {
     static constexpr int kCoarse[] = {GranularityMonth, GranularityWeek, GranularityDay};
     const int g = kCoarse[chart.zoomLevel()];
     std::vector<ChartTick> ticks;
-    for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd(); tick = tickAfter(tick, g))
+    for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd();
+         tick = tickAfter(tick, g))
         ticks.push_back({tick, upperLabel(tick, g, ticks.empty())});
     return ticks;
 }
 
 std::vector<ChartMark> chartMarks(const SimulationChart& chart, std::span<const std::uint32_t> events) {
     std::vector<ChartMark> marks;
-    const double span = static_cast<double>(chart.viewSpan());
-    for (const std::uint32_t t : events) {
-        if (t < chart.viewStart() || t >= chart.viewEnd()) continue;
-        const std::uint32_t secondOfDay = t % kSecondsPerDay;
-        marks.push_back({t, static_cast<double>(static_cast<std::int64_t>(t - secondOfDay) - chart.viewStart()) / span,
-                         (1 - static_cast<double>(secondOfDay) / kSecondsPerDay) - 0.001});
-    }
+    for (const std::uint32_t t : events)
+        if (inView(chart, t)) marks.push_back(placeMark(chart, t));
     return marks;
 }
 

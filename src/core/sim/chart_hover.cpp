@@ -28,7 +28,8 @@ std::optional<ChartHit> hitInStrip(const SimulationChart& chart, int strip, cons
         return std::nullopt;
     const double share = (x - G::plotLeft) / (G::plotRight - G::plotLeft);
     if (share < 0 || share >= 1) return std::nullopt;
-    const std::int64_t at = chart.viewStart() + static_cast<std::int64_t>(std::floor(share * chart.viewSpan()));
+    const std::int64_t at =
+        chart.viewStart() + static_cast<std::int64_t>(std::floor(share * chart.viewSpan()));
     const std::int64_t day = at - SimulationChart::floorMod(at, kSecondsPerDay);
     // The day's events, then the one drawn nearest the point.
     const auto first = std::lower_bound(events.times.begin(), events.times.end(),
@@ -50,7 +51,8 @@ std::optional<ChartHit> hitInStrip(const SimulationChart& chart, int strip, cons
 }  // namespace
 
 std::optional<ChartHit> chartHitAt(const SimulationChart& chart, const ChartStripEvents& gps,
-                                   const ChartStripEvents& transmitter, double x, double y, double tolerance) {
+                                   const ChartStripEvents& transmitter, double x, double y,
+                                   double tolerance) {
     if (auto hit = hitInStrip(chart, kChartGpsStrip, gps, x, y, tolerance)) return hit;
     return hitInStrip(chart, kChartTransmitterStrip, transmitter, x, y, tolerance);
 }
@@ -58,8 +60,8 @@ std::optional<ChartHit> chartHitAt(const SimulationChart& chart, const ChartStri
 std::string chartHitText(const ChartHit& hit) {
     const SimDate date = simDate(hit.time);
     std::string text = formatText("%s\n%04d-%02d-%02d %02d:%02d:%02d UTC",
-                                  hit.strip == kChartGpsStrip ? "GPS fix" : "Transmission", date.year, date.month,
-                                  date.day, date.hour, date.minute, date.second);
+                                  hit.strip == kChartGpsStrip ? "GPS fix" : "Transmission", date.year,
+                                  date.month, date.day, date.hour, date.minute, date.second);
     if (hit.season > 0) text += formatText("\nSeason %d", hit.season);
     return text;
 }

@@ -21,7 +21,8 @@ int collectChannel(SimulationEngine& engine, int channel, std::uint32_t start, s
     while (done == kSimEvent) {
         const std::uint32_t time = engine.channel(channel).current;
         points.push_back(time);
-        if (seasons != nullptr) seasons->push_back(static_cast<std::uint8_t>(engine.channel(channel).season + 1));
+        if (seasons != nullptr)
+            seasons->push_back(static_cast<std::uint8_t>(engine.channel(channel).season + 1));
         // The point that passes the end time (or the limit) is the last one listed.
         if (points.size() > limit || time > end) return kSimEvent;
         if (stop.load(std::memory_order_relaxed)) return kSimStopped;
@@ -61,8 +62,8 @@ int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
                                          fixSeasons) == kSimStopped)
         return kSimStopped;
     if (run.transmitterEnabled &&
-        collectChannel(engine, kSimTransmitter, run.start, run.end, kTransmissionPointLimit, transmissions, stop,
-                       transmissionSeasons) == kSimStopped)
+        collectChannel(engine, kSimTransmitter, run.start, run.end, kTransmissionPointLimit, transmissions,
+                       stop, transmissionSeasons) == kSimStopped)
         return kSimStopped;
     return kSimEvent;
 }

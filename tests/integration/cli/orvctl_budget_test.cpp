@@ -24,11 +24,11 @@ protected:
 // Season 1: 10 days with fixes at 06:00, 06:20 and 06:40, then season 2, a
 // shutdown; no transmitter; one year.
 const std::vector<std::string> kTenDays = {
-    "--start",          "2025-03-01",           "--years",          "1",
-    "--raw",            "NumberOfDays[1]=10",   "--raw",            "NextSeason[1]=2",
-    "--raw",            "NextSeason[2]=13",     "--raw",            "GpsStartTime_1[1]=360",
-    "--raw",            "GpsNumHours_1[1]=1",   "--raw",            "GpsFixInterval_1[1]=20",
-    "--raw",            "XmitnsEnabled=0"};
+    "--start", "2025-03-01",         "--years", "1",
+    "--raw",   "NumberOfDays[1]=10", "--raw",   "NextSeason[1]=2",
+    "--raw",   "NextSeason[2]=13",   "--raw",   "GpsStartTime_1[1]=360",
+    "--raw",   "GpsNumHours_1[1]=1", "--raw",   "GpsFixInterval_1[1]=20",
+    "--raw",   "XmitnsEnabled=0"};
 
 TEST_F(OrvctlBudget, JsonOfAHandWorkedScheduleWithTheDefaultEnergy) {
     auto args = kTenDays;
@@ -47,8 +47,9 @@ TEST_F(OrvctlBudget, JsonOfAHandWorkedScheduleWithTheDefaultEnergy) {
 
 TEST_F(OrvctlBudget, EnergyFiguresFromTheSettingsFileAndTheBatteryEnd) {
     // 1 mAh, all usable, 500 mAs a fix, no sleep draw: 1500 mAs a day, spent on the third day.
-    folder.write("Orv3.cfg",
-                 "[Energy]\nBattery mAh=1\nUsable Percent=100\nGPS Fix mAs=500\nTransmission mAs=60\nSleep uA=0\n");
+    folder.write(
+        "Orv3.cfg",
+        "[Energy]\nBattery mAh=1\nUsable Percent=100\nGPS Fix mAs=500\nTransmission mAs=60\nSleep uA=0\n");
     auto args = kTenDays;
     args.insert(args.end(), {"--format", "json"});
     const auto result = run(args);
@@ -80,7 +81,8 @@ TEST_F(OrvctlBudget, BrokenEnergyEntriesWarnOnceEachAndUseTheirDefaults) {
 TEST_F(OrvctlBudget, RefusesBadOptions) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--start", "2025-03-01", "--format", "csv"},
-          std::vector<std::string>{"--years", "2"}, std::vector<std::string>{"--start", "2025-03-01", "--years", "9"}}) {
+          std::vector<std::string>{"--years", "2"},
+          std::vector<std::string>{"--start", "2025-03-01", "--years", "9"}}) {
         const auto result = run(args);
         EXPECT_EQ(result.status, 2) << args.back();
         EXPECT_EQ(result.out, "");

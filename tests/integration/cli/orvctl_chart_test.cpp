@@ -94,7 +94,8 @@ TEST_F(OrvctlChart, JsonMarksAreTheSimulatedEventsInsideTheView) {
         {{"--zoom", "1", "--view-start", "2027-07-04"}, 1814659200, 1209600},
         {{"--zoom", "2", "--view-start", "2026-03-03"}, kMarch1 + 2 * 86400, 172800},
     };
-    const std::vector<std::string> config = {"--start", "2026-03-01", "--years", "2", "--raw", "XmitnsEnabled=1"};
+    const std::vector<std::string> config = {"--start", "2026-03-01", "--years",
+                                             "2",       "--raw",      "XmitnsEnabled=1"};
     std::vector<std::string> simulate = {"simulate"};
     simulate.insert(simulate.end(), config.begin(), config.end());
     const auto events = runOrvctl(simulate, folder.path().string());
@@ -108,7 +109,8 @@ TEST_F(OrvctlChart, JsonMarksAreTheSimulatedEventsInsideTheView) {
         const std::string json = folder.read("v.json");
         EXPECT_EQ(numberAfter(json, "view_start"), view.start);
         EXPECT_EQ(numberAfter(json, "span"), view.span);
-        for (const auto& [title, channel] : {std::pair{"GPS Fixes", "gps"}, std::pair{"Transmitter", "xmit"}}) {
+        for (const auto& [title, channel] :
+             {std::pair{"GPS Fixes", "gps"}, std::pair{"Transmitter", "xmit"}}) {
             SCOPED_TRACE(title);
             std::vector<std::int64_t> expected;
             for (const std::int64_t t : simulated(events.out, channel))
@@ -138,7 +140,8 @@ TEST_F(OrvctlChart, AxisLabelsAndDisabledStrips) {
                         "\"label\": \" 2\"}]"),
               std::string::npos);
     // The reset record's transmitter is off: its strip is listed, disabled and empty.
-    EXPECT_NE(json.find("{\"title\": \"Transmitter\", \"enabled\": false, \"marks\": []}"), std::string::npos);
+    EXPECT_NE(json.find("{\"title\": \"Transmitter\", \"enabled\": false, \"marks\": []}"),
+              std::string::npos);
 }
 
 TEST_F(OrvctlChart, RefusesBadOptionsWithoutWriting) {

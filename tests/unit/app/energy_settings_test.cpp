@@ -31,8 +31,9 @@ TEST_F(EnergySettingsTest, ANewFileGetsTheSectionWithItsDefaults) {
     completeEnergySettings(cfg, false);  // asked not to create one
     EXPECT_EQ(dir.read("Orv3.cfg"), "");
     completeEnergySettings(cfg);
-    EXPECT_EQ(lines(),
-              "[Energy]\nBattery mAh=19000\nUsable Percent=80\nGPS Fix mAs=1800\nTransmission mAs=60\nSleep uA=40\n");
+    EXPECT_EQ(
+        lines(),
+        "[Energy]\nBattery mAh=19000\nUsable Percent=80\nGPS Fix mAs=1800\nTransmission mAs=60\nSleep uA=40\n");
     const EnergySettings read = readEnergySettings(cfg, log);
     EXPECT_EQ(read.batteryMah, 19000);
     EXPECT_EQ(read.sleepUa, 40);

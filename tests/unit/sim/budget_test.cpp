@@ -1,11 +1,12 @@
 // The battery and event budget, worked by hand: the daily charges, the
 // battery end, the projected life, the deployment years and the battery line.
 
+#include "sim/budget.h"
+
 #include <gtest/gtest.h>
 
 #include "app/message_log.h"
 #include "scripted_presenter.h"
-#include "sim/budget.h"
 #include "sim/run_simulation.h"
 #include "sim_fixture.h"
 
@@ -23,7 +24,8 @@ TEST(Budget, OneFixADayAndATransmissionAnHour) {
     run.startTime = utc(2024, 1, 1, 15);  // the period starts at 00:00 of the date
     for (int day = 0; day < 365; ++day) {
         run.fixes.push_back(utc(2024, 1, 1, 6) + day * 86400u);
-        for (int hour = 0; hour < 24; ++hour) run.transmissions.push_back(utc(2024, 1, 1) + day * 86400u + hour * 3600u);
+        for (int hour = 0; hour < 24; ++hour)
+            run.transmissions.push_back(utc(2024, 1, 1) + day * 86400u + hour * 3600u);
     }
     run.fixes.push_back(utc(2024, 12, 31));  // the day after the 365: outside the period
     const Budget budget = computeBudget(run, 1, EnergySettings{});

@@ -79,8 +79,8 @@ TEST(SimulationRun, ACancelledRunStopsSoonWithoutTheFailureMessage) {
 
 TEST(ChartHover, FindsTheMarkUnderThePointAndNamesIt) {
     SimulationChart chart(utc(2024, 5, 1));
-    const std::vector<std::uint32_t> fixes = {utc(2024, 5, 1, 6), utc(2024, 5, 1, 6, 30), utc(2024, 5, 3, 23, 59),
-                                              utc(2024, 7, 1)};
+    const std::vector<std::uint32_t> fixes = {utc(2024, 5, 1, 6), utc(2024, 5, 1, 6, 30),
+                                              utc(2024, 5, 3, 23, 59), utc(2024, 7, 1)};
     const std::vector<std::uint8_t> seasons = {1, 2, 3, 4};
     const std::vector<std::uint32_t> transmissions = {utc(2024, 5, 2, 12)};
     const ChartStripEvents gps{true, fixes, seasons};
@@ -96,8 +96,9 @@ TEST(ChartHover, FindsTheMarkUnderThePointAndNamesIt) {
         named.push_back(hit->time);
     }
     EXPECT_EQ(named, (std::vector<std::uint32_t>{fixes[0], fixes[1], fixes[2], transmissions[0]}));
-    const auto hit = chartHitAt(chart, gps, transmitter, (display.lines.back().x0 + display.lines.back().x1) / 2,
-                                display.lines.back().y0, 0.002);
+    const auto hit =
+        chartHitAt(chart, gps, transmitter, (display.lines.back().x0 + display.lines.back().x1) / 2,
+                   display.lines.back().y0, 0.002);
     ASSERT_TRUE(hit.has_value());
     EXPECT_EQ(chartHitText(*hit), "Transmission\n2024-05-02 12:00:00 UTC");
     const ChartHit fix{kChartGpsStrip, fixes[2], 3};
@@ -109,10 +110,11 @@ TEST(ChartHover, NothingBesideTheMarksOrInADisabledStrip) {
     const std::vector<std::uint32_t> fixes = {utc(2024, 5, 1, 12)};
     const ChartStripEvents gps{true, fixes, {}};
     const ChartStripEvents none{};
-    const double x = ChartGeometry::plotLeft + 0.5 / 35 * (ChartGeometry::plotRight - ChartGeometry::plotLeft);
+    const double x =
+        ChartGeometry::plotLeft + 0.5 / 35 * (ChartGeometry::plotRight - ChartGeometry::plotLeft);
     const double y = (ChartGeometry::stripTop(0) + ChartGeometry::stripBottom(0)) / 2;
     EXPECT_TRUE(chartHitAt(chart, gps, none, x, y, 0.003).has_value());
-    EXPECT_FALSE(chartHitAt(chart, gps, none, x, y + 0.01, 0.003).has_value());  // two hours off
+    EXPECT_FALSE(chartHitAt(chart, gps, none, x, y + 0.01, 0.003).has_value());      // two hours off
     EXPECT_FALSE(chartHitAt(chart, gps, none, x + 1.0 / 35, y, 0.003).has_value());  // the next day
     EXPECT_FALSE(chartHitAt(chart, gps, none, 0.05, y, 0.003).has_value());          // left of the plot
     EXPECT_FALSE(chartHitAt(chart, {false, fixes, {}}, none, x, y, 0.003).has_value());
