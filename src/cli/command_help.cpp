@@ -83,8 +83,9 @@ constexpr std::array kHelp{
         "orvctl device firmware --port /dev/ttyUSB0\n"
         "orvctl device write --db Orv3.mdb --job P1001 --ctn 7 --user erin --port /dev/ttyUSB0\n"},
     CommandHelp{"batch", "program several collars at once from a manifest",
-        "orvctl batch --manifest FILE.csv --user NAME [--db PATH]",
+        "orvctl batch --manifest FILE.csv --user NAME [--db PATH] [--timeout S]",
         "  --manifest FILE.csv     header port,job,ctn[,status], then one collar a line\n"
+        "  --timeout S             how long each port waits for the magnet wake-up\n"
         "  --user NAME             who programs (the password from ORV_PASSWORD or the terminal)\n",
         "orvctl batch --manifest job-P1001.csv --user erin\n"},
     CommandHelp{"db", "the parameter database",

@@ -1,0 +1,227 @@
+// orvctl batch --manifest FILE.csv --user NAME: a production line programs a
+// whole job at once. Each collar of the manifest is read from the parameter
+// database and goes through the whole Write Device sequence on its own port,
+// one worker per port, all at the same time: the firmware check, connect,
+// erase, write, readback and compare, the save as "Programmed" by the user and
+// the archive files. A failure on one port touches no other; Ctrl-C aborts all.
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "app/replace_file.h"
+#include "app/startup.h"
+#include "cli.h"
+#include "db/parameter_db.h"
+#include "device/device_operations.h"
+#include "device/serial_port.h"
+#include "image/firmware_selection.h"
+#include "login.h"
+#include "workflow/batch_manifest.h"
+#include "workflow/write_completion.h"
+
+namespace orv::cli {
+namespace {
+
+std::atomic<bool> abortAll{false};
+std::mutex outputMutex;  // one line at a time on stderr
+std::mutex databaseMutex;  // one save or read at a time on the database
+
+void onInterrupt(int) {
+    abortAll = true;
+}
+
+// A port's boxes as lines "PORT: Error: ...". Questions take --yes/--no, else No.
+class PortPresenter : public MessagePresenter {
+public:
+    PortPresenter(std::string port, int answer) : port(std::move(port)), answer(answer) {}
+    int present(BoxKind kind, const std::string&, const std::string& text) override {
+        static const char* const kPrefix[] = {"Error", "Warning", "Information", "Question", "Question"};
+        {
+            std::lock_guard lock(outputMutex);
+            std::fprintf(stderr, "%s: %s: %s\n", port.c_str(), kPrefix[static_cast<int>(kind)], text.c_str());
+        }
+        if (kind != BoxKind::Choice && kind != BoxKind::YesNoCancel) return kAnswerOk;
+        return answer != 0 ? answer : kAnswerNo;
+    }
+
+private:
+    std::string port;
+    int answer;
+};
+
+// One line per event: the phase (the legend) and every quarter of the bar.
+class PortProgress : public ProgressSink {
+public:
+    PortProgress(const BatchEntry& entry, int wakeSeconds) : entry(entry), wakeLimit(wakeSeconds) {}
+    void setCaption(const std::string&) override {}
+    void setLegend(const std::string& text) override {
+        if (text == legend) return;
+        legend = text;
+        const bool magnet = text.rfind("Put the magnet", 0) == 0 || text == "Waiting for the target response.";
+        if (!magnet) {
+            wakeStart = {};
+        } else if (wakeStart == std::chrono::steady_clock::time_point{}) {
+            wakeStart = std::chrono::steady_clock::now();
+        }
+        print();
+    }
+    void setPosition(int percent) override {
+        if (percent / 25 == position / 25) return;
+        position = percent;
+        print();
+    }
+    bool aborted() override {
+        if (abortAll) return true;
+        return wakeStart != std::chrono::steady_clock::time_point{} &&
+               std::chrono::steady_clock::now() - wakeStart > std::chrono::seconds(wakeLimit);
+    }
+
+private:
+    void print() {
+        std::lock_guard lock(outputMutex);
+        std::fprintf(stderr, "%s %s: %s [%3d%%]\n", entry.port.c_str(), entry.ctn.c_str(), legend.c_str(),
+                     position);
+    }
+    const BatchEntry& entry;
+    int wakeLimit;
+    std::string legend;
+    int position = 0;
+    std::chrono::steady_clock::time_point wakeStart{};
+};
+
+struct Outcome {
+    std::string result = "failed";
+    double seconds = 0;
+};
+
+// The whole Write Device sequence for one collar on its port.
+Outcome programCollar(const ParameterRecord& base, const std::string& dbPath, const std::string& settingsFile,
+                      const BatchEntry& entry, int answer, int wakeSeconds) {
+    const auto start = std::chrono::steady_clock::now();
+    Outcome outcome;
+    PortPresenter presenter(entry.port, answer);
+    MessageLog log(&presenter);
+    ParameterRecord record = base;
+    {
+        std::lock_guard lock(databaseMutex);
+        ParameterDb db(log, record);
+        db.setCurrentPath(dbPath);
+        if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != 0) return outcome;
+    }
+    SerialPort serial;
+    serial.setDevicePath(0, entry.port);
+    TargetLink link(serial, log);
+    link.settings = ComSettings{};
+    link.settings.portSlot = 0;
+    link.settings.comTimeoutSeconds = wakeSeconds;
+    RecordFirmwareSelection selection(record);
+    DeviceContext context{link, record, selection};
+    PortProgress progress(entry, wakeSeconds);
+    const int rc = programConfiguration(context, progress);
+    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (rc != 0) {
+        outcome.result = abortAll ? "aborted" : "failed";
+        return outcome;
+    }
+    int saved;
+    {
+        std::lock_guard lock(databaseMutex);
+        ParameterDb db(log, record);
+        db.setCurrentPath(dbPath);
+        saved = saveProgrammed(record, db, entry.job, entry.ctn, std::time(nullptr));
+    }
+    const int archived = archiveProgrammed(record, settingsFile, link.memoryImage, log);
+    outcome.result = saved == 0 && archived == 0 ? "programmed" : "not saved";
+    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return outcome;
+}
+
+bool isCharacterDevice(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISCHR(info.st_mode);
+}
+
+int runBatch(Session& session, const Args& args) {
+    const std::string manifestPath = args.value("manifest").value_or("");
+    if (manifestPath.empty()) return usageError("'batch' needs --manifest FILE.csv");
+    if (!args.has("user")) return usageError("'batch' needs --user NAME: who programs the collars");
+    const std::string dbPath = args.value("db").value_or(readAppSettings(session.settingsFile).parameterDbPath);
+    int wakeSeconds = 90;
+    if (const auto timeout = args.value("timeout")) {
+        wakeSeconds = std::atoi(timeout->c_str());
+        if (wakeSeconds <= 0) return usageError("--timeout needs a positive number of seconds");
+    }
+    std::string text;
+    if (!readWholeFile(manifestPath, text) || text.empty()) {
+        std::fprintf(stderr, "orvctl: %s: cannot read the manifest\n", manifestPath.c_str());
+        return kExitFailed;
+    }
+    std::vector<BatchEntry> entries;
+    std::string error;
+    if (!parseBatchManifest(text, entries, error)) {
+        std::fprintf(stderr, "orvctl: %s: %s\n", manifestPath.c_str(), error.c_str());
+        return kExitFailed;
+    }
+    if (int rc = logIn(session, args); rc != kExitOk) return rc;
+    session.record.text(StringRow::UserName) = session.userName;
+    // Every collar's port and stored configuration before any collar is touched.
+    for (const BatchEntry& entry : entries) {
+        ParameterRecord scratch = session.record;
+        ParameterDb db(session.log, scratch);
+        db.setCurrentPath(dbPath);
+        std::string problem;
+        if (!isCharacterDevice(entry.port)) {
+            problem = "port " + entry.port + " is no serial device";
+        } else if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != 0) {
+            problem = "Job '" + entry.job + "', CTN '" + entry.ctn + "', status '" + entry.status +
+                      "' is not in the database " + dbPath;
+        }
+        if (!problem.empty()) {
+            std::fprintf(stderr, "orvctl: %s: line %d: %s\n", manifestPath.c_str(), entry.line, problem.c_str());
+            return kExitFailed;
+        }
+    }
+
+    abortAll = false;
+    struct sigaction action {}, previous {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previous);
+    const int answer = session.presenter.forcedAnswer;
+    std::vector<Outcome> outcomes(entries.size());
+    std::vector<std::thread> workers;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        workers.emplace_back([&, i] {
+            outcomes[i] = programCollar(session.record, dbPath, session.settingsFile, entries[i], answer, wakeSeconds);
+        });
+    }
+    for (auto& worker : workers) worker.join();
+    sigaction(SIGINT, &previous, nullptr);
+
+    bool allProgrammed = true;
+    std::printf("%-24s %-12s %-12s %-11s %8s\n", "port", "job", "ctn", "result", "time (s)");
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::printf("%-24s %-12s %-12s %-11s %8.1f\n", entries[i].port.c_str(), entries[i].job.c_str(),
+                    entries[i].ctn.c_str(), outcomes[i].result.c_str(), outcomes[i].seconds);
+        allProgrammed = allProgrammed && outcomes[i].result == "programmed";
+    }
+    if (allProgrammed) session.log.warning("%s", kRestartWarning);
+    return allProgrammed ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+ORV_CLI_COMMAND("batch", runBatch, {"manifest", "timeout"});
+
+}  // namespace orv::cli

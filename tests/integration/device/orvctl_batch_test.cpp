@@ -1,0 +1,135 @@
+// orvctl batch against four emulated collars on four pseudo-terminals: all
+// programmed at once, a faulty collar failing alone, a bad manifest touching no
+// collar, Ctrl-C aborting every port with nothing saved.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "collar_emulator.h"
+#include "engineer_login.h"
+#include "run_process.h"
+#include "temp_dir.h"
+
+namespace orv::test {
+namespace {
+
+class OrvctlBatch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directory(folder.path() / "archive");
+        folder.write("Orv3.cfg", "[Files]\nArchive Path=" + folder.file("archive") + "/\n");
+        for (int i = 1; i <= 4; ++i) {
+            const auto saved = run({"db", "save", "--db", "Orv3.mdb", "--job", "J9", "--ctn", "C" + std::to_string(i),
+                                    "--firmware", "N4 040816", "--set", "ElevAngle=" + std::to_string(10 + i),
+                                    "--yes"});
+            ASSERT_EQ(saved.status, 0) << saved.err;
+        }
+    }
+    void startCollars(const emu::CollarOptions& faulty, const emu::CollarOptions& others = {}) {
+        for (int i = 0; i < 4; ++i) {
+            collars.push_back(std::make_unique<emu::CollarEmulator>(i == 2 ? faulty : others));
+            ASSERT_TRUE(collars.back()->start());
+        }
+    }
+    std::string manifest(const std::vector<std::string>& extraLines = {}) {
+        std::string text = "port,job,ctn\n";
+        for (int i = 0; i < 4; ++i) text += collars[i]->devicePath() + ",J9,C" + std::to_string(i + 1) + "\n";
+        for (const auto& line : extraLines) text += line + "\n";
+        return folder.write("job.csv", text);
+    }
+    std::vector<std::string> batch() {
+        std::vector<std::string> args{"batch", "--manifest", "job.csv", "--db", "Orv3.mdb", "--timeout", "2", "--yes"};
+        for (const auto& option : engineerLogin(folder.path().string())) args.push_back(option);
+        return args;
+    }
+    ProcessResult run(std::vector<std::string> args) { return runOrvctl(args, folder.path().string()); }
+    int programmedCount() {
+        const std::string listed = run({"db", "list", "--db", "Orv3.mdb"}).out;
+        int count = 0;
+        for (auto at = listed.find("\tProgrammed"); at != std::string::npos; at = listed.find("\tProgrammed", at + 1))
+            ++count;
+        return count;
+    }
+
+    TempDir folder;
+    std::vector<std::unique_ptr<emu::CollarEmulator>> collars;
+};
+
+TEST_F(OrvctlBatch, AFaultyCollarFailsAloneAndTheOthersAreSavedAndArchived) {
+    emu::CollarOptions faulty;
+    faulty.faults.push_back({emu::FaultKind::EraseRefused, 0});
+    startCollars(faulty);
+    manifest();
+    const auto result = run(batch());
+    EXPECT_EQ(result.status, 1) << result.err;
+    for (int i = 0; i < 4; ++i) {
+        const auto row = result.out.find(collars[i]->devicePath());
+        ASSERT_NE(row, std::string::npos) << result.out;
+        const std::string line = result.out.substr(row, result.out.find('\n', row) - row);
+        EXPECT_NE(line.find(i == 2 ? "failed" : "programmed"), std::string::npos) << line;
+        EXPECT_EQ(folder.read("archive/C" + std::to_string(i + 1) + ".spr").empty(), i == 2) << i;
+    }
+    EXPECT_EQ(programmedCount(), 3);
+    const auto third = run({"show", "--json", "--db", "Orv3.mdb", "--job", "J9", "--ctn", "C4", "--status",
+                            "Programmed"});
+    EXPECT_NE(third.out.find("\"ProgrammedBy\": \"Eng\""), std::string::npos) << third.out;
+    EXPECT_NE(third.out.find("\"ElevAngle\": 14"), std::string::npos) << "each collar its own configuration";
+}
+
+TEST_F(OrvctlBatch, AllSucceedAndTheRestartWarningEnds) {
+    startCollars({});
+    manifest();
+    const auto result = run(batch());
+    EXPECT_EQ(result.status, 0) << result.err << result.out;
+    EXPECT_EQ(programmedCount(), 4);
+    EXPECT_NE(result.err.find("IMPORTANT!! After programming"), std::string::npos);
+}
+
+TEST_F(OrvctlBatch, BadManifestsFailWithTheLineBeforeAnyCollarIsTouched) {
+    startCollars({});
+    manifest({collars[1]->devicePath() + ",J9,C2"});
+    auto result = run(batch());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("line 6: port " + collars[1]->devicePath() + " is already used on line 3"),
+              std::string::npos)
+        << result.err;
+    manifest({"/dev/no-such-port,J9,C1"});
+    result = run(batch());
+    EXPECT_NE(result.err.find("line 6: port /dev/no-such-port is no serial device"), std::string::npos)
+        << result.err;
+    folder.write("job.csv", "port,job,ctn\n" + collars[0]->devicePath() + ",J9,C99\n");
+    result = run(batch());
+    EXPECT_NE(result.err.find("line 2: Job 'J9', CTN 'C99'"), std::string::npos) << result.err;
+    folder.write("job.csv", "port,ctn\n" + collars[0]->devicePath() + ",C1\n");
+    result = run(batch());
+    EXPECT_NE(result.err.find("line 1: the header names no 'job' column"), std::string::npos) << result.err;
+    for (const auto& collar : collars) EXPECT_EQ(collar->commandCount(), 0);
+    EXPECT_EQ(programmedCount(), 0);
+}
+
+TEST_F(OrvctlBatch, CtrlCAbortsEveryPortAndSavesNothing) {
+    emu::CollarOptions asleep;
+    asleep.asleep = true;
+    startCollars(asleep, asleep);
+    manifest();
+    std::vector<std::string> args = batch();
+    args[6] = "30";  // the magnet never comes: only Ctrl-C ends the wait
+    RunningProcess running = startProcess(std::string(ORV_BIN_DIR) + "/orvctl", args, folder.path().string());
+    for (const auto& collar : collars) ASSERT_TRUE(collar->waitForCommands(1, 10000));
+    kill(running.pid, SIGINT);
+    const auto result = finishProcess(running);
+    EXPECT_EQ(result.status, 1) << result.err;
+    std::size_t aborted = 0;
+    for (auto at = result.out.find("aborted"); at != std::string::npos; at = result.out.find("aborted", at + 1))
+        ++aborted;
+    EXPECT_EQ(aborted, 4u) << result.out;
+    EXPECT_EQ(programmedCount(), 0);
+}
+
+}  // namespace
+}  // namespace orv::test
