@@ -39,21 +39,24 @@ bool fillDevices(const std::string& path) {
     EngineError error;
     auto connection = databaseEngine().open(path, error);
     if (!connection) return false;
-    const std::string numbers =
-        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " +
-        std::to_string(kStoredDevices - 1) + ") ";
-    const std::string job = "'0' || CAST(1 + (i / 20) % 9 AS VARCHAR(4)) || '-' || CAST(1000 + i / 20 AS VARCHAR(8))";
+    const std::string numbers = "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                                std::to_string(kStoredDevices - 1) + ") ";
+    const std::string job =
+        "'0' || CAST(1 + (i / 20) % 9 AS VARCHAR(4)) || '-' || CAST(1000 + i / 20 AS VARCHAR(8))";
     const std::string ctn = "'CTN' || CAST(100000 + i AS VARCHAR(8))";
     const bool filled =
         connection->begin() == 0 &&
-        executeStatement(*connection,
-                         "INSERT INTO \"GenParmsTbl\" (\"JobNumber\", \"CtnNumber\", \"DevStatus\", \"Customer\", "
-                         "\"PttIdCode\") " + numbers + "SELECT " + job + ", " + ctn +
-                             ", 'Working', 'Customer ' || CAST(i % 37 AS VARCHAR(4)), 10000 + i FROM n") == 0 &&
-        executeStatement(*connection,
-                         "INSERT INTO \"SeasParmsTbl\" (\"JobNumber\", \"CtnNumber\", \"DevStatus\", \"SeasonNum\") " +
-                             numbers + ", s(k) AS (SELECT 0 UNION ALL SELECT k + 1 FROM s WHERE k < 11) SELECT " + job +
-                             ", " + ctn + ", 'Working', k FROM n CROSS JOIN s") == 0 &&
+        executeStatement(
+            *connection,
+            "INSERT INTO \"GenParmsTbl\" (\"JobNumber\", \"CtnNumber\", \"DevStatus\", \"Customer\", "
+            "\"PttIdCode\") " +
+                numbers + "SELECT " + job + ", " + ctn +
+                ", 'Working', 'Customer ' || CAST(i % 37 AS VARCHAR(4)), 10000 + i FROM n") == 0 &&
+        executeStatement(
+            *connection,
+            "INSERT INTO \"SeasParmsTbl\" (\"JobNumber\", \"CtnNumber\", \"DevStatus\", \"SeasonNum\") " +
+                numbers + ", s(k) AS (SELECT 0 UNION ALL SELECT k + 1 FROM s WHERE k < 11) SELECT " + job +
+                ", " + ctn + ", 'Working', k FROM n CROSS JOIN s") == 0 &&
         connection->commit() == 0;
     if (!filled) std::fprintf(stderr, "fill: %s\n", connection->lastError().description.c_str());
     // Fresh statistics, as a server's autovacuum would have them after such a load.

@@ -96,7 +96,8 @@ inline std::string pgExec(const std::string& uri, const std::string& sql) {
 class PgCluster {
 public:
     // A cluster in folder, or none (why says why).
-    static std::unique_ptr<PgCluster> start(const std::string& folder, std::string& why, bool fastButUnsafe = true) {
+    static std::unique_ptr<PgCluster> start(const std::string& folder, std::string& why,
+                                            bool fastButUnsafe = true) {
         const std::string bin = postgresBinDir();
         if (bin.empty()) {
             why = "no server programs under /usr/lib/postgresql";
@@ -115,8 +116,8 @@ public:
                 return nullptr;
             }
         }
-        const auto init = cluster->run("initdb", {"-D", folder + "/data", "-A", "trust", "-U", "postgres",
-                                                  "-E", "UTF8", "--no-sync"});
+        const auto init = cluster->run(
+            "initdb", {"-D", folder + "/data", "-A", "trust", "-U", "postgres", "-E", "UTF8", "--no-sync"});
         if (init.status != 0) {
             why = "initdb failed: " + init.err;
             return nullptr;
@@ -126,8 +127,8 @@ public:
             std::string options = "-p " + std::to_string(port) + " -k " + folder +
                                   " -c listen_addresses=127.0.0.1 -c max_connections=60";
             if (fastButUnsafe) options += " -c fsync=off -c full_page_writes=off";
-            const auto started =
-                cluster->run("pg_ctl", {"-D", folder + "/data", "-o", options, "-l", folder + "/log", "-w", "start"});
+            const auto started = cluster->run(
+                "pg_ctl", {"-D", folder + "/data", "-o", options, "-l", folder + "/log", "-w", "start"});
             if (started.status == 0) {
                 cluster->options = options;
                 cluster->port = port;

@@ -13,16 +13,15 @@
 
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
-#include <functional>
-
-#include "db/query.h"
 
 #include "db/database_uri.h"
 #include "db/engine.h"
 #include "db/postgres_schema.h"
+#include "db/query.h"
 #include "db/sqlite_schema.h"  // engineIndexName: both engines name indexes alike
 
 namespace orv {
@@ -163,8 +162,9 @@ public:
     }
 
     int tableExists(const std::string& table, bool& exists) override {
-        return hasRow("SELECT 1 FROM pg_catalog.pg_tables WHERE schemaname = current_schema() AND tablename = ?",
-                      {DbValue::ofText(table)}, exists);
+        return hasRow(
+            "SELECT 1 FROM pg_catalog.pg_tables WHERE schemaname = current_schema() AND tablename = ?",
+            {DbValue::ofText(table)}, exists);
     }
 
     int createTable(const std::string& table, std::span<const FieldDescription> fields) override {
@@ -180,8 +180,8 @@ public:
 
     int addField(const std::string& table, const FieldDescription& field) override {
         columns.erase(table);
-        return executeStatement(*this, "ALTER TABLE " + quoteName(table) + " ADD COLUMN " +
-                                           postgresColumnSql(field, true));
+        return executeStatement(
+            *this, "ALTER TABLE " + quoteName(table) + " ADD COLUMN " + postgresColumnSql(field, true));
     }
 
     // The columns of a table are read in one query and kept until the table changes:
@@ -320,7 +320,8 @@ private:
 
 int PgStatement::bind(int index, const DbValue& value) {
     if (index < 1) return 1;
-    if (parameters.size() < static_cast<std::size_t>(index)) parameters.resize(static_cast<std::size_t>(index));
+    if (parameters.size() < static_cast<std::size_t>(index))
+        parameters.resize(static_cast<std::size_t>(index));
     auto& slot = parameters[static_cast<std::size_t>(index - 1)];
     switch (value.type) {
         case DbValue::Type::Null:
@@ -337,9 +338,9 @@ int PgStatement::bind(int index, const DbValue& value) {
             break;
         case DbValue::Type::Blob: {
             std::size_t length = 0;
-            unsigned char* escaped =
-                PQescapeByteaConn(connection.handle(), reinterpret_cast<const unsigned char*>(value.text.data()),
-                                  value.text.size(), &length);
+            unsigned char* escaped = PQescapeByteaConn(
+                connection.handle(), reinterpret_cast<const unsigned char*>(value.text.data()),
+                value.text.size(), &length);
             if (!escaped) {
                 connection.fail(nullptr);
                 return 1;
@@ -396,7 +397,8 @@ DbValue PgStatement::column(int column) const {
             DbValue value;
             value.type = DbValue::Type::Blob;
             std::size_t length = 0;
-            unsigned char* bytes = PQunescapeBytea(reinterpret_cast<const unsigned char*>(text.data()), &length);
+            unsigned char* bytes =
+                PQunescapeBytea(reinterpret_cast<const unsigned char*>(text.data()), &length);
             if (bytes) {
                 value.text.assign(reinterpret_cast<const char*>(bytes), length);
                 PQfreemem(bytes);
@@ -474,7 +476,8 @@ private:
         }
         const std::string password = uriPassword(uri);
         if (PQstatus(conn) != CONNECTION_OK) {
-            error = {EngineStatus::Failed, PgConnection::hidePassword(trimmed(PQerrorMessage(conn)), password)};
+            error = {EngineStatus::Failed,
+                     PgConnection::hidePassword(trimmed(PQerrorMessage(conn)), password)};
             PQfinish(conn);
             return nullptr;
         }
@@ -504,7 +507,9 @@ public:
     std::unique_ptr<DbConnection> create(const std::string& path, EngineError& error) override {
         return engineFor(path).create(path, error);
     }
-    int publish(const std::string& path, EngineError& error) override { return engineFor(path).publish(path, error); }
+    int publish(const std::string& path, EngineError& error) override {
+        return engineFor(path).publish(path, error);
+    }
     void discard(const std::string& path) override { engineFor(path).discard(path); }
 
 private:

@@ -48,8 +48,9 @@ protected:
 };
 
 TEST_F(OnServer, OrvctlCopiesEveryDeviceOntoTheServerAndBack) {
-    const std::vector<std::vector<std::string>> devices = {
-        {"05-1", "C1", "Working", "15"}, {"05-1", "C1", "Programmed", "16"}, {"06-2", "C'7", "Working", "17"}};
+    const std::vector<std::vector<std::string>> devices = {{"05-1", "C1", "Working", "15"},
+                                                           {"05-1", "C1", "Programmed", "16"},
+                                                           {"06-2", "C'7", "Working", "17"}};
     for (const auto& d : devices) {
         const auto saved = orvctl({"db", "save", "--db", "Orv3.mdb", "--job", d[0], "--ctn", d[1], "--status",
                                    d[2], "--set", "ElevAngle=" + d[3], "--yes"});
@@ -80,7 +81,8 @@ TEST_F(OnServer, AnEmptyServerDatabaseIsOfferedForCreationAndAPasswordIsNeverSho
     const std::string plain = freshDatabase();
     // trust authentication takes any password, so this one only has to stay hidden.
     const std::string secret = "Pa55-w0rd-xyz";
-    const std::string withPassword = "postgresql://postgres:" + secret + "@" + plain.substr(plain.find('@') + 1);
+    const std::string withPassword =
+        "postgresql://postgres:" + secret + "@" + plain.substr(plain.find('@') + 1);
 
     presenter.answer(kAnswerNo);
     EXPECT_EQ(db.openDatabase(withPassword, true), 1);
@@ -149,7 +151,8 @@ TEST(ServerStopped, MidSaveTheDeviceStaysAsItWasAndTheMessageSaysWhy) {
     db.pause = nullptr;
     db.setCurrentPath(uri);
     record.general(GeneralRow::ElevAngle) = 11;
-    ASSERT_EQ(db.saveDevice("J", "C", "Working"), 0) << (presenter.boxes.empty() ? "" : presenter.last().text);
+    ASSERT_EQ(db.saveDevice("J", "C", "Working"), 0)
+        << (presenter.boxes.empty() ? "" : presenter.last().text);
     // (the save made the tables and the Default device first)
 
     // Another session holds the season table, so the overwrite below stops

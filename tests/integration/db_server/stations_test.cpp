@@ -61,7 +61,8 @@ void markDevice(ParameterRecord& record, int marker) {
 
 bool deviceIsWhole(const ParameterRecord& record) {
     for (int s = 1; s <= kSeasons; ++s) {
-        if (record.season(s, SeasonRow::NextSeason) != seasonMarker(record.general(kSaveMarkerRow))) return false;
+        if (record.season(s, SeasonRow::NextSeason) != seasonMarker(record.general(kSaveMarkerRow)))
+            return false;
     }
     return true;
 }
@@ -103,7 +104,8 @@ TEST_P(Stations, FourStationsSavingDifferentDevicesLoseNothing) {
             int failed = 0;
             for (int i = 0; i < kSaves; ++i) {
                 markDevice(mine, k * 1000 + i % 200);
-                failed += station.saveDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working") != 0;
+                failed +=
+                    station.saveDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working") != 0;
             }
             return failed;
         }));
@@ -115,7 +117,8 @@ TEST_P(Stations, FourStationsSavingDifferentDevicesLoseNothing) {
     EXPECT_EQ(devices.size(), static_cast<std::size_t>(kStations * kSaves + 1));  // and the Default device
     for (int k = 0; k < kStations; ++k) {
         for (int i = 0; i < kSaves; i += 33) {
-            ASSERT_EQ(db.readDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working", kReadDevice), 0);
+            ASSERT_EQ(db.readDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working", kReadDevice),
+                      0);
             EXPECT_EQ(record.general(kSaveMarkerRow), k * 1000 + i % 200);
             EXPECT_TRUE(deviceIsWhole(record));
         }

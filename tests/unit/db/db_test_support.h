@@ -48,7 +48,9 @@ inline std::string portableSql(const std::string& sql) {
         }
         if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
             std::size_t end = i;
-            while (end < sql.size() && (std::isalnum(static_cast<unsigned char>(sql[end])) || sql[end] == '_')) ++end;
+            while (end < sql.size() &&
+                   (std::isalnum(static_cast<unsigned char>(sql[end])) || sql[end] == '_'))
+                ++end;
             const std::string word = sql.substr(i, end - i);
             bool upper = false, lower = false;
             for (const char w : word) {
@@ -131,7 +133,8 @@ inline std::vector<std::vector<std::string>> serverQuery(const std::string& uri,
 inline std::vector<std::vector<std::string>> rawQuery(const std::string& path, const std::string& sql) {
     std::string failure;
     const std::string portable = portableSql(sql);
-    auto rows = isServerUri(path) ? serverQuery(path, portable, &failure) : sqliteQuery(path, portable, &failure);
+    auto rows =
+        isServerUri(path) ? serverQuery(path, portable, &failure) : sqliteQuery(path, portable, &failure);
     if (!failure.empty()) ADD_FAILURE() << failure << " in " << portable;
     return rows;
 }
@@ -158,7 +161,8 @@ inline std::vector<std::string> columnNames(const std::string& path, const std::
     const std::string sql =
         isServerUri(path)
             ? "SELECT column_name FROM information_schema.columns WHERE table_schema = current_schema() AND "
-              "table_name = '" + table + "' ORDER BY ordinal_position"
+              "table_name = '" +
+                  table + "' ORDER BY ordinal_position"
             : "SELECT name FROM pragma_table_info('" + table + "')";
     std::vector<std::string> names;
     for (const auto& row : rawQuery(path, sql)) names.push_back(row[0]);
@@ -166,24 +170,29 @@ inline std::vector<std::string> columnNames(const std::string& path, const std::
 }
 
 // The columns of an index in their order, and whether it is unique.
-inline std::vector<std::string> indexColumns(const std::string& path, const std::string& index, bool* unique) {
+inline std::vector<std::string> indexColumns(const std::string& path, const std::string& index,
+                                             bool* unique) {
     std::vector<std::string> names;
     if (isServerUri(path)) {
-        const std::string where = " FROM pg_index i JOIN pg_class c ON c.oid = i.indexrelid WHERE c.relname = '" +
-                                  index + "'";
+        const std::string where =
+            " FROM pg_index i JOIN pg_class c ON c.oid = i.indexrelid WHERE c.relname = '" + index + "'";
         for (const auto& row :
-             rawQuery(path, "SELECT a.attname FROM pg_index i JOIN pg_class c ON c.oid = i.indexrelid "
-                            "CROSS JOIN LATERAL unnest(i.indkey) WITH ORDINALITY k(attnum, n) "
-                            "JOIN pg_attribute a ON a.attrelid = i.indrelid AND a.attnum = k.attnum "
-                            "WHERE c.relname = '" + index + "' ORDER BY k.n")) {
+             rawQuery(path,
+                      "SELECT a.attname FROM pg_index i JOIN pg_class c ON c.oid = i.indexrelid "
+                      "CROSS JOIN LATERAL unnest(i.indkey) WITH ORDINALITY k(attnum, n) "
+                      "JOIN pg_attribute a ON a.attrelid = i.indrelid AND a.attnum = k.attnum "
+                      "WHERE c.relname = '" +
+                          index + "' ORDER BY k.n")) {
             names.push_back(row[0]);
         }
         *unique = rawScalar(path, "SELECT i.indisunique" + where) == "t";
     } else {
         for (const auto& row : rawQuery(path, "SELECT name FROM pragma_index_info('" + index + "')"))
             names.push_back(row[0]);
-        *unique = rawScalar(path, "SELECT \"unique\" FROM pragma_index_list((SELECT tbl_name FROM sqlite_master "
-                                  "WHERE name = '" + index + "')) WHERE name = '" + index + "'") == "1";
+        *unique = rawScalar(path,
+                            "SELECT \"unique\" FROM pragma_index_list((SELECT tbl_name FROM sqlite_master "
+                            "WHERE name = '" +
+                                index + "')) WHERE name = '" + index + "'") == "1";
     }
     return names;
 }

@@ -65,10 +65,11 @@ TEST_P(ParameterDbFile, NewFileHoldsBothTablesIndexesAndOnlyTheDefaultDevice) {
               (std::vector<std::vector<std::string>>{{"Default", "Default", "Working"}}));
     std::vector<std::vector<std::string>> seasons;
     for (int n = 0; n < kSeasons; ++n) seasons.push_back({std::to_string(n)});
-    EXPECT_EQ(rawQuery(path,
-                       "SELECT SeasonNum FROM SeasParmsTbl WHERE JobNumber = 'Default' AND DevStatus = 'Working' "
-                       "ORDER BY SeasonNum"),
-              seasons);
+    EXPECT_EQ(
+        rawQuery(path,
+                 "SELECT SeasonNum FROM SeasParmsTbl WHERE JobNumber = 'Default' AND DevStatus = 'Working' "
+                 "ORDER BY SeasonNum"),
+        seasons);
     EXPECT_EQ(record.text(StringRow::JobNumber), "Default");
 }
 
@@ -281,8 +282,9 @@ TEST_P(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
     rawQuery(path,
              "INSERT INTO GenParmsTbl (JobNumber, CtnNumber, DevStatus, ElevAngle) VALUES ('J', 'C', "
              "'Working', 33)");
-    rawQuery(path, "INSERT INTO SeasParmsTbl (JobNumber, CtnNumber, DevStatus, SeasonNum) VALUES ('K', 'C', "
-                   "'Working', 3)");
+    rawQuery(path,
+             "INSERT INTO SeasParmsTbl (JobNumber, CtnNumber, DevStatus, SeasonNum) VALUES ('K', 'C', "
+             "'Working', 3)");
     rawQuery(path, "DELETE FROM SeasParmsTbl WHERE SeasonNum = 7 AND JobNumber = 'J'");
     ParameterDb fresh(log, record);  // a new run: the file is checked again, and keeps its rows
     fresh.setCurrentPath(path);
@@ -292,7 +294,8 @@ TEST_P(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
         EXPECT_EQ(fresh.readDevice("J", "C", "Working", mode), 1);
         EXPECT_EQ(record.general(GeneralRow::ElevAngle), 44) << "the stored rows are not loaded";
         ASSERT_EQ(presenter.count(), 1u);
-        EXPECT_EQ(errors().at(0).text, formatText(dbtext::kSeveralDevices, path.c_str(), "J", "C", "Working"));
+        EXPECT_EQ(errors().at(0).text,
+                  formatText(dbtext::kSeveralDevices, path.c_str(), "J", "C", "Working"));
     }
     presenter.clear();
     EXPECT_EQ(fresh.readDevice("K", "C", "Working", kReadDevice), 1) << "a season stored twice is an error";

@@ -239,7 +239,8 @@ TEST_P(PasswordTest, ADeclinedFileMakesEveryLoginACustomerOrTheServiceAccount) {
     EXPECT_TRUE(users.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, PasswordTest, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, PasswordTest, ::testing::Values(Engine::Sqlite, Engine::Postgres),
+                         engineName);
 
 TEST(AccessLevels, CodesAndRights) {
     EXPECT_EQ(accessCodeForLevel("Engineer"), 136);
