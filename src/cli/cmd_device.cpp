@@ -253,9 +253,7 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
     if (operation == "write-factory") return exitFor(programFactoryParameters(context, progress));
     if (operation == "shutdown") return exitFor(shutDownTarget(context, progress));
     if (operation == "read-factory") {
-        if (readFactoryParameters(context, progress) != 0) return kExitFailed;
-        const DecodeRequest request{kDecodeLoad, 1, context.link.versionBytes};
-        if (decodeFactoryImage(record, context.link.factoryImage, request, log) != 0) return kExitFailed;
+        if (readFactoryJob(context, progress, log) != 0) return kExitFailed;
         return emitConfiguration(session, args);
     }
     return usageError("unknown device operation '" + operation + "'");

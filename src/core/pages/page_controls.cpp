@@ -12,7 +12,8 @@ void addPageOwnControls(MemoryPageSet& pages) {
     for (const Own own :
          {Own{Page::GpsParms, PageControl::GpsGroup}, Own{Page::Misc, PageControl::SaltWaterStatus},
           Own{Page::Transmitter, PageControl::TransmitterState},
-          Own{Page::Transmitter, PageControl::EncryptionGroup}, Own{Page::Beacon, PageControl::BeaconStatus},
+          Own{Page::Transmitter, PageControl::EncryptionGroup},
+          Own{Page::Transmitter, PageControl::PowerGroup}, Own{Page::Beacon, PageControl::BeaconStatus},
           Own{Page::FactParms, PageControl::VariablesGroup},
           Own{Page::FactParms, PageControl::SynthesizerGroup},
           Own{Page::FactParms, PageControl::ProgramFactoryButton},

@@ -13,9 +13,10 @@ namespace PageControl {
 inline constexpr int GpsGroup = 50001;
 // Misc.: "Salt-Water Switch Enabled" / "Salt-Water Switch Disabled".
 inline constexpr int SaltWaterStatus = 50101;
-// Transmitter: the transmitter state text and the "Encryption" group.
+// Transmitter: the transmitter state text, the "Encryption" and the power groups.
 inline constexpr int TransmitterState = 50201;
 inline constexpr int EncryptionGroup = 50202;
+inline constexpr int PowerGroup = 50203;
 // Beacon: "Beacon Pulse Patterns Enabled" / "... Disabled".
 inline constexpr int BeaconStatus = 50301;
 // Fact. Parms: the variables group ("ARGOS Variables", "SST Network Variables"),

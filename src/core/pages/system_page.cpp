@@ -1,5 +1,7 @@
 #include "pages/system_page.h"
 
+#include <algorithm>
+
 #include "app/message_log.h"
 #include "model/access.h"
 #include "model/field_controls.h"
@@ -32,6 +34,8 @@ void hideTransmitterControls(const PageContext& context) {
         showGeneralRow(context, kPage, row, false);
     showRow(context, kPage, DefinitionTable::String, StringRow::MACAddress, false);
     context.converter.showControl(kPage, PageControl::SynthesizerGroup, false);
+    // The variables group holds nothing else: it shows with what the type shows in it.
+    context.converter.showControl(kPage, PageControl::VariablesGroup, false);
 }
 
 void transmitterTypeRules(const PageContext& context) {
@@ -41,14 +45,18 @@ void transmitterTypeRules(const PageContext& context) {
         for (const int row : {GeneralRow::XmitEncryption, GeneralRow::SynthOld, GeneralRow::SynthSel})
             showGeneralRow(context, kPage, row, true);
         context.converter.showControl(kPage, PageControl::SynthesizerGroup, true);
+        context.converter.showControl(kPage, PageControl::VariablesGroup, true);
         setPageText(context, kPage, PageControl::VariablesGroup, "ARGOS Variables");
-        storeGeneral(context, GeneralRow::XmitterType, type);
+        // Held to the row's limit here, or every showing would store a value that showing then corrects.
+        storeGeneral(context, GeneralRow::XmitterType,
+                     std::min<double>(type, generalDefinitions()[GeneralRow::XmitterType].maxValue));
         storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
     } else if (type == kSpreadSpectrum) {
         storeGeneral(context, GeneralRow::ScheduledNetwork, 1);
         for (const int row : {GeneralRow::ScheduledNetwork, GeneralRow::DiscOffset, GeneralRow::PaPwrLvl})
             showGeneralRow(context, kPage, row, true);
         showRow(context, kPage, DefinitionTable::String, StringRow::MACAddress, true);
+        context.converter.showControl(kPage, PageControl::VariablesGroup, true);
         setPageText(context, kPage, PageControl::VariablesGroup, "SST Network Variables");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
         storeGeneral(context, GeneralRow::PttPriInterval, kNetworkTransmitInterval);

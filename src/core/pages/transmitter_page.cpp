@@ -159,6 +159,7 @@ void transmitterPageRules(const PageContext& context) {
     encryptionRules(context);
     for (const int row : {GeneralRow::PowerLevelHalfWatt, GeneralRow::PwrLevelSel})
         showGeneralRow(context, kPage, row, type == 2);
+    context.converter.showControl(kPage, PageControl::PowerGroup, type == 2);
     showCompanion(context, GeneralRow::PowerLevelHalfWatt, r.general(GeneralRow::PwrLevelSel) == 0);
     enableRow(context, kPage, DefinitionTable::String, StringRow::IDHexValue,
               on && r.general(GeneralRow::PttIdCode) >= kRootIdRangeStart);

@@ -49,6 +49,12 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     return outcome;
 }
 
+int readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log) {
+    if (const int result = readFactoryParameters(context, progress); result != 0) return result;
+    const DecodeRequest request{kDecodeLoad, 1, context.link.versionBytes};
+    return decodeFactoryImage(context.record, context.link.factoryImage, request, log) != 0 ? 1 : 0;
+}
+
 ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log) {
     ReadJobResult outcome;
     PpfImages images;

@@ -29,6 +29,10 @@ struct ReadJobResult {
 // the record.
 ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode);
 
+// "Read Factory Parameters": the factory area read and its values and texts
+// loaded into the record. Returns the operation's code (1 when it decoded badly).
+int readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log);
+
 // Import of a .ppf file: read, decode, take up as a device read.
 ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log);
 

@@ -36,6 +36,14 @@ TEST_F(SystemPage, EngineerSeesTheControlsOfTheTransmitterType) {
     EXPECT_EQ(control(Page::FactParms, PageControl::VariablesGroup).text, "");
 }
 
+TEST_F(SystemPage, ShowingThePageAgainChangesNothing) {
+    ASSERT_EQ(act("XmitterEnblType", "Petrel w/PS"), kActionTaken);
+    converter.clearChanges();
+    showAll(Page::FactParms);
+    showAll(Page::Transmitter);
+    EXPECT_EQ(record.recordDirty, 0);
+}
+
 TEST_F(SystemPage, CustomerGetsNoneOfTheTypeRulesAndNoControlTheMaskHides) {
     host.mask = kMaskCustomer;
     ASSERT_EQ(act("XmitterEnblType", "Spread_Spectrum"), kActionTaken);

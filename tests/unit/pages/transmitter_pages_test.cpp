@@ -32,6 +32,7 @@ TEST_F(TransmitterPage, EnableTypeSetsTheStateTextAndTheTransmissionsSwitch) {
         EXPECT_FALSE(general(row).enabled) << row;
     EXPECT_FALSE(text(StringRow::IDHexValue).enabled);
     EXPECT_FALSE(general(GeneralRow::PwrLevelSel).shown);
+    EXPECT_FALSE(control(Page::Transmitter, PageControl::PowerGroup).shown);
 }
 
 TEST_F(TransmitterPage, SpreadSpectrumLeavesTheStateTextAsItWas) {
