@@ -9,9 +9,9 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 
@@ -207,7 +207,8 @@ int writeDevice(Session& session, const Args& args, DeviceContext& context, Term
         if (saveProgrammed(session.record, db, args.value("job").value_or(""), args.value("ctn").value_or(""),
                            std::time(nullptr)) != 0)
             status = kExitFailed;
-        if (archiveProgrammed(session.record, session.settingsFile, context.link.memoryImage, session.log) != 0)
+        if (archiveProgrammed(session.record, session.settingsFile, context.link.memoryImage, session.log) !=
+            0)
             status = kExitFailed;
     }
     session.log.warning("%s", kRestartWarning);

@@ -23,8 +23,11 @@
 #include "logo.h"
 #include "model/definitions.h"
 #include "model/record.h"
+#include "pages/parameter_pages.h"
+#include "parameter_tab_page.h"
 #include "progress_window.h"
 #include "qt_message_presenter.h"
+#include "qt_page_host.h"
 #include "report_service.h"
 #include "simulation_page.h"
 #include "simulation_report_source.h"
@@ -85,6 +88,12 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
     setWindowTitle(kMainWindowTitle);
     setWindowIcon(QIcon(drawOrvLogo(64)));
     fieldConverter = std::make_unique<FieldConverter>(app.record, app.log, *pages);
+    registerParameterPages(pageRegistry);
+    pageHost = std::make_unique<QtPageHost>(
+        *pages, [this] { return app.settings.userMask; }, [this] { launchSibling(); },
+        [this](FactoryOperation operation) { runFactoryOperation(operation); });
+    pagesContext = std::make_unique<PageContext>(
+        PageContext{app.record, *fieldConverter, *pages, app.log, *pageHost, pageRegistry});
     buildLayout();
     jobChoices = std::make_unique<ComboChoiceList>(job);
     ctnChoices = std::make_unique<ComboChoiceList>(ctn);
@@ -286,8 +295,11 @@ QWidget* MainWindow::buildDeviceGroup() {
 
 void MainWindow::buildTabs() {
     tabs = new QTabWidget;
-    for (int i = 0; i < kTabCount; ++i)
-        tabPages[static_cast<std::size_t>(i)] = createTabPage(static_cast<Tab>(i), binderContext());
+    for (int i = 0; i < kTabCount; ++i) {
+        const auto tab = static_cast<Tab>(i);
+        auto page = createParameterTabPage(tab, binderContext(), {pagesContext.get(), &runner});
+        tabPages[static_cast<std::size_t>(i)] = page ? std::move(page) : createTabPage(tab, binderContext());
+    }
     if (auto* simulation =
             dynamic_cast<SimulationPage*>(tabPages[static_cast<std::size_t>(Tab::Simulation)].get()))
         simulation->attach(&app.log, app.settingsFile);

@@ -16,6 +16,9 @@
 #include "modal_runner.h"
 #include "model/field_converter.h"
 #include "model/page_set.h"
+#include "pages/page_context.h"
+#include "pages/page_handler_registry.h"
+#include "pages/page_host.h"
 #include "qt_field_controls.h"
 #include "tab_page.h"
 #include "workflow/device_jobs.h"
@@ -118,6 +121,10 @@ public:
     void databaseUtility();
     void getDefaults();
     void launchSibling();
+    // "Read Factory Parameters" / "Program Factory Parameters" on the worker.
+    void runFactoryOperation(FactoryOperation operation);
+    // The pages' rules and handlers.
+    const PageContext& pageContext() const { return *pagesContext; }
 
     // A device or file operation is running on the worker.
     bool operationRunning() const { return running != Operation::None; }
@@ -137,7 +144,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Operation { None, ReadDevice, CheckDevice, Firmware, WriteDevice, Shutdown, Import, Export };
+    enum class Operation {
+        None,
+        ReadDevice,
+        CheckDevice,
+        Firmware,
+        WriteDevice,
+        Shutdown,
+        Import,
+        Export,
+        ReadFactory,
+        ProgramFactory
+    };
     class Pages;
     class Firmware;
 
@@ -173,6 +191,9 @@ private:
     std::unique_ptr<Firmware> firmwareChoice;
     std::unique_ptr<FieldConverter> fieldConverter;
     std::unique_ptr<MainWorkflow> flow;
+    PageHandlerRegistry pageRegistry;
+    std::unique_ptr<PageHost> pageHost;
+    std::unique_ptr<PageContext> pagesContext;
 
     QWidget* content = nullptr;
     QWidget* identity = nullptr;

@@ -18,8 +18,9 @@
 #include "login_dialog.h"
 #include "lookup_dialogs.h"
 #include "main_window.h"
-#include "parameter_defaults_dialog.h"
 #include "model/record.h"
+#include "pages/system_page.h"
+#include "parameter_defaults_dialog.h"
 #include "progress_window.h"
 
 namespace orv {
@@ -81,6 +82,10 @@ void MainWindow::finishOperation() {
         case Operation::Export:
             flow->showRecord();
             break;
+        case Operation::ReadFactory:
+        case Operation::ProgramFactory:
+            factoryOperationFinished(*pagesContext);
+            break;
         case Operation::None:
             break;
     }
@@ -126,6 +131,21 @@ void MainWindow::writeDevice() {
         DeviceContext context = deviceContext(writePlan.rootIdFlag);
         operationResult = programConfiguration(context, progress->sink());
         writtenImage = app.link.memoryImage;
+    });
+}
+
+void MainWindow::runFactoryOperation(FactoryOperation operation) {
+    if (operationRunning()) return;
+    if (operation == FactoryOperation::Read) {
+        startOperation(Operation::ReadFactory, [this] {
+            DeviceContext context = deviceContext();
+            operationResult = readFactoryJob(context, progress->sink(), app.log);
+        });
+        return;
+    }
+    startOperation(Operation::ProgramFactory, [this] {
+        DeviceContext context = deviceContext();
+        operationResult = programFactoryParameters(context, progress->sink());
     });
 }
 

@@ -114,6 +114,7 @@ TEST_F(DeviceTest, ReadDeviceLoadsTheCollarAndMarksTheRecordUnsaved) {
     startWith({});
     loginAs("Erin", "Engineer", 0x088);
     record().general(GeneralRow::ElevAngle) = 12.5;
+    window().workflow().showRecord();  // the pages show what is programmed
     window().writeDevice();
     ASSERT_TRUE(finish());
     record().general(GeneralRow::ElevAngle) = 0;
@@ -123,6 +124,19 @@ TEST_F(DeviceTest, ReadDeviceLoadsTheCollarAndMarksTheRecordUnsaved) {
     EXPECT_NEAR(record().general(GeneralRow::ElevAngle), 12.5, 1e-6);
     EXPECT_EQ(record().text(StringRow::FenmodFwVer).rfind("N4 040816", 0), 0u);
     EXPECT_TRUE(window().windowTitle().endsWith(" *"));
+}
+
+TEST_F(DeviceTest, ReadDeviceShowsTheSixFirmwareTextsOnTheGpsTab) {
+    startWith({});
+    window().readDevice();
+    ASSERT_TRUE(finish());
+    auto* gps = dynamic_cast<QtFieldControls*>(window().pageSet().controls(Page::GpsParms));
+    ASSERT_NE(gps, nullptr);
+    for (int row = StringRow::FenmodFwVer; row <= StringRow::SigProcFwVer; ++row) {
+        const std::string shown = gps->text(stringDefinitions()[static_cast<std::size_t>(row)].controlId);
+        EXPECT_EQ(shown, record().text(row).empty() ? "Unknown" : record().text(row)) << row;
+    }
+    EXPECT_EQ(gps->text(stringDefinitions()[StringRow::FenmodFwVer].controlId).rfind("N4 040816", 0), 0u);
 }
 
 TEST_F(DeviceTest, TheFirmwareQuerySetsTheSelectionToTheCollarsVersion) {

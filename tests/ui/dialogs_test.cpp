@@ -160,6 +160,7 @@ TEST_F(DialogTest, ExportAndImportUseTheFileDialogsAndRememberTheFolder) {
     std::filesystem::create_directory(dir.path() / "files");
     nextFile = QString::fromStdString((dir.path() / "files" / "Default.ppf").string());
     record().general(GeneralRow::ElevAngle) = 15;
+    window().workflow().showRecord();  // the pages show what is exported
     window().exportFile();
     ASSERT_TRUE(waitUntil([this] { return !window().operationRunning(); }, std::chrono::seconds(20)));
     ASSERT_EQ(fileRequests.size(), 1u);

@@ -141,6 +141,8 @@ TEST_F(WorkflowTest, AZeroPttIdIsQuestionedBeforeProgramming) {
     record().general(GeneralRow::XmitnsEnabled) = 1;
     record().general(GeneralRow::XmitterEnblType) = 1;
     record().general(GeneralRow::PttIdCode) = 0;
+    // What the pages show is what is programmed.
+    window().workflow().showRecord();
     answer(kAnswerYes);  // save as programmed
     answer(kAnswerNo);   // not with a zero PTT ID
     window().writeDevice();

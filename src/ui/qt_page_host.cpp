@@ -1,0 +1,27 @@
+#include "qt_page_host.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include "model/page_set.h"
+#include "qt_field_controls.h"
+
+namespace orv {
+
+QtPageHost::QtPageHost(PageSet& pages, std::function<int()> userMask, std::function<void()> launchBeacon,
+                       std::function<void(FactoryOperation)> startFactory)
+    : pages(pages),
+      mask(std::move(userMask)),
+      launchBeacon(std::move(launchBeacon)),
+      startFactory(std::move(startFactory)) {}
+
+void QtPageHost::setFocus(Page page, int controlId) {
+    auto* controls = dynamic_cast<QtFieldControls*>(pages.controls(page));
+    if (controls == nullptr) return;
+    QWidget* widget = controls->widget(controlId);
+    if (widget == nullptr) return;
+    // After the focus change that is being handled now has finished.
+    QTimer::singleShot(0, widget, [widget] { widget->setFocus(Qt::OtherFocusReason); });
+}
+
+}  // namespace orv

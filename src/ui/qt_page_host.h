@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include "pages/page_host.h"
+
+namespace orv {
+
+class PageSet;
+
+// The window as the pages' host: the logged-in user's mask, the focus on a
+// page's control, and the operations the window runs for the pages.
+class QtPageHost : public PageHost {
+public:
+    QtPageHost(PageSet& pages, std::function<int()> userMask, std::function<void()> launchBeacon,
+               std::function<void(FactoryOperation)> startFactory);
+
+    int userMask() const override { return mask(); }
+    void setFocus(Page page, int controlId) override;
+    void launchBeaconProgram() override { launchBeacon(); }
+    void startFactoryOperation(FactoryOperation operation) override { startFactory(operation); }
+
+private:
+    PageSet& pages;
+    std::function<int()> mask;
+    std::function<void()> launchBeacon;
+    std::function<void(FactoryOperation)> startFactory;
+};
+
+}  // namespace orv
