@@ -2,7 +2,7 @@
 // --port DEVICE: the device operations over a serial device, as the window's
 // GPS System buttons run them. Without a window there is no Abort button:
 // Ctrl-C aborts as Abort would, and the wait for the magnet ends after
-// --timeout seconds the same way.
+// --timeout seconds with a time-out of its own.
 
 #include <unistd.h>
 
@@ -67,23 +67,14 @@ public:
     }
     void setLegend(const std::string& text) override {
         legend = text;
-        const bool magnet =
-            text.rfind("Put the magnet", 0) == 0 || text == "Waiting for the target response.";
-        if (!magnet) {
-            wakeStart.reset();
-        } else if (!wakeStart) {
-            wakeStart = std::chrono::steady_clock::now();
-        }
         draw();
     }
     void setPosition(int percent) override {
         position = percent;
         draw();
     }
-    bool aborted() override {
-        if (interrupted) return true;
-        return wakeStart && std::chrono::steady_clock::now() - *wakeStart > std::chrono::seconds(wakeLimit);
-    }
+    bool aborted() override { return interrupted != 0; }
+    int wakeLimitSeconds() const override { return wakeLimit; }
     void beep(int, int) override {
         if (terminal) std::fputc('\a', stderr);
     }
@@ -109,7 +100,6 @@ private:
     std::string caption;
     std::string legend;
     int position = 0;
-    std::optional<std::chrono::steady_clock::time_point> wakeStart;
 };
 
 // Clears the progress line before a message box is written below it.

@@ -46,6 +46,9 @@ public:
         return abortPressed;
     }
     void beep(int, int) override { ++beeps; }
+    int wakeLimitSeconds() const override { return wakeLimit; }
+
+    int wakeLimit = 0;  // seconds the magnet wake-up may wait; 0 until Abort
 
     void pressAbort() {
         std::lock_guard guard(lock);

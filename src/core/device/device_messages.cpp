@@ -42,6 +42,18 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, int code, con
                     "Error -- The target failed the program readback check.\n"
                     "The target was NOT programmed correctly.");
             return;
+        case kResultHungUp:
+            if (read)
+                log.error(
+                    "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory "
+                    "was NOT read correctly.");
+            else
+                log.error(
+                    "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory "
+                    "was NOT programmed correctly.");
+            return;
+        case kResultWakeTimeout:
+            return;  // the link said who did not answer, and for how long
         case kResultAborted:
             if (read)
                 log.warning("The COM open process was aborted.\nThe target memory was NOT read correctly.");

@@ -21,6 +21,9 @@ public:
     virtual void setPosition(int percent) = 0;
     // True once Abort was pressed since the window was last shown.
     virtual bool aborted() = 0;
+    // How long the wait for the magnet wake-up may last, in seconds, before it
+    // ends as a time-out; 0: until Abort (the window, where the user sees it).
+    virtual int wakeLimitSeconds() const { return 0; }
     // The wake-up tick; a front end without a speaker ignores it.
     virtual void beep(int frequencyHz, int durationMs) {
         (void)frequencyHz;

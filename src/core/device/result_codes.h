@@ -15,5 +15,9 @@ inline constexpr int kResultAborted = 13;
 inline constexpr int kResultPortFailed = 14;
 inline constexpr int kResultUnsupportedFirmware = 15;
 inline constexpr int kResultSelectionDeclined = 16;
+// The serial line hung up (an adapter unplugged): nothing more can come.
+inline constexpr int kResultHungUp = 17;
+// No collar answered the magnet wake-up within the front end's limit (shown by the link).
+inline constexpr int kResultWakeTimeout = 18;
 
 }  // namespace orv

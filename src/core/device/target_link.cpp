@@ -92,7 +92,7 @@ int TargetLink::receiveAnswer(int timeoutMs, int maxLength, ProgressSink* progre
             if (left > 0) {
                 const int wait = static_cast<int>(std::min<long long>(kIdleWaitMs, left));
                 // A line that hung up will bring nothing more: no use waiting out the time-out.
-                if (port.waitReadable(activeSlot, wait) == LineWait::Lost) return kResultTimeout;
+                if (port.waitReadable(activeSlot, wait) == LineWait::Lost) return kResultHungUp;
             }
         }
         if (progress && progress->aborted()) return kResultAborted;
@@ -142,6 +142,8 @@ int TargetLink::wakeTarget(ProgressSink& progress) {
     std::size_t matched = 0;
     int k = 0;
     long long lastTick = port.nowMs();
+    const long long waitStart = lastTick;
+    const int limitSeconds = progress.wakeLimitSeconds();
     for (;;) {
         if (matched == kWakeBanner.size()) return kResultOk;
         const int got = port.readByte(activeSlot);
@@ -166,8 +168,19 @@ int TargetLink::wakeTarget(ProgressSink& progress) {
             log.error("The COM open process was aborted");
             return kResultAborted;
         }
-        // Wait on the line instead of spinning; a dead line is waited on by the clock.
-        if (port.waitReadable(activeSlot, kWakePollMs) == LineWait::Lost) port.pause(kWakePollMs);
+        if (limitSeconds > 0 && port.nowMs() - waitStart > limitSeconds * 1000LL) {
+            endConnection(kCloseAfterFailure);
+            log.error("No collar answered within %d s.\nApply the magnet to the collar for 10 seconds, then "
+                      "remove it, and try again.",
+                      limitSeconds);
+            return kResultWakeTimeout;
+        }
+        // Wait on the line instead of spinning. A line that hung up will bring
+        // no banner: that is said as it is, not waited out as a time-out.
+        if (port.waitReadable(activeSlot, kWakePollMs) == LineWait::Lost) {
+            endConnection(kCloseAfterFailure);
+            return kResultHungUp;
+        }
     }
 }
 

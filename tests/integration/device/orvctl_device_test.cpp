@@ -177,6 +177,22 @@ TEST_F(OrvctlDeviceTest, AQuestionWithoutAnAnswerDeclines) {
     EXPECT_EQ(accepted.status, 0) << accepted.output;
 }
 
+// --timeout bounds the wait for the magnet: when it runs out that is said as
+// what it is, once, and not as an abort nobody made.
+TEST_F(OrvctlDeviceTest, AWakeUpWaitThatRunsOutIsATimeOutOfItsOwn) {
+    emu::CollarOptions options;
+    options.asleep = true;
+    options.magnetAfterMs = -1;  // nobody brings the magnet
+    emu::CollarEmulator collar(options);
+    ASSERT_TRUE(collar.start());
+    const RunResult read = device("read", collar, "N4 040816");
+    EXPECT_EQ(read.status, 1);
+    EXPECT_EQ(read.output,
+              "Error: No collar answered within 1 s.\nApply the magnet to the collar for 10 seconds, then "
+              "remove it, and try again.\n")
+        << read.output;
+}
+
 TEST_F(OrvctlDeviceTest, BadLineOptionsAreUsageErrors) {
     EXPECT_EQ(run({"device", "write"}).status, 2);
     EXPECT_EQ(run({"device", "write", "--port", "/dev/null", "--parity", "mark"}).status, 2);

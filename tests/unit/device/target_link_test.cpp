@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "device/device_messages.h"
 #include "device/result_codes.h"
 #include "device/serial_port.h"
 #include "pty_peer.h"
@@ -81,6 +82,37 @@ TEST_F(TargetLinkTest, AbortDuringTheWakeUpEndsIt) {
     EXPECT_EQ(link.beginConnection(progress), kResultAborted);
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(presenter.last().text, "The COM open process was aborted");
+}
+
+// A front end that bounds the wait (orvctl --timeout) gets a time-out of its
+// own, said once; nobody aborted anything.
+TEST_F(TargetLinkTest, AWakeUpNobodyAnswersEndsAsATimeOutWithItsOwnMessage) {
+    progress.wakeLimit = 1;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(link.beginConnection(progress), kResultWakeTimeout);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 1s);
+    showOperationFailure(log, MessageVariant::Read, kResultWakeTimeout, "");
+    ASSERT_EQ(presenter.count(), 1u);
+    EXPECT_EQ(presenter.last().kind, BoxKind::Error);
+    EXPECT_EQ(presenter.last().text,
+              "No collar answered within 1 s.\nApply the magnet to the collar for 10 seconds, then remove it, "
+              "and try again.");
+}
+
+TEST_F(TargetLinkTest, AHangUpDuringTheWakeUpIsReportedAsAHangUp) {
+    std::thread unplug([&] {
+        std::this_thread::sleep_for(700ms);
+        peer.hangUp();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(link.beginConnection(progress), kResultHungUp);
+    unplug.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s) << "not waited out";
+    EXPECT_EQ(presenter.count(), 0u);
+    showOperationFailure(log, MessageVariant::Program, kResultHungUp, "");
+    EXPECT_EQ(presenter.last().text,
+              "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory was NOT "
+              "programmed correctly.");
 }
 
 TEST_F(TargetLinkTest, AQuestionAnsweredNoIsAnAbort) {
@@ -194,7 +226,7 @@ TEST_F(TargetLinkTest, ReceiveAnswerEndsOnTimeOutAbortAndHangUp) {
     EXPECT_EQ(link.receiveAnswer(5000, kAnswerCapacity, &progress), kResultAborted);
 
     peer.hangUp();
-    EXPECT_EQ(link.receiveAnswer(60000, kAnswerCapacity, nullptr), kResultTimeout);
+    EXPECT_EQ(link.receiveAnswer(60000, kAnswerCapacity, nullptr), kResultHungUp) << "a hang-up, said as one";
 }
 
 TEST_F(TargetLinkTest, AHungUpPortIsOpenedAnewNotReused) {
