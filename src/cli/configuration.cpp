@@ -2,6 +2,7 @@
 // --set, --raw and --reset in the order given.
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 
 #include "cli.h"
@@ -30,7 +31,8 @@ bool parseNumber(const std::string& text, double& value) {
     char* end = nullptr;
     errno = 0;
     value = std::strtod(text.c_str(), &end);
-    return *end == '\0' && errno == 0;
+    // Unchecked, but a number: NaN and infinity would pass every later range check.
+    return *end == '\0' && errno == 0 && std::isfinite(value);
 }
 
 void forEachSeason(const ParameterKey& key, auto&& apply) {

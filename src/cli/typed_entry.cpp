@@ -31,7 +31,7 @@ struct TypedEntry::Pages {
     PageContext context;
 };
 
-TypedEntry::TypedEntry(Session& session) : session(session), pages(std::make_unique<Pages>(session)) {}
+TypedEntry::TypedEntry(Session& session) : pages(std::make_unique<Pages>(session)) {}
 
 TypedEntry::~TypedEntry() = default;
 

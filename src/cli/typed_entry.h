@@ -22,7 +22,6 @@ public:
 
 private:
     struct Pages;
-    Session& session;
     std::unique_ptr<Pages> pages;
 };
 

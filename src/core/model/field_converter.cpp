@@ -108,6 +108,11 @@ double FieldConverter::readField(Page page, int row) {
             log.warning("%s", notice.text.c_str());
         }
     }
+    lastEntryRefused = entry.refused;
+    if (entry.refused) {
+        showField(page, row);  // the control shows the value the field kept
+        return *field.slot;
+    }
     storeValue(*field.slot, entry.value, page, field.table, row);
     showField(page, row);
     return entry.value;

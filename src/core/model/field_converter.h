@@ -33,6 +33,8 @@ public:
 
     // Parses, validates and stores one field from its control; returns the value.
     double readField(Page page, int row);
+    // The last readField refused its text (not a number) and kept the value.
+    bool entryRefused() const { return lastEntryRefused; }
     // Puts one field's value into its control (correcting values outside the limits).
     void showField(Page page, int row);
     // A value control lost the focus or a combo/check changed. On the Schedule
@@ -90,6 +92,7 @@ private:
     ParameterRecord& record;
     MessageLog& log;
     PageSet& pages;
+    bool lastEntryRefused = false;
 };
 
 // The marker after the main window title while the record has unsaved changes.

@@ -1,5 +1,7 @@
 #include "model/field_entry.h"
 
+#include <string_view>
+
 #include "app/format_text.h"
 #include "model/field_text.h"
 #include "model/fix_interval.h"
@@ -62,11 +64,44 @@ std::string modifiedNotice(int kind, double entered, const char* label, double v
                       entered, label, value);
 }
 
+bool isNumber(std::string_view text) {
+    return exactDecimalOfText(text).has_value();
+}
+
+// Whether the text is a value of the kind at all. Numbers must be whole
+// numbers of text: what used to become 0 (or the leading digits) without a
+// word is refused. Times and dates keep their forms ("12:30", "Mar 15") and
+// their fallback to a plain number.
+bool isEntryOfKind(const std::string& text, int kind) {
+    switch (kind) {
+        case KindNoLimit:
+            return text == "no limit" || isNumber(text);
+        case KindMinSec:
+        case KindHourMin: {
+            const auto colon = text.find(':');
+            if (colon == std::string::npos) return isNumber(text);
+            return isNumber(std::string_view(text).substr(0, colon)) &&
+                   isNumber(std::string_view(text).substr(colon + 1));
+        }
+        case KindDayOfYear:
+            return dayOfYearOfText(text).found || isNumber(text);
+        default:
+            return isNumber(text);
+    }
+}
+
 }  // namespace
 
 FieldEntry acceptEntry(const ParameterDefinition& definition, int kind, const std::string& text,
                        const ParameterRecord& record) {
     FieldEntry entry;
+    if (!isEntryOfKind(text, kind)) {
+        entry.refused = true;
+        entry.notices.push_back(
+            {BoxKind::Warning, formatText("'%s' in field '%s' is not a number.\nThe field keeps its value.",
+                                          text.c_str(), definition.label)});
+        return entry;
+    }
     entry.entered = parsed(text, kind, definition.label, entry.notices);
     double value = entry.entered;
     if (value > definition.maxValue) {

@@ -38,6 +38,7 @@ int actOnControl(const PageContext& context, MemoryPageSet& pages, DefinitionTab
         table == DefinitionTable::String ? KindText : resolve(context.record, definition.page, row).kind;
     const bool isEdit = !isComboKind(kind) && kind != KindFlag;
     if (isEdit && context.registry.left(context, id) != kHandlerTaken) return kActionRefused;
+    if (isEdit && context.converter.entryRefused()) return kActionRefused;
     return kActionTaken;
 }
 

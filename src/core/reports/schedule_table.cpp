@@ -10,7 +10,6 @@ namespace orv {
 
 namespace {
 
-constexpr int kShutdown = 13;
 constexpr int kRunForever = 14;
 
 int seasonInt(const ParameterRecord& record, int season, int row) {
