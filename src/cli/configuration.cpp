@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "cli.h"
 #include "access_check.h"
+#include "cli.h"
 #include "cli_registry.h"
 #include "login.h"
 #include "parameter_key.h"

@@ -108,9 +108,11 @@ void bindValue(sqlite3_stmt* statement, Input& in) {
             std::string bytes;
             for (std::size_t i = 0; i < length; ++i) bytes += static_cast<char>(in.take(1));
             if (in.take(1) & 1) {
-                sqlite3_bind_blob(statement, 1, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+                sqlite3_bind_blob(statement, 1, bytes.data(), static_cast<int>(bytes.size()),
+                                  SQLITE_TRANSIENT);
             } else {
-                sqlite3_bind_text(statement, 1, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+                sqlite3_bind_text(statement, 1, bytes.data(), static_cast<int>(bytes.size()),
+                                  SQLITE_TRANSIENT);
             }
         }
     }
@@ -143,10 +145,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(raw);
 
-    orv::MessageLog log;
-    orv::ParameterRecord record;
+    // One database object for the run: the file's schema, the same every time,
+    // is checked once, so the runs go to the columns.
+    static orv::MessageLog log;
+    static orv::ParameterRecord record;
+    static orv::ParameterDb db(log, record);
     orv::resetRecord(record);
-    orv::ParameterDb db(log, record);
     db.pause = nullptr;
     db.setCurrentPath(s.path);
     if (db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kWorkingStatus, orv::kReadDevice) != 0) {
@@ -159,6 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (const std::string& text : record.stringValues) require(text.empty() || text.back() != ' ');
-    require(db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kWorkingStatus, orv::kCheckDevice) == 0);
+    require(db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kWorkingStatus, orv::kCheckDevice) ==
+            0);
     return 0;
 }

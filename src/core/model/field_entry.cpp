@@ -27,15 +27,17 @@ double parsed(const std::string& text, int kind, const char* label, std::vector<
         case KindHourMin: {
             const TimeText time = timeOfText(text);
             if (!time.found && kind == KindMinSec) {
-                notices.push_back({BoxKind::Information,
-                                   formatText("Did not recognize a time (mm:ss) in field '%s'\nWill try to interpret "
-                                              "the entry as an integer number of seconds.",
-                                              label)});
+                notices.push_back(
+                    {BoxKind::Information,
+                     formatText("Did not recognize a time (mm:ss) in field '%s'\nWill try to interpret "
+                                "the entry as an integer number of seconds.",
+                                label)});
             } else if (!time.found) {
-                notices.push_back({BoxKind::Information,
-                                   formatText("Did not recognize a time (hh:mm) in field '%s'\nWill try to interpret "
-                                              "the entry as an integer number of minutes.",
-                                              label)});
+                notices.push_back(
+                    {BoxKind::Information,
+                     formatText("Did not recognize a time (hh:mm) in field '%s'\nWill try to interpret "
+                                "the entry as an integer number of minutes.",
+                                label)});
             }
             return time.value;
         }
@@ -44,8 +46,9 @@ double parsed(const std::string& text, int kind, const char* label, std::vector<
             if (!day.found) {
                 notices.push_back(
                     {BoxKind::Information,
-                     formatText("Did not recognize a month in field '%s'\nWill default to the start of the year.",
-                                label)});
+                     formatText(
+                         "Did not recognize a month in field '%s'\nWill default to the start of the year.",
+                         label)});
             }
             return day.value;
         }
@@ -60,8 +63,9 @@ std::string modifiedNotice(int kind, double entered, const char* label, double v
             "'%3.4lf' in field '%s' was modified to '%3.4lf'\nto meet data format or range requirements.",
             entered / kHertzPerMegahertz, label, value / kHertzPerMegahertz);
     }
-    return formatText("'%6.4lf' in field '%s' was modified to '%6.4lf'\nto meet data format or range requirements.",
-                      entered, label, value);
+    return formatText(
+        "'%6.4lf' in field '%s' was modified to '%6.4lf'\nto meet data format or range requirements.",
+        entered, label, value);
 }
 
 bool isNumber(std::string_view text) {
@@ -116,7 +120,8 @@ FieldEntry acceptEntry(const ParameterDefinition& definition, int kind, const st
         value = allowedFixInterval(value, units, fortyFiveMinutesAllowed(record));
     }
     if (value != entry.entered) {
-        entry.notices.push_back({BoxKind::Warning, modifiedNotice(kind, entry.entered, definition.label, value)});
+        entry.notices.push_back(
+            {BoxKind::Warning, modifiedNotice(kind, entry.entered, definition.label, value)});
     }
     entry.value = value;
     return entry;

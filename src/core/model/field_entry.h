@@ -21,8 +21,8 @@ struct EntryNotice {
 };
 
 struct FieldEntry {
-    double entered = 0;  // the text as a number, before clamping and rounding
-    double value = 0;    // what is stored
+    double entered = 0;                // the text as a number, before clamping and rounding
+    double value = 0;                  // what is stored
     std::vector<EntryNotice> notices;  // in the order they are shown
     // The text is no number of the field's kind ("abc", "nan", "1e400", "10abc",
     // empty): nothing is to be stored, the field keeps its value, and the one

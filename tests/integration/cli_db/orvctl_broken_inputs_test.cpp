@@ -31,14 +31,16 @@ void sql(const std::string& path, const std::string& statements) {
 // A parameter database holding J/C and K/C besides the Default device.
 void storedDevices(const TempDir& folder, const std::string& name = "Orv3.mdb") {
     for (const char* job : {"J", "K"}) {
-        ASSERT_EQ(runOrvctl({"db", "save", "--db", name, "--job", job, "--ctn", "C", "--yes"}, folder.path()).status,
+        ASSERT_EQ(runOrvctl({"db", "save", "--db", name, "--job", job, "--ctn", "C", "--yes"}, folder.path())
+                      .status,
                   0);
     }
 }
 
 // A .ppf file of N4 040816 (1176 bytes) cut to its first 1000.
 void cutPpf(const TempDir& folder) {
-    ASSERT_EQ(runOrvctl({"export-ppf", "--firmware", "N4 040816", "-o", "whole.ppf"}, folder.path()).status, 0);
+    ASSERT_EQ(runOrvctl({"export-ppf", "--firmware", "N4 040816", "-o", "whole.ppf"}, folder.path()).status,
+              0);
     folder.write("cut.ppf", folder.read("whole.ppf").substr(0, 1000));
 }
 
@@ -70,14 +72,24 @@ const std::string kNotParameterDb =
     "Error: Couldn't open database -- Exception: not a parameter database: the tables are missing\n";
 
 const BrokenInput kBrokenInputs[] = {
-    {"an empty database file", [](const TempDir& f) { f.write("x.mdb", ""); },
-     {"db", "save", "--db", "x.mdb", "--job", "J", "--ctn", "C", "--yes"}, 1, kNotParameterDb, {"x.mdb"}},
-    {"another program's database", [](const TempDir& f) { sql(f.file("x.mdb"), "CREATE TABLE Other (a);"); },
-     {"db", "list", "--db", "x.mdb"}, 1, kNotParameterDb, {"x.mdb"}},
+    {"an empty database file",
+     [](const TempDir& f) { f.write("x.mdb", ""); },
+     {"db", "save", "--db", "x.mdb", "--job", "J", "--ctn", "C", "--yes"},
+     1,
+     kNotParameterDb,
+     {"x.mdb"}},
+    {"another program's database",
+     [](const TempDir& f) { sql(f.file("x.mdb"), "CREATE TABLE Other (a);"); },
+     {"db", "list", "--db", "x.mdb"},
+     1,
+     kNotParameterDb,
+     {"x.mdb"}},
     {"a damaged file is never offered for creation",
      [](const TempDir& f) { f.write("x.mdb", std::string(3000, 'Z')); },
-     {"db", "save", "--db", "x.mdb", "--job", "J", "--ctn", "C", "--yes"}, 1,
-     "Error: Couldn't open database -- Exception: file is not a database\n", {"x.mdb"}},
+     {"db", "save", "--db", "x.mdb", "--job", "J", "--ctn", "C", "--yes"},
+     1,
+     "Error: Couldn't open database -- Exception: file is not a database\n",
+     {"x.mdb"}},
     {"a key stored twice reads as an error",
      [](const TempDir& f) {
          storedDevices(f);
@@ -85,8 +97,10 @@ const BrokenInput kBrokenInputs[] = {
              "DROP INDEX GenParmsTbl_DeviceKey; INSERT INTO GenParmsTbl (JobNumber, CtnNumber, DevStatus) "
              "VALUES ('J', 'C', 'Working');");
      },
-     {"db", "read", "--db", "Orv3.mdb", "--job", "J", "--ctn", "C"}, 1,
-     "Error: There is more than one record in database 'Orv3.mdb' with\nJob number: 'J'", {"Orv3.mdb"}},
+     {"db", "read", "--db", "Orv3.mdb", "--job", "J", "--ctn", "C"},
+     1,
+     "Error: There is more than one record in database 'Orv3.mdb' with\nJob number: 'J'",
+     {"Orv3.mdb"}},
     {"and a check against it is no match",
      [](const TempDir& f) {
          storedDevices(f);
@@ -94,29 +108,50 @@ const BrokenInput kBrokenInputs[] = {
              "DROP INDEX GenParmsTbl_DeviceKey; INSERT INTO GenParmsTbl (JobNumber, CtnNumber, DevStatus) "
              "VALUES ('J', 'C', 'Working');");
      },
-     {"db", "check", "--db", "Orv3.mdb", "--job", "J", "--ctn", "C"}, 1,
-     "Error: There is more than one record in database 'Orv3.mdb' with\nJob number: 'J'", {"Orv3.mdb"}},
-    {"a declined overwrite", [](const TempDir& f) { storedDevices(f); },
-     {"db", "save", "--db", "Orv3.mdb", "--job", "J", "--ctn", "C"}, 1,
-     "Question: There is already a record in the database with Job number: 'J',", {"Orv3.mdb"}},
+     {"db", "check", "--db", "Orv3.mdb", "--job", "J", "--ctn", "C"},
+     1,
+     "Error: There is more than one record in database 'Orv3.mdb' with\nJob number: 'J'",
+     {"Orv3.mdb"}},
+    {"a declined overwrite",
+     [](const TempDir& f) { storedDevices(f); },
+     {"db", "save", "--db", "Orv3.mdb", "--job", "J", "--ctn", "C"},
+     1,
+     "Question: There is already a record in the database with Job number: 'J',",
+     {"Orv3.mdb"}},
     {"a copy whose overwrites are declined",
      [](const TempDir& f) {
          storedDevices(f);
          storedDevices(f, "copy.mdb");
      },
-     {"db", "copy", "--db", "Orv3.mdb", "--to", "copy.mdb"}, 1, "Information: copy.mdb\n", {"copy.mdb"}},
-    {"a level that is none of the five", [](const TempDir&) {},
-     {"users", "add", "--pwdb", "PWord.mdb", "--user", "ann", "--level", "SuperDuper", "--password", "x"}, 2,
-     "orvctl: unknown level 'SuperDuper': one of Customer, Test, Production, Coordinator, Engineer\n", {}},
-    {"an Engineer without a password", [](const TempDir&) {},
-     {"users", "add", "--pwdb", "PWord.mdb", "--user", "ann", "--level", "Engineer"}, 2,
-     "orvctl: a user of level Engineer needs a --password\n", {}},
-    {"a .ppf file cut short", cutPpf, {"show", "--ppf", "cut.ppf"}, 1,
+     {"db", "copy", "--db", "Orv3.mdb", "--to", "copy.mdb"},
+     1,
+     "Information: copy.mdb\n",
+     {"copy.mdb"}},
+    {"a level that is none of the five",
+     [](const TempDir&) {},
+     {"users", "add", "--pwdb", "PWord.mdb", "--user", "ann", "--level", "SuperDuper", "--password", "x"},
+     2,
+     "orvctl: unknown level 'SuperDuper': one of Customer, Test, Production, Coordinator, Engineer\n",
+     {}},
+    {"an Engineer without a password",
+     [](const TempDir&) {},
+     {"users", "add", "--pwdb", "PWord.mdb", "--user", "ann", "--level", "Engineer"},
+     2,
+     "orvctl: a user of level Engineer needs a --password\n",
+     {}},
+    {"a .ppf file cut short",
+     cutPpf,
+     {"show", "--ppf", "cut.ppf"},
+     1,
      "Error: The file has 1000 bytes, but a .ppf file of firmware 'N4 040816' has 1176 bytes.\nThe "
      "configuration file was NOT read!\n",
      {"cut.ppf"}},
-    {"a settings entry whose minimum is above its maximum", badSettingsEntry, {"show"}, 0,
-     "Warning: The entry 'Fix Dimension' in section [Parameters] of the settings file 'Orv3.cfg'", {"Orv3.cfg"}},
+    {"a settings entry whose minimum is above its maximum",
+     badSettingsEntry,
+     {"show"},
+     0,
+     "Warning: The entry 'Fix Dimension' in section [Parameters] of the settings file 'Orv3.cfg'",
+     {"Orv3.cfg"}},
 };
 
 class OrvctlBrokenInputs : public ::testing::TestWithParam<BrokenInput> {};
@@ -143,7 +178,8 @@ TEST_P(OrvctlBrokenInputs, ExitStatusMessageAndFilesKept) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, OrvctlBrokenInputs, ::testing::ValuesIn(kBrokenInputs), [](const auto& info) {
     std::string name;
-    for (const char c : std::string(info.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    for (const char c : std::string(info.param.name))
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
 });
 
@@ -152,7 +188,8 @@ TEST(OrvctlDeclined, ACopyWithoutYesCountsNothingAsCopied) {
     TempDir folder;
     storedDevices(folder);
     storedDevices(folder, "copy.mdb");
-    const ProcessResult copy = runOrvctl({"db", "copy", "--db", "Orv3.mdb", "--to", "copy.mdb"}, folder.path());
+    const ProcessResult copy =
+        runOrvctl({"db", "copy", "--db", "Orv3.mdb", "--to", "copy.mdb"}, folder.path());
     EXPECT_EQ(copy.status, 1);
     EXPECT_EQ(copy.out,
               "0 devices copied, 0 failed, 3 not copied\nnot copied\tDefault\tDefault\tWorking\nnot "
@@ -176,11 +213,15 @@ TEST(OrvctlDatabaseFiles, NewFilesAreOwnerAndGroupOnlyAndExistingModesStay) {
     EXPECT_EQ(modeOf(folder.file("PWord.mdb")), 0640u);
     EXPECT_EQ(modeOf(folder.file("Orv3.mdb")), 0640u);
     ASSERT_EQ(::chmod(folder.file("Orv3.mdb").c_str(), 0600), 0);
-    ASSERT_EQ(runOrvctl({"db", "save", "--db", "Orv3.mdb", "--job", "L", "--ctn", "C", "--yes"}, folder.path()).status,
-              0);
+    ASSERT_EQ(
+        runOrvctl({"db", "save", "--db", "Orv3.mdb", "--job", "L", "--ctn", "C", "--yes"}, folder.path())
+            .status,
+        0);
     EXPECT_EQ(modeOf(folder.file("Orv3.mdb")), 0600u);
     // A Customer needs no password; the others' passwords are checked on login.
-    EXPECT_EQ(runOrvctl({"users", "add", "--pwdb", "PWord.mdb", "--user", "bob", "--yes"}, folder.path()).status, 0);
+    EXPECT_EQ(
+        runOrvctl({"users", "add", "--pwdb", "PWord.mdb", "--user", "bob", "--yes"}, folder.path()).status,
+        0);
 }
 
 }  // namespace

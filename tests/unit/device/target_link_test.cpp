@@ -94,9 +94,10 @@ TEST_F(TargetLinkTest, AWakeUpNobodyAnswersEndsAsATimeOutWithItsOwnMessage) {
     showOperationFailure(log, MessageVariant::Read, kResultWakeTimeout, "");
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(presenter.last().kind, BoxKind::Error);
-    EXPECT_EQ(presenter.last().text,
-              "No collar answered within 1 s.\nApply the magnet to the collar for 10 seconds, then remove it, "
-              "and try again.");
+    EXPECT_EQ(
+        presenter.last().text,
+        "No collar answered within 1 s.\nApply the magnet to the collar for 10 seconds, then remove it, "
+        "and try again.");
 }
 
 TEST_F(TargetLinkTest, AHangUpDuringTheWakeUpIsReportedAsAHangUp) {
@@ -110,9 +111,10 @@ TEST_F(TargetLinkTest, AHangUpDuringTheWakeUpIsReportedAsAHangUp) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, 5s) << "not waited out";
     EXPECT_EQ(presenter.count(), 0u);
     showOperationFailure(log, MessageVariant::Program, kResultHungUp, "");
-    EXPECT_EQ(presenter.last().text,
-              "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory was NOT "
-              "programmed correctly.");
+    EXPECT_EQ(
+        presenter.last().text,
+        "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory was NOT "
+        "programmed correctly.");
 }
 
 TEST_F(TargetLinkTest, AQuestionAnsweredNoIsAnAbort) {

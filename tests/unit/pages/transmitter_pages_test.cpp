@@ -202,7 +202,8 @@ TEST_F(NetworkPage, HoldoffOfZeroOrEmptyWhileEnabledKeepsTheFocusAndTheValue) {
     // An empty entry is no number at all: the converter refuses it before the page's rule.
     presenter.clear();
     EXPECT_EQ(act("NetHoldoff", ""), kActionRefused);
-    EXPECT_EQ(presenter.last().text, "'' in field '" + std::string(generalDefinitions()[GeneralRow::NetHoldoff].label) +
+    EXPECT_EQ(presenter.last().text, "'' in field '" +
+                                         std::string(generalDefinitions()[GeneralRow::NetHoldoff].label) +
                                          "' is not a number.\nThe field keeps its value.");
     EXPECT_EQ(value(GeneralRow::NetHoldoff), 60);
     // Disabled, 0 is what the box itself stores.
