@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QThread>
 
 #include "db/database_uri.h"
@@ -15,6 +16,10 @@
 namespace orv {
 
 namespace {
+
+bool isFirstRunDatabase(const std::string& path) {
+    return path == kDefaultParameterDb && !QFileInfo::exists(QString::fromStdString(path));
+}
 
 QFont printFont(int height) {
     QFont font("Courier New");
@@ -76,12 +81,22 @@ int OrvApplication::start() {
 }
 
 int OrvApplication::openParameterDatabase() {
+    // A new installation: the local default file simply is not there yet, so
+    // the one question that offers to create it is all the user needs to see.
+    if (isFirstRunDatabase(appSettings.parameterDbPath)) {
+        if (db->openDatabase(appSettings.parameterDbPath, true) == 0) return 0;
+        return reportNoDatabase();
+    }
     if (db->openDatabase(appSettings.parameterDbPath, false) == 0) return 0;
     messages.warning(
         "Could not open the parameter database file '%s'.  Trying to open a\nlocal database: '%s' instead.",
         displayName(appSettings.parameterDbPath).c_str(), kDefaultParameterDb);
     appSettings.parameterDbPath = kDefaultParameterDb;
     if (db->openDatabase(appSettings.parameterDbPath, true) == 0) return 0;
+    return reportNoDatabase();
+}
+
+int OrvApplication::reportNoDatabase() {
     messages.error(
         "Could NOT open a Fenmod database for the application.\n"
         "The program may have attempted to open a corrupted database --\n"

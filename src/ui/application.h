@@ -61,6 +61,7 @@ public:
 
 private:
     int openParameterDatabase();
+    int reportNoDatabase();
     void runStartupLogin();
 
     StartupOptions options;

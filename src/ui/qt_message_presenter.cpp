@@ -1,7 +1,11 @@
 #include "qt_message_presenter.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QThread>
 
 namespace orv {
@@ -29,12 +33,32 @@ int QtMessagePresenter::showBox(BoxKind kind, const QString& caption, const QStr
     return answerCode(box->exec());
 }
 
+namespace {
+
+// A message's own line breaks are its only ones: Qt wraps a box's text at about
+// 500 pixels, which broke "must be restarted by applying the magnet" in the
+// middle of a line. The text label is made as wide as the widest line, up to
+// four fifths of the screen, past which Qt may wrap after all.
+void keepLinesWhole(QMessageBox& box, const QString& text, QWidget* owner) {
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    if (label == nullptr) return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : text.split('\n')) widest = qMax(widest, metrics.horizontalAdvance(line));
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    const int limit = screen != nullptr ? screen->availableGeometry().width() * 4 / 5 : widest;
+    label->setMinimumWidth(qMin(widest + 2, limit));
+}
+
+}  // namespace
+
 std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& caption, const QString& text,
                                             QWidget* owner) {
     auto box = std::make_unique<QMessageBox>(owner);
     box->setWindowTitle(caption);
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
+    keepLinesWhole(*box, text, owner);
     box->setWindowModality(Qt::ApplicationModal);
     switch (kind) {
         case BoxKind::Error:

@@ -56,6 +56,27 @@ TEST(MessageBoxes, EachKindHasItsIconAndButtons) {
     EXPECT_EQ(answerCode(QMessageBox::Cancel), kAnswerCancel);
 }
 
+TEST(MessageBoxes, AMessagesOwnLineBreaksAreItsOnlyOnes) {
+    const QString text =
+        "IMPORTANT!! After programming, the GPS System must be restarted by applying the\nmagnet to the case "
+        "for at least 40 seconds or by disconnecting the power temporarily.\n\nIF THE GPS SYSTEM IS NOT "
+        "RESTARTED, NO DATA WILL BE RECORDED!!";
+    QWidget owner;
+    auto box = makeMessageBox(BoxKind::Warning, "Warning", text, &owner);
+    box->show();
+    QCoreApplication::processEvents();
+    auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+    ASSERT_NE(label, nullptr);
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : text.split('\n')) widest = qMax(widest, metrics.horizontalAdvance(line));
+    ASSERT_GT(widest, 500);  // wider than where Qt would wrap on its own
+    EXPECT_GE(label->width(), widest);
+    // Four lines of text, the blank one included: no line was wrapped.
+    EXPECT_LE(label->height(), metrics.lineSpacing() * 4 + metrics.leading() + 4);
+    box->close();
+}
+
 // Answers in place of the user, noting the thread the box was shown on.
 class RecordingPresenter : public QtMessagePresenter {
 public:

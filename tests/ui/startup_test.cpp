@@ -25,9 +25,8 @@ TEST_F(StartupTest, AnEmptyFolderGetsItsSettingsAndDatabaseAndShowsTheDefaultDev
 
     EXPECT_TRUE(QFileInfo::exists("Orv3.cfg"));
     EXPECT_TRUE(QFileInfo::exists("Orv3.mdb"));
-    EXPECT_TRUE(
-        sawText("Could not open the parameter database file 'Orv3.mdb'.  Trying to open a\nlocal "
-                "database: 'Orv3.mdb' instead."));
+    // A new installation: one question, no warning about the file it is about to create.
+    ASSERT_EQ(boxes().count(), 1u);
     EXPECT_TRUE(sawText("The database - 'Orv3.mdb' - could not be opened.\nDo you want to create it?"));
     MainWindow& main = window();
     EXPECT_TRUE(main.isVisible());
@@ -43,6 +42,21 @@ TEST_F(StartupTest, AnEmptyFolderGetsItsSettingsAndDatabaseAndShowsTheDefaultDev
     // The firmware combo lists the supported versions; the Range list is empty.
     EXPECT_EQ(main.firmwareCombo()->count(), 18);
     EXPECT_EQ(main.rangeCombo()->count(), 0);
+}
+
+TEST_F(StartupTest, AConfiguredDatabaseThatCannotBeOpenedIsStillWarnedAboutBeforeTheLocalOne) {
+    writeSettings("[Files]\nParameter Db=no-such-folder/Team.mdb\n");
+    answer(kAnswerYes);  // create the local database
+    StartupOptions options;
+    options.presenter = &presenter;
+    options.profile = &profile;
+    options.splashMilliseconds = 0;
+    options.databaseRetryMilliseconds = 0;
+    app = std::make_unique<OrvApplication>(options);
+    ASSERT_EQ(app->start(), 0);
+    EXPECT_TRUE(sawTextStarting("Could not open the parameter database file 'no-such-folder/Team.mdb'."));
+    EXPECT_TRUE(sawText("The database - 'Orv3.mdb' - could not be opened.\nDo you want to create it?"));
+    EXPECT_TRUE(QFileInfo::exists("Orv3.mdb"));
 }
 
 TEST_F(StartupTest, DeclinedDatabaseEndsTheProgramWithTheSupportMessage) {
