@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "about_dialog.h"
 #include "app/message_log.h"
 #include "app/window_placement.h"
 #include "gui_thread.h"
@@ -112,6 +114,19 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
     connectSignals();
     connect(this, &MainWindow::operationFinished, this, &MainWindow::finishOperation, Qt::QueuedConnection);
     app.presenter.setOwner(this);
+    addAboutEntry();
+}
+
+void MainWindow::addAboutEntry() {
+    // The window's own menu (a right click on it) and F1 lead to the About box.
+    aboutAction = new QAction("About Orv...", this);
+    aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(aboutAction, &QAction::triggered, this, [this] {
+        AboutDialog dialog(this);
+        runner.runDialog(dialog);
+    });
+    addAction(aboutAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 MainWindow::~MainWindow() {
@@ -125,6 +140,7 @@ MainWindow::~MainWindow() {
     const QRect frame = frameGeometry();
     saveWindowPlacement(
         app.profile, {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()});
+    if (const auto tab = currentTab()) saveLastTab(app.profile, static_cast<int>(*tab));
     if (app.presenter.owner() == this) app.presenter.setOwner(nullptr);
 }
 
@@ -410,10 +426,23 @@ void MainWindow::initialize() {
     flow->initialize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->geometry();
+        if (const auto size = restoreWindowSize(app.profile, available.width(), available.height())) {
+            // The stored size has the frame in it; resize takes the inside.
+            const QSize frameExtra = frameGeometry().size() - geometry().size();
+            resize(QSize(size->width, size->height) - frameExtra);
+        }
         if (const auto position =
                 restoreWindowPlacement(app.profile, available.width(), available.height())) {
             move(position->left, position->top);
         }
+    }
+    showLastTab();
+}
+
+void MainWindow::showLastTab() {
+    const int last = restoreLastTab(app.profile);
+    for (std::size_t i = 0; i < shownTabs.size(); ++i) {
+        if (static_cast<int>(shownTabs[i]) == last) tabs->setCurrentIndex(static_cast<int>(i));
     }
 }
 

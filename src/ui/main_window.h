@@ -32,6 +32,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
+class QAction;
+
 namespace orv {
 
 class ProgressWindow;
@@ -85,6 +87,7 @@ public:
     FieldConverter& converter() { return *fieldConverter; }
     FirmwareSelection& firmwareSelection();
     ModalRunner& modal() { return runner; }
+    QAction* aboutEntry() const { return aboutAction; }
 
     QPushButton* button(MainButton which) const;
     QComboBox* jobCombo() const { return job; }
@@ -159,6 +162,10 @@ private:
     class Pages;
     class Firmware;
 
+    // The tab shown when the window last closed, when it is among the shown ones.
+    void showLastTab();
+    void addAboutEntry();
+
     // MainView
     std::optional<Tab> currentTab() const override;
     ChoiceList& jobList() override { return *jobChoices; }
@@ -187,6 +194,7 @@ private:
 
     AppParts app;
     ModalRunner runner;
+    QAction* aboutAction = nullptr;
     std::unique_ptr<Pages> pages;
     std::unique_ptr<Firmware> firmwareChoice;
     std::unique_ptr<FieldConverter> fieldConverter;

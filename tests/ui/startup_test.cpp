@@ -1,6 +1,9 @@
 // Start-up of the window program in a folder of its own.
 
+#include <QAction>
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -126,6 +129,46 @@ TEST_F(StartupTest, TheWindowGoesBackWhereItWasUnlessThatIsOffScreen) {
     profile.writeInt("Halvorn Orv", "Window Left", 100000);
     startProgram();
     EXPECT_NE(window().pos().x(), 100000);
+}
+
+TEST_F(StartupTest, TheWindowKeepsItsSizeAndComesBackOnTheTabLastShown) {
+    answer(kAnswerYes);
+    startProgram();
+    window().resize(1000, 760);
+    QTabWidget* tabs = window().tabWidget();
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->tabText(i) == "Beacon") tabs->setCurrentIndex(i);
+    const QRect frame = window().frameGeometry();
+    app.reset();
+    // The size goes with the place (restored when it fits on the screen, which
+    // the placement test of the profile covers), the tab by its number.
+    EXPECT_EQ(profile.readInt("Halvorn Orv", "Window Right", -1) - profile.readInt("Halvorn Orv", "Window Left", -1),
+              frame.width());
+    EXPECT_EQ(profile.readInt("Halvorn Orv", "Window Bottom", -1) - profile.readInt("Halvorn Orv", "Window Top", -1),
+              frame.height());
+    startProgram();
+    EXPECT_EQ(window().tabWidget()->tabText(window().tabWidget()->currentIndex()), "Beacon");
+}
+
+TEST_F(StartupTest, TheAboutBoxNamesTheVersionTheBuildAndTheLibrariesWithTheirLicences) {
+    answer(kAnswerYes);
+    startProgram();
+    QAction* about = window().aboutEntry();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(window().actions().contains(about));  // the window's own menu
+    EXPECT_EQ(about->shortcut(), QKeySequence(Qt::Key_F1));
+    QString shown;
+    dialogAnswers.push_back([&](QDialog& dialog) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) shown += label->text();
+        return true;
+    });
+    about->trigger();
+    ASSERT_EQ(dialogsRun, std::vector<QString>{"About Orv"});
+    EXPECT_TRUE(shown.startsWith("Orv 3.")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("\nBuild ")) << shown.toStdString();
+    for (const char* library : {"Qt ", "SQLite ", "libpq", "libsodium ", "CUPS"})
+        EXPECT_TRUE(shown.contains(library)) << library;
+    EXPECT_TRUE(shown.contains("LGPL"));
 }
 
 }  // namespace

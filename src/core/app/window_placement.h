@@ -29,4 +29,18 @@ void saveWindowPlacement(Profile& profile, const WindowRect& rect);
 // pixels of the screen's right or bottom edge or beyond.
 std::optional<WindowPosition> restoreWindowPlacement(Profile& profile, int screenWidth, int screenHeight);
 
+struct WindowSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The window's size (frame included) from the stored rectangle, or nothing when
+// none is stored or it would not fit on the screen (it then keeps its own).
+std::optional<WindowSize> restoreWindowSize(Profile& profile, int screenWidth, int screenHeight);
+
+// The tab shown when the window closed ("Last Tab", the tab's number in the
+// tab table), or -1 when none is stored.
+void saveLastTab(Profile& profile, int tab);
+int restoreLastTab(Profile& profile);
+
 }  // namespace orv

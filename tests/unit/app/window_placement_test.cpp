@@ -31,5 +31,22 @@ TEST(WindowPlacement, ACornerWithinFiftyPixelsOfTheEdgeOrUnsetLeavesTheSystemsPl
     EXPECT_FALSE(restoreWindowPlacement(profile, 1920, 1080).has_value());
 }
 
+TEST(WindowPlacement, TheSizeComesBackOnlyWhenItFitsAndTheLastTabByItsNumber) {
+    MemoryProfile profile;
+    EXPECT_FALSE(restoreWindowSize(profile, 1920, 1080).has_value());
+    EXPECT_EQ(restoreLastTab(profile), -1);
+    saveWindowPlacement(profile, {100, 40, 1300, 940});
+    const auto size = restoreWindowSize(profile, 1920, 1080);
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(size->width, 1200);
+    EXPECT_EQ(size->height, 900);
+    // Kept on a larger screen, not brought onto a smaller one; a turned rectangle is no size.
+    EXPECT_FALSE(restoreWindowSize(profile, 1024, 768).has_value());
+    saveWindowPlacement(profile, {900, 40, 100, 700});
+    EXPECT_FALSE(restoreWindowSize(profile, 1920, 1080).has_value());
+    saveLastTab(profile, 6);
+    EXPECT_EQ(restoreLastTab(profile), 6);
+}
+
 }  // namespace
 }  // namespace orv

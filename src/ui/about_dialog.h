@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+namespace orv {
+
+// "About Orv": the program version, the build, and the libraries it uses with
+// their licences. Reached from the window's menu (right click) or F1.
+class AboutDialog : public QDialog {
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+};
+
+// The dialog's text, one line a fact, the libraries with the versions they report.
+QString aboutText();
+
+}  // namespace orv
