@@ -19,7 +19,8 @@ QString aboutText() {
     const QString pqVersion = QString("%1.%2").arg(pq / 10000).arg(pq % 10000);
     QStringList lines;
     lines << QString("Orv %1").arg(ORV_VERSION) << QString("Build %1, %2").arg(ORV_BUILD, __DATE__)
-          << "Configuration, programming and verification of GPS tracking collars." << ""
+          << "Configuration, programming and verification of GPS tracking collars."
+          << ""
           << "Orv uses these libraries:"
           << QString("Qt %1 (Widgets, Print Support, Svg): GNU LGPL version 3").arg(qVersion())
           << QString("SQLite %1: public domain").arg(sqlite3_libversion())

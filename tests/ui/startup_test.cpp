@@ -142,9 +142,11 @@ TEST_F(StartupTest, TheWindowKeepsItsSizeAndComesBackOnTheTabLastShown) {
     app.reset();
     // The size goes with the place (restored when it fits on the screen, which
     // the placement test of the profile covers), the tab by its number.
-    EXPECT_EQ(profile.readInt("Halvorn Orv", "Window Right", -1) - profile.readInt("Halvorn Orv", "Window Left", -1),
+    EXPECT_EQ(profile.readInt("Halvorn Orv", "Window Right", -1) -
+                  profile.readInt("Halvorn Orv", "Window Left", -1),
               frame.width());
-    EXPECT_EQ(profile.readInt("Halvorn Orv", "Window Bottom", -1) - profile.readInt("Halvorn Orv", "Window Top", -1),
+    EXPECT_EQ(profile.readInt("Halvorn Orv", "Window Bottom", -1) -
+                  profile.readInt("Halvorn Orv", "Window Top", -1),
               frame.height());
     startProgram();
     EXPECT_EQ(window().tabWidget()->tabText(window().tabWidget()->currentIndex()), "Beacon");

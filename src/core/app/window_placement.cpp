@@ -29,7 +29,8 @@ std::optional<WindowSize> restoreWindowSize(Profile& profile, int screenWidth, i
     const int left = profile.readInt(kPlacementSection, "Window Left", kNotStored);
     const int right = profile.readInt(kPlacementSection, "Window Right", kNotStored);
     const int bottom = profile.readInt(kPlacementSection, "Window Bottom", kNotStored);
-    if (top == kNotStored || left == kNotStored || right == kNotStored || bottom == kNotStored) return std::nullopt;
+    if (top == kNotStored || left == kNotStored || right == kNotStored || bottom == kNotStored)
+        return std::nullopt;
     const WindowSize size{right - left, bottom - top};
     if (size.width <= 0 || size.height <= 0 || size.width > screenWidth || size.height > screenHeight)
         return std::nullopt;
