@@ -72,12 +72,11 @@ constexpr std::array kHelp{
     CommandHelp{"device", "the collar operations over a serial device",
         "orvctl device firmware|read|check|write|shutdown|read-factory|write-factory --port DEVICE\n"
         "             [--baud N] [--parity none|odd|even] [--data-bits 7|8] [--stop-bits 1|2]\n"
-        "             [--single-pin] [--timeout S] [--trace FILE]",
+        "             [--single-pin] [--timeout S]",
         "  --port DEVICE           the serial device (/dev/ttyUSB0, or the collar emulator's)\n"
         "  --baud N                line speed\n"
         "  --single-pin            the collar echoes every byte (single-pin cable)\n"
         "  --timeout S             how long to wait for the magnet wake-up\n"
-        "  --trace FILE            write every byte exchanged to FILE, for support\n"
         "  --user NAME             write: who programs (saved as \"Programmed\" with --db)\n"
         "  --no-save               write: no save as \"Programmed\", no archive files\n",
         "orvctl device firmware --port /dev/ttyUSB0\n"

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -321,7 +322,12 @@ void MainWindow::buildTabs() {
         simulation->attach(&app.log, app.settingsFile);
     shownTabs = activeTabs(app.settingsFile);
     for (const Tab tab : shownTabs) {
-        tabs->addTab(tabPages[static_cast<std::size_t>(tab)].get(), tabTitle(tab));
+        // A page larger than the window scrolls instead of being cut off.
+        auto* scroll = new QScrollArea;
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(tabPages[static_cast<std::size_t>(tab)].get());
+        tabs->addTab(scroll, tabTitle(tab));
     }
     // Pages that are not shown still exist, so every page can be stored and shown.
     pages->created = true;

@@ -76,7 +76,7 @@ protected:
     TabPage* page(Tab tab) {
         QTabWidget* tabs = window().tabWidget();
         for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->tabText(i) == tabTitle(tab)) return dynamic_cast<TabPage*>(tabs->widget(i));
+            if (tabs->tabText(i) == tabTitle(tab)) return dynamic_cast<TabPage*>(tabPageAt(tabs, i));
         }
         return nullptr;
     }

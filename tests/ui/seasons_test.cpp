@@ -66,7 +66,7 @@ protected:
         for (int i = 0; i < tabs->count(); ++i) {
             if (tabs->tabText(i) == title) {
                 tabs->setCurrentIndex(i);
-                return qobject_cast<PageType*>(tabs->widget(i));
+                return qobject_cast<PageType*>(tabPageAt(tabs, i));
             }
         }
         return nullptr;

@@ -38,12 +38,12 @@ protected:
     SimulationPage& page() {
         QTabWidget* tabs = window().tabWidget();
         for (int i = 0; i < tabs->count(); ++i)
-            if (auto* found = qobject_cast<SimulationPage*>(tabs->widget(i))) return *found;
+            if (auto* found = qobject_cast<SimulationPage*>(tabPageAt(tabs, i))) return *found;
         throw std::runtime_error("no Simulation tab");
     }
     void showTab() {
         QTabWidget* tabs = window().tabWidget();
-        tabs->setCurrentWidget(&page());
+        showTabOf(tabs, &page());
     }
     // Waits for the next run to reach the chart.
     bool waitForRun(int runsBefore) {

@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "login_dialog.h"
@@ -171,6 +173,28 @@ TEST_F(StartupTest, TheAboutBoxNamesTheVersionTheBuildAndTheLibrariesWithTheirLi
     for (const char* library : {"Qt ", "SQLite ", "libpq", "libsodium ", "CUPS"})
         EXPECT_TRUE(shown.contains(library)) << library;
     EXPECT_TRUE(shown.contains("LGPL"));
+}
+
+TEST_F(StartupTest, APageLargerThanTheWindowScrollsInsteadOfBeingCutOff) {
+    answer(kAnswerYes);
+    startProgram();
+    QTabWidget* tabs = window().tabWidget();
+    for (int i = 0; i < tabs->count(); ++i) {
+        SCOPED_TRACE(tabs->tabText(i).toStdString());
+        auto* scroll = qobject_cast<QScrollArea*>(tabs->widget(i));
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_EQ(scroll->widget(), tabPageAt(tabs, i));
+    }
+    // Made smaller than the fullest page, the window keeps every control
+    // reachable: the page's scroll area takes the difference.
+    tabs->setCurrentIndex(tabs->count() - 1);  // the system page, the fullest
+    auto* scroll = qobject_cast<QScrollArea*>(tabs->currentWidget());
+    const QSize page = scroll->widget()->minimumSizeHint();
+    window().resize(window().minimumSizeHint());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scroll->verticalScrollBar()->isVisible(), scroll->viewport()->height() < page.height());
+    EXPECT_EQ(scroll->horizontalScrollBar()->isVisible(), scroll->viewport()->width() < page.width());
+    EXPECT_LT(window().minimumSizeHint().height(), page.height() + 300);
 }
 
 }  // namespace

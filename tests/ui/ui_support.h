@@ -3,7 +3,9 @@
 // Helpers of the UI tests.
 
 #include <QCoreApplication>
+#include <QScrollArea>
 #include <QString>
+#include <QTabWidget>
 #include <chrono>
 #include <functional>
 
@@ -32,6 +34,19 @@ protected:
 
 // Runs the GUI thread's events until the condition holds or the time is up;
 // true when it holds.
+// The page a tab shows: the tabs hold each page in a scroll area.
+inline QWidget* tabPageAt(QTabWidget* tabs, int index) {
+    QWidget* shown = tabs->widget(index);
+    if (auto* scroll = qobject_cast<QScrollArea*>(shown)) return scroll->widget();
+    return shown;
+}
+
+// Shows the tab that holds the page.
+inline void showTabOf(QTabWidget* tabs, const QWidget* page) {
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabPageAt(tabs, i) == page) tabs->setCurrentIndex(i);
+}
+
 inline bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
     while (!condition()) {
