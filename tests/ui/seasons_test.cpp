@@ -2,23 +2,21 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTabWidget>
-
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QTableWidget>
-
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
 
 #include "pages/season_page.h"
 #include "parameter_defaults_dialog.h"
 #include "schedule_page.h"
-#include "up_down_control.h"
 #include "schedule_table_view.h"
+#include "up_down_control.h"
 #include "window_fixture.h"
 
 namespace orv::test {
@@ -149,9 +147,11 @@ TEST_F(SeasonsTest, EditingASeasonOnTheScheduleTabShowsInTheScheduleTable) {
     EXPECT_TRUE(label->text().endsWith(kStartDayLabel));
     EXPECT_TRUE(seasonWidget(*schedule, Page::Schedule, leapYearNoteId())->isVisibleTo(schedule));
     EXPECT_FALSE(seasonWidget(*schedule, Page::Schedule, seasonRangeLabelId())->isVisibleTo(schedule));
-    typeAndLeave(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::LengthOfSeasonSeasonStartDay).controlId),
-                 "Apr 10");
-    typeAndLeave(seasonWidget(*schedule, Page::ScheduleGpsPanel, row(SeasonRow::GpsNumHours_1).controlId), "12");
+    typeAndLeave(
+        seasonWidget(*schedule, Page::Schedule, row(SeasonRow::LengthOfSeasonSeasonStartDay).controlId),
+        "Apr 10");
+    typeAndLeave(seasonWidget(*schedule, Page::ScheduleGpsPanel, row(SeasonRow::GpsNumHours_1).controlId),
+                 "12");
     EXPECT_EQ(record().season(3, SeasonRow::SeasonType), 1);
     EXPECT_EQ(record().season(3, SeasonRow::NumberOfDays), 100);
     EXPECT_EQ(record().season(3, SeasonRow::GpsNumHours_1), 12);
@@ -171,8 +171,10 @@ TEST_F(SeasonsTest, EditingASeasonOnTheScheduleTabShowsInTheScheduleTable) {
 TEST_F(SeasonsTest, TheSeasonSpinStaysWithinTwelveSeasonsAndInStep) {
     auto* schedule = showTab<SchedulePage>("Schedule");
     ASSERT_NE(schedule, nullptr);
-    auto* spin = qobject_cast<UpDownControl*>(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::Season).spinId));
-    auto* edit = qobject_cast<QLineEdit*>(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::Season).controlId));
+    auto* spin =
+        qobject_cast<UpDownControl*>(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::Season).spinId));
+    auto* edit =
+        qobject_cast<QLineEdit*>(seasonWidget(*schedule, Page::Schedule, row(SeasonRow::Season).controlId));
     ASSERT_NE(spin, nullptr);
     for (int i = 0; i < 14; ++i) spin->step(+1);
     EXPECT_EQ(record().currentSeason(), 12);
