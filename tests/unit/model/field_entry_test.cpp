@@ -31,9 +31,10 @@ TEST_F(FieldEntryTest, TimesDatesAndNoLimitParseByKindWithInformationOnlyWhenUnr
     EXPECT_EQ(seconds.value, 90);
     ASSERT_EQ(seconds.notices.size(), 1u);
     EXPECT_EQ(seconds.notices[0].kind, BoxKind::Information);
-    EXPECT_EQ(seconds.notices[0].text,
-              "Did not recognize a time (mm:ss) in field 'Fix Timeout (mm:ss)'\nWill try to interpret the entry as "
-              "an integer number of seconds.");
+    EXPECT_EQ(
+        seconds.notices[0].text,
+        "Did not recognize a time (mm:ss) in field 'Fix Timeout (mm:ss)'\nWill try to interpret the entry as "
+        "an integer number of seconds.");
 
     const ParameterDefinition& startDay = seasonDefinitions()[SeasonRow::LengthOfSeasonSeasonStartDay];
     EXPECT_EQ(acceptEntry(startDay, KindDayOfYear, "mar 15", record).value, 74);
@@ -53,18 +54,20 @@ TEST_F(FieldEntryTest, EntriesAreClampedAndRoundedAndTheAlterationIsWorded) {
     EXPECT_EQ(elevation.value, 10.5);
     ASSERT_EQ(elevation.notices.size(), 1u);
     EXPECT_EQ(elevation.notices[0].kind, BoxKind::Warning);
-    EXPECT_EQ(elevation.notices[0].text,
-              "'10.3000' in field 'Elev. Mask Angle (deg)' was modified to '10.5000'\nto meet data format or range "
-              "requirements.");
+    EXPECT_EQ(
+        elevation.notices[0].text,
+        "'10.3000' in field 'Elev. Mask Angle (deg)' was modified to '10.5000'\nto meet data format or range "
+        "requirements.");
     EXPECT_EQ(general(GeneralRow::ElevAngle, "95").value, 90);
     EXPECT_EQ(general(GeneralRow::AlmanacTimeout, "13:02").value, 780);
 
     const FieldEntry frequency = general(GeneralRow::SpecifiedPTTFreq, "401.6312");
     EXPECT_EQ(frequency.value, 401631000);
     ASSERT_EQ(frequency.notices.size(), 1u);
-    EXPECT_EQ(frequency.notices[0].text,
-              "'401.6312' in field 'Specified PTT Frequency' was modified to '401.6310'\nto meet data format or "
-              "range requirements.");
+    EXPECT_EQ(
+        frequency.notices[0].text,
+        "'401.6312' in field 'Specified PTT Frequency' was modified to '401.6310'\nto meet data format or "
+        "range requirements.");
     // An unrecognized time that is also out of range gets both notices, in order.
     const FieldEntry both = general(GeneralRow::FixTimeout, "9999");
     ASSERT_EQ(both.notices.size(), 2u);
@@ -72,7 +75,8 @@ TEST_F(FieldEntryTest, EntriesAreClampedAndRoundedAndTheAlterationIsWorded) {
     EXPECT_EQ(both.notices[1].kind, BoxKind::Warning);
     EXPECT_EQ(both.value, 600);
     // The record is only read.
-    EXPECT_EQ(record.general(GeneralRow::ElevAngle), generalDefinitions()[GeneralRow::ElevAngle].defaultValue);
+    EXPECT_EQ(record.general(GeneralRow::ElevAngle),
+              generalDefinitions()[GeneralRow::ElevAngle].defaultValue);
 }
 
 TEST_F(FieldEntryTest, FixIntervalsFollowTheArgosRuleOnlyInMinutesOfTheSeasonShown) {
@@ -89,6 +93,23 @@ TEST_F(FieldEntryTest, FixIntervalsFollowTheArgosRuleOnlyInMinutesOfTheSeasonSho
     record.season(3, SeasonRow::FixIntervalUnits) = 2;  // hours
     record.setCurrentSeason(3);
     EXPECT_EQ(fixInterval("7").value, 7);
+}
+
+TEST_F(FieldEntryTest, TextThatIsNoNumberIsRefusedNamingTheFieldAndTheText) {
+    for (const std::string text : {"abc", "nan", "inf", "1e400", "", "0x10", "10abc"}) {
+        SCOPED_TRACE(text);
+        const FieldEntry entry = general(GeneralRow::ElevAngle, text);
+        EXPECT_TRUE(entry.refused);
+        ASSERT_EQ(entry.notices.size(), 1u);
+        EXPECT_EQ(entry.notices[0].text, "'" + text +
+                                             "' in field 'Elev. Mask Angle (deg)' is not a number.\nThe "
+                                             "field keeps its value.");
+    }
+    // Times and whole numbers of other kinds are no less refused when they are not numbers.
+    EXPECT_TRUE(general(GeneralRow::MaxDataXmissions, "lots").refused);
+    EXPECT_TRUE(fixInterval("soon").refused);
+    // A number with blanks round it is still a number.
+    EXPECT_FALSE(general(GeneralRow::ElevAngle, " 12.5 ").refused);
 }
 
 }  // namespace
