@@ -2,13 +2,17 @@
 // main window does, and is how scripts and our end-to-end checks drive Orv.
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
+#include "app/startup.h"
 #include "cli.h"
 #include "cli_registry.h"
 #include "command_help.h"
+#include "db/database_uri.h"
 
 namespace {
 
@@ -103,6 +107,31 @@ int parseArgs(int argc, char** argv, const CommandEntry& command, Args& args) {
     return kExitOk;
 }
 
+// The database files a command may create: those its options name, and the
+// password database a login reads, that do not exist yet.
+std::vector<std::string> absentDatabaseFiles(const Session& session, const Args& args) {
+    std::vector<std::string> paths;
+    for (const char* option : {"db", "pwdb", "to"})
+        for (const std::string& path : args.values(option)) paths.push_back(path);
+    if (args.has("user") && !args.has("pwdb"))
+        paths.push_back(orv::readAppSettings(session.settingsFile).passwordDbPath);
+    std::vector<std::string> absent;
+    std::error_code ignored;
+    for (const std::string& path : paths)
+        if (!path.empty() && !orv::isServerUri(path) && !std::filesystem::exists(path, ignored))
+            absent.push_back(path);
+    return absent;
+}
+
+// A database file made by the command is worth a line: scripts and people
+// should know that a new file now stands where they pointed.
+void reportCreatedDatabaseFiles(const std::vector<std::string>& absent) {
+    std::error_code ignored;
+    for (const std::string& path : absent)
+        if (std::filesystem::exists(path, ignored))
+            std::fprintf(stderr, "Information: The database file '%s' was created.\n", path.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,5 +159,8 @@ int main(int argc, char** argv) {
     if (args.command != "completions") {
         if (int rc = startSession(session); rc != kExitOk) return rc;
     }
-    return found->second.run(session, args);
+    const std::vector<std::string> absent = absentDatabaseFiles(session, args);
+    const int status = found->second.run(session, args);
+    reportCreatedDatabaseFiles(absent);
+    return status;
 }
