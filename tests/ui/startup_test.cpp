@@ -15,18 +15,23 @@
 namespace orv::test {
 namespace {
 
-class StartupTest : public WindowTest {};
+class StartupTest : public WindowTest {
+protected:
+    // Not startProgram: the boxes of start-up are looked at, so none are cleared.
+    int startKeepingTheBoxes() {
+        StartupOptions options;
+        options.presenter = &presenter;
+        options.profile = &profile;
+        options.splashMilliseconds = 0;
+        options.databaseRetryMilliseconds = 0;
+        app = std::make_unique<OrvApplication>(options);
+        return app->start();
+    }
+};
 
 TEST_F(StartupTest, AnEmptyFolderGetsItsSettingsAndDatabaseAndShowsTheDefaultDevice) {
     answer(kAnswerYes);  // create the local database
-    // Not startProgram: the boxes of start-up are looked at here.
-    StartupOptions options;
-    options.presenter = &presenter;
-    options.profile = &profile;
-    options.splashMilliseconds = 0;
-    options.databaseRetryMilliseconds = 0;
-    app = std::make_unique<OrvApplication>(options);
-    ASSERT_EQ(app->start(), 0);
+    ASSERT_EQ(startKeepingTheBoxes(), 0);
 
     EXPECT_TRUE(QFileInfo::exists("Orv3.cfg"));
     EXPECT_TRUE(QFileInfo::exists("Orv3.mdb"));
@@ -52,13 +57,7 @@ TEST_F(StartupTest, AnEmptyFolderGetsItsSettingsAndDatabaseAndShowsTheDefaultDev
 TEST_F(StartupTest, AConfiguredDatabaseThatCannotBeOpenedIsStillWarnedAboutBeforeTheLocalOne) {
     writeSettings("[Files]\nParameter Db=no-such-folder/Team.mdb\n");
     answer(kAnswerYes);  // create the local database
-    StartupOptions options;
-    options.presenter = &presenter;
-    options.profile = &profile;
-    options.splashMilliseconds = 0;
-    options.databaseRetryMilliseconds = 0;
-    app = std::make_unique<OrvApplication>(options);
-    ASSERT_EQ(app->start(), 0);
+    ASSERT_EQ(startKeepingTheBoxes(), 0);
     EXPECT_TRUE(sawTextStarting("Could not open the parameter database file 'no-such-folder/Team.mdb'."));
     EXPECT_TRUE(sawText("The database - 'Orv3.mdb' - could not be opened.\nDo you want to create it?"));
     EXPECT_TRUE(QFileInfo::exists("Orv3.mdb"));
@@ -66,13 +65,7 @@ TEST_F(StartupTest, AConfiguredDatabaseThatCannotBeOpenedIsStillWarnedAboutBefor
 
 TEST_F(StartupTest, DeclinedDatabaseEndsTheProgramWithTheSupportMessage) {
     answer(kAnswerNo);
-    StartupOptions options;
-    options.presenter = &presenter;
-    options.profile = &profile;
-    options.splashMilliseconds = 0;
-    options.databaseRetryMilliseconds = 0;
-    app = std::make_unique<OrvApplication>(options);
-    EXPECT_NE(app->start(), 0);
+    EXPECT_NE(startKeepingTheBoxes(), 0);
     EXPECT_EQ(app->mainWindow(), nullptr);
     EXPECT_TRUE(sawTextStarting("Could NOT open a Fenmod database for the application."));
 }
@@ -106,13 +99,7 @@ TEST_F(StartupTest, NoActiveTabIsReportedAndTheWindowStillOpens) {
         "[Active Tabs]\nGPS Parameters=0\nMiscellaneous=0\nTransmitter=0\nData Collection=0\nSchedule=0\n"
         "ScheduleTable=0\nSimulation=0\nBeacon=0\nFactory Params=0\n");
     answer(kAnswerYes);
-    StartupOptions options;
-    options.presenter = &presenter;
-    options.profile = &profile;
-    options.splashMilliseconds = 0;
-    options.databaseRetryMilliseconds = 0;
-    app = std::make_unique<OrvApplication>(options);
-    ASSERT_EQ(app->start(), 0);
+    ASSERT_EQ(startKeepingTheBoxes(), 0);
     EXPECT_EQ(window().tabWidget()->count(), 0);
     EXPECT_TRUE(sawText(kNoTabsMessage));
 }
