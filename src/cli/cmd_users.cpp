@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "cli.h"
-#include "db/access_levels.h"
 #include "db/db_messages.h"
 #include "db/password_db.h"
 #include "db/service_account.h"
 #include "login.h"
+#include "model/access.h"
 
 namespace orv::cli {
 
@@ -21,7 +21,8 @@ namespace {
 int setServicePassword(Session& session, const Args& args) {
     std::string password;
     if (!readPassword(args, "New service account password: ", password) || password.empty()) {
-        session.log.error("The service account needs a password: set ORV_PASSWORD or run orvctl on a terminal.");
+        session.log.error(
+            "The service account needs a password: set ORV_PASSWORD or run orvctl on a terminal.");
         return kExitFailed;
     }
     if (storeServicePassword(serviceAccountFile(), password, kLoginHashCost, session.log) != 0)
@@ -60,14 +61,15 @@ int runUsers(Session& session, const Args& args) {
     // A declined overwrite stored nothing, so the command did not do its work.
     auto saved = [&](const std::string& name, const std::string& level, bool overwrite) {
         return db.saveUser(name, password, level, overwrite) == 0 && !db.saveDeclined() ? kExitOk
-                                                                                         : kExitFailed;
+                                                                                        : kExitFailed;
     };
     // Every level above Customer logs in with a password: none is stored empty.
     auto passwordMissing = [&](const std::string& level) {
         if (!readPassword(args, "Password for " + user + ": ", password)) password.clear();
-        if (!password.empty() || !levelNeedsPassword(accessCodeForLevel(level))) return false;
-        session.log.error("A user of level %s needs a password: set ORV_PASSWORD or run orvctl on a terminal.",
-                          level.c_str());
+        if (!password.empty() || !levelNeedsPassword(storedLevelMask(level))) return false;
+        session.log.error(
+            "A user of level %s needs a password: set ORV_PASSWORD or run orvctl on a terminal.",
+            level.c_str());
         return true;
     };
     if (action == "add") {

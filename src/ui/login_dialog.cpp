@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "combo_choice_list.h"
-#include "db/access_levels.h"
+#include "model/access.h"
 
 namespace orv {
 
@@ -138,7 +138,7 @@ PasswordMaintenanceDialog::PasswordMaintenanceDialog(PasswordDb& passwords, Mess
     names->setInsertPolicy(QComboBox::NoInsert);
     levels->setEditable(true);
     levels->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* level : kLevelNames) levels->addItem(level);
+    for (const AccessLevel& level : kAccessLevels) levels->addItem(level.name);
     nameList = std::make_unique<ComboChoiceList>(names);
     levelList = std::make_unique<ComboChoiceList>(levels);
     controller = std::make_unique<PasswordMaintenanceController>(passwords, log, *nameList, *levelList);

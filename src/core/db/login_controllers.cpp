@@ -2,9 +2,9 @@
 
 #include <cctype>
 
-#include "db/access_levels.h"
 #include "db/db_messages.h"
 #include "db/service_account.h"
+#include "model/access.h"
 
 namespace orv {
 namespace {
@@ -29,7 +29,7 @@ void UserLoginController::open(const std::string& currentUser, int currentCode) 
     db.closePasswordDb();
     nameText = currentUser;
     applyPasswordRule(currentUser);
-    maintainUsersShown = canMaintainUsers(currentCode);
+    maintainUsersShown = mayMaintainUsers(currentCode);
 }
 
 void UserLoginController::nameLeft(const std::string& name) {
@@ -64,7 +64,7 @@ bool UserLoginController::ok(const std::string& name, const std::string& passwor
         }
         userName = name;
         levelName = kEngineerLevel;
-        levelCode = kEngineerCode;
+        levelCode = kMaskEngineer;
         return true;
     }
     std::string stored = name;
@@ -73,7 +73,7 @@ bool UserLoginController::ok(const std::string& name, const std::string& passwor
     if (db.lookupUser(stored, hash, level, false) != 0) {
         userName = name;
         levelName = kCustomerLevel;
-        levelCode = kCustomerCode;
+        levelCode = kMaskCustomer;
         return true;
     }
     if (level != kCustomerLevel && !passwordMatches(hash, password)) {
@@ -82,7 +82,7 @@ bool UserLoginController::ok(const std::string& name, const std::string& passwor
     }
     userName = stored;
     levelName = level;
-    levelCode = accessCodeForLevel(level);
+    levelCode = storedLevelMask(level);
     return true;
 }
 

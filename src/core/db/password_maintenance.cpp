@@ -1,14 +1,14 @@
 #include <vector>
 
-#include "db/access_levels.h"
 #include "db/db_messages.h"
 #include "db/login_controllers.h"
+#include "model/access.h"
 
 namespace orv {
 
 void PasswordMaintenanceController::open(const std::string& user) {
     levels.clear();
-    for (const char* level : kLevelNames) levels.add(level);
+    for (const AccessLevel& level : kAccessLevels) levels.add(level.name);
     levels.select(findEqualEntry(levels, kCustomerLevel));
     levelText = kCustomerLevel;
     db.reopenPasswordDb();

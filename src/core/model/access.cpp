@@ -1,26 +1,18 @@
 #include "model/access.h"
 
-#include <array>
-#include <utility>
-
 #include "model/field_controls.h"
 
 namespace orv {
 
 int userMaskForLevel(std::string_view level) {
-    static constexpr std::array<std::pair<std::string_view, int>, 5> kLevels{{
-        {"Customer", kMaskCustomer},
-        {"Coordinator", kMaskCoordinator},
-        {"Production", kMaskProduction},
-        {"Engineer", kMaskEngineer},
-        {"Test", kMaskTest},
-    }};
-    for (const auto& [name, mask] : kLevels) {
-        if (name == level) {
-            return mask;
-        }
-    }
+    for (const AccessLevel& l : kAccessLevels)
+        if (level == l.name) return l.mask;
     return -1;
+}
+
+int storedLevelMask(std::string_view level) {
+    const int mask = userMaskForLevel(level);
+    return mask < 0 ? kMaskCustomer : mask;
 }
 
 void applyAccess(FieldControls& dialog, Page page, std::span<const ParameterDefinition> table, int userMask,

@@ -14,11 +14,62 @@ inline constexpr int kMaskProduction = 0x044;
 inline constexpr int kMaskEngineer = 0x088;
 inline constexpr int kMaskTest = 0x300;
 
+// The levels of the users, by the name they are stored under, in the order
+// the maintenance dialog lists them. The mask has two bits, one in each nibble
+// group: the low group says what the user sees, the high group what the user may edit.
+struct AccessLevel {
+    const char* name;
+    int mask;
+};
+inline constexpr AccessLevel kAccessLevels[] = {{"Customer", kMaskCustomer},
+                                                {"Test", kMaskTest},
+                                                {"Production", kMaskProduction},
+                                                {"Coordinator", kMaskCoordinator},
+                                                {"Engineer", kMaskEngineer}};
+inline constexpr const char* kCustomerLevel = "Customer";
+inline constexpr const char* kEngineerLevel = "Engineer";
+
 // The user mask of an access level name ("Customer" ... "Test"); -1 for an unknown name.
 int userMaskForLevel(std::string_view level);
+// The mask of a stored level name; any name but the four others gives Customer.
+int storedLevelMask(std::string_view level);
+// One of the five level names, spelled exactly.
+inline bool isLevelName(std::string_view level) {
+    return userMaskForLevel(level) >= 0;
+}
 
-constexpr bool controlVisible(int userMask, int accessMask) { return (userMask & 0x30F & accessMask) != 0; }
-constexpr bool controlEditable(int userMask, int accessMask) { return (userMask & 0x3F0 & accessMask) != 0; }
+// Who may do what, by user mask.
+constexpr bool isEngineer(int userMask) {
+    return (userMask & kMaskEngineer) != 0;
+}
+// Sign-off, and saving a device after programming it.
+constexpr bool isEngineerOrCoordinator(int userMask) {
+    return (userMask & (kMaskEngineer | kMaskCoordinator)) != 0;
+}
+constexpr bool mayMaintainUsers(int userMask) {
+    return (userMask & 0x80) != 0;
+}
+// Every level above Customer logs in with a password.
+constexpr bool levelNeedsPassword(int userMask) {
+    return userMask != kMaskCustomer;
+}
+// Database Save and Delete of a device by its status, and of the " DEFAULT" Job.
+constexpr bool mayChangeSignedOffDevice(int userMask) {
+    return userMask == kMaskEngineer || userMask == kMaskCoordinator;
+}
+constexpr bool mayChangeProgrammedDevice(int userMask) {
+    return userMask == kMaskEngineer;
+}
+constexpr bool mayChangeDefaultJob(int userMask) {
+    return userMask == kMaskEngineer;
+}
+
+constexpr bool controlVisible(int userMask, int accessMask) {
+    return (userMask & 0x30F & accessMask) != 0;
+}
+constexpr bool controlEditable(int userMask, int accessMask) {
+    return (userMask & 0x3F0 & accessMask) != 0;
+}
 
 // Shows/hides and enables/disables the four controls of every row of the table
 // whose page is the given page; with enableAllowed false everything is disabled.

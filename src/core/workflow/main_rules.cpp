@@ -67,20 +67,11 @@ std::string trimTrailingBlanks(std::string_view text) {
     return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
 }
 
-bool isEngineer(int userMask) {
-    return (userMask & kMaskEngineer) != 0;
-}
-
-bool isEngineerOrCoordinator(int userMask) {
-    return (userMask & (kMaskEngineer | kMaskCoordinator)) != 0;
-}
-
 bool databaseEditAllowed(std::string_view status, int userMask, std::string_view job) {
-    const bool engineer = userMask == kMaskEngineer;
-    const bool coordinator = userMask == kMaskCoordinator;
-    bool allowed = (status == kStatusSignoff && (engineer || coordinator)) || status == kStatusWorking ||
-                   (status == kStatusProgrammed && engineer);
-    if (job == kEngineerOnlyJob) allowed = allowed && engineer;
+    bool allowed = (status == kStatusSignoff && mayChangeSignedOffDevice(userMask)) ||
+                   status == kStatusWorking ||
+                   (status == kStatusProgrammed && mayChangeProgrammedDevice(userMask));
+    if (job == kEngineerOnlyJob) allowed = allowed && mayChangeDefaultJob(userMask);
     return allowed;
 }
 

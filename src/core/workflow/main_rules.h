@@ -51,8 +51,4 @@ int activityCheck(const ParameterRecord& record, MessageLog& log);
 // Sign-off and programming dates: "%m/%d/%Y  %H:%M" in local time.
 std::string dateTimeText(std::time_t when);
 
-// The user masks the workflows test.
-bool isEngineer(int userMask);
-bool isEngineerOrCoordinator(int userMask);
-
 }  // namespace orv

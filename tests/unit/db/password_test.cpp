@@ -6,12 +6,12 @@
 #include <cstdlib>
 
 #include "app/format_text.h"
-#include "db/access_levels.h"
 #include "db/db_messages.h"
 #include "db/login_controllers.h"
 #include "db/password_db.h"
 #include "db/service_account.h"
 #include "db_test_support.h"
+#include "model/access.h"
 
 namespace orv::test {
 namespace {
@@ -36,7 +36,7 @@ protected:
     // Logs in as the dialog does when OK is pressed; true when it closed.
     bool login(const std::string& name, const std::string& password) {
         UserLoginController controller(db, log);
-        controller.open("User", kCustomerCode);
+        controller.open("User", kMaskCustomer);
         controller.nameLeft(name);
         const bool closed = controller.ok(name, password);
         code = controller.levelCode;
@@ -69,25 +69,25 @@ TEST_P(PasswordTest, TheDatabaseHoldsHashesAndNeverAPasswordInClear) {
 
 TEST_P(PasswordTest, LoginLevelsFollowTheStoredUser) {
     EXPECT_TRUE(login("Stranger", ""));
-    EXPECT_EQ(code, kCustomerCode);
+    EXPECT_EQ(code, kMaskCustomer);
     EXPECT_FALSE(passwordField) << "an unknown user needs no password";
 
     EXPECT_TRUE(login("carl", "")) << "a Customer with a password still needs none";
-    EXPECT_EQ(code, kCustomerCode);
+    EXPECT_EQ(code, kMaskCustomer);
     EXPECT_FALSE(passwordField);
 
     EXPECT_FALSE(login("Tess", "x"));
     EXPECT_EQ(presenter.last().text, "Incorrect password, please try again.");
     EXPECT_TRUE(login("Tess", ""));
-    EXPECT_EQ(code, kTestCode);
+    EXPECT_EQ(code, kMaskTest);
 
     EXPECT_FALSE(login("Odd", ""));
     EXPECT_TRUE(login("Odd", "odd pw")) << "an unknown level name must still give the password";
-    EXPECT_EQ(code, kCustomerCode);
+    EXPECT_EQ(code, kMaskCustomer);
 
     EXPECT_FALSE(login("Eve", "wrong"));
     EXPECT_TRUE(login("EVE", "engineer pw"));
-    EXPECT_EQ(code, kEngineerCode);
+    EXPECT_EQ(code, kMaskEngineer);
     EXPECT_TRUE(passwordField);
 }
 
@@ -133,7 +133,7 @@ TEST_P(PasswordTest, ServiceAccountNameCaseRules) {
     ServiceAccountFile service(dir);
     ASSERT_EQ(storeServicePassword(service.path, kServicePassword, kLowestHashCost, log), 0);
     EXPECT_TRUE(login(kServiceAccountName, kServicePassword));
-    EXPECT_EQ(code, kEngineerCode);
+    EXPECT_EQ(code, kMaskEngineer);
     EXPECT_TRUE(passwordField);
 
     // Another letter case: the field stays disabled, but OK still takes the name
@@ -147,10 +147,10 @@ TEST_P(PasswordTest, ServiceAccountNameCaseRules) {
 
 TEST_P(PasswordTest, OnlyEngineersSeeTheUserListButton) {
     UserLoginController controller(db, log);
-    controller.open("Eve", kEngineerCode);
+    controller.open("Eve", kMaskEngineer);
     EXPECT_TRUE(controller.maintainUsersShown);
     EXPECT_TRUE(controller.focusPassword);
-    controller.open("Eve", kCoordinatorCode);
+    controller.open("Eve", kMaskCoordinator);
     EXPECT_FALSE(controller.maintainUsersShown);
 }
 
@@ -167,7 +167,7 @@ TEST_P(PasswordTest, ChangePasswordChecksTheOldOneAndTheRepeat) {
     EXPECT_TRUE(change.ok("engineer pw", "new one", "new one"));
     EXPECT_EQ(presenter.last().text, "The Password has been changed.");
     EXPECT_TRUE(login("Eve", "new one"));
-    EXPECT_EQ(code, kEngineerCode) << "the level is kept";
+    EXPECT_EQ(code, kMaskEngineer) << "the level is kept";
 }
 
 TEST_P(PasswordTest, MaintenanceUpdateAsksAndClearsThePassword) {
@@ -186,7 +186,7 @@ TEST_P(PasswordTest, MaintenanceUpdateAsksAndClearsThePassword) {
     EXPECT_EQ(presenter.boxes.at(0).text,
               "There is already a user in the list with name: 'Eve'\nDo you want to overwrite it?");
     EXPECT_TRUE(login("Eve", ""));
-    EXPECT_EQ(code, kCoordinatorCode);
+    EXPECT_EQ(code, kMaskCoordinator);
 
     presenter.answer(kAnswerYes);
     maintenance.clearPassword("Odd");
@@ -233,7 +233,7 @@ TEST_P(PasswordTest, ADeclinedFileMakesEveryLoginACustomerOrTheServiceAccount) {
     db.setPath(stores.fresh(GetParam(), "missing.mdb"));
     presenter.defaultQuestionAnswer = kAnswerNo;
     EXPECT_TRUE(login("Eve", ""));
-    EXPECT_EQ(code, kCustomerCode);
+    EXPECT_EQ(code, kMaskCustomer);
     std::vector<std::string> users;
     EXPECT_EQ(db.listUsers(users), 1);
     EXPECT_TRUE(users.empty());
@@ -243,16 +243,14 @@ INSTANTIATE_TEST_SUITE_P(Engines, PasswordTest, ::testing::Values(Engine::Sqlite
                          engineName);
 
 TEST(AccessLevels, CodesAndRights) {
-    EXPECT_EQ(accessCodeForLevel("Engineer"), 136);
-    EXPECT_EQ(accessCodeForLevel("Coordinator"), 34);
-    EXPECT_EQ(accessCodeForLevel("Production"), 68);
-    EXPECT_EQ(accessCodeForLevel("Test"), 768);
-    EXPECT_EQ(accessCodeForLevel("engineer"), 17);
-    EXPECT_TRUE(canSignOff(kCoordinatorCode) && canSignOff(kEngineerCode) && !canSignOff(kProductionCode));
-    EXPECT_TRUE(canSaveProgrammed(kEngineerCode) && !canSaveProgrammed(kCoordinatorCode));
-    EXPECT_TRUE(canChangeSignedOffDevice(kCoordinatorCode) && !canChangeSignedOffDevice(kTestCode));
-    EXPECT_TRUE(canChangeDefaultJob(kEngineerCode) && !canChangeDefaultJob(kCoordinatorCode));
-    EXPECT_FALSE(canMaintainUsers(kTestCode));
+    EXPECT_EQ(storedLevelMask("Engineer"), 136);
+    EXPECT_EQ(storedLevelMask("Coordinator"), 34);
+    EXPECT_EQ(storedLevelMask("Production"), 68);
+    EXPECT_EQ(storedLevelMask("Test"), 768);
+    EXPECT_EQ(storedLevelMask("engineer"), 17);
+    EXPECT_TRUE(mayChangeSignedOffDevice(kMaskCoordinator) && !mayChangeSignedOffDevice(kMaskTest));
+    EXPECT_TRUE(mayChangeDefaultJob(kMaskEngineer) && !mayChangeDefaultJob(kMaskCoordinator));
+    EXPECT_FALSE(mayMaintainUsers(kMaskTest));
 }
 
 }  // namespace

@@ -42,6 +42,10 @@ TEST(AccessTest, LevelMasks) {
     EXPECT_EQ(userMaskForLevel("Test"), 0x300);
     EXPECT_EQ(userMaskForLevel("test"), -1);
     EXPECT_EQ(userMaskForLevel(""), -1);
+    // The names the dialogs list are exactly the names a level is known by.
+    for (const AccessLevel& level : kAccessLevels) EXPECT_TRUE(isLevelName(level.name)) << level.name;
+    EXPECT_FALSE(isLevelName("engineer"));
+    EXPECT_EQ(storedLevelMask("Supervisor"), kMaskCustomer);
 }
 
 TEST(AccessTest, TestLevelReachesOnlyRowsOpenToAll) {
