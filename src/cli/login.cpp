@@ -9,9 +9,9 @@
 
 #include "app/startup.h"
 #include "cli_registry.h"
-#include "db/access_levels.h"
 #include "db/login_controllers.h"
 #include "db/password_db.h"
+#include "model/access.h"
 #include "model/definitions.h"
 
 namespace orv::cli {
@@ -60,23 +60,20 @@ bool readPassword(const Args& args, const std::string& prompt, std::string& pass
 }
 
 std::string levelNameOf(int userMask) {
-    for (const char* level : kLevelNames) {
-        if (accessCodeForLevel(level) == userMask) return level;
-    }
-    return kCustomerLevel;
+    return levelNameForMask(userMask);
 }
 
 int logIn(Session& session, const Args& args) {
     if (session.loggedIn) return kExitOk;
     std::string name = kDefaultUser;
     std::string level = kCustomerLevel;
-    int mask = kCustomerCode;
+    int mask = kMaskCustomer;
     if (const auto user = args.value("user")) {
         if (user->empty()) return usageError("--user needs a name");
         PasswordDb passwords(session.log);
         passwords.setPath(args.value("pwdb").value_or(readAppSettings(session.settingsFile).passwordDbPath));
         UserLoginController login(passwords, session.log);
-        login.open(kDefaultUser, kCustomerCode);
+        login.open(kDefaultUser, kMaskCustomer);
         login.nameLeft(*user);
         std::string password;
         if (login.passwordEnabled && !readPassword(args, "Password for " + *user + ": ", password)) {

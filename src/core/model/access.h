@@ -33,6 +33,8 @@ inline constexpr const char* kEngineerLevel = "Engineer";
 int userMaskForLevel(std::string_view level);
 // The mask of a stored level name; any name but the four others gives Customer.
 int storedLevelMask(std::string_view level);
+// The name of a level's mask; Customer for a mask of no level.
+const char* levelNameForMask(int userMask);
 // One of the five level names, spelled exactly.
 inline bool isLevelName(std::string_view level) {
     return userMaskForLevel(level) >= 0;

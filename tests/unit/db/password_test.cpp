@@ -115,7 +115,7 @@ TEST_P(PasswordTest, ServiceAccountIsDisabledUntilItsPasswordIsSetThenOnlyAnAdmi
     EXPECT_EQ(dir.read("etc/service-account").find(kServicePassword), std::string::npos);
     EXPECT_EQ(dir.read("etc/service-account").rfind("$argon2id", 0), 0u);
     EXPECT_TRUE(login(kServiceAccountName, kServicePassword));
-    EXPECT_EQ(code, kEngineerCode);
+    EXPECT_EQ(code, kMaskEngineer);
     EXPECT_FALSE(login(kServiceAccountName, "another"));
     EXPECT_EQ(presenter.last().text, "Incorrect password, please try again.");
 

@@ -46,6 +46,8 @@ TEST(AccessTest, LevelMasks) {
     for (const AccessLevel& level : kAccessLevels) EXPECT_TRUE(isLevelName(level.name)) << level.name;
     EXPECT_FALSE(isLevelName("engineer"));
     EXPECT_EQ(storedLevelMask("Supervisor"), kMaskCustomer);
+    for (const AccessLevel& level : kAccessLevels) EXPECT_STREQ(levelNameForMask(level.mask), level.name);
+    EXPECT_STREQ(levelNameForMask(0x0FF), "Customer");
 }
 
 TEST(AccessTest, TestLevelReachesOnlyRowsOpenToAll) {
