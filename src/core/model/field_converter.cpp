@@ -6,6 +6,7 @@
 #include "model/fix_interval.h"
 #include "model/format_value.h"
 #include "model/lists.h"
+#include "model/model_messages.h"
 #include "model/numeric.h"
 #include "model/value_kind.h"
 
@@ -75,10 +76,9 @@ double FieldConverter::readField(Page page, int row) {
     FieldControls* dialog = pages.controls(page);
     if (field.definition == nullptr || dialog == nullptr || field.definition->controlId == 0 ||
         !dialog->hasControl(field.definition->controlId)) {
-        log.error(
-            "Internal error - a value was requested from an undefined control.\nDialog '0x%X' -- Control "
-            "'%d'\n\nQuit and rerun the program.  If the problem occurs again, call Halvorn support.",
-            static_cast<unsigned>(dialog != nullptr ? dialog->handle() : 0), row);
+        log.error("%s", modeltext::undefinedControl(
+                            static_cast<unsigned>(dialog != nullptr ? dialog->handle() : 0), row)
+                            .c_str());
         return 0;
     }
     const ParameterDefinition& definition = *field.definition;
@@ -232,8 +232,7 @@ void FieldConverter::readGeneralPages() {
     for (std::size_t row = 0; row < table.size(); ++row) {
         const ParameterDefinition& definition = table[row];
         // A page whose window was never created has nothing to store.
-        if (storedByTabPages(definition) &&
-            pages.controls(definition.page) != nullptr) {
+        if (storedByTabPages(definition) && pages.controls(definition.page) != nullptr) {
             readField(definition.page, static_cast<int>(row));
         }
     }
@@ -281,22 +280,18 @@ void FieldConverter::enforceArgosMinutes() {
         double& seasonUnits = record.season(season, SeasonRow::FixIntervalUnits);
         if (seasonUnits == 0) {
             seasonUnits = 1;
-            log.warning(
-                "Field '%s' in season '%d' was changed from '%s' to '%s'\nbecause intervals in seconds are "
-                "not "
-                "allowed when ARGOS PTT transmissions are enabled.",
-                table[SeasonRow::FixIntervalUnits].label, season, units[0], units[1]);
+            log.warning("%s", modeltext::secondsNotAllowed(table[SeasonRow::FixIntervalUnits].label, season,
+                                                           units[0], units[1])
+                                  .c_str());
         }
         for (const int row :
              {SeasonRow::GpsFixInterval_1, SeasonRow::GpsFixInterval_2, SeasonRow::GpsFixInterval_3}) {
             double& interval = record.season(season, row);
             const double allowed = allowedFixInterval(interval, seasonUnits, allow45);
             if (allowed != interval) {
-                log.warning(
-                    "'%6.4lf' in field '%s' in season '%d' was modified to '%6.4lf'\nto meet data format or "
-                    "range "
-                    "requirements.",
-                    interval, table[static_cast<std::size_t>(row)].label, season, allowed);
+                log.warning("%s", modeltext::seasonValueModified(
+                                      interval, table[static_cast<std::size_t>(row)].label, season, allowed)
+                                      .c_str());
                 interval = allowed;
             }
         }

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "app/format_text.h"
 #include "model/field_text.h"
 #include "model/fix_interval.h"
+#include "model/model_messages.h"
 #include "model/numeric.h"
 #include "model/resolve.h"
 #include "model/value_kind.h"
@@ -27,28 +27,16 @@ double parsed(const std::string& text, int kind, const char* label, std::vector<
         case KindHourMin: {
             const TimeText time = timeOfText(text);
             if (!time.found && kind == KindMinSec) {
-                notices.push_back(
-                    {BoxKind::Information,
-                     formatText("Did not recognize a time (mm:ss) in field '%s'\nWill try to interpret "
-                                "the entry as an integer number of seconds.",
-                                label)});
+                notices.push_back({BoxKind::Information, modeltext::minSecNotRecognized(label)});
             } else if (!time.found) {
-                notices.push_back(
-                    {BoxKind::Information,
-                     formatText("Did not recognize a time (hh:mm) in field '%s'\nWill try to interpret "
-                                "the entry as an integer number of minutes.",
-                                label)});
+                notices.push_back({BoxKind::Information, modeltext::hourMinNotRecognized(label)});
             }
             return time.value;
         }
         case KindDayOfYear: {
             const DayText day = dayOfYearOfText(text);
             if (!day.found) {
-                notices.push_back(
-                    {BoxKind::Information,
-                     formatText(
-                         "Did not recognize a month in field '%s'\nWill default to the start of the year.",
-                         label)});
+                notices.push_back({BoxKind::Information, modeltext::monthNotRecognized(label)});
             }
             return day.value;
         }
@@ -59,13 +47,9 @@ double parsed(const std::string& text, int kind, const char* label, std::vector<
 
 std::string modifiedNotice(int kind, double entered, const char* label, double value) {
     if (kind == KindMegahertz) {
-        return formatText(
-            "'%3.4lf' in field '%s' was modified to '%3.4lf'\nto meet data format or range requirements.",
-            entered / kHertzPerMegahertz, label, value / kHertzPerMegahertz);
+        return modeltext::megahertzModified(entered / kHertzPerMegahertz, label, value / kHertzPerMegahertz);
     }
-    return formatText(
-        "'%6.4lf' in field '%s' was modified to '%6.4lf'\nto meet data format or range requirements.",
-        entered, label, value);
+    return modeltext::valueModified(entered, label, value);
 }
 
 bool isNumber(std::string_view text) {
@@ -101,9 +85,7 @@ FieldEntry acceptEntry(const ParameterDefinition& definition, int kind, const st
     FieldEntry entry;
     if (!isEntryOfKind(text, kind)) {
         entry.refused = true;
-        entry.notices.push_back(
-            {BoxKind::Warning, formatText("'%s' in field '%s' is not a number.\nThe field keeps its value.",
-                                          text.c_str(), definition.label)});
+        entry.notices.push_back({BoxKind::Warning, modeltext::notANumber(text, definition.label)});
         return entry;
     }
     entry.entered = parsed(text, kind, definition.label, entry.notices);

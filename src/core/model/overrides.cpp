@@ -11,17 +11,13 @@
 #include "app/settings_text.h"
 #include "model/definitions.h"
 #include "model/field_text.h"
+#include "model/model_messages.h"
 
 namespace orv {
 namespace {
 
 constexpr const char* kSection = "Parameters";
 constexpr std::string_view kNotFound = "Datum Config Not Found";
-constexpr const char* kBadEntry =
-    "The entry '%s' in section [%s] of the settings file '%s' (line %zu) is ignored:\n%s.";
-constexpr const char* kUnreadable =
-    "The settings file '%s' could not be read: its default and limit overrides are not used,\nand the file "
-    "is left as it is.";
 
 // Up to four pieces, split at blanks, commas and tabs, give the default, the
 // minimum, the maximum and the step, in that order; members without a piece
@@ -43,17 +39,16 @@ std::string applyEntry(ParameterDefinition& def, std::string_view text) {
         const std::string_view piece = text.substr(pos, end - pos);
         const auto number = exactDecimalOfText(piece);
         if (!number) {
-            return formatText("'%s' is not a number", std::string(piece).c_str());
+            return modeltext::overridePieceNotNumber(std::string(piece));
         }
         *members[given++] = *number;
         pos = end;
     }
     if (changed.minValue > changed.maxValue) {
-        return formatText("its minimum %g is above its maximum %g", changed.minValue, changed.maxValue);
+        return modeltext::overrideMinimumAboveMaximum(changed.minValue, changed.maxValue);
     }
     if (changed.defaultValue < changed.minValue || changed.defaultValue > changed.maxValue) {
-        return formatText("its default %g lies outside its minimum %g and maximum %g", changed.defaultValue,
-                          changed.minValue, changed.maxValue);
+        return modeltext::overrideDefaultOutside(changed.defaultValue, changed.minValue, changed.maxValue);
     }
     def = changed;
     return {};
@@ -115,16 +110,18 @@ void applyOrWarn(ParameterDefinition& def, const SettingValue& entry, const Sett
     if (why.empty() || !warned.insert(def.label).second) {
         return;
     }
-    log.warning(kBadEntry, def.label, kSection, settings.path().c_str(), settings.lineInFile(def.label),
-                why.c_str());
+    log.warning("%s", modeltext::overrideIgnored(def.label, kSection, settings.path(),
+                                                 settings.lineInFile(def.label), why)
+                          .c_str());
 }
 
 }  // namespace
 
-void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log, MissingSettingsFile missingFile) {
+void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log,
+                           MissingSettingsFile missingFile) {
     SettingsSession settings(settingsFile);
     if (!settings.isReadable()) {
-        log.warning(kUnreadable, settingsFile.c_str());
+        log.warning("%s", modeltext::overridesUnreadable(settingsFile).c_str());
         return;
     }
     std::set<std::string> warned;

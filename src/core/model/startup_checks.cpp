@@ -2,6 +2,7 @@
 
 #include "app/message_log.h"
 #include "model/definitions.h"
+#include "model/model_messages.h"
 
 namespace orv {
 
@@ -16,8 +17,7 @@ int checkDefinitionCounts(MessageLog& log, const DefinitionCounts& counts) {
         counts.control == kControlCount) {
         return 0;
     }
-    log.error(
-        "Cannot proceed -- Control definition arrays do not match enumerated lists.\nCall Halvorn support.");
+    log.error("%s", modeltext::kDefinitionsMismatch);
     return -1;
 }
 
