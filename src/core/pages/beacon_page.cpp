@@ -8,6 +8,7 @@
 #include "pages/page_controls.h"
 #include "pages/page_handler_registry.h"
 #include "pages/page_host.h"
+#include "pages/pages_messages.h"
 
 namespace orv {
 
@@ -28,7 +29,7 @@ int patternTyped(const PageContext& context, int n) {
     const std::string text = textOf(context, DefinitionTable::String, textRow);
     const auto pattern = patternFromText(text);
     if (!pattern) {
-        context.log.error(kBadPatternMessage, text.c_str(), stringDefinitions()[textRow].label);
+        context.log.error("%s", badPatternMessage(text, stringDefinitions()[textRow].label).c_str());
         setPageText(context, kPage, valueControl(DefinitionTable::String, textRow),
                     context.record.text(textRow));
         return kHandlerRefused;

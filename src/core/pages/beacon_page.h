@@ -13,8 +13,4 @@ class PageHandlerRegistry;
 void beaconPageRules(const PageContext& context);
 void registerBeaconPage(PageHandlerRegistry& registry);
 
-inline constexpr const char* kBadPatternMessage =
-    "'%s' in field '%s' is not a pulse pattern.\nOnly the characters '0' and '1' may be entered, at most "
-    "12 of them.";
-
 }  // namespace orv

@@ -6,6 +6,7 @@
 #include "model/text_forms.h"
 #include "pages/page_handler_registry.h"
 #include "pages/page_host.h"
+#include "pages/pages_messages.h"
 
 namespace orv {
 
@@ -34,7 +35,7 @@ int addressLeft(const PageContext& context, const AddressField& field) {
     const auto value = addressValue(text);
     const int id = valueControl(DefinitionTable::String, field.textRow);
     if (!value) {
-        context.log.error(kBadAddressMessage, text.c_str(), stringDefinitions()[field.textRow].label);
+        context.log.error("%s", badAddressMessage(text, stringDefinitions()[field.textRow].label).c_str());
         context.host.setFocus(kPage, id);
         return kHandlerRefused;
     }
@@ -59,7 +60,7 @@ int holdoffLeft(const PageContext& context) {
     const double before = slot;
     const double value = context.converter.readField(kPage, GeneralRow::NetHoldoff);
     if (value != 0 || context.record.general(GeneralRow::NetHoldoffEnabled) != 1) return kHandlerTaken;
-    context.log.error(kHoldoffZeroMessage);
+    context.log.error("%s", kHoldoffZeroMessage);
     slot = before;
     context.host.setFocus(kPage, valueControl(DefinitionTable::General, GeneralRow::NetHoldoff));
     return kHandlerRefused;

@@ -12,6 +12,7 @@
 #include "pages/page_controls.h"
 #include "pages/page_handler_registry.h"
 #include "pages/page_host.h"
+#include "pages/pages_messages.h"
 #include "workflow/page_fields.h"
 
 namespace orv {
@@ -144,7 +145,7 @@ int synthesizerClicked(const PageContext& context, int row, int companion) {
 int notesTyped(const PageContext& context) {
     const std::string text = textOf(context, DefinitionTable::String, StringRow::SSTNotes);
     if (text.size() <= static_cast<std::size_t>(kSstNotesLimit)) return kHandlerTaken;
-    context.log.error(kNotesLimitMessage, kSstNotesLimit);
+    context.log.error("%s", notesLimitMessage(kSstNotesLimit).c_str());
     setPageText(context, kPage, valueControl(DefinitionTable::String, StringRow::SSTNotes),
                 text.substr(0, static_cast<std::size_t>(kSstNotesLimit)));
     return kHandlerRefused;
@@ -152,7 +153,7 @@ int notesTyped(const PageContext& context) {
 
 int programFactoryPressed(const PageContext& context) {
     storeTabFields(Tab::FactParms, context.converter, context.pages, context.record);
-    if (context.log.choice(kProgramFactoryQuestion) != kAnswerYes) return kHandlerTaken;
+    if (context.log.choice("%s", kProgramFactoryQuestion) != kAnswerYes) return kHandlerTaken;
     context.host.startFactoryOperation(FactoryOperation::Program);
     return kHandlerTaken;
 }

@@ -17,9 +17,5 @@ void registerSystemPage(PageHandlerRegistry& registry);
 void factoryOperationFinished(const PageContext& context);
 
 inline constexpr int kSstNotesLimit = 224;
-inline constexpr const char* kNotesLimitMessage = "The Notes field can only hold %d characters.";
-inline constexpr const char* kProgramFactoryQuestion =
-    "Programming the device will replace the EEPROM configuration\nnow in the device.\n\nAre you sure you "
-    "want to continue?";
 
 }  // namespace orv

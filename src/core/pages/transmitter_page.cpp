@@ -10,6 +10,7 @@
 #include "pages/page_controls.h"
 #include "pages/page_handler_registry.h"
 #include "pages/page_host.h"
+#include "pages/pages_messages.h"
 
 namespace orv {
 
@@ -107,7 +108,7 @@ int idHexLeft(const PageContext& context) {
     const std::string text = textOf(context, DefinitionTable::String, StringRow::IDHexValue);
     const auto parts = decodeIdHex(text);
     if (!parts) {
-        context.log.error(kBadIdHexMessage, text.c_str());
+        context.log.error("%s", badIdHexMessage(text).c_str());
         context.host.setFocus(kPage, valueControl(DefinitionTable::String, StringRow::IDHexValue));
         return kHandlerRefused;
     }

@@ -13,7 +13,4 @@ class PageHandlerRegistry;
 void transmitterPageRules(const PageContext& context);
 void registerTransmitterPage(PageHandlerRegistry& registry);
 
-inline constexpr const char* kBadIdHexMessage =
-    "'%s' is not a PTT ID hex value.\nOnly the hexadecimal digits 0 to 9 and A to F may be entered.";
-
 }  // namespace orv

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "pages/pages_messages.h"
 #include "pages_fixture.h"
 
 namespace orv::test {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/network_page.h"
+#include "pages/pages_messages.h"
 #include "pages/transmitter_page.h"
 #include "pages_fixture.h"
 
