@@ -15,12 +15,11 @@
 #include "pages/page_context.h"
 #include "pages/page_controls.h"
 #include "parameter_tabs.h"
+#include "workflow/tabs.h"
 
 namespace orv {
 
 namespace {
-
-constexpr int kSpreadSpectrum = 3;
 
 QLineEdit* lineEdit(const BoundRow& bound) {
     return qobject_cast<QLineEdit*>(bound.value);
@@ -165,7 +164,7 @@ Page TransmitterTab::shownForm() const {
 }
 
 void TransmitterTab::showFormOfType() {
-    const bool network = pageContext().record.general(GeneralRow::XmitterEnblType) == kSpreadSpectrum;
+    const bool network = pageOfTab(Tab::Transmitter, pageContext().record) == Page::TransmitterNetwork;
     forms->setCurrentWidget(network ? networkForm : pttForm);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/fix_interval.h"
 #include "model/lists.h"
+#include "model/transmitter_type.h"
 #include "model/value_kind.h"
 
 namespace orv {
@@ -29,7 +30,7 @@ std::vector<std::string> comboEntries(DefinitionTable table, int row, const Para
     const int kind = definitions[static_cast<std::size_t>(row)].kind;
     auto list = listOfRow(table, row, kind);
     if (table == DefinitionTable::Season && row == SeasonRow::FixIntervalUnits &&
-        argosTransmissionsEnabled(record) && !list.empty()) {
+        isArgos(transmitterType(record)) && !list.empty()) {
         list = list.subspan(1);
     }
     return {list.begin(), list.end()};

@@ -8,6 +8,7 @@
 #include "model/lists.h"
 #include "model/model_messages.h"
 #include "model/numeric.h"
+#include "model/transmitter_type.h"
 #include "model/value_kind.h"
 
 namespace orv {
@@ -86,7 +87,7 @@ double FieldConverter::readField(Page page, int row) {
 
     if (isComboKind(field.kind)) {
         double value = std::max(dialog->comboSelection(id), 0);
-        if (isSeasonRow(field, row, SeasonRow::FixIntervalUnits) && argosTransmissionsEnabled(record)) {
+        if (isSeasonRow(field, row, SeasonRow::FixIntervalUnits) && isArgos(transmitterType(record))) {
             value += 1;  // the combo leaves "seconds" out
         }
         storeValue(*field.slot, value, page, field.table, row);
@@ -140,7 +141,7 @@ void FieldConverter::showField(Page page, int row) {
 
     if (isComboKind(field.kind)) {
         int position = truncateToInt(value);
-        if (isSeasonRow(field, row, SeasonRow::FixIntervalUnits) && argosTransmissionsEnabled(record)) {
+        if (isSeasonRow(field, row, SeasonRow::FixIntervalUnits) && isArgos(transmitterType(record))) {
             position -= 1;
         }
         dialog->setComboSelection(definition.controlId, std::max(position, 0));
@@ -205,7 +206,7 @@ double FieldConverter::spinDelta(Page page, const SpinNotification& step, int ro
 
     const int position = movedPosition(step.position, step.delta, spinRange(definition));
     double value = position * effectiveStep(definition.step) + definition.minValue;
-    if (field.kind == KindFixInterval && argosTransmissionsEnabled(record) && unitsOfCurrentSeason() == 1) {
+    if (field.kind == KindFixInterval && isArgos(transmitterType(record)) && unitsOfCurrentSeason() == 1) {
         value = steppedFixInterval(value, step.delta, definition.maxValue, fortyFiveMinutesAllowed(record));
         // The control moves by the delta after this; it then lands on the value.
         dialog->setSpinPosition(definition.spinId, std::max(truncateToInt(value) - step.delta, 0));
@@ -270,7 +271,7 @@ void FieldConverter::showSeason(int season) {
 }
 
 void FieldConverter::enforceArgosMinutes() {
-    if (!argosTransmissionsEnabled(record)) {
+    if (!isArgos(transmitterType(record))) {
         return;
     }
     const auto table = seasonDefinitions();

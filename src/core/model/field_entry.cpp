@@ -7,6 +7,7 @@
 #include "model/model_messages.h"
 #include "model/numeric.h"
 #include "model/resolve.h"
+#include "model/transmitter_type.h"
 #include "model/value_kind.h"
 
 namespace orv {
@@ -97,7 +98,7 @@ FieldEntry acceptEntry(const ParameterDefinition& definition, int kind, const st
         value = definition.minValue;
     }
     value = roundToStep(value, definition.step);
-    if (kind == KindFixInterval && argosTransmissionsEnabled(record)) {
+    if (kind == KindFixInterval && isArgos(transmitterType(record))) {
         const double units = record.seasonValues[currentSeasonIndex(record)][SeasonRow::FixIntervalUnits];
         value = allowedFixInterval(value, units, fortyFiveMinutesAllowed(record));
     }

@@ -50,11 +50,6 @@ bool isAllowed(double value, bool allow45) {
 
 }  // namespace
 
-bool argosTransmissionsEnabled(const ParameterRecord& record) {
-    const double type = record.general(GeneralRow::XmitterEnblType);
-    return type == 1 || type == 2;
-}
-
 bool fortyFiveMinutesAllowed(const ParameterRecord& record) {
     return record.general(GeneralRow::StartupXmitFmt) == 1;
 }

@@ -4,11 +4,6 @@
 
 namespace orv {
 
-// ARGOS transmissions are on when the transmitter enable type is "Petrel" or
-// "Petrel w/PS"; the collar then only accepts fix intervals it can line up
-// with its transmissions.
-bool argosTransmissionsEnabled(const ParameterRecord& record);
-
 // "A01" startup format: 45 minutes is then an allowed fix interval too.
 bool fortyFiveMinutesAllowed(const ParameterRecord& record);
 

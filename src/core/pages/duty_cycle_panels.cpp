@@ -6,11 +6,10 @@
 #include "model/fix_interval.h"
 #include "model/lists.h"
 #include "model/resolve.h"
+#include "model/transmitter_type.h"
 
 namespace orv {
 namespace {
-
-constexpr int kNoTransmitter = 0;
 
 const ParameterDefinition& seasonRow(int row) {
     return seasonDefinitions()[static_cast<std::size_t>(row)];
@@ -53,7 +52,8 @@ void storeStep(FieldConverter& converter, PageSet& pages, Page page, int row, in
     converter.fieldEdited(page, row);
     FieldControls* controls = pages.controls(page);
     const int spin = seasonRow(row).spinId;
-    if (controls != nullptr && spin != 0) controls->setSpinPosition(spin, controls->spinPosition(spin) - delta);
+    if (controls != nullptr && spin != 0)
+        controls->setSpinPosition(spin, controls->spinPosition(spin) - delta);
 }
 
 void GpsDutyCyclePanel::rules() {
@@ -65,7 +65,7 @@ void GpsDutyCyclePanel::rules() {
     if (controls == nullptr) return;
 
     // "seconds" only while no ARGOS transmitter is used.
-    const bool withSeconds = !argosTransmissionsEnabled(record);
+    const bool withSeconds = !isArgos(transmitterType(record));
     if (unitsWithSeconds != withSeconds) {
         controls->setComboItems(unitsRow.controlId,
                                 comboEntries(DefinitionTable::Season, SeasonRow::FixIntervalUnits, record));
@@ -99,7 +99,7 @@ void GpsDutyCyclePanel::rowEdited(int row, int delta) {
 void TransmitterDutyCyclePanel::rules() {
     constexpr Page page = Page::ScheduleTransmitterPanel;
     const ParameterRecord& record = converter.parameterRecord();
-    const bool transmitter = record.general(GeneralRow::XmitterEnblType) != kNoTransmitter;
+    const bool transmitter = transmits(transmitterType(record));
     for (int row = 0; row < kSeasonCount; ++row) {
         if (seasonRow(row).page == page) enableSeasonRow(converter, page, row, transmitter);
     }

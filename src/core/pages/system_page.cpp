@@ -9,6 +9,7 @@
 #include "model/numeric.h"
 #include "model/page_set.h"
 #include "model/record.h"
+#include "model/transmitter_type.h"
 #include "pages/page_controls.h"
 #include "pages/page_handler_registry.h"
 #include "pages/page_host.h"
@@ -20,7 +21,6 @@ namespace orv {
 namespace {
 
 constexpr Page kPage = Page::FactParms;
-constexpr int kSpreadSpectrum = 3;
 constexpr double kNetworkTransmitInterval = 180;
 constexpr double kSaltWaterThreshold = 6;
 
@@ -40,8 +40,8 @@ void hideTransmitterControls(const PageContext& context) {
 }
 
 void transmitterTypeRules(const PageContext& context) {
-    const int type = truncateToInt(context.record.general(GeneralRow::XmitterEnblType));
-    if (type == 1 || type == 2) {
+    const TransmitterType type = wholeTransmitterType(context.record);
+    if (isArgos(type)) {
         storeGeneral(context, GeneralRow::ScheduledNetwork, 0);
         for (const int row : {GeneralRow::XmitEncryption, GeneralRow::SynthOld, GeneralRow::SynthSel})
             showGeneralRow(context, kPage, row, true);
@@ -49,10 +49,11 @@ void transmitterTypeRules(const PageContext& context) {
         context.converter.showControl(kPage, PageControl::VariablesGroup, true);
         setPageText(context, kPage, PageControl::VariablesGroup, "ARGOS Variables");
         // Held to the row's limit here, or every showing would store a value that showing then corrects.
-        storeGeneral(context, GeneralRow::XmitterType,
-                     std::min<double>(type, generalDefinitions()[GeneralRow::XmitterType].maxValue));
+        storeGeneral(
+            context, GeneralRow::XmitterType,
+            std::min<double>(static_cast<int>(type), generalDefinitions()[GeneralRow::XmitterType].maxValue));
         storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
-    } else if (type == kSpreadSpectrum) {
+    } else if (type == TransmitterType::SpreadSpectrum) {
         storeGeneral(context, GeneralRow::ScheduledNetwork, 1);
         for (const int row : {GeneralRow::ScheduledNetwork, GeneralRow::DiscOffset, GeneralRow::PaPwrLvl})
             showGeneralRow(context, kPage, row, true);
@@ -61,7 +62,7 @@ void transmitterTypeRules(const PageContext& context) {
         setPageText(context, kPage, PageControl::VariablesGroup, "SST Network Variables");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
         storeGeneral(context, GeneralRow::PttPriInterval, kNetworkTransmitInterval);
-    } else if (type == 0) {
+    } else if (type == TransmitterType::None) {
         storeGeneral(context, GeneralRow::ScheduledNetwork, 0);
         setPageText(context, kPage, PageControl::VariablesGroup, "");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 0);
@@ -90,8 +91,7 @@ void filterRules(const PageContext& context) {
 
 int transmitterTypeChosen(const PageContext& context) {
     context.converter.fieldEdited(kPage, GeneralRow::XmitterEnblType);
-    storeGeneral(context, GeneralRow::XmitnsEnabled,
-                 context.record.general(GeneralRow::XmitterEnblType) > 0 ? 1 : 0);
+    storeGeneral(context, GeneralRow::XmitnsEnabled, transmits(transmitterType(context.record)) ? 1 : 0);
     context.registry.redisplay(context, Page::Transmitter);
     context.registry.redisplay(context, Page::TransmitterNetwork);
     context.registry.redisplay(context, kPage);

@@ -7,6 +7,7 @@
 #include "model/numeric.h"
 #include "model/record.h"
 #include "model/text_forms.h"
+#include "model/transmitter_type.h"
 #include "pages/page_controls.h"
 #include "pages/page_handler_registry.h"
 #include "pages/page_host.h"
@@ -142,12 +143,13 @@ int readOnChange(const PageContext& context, int row) {
 
 void transmitterPageRules(const PageContext& context) {
     ParameterRecord& r = context.record;
-    const int type = truncateToInt(r.general(GeneralRow::XmitterEnblType));
-    if (type == 1 || type == 2) {
+    const TransmitterType type = wholeTransmitterType(r);
+    if (isArgos(type)) {
         setPageText(context, kPage, PageControl::TransmitterState,
-                    type == 1 ? "Petrel Transmitter Enabled" : "Petrel w/Power Select Transmitter Enabled");
+                    type == TransmitterType::Petrel ? "Petrel Transmitter Enabled"
+                                                    : "Petrel w/Power Select Transmitter Enabled");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
-    } else if (type == 0) {
+    } else if (type == TransmitterType::None) {
         setPageText(context, kPage, PageControl::TransmitterState, "Transmitter Disabled");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 0);
     }
@@ -159,8 +161,9 @@ void transmitterPageRules(const PageContext& context) {
     }
     encryptionRules(context);
     for (const int row : {GeneralRow::PowerLevelHalfWatt, GeneralRow::PwrLevelSel})
-        showGeneralRow(context, kPage, row, type == 2);
-    context.converter.showControl(kPage, PageControl::PowerGroup, type == 2);
+        showGeneralRow(context, kPage, row, type == TransmitterType::PetrelWithPowerSelect);
+    context.converter.showControl(kPage, PageControl::PowerGroup,
+                                  type == TransmitterType::PetrelWithPowerSelect);
     showCompanion(context, GeneralRow::PowerLevelHalfWatt, r.general(GeneralRow::PwrLevelSel) == 0);
     enableRow(context, kPage, DefinitionTable::String, StringRow::IDHexValue,
               on && r.general(GeneralRow::PttIdCode) >= kRootIdRangeStart);

@@ -5,6 +5,7 @@
 #include "app/format_text.h"
 #include "model/format_value.h"
 #include "model/lists.h"
+#include "model/transmitter_type.h"
 #include "reports/report_text.h"
 #include "reports/spr_text.h"
 
@@ -12,9 +13,6 @@ namespace orv {
 
 namespace {
 
-constexpr int kArgosPetrel = 1;
-constexpr int kArgosWithPowerSelect = 2;
-constexpr int kSpreadSpectrum = 3;
 constexpr double kLargestShortIdCode = 32767;
 constexpr std::size_t kNoteLead = 23;  // the lead of the text report's note lines, the quote included
 
@@ -118,9 +116,9 @@ void spreadSpectrumGroup(GroupWriter& w) {
     w.entry("MAC Address:", w.str(StringRow::MACAddress));
 }
 
-void argosGroup(GroupWriter& w, int transmitter) {
+void argosGroup(GroupWriter& w, TransmitterType transmitter) {
     w.group("ARGOS PTT Parameters:");
-    if (transmitter == kArgosWithPowerSelect)
+    if (transmitter == TransmitterType::PetrelWithPowerSelect)
         w.entry("Power Output Level:", w.set(GeneralRow::PwrLevelSel) ? "High" : "Low");
     w.entry("ARGOS PTT ID Code:", formatText("%d", w.integer(GeneralRow::PttIdCode)));
     if (w.value(GeneralRow::PttIdCode) > kLargestShortIdCode) {
@@ -207,7 +205,7 @@ void auxiliaryGroup(GroupWriter& w) {
         w.entry("StartUp Behavior:", w.set(GeneralRow::Startup) ? "Environmental" : "Wildlife");
 }
 
-void notesAndHardwareGroups(GroupWriter& w, int transmitter) {
+void notesAndHardwareGroups(GroupWriter& w, TransmitterType transmitter) {
     w.group("Other Notes:");
     w.text("- Season start dates and time are in UTC");
     if (w.set(GeneralRow::VHFBeaconEnabled)) {
@@ -215,13 +213,14 @@ void notesAndHardwareGroups(GroupWriter& w, int transmitter) {
         w.groups.back().lines.push_back(
             {PrintedLine::Kind::BeepNote, "   ie. 1100 = ", "", "", false, false});
     }
-    if (transmitter == kSpreadSpectrum) w.text("- **50 ms. per tick");
+    if (transmitter == TransmitterType::SpreadSpectrum) w.text("- **50 ms. per tick");
 
     w.group("Hardware Information:");
-    const bool argos = transmitter == kArgosPetrel || transmitter == kArgosWithPowerSelect;
-    if (transmitter == kArgosWithPowerSelect) w.text("Transmitter:    ARGOS Petrel w/Power Select");
-    if (transmitter == kArgosPetrel) w.text("Transmitter:  ARGOS Petrel");
-    if (transmitter == kSpreadSpectrum) w.text("Transmitter:  Spread Spectrum Transceiver");
+    const bool argos = isArgos(transmitter);
+    if (transmitter == TransmitterType::PetrelWithPowerSelect)
+        w.text("Transmitter:    ARGOS Petrel w/Power Select");
+    if (transmitter == TransmitterType::Petrel) w.text("Transmitter:  ARGOS Petrel");
+    if (transmitter == TransmitterType::SpreadSpectrum) w.text("Transmitter:  Spread Spectrum Transceiver");
     if (argos && w.firmwareN4())
         w.text(w.set(GeneralRow::SynthSel) ? "     Synthesizer:    MB 15E03"
                                            : "     Synthesizer:    MB 15E07");
@@ -259,13 +258,9 @@ std::vector<PrintedGroup> printedSprGroups(const ParameterRecord& record) {
     GroupWriter w(record);
     identityGroups(w);
     gpsGroup(w);
-    const double type = w.value(GeneralRow::XmitterEnblType);
-    const int transmitter = type == 1.0   ? kArgosPetrel
-                            : type == 2.0 ? kArgosWithPowerSelect
-                            : type == 3.0 ? kSpreadSpectrum
-                                          : 0;
-    if (transmitter == kSpreadSpectrum) spreadSpectrumGroup(w);
-    if (transmitter == kArgosPetrel || transmitter == kArgosWithPowerSelect) argosGroup(w, transmitter);
+    const TransmitterType transmitter = transmitterType(record);
+    if (transmitter == TransmitterType::SpreadSpectrum) spreadSpectrumGroup(w);
+    if (isArgos(transmitter)) argosGroup(w, transmitter);
     saltWaterAndBeaconGroups(w);
     auxiliaryGroup(w);
     notesAndHardwareGroups(w, transmitter);
@@ -273,7 +268,7 @@ std::vector<PrintedGroup> printedSprGroups(const ParameterRecord& record) {
 }
 
 std::string printedSeasonWarning(const ParameterRecord& record) {
-    if (record.general(GeneralRow::XmitterEnblType) != 3.0) return "";
+    if (transmitterType(record) != TransmitterType::SpreadSpectrum) return "";
     return formatText(
         "Warning!  This device must be initialized in %d, otherwise the schedule will not be accurate!",
         reportInt(record.general(GeneralRow::StartYear)));

@@ -3,6 +3,7 @@
 #include "app/format_text.h"
 #include "model/format_value.h"
 #include "model/lists.h"
+#include "model/transmitter_type.h"
 #include "reports/report_text.h"
 #include "reports/schedule_text.h"
 
@@ -113,7 +114,7 @@ std::vector<std::string> gpsColumn(const ParameterRecord& record, int s) {
 }
 
 std::vector<std::string> transmitterColumn(const ParameterRecord& record, const ListedSeason& listed,
-                                           int type) {
+                                           TransmitterType type) {
     const int s = listed.season;
     std::vector<std::string> lines;
     int totalHours = 0;
@@ -184,15 +185,15 @@ int seasonFixCount(const ParameterRecord& record, int season) {
 
 ScheduleTable scheduleTable(const ParameterRecord& record) {
     ScheduleTable table;
-    const int type = reportInt(record.general(GeneralRow::XmitterEnblType));
+    const TransmitterType type = wholeTransmitterType(record);
+    const bool network = type == TransmitterType::SpreadSpectrum;
     table.transmitterColumn = record.general(GeneralRow::XmitnsEnabled) != 0.0;
-    table.header = {
-        "Season #", isDayOfYear(record, 1) ? "Dates" : "# of days", "GPS Fix Schedule",
-        table.transmitterColumn ? (type == 3 ? "Spread Spectrum Schedule" : "Argos Schedule") : ""};
+    table.header = {"Season #", isDayOfYear(record, 1) ? "Dates" : "# of days", "GPS Fix Schedule",
+                    table.transmitterColumn ? (network ? "Spread Spectrum Schedule" : "Argos Schedule") : ""};
     for (const auto& listed : listedSeasons(record)) {
         ScheduleRow row{listed.season, {}};
         row.columns[0] = {std::to_string(listed.season)};
-        row.columns[1] = {datesColumn(record, listed, type == 3)};
+        row.columns[1] = {datesColumn(record, listed, network)};
         row.columns[2] = gpsColumn(record, listed.season);
         if (table.transmitterColumn) row.columns[3] = transmitterColumn(record, listed, type);
         table.rows.push_back(std::move(row));

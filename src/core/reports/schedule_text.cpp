@@ -18,10 +18,6 @@ long long fixStep(int fixInterval, int units) {
     return validUnits(units) ? static_cast<long long>(fixInterval) * kSecondsPerUnit[units] : 0;
 }
 
-bool isArgos(int transmitterType) {
-    return transmitterType == 1 || transmitterType == 2;
-}
-
 const char* weekdayName(int weekday) {
     return weekdayList()[static_cast<std::size_t>(weekday)];
 }
@@ -89,10 +85,10 @@ std::string fixTimesList(int fixInterval, int units, int hours, int startMinutes
     return text;
 }
 
-std::string transmitPhrase(int blockLength, int day, int startMinutes, int hours, int transmitterType,
+std::string transmitPhrase(int blockLength, int day, int startMinutes, int hours, TransmitterType transmitter,
                            int seasonStartDay, int yearIndex) {
     const char* plural = hours < 2 ? "." : "s.";
-    if (isArgos(transmitterType)) {
+    if (isArgos(transmitter)) {
         if (blockLength == 0) return "No Transmissions  (Off)";
         if (blockLength == 1 && hours == 24) return "On Continuous";
         std::string text = blockLength == 1 ? "Daily - " : formatText("Day %d of %d - ", day, blockLength);
@@ -116,9 +112,9 @@ std::string transmitPhrase(int blockLength, int day, int startMinutes, int hours
 }
 
 std::string transmitStartDate(int blockLength, int day, int /*startMinutes*/, int /*hours*/,
-                              int transmitterType, int seasonStartDay, int yearIndex) {
+                              TransmitterType transmitter, int seasonStartDay, int yearIndex) {
     if (blockLength == 0) return " ";
-    if (isArgos(transmitterType) || blockLength == 1 || blockLength == 7) return kNoDate;
+    if (isArgos(transmitter) || blockLength == 1 || blockLength == 7) return kNoDate;
     // The day the cycle first comes round, placed in the calendar of its year:
     // the collar counts days of the year in the real calendar, so a leap year
     // has its 29 February (day 60) and every later date one day earlier than

@@ -1,10 +1,12 @@
 #pragma once
 
 // The season schedule in words: the phrases that tell what one GPS or
-// transmitter duty cycle does. Every argument is a season field truncated to
+// transmitter duty cycle does. Every number is a season field truncated to
 // an integer.
 
 #include <string>
+
+#include "model/transmitter_type.h"
 
 namespace orv {
 
@@ -17,13 +19,13 @@ std::string fixTimesList(int fixInterval, int units, int hours, int startMinutes
 // The number of fixes of one duty cycle; a cycle without a fix interval makes none.
 int dutyCycleFixCount(int fixInterval, int units, int hours);
 
-// One transmitter duty cycle (types 1 and 2 ARGOS, others the spread-spectrum network).
-std::string transmitPhrase(int blockLength, int day, int startMinutes, int hours, int transmitterType,
+// One transmitter duty cycle (ARGOS, else the spread-spectrum network).
+std::string transmitPhrase(int blockLength, int day, int startMinutes, int hours, TransmitterType transmitter,
                            int seasonStartDay, int yearIndex);
 
 // The calendar date a multi-day cycle begins on ("Beginning Mon. Mar 5"), "no date" or " ".
-std::string transmitStartDate(int blockLength, int day, int startMinutes, int hours, int transmitterType,
-                              int seasonStartDay, int yearIndex);
+std::string transmitStartDate(int blockLength, int day, int startMinutes, int hours,
+                              TransmitterType transmitter, int seasonStartDay, int yearIndex);
 
 inline constexpr const char* kNoDate = "no date";
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/format_value.h"
+#include "model/transmitter_type.h"
 #include "reports/report_text.h"
 
 namespace orv {
@@ -85,8 +86,8 @@ void appendHardware(SprWriter& w) {
         "   VHF Beacon ...............................       Wren-1",
         "   VHF Beacon ...............................       Wren-2",
     };
-    const int transmitter = w.integer(GeneralRow::XmitterEnblType);
-    if (transmitter >= 0 && transmitter < 4) w.line(kTransmitters[transmitter]);
+    const TransmitterType transmitter = wholeTransmitterType(w.record);
+    if (transmitter != TransmitterType::Other) w.line(kTransmitters[static_cast<int>(transmitter)]);
     const int beacon = w.integer(GeneralRow::BeaconType);
     if (beacon >= 0 && beacon < 3) w.line(kBeacons[beacon]);
     if (w.set(GeneralRow::InstReedSw)) w.line("   Reed Switch ..............................  Installed");
@@ -174,7 +175,7 @@ void appendAuxiliary(SprWriter& w) {
 void appendArgos(SprWriter& w) {
     std::string& t = w.text;
     w.line("ARGOS PTT Parameters:");
-    if (w.value(GeneralRow::XmitterEnblType) == 2.0)
+    if (transmitterType(w.record) == TransmitterType::PetrelWithPowerSelect)
         appendReportLine(t, "   Power Output Level........................ %10s",
                          w.set(GeneralRow::PwrLevelSel) ? "HIGH" : "LOW");
     appendReportLine(t, "   ARGOS PTT ID Code ........................ %10d",
@@ -280,9 +281,9 @@ std::size_t buildSprText(const ParameterRecord& record, const std::string& title
     appendHardware(w);
     appendGps(w);
     appendAuxiliary(w);
-    const double transmitter = w.value(GeneralRow::XmitterEnblType);
-    if (transmitter == 1.0 || transmitter == 2.0) appendArgos(w);
-    if (transmitter == 3.0) appendSpreadSpectrum(w);
+    const TransmitterType transmitter = transmitterType(record);
+    if (isArgos(transmitter)) appendArgos(w);
+    if (transmitter == TransmitterType::SpreadSpectrum) appendSpreadSpectrum(w);
     appendSaltWaterAndBeacon(w);
     w.line(kBlank);
     w.line("Season Parameters:");

@@ -8,6 +8,7 @@
 #include "model/lists.h"
 #include "model/record.h"
 #include "model/text_forms.h"
+#include "model/transmitter_type.h"
 
 namespace orv {
 
@@ -16,7 +17,6 @@ namespace {
 constexpr int kActivityData = 1;
 constexpr int kNextPhysicalSeason = 0;
 constexpr int kLastGoToSeason = 12;
-constexpr int kSpreadSpectrum = 3;
 
 constexpr std::array<int, 3> kGpsDcbDayRows = {SeasonRow::GpsDcbDay_1, SeasonRow::GpsDcbDay_2,
                                                SeasonRow::GpsDcbDay_3};
@@ -91,14 +91,14 @@ void commonFixups(ParameterRecord& record) {
 }
 
 void transmissionsFollowEnableType(ParameterRecord& record) {
-    record.general(GeneralRow::XmitnsEnabled) = record.general(GeneralRow::XmitterEnblType) > 0 ? 1 : 0;
+    record.general(GeneralRow::XmitnsEnabled) = transmits(transmitterType(record)) ? 1 : 0;
 }
 
 }  // namespace
 
 void applyLoadFixups(ParameterRecord& record) {
-    if (record.general(GeneralRow::XmitnsEnabled) != 0 && record.general(GeneralRow::XmitterEnblType) == 0) {
-        record.general(GeneralRow::XmitterEnblType) = 1;
+    if (record.general(GeneralRow::XmitnsEnabled) != 0 && transmitterType(record) == TransmitterType::None) {
+        record.general(GeneralRow::XmitterEnblType) = static_cast<int>(TransmitterType::Petrel);
     }
     commonFixups(record);
 }
@@ -117,7 +117,7 @@ void takeUpDeviceRead(ParameterRecord& record, bool afterImport) {
     record.general(GeneralRow::DiffCorrection) = noFilters ? 1 : 0;
     applyLoadFixups(record);
     if (firmwareFamily(record.text(StringRow::FenmodFwVer)) == "DS") {
-        record.general(GeneralRow::XmitterEnblType) = kSpreadSpectrum;
+        record.general(GeneralRow::XmitterEnblType) = static_cast<int>(TransmitterType::SpreadSpectrum);
     }
     record.general(GeneralRow::SelectSpecificFrequency) = 1;
     if (afterImport) transmissionsFollowEnableType(record);

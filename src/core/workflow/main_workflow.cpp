@@ -11,6 +11,7 @@
 #include "model/lists.h"
 #include "model/page_set.h"
 #include "model/record.h"
+#include "model/transmitter_type.h"
 #include "reports/spr_text.h"
 #include "workflow/archive_files.h"
 #include "workflow/device_jobs.h"
@@ -580,8 +581,7 @@ WritePlan MainWorkflow::prepareWrite() {
         }
         plan.saveAfterProgramming = true;
     }
-    const int enableType = static_cast<int>(r.general(GeneralRow::XmitterEnblType));
-    if (r.general(GeneralRow::XmitnsEnabled) != 0 && (enableType == 1 || enableType == 2) &&
+    if (r.general(GeneralRow::XmitnsEnabled) != 0 && isArgos(wholeTransmitterType(r)) &&
         r.general(GeneralRow::PttIdCode) == 0) {
         if (p.log.choice("The 'Assigned PTT ID code' is currently zero!  The PTT ID code\n"
                          "that will be programmed is shown in the 'Programmed ID Code' box\n"

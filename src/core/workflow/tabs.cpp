@@ -2,12 +2,11 @@
 
 #include "app/startup.h"
 #include "model/record.h"
+#include "model/transmitter_type.h"
 
 namespace orv {
 
 namespace {
-constexpr int kSpreadSpectrum = 3;
-
 constexpr bool tableInTabOrder() {
     for (std::size_t i = 0; i < kTabTable.size(); ++i) {
         if (static_cast<std::size_t>(kTabTable[i].tab) != i || kTabTable[i].pageCount == 0 ||
@@ -31,8 +30,7 @@ std::vector<Tab> activeTabs(const std::string& settingsFile) {
 
 Page pageOfTab(Tab tab, const ParameterRecord& record) {
     const TabFacts& facts = tabFacts(tab);
-    if (facts.shared == TabPages::OneOfForms &&
-        record.general(GeneralRow::XmitterEnblType) == kSpreadSpectrum) {
+    if (facts.shared == TabPages::OneOfForms && transmitterType(record) == TransmitterType::SpreadSpectrum) {
         return facts.pages[1];
     }
     return facts.pages[0];

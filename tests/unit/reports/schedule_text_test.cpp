@@ -11,8 +11,8 @@ namespace {
 
 constexpr int kMinutes = 1;
 constexpr int kHours = 2;
-constexpr int kArgos = 1;
-constexpr int kNetwork = 3;
+constexpr TransmitterType kArgos = TransmitterType::Petrel;
+constexpr TransmitterType kNetwork = TransmitterType::SpreadSpectrum;
 
 TEST(GpsBlockPhrase, DailyContinuousAndMultiDayCycles) {
     EXPECT_EQ(gpsBlockPhrase(1, 1, 30, kMinutes, 2, 390),
@@ -44,7 +44,8 @@ TEST(TransmitPhrase, ArgosCycles) {
     EXPECT_EQ(transmitPhrase(1, 1, 0, 24, kArgos, 1, 6), "On Continuous");
     EXPECT_EQ(transmitPhrase(0, 1, 0, 6, kArgos, 1, 6), "No Transmissions  (Off)");
     EXPECT_EQ(transmitPhrase(1, 1, 360, 1, kArgos, 1, 6), "Daily - Beginning at 06:00, Transmit 1 Hr.");
-    EXPECT_EQ(transmitPhrase(3, 2, 90, 6, 2, 1, 6), "Day 2 of 3 - Beginning at 01:30, Transmit 6 Hrs.");
+    EXPECT_EQ(transmitPhrase(3, 2, 90, 6, TransmitterType::PetrelWithPowerSelect, 1, 6),
+              "Day 2 of 3 - Beginning at 01:30, Transmit 6 Hrs.");
     EXPECT_EQ(transmitStartDate(3, 2, 90, 6, kArgos, 1, 6), "no date");
 }
 
@@ -101,7 +102,7 @@ TEST_F(ScheduleRows, WalkListsEverySeasonReachedOnceInChainOrder) {
 }
 
 TEST_F(ScheduleRows, DayOfYearSeasonsCountTheirYears) {
-    record.general(GeneralRow::XmitterEnblType) = kNetwork;
+    record.general(GeneralRow::XmitterEnblType) = static_cast<int>(kNetwork);
     // 1 Sep -> 1 Jan -> 1 Jun -> back to 1 Sep.
     record.season(1, SeasonRow::SeasonType) = 1;
     record.season(1, SeasonRow::NumberOfDays) = 244;
@@ -163,13 +164,13 @@ TEST_F(ScheduleRows, GpsColumnChoosesPhrasesOrFixTimes) {
 
 TEST_F(ScheduleRows, TransmitterColumnWhenTransmissionsAreOn) {
     record.general(GeneralRow::XmitnsEnabled) = 1;
-    record.general(GeneralRow::XmitterEnblType) = kArgos;
+    record.general(GeneralRow::XmitterEnblType) = static_cast<int>(kArgos);
     ScheduleTable table = scheduleTable(record);
     EXPECT_EQ(table.header[3], "Argos Schedule");
     EXPECT_EQ(table.rows[0].columns[3],
               std::vector<std::string>{"Daily - Beginning at 06:00, Transmit 6 Hrs."});
 
-    record.general(GeneralRow::XmitterEnblType) = kNetwork;
+    record.general(GeneralRow::XmitterEnblType) = static_cast<int>(kNetwork);
     record.season(1, SeasonRow::SeasonType) = 1;
     record.season(1, SeasonRow::NumberOfDays) = 8;
     record.season(1, SeasonRow::ArgosDcbDuration) = 14;
