@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "model/access.h"
+#include "workflow/main_rules.h"
 
 namespace orv::cli {
 
@@ -50,6 +51,18 @@ int checkChangesAllowed(Session& session, const ParameterRecord& before, const s
     }
     if (rc != kExitOk) session.record = before;
     return rc;
+}
+
+int checkDatabaseEdit(const Session& session, const std::string& action, const std::string& status,
+                      const std::string& job) {
+    if (databaseEditAllowed(status, session.userMask, job)) return kExitOk;
+    // Allowed but for the Job: the Job is what the level may not touch.
+    const std::string what = databaseEditAllowed(status, session.userMask, "")
+                                 ? "the Job '" + job + "'"
+                                 : "a device with status '" + status + "'";
+    std::fprintf(stderr, "orvctl: db %s: user '%s' at the %s level may not %s %s.\n", action.c_str(),
+                 session.userName.c_str(), session.levelName.c_str(), action.c_str(), what.c_str());
+    return kExitUsage;
 }
 
 }  // namespace orv::cli

@@ -18,4 +18,10 @@ int checkEditable(const Session& session, DefinitionTable table, int row, const 
 // the user may not change, refused as above (the record is then put back).
 int checkChangesAllowed(Session& session, const ParameterRecord& before, const std::string& how);
 
+// The window's Save and Delete buttons for the logged-in user: kExitOk when the
+// user may save or delete (action) a device of this status and Job; otherwise
+// kExitUsage after a message naming the user, the level and what is refused.
+int checkDatabaseEdit(const Session& session, const std::string& action, const std::string& status,
+                      const std::string& job);
+
 }  // namespace orv::cli

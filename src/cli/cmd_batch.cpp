@@ -29,6 +29,7 @@
 #include "login.h"
 #include "workflow/batch_manifest.h"
 #include "workflow/write_completion.h"
+#include "write_consent.h"
 
 namespace orv::cli {
 namespace {
@@ -107,7 +108,7 @@ struct Outcome {
 
 // The whole Write Device sequence for one collar on its port.
 Outcome programCollar(const ParameterRecord& base, const std::string& dbPath, const std::string& settingsFile,
-                      const BatchEntry& entry, int answer, int wakeSeconds) {
+                      const BatchEntry& entry, int answer, int wakeSeconds, bool rootIdFlag) {
     const auto start = std::chrono::steady_clock::now();
     Outcome outcome;
     PortPresenter presenter(entry.port, answer);
@@ -126,7 +127,7 @@ Outcome programCollar(const ParameterRecord& base, const std::string& dbPath, co
     link.settings.portSlot = 0;
     link.settings.comTimeoutSeconds = wakeSeconds;
     RecordFirmwareSelection selection(record);
-    DeviceContext context{link, record, selection};
+    DeviceContext context{link, record, selection, rootIdFlag};
     PortProgress progress(entry, wakeSeconds);
     const int rc = programConfiguration(context, progress);
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -175,8 +176,11 @@ int runBatch(Session& session, const Args& args) {
     }
     if (int rc = logIn(session, args); rc != kExitOk) return rc;
     session.record.text(StringRow::UserName) = session.userName;
-    // Every collar's port and stored configuration before any collar is touched.
-    for (const BatchEntry& entry : entries) {
+    // Every collar's port, stored configuration and Write Device confirmations
+    // before any collar is touched.
+    std::vector<char> rootIdFlags(entries.size(), 0);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const BatchEntry& entry = entries[i];
         ParameterRecord scratch = session.record;
         ParameterDb db(session.log, scratch);
         db.setCurrentPath(dbPath);
@@ -191,6 +195,11 @@ int runBatch(Session& session, const Args& args) {
             std::fprintf(stderr, "orvctl: %s: line %d: %s\n", manifestPath.c_str(), entry.line, problem.c_str());
             return kExitFailed;
         }
+        bool rootIdFlag = false;
+        if (confirmWrite(session, scratch, args, manifestPath + ": line " + std::to_string(entry.line), rootIdFlag) !=
+            kExitOk)
+            return kExitFailed;
+        rootIdFlags[i] = rootIdFlag ? 1 : 0;
     }
 
     abortAll = false;
@@ -203,7 +212,8 @@ int runBatch(Session& session, const Args& args) {
     std::vector<std::thread> workers;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         workers.emplace_back([&, i] {
-            outcomes[i] = programCollar(session.record, dbPath, session.settingsFile, entries[i], answer, wakeSeconds);
+            outcomes[i] = programCollar(session.record, dbPath, session.settingsFile, entries[i], answer, wakeSeconds,
+                                        rootIdFlags[i] != 0);
         });
     }
     for (auto& worker : workers) worker.join();
@@ -222,6 +232,6 @@ int runBatch(Session& session, const Args& args) {
 
 }  // namespace
 
-ORV_CLI_COMMAND("batch", runBatch, {"manifest", "timeout"});
+ORV_CLI_COMMAND("batch", runBatch, {"manifest", "timeout", "allow-zero-ptt-id"}, {"allow-zero-ptt-id"});
 
 }  // namespace orv::cli

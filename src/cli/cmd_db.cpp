@@ -2,12 +2,17 @@
 // database, as the window's database buttons and the handler utility use it.
 
 #include <cstdio>
+#include <ctime>
 #include <map>
 
+#include "access_check.h"
 #include "cli.h"
 #include "cli_registry.h"
 #include "db/handler_utility.h"
 #include "db/parameter_db.h"
+#include "login.h"
+#include "workflow/main_rules.h"
+#include "workflow/save_rules.h"
 
 namespace orv::cli {
 
@@ -25,9 +30,10 @@ struct DbCommand {
         : session(s),
           args(a),
           db(s.log, s.record),
-          job(a.value("job").value_or("")),
-          ctn(a.value("ctn").value_or("")),
-          status(a.value("status").value_or(kWorkingStatus)) {
+          // Trailing blanks are no part of a Job or CTN, as in the window's lists.
+          job(trimTrailingBlanks(a.value("job").value_or(""))),
+          ctn(trimTrailingBlanks(a.value("ctn").value_or(""))),
+          status(bareStatus(a.value("status").value_or(kWorkingStatus))) {
         db.setCurrentPath(path);
     }
 
@@ -57,11 +63,52 @@ struct DbCommand {
         return kExitOk;
     }
 
-    int save() {
+    // Save and Delete change the database as the window's buttons do: only for
+    // one of the three statuses, and only when the user's level allows it.
+    int needEditableKey() {
         if (int rc = needKey(); rc != kExitOk) return rc;
+        if (!isDeviceStatus(status))
+            return usageError("--status is \"Working\", \"Coord. Signoff\" or \"Programmed\", not '" + status +
+                              "'");
+        if (int rc = logIn(session, args); rc != kExitOk) return rc;
+        return checkDatabaseEdit(session, args.positional[0], status, job);
+    }
+
+    // The question a save asks: the sign-off of a "Working" device is asked for
+    // by --sign-off only (never by --yes, which also answers the overwrite);
+    // the by-hand "Programmed" save is a question like any other.
+    int answerSaveQuestion(SaveQuestion question, bool& yes) {
+        yes = false;
+        const bool signOff = args.has("sign-off");
+        if (signOff && saveQuestion(kStatusWorking, session.userMask) != SaveQuestion::SignOff) {
+            std::fprintf(stderr, "orvctl: db save: --sign-off: user '%s' at the %s level cannot sign off.\n",
+                         session.userName.c_str(), session.levelName.c_str());
+            return kExitUsage;
+        }
+        if (signOff && status == kStatusProgrammed)
+            return usageError("--sign-off goes with --status \"Working\" or \"Coord. Signoff\"");
+        if (question == SaveQuestion::SignOff) {
+            yes = signOff;
+        } else if (question == SaveQuestion::MarkProgrammed) {
+            yes = session.log.choice(saveQuestionText(question),
+                                     session.record.text(StringRow::UserName).c_str()) == kAnswerYes;
+            if (!yes) {
+                std::fprintf(stderr, "orvctl: db save: nothing saved (--yes saves it as \"Programmed\").\n");
+                return kExitFailed;
+            }
+        }
+        return kExitOk;
+    }
+
+    int save() {
+        if (int rc = needEditableKey(); rc != kExitOk) return rc;
         if (int rc = loadOwnConfiguration(); rc != kExitOk) return rc;
+        const SaveQuestion question = saveQuestion(status, session.userMask);
+        bool yes = false;
+        if (int rc = answerSaveQuestion(question, yes); rc != kExitOk) return rc;
+        const SaveOutcome outcome = applySaveRules(session.record, status, session.userMask, yes, std::time(nullptr));
         // A declined overwrite saved nothing: the command did not do what it was asked.
-        return db.saveDevice(job, ctn, status) == 0 && !db.saveDeclined() ? kExitOk : kExitFailed;
+        return db.saveDevice(job, ctn, outcome.status) == 0 && !db.saveDeclined() ? kExitOk : kExitFailed;
     }
 
     // Read is "show" of the stored device: the --db source does the reading.
@@ -82,7 +129,7 @@ struct DbCommand {
     }
 
     int remove() {
-        if (int rc = needKey(); rc != kExitOk) return rc;
+        if (int rc = needEditableKey(); rc != kExitOk) return rc;
         const int rc = db.deleteDevice(job, ctn, status);
         if (rc == 0) {
             session.log.information(
@@ -146,6 +193,6 @@ int runDb(Session& session, const Args& args) {
 
 }  // namespace
 
-ORV_CLI_COMMAND("db", runDb, {"new-job", "new-ctn", "to"}, {"json"});
+ORV_CLI_COMMAND("db", runDb, {"new-job", "new-ctn", "to", "sign-off"}, {"json", "sign-off"});
 
 }  // namespace orv::cli

@@ -25,6 +25,7 @@
 #include "model/definitions.h"
 #include "workflow/device_jobs.h"
 #include "workflow/write_completion.h"
+#include "write_consent.h"
 
 namespace orv::cli {
 
@@ -267,8 +268,16 @@ int runDevice(Session& session, const Args& args) {
 
     ComSettings settings;
     if (const int rc = lineSettings(args, settings); rc != kExitOk) return rc;
-    if (args.has("no-save") && operation != "write") return usageError("--no-save goes with 'device write'");
+    for (const char* option : {"no-save", "allow-zero-ptt-id"}) {
+        if (args.has(option) && operation != "write")
+            return usageError(std::string("--") + option + " goes with 'device write'");
+    }
     if (const int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
+    bool rootIdFlag = false;
+    if (operation == "write") {
+        if (const int rc = confirmWrite(session, session.record, args, "device write", rootIdFlag); rc != kExitOk)
+            return rc;
+    }
     // The save as "Programmed" names who programmed the collar: nobody, no traffic.
     if (operation == "write" && savesAfterWrite(args) && !args.has("user")) {
         session.log.error("%s", kUserNeededToProgram);
@@ -286,7 +295,7 @@ int runDevice(Session& session, const Args& args) {
         TargetLink link(serial, session.log);
         link.settings = settings;
         RecordFirmwareSelection selection(session.record);
-        DeviceContext context{link, session.record, selection};
+        DeviceContext context{link, session.record, selection, rootIdFlag};
         InterruptAsAbort interrupt;
         status = runOperation(operation, session, args, context, progress);
         progress.clearLine();
@@ -299,7 +308,7 @@ int runDevice(Session& session, const Args& args) {
 
 ORV_CLI_COMMAND("device", runDevice,
                 {"port", "baud", "parity", "data-bits", "stop-bits", "timeout", "json", "o", "single-pin",
-                 "no-save"},
-                {"json", "single-pin", "no-save"});
+                 "no-save", "allow-zero-ptt-id"},
+                {"json", "single-pin", "no-save", "allow-zero-ptt-id"});
 
 }  // namespace orv::cli

@@ -78,14 +78,19 @@ constexpr std::array kHelp{
         "  --single-pin            the collar echoes every byte (single-pin cable)\n"
         "  --timeout S             how long to wait for the magnet wake-up\n"
         "  --user NAME             write: who programs (saved as \"Programmed\" with --db)\n"
-        "  --no-save               write: no save as \"Programmed\", no archive files\n",
+        "  --no-save               write: no save as \"Programmed\", no archive files\n"
+        "  --allow-zero-ptt-id     write: program although the assigned PTT ID code is zero\n"
+        "                          (the root ID goes into the collar; --yes does not do this)\n"
+        "Before write, as in the window: the activity check (a fix interval shorter than the\n"
+        "activity interval stops it) and the zero PTT ID code (refused without the option).\n",
         "orvctl device firmware --port /dev/ttyUSB0\n"
         "orvctl device write --db Orv3.mdb --job P1001 --ctn 7 --user erin --port /dev/ttyUSB0\n"},
     CommandHelp{"batch", "program several collars at once from a manifest",
         "orvctl batch --manifest FILE.csv --user NAME [--db PATH] [--timeout S]",
         "  --manifest FILE.csv     header port,job,ctn[,status], then one collar a line\n"
         "  --timeout S             how long each port waits for the magnet wake-up\n"
-        "  --user NAME             who programs (the password from ORV_PASSWORD or the terminal)\n",
+        "  --user NAME             who programs (the password from ORV_PASSWORD or the terminal)\n"
+        "  --allow-zero-ptt-id     program collars whose assigned PTT ID code is zero (root ID)\n",
         "orvctl batch --manifest job-P1001.csv --user erin\n"},
     CommandHelp{"db", "the parameter database",
         "orvctl db list --db PATH\n"
@@ -95,8 +100,16 @@ constexpr std::array kHelp{
         "  --db PATH               a database file or a postgresql:// URI\n"
         "  --job J --ctn C         the device key (with --status, \"Working\" by default)\n"
         "  --json                  read: print the configuration as JSON\n"
-        "  --to PATH2              copy: the database to fill\n",
+        "  --to PATH2              copy: the database to fill\n"
+        "  --user NAME             save, delete: who does it (as the window's Save and Delete:\n"
+        "                          \"Coord. Signoff\" Engineer or Coordinator, \"Programmed\" and\n"
+        "                          the Job \" DEFAULT\" Engineer only; others exit 2)\n"
+        "  --sign-off              save \"Working\" as \"Coord. Signoff\" signed off by the user\n"
+        "                          (Engineer or Coordinator; --yes does not sign off)\n"
+        "A save as \"Coord. Signoff\" names the user and date as coordinator; an Engineer's\n"
+        "save as \"Programmed\" asks first (--yes) and writes \"#NAME\" as programmed-by.\n",
         "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --ppf collar.ppf --yes\n"
+        "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --user erin --sign-off\n"
         "orvctl db copy --db Orv3.mdb --to postgresql://orv@dbhost/orv\n"},
     CommandHelp{"users", "the password database",
         "orvctl users list|add|delete|passwd --pwdb PATH [--user NAME] [--level LEVEL]\n"

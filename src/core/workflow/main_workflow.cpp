@@ -11,13 +11,14 @@
 #include "model/lists.h"
 #include "model/page_set.h"
 #include "model/record.h"
-#include "model/transmitter_type.h"
 #include "reports/spr_text.h"
 #include "workflow/archive_files.h"
 #include "workflow/device_jobs.h"
 #include "workflow/main_rules.h"
 #include "workflow/page_fields.h"
+#include "workflow/save_rules.h"
 #include "workflow/write_completion.h"
+#include "workflow/write_confirmations.h"
 
 namespace orv {
 
@@ -227,16 +228,6 @@ void MainWorkflow::markStoredStatuses() {
                             statusIndex(status), view.statusList());
 }
 
-void MainWorkflow::setSignoff(const std::string& who, bool programmedToo) {
-    ParameterRecord& r = p.record;
-    r.text(StringRow::CoordSignoff) = who;
-    r.text(StringRow::CoordSignoffDate) = who.empty() ? std::string() : dateTimeText(clock());
-    if (programmedToo) {
-        r.text(StringRow::ProgrammedBy).clear();
-        r.text(StringRow::ProgByDate).clear();
-    }
-}
-
 int MainWorkflow::saveRecord() {
     collectScreen();
     FieldControls* controls = mainControls();
@@ -247,39 +238,20 @@ int MainWorkflow::saveRecord() {
     ParameterRecord& r = p.record;
     const std::string job = controlText(StringRow::JobNumber);
     const std::string ctn = controlText(StringRow::CtnNumber);
-    const std::string user = r.text(StringRow::UserName);
     const int mask = p.settings.userMask;
-    std::string status = bareStatus(r.text(StringRow::DevStatus));
+    const std::string status = bareStatus(r.text(StringRow::DevStatus));
 
-    if (status == kStatusWorking && isEngineerOrCoordinator(mask)) {
-        if (p.log.choice("Do you want to change the device status to 'Coord. Signoff' with\n"
-                         "'%s' as the saved coordinator?",
-                         user.c_str()) == kAnswerYes) {
-            setSignoff(user, true);
-            status = kStatusSignoff;
-            if (p.log.choice("Do you want to print a 'COORDINATOR SIGNOFF' SPR Report?") == kAnswerYes) {
-                view.printSpr(kCoordinatorSignoffTitle);
-            }
-        } else {
-            setSignoff("", true);
-        }
-    } else if (status == kStatusSignoff) {
-        setSignoff(user, true);
-        if (p.log.choice("Do you want to print a 'COORDINATOR SIGNOFF' SPR Report?") == kAnswerYes) {
-            view.printSpr(kCoordinatorSignoffTitle);
-        }
-    } else if (status == kStatusProgrammed && isEngineer(mask)) {
-        if (p.log.choice("Do you want to save the record to 'Programmed' with\n'%s' as the saved programmer?",
-                         user.c_str()) != kAnswerYes) {
-            return 0;
-        }
-        // The "#" marks a save by hand, not by programming a collar.
-        r.text(StringRow::ProgrammedBy) = formatText("#%s", user.c_str());
-        r.text(StringRow::ProgByDate) = dateTimeText(clock());
+    const SaveQuestion question = saveQuestion(status, mask);
+    const bool yes = question != SaveQuestion::None &&
+                     p.log.choice(saveQuestionText(question), r.text(StringRow::UserName).c_str()) == kAnswerYes;
+    const SaveOutcome outcome = applySaveRules(r, status, mask, yes, clock());
+    if (!outcome.store) return 0;
+    if (outcome.signedOff &&
+        p.log.choice("Do you want to print a 'COORDINATOR SIGNOFF' SPR Report?") == kAnswerYes) {
+        view.printSpr(kCoordinatorSignoffTitle);
     }
-    r.text(StringRow::DevStatus) = status;
 
-    const int result = p.db.saveDevice(job, ctn, status);
+    const int result = p.db.saveDevice(job, ctn, outcome.status);
     if (result == 0) showRecord();
     p.converter.clearChanges();
     refillLists();
@@ -581,15 +553,8 @@ WritePlan MainWorkflow::prepareWrite() {
         }
         plan.saveAfterProgramming = true;
     }
-    if (r.general(GeneralRow::XmitnsEnabled) != 0 && isArgos(wholeTransmitterType(r)) &&
-        r.general(GeneralRow::PttIdCode) == 0) {
-        if (p.log.choice("The 'Assigned PTT ID code' is currently zero!  The PTT ID code\n"
-                         "that will be programmed is shown in the 'Programmed ID Code' box\n"
-                         "displayed on the 'Transmitter' tab.\n"
-                         "\n"
-                         "Are you sure you want to continue?") != kAnswerYes) {
-            return plan;
-        }
+    if (zeroPttIdNeedsConsent(r)) {
+        if (p.log.choice("%s", kZeroPttIdQuestion) != kAnswerYes) return plan;
         plan.rootIdFlag = true;
     }
     plan.proceed = p.log.choice(
@@ -605,13 +570,8 @@ void MainWorkflow::writeFinished(int result, const WritePlan& plan, std::span<co
     showRecord();
     if (result == 0) {
         if (plan.saveAfterProgramming) {
-            r.text(StringRow::ProgrammedBy) = r.text(StringRow::UserName);
-            r.text(StringRow::ProgByDate) = dateTimeText(clock());
-            r.text(StringRow::DevStatus) = kStatusProgrammed;
-            r.text(StringRow::JobNumber) = controlText(StringRow::JobNumber);
-            r.text(StringRow::CtnNumber) = controlText(StringRow::CtnNumber);
             p.converter.clearChanges();
-            p.db.saveDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), kStatusProgrammed);
+            saveProgrammed(r, p.db, controlText(StringRow::JobNumber), controlText(StringRow::CtnNumber), clock());
             showRecord();
             markStoredStatuses();
         }

@@ -140,7 +140,6 @@ private:
     int statusIndex(const std::string& status);
     void fillRangeList();
     void loadDevice(const std::string& status);
-    void setSignoff(const std::string& who, bool programmedToo);
 
     WorkflowParts p;
     MainView& view;

@@ -14,6 +14,7 @@
 #include "db/db_messages.h"
 #include "db/parameter_db.h"
 #include "db/password_db.h"
+#include "engineer_login.h"
 #include "model/definitions.h"
 #include "model/record.h"
 #include "pg_cluster.h"
@@ -52,8 +53,11 @@ TEST_F(OnServer, OrvctlCopiesEveryDeviceOntoTheServerAndBack) {
                                                            {"05-1", "C1", "Programmed", "16"},
                                                            {"06-2", "C'7", "Working", "17"}};
     for (const auto& d : devices) {
-        const auto saved = orvctl({"db", "save", "--db", "Orv3.mdb", "--job", d[0], "--ctn", d[1], "--status",
-                                   d[2], "--set", "ElevAngle=" + d[3], "--yes"});
+        std::vector<std::string> save{"db",     "save", "--db",  "Orv3.mdb",           "--job", d[0], "--ctn",
+                                      d[1],     "--status", d[2], "--set", "ElevAngle=" + d[3], "--yes"};
+        // Only an Engineer saves a "Programmed" device by hand.
+        for (const auto& option : engineerLogin(folder.path().string())) save.push_back(option);
+        const auto saved = orvctl(save);
         ASSERT_EQ(saved.status, 0) << saved.err;
     }
     const std::string server = freshDatabase();

@@ -1,0 +1,36 @@
+#include "write_consent.h"
+
+#include <cstdio>
+
+#include "image/ptt_id.h"
+#include "model/record.h"
+#include "workflow/main_rules.h"
+#include "workflow/write_confirmations.h"
+
+namespace orv::cli {
+
+int confirmWrite(Session& session, const ParameterRecord& record, const Args& args, const std::string& where,
+                 bool& rootIdFlag) {
+    rootIdFlag = false;
+    if (activityCheck(record, session.log) != 0) {
+        std::fprintf(stderr, "orvctl: %s: the activity check failed; nothing was programmed.\n", where.c_str());
+        return kExitFailed;
+    }
+    if (!zeroPttIdNeedsConsent(record)) return kExitOk;
+    const bool allowed = args.has("allow-zero-ptt-id");
+    const int answerBefore = session.presenter.forcedAnswer;
+    session.presenter.forcedAnswer = allowed ? kAnswerYes : kAnswerNo;
+    session.log.choice("%s", kZeroPttIdQuestion);
+    session.presenter.forcedAnswer = answerBefore;
+    if (!allowed) {
+        std::fprintf(stderr,
+                     "orvctl: %s: the assigned PTT ID code is zero; nothing was programmed "
+                     "(--allow-zero-ptt-id programs the root ID %lld instead).\n",
+                     where.c_str(), static_cast<long long>(programmedPttId(record, true)));
+        return kExitFailed;
+    }
+    rootIdFlag = true;
+    return kExitOk;
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,13 @@
+#include "workflow/write_confirmations.h"
+
+#include "model/record.h"
+#include "model/transmitter_type.h"
+
+namespace orv {
+
+bool zeroPttIdNeedsConsent(const ParameterRecord& record) {
+    return record.general(GeneralRow::XmitnsEnabled) != 0 && isArgos(wholeTransmitterType(record)) &&
+           record.general(GeneralRow::PttIdCode) == 0;
+}
+
+}  // namespace orv
