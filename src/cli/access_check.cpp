@@ -53,6 +53,15 @@ int checkChangesAllowed(Session& session, const ParameterRecord& before, const s
     return rc;
 }
 
+int checkControl(const Session& session, int controlRow, const std::string& command, const std::string& what) {
+    const int accessMask = controlDefinitions()[static_cast<std::size_t>(controlRow)].accessMask;
+    if (controlVisible(session.userMask, accessMask) && controlEditable(session.userMask, accessMask))
+        return kExitOk;
+    std::fprintf(stderr, "orvctl: %s: user '%s' at the %s level may not %s.\n", command.c_str(),
+                 session.userName.c_str(), session.levelName.c_str(), what.c_str());
+    return kExitUsage;
+}
+
 int checkDatabaseEdit(const Session& session, const std::string& action, const std::string& status,
                       const std::string& job) {
     if (databaseEditAllowed(status, session.userMask, job)) return kExitOk;

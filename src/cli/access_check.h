@@ -18,6 +18,11 @@ int checkEditable(const Session& session, DefinitionTable table, int row, const 
 // the user may not change, refused as above (the record is then put back).
 int checkChangesAllowed(Session& session, const ParameterRecord& before, const std::string& how);
 
+// A button of the window (its control row) that the user's level hides or
+// disables: the orvctl command doing what it does is refused as well, with
+// kExitUsage after a message naming the user, the level and what (the action).
+int checkControl(const Session& session, int controlRow, const std::string& command, const std::string& what);
+
 // The window's Save and Delete buttons for the logged-in user: kExitOk when the
 // user may save or delete (action) a device of this status and Job; otherwise
 // kExitUsage after a message naming the user, the level and what is refused.

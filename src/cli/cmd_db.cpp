@@ -12,6 +12,7 @@
 #include "db/parameter_db.h"
 #include "login.h"
 #include "workflow/main_rules.h"
+#include "workflow/main_workflow.h"
 #include "workflow/save_rules.h"
 
 namespace orv::cli {
@@ -148,6 +149,18 @@ struct DbCommand {
         const std::string newJob = args.value("new-job").value_or("");
         if (job.empty() || newJob.empty()) return usageError("'db rename' needs --job and --new-job");
         const std::string newCtn = args.value("new-ctn").value_or(ctn);
+        // The window's two Change buttons, each for the level it is shown and enabled for.
+        if (int rc = logIn(session, args); rc != kExitOk) return rc;
+        if (newJob != job) {
+            if (int rc = checkControl(session, MainControlRow::ChangeJob, "db rename", "change a Job number");
+                rc != kExitOk)
+                return rc;
+        }
+        if (newCtn != ctn) {
+            if (int rc = checkControl(session, MainControlRow::ChangeCtn, "db rename", "change a CTN number");
+                rc != kExitOk)
+                return rc;
+        }
         return db.changeDevice(job, ctn, newJob, newCtn) == 0 ? kExitOk : kExitFailed;
     }
 

@@ -25,6 +25,8 @@
 #include "model/definitions.h"
 #include "workflow/device_jobs.h"
 #include "workflow/write_completion.h"
+#include "access_check.h"
+#include "workflow/main_workflow.h"
 #include "write_consent.h"
 
 namespace orv::cli {
@@ -273,6 +275,12 @@ int runDevice(Session& session, const Args& args) {
             return usageError(std::string("--") + option + " goes with 'device write'");
     }
     if (const int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
+    // Shutdown is a button the window shows and enables for some levels only.
+    if (operation == "shutdown") {
+        if (const int rc = checkControl(session, MainControlRow::Shutdown, "device shutdown", "shut a collar down");
+            rc != kExitOk)
+            return rc;
+    }
     bool rootIdFlag = false;
     if (operation == "write") {
         if (const int rc = confirmWrite(session, session.record, args, "device write", rootIdFlag); rc != kExitOk)

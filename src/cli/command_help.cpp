@@ -81,6 +81,7 @@ constexpr std::array kHelp{
         "  --no-save               write: no save as \"Programmed\", no archive files\n"
         "  --allow-zero-ptt-id     write: program although the assigned PTT ID code is zero\n"
         "                          (the root ID goes into the collar; --yes does not do this)\n"
+        "shutdown: Production or Engineer only, as the window's Shutdown button.\n"
         "Before write, as in the window: the activity check (a fix interval shorter than the\n"
         "activity interval stops it) and the zero PTT ID code (refused without the option).\n",
         "orvctl device firmware --port /dev/ttyUSB0\n"
@@ -107,7 +108,8 @@ constexpr std::array kHelp{
         "  --sign-off              save \"Working\" as \"Coord. Signoff\" signed off by the user\n"
         "                          (Engineer or Coordinator; --yes does not sign off)\n"
         "A save as \"Coord. Signoff\" names the user and date as coordinator; an Engineer's\n"
-        "save as \"Programmed\" asks first (--yes) and writes \"#NAME\" as programmed-by.\n",
+        "save as \"Programmed\" asks first (--yes) and writes \"#NAME\" as programmed-by.\n"
+        "rename: a new Job needs an Engineer, a new CTN an Engineer or Coordinator.\n",
         "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --ppf collar.ppf --yes\n"
         "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --user erin --sign-off\n"
         "orvctl db copy --db Orv3.mdb --to postgresql://orv@dbhost/orv\n"},

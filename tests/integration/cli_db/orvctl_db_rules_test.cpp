@@ -1,6 +1,6 @@
-// orvctl db save and delete follow the window's Save and Delete buttons for the
-// logged-in user: who may touch which status and the " DEFAULT" Job, and the
-// sign-off and programmed-by lines a save writes. Real database files, the
+// orvctl db save, delete and rename follow the window's Save, Delete and Change
+// buttons for the logged-in user: who may touch which status and the " DEFAULT"
+// Job, who may rename, and the sign-off and programmed-by lines a save writes. Real database files, the
 // orvctl program, users from a real password database.
 
 #include <gtest/gtest.h>
@@ -166,6 +166,30 @@ TEST_F(OrvctlDbRules, DeleteFollowsTheSameRulesAsSave) {
     const auto working = run(key("J1", "Working", {"db", "delete"}));
     EXPECT_EQ(working.status, 0) << working.err;
     EXPECT_EQ(listed().find("J1"), std::string::npos);
+}
+
+TEST_F(OrvctlDbRules, RenamingFollowsTheLevelsOfTheWindowsChangeButtons) {
+    auto rename = [&](const std::string& newJob, const std::string& newCtn, const std::vector<std::string>& user) {
+        return run(as({"db", "rename", "--db", "Orv3.mdb", "--job", "J1", "--ctn", "C1", "--new-job", newJob,
+                       "--new-ctn", newCtn},
+                      user));
+    };
+    const auto customer = rename("J1", "C2", {});
+    EXPECT_EQ(customer.status, 2);
+    EXPECT_NE(customer.err.find("at the Customer level may not change a CTN number"), std::string::npos)
+        << customer.err;
+    const auto coordinatorJob = rename("J2", "C1", coordinator);
+    EXPECT_EQ(coordinatorJob.status, 2);
+    EXPECT_NE(coordinatorJob.err.find("may not change a Job number"), std::string::npos);
+    EXPECT_NE(listed().find("J1\tC1\tWorking\n"), std::string::npos);
+
+    ASSERT_EQ(rename("J1", "C2", coordinator).status, 0);
+    EXPECT_NE(listed().find("J1\tC2\tWorking\n"), std::string::npos);
+    ASSERT_EQ(run(as({"db", "rename", "--db", "Orv3.mdb", "--job", "J1", "--ctn", "C2", "--new-job", "J2"},
+                     engineer))
+                  .status,
+              0);
+    EXPECT_NE(listed().find("J2\tC2\tWorking\n"), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // check stops a configuration whose GPS fixes come faster than the activity
 // interval, and an assigned PTT ID code of zero is programmed (as the root ID)
 // only with --allow-zero-ptt-id, for one collar and for every line of a batch.
+// Shutdown, a button the window shows to some levels only, is refused to the
+// others before any traffic.
 
 #include <gtest/gtest.h>
 
@@ -124,6 +126,22 @@ TEST_F(OrvctlWriteConfirmations, EveryBatchLinePassesTheConfirmationsBeforeAnyCo
     const auto programmed = batch("C2", {"--allow-zero-ptt-id"});
     EXPECT_EQ(programmed.status, 0) << programmed.err;
     EXPECT_NE(run({"db", "list", "--db", "Orv3.mdb"}).out.find("J7\tC2\tProgrammed"), std::string::npos);
+}
+
+TEST_F(OrvctlWriteConfirmations, ShutdownIsRefusedToTheLevelsTheWindowHidesItFrom) {
+    const auto customer = run({"device", "shutdown", "--port", collar.devicePath(), "--timeout", "1"});
+    EXPECT_EQ(customer.status, 2);
+    EXPECT_NE(customer.err.find("at the Customer level may not shut a collar down"), std::string::npos)
+        << customer.err;
+    EXPECT_EQ(collar.commandCount(), 0);
+    EXPECT_FALSE(collar.shutDown());
+
+    std::vector<std::string> args{"device", "shutdown", "--port", collar.devicePath(), "--timeout", "1",
+                                  "--firmware", "N4 040816"};
+    for (const auto& option : engineerLogin(folder.path().string())) args.push_back(option);
+    const auto engineer = run(args);
+    EXPECT_EQ(engineer.status, 0) << engineer.err;
+    EXPECT_TRUE(collar.shutDown());
 }
 
 }  // namespace
