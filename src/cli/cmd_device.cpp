@@ -25,6 +25,7 @@
 #include "model/definitions.h"
 #include "workflow/device_jobs.h"
 #include "workflow/write_completion.h"
+#include "workflow/write_confirmations.h"
 #include "access_check.h"
 #include "workflow/main_workflow.h"
 #include "write_consent.h"
@@ -280,6 +281,15 @@ int runDevice(Session& session, const Args& args) {
         if (const int rc = checkControl(session, MainControlRow::Shutdown, "device shutdown", "shut a collar down");
             rc != kExitOk)
             return rc;
+    }
+    // Only some levels program a stored device without saving it as "Programmed".
+    if (operation == "write" && args.has("db") && args.has("no-save") &&
+        !mayProgramWithoutSaving(session.userMask)) {
+        std::fprintf(stderr,
+                     "orvctl: device write: --no-save: user '%s' at the %s level always saves the device as "
+                     "\"Programmed\".\n",
+                     session.userName.c_str(), session.levelName.c_str());
+        return kExitUsage;
     }
     bool rootIdFlag = false;
     if (operation == "write") {

@@ -79,6 +79,7 @@ constexpr std::array kHelp{
         "  --timeout S             how long to wait for the magnet wake-up\n"
         "  --user NAME             write: who programs (saved as \"Programmed\" with --db)\n"
         "  --no-save               write: no save as \"Programmed\", no archive files\n"
+        "                          (with --db an Engineer only; others always save)\n"
         "  --allow-zero-ptt-id     write: program although the assigned PTT ID code is zero\n"
         "                          (the root ID goes into the collar; --yes does not do this)\n"
         "shutdown: Production or Engineer only, as the window's Shutdown button.\n"

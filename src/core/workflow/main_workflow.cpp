@@ -535,7 +535,7 @@ WritePlan MainWorkflow::prepareWrite() {
         p.log.error("%s", kUserNeededToProgram);
         return plan;
     }
-    if (isEngineer(p.settings.userMask)) {
+    if (mayProgramWithoutSaving(p.settings.userMask)) {
         plan.saveAfterProgramming = p.log.choice(
                                         "Do you want to save the device as 'Programmmed' with\n"
                                         "'%s' as the 'Programmed By' entry?\n"

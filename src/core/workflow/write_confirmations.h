@@ -1,8 +1,9 @@
 #pragma once
 
 // What Write Device makes sure of before any traffic, for every front end:
-// an assigned PTT ID code of zero is programmed only when the user agreed, and
-// then the collar gets the root ID (the "Programmed ID Code") instead.
+// only some levels may program without saving, and an assigned PTT ID code of
+// zero is programmed only when the user agreed, and then the collar gets the
+// root ID (the "Programmed ID Code") instead.
 
 namespace orv {
 
@@ -11,6 +12,10 @@ struct ParameterRecord;
 inline constexpr const char* kZeroPttIdQuestion =
     "The 'Assigned PTT ID code' is currently zero!  The PTT ID code\nthat will be programmed is shown in the "
     "'Programmed ID Code' box\ndisplayed on the 'Transmitter' tab.\n\nAre you sure you want to continue?";
+
+// May this user program a collar without saving it as "Programmed"? Every
+// other user's programming is saved under their name.
+bool mayProgramWithoutSaving(int userMask);
 
 // Transmissions are on, by an ARGOS transmitter type, and the assigned PTT ID
 // code is zero: the user must agree before the collar is programmed.

@@ -1,6 +1,7 @@
 // orvctl device write ended as Write Device ends: the restart warning, and for
 // a configuration from the parameter database the save as "Programmed" by the
-// logged-in user and the archive files; no user, no traffic.
+// logged-in user and the archive files; no user, no traffic; only an Engineer
+// programs without saving.
 
 #include <gtest/gtest.h>
 
@@ -54,14 +55,22 @@ TEST_F(OrvctlWriteSave, ProgrammedIsSavedByTheUserAndArchivedThenTheRestartWarni
     EXPECT_FALSE(folder.read("archive/C77.bin").empty());
 }
 
-TEST_F(OrvctlWriteSave, WithoutAUserNothingIsSentAndNoSaveSkipsSaveAndArchive) {
+TEST_F(OrvctlWriteSave, WithoutAUserNothingIsSentAndAnEngineersNoSaveSkipsSaveAndArchive) {
     const auto nobody = run(write({"--yes"}));
     EXPECT_EQ(nobody.status, 1);
     EXPECT_NE(nobody.err.find("Users must identify themselves to program devices."), std::string::npos)
         << nobody.err;
     EXPECT_EQ(collar.commandCount(), 0) << "refused before any traffic";
 
-    const auto unsaved = run(write({"--yes", "--no-save"}));
+    // Only an Engineer may program a stored device without saving it.
+    const auto customer = run(write({"--yes", "--no-save"}));
+    EXPECT_EQ(customer.status, 2);
+    EXPECT_NE(customer.err.find("always saves the device as \"Programmed\""), std::string::npos) << customer.err;
+    EXPECT_EQ(collar.commandCount(), 0);
+
+    std::vector<std::string> engineer = write({"--yes", "--no-save"});
+    for (const auto& option : engineerLogin(folder.path().string())) engineer.push_back(option);
+    const auto unsaved = run(engineer);
     EXPECT_EQ(unsaved.status, 0) << unsaved.err;
     EXPECT_NE(unsaved.err.find(kRestart), std::string::npos);
     EXPECT_EQ(run({"db", "list", "--db", "Orv3.mdb"}).out.find("Programmed"), std::string::npos);
