@@ -5,6 +5,7 @@
 // erase, write, readback and compare, the save as "Programmed" by the user and
 // the archive files. A failure on one port touches no other; Ctrl-C aborts all.
 
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,9 +26,12 @@
 #include "db/parameter_db.h"
 #include "device/device_operations.h"
 #include "device/serial_port.h"
+#include "device/tracing_line.h"
 #include "image/firmware_selection.h"
 #include "login.h"
+#include "trace_option.h"
 #include "workflow/batch_manifest.h"
+#include "workflow/batch_progress.h"
 #include "workflow/write_completion.h"
 #include "write_consent.h"
 
@@ -35,7 +39,6 @@ namespace orv::cli {
 namespace {
 
 std::atomic<bool> abortAll{false};
-std::mutex outputMutex;  // one line at a time on stderr
 std::mutex databaseMutex;  // one save or read at a time on the database
 
 void onInterrupt(int) {
@@ -45,13 +48,11 @@ void onInterrupt(int) {
 // A port's boxes as lines "PORT: Error: ...". Questions take --yes/--no, else No.
 class PortPresenter : public MessagePresenter {
 public:
-    PortPresenter(std::string port, int answer) : port(std::move(port)), answer(answer) {}
+    PortPresenter(std::string port, int answer, BatchProgressBoard& board)
+        : port(std::move(port)), answer(answer), board(board) {}
     int present(BoxKind kind, const std::string&, const std::string& text) override {
         static const char* const kPrefix[] = {"Error", "Warning", "Information", "Question", "Question"};
-        {
-            std::lock_guard lock(outputMutex);
-            std::fprintf(stderr, "%s: %s: %s\n", port.c_str(), kPrefix[static_cast<int>(kind)], text.c_str());
-        }
+        board.message(port + ": " + kPrefix[static_cast<int>(kind)] + ": " + text);
         if (kind != BoxKind::Choice && kind != BoxKind::YesNoCancel) return kAnswerOk;
         return answer != 0 ? answer : kAnswerNo;
     }
@@ -59,15 +60,16 @@ public:
 private:
     std::string port;
     int answer;
+    BatchProgressBoard& board;
 };
 
-// One line per event: the phase (the legend) and every quarter of the bar.
+// A port's progress window: its phase (the legend) and bar on the board.
 class PortProgress : public ProgressSink {
 public:
-    PortProgress(const BatchEntry& entry, int wakeSeconds) : entry(entry), wakeLimit(wakeSeconds) {}
+    PortProgress(std::size_t index, BatchProgressBoard& board, int wakeSeconds)
+        : index(index), board(board), wakeLimit(wakeSeconds) {}
     void setCaption(const std::string&) override {}
     void setLegend(const std::string& text) override {
-        if (text == legend) return;
         legend = text;
         const bool magnet = text.rfind("Put the magnet", 0) == 0 || text == "Waiting for the target response.";
         if (!magnet) {
@@ -75,12 +77,11 @@ public:
         } else if (wakeStart == std::chrono::steady_clock::time_point{}) {
             wakeStart = std::chrono::steady_clock::now();
         }
-        print();
+        board.update(index, legend, position);
     }
     void setPosition(int percent) override {
-        if (percent / 25 == position / 25) return;
         position = percent;
-        print();
+        board.update(index, legend, position);
     }
     bool aborted() override {
         if (abortAll) return true;
@@ -89,12 +90,8 @@ public:
     }
 
 private:
-    void print() {
-        std::lock_guard lock(outputMutex);
-        std::fprintf(stderr, "%s %s: %s [%3d%%]\n", entry.port.c_str(), entry.ctn.c_str(), legend.c_str(),
-                     position);
-    }
-    const BatchEntry& entry;
+    std::size_t index;
+    BatchProgressBoard& board;
     int wakeLimit;
     std::string legend;
     int position = 0;
@@ -107,13 +104,23 @@ struct Outcome {
 };
 
 // The whole Write Device sequence for one collar on its port.
-Outcome programCollar(const ParameterRecord& base, const std::string& dbPath, const std::string& settingsFile,
-                      const BatchEntry& entry, int answer, int wakeSeconds, bool rootIdFlag) {
+struct BatchRun {
+    const ParameterRecord& base;
+    std::string dbPath;
+    std::string settingsFile;
+    int answer;
+    int wakeSeconds;
+    BatchProgressBoard& board;
+    std::shared_ptr<SerialTrace> trace;  // one file for every port; nullptr: no trace
+};
+
+Outcome programCollar(const BatchRun& run, const BatchEntry& entry, std::size_t index, bool rootIdFlag) {
     const auto start = std::chrono::steady_clock::now();
     Outcome outcome;
-    PortPresenter presenter(entry.port, answer);
+    const std::string& dbPath = run.dbPath;
+    PortPresenter presenter(entry.port, run.answer, run.board);
     MessageLog log(&presenter);
-    ParameterRecord record = base;
+    ParameterRecord record = run.base;
     {
         std::lock_guard lock(databaseMutex);
         ParameterDb db(log, record);
@@ -122,13 +129,15 @@ Outcome programCollar(const ParameterRecord& base, const std::string& dbPath, co
     }
     SerialPort serial;
     serial.setDevicePath(0, entry.port);
-    TargetLink link(serial, log);
+    // Each line of the trace names its port.
+    TracingLine traced(serial, run.trace);
+    TargetLink link(traced, log);
     link.settings = ComSettings{};
     link.settings.portSlot = 0;
-    link.settings.comTimeoutSeconds = wakeSeconds;
+    link.settings.comTimeoutSeconds = run.wakeSeconds;
     RecordFirmwareSelection selection(record);
     DeviceContext context{link, record, selection, rootIdFlag};
-    PortProgress progress(entry, wakeSeconds);
+    PortProgress progress(index, run.board, run.wakeSeconds);
     const int rc = programConfiguration(context, progress);
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (rc != 0) {
@@ -142,10 +151,17 @@ Outcome programCollar(const ParameterRecord& base, const std::string& dbPath, co
         db.setCurrentPath(dbPath);
         saved = saveProgrammed(record, db, entry.job, entry.ctn, std::time(nullptr));
     }
-    const int archived = archiveProgrammed(record, settingsFile, link.memoryImage, log);
+    const int archived = archiveProgrammed(record, run.settingsFile, link.memoryImage, log);
     outcome.result = saved == 0 && archived == 0 ? "programmed" : "not saved";
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return outcome;
+}
+
+// The columns of the terminal on stderr; 80 when it does not say.
+int terminalColumns() {
+    winsize size{};
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+    return 80;
 }
 
 bool isCharacterDevice(const std::string& path) {
@@ -202,19 +218,28 @@ int runBatch(Session& session, const Args& args) {
         rootIdFlags[i] = rootIdFlag ? 1 : 0;
     }
 
+    int traceStatus = kExitOk;
+    const std::shared_ptr<SerialTrace> trace = openTraceOption(args, traceStatus);
+    if (traceStatus != kExitOk) return traceStatus;
+
     abortAll = false;
     struct sigaction action {}, previous {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &previous);
     const int answer = session.presenter.forcedAnswer;
+    std::vector<BatchPortState> ports;
+    for (const BatchEntry& entry : entries) ports.push_back({entry.port, entry.ctn, "waiting", 0});
+    BatchProgressBoard board(std::move(ports), isatty(STDERR_FILENO) == 1, terminalColumns(),
+                             [](const std::string& text) {
+                                 std::fputs(text.c_str(), stderr);
+                                 std::fflush(stderr);
+                             });
+    const BatchRun run{session.record, dbPath, session.settingsFile, answer, wakeSeconds, board, trace};
     std::vector<Outcome> outcomes(entries.size());
     std::vector<std::thread> workers;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        workers.emplace_back([&, i] {
-            outcomes[i] = programCollar(session.record, dbPath, session.settingsFile, entries[i], answer, wakeSeconds,
-                                        rootIdFlags[i] != 0);
-        });
+        workers.emplace_back([&, i] { outcomes[i] = programCollar(run, entries[i], i, rootIdFlags[i] != 0); });
     }
     for (auto& worker : workers) worker.join();
     sigaction(SIGINT, &previous, nullptr);
@@ -232,6 +257,6 @@ int runBatch(Session& session, const Args& args) {
 
 }  // namespace
 
-ORV_CLI_COMMAND("batch", runBatch, {"manifest", "timeout", "allow-zero-ptt-id"}, {"allow-zero-ptt-id"});
+ORV_CLI_COMMAND("batch", runBatch, {"manifest", "timeout", "allow-zero-ptt-id", "trace"}, {"allow-zero-ptt-id"});
 
 }  // namespace orv::cli

@@ -19,10 +19,12 @@
 #include "db/parameter_db.h"
 #include "device/device_operations.h"
 #include "device/serial_port.h"
+#include "device/tracing_line.h"
 #include "files/ppf_file.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
 #include "model/definitions.h"
+#include "trace_option.h"
 #include "workflow/device_jobs.h"
 #include "workflow/write_completion.h"
 #include "workflow/write_confirmations.h"
@@ -301,6 +303,9 @@ int runDevice(Session& session, const Args& args) {
         session.log.error("%s", kUserNeededToProgram);
         return kExitFailed;
     }
+    int traceStatus = kExitOk;
+    const std::shared_ptr<SerialTrace> trace = openTraceOption(args, traceStatus);
+    if (traceStatus != kExitOk) return traceStatus;
 
     TerminalProgress progress(settings.comTimeoutSeconds);
     ProgressAwarePresenter presenter(session.log.presenter, progress);
@@ -310,7 +315,8 @@ int runDevice(Session& session, const Args& args) {
     {
         SerialPort serial;
         serial.setDevicePath(0, port);
-        TargetLink link(serial, session.log);
+        TracingLine traced(serial, trace);
+        TargetLink link(traced, session.log);
         link.settings = settings;
         RecordFirmwareSelection selection(session.record);
         DeviceContext context{link, session.record, selection, rootIdFlag};
@@ -326,7 +332,7 @@ int runDevice(Session& session, const Args& args) {
 
 ORV_CLI_COMMAND("device", runDevice,
                 {"port", "baud", "parity", "data-bits", "stop-bits", "timeout", "json", "o", "single-pin",
-                 "no-save", "allow-zero-ptt-id"},
+                 "no-save", "allow-zero-ptt-id", "trace"},
                 {"json", "single-pin", "no-save", "allow-zero-ptt-id"});
 
 }  // namespace orv::cli

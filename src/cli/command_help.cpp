@@ -72,11 +72,12 @@ constexpr std::array kHelp{
     CommandHelp{"device", "the collar operations over a serial device",
         "orvctl device firmware|read|check|write|shutdown|read-factory|write-factory --port DEVICE\n"
         "             [--baud N] [--parity none|odd|even] [--data-bits 7|8] [--stop-bits 1|2]\n"
-        "             [--single-pin] [--timeout S]",
+        "             [--single-pin] [--timeout S] [--trace FILE]",
         "  --port DEVICE           the serial device (/dev/ttyUSB0, or the collar emulator's)\n"
         "  --baud N                line speed\n"
         "  --single-pin            the collar echoes every byte (single-pin cable)\n"
         "  --timeout S             how long to wait for the magnet wake-up\n"
+        "  --trace FILE            write every frame exchanged to FILE (a new file), for support\n"
         "  --user NAME             write: who programs (saved as \"Programmed\" with --db)\n"
         "  --no-save               write: no save as \"Programmed\", no archive files\n"
         "                          (with --db an Engineer only; others always save)\n"
@@ -88,9 +89,10 @@ constexpr std::array kHelp{
         "orvctl device firmware --port /dev/ttyUSB0\n"
         "orvctl device write --db Orv3.mdb --job P1001 --ctn 7 --user erin --port /dev/ttyUSB0\n"},
     CommandHelp{"batch", "program several collars at once from a manifest",
-        "orvctl batch --manifest FILE.csv --user NAME [--db PATH] [--timeout S]",
+        "orvctl batch --manifest FILE.csv --user NAME [--db PATH] [--timeout S] [--trace FILE]",
         "  --manifest FILE.csv     header port,job,ctn[,status], then one collar a line\n"
         "  --timeout S             how long each port waits for the magnet wake-up\n"
+        "  --trace FILE            every port's frames into FILE, each line naming its port\n"
         "  --user NAME             who programs (the password from ORV_PASSWORD or the terminal)\n"
         "  --allow-zero-ptt-id     program collars whose assigned PTT ID code is zero (root ID)\n",
         "orvctl batch --manifest job-P1001.csv --user erin\n"},

@@ -12,6 +12,7 @@ class PasswordDb;
 class Profile;
 class QtMessagePresenter;
 class TargetLink;
+class TracingLine;
 struct ParameterRecord;
 
 // The objects that live for the program's run and that the windows work on.
@@ -25,6 +26,8 @@ struct AppParts {
     Profile& profile;
     QtMessagePresenter& presenter;
     std::string settingsFile = kSettingsFileName;
+    // Under the link: where the serial trace is switched on and off.
+    TracingLine* trace = nullptr;
 };
 
 }  // namespace orv

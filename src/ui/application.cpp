@@ -53,8 +53,9 @@ int OrvApplication::start() {
 
     fonts.fonts = {printFont(36), printFont(22), printFont(42)};
 
-    targetLink = std::make_unique<TargetLink>(port, messages);
+    targetLink = std::make_unique<TargetLink>(tracedPort, messages);
     loadComSettings(*profile, *targetLink);
+    if (!followTraceSetting(tracedPort, targetLink->settings, messages)) saveComSettings(*profile, *targetLink);
 
     SplashWindow splash;
     splash.showAndPaint();
@@ -72,7 +73,7 @@ int OrvApplication::start() {
     runStartupLogin();
 
     AppParts parts{messages, configuration, appSettings,         *db, *passwords, *targetLink,
-                   *profile, *presenter,    options.settingsFile};
+                   *profile, *presenter,    options.settingsFile, &tracedPort};
     window = std::make_unique<MainWindow>(parts);
     window->modal() = options.runner;
     window->show();

@@ -11,6 +11,7 @@
 #include "db/password_db.h"
 #include "device/serial_port.h"
 #include "device/target_link.h"
+#include "device/tracing_line.h"
 #include "modal_runner.h"
 #include "model/record.h"
 
@@ -75,6 +76,8 @@ private:
     std::unique_ptr<ParameterDb> db;
     std::unique_ptr<PasswordDb> passwords;
     SerialPort port;
+    // The link's bytes pass here: the serial trace of the COM port settings.
+    TracingLine tracedPort{port};
     std::unique_ptr<TargetLink> targetLink;
     PrintFonts fonts;
     std::unique_ptr<MainWindow> window;

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "model/access.h"
@@ -62,7 +63,9 @@ ComPortDialog::ComPortDialog(const ComDialogFields& fields,
       stopBits(choiceCombo(kStopBitsChoices, false, this)),
       voltage(choiceCombo(kVoltageChoices, false, this)),
       device(new QComboBox(this)),
-      singlePin(new QCheckBox("Single-\nPin I/O", this)) {
+      singlePin(new QCheckBox("Single-\nPin I/O", this)),
+      trace(new QCheckBox("Serial trace", this)),
+      traceFile(new QLineEdit(this)) {
     setWindowTitle("COM Port Parameters");
     device->setEditable(true);
     for (const std::string& path : found) device->addItem(QString::fromStdString(path));
@@ -84,6 +87,9 @@ ComPortDialog::ComPortDialog(const ComDialogFields& fields,
     addRow("Target Voltage:", voltage, kVoltageRow);
     setControlId(singlePin, controlIdFor(kControlTableBase, kSinglePinRow) + kValueControlOffset);
     form->addRow(QString(), singlePin);
+    // For support: every frame to and from the collar into the file.
+    trace->setToolTip("Writes every frame sent to and received from the collar to this file, for support.");
+    form->addRow(trace, traceFile);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -99,6 +105,8 @@ ComPortDialog::ComPortDialog(const ComDialogFields& fields,
     selectText(stopBits, fields.stopBits);
     selectText(voltage, fields.voltage);
     singlePin->setChecked(fields.singlePin);
+    trace->setChecked(fields.serialTrace);
+    traceFile->setText(QString::fromStdString(fields.traceFile));
     shownSlot = slotOf(fields.port);
     if (!fields.devicePath.empty()) devices[static_cast<std::size_t>(shownSlot)] = fields.devicePath;
     selectText(device, devices[static_cast<std::size_t>(shownSlot)]);
@@ -125,6 +133,8 @@ ComDialogFields ComPortDialog::fields() const {
     f.voltage = voltage->currentText().toStdString();
     f.singlePin = singlePin->isChecked();
     f.devicePath = device->currentText().trimmed().toStdString();
+    f.serialTrace = trace->isChecked();
+    f.traceFile = traceFile->text().trimmed().toStdString();
     return f;
 }
 

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 
 namespace orv {
 
@@ -34,6 +35,8 @@ public:
     QComboBox* voltageCombo() const { return voltage; }
     QComboBox* deviceCombo() const { return device; }
     QCheckBox* singlePinBox() const { return singlePin; }
+    QCheckBox* traceBox() const { return trace; }
+    QLineEdit* traceFileEdit() const { return traceFile; }
 
 private:
     void slotChosen(int index);
@@ -48,6 +51,8 @@ private:
     QComboBox* voltage;
     QComboBox* device;
     QCheckBox* singlePin;
+    QCheckBox* trace;
+    QLineEdit* traceFile;
 };
 
 }  // namespace orv

@@ -206,7 +206,7 @@ void MainWindow::editComPort() {
     }
     ComPortDialog dialog(comDialogFill(app.link.settings), devices, findSerialDevices(),
                          app.settings.userMask, this);
-    if (runner.runDialog(dialog)) applyComDialog(dialog.fields(), app.profile, app.link);
+    if (runner.runDialog(dialog)) applyComDialog(dialog.fields(), app.profile, app.link, app.trace);
 }
 
 void MainWindow::login() {

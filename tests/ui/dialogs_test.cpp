@@ -16,6 +16,7 @@
 #include "image/firmware_table.h"
 #include "login_dialog.h"
 #include "lookup_dialogs.h"
+#include "trace_reader.h"
 #include "window_fixture.h"
 
 namespace orv::test {
@@ -33,6 +34,15 @@ protected:
         record().general(GeneralRow::PttIdCode) = pttId;
         ASSERT_EQ(app->parameterDb().saveDevice(job, ctn, "Working"), 0);
     }
+    // COM 1 leads to the collar, whose firmware the window has chosen.
+    TargetLink& useCollar(const emu::CollarEmulator& collar) {
+        TargetLink& link = app->link();
+        link.settings.portSlot = 0;
+        link.settings.comTimeoutSeconds = 2;
+        link.line().setDevicePath(0, collar.devicePath());
+        window().firmwareChosen(findFirmware("N4 040816"));
+        return link;
+    }
     template <typename Dialog>
     void whenShown(std::function<bool(Dialog&)> fill) {
         dialogAnswers.push_back([fill](QDialog& dialog) { return fill(dynamic_cast<Dialog&>(dialog)); });
@@ -42,11 +52,7 @@ protected:
 TEST_F(DialogTest, ComPortOkTakesTheSettingsAndClosesAPendingConnectionAtOnce) {
     emu::CollarEmulator collar;
     ASSERT_TRUE(collar.start());
-    TargetLink& link = app->link();
-    link.settings.portSlot = 0;
-    link.settings.comTimeoutSeconds = 2;
-    link.line().setDevicePath(0, collar.devicePath());
-    window().firmwareChosen(findFirmware("N4 040816"));
+    TargetLink& link = useCollar(collar);
     window().queryFirmware();
     ASSERT_TRUE(waitUntil([this] { return !window().operationRunning(); }, std::chrono::seconds(20)));
     ASSERT_TRUE(link.portIsOpen());  // kept open a while for the next operation
@@ -70,6 +76,52 @@ TEST_F(DialogTest, ComPortOkTakesTheSettingsAndClosesAPendingConnectionAtOnce) {
     EXPECT_EQ(link.line().devicePath(2), "/dev/ttyTEST3");
     EXPECT_EQ(profile.readInt("GpsDial", "Parity", 0), 12);
     link.endConnection(0);
+    collar.stop();
+}
+
+TEST_F(DialogTest, TickingTheSerialTraceMakesTheNextOperationWriteItsFramesAndUntickingStopsIt) {
+    emu::CollarEmulator collar;
+    ASSERT_TRUE(collar.start());
+    TargetLink& link = useCollar(collar);
+    const std::string traceFile = dir.file("support.trace");
+    const auto query = [this] {
+        window().queryFirmware();
+        return waitUntil([this] { return !window().operationRunning(); }, std::chrono::seconds(20));
+    };
+    ASSERT_TRUE(query());  // before the box is ticked: no trace
+    EXPECT_FALSE(std::filesystem::exists(traceFile));
+
+    whenShown<ComPortDialog>([&](ComPortDialog& dialog) {
+        EXPECT_FALSE(dialog.traceBox()->isChecked()) << "off by default";
+        EXPECT_EQ(dialog.traceFileEdit()->text(), "serial-trace.txt");
+        dialog.traceBox()->setChecked(true);
+        dialog.traceFileEdit()->setText(QString::fromStdString(traceFile));
+        return true;
+    });
+    window().editComPort();
+    EXPECT_EQ(profile.readInt("GpsDial", "Serial Trace", 0), 1);
+    EXPECT_EQ(profile.readText("GpsDial", "Serial Trace File", ""), traceFile);
+    const int heardBefore = collar.commandCount();
+    ASSERT_TRUE(query());
+    link.endConnection(0);
+    const ReadTrace traced = readTrace(dir.read("support.trace"));
+    EXPECT_TRUE(traced.unreadable.empty());
+    std::vector<std::string> heard = collar.commandLog();
+    heard.erase(heard.begin(), heard.begin() + heardBefore);
+    EXPECT_EQ(commandsSent(traced, collar.devicePath()), heard);
+    EXPECT_NE(std::find(heard.begin(), heard.end(), "F"), heard.end());
+
+    whenShown<ComPortDialog>([](ComPortDialog& dialog) {
+        EXPECT_TRUE(dialog.traceBox()->isChecked());
+        dialog.traceBox()->setChecked(false);
+        return true;
+    });
+    window().editComPort();
+    const std::string kept = dir.read("support.trace");
+    ASSERT_TRUE(query());
+    link.endConnection(0);
+    EXPECT_EQ(dir.read("support.trace"), kept) << "unticked: nothing more is written";
+    EXPECT_TRUE(presenter.script.shown(BoxKind::Error).empty());
     collar.stop();
 }
 

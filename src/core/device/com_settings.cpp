@@ -8,6 +8,7 @@
 #include "app/profile.h"
 #include "device/serial_port.h"
 #include "device/target_link.h"
+#include "device/tracing_line.h"
 
 namespace orv {
 
@@ -24,7 +25,10 @@ constexpr IntKey kKeys[] = {
     {"Parity", &ComSettings::parityBits, 4},         {"Data Bits", &ComSettings::dataBitsBit, 0},
     {"Stop Bits", &ComSettings::stopBitsBits, 0},    {"Single Pin IO", &ComSettings::singlePinBit, 0},
     {"Target Voltage", &ComSettings::voltageBit, 0}, {"Comm Timeout", &ComSettings::comTimeoutSeconds, 90},
+    {"Serial Trace", &ComSettings::serialTrace, 0},
 };
+
+constexpr const char* kTraceFileKey = "Serial Trace File";
 
 constexpr int kDefaultTimeout = 90;
 
@@ -50,6 +54,7 @@ void loadComSettings(Profile& profile, TargetLink& link) {
         s.comTimeoutSeconds = kDefaultTimeout;
         profile.writeInt(kComSection, "Comm Timeout", kDefaultTimeout);
     }
+    s.traceFile = profile.readText(kComSection, kTraceFileKey, ComSettings{}.traceFile);
     ByteLine& port = link.line();
     for (int slot = 0; slot < kSerialSlots; ++slot)
         port.setDevicePath(
@@ -58,6 +63,7 @@ void loadComSettings(Profile& profile, TargetLink& link) {
 
 void saveComSettings(Profile& profile, const TargetLink& link) {
     for (const IntKey& k : kKeys) profile.writeInt(kComSection, k.key, link.settings.*k.field);
+    profile.writeText(kComSection, kTraceFileKey, link.settings.traceFile);
     for (int slot = 0; slot < kSerialSlots; ++slot)
         profile.writeText(kComSection, deviceKeyFor(slot), link.line().devicePath(slot));
 }
@@ -71,6 +77,8 @@ ComDialogFields comDialogFill(const ComSettings& s) {
     f.stopBits = s.stopBitsBits == 2 ? "2" : "1";
     f.singlePin = s.singlePinBit == 64;
     f.voltage = s.voltageBit != 0 ? "3 Volts" : "5 Volts";
+    f.serialTrace = s.serialTrace != 0;
+    f.traceFile = s.traceFile;
     return f;
 }
 
@@ -82,13 +90,36 @@ void comDialogReadBack(const ComDialogFields& f, ComSettings& s) {
     s.stopBitsBits = f.stopBits == "2" ? 2 : 0;
     s.singlePinBit = f.singlePin ? 64 : 0;
     s.voltageBit = f.voltage == "5 Volts" ? 0 : 128;
+    s.serialTrace = f.serialTrace ? 1 : 0;
+    s.traceFile = f.traceFile.empty() ? ComSettings{}.traceFile : f.traceFile;
 }
 
-void applyComDialog(const ComDialogFields& fields, Profile& profile, TargetLink& link) {
+void applyComDialog(const ComDialogFields& fields, Profile& profile, TargetLink& link, TracingLine* trace) {
     comDialogReadBack(fields, link.settings);
     if (!fields.devicePath.empty()) link.line().setDevicePath(link.settings.portSlot, fields.devicePath);
-    saveComSettings(profile, link);
     link.endConnection(0);
+    if (trace != nullptr) followTraceSetting(*trace, link.settings, link.messages());
+    saveComSettings(profile, link);
+}
+
+bool followTraceSetting(TracingLine& line, ComSettings& settings, MessageLog& log) {
+    if (settings.serialTrace == 0) {
+        line.setTrace(nullptr);
+        return true;
+    }
+    const auto current = line.trace();
+    if (current && current->path() == settings.traceFile) return true;
+    std::string error;
+    std::shared_ptr<SerialTrace> trace = SerialTrace::open(settings.traceFile, SerialTrace::Mode::Append, error);
+    if (!trace) {
+        line.setTrace(nullptr);
+        settings.serialTrace = 0;
+        log.error("The serial trace file '%s' could not be opened:\n%s\n\nThe serial trace is off.",
+                  settings.traceFile.c_str(), error.c_str());
+        return false;
+    }
+    line.setTrace(std::move(trace));
+    return true;
 }
 
 std::vector<std::string> findSerialDevices() {

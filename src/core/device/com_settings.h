@@ -5,8 +5,10 @@
 
 namespace orv {
 
+class MessageLog;
 class Profile;
 class TargetLink;
+class TracingLine;
 
 // The serial line to the collar: seven settings and the answer time-out.
 // The values are chosen so that OR-ing them gives the settings word of the
@@ -20,16 +22,21 @@ struct ComSettings {
     int singlePinBit = 0;        // 0 off, 64 single-pin echoed I/O
     int voltageBit = 0;          // 0 5 volts, 128 3 volts
     int comTimeoutSeconds = 90;  // answer time-out
+    // The serial trace for support: off (0) or on (1), and its file, appended
+    // to session after session (relative: in the data directory).
+    int serialTrace = 0;
+    std::string traceFile = "serial-trace.txt";
 
     int settingsWord() const { return parityBits | dataBitsBit | stopBitsBits | singlePinBit | voltageBit; }
 };
 
 inline constexpr const char* kComSection = "GpsDial";
 
-// Reads the eight keys of "GpsDial" (defaults when absent) and the device path
-// of each slot. A stored time-out of 0 becomes 90 and is written back.
+// Reads the eight keys of "GpsDial" (defaults when absent), the serial trace
+// keys and the device path of each slot. A stored time-out of 0 becomes 90 and
+// is written back.
 void loadComSettings(Profile& profile, TargetLink& link);
-// Writes the eight keys and the device paths.
+// Writes the eight keys, the serial trace keys and the device paths.
 void saveComSettings(Profile& profile, const TargetLink& link);
 
 // The profile key holding the device path of a slot ("COM 1 Device" ...).
@@ -45,6 +52,8 @@ struct ComDialogFields {
     std::string voltage;   // "3 Volts", "5 Volts"
     bool singlePin = false;
     std::string devicePath;  // the device of the chosen slot
+    bool serialTrace = false;
+    std::string traceFile{};
 };
 
 inline constexpr const char* kComPortChoices[] = {"COM 1", "COM 2", "COM 3", "COM 4"};
@@ -58,9 +67,15 @@ ComDialogFields comDialogFill(const ComSettings& settings);
 // OK: the dialog's texts back into settings (the time-out is left alone).
 void comDialogReadBack(const ComDialogFields& fields, ComSettings& settings);
 
-// After OK: read back, save, and close an open port at once so that the next
-// operation opens it with the new settings.
-void applyComDialog(const ComDialogFields& fields, Profile& profile, TargetLink& link);
+// After OK: read back, close an open port at once so that the next operation
+// opens it with the new settings, start or stop the serial trace on trace (when
+// given) and save.
+void applyComDialog(const ComDialogFields& fields, Profile& profile, TargetLink& link,
+                    TracingLine* trace = nullptr);
+
+// Starts or stops the trace of the line as the settings say. A file that
+// cannot be opened is said in an error box and turns the setting off; false then.
+bool followTraceSetting(TracingLine& line, ComSettings& settings, MessageLog& log);
 
 // Serial devices present on this machine, for the dialog's device choice.
 std::vector<std::string> findSerialDevices();

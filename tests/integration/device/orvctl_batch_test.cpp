@@ -14,6 +14,7 @@
 #include "engineer_login.h"
 #include "run_process.h"
 #include "temp_dir.h"
+#include "trace_reader.h"
 
 namespace orv::test {
 namespace {
@@ -88,6 +89,40 @@ TEST_F(OrvctlBatch, AllSucceedAndTheRestartWarningEnds) {
     EXPECT_EQ(result.status, 0) << result.err << result.out;
     EXPECT_EQ(programmedCount(), 4);
     EXPECT_NE(result.err.find("IMPORTANT!! After programming"), std::string::npos);
+}
+
+TEST_F(OrvctlBatch, OneTraceHoldsEveryPortsFramesInWholeLinesMarkedWithThePort) {
+    startCollars({});
+    manifest();
+    std::vector<std::string> args = batch();
+    args.insert(args.end(), {"--trace", "batch.trace"});
+    const auto result = run(args);
+    ASSERT_EQ(result.status, 0) << result.err << result.out;
+    const ReadTrace trace = readTrace(folder.read("batch.trace"));
+    // Four threads wrote at once, yet every line is whole.
+    EXPECT_TRUE(trace.unreadable.empty()) << trace.unreadable.size() << " lines mixed, first: "
+                                          << trace.unreadable.front();
+    for (const auto& collar : collars) {
+        EXPECT_EQ(commandsSent(trace, collar->devicePath()), collar->commandLog()) << collar->devicePath();
+        EXPECT_EQ(static_cast<long long>(bytesOf(trace, TraceDirection::Received, collar->devicePath()).size()),
+                  collar->charsSent());
+    }
+    // Not on a terminal: plain progress lines, one per event, no cursor movements.
+    EXPECT_EQ(result.err.find("\033["), std::string::npos);
+    EXPECT_NE(result.err.find(collars[0]->devicePath() + " C1: Erasing target FLASH memory sector"),
+              std::string::npos)
+        << result.err;
+}
+
+TEST_F(OrvctlBatch, ATraceFileThatCannotBeOpenedFailsBeforeAnyCollarIsTouched) {
+    startCollars({});
+    manifest();
+    std::vector<std::string> args = batch();
+    args.insert(args.end(), {"--trace", folder.file("missing/batch.trace")});
+    const auto result = run(args);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("--trace: cannot open the trace file"), std::string::npos) << result.err;
+    for (const auto& collar : collars) EXPECT_EQ(collar->commandCount(), 0);
 }
 
 TEST_F(OrvctlBatch, BadManifestsFailWithTheLineBeforeAnyCollarIsTouched) {

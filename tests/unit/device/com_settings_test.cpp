@@ -5,8 +5,11 @@
 #include "app/memory_profile.h"
 #include "device/serial_port.h"
 #include "device/target_link.h"
+#include "device/tracing_line.h"
 #include "pty_peer.h"
 #include "recording_progress.h"
+#include "scripted_presenter.h"
+#include "temp_dir.h"
 
 namespace orv {
 namespace {
@@ -48,7 +51,7 @@ TEST_F(ComSettingsTest, AZeroTimeOutBecomesNinetyAndIsWrittenBack) {
 }
 
 TEST_F(ComSettingsTest, SaveThenLoadKeepsEverySetting) {
-    link.settings = ComSettings{2, 19200, 12, 1, 2, 64, 128, 30};
+    link.settings = ComSettings{2, 19200, 12, 1, 2, 64, 128, 30, 1, "/var/tmp/collar.trace"};
     port.setDevicePath(2, "/dev/ttyACM0");
     saveComSettings(profile, link);
     link.settings = ComSettings{};
@@ -58,6 +61,46 @@ TEST_F(ComSettingsTest, SaveThenLoadKeepsEverySetting) {
     EXPECT_EQ(link.settings.comTimeoutSeconds, 30);
     EXPECT_EQ(link.settings.settingsWord(), 12 | 1 | 2 | 64 | 128);
     EXPECT_EQ(port.devicePath(2), "/dev/ttyACM0");
+    EXPECT_EQ(link.settings.serialTrace, 1);
+    EXPECT_EQ(link.settings.traceFile, "/var/tmp/collar.trace");
+}
+
+TEST(ComTrace, TheSettingOpensItsFileSessionAfterSessionAndAFileThatCannotBeOpenedTurnsItOff) {
+    test::TempDir folder;
+    SerialPort port;
+    TracingLine line(port);
+    test::ScriptedPresenter presenter;
+    MessageLog log(&presenter);
+    ComSettings settings;
+    EXPECT_EQ(settings.serialTrace, 0) << "off unless asked for";
+    ASSERT_TRUE(followTraceSetting(line, settings, log));
+    EXPECT_FALSE(line.trace());
+
+    settings.serialTrace = 1;
+    settings.traceFile = folder.file("collar.trace");
+    ASSERT_TRUE(followTraceSetting(line, settings, log));
+    const auto first = line.trace();
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(followTraceSetting(line, settings, log));
+    EXPECT_EQ(line.trace(), first) << "the same file stays open";
+    settings.serialTrace = 0;
+    followTraceSetting(line, settings, log);
+    EXPECT_FALSE(line.trace());
+    settings.serialTrace = 1;
+    followTraceSetting(line, settings, log);
+    line.setTrace(nullptr);
+    const std::string text = folder.read("collar.trace");
+    EXPECT_NE(text.find("# Serial trace, session started"), text.rfind("# Serial trace, session started"))
+        << "a second session is appended, the first kept";
+    EXPECT_EQ(presenter.count(), 0u);
+
+    settings.traceFile = folder.file("missing/collar.trace");
+    EXPECT_FALSE(followTraceSetting(line, settings, log));
+    EXPECT_FALSE(line.trace());
+    EXPECT_EQ(settings.serialTrace, 0);
+    ASSERT_EQ(presenter.count(), 1u);
+    EXPECT_EQ(presenter.last().text, "The serial trace file '" + settings.traceFile +
+                                         "' could not be opened:\nNo such file or directory\n\nThe serial trace is off.");
 }
 
 TEST(ComDialog, FillShowsTheSettingsAsTheDialogTexts) {
@@ -82,8 +125,10 @@ TEST(ComDialog, FillShowsTheSettingsAsTheDialogTexts) {
 
 TEST(ComDialog, ReadBackMapsTheTextsToTheSettingsWord) {
     ComSettings s;
-    ComDialogFields f{"COM 2", "19200", "EVEN", "8", "2", "3 Volts", true, ""};
+    ComDialogFields f{"COM 2", "19200", "EVEN", "8", "2", "3 Volts", true, "", true, ""};
     comDialogReadBack(f, s);
+    EXPECT_EQ(s.serialTrace, 1);
+    EXPECT_EQ(s.traceFile, "serial-trace.txt") << "no file named: the one in the data directory";
     EXPECT_EQ(s.portSlot, 1);
     EXPECT_EQ(s.baudRate, 19200);
     EXPECT_EQ(s.settingsWord() & 0x7F, 79);
