@@ -167,7 +167,7 @@ int emitConfiguration(Session& session, const Args& args) {
     if (args.has("json")) std::fputs(recordJson(session.record).c_str(), stdout);
     if (const auto file = args.value("o")) {
         RecordFirmwareSelection selection(session.record);
-        if (exportPpf(session.record, *file, selection, session.log) != kImageOk) return kExitFailed;
+        if (exportPpf(session.record, *file, selection, session.log) != ImageResult::Ok) return kExitFailed;
     }
     return kExitOk;
 }

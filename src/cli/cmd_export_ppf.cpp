@@ -27,7 +27,7 @@ int runExportPpf(Session& session, const Args& args) {
     }
     // There is no combo box apart from the configuration's own firmware.
     RecordFirmwareSelection selection(record);
-    return exportPpf(record, file, selection, session.log) == kImageOk ? kExitOk : kExitFailed;
+    return exportPpf(record, file, selection, session.log) == ImageResult::Ok ? kExitOk : kExitFailed;
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ int runImage(Session& session, const Args& args) {
     if (file.empty()) return usageError("'image' needs -o FILE");
     if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
     MemoryImage image;
-    if (const int rc = buildImage(session.record, image); rc != kImageOk) {
+    if (const ImageResult rc = buildImage(session.record, image); rc != ImageResult::Ok) {
         reportExportFailure(rc, session.record, session.log);
         return kExitFailed;
     }

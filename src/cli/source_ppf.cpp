@@ -19,10 +19,11 @@ int loadPpf(Session& session, const Args& args) {
     // replaces it (with the window's notice) when they differ.
     RecordFirmwareSelection selection(session.record);
     PpfImages images;
-    const int rc = importPpf(session.record, path, selection, session.log, images);
-    if (rc == kImageNotPpfFile) std::fprintf(stderr, "orvctl: '%s' is not a .ppf file\n", path.c_str());
-    if (rc != kImageOk) return kExitFailed;
-    return decodePpfImages(session.record, images, session.log) == kImageOk ? kExitOk : kExitFailed;
+    const ImageResult rc = importPpf(session.record, path, selection, session.log, images);
+    if (rc == ImageResult::NotPpfFile)
+        std::fprintf(stderr, "orvctl: '%s' is not a .ppf file\n", path.c_str());
+    if (rc != ImageResult::Ok) return kExitFailed;
+    return decodePpfImages(session.record, images, session.log) == ImageResult::Ok ? kExitOk : kExitFailed;
 }
 
 }  // namespace

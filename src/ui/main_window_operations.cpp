@@ -181,7 +181,8 @@ void MainWindow::exportFile() {
         return;
     }
     startOperation(Operation::Export, [this, target = path.toStdString()] {
-        operationResult = exportPpf(app.record, target, firmwareSelection(), app.log);
+        // The export shows its own outcome; the window only shows the record again.
+        static_cast<void>(exportPpf(app.record, target, firmwareSelection(), app.log));
     });
 }
 

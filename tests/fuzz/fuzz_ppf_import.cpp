@@ -33,20 +33,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::MessageLog log;  // no presenter: every box is answered with its default
     orv::RecordFirmwareSelection selection(record);
     orv::PpfImages images;
-    if (orv::importPpfBytes(record, file, selection, log, images) == orv::kImageOk &&
-        orv::decodePpfImages(record, images, log) == orv::kImageOk) {
+    if (orv::importPpfBytes(record, file, selection, log, images) == orv::ImageResult::Ok &&
+        orv::decodePpfImages(record, images, log) == orv::ImageResult::Ok) {
         // What was loaded must build again, and what that built must read
         // back into a record that builds the same bytes (write, read, write).
         orv::PpfImages rebuilt;
         rebuilt.hasFactory = images.hasFactory;
-        if (orv::buildImage(record, rebuilt.image) != orv::kImageOk) return 0;
-        if (rebuilt.hasFactory && orv::buildFactoryImage(record, rebuilt.factory) != orv::kImageOk) return 0;
+        if (orv::buildImage(record, rebuilt.image) != orv::ImageResult::Ok) return 0;
+        if (rebuilt.hasFactory && orv::buildFactoryImage(record, rebuilt.factory) != orv::ImageResult::Ok)
+            return 0;
         orv::ParameterRecord reread = record;
-        if (orv::decodePpfImages(reread, rebuilt, log) != orv::kImageOk) __builtin_trap();
+        if (orv::decodePpfImages(reread, rebuilt, log) != orv::ImageResult::Ok) __builtin_trap();
         orv::PpfImages again;
-        if (orv::buildImage(reread, again.image) != orv::kImageOk) __builtin_trap();
+        if (orv::buildImage(reread, again.image) != orv::ImageResult::Ok) __builtin_trap();
         if (again.image != rebuilt.image) __builtin_trap();
-        if (rebuilt.hasFactory && (orv::buildFactoryImage(reread, again.factory) != orv::kImageOk ||
+        if (rebuilt.hasFactory && (orv::buildFactoryImage(reread, again.factory) != orv::ImageResult::Ok ||
                                    again.factory != rebuilt.factory))
             __builtin_trap();
     }

@@ -92,10 +92,10 @@ int Operation::open(const char* caption, std::optional<SelectionMode> mode) {
     if (text[0] != 'F' || link.answerLength > kParseLimit ||
         parseHexPairs(text.substr(1), link.versionBytes) < kVersionTextBytes)
         return kResultUnrecognized;
-    if (formatVersionTexts(link.versionBytes, record) != 0) return kResultUnrecognized;
+    if (formatVersionTexts(link.versionBytes, record) != ImageResult::Ok) return kResultUnrecognized;
     if (!mode) return kResultOk;
-    return checkFirmwareSelection(record.text(StringRow::FenmodFwVer), *mode, context.selection,
-                                  link.messages());
+    return resultNumber(checkFirmwareSelection(record.text(StringRow::FenmodFwVer), *mode, context.selection,
+                                               link.messages()));
 }
 
 int Operation::readMemoryConfiguration() {
@@ -152,7 +152,8 @@ int Operation::readBlocks(char letter, std::uint32_t base, std::size_t size, std
         const std::size_t wanted = std::min(kBlockSize, size - i);
         const auto text = link.answerText();
         std::uint8_t block[kBlockSize];
-        if (text[0] != letter || parseHexPairs(text.substr(1), block) < kBlockSize) return kResultUnrecognized;
+        if (text[0] != letter || parseHexPairs(text.substr(1), block) < kBlockSize)
+            return kResultUnrecognized;
         std::copy(block, block + wanted, out.begin() + static_cast<long>(i));
         const std::size_t done = i + wanted;
         progress.setLegend(formatText("%u of %u bytes have been read", static_cast<unsigned>(done),
@@ -193,9 +194,9 @@ int readImage(DeviceContext& context, ProgressSink& progress, const ReadKind& ki
     Operation op(context, progress, MessageVariant::Read);
     if (const int rc = op.open(kReadingCaption, SelectionMode::Automatic); rc != kResultOk) return op.end(rc);
     std::vector<std::uint8_t> sized;
-    const int built = kind.factory ? buildFactoryImage(context.record, sized)
-                                   : buildImage(context.record, sized, context.rootIdFlag);
-    if (built != kResultOk) return op.end(built);
+    const ImageResult built = kind.factory ? buildFactoryImage(context.record, sized)
+                                           : buildImage(context.record, sized, context.rootIdFlag);
+    if (built != ImageResult::Ok) return op.end(resultNumber(built));
     if (const int rc = op.readMemoryConfiguration(); rc != kResultOk) return op.end(rc);
     progress.setLegend(kind.legend);
     std::vector<std::uint8_t> data;
@@ -234,8 +235,8 @@ int programConfiguration(DeviceContext& context, ProgressSink& progress) {
     if (const int rc = op.open("Writing configuration to target", SelectionMode::Asking); rc != kResultOk)
         return op.end(rc);
     MemoryImage image;
-    if (const int rc = buildImage(context.record, image, context.rootIdFlag); rc != kResultOk)
-        return op.end(rc);
+    if (const ImageResult rc = buildImage(context.record, image, context.rootIdFlag); rc != ImageResult::Ok)
+        return op.end(resultNumber(rc));
     link.memoryImage = image;
     if (const int rc = op.readMemoryConfiguration(); rc != kResultOk) return op.end(rc);
 
@@ -267,7 +268,8 @@ int programFactoryParameters(DeviceContext& context, ProgressSink& progress) {
         rc != kResultOk)
         return op.end(rc);
     FactoryImage image;
-    if (const int rc = buildFactoryImage(context.record, image); rc != kResultOk) return op.end(rc);
+    if (const ImageResult rc = buildFactoryImage(context.record, image); rc != ImageResult::Ok)
+        return op.end(resultNumber(rc));
     link.factoryImage = image;
     if (const int rc = op.readMemoryConfiguration(); rc != kResultOk) return op.end(rc);
 

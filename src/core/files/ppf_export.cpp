@@ -27,13 +27,14 @@ void putImage(std::string& bytes, std::size_t at, std::span<const std::uint8_t> 
 
 }  // namespace
 
-int ppfFileBytes(const ParameterRecord& record, bool rootIdFlag, std::string& bytes) {
+ImageResult ppfFileBytes(const ParameterRecord& record, bool rootIdFlag, std::string& bytes) {
     PpfImages images;
-    if (int rc = buildImage(record, images.image, rootIdFlag); rc != kImageOk) return rc;
+    if (const ImageResult rc = buildImage(record, images.image, rootIdFlag); rc != ImageResult::Ok) return rc;
     const std::string& version = record.text(StringRow::FenmodFwVer);
     images.hasFactory = familyHasFactoryImage(version);
     if (images.hasFactory) {
-        if (int rc = buildFactoryImage(record, images.factory); rc != kImageOk) return rc;
+        if (const ImageResult rc = buildFactoryImage(record, images.factory); rc != ImageResult::Ok)
+            return rc;
     }
     const std::size_t size =
         ppf::kImageAt + images.image.size() + (images.hasFactory ? ppf::kFactoryWidth : 0);
@@ -53,19 +54,19 @@ int ppfFileBytes(const ParameterRecord& record, bool rootIdFlag, std::string& by
     putText(bytes, ppf::kSchedulerInterval, ppf::kSchedulerIntervalText);
     putImage(bytes, ppf::kImageAt, images.image);
     if (images.hasFactory) putImage(bytes, ppf::kImageAt + images.image.size(), images.factory);
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
-void reportExportFailure(int code, const ParameterRecord& record, MessageLog& log) {
+void reportExportFailure(ImageResult code, const ParameterRecord& record, MessageLog& log) {
     const std::string family(firmwareFamily(record.text(StringRow::FenmodFwVer)));
-    if (code == kImageUnsupportedFirmware) {
+    if (code == ImageResult::UnsupportedFirmware) {
         log.error(
             "The GPS system firmware version ('%s') is not supported.\n"
             "The target memory was NOT programmed correctly.\n"
             "\n"
             "Contact Halvorn support to get a Orv upgrade.\n",
             family.c_str());
-    } else if (code == kImageSelectionDeclined) {
+    } else if (code == ImageResult::SelectionDeclined) {
         log.error(
             "The firmware version selected in the 'Firmware' combo box\n"
             "does not match that read from the GPS device ('%s').\n"
@@ -76,22 +77,22 @@ void reportExportFailure(int code, const ParameterRecord& record, MessageLog& lo
     }
 }
 
-int exportPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
-              bool rootIdFlag) {
-    int rc =
+ImageResult exportPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection,
+                      MessageLog& log, bool rootIdFlag) {
+    ImageResult rc =
         checkFirmwareSelection(record.text(StringRow::FenmodFwVer), SelectionMode::Asking, selection, log);
     std::string bytes;
-    if (rc == kImageOk) rc = ppfFileBytes(record, rootIdFlag, bytes);
-    if (rc != kImageOk) {
+    if (rc == ImageResult::Ok) rc = ppfFileBytes(record, rootIdFlag, bytes);
+    if (rc != ImageResult::Ok) {
         reportExportFailure(rc, record, log);
         return rc;
     }
     if (!replaceFile(path, bytes, ".ppfXXXXXX")) {
         log.error("Could not open '%s' for writing. \nThe export file was NOT created!", path.c_str());
-        return kPpfFileFailed;
+        return ImageResult::FileFailed;
     }
     log.information("Configuration Successfully exported!");
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
 void reportExportCancelled(MessageLog& log) {

@@ -16,25 +16,22 @@ namespace orv {
 
 class FirmwareSelection;
 
-// The file could not be created, written or read (its message was shown).
-inline constexpr int kPpfFileFailed = 1;
-
 struct PpfImages {
     MemoryImage image;
     FactoryImage factory;
     bool hasFactory = false;  // N4 and DS families
 };
 
-// The bytes of the file for the record: 0, or the build failure (15, 1). A
-// firmware of the N4 or DS family without a factory layout gives 15.
-int ppfFileBytes(const ParameterRecord& record, bool rootIdFlag, std::string& bytes);
+// The bytes of the file for the record: Ok, or the build failure. A firmware
+// of the N4 or DS family without a factory layout gives UnsupportedFirmware.
+ImageResult ppfFileBytes(const ParameterRecord& record, bool rootIdFlag, std::string& bytes);
 
 // Checks the firmware selection (asking), builds the images and writes the file
 // through a temporary file beside it, so a failed write leaves any earlier file
-// whole. Shows the failure or the success message. 0, 15, 16 or another
-// failure code.
-int exportPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
-              bool rootIdFlag = false);
+// whole. Shows the failure or the success message. Ok, UnsupportedFirmware,
+// SelectionDeclined, FileFailed or a build failure.
+ImageResult exportPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection,
+                      MessageLog& log, bool rootIdFlag = false);
 
 // The length of a .ppf file of that firmware version; 0 for a version that
 // cannot be configured.
@@ -42,28 +39,31 @@ std::size_t ppfFileLength(std::string_view version);
 
 // Reads the file and takes the version texts and images from it
 // (importPpfBytes); a file whose length is not that of its firmware's layout is
-// refused with a message giving both. 0: the images are ready for decoding.
-int importPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
-              PpfImages& images);
+// refused with a message giving both (FileFailed). Ok: the images are ready
+// for decoding.
+ImageResult importPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection,
+                      MessageLog& log, PpfImages& images);
 
 // The import of bytes already read (only the first 1200 count; bytes the file
-// does not hold are zero): 5 when the header is not the .ppf header (nothing is
-// loaded), 15 when the firmware is not supported (the not-supported message is
-// shown; the version texts are already set), else 0 with the version texts
-// set, the selection following the file (automatic check) and the images filled.
-int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes, FirmwareSelection& selection,
-                   MessageLog& log, PpfImages& images);
+// does not hold are zero): NotPpfFile when the header is not the .ppf header
+// (nothing is loaded), UnsupportedFirmware when the firmware is not supported
+// (the not-supported message is shown; the version texts are already set),
+// else Ok with the version texts set, the selection following the file (automatic check) and the images
+// filled.
+ImageResult importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes,
+                           FirmwareSelection& selection, MessageLog& log, PpfImages& images);
 
 // What the window does after a successful import: decode the image in load
 // mode, and the factory image too when there is one.
-int decodePpfImages(ParameterRecord& record, const PpfImages& images, MessageLog& log);
+ImageResult decodePpfImages(ParameterRecord& record, const PpfImages& images, MessageLog& log);
 
 // The messages of a dialog the user cancelled.
 void reportExportCancelled(MessageLog& log);
 void reportImportCancelled(MessageLog& log);
 
-// The export messages for a failed firmware check or build (15, 16, other),
+// The export messages for a failed firmware check or build (UnsupportedFirmware,
+// SelectionDeclined, other),
 // naming the family of the record's firmware; the same texts as programming.
-void reportExportFailure(int code, const ParameterRecord& record, MessageLog& log);
+void reportExportFailure(ImageResult code, const ParameterRecord& record, MessageLog& log);
 
 }  // namespace orv

@@ -51,11 +51,11 @@ std::size_t ppfFileLength(std::string_view version) {
     return ppf::kImageAt + imageSize(firmware) + ppf::kFactoryWidth;
 }
 
-int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes, FirmwareSelection& selection,
-                   MessageLog& log, PpfImages& images) {
+ImageResult importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes,
+                           FirmwareSelection& selection, MessageLog& log, PpfImages& images) {
     FileBytes file{};
     std::copy_n(bytes.begin(), std::min(bytes.size(), file.size()), file.begin());
-    if (fieldText(file, ppf::kHeader) != ppf::kHeaderText) return kImageNotPpfFile;
+    if (fieldText(file, ppf::kHeader) != ppf::kHeaderText) return ImageResult::NotPpfFile;
 
     // A file cut short (or run on) would load zeros or foreign bytes as
     // values: it is refused before anything changes.
@@ -63,7 +63,7 @@ int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes,
     if (const std::size_t expected = ppfFileLength(fileVersion); expected != 0 && bytes.size() != expected) {
         log.error("The file has %zu bytes, but a .ppf file of firmware '%s' has %zu bytes.%s", bytes.size(),
                   fileVersion.c_str(), expected, kNotRead);
-        return kPpfFileFailed;
+        return ImageResult::FileFailed;
     }
 
     record.text(StringRow::FenmodFwVer) = fieldText(file, ppf::kFenmodVersion, ppf::kFirmwareVersionLength);
@@ -74,8 +74,9 @@ int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes,
 
     // The selection follows the file; a version the program cannot configure ends the import.
     const std::string version = record.text(StringRow::FenmodFwVer);
-    if (int rc = checkFirmwareSelection(version, SelectionMode::Automatic, selection, log); rc != kImageOk) {
-        if (rc == kImageUnsupportedFirmware)
+    if (const ImageResult rc = checkFirmwareSelection(version, SelectionMode::Automatic, selection, log);
+        rc != ImageResult::Ok) {
+        if (rc == ImageResult::UnsupportedFirmware)
             showUnsupportedFirmwareRead(log, std::string(firmwareFamily(version)));
         return rc;
     }
@@ -86,7 +87,7 @@ int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes,
         factoryFirmware = findFactoryFirmware(record.text(StringRow::FenmodFwVer));
         if (factoryFirmware == kFirmwareNotSupported) {
             showUnsupportedFirmwareRead(log, std::string(firmwareFamily(version)));
-            return kImageUnsupportedFirmware;
+            return ImageResult::UnsupportedFirmware;
         }
     }
     const std::size_t size = imageSize(firmware);
@@ -96,12 +97,12 @@ int importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t> bytes,
     } else {
         images.factory.clear();
     }
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
 // The whole file is read, so that its length can be checked against its layout.
-int importPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection, MessageLog& log,
-              PpfImages& images) {
+ImageResult importPpf(ParameterRecord& record, const std::string& path, FirmwareSelection& selection,
+                      MessageLog& log, PpfImages& images) {
     std::vector<std::uint8_t> bytes;
     bool readable = false;
     if (std::FILE* stream = std::fopen(path.c_str(), "rb")) {
@@ -114,38 +115,41 @@ int importPpf(ParameterRecord& record, const std::string& path, FirmwareSelectio
     }
     if (!readable) {
         log.error("Could not open '%s' for reading. %s", path.c_str(), kNotRead);
-        return kPpfFileFailed;
+        return ImageResult::FileFailed;
     }
     return importPpfBytes(record, bytes, selection, log, images);
 }
 
 // Decoded apart and taken over only when every value is a finite number: a
 // NaN or an infinity in a floating-point field would pass every range check.
-int decodePpfImages(ParameterRecord& record, const PpfImages& images, MessageLog& log) {
+ImageResult decodePpfImages(ParameterRecord& record, const PpfImages& images, MessageLog& log) {
     ParameterRecord loaded = record;
     const DecodeRequest load{kDecodeLoad, 1, {}};
-    if (int rc = decodeImage(loaded, images.image, load, log); rc != kImageOk) return rc;
+    if (const ImageResult rc = decodeImage(loaded, images.image, load, log); rc != ImageResult::Ok) return rc;
     if (images.hasFactory) {
-        if (int rc = decodeFactoryImage(loaded, images.factory, load, log); rc != kImageOk) return rc;
+        if (const ImageResult rc = decodeFactoryImage(loaded, images.factory, load, log);
+            rc != ImageResult::Ok)
+            return rc;
     }
     const auto general = generalDefinitions();
     for (std::size_t row = 0; row < general.size(); ++row) {
         if (!std::isfinite(loaded.generalValues[row])) {
             log.error("The file holds no number for '%s'.%s", general[row].label, kNotRead);
-            return kPpfFileFailed;
+            return ImageResult::FileFailed;
         }
     }
     const auto season = seasonDefinitions();
     for (int s = 1; s <= kSeasons; ++s) {
         for (std::size_t row = 0; row < season.size(); ++row) {
             if (!std::isfinite(loaded.season(s, static_cast<int>(row)))) {
-                log.error("The file holds no number for '%s' in season %d.%s", season[row].label, s, kNotRead);
-                return kPpfFileFailed;
+                log.error("The file holds no number for '%s' in season %d.%s", season[row].label, s,
+                          kNotRead);
+                return ImageResult::FileFailed;
             }
         }
     }
     record = std::move(loaded);
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
 void reportImportCancelled(MessageLog& log) {

@@ -10,11 +10,11 @@
 
 namespace orv {
 
-int checkFirmwareSelection(std::string_view version, SelectionMode mode, FirmwareSelection& selection,
-                           MessageLog& log) {
+ImageResult checkFirmwareSelection(std::string_view version, SelectionMode mode, FirmwareSelection& selection,
+                                   MessageLog& log) {
     const int row = findFirmware(version);
-    if (row == kFirmwareNotSupported) return kImageUnsupportedFirmware;
-    if (row == selection.selectedRow()) return kImageOk;
+    if (row == kFirmwareNotSupported) return ImageResult::UnsupportedFirmware;
+    if (row == selection.selectedRow()) return ImageResult::Ok;
     if (mode == SelectionMode::Automatic) {
         log.information(
             "The selected firmware version in the 'Firmware' combo box\n"
@@ -24,10 +24,10 @@ int checkFirmwareSelection(std::string_view version, SelectionMode mode, Firmwar
                           "\n"
                           "Do you want to change the selected firmware version to match\n"
                           "the connected GPS system?") != kAnswerYes) {
-        return kImageSelectionDeclined;
+        return ImageResult::SelectionDeclined;
     }
     selection.selectRow(row);
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
 RecordFirmwareSelection::RecordFirmwareSelection(ParameterRecord& record, std::string settingsFile)

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "image/image_result.h"
+
 namespace orv {
 
 class MessageLog;
@@ -29,10 +31,11 @@ enum class SelectionMode {
     Asking,     // programming, shut-down, export: the user is asked first
 };
 
-// 15 when the version is not supported; 0 when it is the selected row or the
-// selection was changed to it; 16 when the user declined the change.
-int checkFirmwareSelection(std::string_view version, SelectionMode mode, FirmwareSelection& selection,
-                           MessageLog& log);
+// UnsupportedFirmware when the version is not supported; Ok when it is the
+// selected row or the selection was changed to it; SelectionDeclined when the
+// user declined the change.
+ImageResult checkFirmwareSelection(std::string_view version, SelectionMode mode, FirmwareSelection& selection,
+                                   MessageLog& log);
 
 // A selection kept beside a record: selecting sets the record's FenmodFwVer
 // and, when settingsFile is not empty, writes [Firmware Version] "Current Fw Ver".

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "app/format_text.h"
-#include "image/image_result.h"
 #include "model/record.h"
 #include "model/value_kind.h"
 
@@ -46,7 +45,7 @@ std::optional<std::string> formatFirmwareText(std::span<const std::uint8_t> byte
     return text;
 }
 
-int formatVersionTexts(std::span<const std::uint8_t> versionBytes, ParameterRecord& record) {
+ImageResult formatVersionTexts(std::span<const std::uint8_t> versionBytes, ParameterRecord& record) {
     const auto strings = stringDefinitions();
     std::array<std::string, kVersionSlots.size()> texts;
     for (std::size_t i = 0; i < kVersionSlots.size(); ++i) {
@@ -55,11 +54,11 @@ int formatVersionTexts(std::span<const std::uint8_t> versionBytes, ParameterReco
                                                                 : decltype(versionBytes){};
         const auto text = formatFirmwareText(bytes.first(std::min(bytes.size(), slot.byteCount)),
                                              strings[static_cast<std::size_t>(slot.stringRow)].kind);
-        if (!text) return kImageVersionTextsFailed;
+        if (!text) return ImageResult::VersionTextsFailed;
         texts[i] = *text;
     }
     for (std::size_t i = 0; i < kVersionSlots.size(); ++i) record.text(kVersionSlots[i].stringRow) = texts[i];
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
 }  // namespace orv

@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "image/image_result.h"
+
 namespace orv {
 
 struct ParameterRecord;
@@ -25,8 +27,8 @@ inline constexpr std::size_t kVersionTextBytes = 28;
 
 // Fills FenmodFwVer (bytes 0-5), RtcPicFwVer (6-11), MiscDevFwVer (12-17),
 // NavProcFwVer (18-22) and SigProcFwVer (23-27), each by the kind its
-// definition gives it. 0, or 2 when a text cannot be formatted (the record is
+// definition gives it. Ok, or VersionTextsFailed when a text cannot be formatted (the record is
 // then left as it was).
-int formatVersionTexts(std::span<const std::uint8_t> versionBytes, ParameterRecord& record);
+ImageResult formatVersionTexts(std::span<const std::uint8_t> versionBytes, ParameterRecord& record);
 
 }  // namespace orv

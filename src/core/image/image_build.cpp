@@ -53,23 +53,23 @@ double storedValue(const ParameterRecord& record, const PlacedBlock& block, cons
 
 }  // namespace
 
-int buildImage(const ParameterRecord& record, MemoryImage& image, bool rootIdFlag) {
+ImageResult buildImage(const ParameterRecord& record, MemoryImage& image, bool rootIdFlag) {
     const int firmware = findFirmware(record.text(StringRow::FenmodFwVer));
-    if (firmware == kFirmwareNotSupported) return kImageUnsupportedFirmware;
-    if (!allocate(image, imageSize(firmware))) return kImageOutOfMemory;
+    if (firmware == kFirmwareNotSupported) return ImageResult::UnsupportedFirmware;
+    if (!allocate(image, imageSize(firmware))) return ImageResult::OutOfMemory;
     for (const PlacedBlock& block : imageBlocks(firmware)) {
         walkLayout(block.rows, PackingRule::Configuration, block.base,
                    [&](const LayoutField& row, std::size_t at) {
                        storeField(image, at, row, storedValue(record, block, row, rootIdFlag));
                    });
     }
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
-int buildFactoryImage(const ParameterRecord& record, FactoryImage& image) {
+ImageResult buildFactoryImage(const ParameterRecord& record, FactoryImage& image) {
     const int firmware = findFactoryFirmware(record.text(StringRow::FenmodFwVer));
-    if (firmware == kFirmwareNotSupported) return kImageUnsupportedFirmware;
-    if (!allocate(image, factoryImageSize(firmware))) return kImageOutOfMemory;
+    if (firmware == kFirmwareNotSupported) return ImageResult::UnsupportedFirmware;
+    if (!allocate(image, factoryImageSize(firmware))) return ImageResult::OutOfMemory;
     const std::size_t notesAt = walkLayout(factoryLayoutFor(firmware), PackingRule::Factory, 0,
                                            [&](const LayoutField& row, std::size_t at) {
                                                double value = 0;
@@ -85,7 +85,7 @@ int buildFactoryImage(const ParameterRecord& record, FactoryImage& image) {
     const std::string& notes = record.text(StringRow::SSTNotes);
     std::copy_n(notes.begin(), std::min(notes.size(), kSstNotesBytes),
                 image.begin() + static_cast<std::ptrdiff_t>(notesAt));
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
 }  // namespace orv

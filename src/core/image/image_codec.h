@@ -34,25 +34,26 @@ struct DecodeRequest {
     std::span<const std::uint8_t> versionBytes{};
 };
 
-// 0, 15 (the firmware is not supported) or 1 (out of memory). rootIdFlag: the
+// Ok, UnsupportedFirmware or OutOfMemory. rootIdFlag: the
 // user chose to program although the assigned PTT ID code is zero, so the root
 // ID is programmed.
-int buildImage(const ParameterRecord& record, MemoryImage& image, bool rootIdFlag = false);
+ImageResult buildImage(const ParameterRecord& record, MemoryImage& image, bool rootIdFlag = false);
 
-// 0, 15 (no factory layout for the firmware) or 1.
-int buildFactoryImage(const ParameterRecord& record, FactoryImage& image);
+// Ok, UnsupportedFirmware (no factory layout for the firmware) or OutOfMemory.
+ImageResult buildFactoryImage(const ParameterRecord& record, FactoryImage& image);
 
 // Load mode writes every stored value into the record (season values the collar
 // does not keep become 0) and the ID hex text into IDHexValue. Check mode
 // compares every stored value with the record and reports the first difference
-// as a warning (result 1). Failures (2, 15) show their error message. An image
+// as a warning (Mismatch). Failures (VersionTextsFailed, UnsupportedFirmware)
+// show their error message. An image
 // shorter than its layout reads as zero beyond its end.
-int decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image, const DecodeRequest& request,
-                MessageLog& log);
+ImageResult decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image,
+                        const DecodeRequest& request, MessageLog& log);
 
 // Load mode stores the factory values and texts; every mode takes the notes.
-int decodeFactoryImage(ParameterRecord& record, std::span<const std::uint8_t> image,
-                       const DecodeRequest& request, MessageLog& log);
+ImageResult decodeFactoryImage(ParameterRecord& record, std::span<const std::uint8_t> image,
+                               const DecodeRequest& request, MessageLog& log);
 
 // The read-variant not-supported message (error), naming the family letters.
 void showUnsupportedFirmwareRead(MessageLog& log, const std::string& family);

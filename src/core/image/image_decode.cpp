@@ -43,18 +43,19 @@ std::string familyLetters(const ParameterRecord& record, const DecodeRequest& re
 // Re-formats the version texts when asked, then finds the table row; shows the
 // failure's message. Returns the result code and sets row.
 template <typename Find>
-int selectLayout(ParameterRecord& record, const DecodeRequest& request, MessageLog& log, Find find,
-                 int& row) {
-    if (request.versionTextsReady == 0 && formatVersionTexts(request.versionBytes, record) != kImageOk) {
+ImageResult selectLayout(ParameterRecord& record, const DecodeRequest& request, MessageLog& log, Find find,
+                         int& row) {
+    if (request.versionTextsReady == 0 &&
+        formatVersionTexts(request.versionBytes, record) != ImageResult::Ok) {
         log.error("%s", kVersionErrorMessage);
-        return kImageVersionTextsFailed;
+        return ImageResult::VersionTextsFailed;
     }
     row = find(record.text(StringRow::FenmodFwVer));
     if (row == kFirmwareNotSupported) {
         showUnsupportedFirmwareRead(log, familyLetters(record, request));
-        return kImageUnsupportedFirmware;
+        return ImageResult::UnsupportedFirmware;
     }
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
 // The value a check expects to find: the screen value, except that a
@@ -93,10 +94,12 @@ void showUnsupportedFirmwareRead(MessageLog& log, const std::string& family) {
     log.error(kUnsupportedReadMessage, family.c_str());
 }
 
-int decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image, const DecodeRequest& request,
-                MessageLog& log) {
+ImageResult decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image,
+                        const DecodeRequest& request, MessageLog& log) {
     int firmware = 0;
-    if (int rc = selectLayout(record, request, log, findFirmware, firmware); rc != kImageOk) return rc;
+    if (const ImageResult rc = selectLayout(record, request, log, findFirmware, firmware);
+        rc != ImageResult::Ok)
+        return rc;
     const bool load = request.mode == kDecodeLoad;
     const std::int64_t extension = truncateToInteger(record.general(GeneralRow::ExtensionAndProtectionCode));
     bool mismatch = false;
@@ -120,15 +123,17 @@ int decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image, co
                     mismatch = true;
                 }
             });
-        if (mismatch) return kImageMismatch;
+        if (mismatch) return ImageResult::Mismatch;
     }
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
-int decodeFactoryImage(ParameterRecord& record, std::span<const std::uint8_t> image,
-                       const DecodeRequest& request, MessageLog& log) {
+ImageResult decodeFactoryImage(ParameterRecord& record, std::span<const std::uint8_t> image,
+                               const DecodeRequest& request, MessageLog& log) {
     int firmware = 0;
-    if (int rc = selectLayout(record, request, log, findFactoryFirmware, firmware); rc != kImageOk) return rc;
+    if (const ImageResult rc = selectLayout(record, request, log, findFactoryFirmware, firmware);
+        rc != ImageResult::Ok)
+        return rc;
     const bool load = request.mode == kDecodeLoad;
     const std::size_t notesAt = walkLayout(
         factoryLayoutFor(firmware), PackingRule::Factory, 0, [&](const LayoutField& row, std::size_t at) {
@@ -145,7 +150,7 @@ int decodeFactoryImage(ParameterRecord& record, std::span<const std::uint8_t> im
         notes += static_cast<char>(image[at]);
     }
     record.text(StringRow::SSTNotes) = notes;
-    return kImageOk;
+    return ImageResult::Ok;
 }
 
 }  // namespace orv

@@ -1,16 +1,24 @@
 #pragma once
 
-// Result codes of the image codec and the file operations. The numbers are the
-// ones every operation of the program shares (the device link uses the same).
+// Results of the image codec and the file operations. The numbers are the ones
+// every operation of the program shares (the device link uses the same), so a
+// result keeps its number where it leaves the module (resultNumber).
 
 namespace orv {
 
-inline constexpr int kImageOk = 0;
-inline constexpr int kImageMismatch = 1;     // check mode: the device differs from the screen
-inline constexpr int kImageOutOfMemory = 1;  // an image could not be allocated
-inline constexpr int kImageVersionTextsFailed = 2;
-inline constexpr int kImageNotPpfFile = 5;  // a file without the .ppf header
-inline constexpr int kImageUnsupportedFirmware = 15;
-inline constexpr int kImageSelectionDeclined = 16;
+enum class [[nodiscard]] ImageResult : int{
+    Ok = 0,
+    Mismatch = 1,     // check mode: the device differs from the screen
+    OutOfMemory = 1,  // an image could not be allocated
+    FileFailed = 1,   // a .ppf file could not be created, written or read (its message was shown)
+    VersionTextsFailed = 2,
+    NotPpfFile = 5,  // a file without the .ppf header
+    UnsupportedFirmware = 15,
+    SelectionDeclined = 16,
+};
+
+constexpr int resultNumber(ImageResult result) {
+    return static_cast<int>(result);
+}
 
 }  // namespace orv

@@ -38,13 +38,14 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     }
     const DecodeRequest request = requestFor(mode, link);
     if (mode == kReadMode) {
-        if (decodeImage(context.record, link.memoryImage, request, log) != 0) return outcome;
-        if (factory) decodeFactoryImage(context.record, link.factoryImage, request, log);
+        if (decodeImage(context.record, link.memoryImage, request, log) != ImageResult::Ok) return outcome;
+        if (factory && decodeFactoryImage(context.record, link.factoryImage, request, log) != ImageResult::Ok)
+            return outcome;
         takeUpDeviceRead(context.record, false);
         outcome.loaded = true;
         return outcome;
     }
-    if (decodeImage(context.record, link.memoryImage, request, log) != 0) return outcome;
+    if (decodeImage(context.record, link.memoryImage, request, log) != ImageResult::Ok) return outcome;
     outcome.matched = true;
     return outcome;
 }
@@ -52,15 +53,16 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
 int readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log) {
     if (const int result = readFactoryParameters(context, progress); result != 0) return result;
     const DecodeRequest request{kDecodeLoad, 1, context.link.versionBytes};
-    return decodeFactoryImage(context.record, context.link.factoryImage, request, log) != 0 ? 1 : 0;
+    return decodeFactoryImage(context.record, context.link.factoryImage, request, log) != ImageResult::Ok ? 1
+                                                                                                          : 0;
 }
 
 ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log) {
     ReadJobResult outcome;
     PpfImages images;
-    outcome.result = importPpf(context.record, path, context.selection, log, images);
+    outcome.result = resultNumber(importPpf(context.record, path, context.selection, log, images));
     if (outcome.result != 0) return outcome;
-    if (decodePpfImages(context.record, images, log) != 0) return outcome;
+    if (decodePpfImages(context.record, images, log) != ImageResult::Ok) return outcome;
     takeUpDeviceRead(context.record, true);
     outcome.loaded = true;
     return outcome;

@@ -60,9 +60,10 @@ struct Rig {
         if (const int row = findFirmware(firmware); row != kFirmwareNotSupported) selection.selectRow(row);
         // The collar holds what the record describes, so that read and check can succeed.
         MemoryImage image;
-        if (buildImage(record, image, false) == kImageOk) line.collar().setMemory(emu::kLowSectorBase, image);
+        if (buildImage(record, image, false) == ImageResult::Ok)
+            line.collar().setMemory(emu::kLowSectorBase, image);
         FactoryImage factory;
-        if (hasFactoryArea(firmware) && buildFactoryImage(record, factory) == kImageOk)
+        if (hasFactoryArea(firmware) && buildFactoryImage(record, factory) == ImageResult::Ok)
             line.collar().setFactory(0, factory);
         // A collar that does not answer the probe would be waited for without end.
         progress.abortWhen = [](const RecordingProgress& p) {

@@ -207,7 +207,8 @@ TEST_F(OperationsTest, SinglePinEchoWorksEndToEnd) {
     useFirmware("DS 040903");
     link.settings.singlePinBit = 64;
     ASSERT_EQ(programConfiguration(context, progress), kResultOk) << ::testing::PrintToString(boxTexts());
-    EXPECT_EQ(decodeImage(record, link.memoryImage, {kDecodeCheck, 1, link.versionBytes}, log), 0);
+    EXPECT_EQ(decodeImage(record, link.memoryImage, {kDecodeCheck, 1, link.versionBytes}, log),
+              ImageResult::Ok);
 }
 
 struct Shutdown {

@@ -38,14 +38,16 @@ TEST_P(RoundTripTest, ProgramReadBackDecodeLeavesTheRecordUnchanged) {
     EXPECT_EQ(link.memoryImage, programmed);
 
     // Check mode against the record that was programmed: no difference anywhere.
-    EXPECT_EQ(decodeImage(record, link.memoryImage, {kDecodeCheck, 1, link.versionBytes}, log), 0)
+    EXPECT_EQ(decodeImage(record, link.memoryImage, {kDecodeCheck, 1, link.versionBytes}, log),
+              ImageResult::Ok)
         << ::testing::PrintToString(boxTexts());
 
     // Load mode into a fresh record brings the values back.
     ParameterRecord loaded;
     resetRecord(loaded);
     loaded.text(StringRow::FenmodFwVer) = record.text(StringRow::FenmodFwVer);
-    ASSERT_EQ(decodeImage(loaded, link.memoryImage, {kDecodeLoad, 1, link.versionBytes}, log), 0);
+    ASSERT_EQ(decodeImage(loaded, link.memoryImage, {kDecodeLoad, 1, link.versionBytes}, log),
+              ImageResult::Ok);
     EXPECT_NEAR(loaded.general(GeneralRow::ElevAngle), 10, 1e-6);
     EXPECT_EQ(loaded.general(GeneralRow::AlmanacTimeout), original.general(GeneralRow::AlmanacTimeout));
     EXPECT_EQ(loaded.season(2, SeasonRow::NextSeason), 13);
@@ -93,7 +95,8 @@ TEST_P(FactoryRoundTripTest, FactoryParametersComeBackUnchanged) {
     ParameterRecord loaded;
     resetRecord(loaded);
     loaded.text(StringRow::FenmodFwVer) = record.text(StringRow::FenmodFwVer);
-    ASSERT_EQ(decodeFactoryImage(loaded, link.factoryImage, {kDecodeLoad, 1, link.versionBytes}, log), 0);
+    ASSERT_EQ(decodeFactoryImage(loaded, link.factoryImage, {kDecodeLoad, 1, link.versionBytes}, log),
+              ImageResult::Ok);
     EXPECT_EQ(loaded.text(StringRow::FactSysCTN), "12AB34");
     EXPECT_EQ(loaded.text(StringRow::SSTNotes), "Refurbished 2004, new battery");
 }

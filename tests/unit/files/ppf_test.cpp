@@ -30,16 +30,16 @@ struct PpfTest : ::testing::Test {
     test::ScriptedPresenter presenter;
     MessageLog log{&presenter};
 
-    int exportFile(ParameterRecord& record, const std::string& path) {
+    ImageResult exportFile(ParameterRecord& record, const std::string& path) {
         RecordFirmwareSelection selection(record);
         return exportPpf(record, path, selection, log);
     }
     // Imports with the combo box at the record's version, then decodes as the window does.
-    int importFile(ParameterRecord& record, const std::string& path) {
+    ImageResult importFile(ParameterRecord& record, const std::string& path) {
         RecordFirmwareSelection selection(record);
         PpfImages images;
-        const int rc = importPpf(record, path, selection, log, images);
-        return rc != kImageOk ? rc : decodePpfImages(record, images, log);
+        const ImageResult rc = importPpf(record, path, selection, log, images);
+        return rc != ImageResult::Ok ? rc : decodePpfImages(record, images, log);
     }
 };
 
@@ -57,7 +57,7 @@ TEST_F(PpfTest, FileLayoutOfAnN4Export) {
     record.general(G::PttIdCode) = 4321.9;
     record.text(StringRow::SSTNotes) = "notes";
     const std::string path = dir.file("out.ppf");
-    ASSERT_EQ(exportFile(record, path), kImageOk);
+    ASSERT_EQ(exportFile(record, path), ImageResult::Ok);
     EXPECT_EQ(presenter.last().text, "Configuration Successfully exported!");
 
     const std::string file = dir.read(path);
@@ -75,10 +75,10 @@ TEST_F(PpfTest, FileLayoutOfAnN4Export) {
     EXPECT_EQ(fieldText(file, 168, 8), "240");
 
     MemoryImage image;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     EXPECT_EQ(file.substr(176, 744), std::string(image.begin(), image.end()));
     FactoryImage factory;
-    ASSERT_EQ(buildFactoryImage(record, factory), kImageOk);
+    ASSERT_EQ(buildFactoryImage(record, factory), ImageResult::Ok);
     EXPECT_EQ(file.substr(920, 223), std::string(factory.begin(), factory.end()));
     EXPECT_EQ(file.substr(1143), std::string(33, '\0'));
 }
@@ -89,7 +89,7 @@ TEST_F(PpfTest, FileSizesByFamily) {
     for (const auto& [version, size] : cases) {
         ParameterRecord record = recordFor(version);
         std::string bytes;
-        ASSERT_EQ(ppfFileBytes(record, false, bytes), kImageOk) << version;
+        ASSERT_EQ(ppfFileBytes(record, false, bytes), ImageResult::Ok) << version;
         EXPECT_EQ(bytes.size(), size) << version;
     }
 }
@@ -105,18 +105,18 @@ TEST_F(PpfTest, EveryExportableFirmwareRoundTripsThroughAFile) {
         written.text(StringRow::SSTNotes) = "notes";
         written.text(StringRow::RtcPicFwVer) = "RT 123456 78";
         const std::string path = dir.file("round.ppf");
-        const int rc = exportFile(written, path);
+        const ImageResult rc = exportFile(written, path);
         const bool noFactoryLayout = familyHasFactoryImage(version) && findFactoryFirmware(version) < 0;
         if (noFactoryLayout) {
-            EXPECT_EQ(rc, kImageUnsupportedFirmware);
+            EXPECT_EQ(rc, ImageResult::UnsupportedFirmware);
             continue;
         }
-        ASSERT_EQ(rc, kImageOk);
+        ASSERT_EQ(rc, ImageResult::Ok);
         ++exported;
 
         // Read back while the combo box shows another firmware.
         ParameterRecord read = recordFor(row == 9 ? "N4 040816" : "N3 020702");
-        ASSERT_EQ(importFile(read, path), kImageOk);
+        ASSERT_EQ(importFile(read, path), ImageResult::Ok);
         EXPECT_EQ(read.text(StringRow::FenmodFwVer), version);
         EXPECT_EQ(read.text(StringRow::RtcPicFwVer), "RT 123456 78");
         for (const auto& v : values) {
@@ -140,20 +140,20 @@ TEST_F(PpfTest, ImportSwitchesTheFirmwareSelectionWithItsNotice) {
     written.text(StringRow::SSTNotes) = "deployed 2024";
     written.general(G::FixTimeout) = 123;
     const std::string path = dir.file("n4.ppf");
-    ASSERT_EQ(exportFile(written, path), kImageOk);
+    ASSERT_EQ(exportFile(written, path), ImageResult::Ok);
     presenter.clear();
 
     ParameterRecord read = recordFor("N3 020702");
     RecordFirmwareSelection selection(read);
     PpfImages images;
-    ASSERT_EQ(importPpf(read, path, selection, log, images), kImageOk);
+    ASSERT_EQ(importPpf(read, path, selection, log, images), ImageResult::Ok);
     EXPECT_EQ(selection.selectedRow(), 14);
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(presenter.last().text,
               "The selected firmware version in the 'Firmware' combo box\nis being changed to match the "
               "connected GPS "
               "system device.");
-    ASSERT_EQ(decodePpfImages(read, images, log), kImageOk);
+    ASSERT_EQ(decodePpfImages(read, images, log), ImageResult::Ok);
     EXPECT_EQ(read.general(G::FixTimeout), 123);
     EXPECT_EQ(read.text(StringRow::FactSysCTN), "ABCDEF");
     EXPECT_EQ(read.text(StringRow::SSTNotes), "deployed 2024");
@@ -165,15 +165,15 @@ TEST_F(PpfTest, AForeignOrShortFileLoadsNothingOrZeros) {
     const ParameterRecord before = record;
     EXPECT_EQ(importFile(record, dir.write("foreign.ppf",
                                            std::string("Other .ppf File\0", 16) + std::string(1000, 'x'))),
-              kImageNotPpfFile);
-    EXPECT_EQ(importFile(record, dir.write("empty.ppf", "")), kImageNotPpfFile);
+              ImageResult::NotPpfFile);
+    EXPECT_EQ(importFile(record, dir.write("empty.ppf", "")), ImageResult::NotPpfFile);
     EXPECT_EQ(record.generalValues, before.generalValues);
     EXPECT_EQ(record.stringValues, before.stringValues);
     EXPECT_EQ(presenter.count(), 0u);
 
     // A header and a version, nothing else: refused with both lengths, nothing loaded.
     std::string shortFile(std::string("Orv .ppf Export\0", 16) + std::string(12, '\0') + "N3 020702");
-    EXPECT_EQ(importFile(record, dir.write("short.ppf", shortFile)), kPpfFileFailed);
+    EXPECT_EQ(importFile(record, dir.write("short.ppf", shortFile)), ImageResult::FileFailed);
     EXPECT_EQ(presenter.last().text,
               "The file has 37 bytes, but a .ppf file of firmware 'N3 020702' has 918 bytes.\nThe "
               "configuration file was NOT read!");
@@ -182,7 +182,7 @@ TEST_F(PpfTest, AForeignOrShortFileLoadsNothingOrZeros) {
 
     // An unsupported version ends the import before anything is loaded.
     shortFile.replace(28, 9, "N9 020702");
-    EXPECT_EQ(importFile(record, dir.write("n9.ppf", shortFile)), kImageUnsupportedFirmware);
+    EXPECT_EQ(importFile(record, dir.write("n9.ppf", shortFile)), ImageResult::UnsupportedFirmware);
     EXPECT_EQ(presenter.last().text,
               "The GPS system firmware version ('N9') is not supported.\nThe target memory was NOT read "
               "correctly.\n\nContact Halvorn support to get a Orv upgrade.\n");
@@ -194,20 +194,21 @@ TEST_F(PpfTest, AFileOfAnotherLengthThanItsLayoutIsRefused) {
         ParameterRecord record = recordFor(version);
         record.general(G::FixTimeout) = 77;
         std::string bytes;
-        ASSERT_EQ(ppfFileBytes(record, false, bytes), kImageOk);
+        ASSERT_EQ(ppfFileBytes(record, false, bytes), ImageResult::Ok);
         EXPECT_EQ(bytes.size(), ppfFileLength(version));
-        for (const std::size_t length : {std::size_t{100}, ppf::kImageAt + 1, bytes.size() - 1, bytes.size() + 1,
-                                         bytes.size() + 100000}) {
+        for (const std::size_t length : {std::size_t{100}, ppf::kImageAt + 1, bytes.size() - 1,
+                                         bytes.size() + 1, bytes.size() + 100000}) {
             std::string cut = bytes;
             cut.resize(length, 'z');
             ParameterRecord read = recordFor(version);
-            EXPECT_EQ(importFile(read, dir.write("cut.ppf", cut)), kPpfFileFailed) << version << " " << length;
+            EXPECT_EQ(importFile(read, dir.write("cut.ppf", cut)), ImageResult::FileFailed)
+                << version << " " << length;
             EXPECT_NE(presenter.last().text.find("The file has " + std::to_string(length) + " bytes"),
                       std::string::npos);
             EXPECT_EQ(read.general(G::FixTimeout), recordFor(version).general(G::FixTimeout));
         }
         ParameterRecord read = recordFor(version);
-        EXPECT_EQ(importFile(read, dir.write("whole.ppf", bytes)), kImageOk) << version;
+        EXPECT_EQ(importFile(read, dir.write("whole.ppf", bytes)), ImageResult::Ok) << version;
         EXPECT_EQ(read.general(G::FixTimeout), 77);
     }
 }
@@ -217,19 +218,20 @@ TEST_F(PpfTest, ANaNOrInfiniteValueRefusesTheFile) {
         ParameterRecord record = recordFor("N4 040816");
         record.general(G::ElevAngle) = bad;  // a single-precision field of the image
         std::string bytes;
-        ASSERT_EQ(ppfFileBytes(record, false, bytes), kImageOk);
+        ASSERT_EQ(ppfFileBytes(record, false, bytes), ImageResult::Ok);
         ParameterRecord read = recordFor("N4 040816");
         read.general(G::FixTimeout) = 66;
-        EXPECT_EQ(importFile(read, dir.write("nan.ppf", bytes)), kPpfFileFailed);
-        EXPECT_EQ(presenter.last().text,
-                  "The file holds no number for 'Elev. Mask Angle (deg)'.\nThe configuration file was NOT read!");
+        EXPECT_EQ(importFile(read, dir.write("nan.ppf", bytes)), ImageResult::FileFailed);
+        EXPECT_EQ(
+            presenter.last().text,
+            "The file holds no number for 'Elev. Mask Angle (deg)'.\nThe configuration file was NOT read!");
         EXPECT_EQ(read.general(G::FixTimeout), 66) << "nothing was loaded";
     }
 }
 
 TEST_F(PpfTest, AMissingFileIsReported) {
     ParameterRecord read = recordFor("N4 040628");
-    EXPECT_EQ(importFile(read, dir.file("missing.ppf")), kPpfFileFailed);
+    EXPECT_EQ(importFile(read, dir.file("missing.ppf")), ImageResult::FileFailed);
     EXPECT_EQ(presenter.last().text, "Could not open '" + dir.file("missing.ppf") +
                                          "' for reading. \nThe configuration file was NOT read!");
 }
@@ -237,7 +239,7 @@ TEST_F(PpfTest, AMissingFileIsReported) {
 TEST_F(PpfTest, ExportWithoutAFactoryLayoutFailsWithTheNotSupportedMessage) {
     for (const char* version : {"N4 050922", "DS 050505"}) {
         ParameterRecord record = recordFor(version);
-        EXPECT_EQ(exportFile(record, dir.file("x.ppf")), kImageUnsupportedFirmware);
+        EXPECT_EQ(exportFile(record, dir.file("x.ppf")), ImageResult::UnsupportedFirmware);
         EXPECT_EQ(presenter.last().kind, BoxKind::Error);
         EXPECT_EQ(
             presenter.last().text,
@@ -254,7 +256,7 @@ TEST_F(PpfTest, ExportAsksBeforeChangingTheSelection) {
     selection.selectRow(9);                             // the combo box shows N3 020702 ...
     record.text(StringRow::FenmodFwVer) = "N4 040816";  // ... the record another version
     presenter.answer(kAnswerNo);
-    EXPECT_EQ(exportPpf(record, dir.file("x.ppf"), selection, log), kImageSelectionDeclined);
+    EXPECT_EQ(exportPpf(record, dir.file("x.ppf"), selection, log), ImageResult::SelectionDeclined);
     EXPECT_EQ(presenter.last().text,
               "The firmware version selected in the 'Firmware' combo box\ndoes not match that read from the "
               "GPS device "
@@ -267,15 +269,15 @@ TEST_F(PpfTest, AFailedWriteKeepsTheEarlierFileAndLeavesNoTemporaryFile) {
     // The target is a folder, so the finished temporary file cannot be renamed onto it.
     const std::string target = dir.file("taken.ppf");
     std::filesystem::create_directory(target);
-    EXPECT_EQ(exportFile(record, target), kPpfFileFailed);
+    EXPECT_EQ(exportFile(record, target), ImageResult::FileFailed);
     EXPECT_EQ(presenter.last().text,
               "Could not open '" + target + "' for writing. \nThe export file was NOT created!");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"taken.ppf"});
-    EXPECT_EQ(exportFile(record, dir.file("no/such/folder.ppf")), kPpfFileFailed);
+    EXPECT_EQ(exportFile(record, dir.file("no/such/folder.ppf")), ImageResult::FileFailed);
 
     // A successful export replaces an earlier file whole.
     const std::string path = dir.write("old.ppf", std::string(5000, 'o'));
-    ASSERT_EQ(exportFile(record, path), kImageOk);
+    ASSERT_EQ(exportFile(record, path), ImageResult::Ok);
     EXPECT_EQ(dir.read(path).size(), 918u);
 }
 

@@ -24,14 +24,14 @@ TEST(FactoryImage, NotesAreCutTo191BytesAndReadInEveryMode) {
     ParameterRecord record = recordFor("N4 040628");
     record.text(StringRow::SSTNotes) = std::string(300, 'n');
     FactoryImage image;
-    ASSERT_EQ(buildFactoryImage(record, image), kImageOk);
+    ASSERT_EQ(buildFactoryImage(record, image), ImageResult::Ok);
     ASSERT_EQ(image.size(), 32u + 191u);
     EXPECT_EQ(image.back(), 'n');
 
     ParameterRecord read = recordFor("N4 040628");
     read.text(StringRow::FactSysCTN) = "keep";
     test::LoggedTest t;
-    ASSERT_EQ(decodeFactoryImage(read, image, {kDecodeCheck, 1, {}}, t.log), kImageOk);
+    ASSERT_EQ(decodeFactoryImage(read, image, {kDecodeCheck, 1, {}}, t.log), ImageResult::Ok);
     EXPECT_EQ(read.text(StringRow::SSTNotes), std::string(191, 'n'));
     EXPECT_EQ(read.text(StringRow::FactSysCTN), "keep");  // only a load stores the values
 }

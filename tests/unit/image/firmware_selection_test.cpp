@@ -32,10 +32,12 @@ TEST(FirmwareSelection, AutomaticModeFollowsTheVersionWithANotice) {
     RecordFirmwareSelection selection(record, settings);
     test::LoggedTest t;
 
-    EXPECT_EQ(checkFirmwareSelection("N3 020702", SelectionMode::Automatic, selection, t.log), kImageOk);
+    EXPECT_EQ(checkFirmwareSelection("N3 020702", SelectionMode::Automatic, selection, t.log),
+              ImageResult::Ok);
     EXPECT_EQ(t.presenter.count(), 0u);
 
-    EXPECT_EQ(checkFirmwareSelection("N4 040816 03", SelectionMode::Automatic, selection, t.log), kImageOk);
+    EXPECT_EQ(checkFirmwareSelection("N4 040816 03", SelectionMode::Automatic, selection, t.log),
+              ImageResult::Ok);
     ASSERT_EQ(t.presenter.count(), 1u);
     EXPECT_EQ(t.presenter.last().kind, BoxKind::Information);
     EXPECT_EQ(t.presenter.last().text, kChangedNotice);
@@ -44,7 +46,7 @@ TEST(FirmwareSelection, AutomaticModeFollowsTheVersionWithANotice) {
     EXPECT_EQ(readSetting(settings, "Firmware Version", "Current Fw Ver", "NotFound").text, "N4 040816");
 
     EXPECT_EQ(checkFirmwareSelection("N9 040816", SelectionMode::Automatic, selection, t.log),
-              kImageUnsupportedFirmware);
+              ImageResult::UnsupportedFirmware);
     EXPECT_EQ(t.presenter.count(), 1u);
 }
 
@@ -55,7 +57,7 @@ TEST(FirmwareSelection, AskingModeChangesOnlyOnYes) {
     t.presenter.answer(kAnswerNo).answer(kAnswerYes);
 
     EXPECT_EQ(checkFirmwareSelection("DS 040325", SelectionMode::Asking, selection, t.log),
-              kImageSelectionDeclined);
+              ImageResult::SelectionDeclined);
     EXPECT_EQ(t.presenter.last().kind, BoxKind::Choice);
     EXPECT_EQ(
         t.presenter.last().text,
@@ -64,7 +66,7 @@ TEST(FirmwareSelection, AskingModeChangesOnlyOnYes) {
         "system?");
     EXPECT_EQ(record.text(StringRow::FenmodFwVer), "N3 020702");
 
-    EXPECT_EQ(checkFirmwareSelection("DS 040325", SelectionMode::Asking, selection, t.log), kImageOk);
+    EXPECT_EQ(checkFirmwareSelection("DS 040325", SelectionMode::Asking, selection, t.log), ImageResult::Ok);
     EXPECT_EQ(record.text(StringRow::FenmodFwVer), "DS 040325");
     EXPECT_EQ(selection.selectedRow(), 1);
 }

@@ -48,7 +48,7 @@ TEST(HandWorkedImage, N4GeneralBlock) {
     record.general(G::PttLoopWarmup) = 7.9;  // truncated
 
     MemoryImage image;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     ASSERT_EQ(image.size(), 744u);
     EXPECT_EQ(image[0], 0xA2);
     EXPECT_EQ(image[1], 0xAA);  // 1 0 10 1 0 1 0
@@ -93,7 +93,7 @@ TEST(HandWorkedImage, N4SeasonsAndExtraBlock) {
     record.general(G::PNSeedValue) = 0xBEEF;
 
     MemoryImage image;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     // Season 1 at 64: type 1, units 2, next season 13 stored as 14.
     EXPECT_EQ(image[64], 0xAE);
     EXPECT_EQ(slice(image, 66, 2), (Bytes{0x01, 0x2C}));
@@ -131,7 +131,7 @@ TEST(HandWorkedImage, N1KeepsThreeBytesOfTheIdAndANineByteExtraBlock) {
     record.general(G::ActivitySenseInterval) = 2;
 
     MemoryImage image;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     ASSERT_EQ(image.size(), 641u);
     EXPECT_EQ(image[1] & 0xC1, 0x01);
     EXPECT_EQ(slice(image, 51, 3), (Bytes{0x00, 0x00, 0x53}));
@@ -156,7 +156,7 @@ TEST(HandWorkedImage, NetworkCollarGeneralAndExtraBlocks) {
     record.general(G::NetHoldoff) = 77;
 
     MemoryImage image;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     ASSERT_EQ(image.size(), 740u);
     EXPECT_EQ(image[1], 0x0B);
     EXPECT_EQ(slice(image, 24, 3), (Bytes{0, 0, 0}));
@@ -186,7 +186,7 @@ TEST(HandWorkedImage, FactoryBlocksOfN4) {
     record.general(G::SynthSel) = 1;
 
     FactoryImage factory;
-    ASSERT_EQ(buildFactoryImage(record, factory), kImageOk);
+    ASSERT_EQ(buildFactoryImage(record, factory), ImageResult::Ok);
     ASSERT_EQ(factory.size(), 223u);
     EXPECT_EQ(slice(factory, 0, 10), (Bytes{0xA3, 0x00, 0x00, 0x1A, 0x2B, 0x3C, 0x00, 0x00, 0x0A, 0xBC}));
     EXPECT_EQ(slice(factory, 22, 4), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
@@ -197,7 +197,7 @@ TEST(HandWorkedImage, FactoryBlocksOfN4) {
     EXPECT_EQ(factory[40], 0);
 
     record.text(StringRow::FenmodFwVer) = "N4 031126";  // no synthesizer bit
-    ASSERT_EQ(buildFactoryImage(record, factory), kImageOk);
+    ASSERT_EQ(buildFactoryImage(record, factory), ImageResult::Ok);
     EXPECT_EQ(factory[27], 0xB6);
 }
 
@@ -209,7 +209,7 @@ TEST(HandWorkedImage, FactoryBlockOfTheFirstNetworkCollar) {
     record.general(G::BeaconType) = 2;
     record.general(G::XmitEncryption) = 1;  // no such bit here
     FactoryImage factory;
-    ASSERT_EQ(buildFactoryImage(record, factory), kImageOk);
+    ASSERT_EQ(buildFactoryImage(record, factory), ImageResult::Ok);
     ASSERT_EQ(factory.size(), 223u);
     EXPECT_EQ(slice(factory, 26, 6), (Bytes{0x00, 0xC0, 0xFF, 0xEE, 9, 0x44}));
 }

@@ -16,14 +16,14 @@ constexpr std::size_t kIdAt = 51;  // the ID word in the N4 general block
 
 std::uint32_t storedWord(const ParameterRecord& record, bool rootIdFlag = false) {
     MemoryImage image;
-    EXPECT_EQ(buildImage(record, image, rootIdFlag), kImageOk);
+    EXPECT_EQ(buildImage(record, image, rootIdFlag), ImageResult::Ok);
     return readUnsigned(image, kIdAt, 4);
 }
 
 std::string loadedHexText(const MemoryImage& image, const char* version) {
     ParameterRecord read = recordFor(version);
     test::LoggedTest t;
-    EXPECT_EQ(decodeImage(read, image, {kDecodeLoad, 1, {}}, t.log), kImageOk);
+    EXPECT_EQ(decodeImage(read, image, {kDecodeLoad, 1, {}}, t.log), ImageResult::Ok);
     return read.text(StringRow::IDHexValue);
 }
 
@@ -63,11 +63,11 @@ TEST(PttId, HexTextShowsTheIdOfEitherScheme) {
     record.general(G::ExtensionAndProtectionCode) = 0x5A;
     record.general(G::PttIdCode) = 1234;
     MemoryImage image;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     EXPECT_EQ(loadedHexText(image, "N4 040816"), "0134BE5A");  // the word as stored
 
     record.general(G::PttIdCode) = 20000;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     // (id + 16384) x 16384 of the stored id 3616: the assigned id in its place.
     EXPECT_EQ(loadedHexText(image, "N4 040816"), "13880000");
 }
@@ -76,10 +76,10 @@ TEST(PttId, ThreeByteFieldsShowTheirIdToo) {
     ParameterRecord record = recordFor("N1 010824");
     record.general(G::PttIdCode) = 1234;
     MemoryImage image;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     EXPECT_EQ(loadedHexText(image, "N1 010824"), "0134BE00");
     record.general(G::PttIdCode) = 20000;
-    ASSERT_EQ(buildImage(record, image), kImageOk);
+    ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
     EXPECT_EQ(loadedHexText(image, "N1 010824"), "13880000");
 }
 

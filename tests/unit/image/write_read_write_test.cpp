@@ -42,14 +42,14 @@ TEST(WriteReadWrite, AConfigurationImageOnceRebuiltStaysTheSame) {
             SCOPED_TRACE(seed++);
             test::LoggedTest t;
             ParameterRecord first = recordFor(version);
-            ASSERT_EQ(decodeImage(first, read, kLoad, t.log), kImageOk);
+            ASSERT_EQ(decodeImage(first, read, kLoad, t.log), ImageResult::Ok);
             MemoryImage written;
-            ASSERT_EQ(buildImage(first, written), kImageOk);
+            ASSERT_EQ(buildImage(first, written), ImageResult::Ok);
 
             ParameterRecord second = recordFor(version);
-            ASSERT_EQ(decodeImage(second, written, kLoad, t.log), kImageOk);
+            ASSERT_EQ(decodeImage(second, written, kLoad, t.log), ImageResult::Ok);
             MemoryImage rewritten;
-            ASSERT_EQ(buildImage(second, rewritten), kImageOk);
+            ASSERT_EQ(buildImage(second, rewritten), ImageResult::Ok);
             EXPECT_EQ(rewritten, written);
         }
     }
@@ -63,7 +63,7 @@ TEST(WriteReadWrite, AValueKeptInAnotherFormKeepsItsLastUnit) {
         ParameterRecord record = recordFor("N6 020716");
         record.general(GeneralRow::ActivitySenseInterval) = seconds / 60.0;
         MemoryImage image;
-        ASSERT_EQ(buildImage(record, image), kImageOk);
+        ASSERT_EQ(buildImage(record, image), ImageResult::Ok);
         EXPECT_EQ(test::slice(image, 0x284, 4), test::bigEndian(seconds, 4));
     }
 }
@@ -77,14 +77,14 @@ TEST(WriteReadWrite, AFactoryImageOnceRebuiltStaysTheSame) {
             SCOPED_TRACE(seed++);
             test::LoggedTest t;
             ParameterRecord first = recordFor(version);
-            ASSERT_EQ(decodeFactoryImage(first, read, kLoad, t.log), kImageOk);
+            ASSERT_EQ(decodeFactoryImage(first, read, kLoad, t.log), ImageResult::Ok);
             FactoryImage written;
-            ASSERT_EQ(buildFactoryImage(first, written), kImageOk);
+            ASSERT_EQ(buildFactoryImage(first, written), ImageResult::Ok);
 
             ParameterRecord second = recordFor(version);
-            ASSERT_EQ(decodeFactoryImage(second, written, kLoad, t.log), kImageOk);
+            ASSERT_EQ(decodeFactoryImage(second, written, kLoad, t.log), ImageResult::Ok);
             FactoryImage rewritten;
-            ASSERT_EQ(buildFactoryImage(second, rewritten), kImageOk);
+            ASSERT_EQ(buildFactoryImage(second, rewritten), ImageResult::Ok);
             EXPECT_EQ(rewritten, written);
         }
     }
