@@ -68,7 +68,11 @@ class PortProgress : public ProgressSink {
 public:
     PortProgress(std::size_t index, BatchProgressBoard& board, int wakeSeconds)
         : index(index), board(board), wakeLimit(wakeSeconds) {}
-    void setCaption(const std::string&) override {}
+    // The phase is the legend, or the caption while the legend is empty.
+    void setCaption(const std::string& text) override {
+        caption = text;
+        board.update(index, phase(), position);
+    }
     void setLegend(const std::string& text) override {
         legend = text;
         const bool magnet = text.rfind("Put the magnet", 0) == 0 || text == "Waiting for the target response.";
@@ -77,11 +81,11 @@ public:
         } else if (wakeStart == std::chrono::steady_clock::time_point{}) {
             wakeStart = std::chrono::steady_clock::now();
         }
-        board.update(index, legend, position);
+        board.update(index, phase(), position);
     }
     void setPosition(int percent) override {
         position = percent;
-        board.update(index, legend, position);
+        board.update(index, phase(), position);
     }
     bool aborted() override {
         if (abortAll) return true;
@@ -90,9 +94,12 @@ public:
     }
 
 private:
+    const std::string& phase() const { return legend.empty() ? caption : legend; }
+
     std::size_t index;
     BatchProgressBoard& board;
     int wakeLimit;
+    std::string caption;
     std::string legend;
     int position = 0;
     std::chrono::steady_clock::time_point wakeStart{};
