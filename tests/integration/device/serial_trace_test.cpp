@@ -66,7 +66,8 @@ struct TracedSession {
         varyRecord(record);
         selection.selectRow(findFirmware(kFirmware));
         MemoryImage image;
-        if (buildImage(record, image, false) == kImageOk) line.collar().setMemory(emu::kLowSectorBase, image);
+        if (buildImage(record, image, false) == ImageResult::Ok)
+            line.collar().setMemory(emu::kLowSectorBase, image);
         resetRecord(record);
         record.text(StringRow::FenmodFwVer) = kFirmware;
     }
