@@ -13,6 +13,15 @@ int executeStatement(DbConnection& connection, std::string_view sql, std::span<c
     return step == DbStatement::Step::Done ? 0 : 1;
 }
 
+std::string DbConnection::distinctTextsSql(const DistinctTexts& list) const {
+    return "SELECT DISTINCT " + quoteName(list.column) + " FROM " + quoteName(list.table) + list.where +
+           " ORDER BY " + textOrderSql(list.column);
+}
+
+std::string DbConnection::textOrderSql(std::string_view column) const {
+    return quoteName(column);
+}
+
 std::string quoteName(std::string_view name) {
     std::string quoted = "\"";
     for (const char c : name) {

@@ -70,6 +70,18 @@ struct FieldInfo {
     int size = 0;
 };
 
+// A list of the distinct texts of one column, as the program's lists show them:
+// compared and ordered ignoring the case of ASCII letters, otherwise by their
+// bytes (how the file's text columns compare). Of several spellings of one
+// text the list shows that of the first row in the order of thenBy (on the
+// file: in the order of the index the list is read from).
+struct DistinctTexts {
+    std::string table;
+    std::string column;
+    std::string where;                // "" or " WHERE ..." with "?" for its values
+    std::vector<std::string> thenBy;  // column names
+};
+
 struct IndexDescription {
     std::string name;
     std::vector<std::string> fields;  // ascending, in this order
@@ -107,6 +119,19 @@ public:
                           std::optional<FieldInfo>& info) = 0;
     virtual int indexExists(const std::string& table, const std::string& index, bool& exists) = 0;
     virtual int createIndex(const std::string& table, const IndexDescription& index) = 0;
+
+    // The SQL of a list of distinct texts. The file's text columns compare and
+    // sort that way by themselves.
+    virtual std::string distinctTextsSql(const DistinctTexts& list) const;
+    // What a text column is sorted by to come in the order of such lists.
+    virtual std::string textOrderSql(std::string_view column) const;
+    // Makes, where it is missing, the index that lists of the distinct texts of
+    // columns[0] (then ordered by the other columns) are read from, for an engine
+    // whose ordinary indexes do not serve them; the file's do (nothing to make).
+    virtual int ensureListIndex(const std::string& /*table*/, const std::string& /*index*/,
+                                const std::vector<std::string>& /*columns*/) {
+        return 0;
+    }
 
     // A transaction that writes; writers of one database follow one another.
     virtual int begin() = 0;

@@ -117,8 +117,9 @@ private:
                    const std::string& newCtn, int& matched);
     int renameConflict(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
                        const std::string& newCtn, std::string& conflictCtn);
-    int distinctLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
-                       ChoiceList& list);
+    int distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values, ChoiceList& list);
+    int readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
+                   ChoiceList& list);
     // Shows fixedText and the engine's description; returns 1.
     int engineFailure(const char* fixedText);
     // Ends an operation: rolls back what is unfinished and closes; 1 when result or the close failed.

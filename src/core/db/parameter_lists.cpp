@@ -29,18 +29,22 @@ std::string column(const char* name) {
 std::string fromGeneral() {
     return " FROM " + quoteName(kGeneralTable);
 }
-std::string distinct(const char* name) {
-    return "SELECT DISTINCT " + column(name) + fromGeneral();
-}
-// Every list is sorted: a server returns DISTINCT rows in no particular order.
-std::string orderBy(const char* name) {
-    return " ORDER BY " + column(name);
-}
 std::string whereEquals(const char* name) {
     return " WHERE " + column(name) + " = ?";
 }
 std::string andEquals(const char* name) {
     return " AND " + column(name) + " = ?";
+}
+
+// The distinct texts of a column of the general table, sorted (a server returns
+// DISTINCT rows in no particular order). Of several spellings of one text, the
+// list shows that of the first device in key order.
+DistinctTexts distinct(const char* name, std::string where = "") {
+    DistinctTexts list{kGeneralTable, name, std::move(where), {}};
+    for (const char* key : {kJobColumn, kCtnColumn, kStatusColumn}) {
+        if (std::string_view(key) != name) list.thenBy.emplace_back(key);
+    }
+    return list;
 }
 
 constexpr const char* kCustomerColumn = "Customer";
@@ -75,15 +79,16 @@ int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, Cho
     if (reopenDatabase() != 0) return 1;
     WaitCursor wait(waitIndicator);
     bool anyJob = false;
-    int rc = forEachRow(*database, distinct(kJobColumn) + orderBy(kJobColumn), {}, texts([&](const std::string& value) {
-        if (!anyJob) {
-            jobs.clear();
-            if (job.empty()) job = value;
-            anyJob = true;
-        }
-        jobs.add(value);
-        return 0;
-    }));
+    int rc = forEachRow(*database, database->distinctTextsSql(distinct(kJobColumn)), {},
+                        texts([&](const std::string& value) {
+                            if (!anyJob) {
+                                jobs.clear();
+                                if (job.empty()) job = value;
+                                anyJob = true;
+                            }
+                            jobs.add(value);
+                            return 0;
+                        }));
     if (rc == 0 && anyJob) {
         int index = findEqualEntry(jobs, job);
         if (index < 0) {
@@ -92,9 +97,8 @@ int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, Cho
         }
         jobs.select(index);
         bool firstCtn = true;
-        rc = forEachRow(*database, distinct(kCtnColumn) + whereEquals(kJobColumn) + orderBy(kCtnColumn),
-                        {DbValue::ofText(job)},
-                        texts([&](const std::string& value) {
+        rc = forEachRow(*database, database->distinctTextsSql(distinct(kCtnColumn, whereEquals(kJobColumn))),
+                        {DbValue::ofText(job)}, texts([&](const std::string& value) {
                             if (firstCtn) ctns.clear();
                             ctns.add(value);
                             if (firstCtn) ctns.select(0);
@@ -110,9 +114,15 @@ int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, Cho
     return finish(result);
 }
 
-int ParameterDb::distinctLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
+int ParameterDb::distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values,
                                 ChoiceList& list) {
     if (reopenDatabase() != 0) return 1;
+    return readLookup(database->distinctTextsSql(texts), values, false, list);
+}
+
+// The open database's answer to sql into list; closes it.
+int ParameterDb::readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
+                            ChoiceList& list) {
     WaitCursor wait(waitIndicator);
     list.clear();
     const int rc = forEachRow(*database, sql, values, [&](const DbStatement& row) {
@@ -134,33 +144,34 @@ int ParameterDb::distinctLookup(const std::string& sql, std::initializer_list<Db
 }
 
 int ParameterDb::lookupCustomers(ChoiceList& list) {
-    return distinctLookup(distinct(kCustomerColumn) + orderBy(kCustomerColumn), {}, false, list);
+    return distinctLookup(distinct(kCustomerColumn), {}, list);
 }
 
 int ParameterDb::lookupJobsOfCustomer(const std::string& customer, ChoiceList& list) {
-    return distinctLookup(distinct(kJobColumn) + whereEquals(kCustomerColumn) + orderBy(kJobColumn),
-                          {DbValue::ofText(customer)}, false, list);
+    return distinctLookup(distinct(kJobColumn, whereEquals(kCustomerColumn)), {DbValue::ofText(customer)},
+                          list);
 }
 
 int ParameterDb::lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer,
                                             ChoiceList& list) {
-    return distinctLookup(
-        distinct(kCtnColumn) + whereEquals(kJobColumn) + andEquals(kCustomerColumn) + orderBy(kCtnColumn),
-        {DbValue::ofText(job), DbValue::ofText(customer)}, false, list);
+    return distinctLookup(distinct(kCtnColumn, whereEquals(kJobColumn) + andEquals(kCustomerColumn)),
+                          {DbValue::ofText(job), DbValue::ofText(customer)}, list);
 }
 
 int ParameterDb::lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn, ChoiceList& list) {
-    return distinctLookup(
-        distinct(kStatusColumn) + whereEquals(kJobColumn) + andEquals(kCtnColumn) + orderBy(kStatusColumn),
-        {DbValue::ofText(job), DbValue::ofText(ctn)}, false, list);
+    return distinctLookup(distinct(kStatusColumn, whereEquals(kJobColumn) + andEquals(kCtnColumn)),
+                          {DbValue::ofText(job), DbValue::ofText(ctn)}, list);
 }
 
 int ParameterDb::lookupCtns(ChoiceList& list) {
-    return distinctLookup(distinct(kCtnColumn) + orderBy(kCtnColumn), {}, false, list);
+    return distinctLookup(distinct(kCtnColumn), {}, list);
 }
 
 int ParameterDb::lookupPttIds(ChoiceList& list) {
-    return distinctLookup(distinct(kPttIdColumn) + orderBy(kPttIdColumn), {}, true, list);
+    if (reopenDatabase() != 0) return 1;
+    return readLookup(
+        "SELECT DISTINCT " + column(kPttIdColumn) + fromGeneral() + " ORDER BY " + column(kPttIdColumn), {},
+        true, list);
 }
 
 int ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list) {
@@ -171,34 +182,33 @@ int ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list) {
     errno = 0;
     const long long number = std::strtoll(pttId.c_str(), &end, 10);
     const bool isNumber = !pttId.empty() && end != nullptr && *end == '\0' && errno == 0;
-    return distinctLookup(distinct(kCtnColumn) + whereEquals(kPttIdColumn) + orderBy(kCtnColumn),
-                          {isNumber ? DbValue::ofInteger(number) : DbValue::null()}, false, list);
+    return distinctLookup(distinct(kCtnColumn, whereEquals(kPttIdColumn)),
+                          {isNumber ? DbValue::ofInteger(number) : DbValue::null()}, list);
 }
 
 int ParameterDb::lookupJobsOfCtn(const std::string& ctn, ChoiceList& list) {
-    return distinctLookup(distinct(kJobColumn) + whereEquals(kCtnColumn) + orderBy(kJobColumn),
-                          {DbValue::ofText(ctn)}, false, list);
+    return distinctLookup(distinct(kJobColumn, whereEquals(kCtnColumn)), {DbValue::ofText(ctn)}, list);
 }
 
 int ParameterDb::lookupStatusesOfCtn(const std::string& ctn, ChoiceList& list) {
-    return distinctLookup(distinct(kStatusColumn) + whereEquals(kCtnColumn) + orderBy(kStatusColumn),
-                          {DbValue::ofText(ctn)}, false, list);
+    return distinctLookup(distinct(kStatusColumn, whereEquals(kCtnColumn)), {DbValue::ofText(ctn)}, list);
 }
 
 int ParameterDb::listDevices(std::vector<DeviceKey>& devices) {
     devices.clear();
     if (reopenDatabase() != 0) return 1;
     WaitCursor wait(waitIndicator);
-    const int rc = forEachRow(*database,
-                              "SELECT " + column(kJobColumn) + ", " + column(kCtnColumn) + ", " +
-                                  column(kStatusColumn) + fromGeneral() + orderBy(kJobColumn) + ", " +
-                                  column(kCtnColumn) + ", " + column(kStatusColumn),
-                              {}, [&](const DbStatement& row) {
-                                  devices.push_back({textFromColumn(row.column(0)).value_or(""),
-                                                     textFromColumn(row.column(1)).value_or(""),
-                                                     textFromColumn(row.column(2)).value_or("")});
-                                  return 0;
-                              });
+    const int rc =
+        forEachRow(*database,
+                   "SELECT " + column(kJobColumn) + ", " + column(kCtnColumn) + ", " + column(kStatusColumn) +
+                       fromGeneral() + " ORDER BY " + database->textOrderSql(kJobColumn) + ", " +
+                       database->textOrderSql(kCtnColumn) + ", " + database->textOrderSql(kStatusColumn),
+                   {}, [&](const DbStatement& row) {
+                       devices.push_back({textFromColumn(row.column(0)).value_or(""),
+                                          textFromColumn(row.column(1)).value_or(""),
+                                          textFromColumn(row.column(2)).value_or("")});
+                       return 0;
+                   });
     return finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : 0);
 }
 

@@ -4,6 +4,8 @@
 // saving does not hold up a reader, and a read-only file can be read.
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "db/db_messages.h"
 #include "db/parameter_db.h"
@@ -33,6 +35,17 @@ IndexDescription seasonKeyIndex() {
 // The CTN and PTT ID lookups list and search whole tables by these columns.
 std::array<IndexDescription, 2> lookupIndexes() {
     return {IndexDescription{"CtnOrder", {kCtnColumn}}, IndexDescription{"PttIdOrder", {"PttIdCode"}}};
+}
+
+// The case-ignoring lists of all Jobs and of all CTNs, where the engine needs
+// indexes of its own for them: each list column, then the rest of the key.
+struct ListIndex {
+    const char* name;
+    std::vector<std::string> columns;
+};
+std::array<ListIndex, 2> listIndexes() {
+    return {ListIndex{"JobList", {kJobColumn, kCtnColumn, kStatusColumn}},
+            ListIndex{"CtnList", {kCtnColumn, kJobColumn, kStatusColumn}}};
 }
 
 }  // namespace
@@ -66,6 +79,10 @@ int ParameterDb::createSchema() {
     for (const IndexDescription& index : lookupIndexes()) {
         if (access.createIndex(*table, index) != 0) return 1;
     }
+    for (const ListIndex& index : listIndexes()) {
+        if (database->ensureListIndex(kGeneralTable, index.name, index.columns) != 0)
+            return engineFailure(dbtext::kCreateIndexFailed);
+    }
 
     if (access.createTableDef(*database, table, kSeasonTable) != 0) return 1;
     ordinalCounter = 1;
@@ -88,7 +105,8 @@ std::vector<ParameterDb::SchemaColumn> ParameterDb::schemaColumns() {
     for (std::size_t row = 0; row < strings.size(); ++row) {
         // Only the Job and CTN numbers are required in an older general table.
         if (hasKey(strings[row]))
-            columns.push_back({&generalTable, strings[row].key, kColumnText, strings[row].width, row < 2, true});
+            columns.push_back(
+                {&generalTable, strings[row].key, kColumnText, strings[row].width, row < 2, true});
     }
     for (const ParameterDefinition& def : generalDefinitions()) {
         if (hasKey(def)) columns.push_back({&generalTable, def.key, def.columnType, def.width, false, false});
@@ -131,16 +149,17 @@ void ParameterDb::fillMissingStatuses() {
     for (const char* table : {kGeneralTable, kSeasonTable}) {
         bool found = false;
         const std::string status = quoteName(kStatusColumn);
-        if (forEachRow(*database, "SELECT 1 FROM " + quoteName(table) + " WHERE " + status + " IS NULL LIMIT 1",
-                       {}, [&](const DbStatement&) {
+        if (forEachRow(*database,
+                       "SELECT 1 FROM " + quoteName(table) + " WHERE " + status + " IS NULL LIMIT 1", {},
+                       [&](const DbStatement&) {
                            found = true;
                            return 0;
                        }) != 0) {
             return;
         }
         if (!found) continue;
-        const std::string sql = "UPDATE " + quoteName(table) + " SET " + status + " = ? WHERE " + status +
-                                " IS NULL";
+        const std::string sql =
+            "UPDATE " + quoteName(table) + " SET " + status + " = ? WHERE " + status + " IS NULL";
         const DbValue working[] = {DbValue::ofText(kWorkingStatus)};
         if (executeStatement(*database, sql, working) != 0) {
             log.warning("%s%s", dbtext::kSaveFailed, database->lastError().description.c_str());
@@ -166,7 +185,8 @@ void ParameterDb::addKeyIndexes() {
         if (forEachRow(*database,
                        "SELECT 1 FROM " + quoteName((*slot)->name) + " GROUP BY " + grouping +
                            " HAVING count(*) > 1 LIMIT 1",
-                       {}, [&](const DbStatement&) {
+                       {},
+                       [&](const DbStatement&) {
                            twice = true;
                            return 0;
                        }) != 0 ||
@@ -179,6 +199,8 @@ void ParameterDb::addKeyIndexes() {
     for (const IndexDescription& index : lookupIndexes()) {
         if (!access.indexExists(*generalTable, index.name)) database->createIndex(kGeneralTable, index);
     }
+    for (const ListIndex& index : listIndexes())
+        database->ensureListIndex(kGeneralTable, index.name, index.columns);
 }
 
 }  // namespace orv

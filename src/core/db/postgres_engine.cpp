@@ -227,6 +227,42 @@ public:
         return executeStatement(*this, sql);
     }
 
+    // The columns compare by a case-ignoring ICU collation, whose order is not the
+    // file's (punctuation and symbols sort apart from their bytes) and whose
+    // grouping hashes every text into a sort key. The lists compare the texts
+    // with their ASCII letters lowered, by bytes, as the file does; DISTINCT ON
+    // keeps the first spelling of each text in the order given.
+    std::string distinctTextsSql(const DistinctTexts& list) const override {
+        const std::string key = textOrderSql(list.column);
+        std::string sql = "SELECT DISTINCT ON (" + key + ") " + quoteName(list.column) + " FROM " +
+                          quoteName(list.table) + list.where + " ORDER BY " + key;
+        for (const std::string& column : list.thenBy) sql += ", " + textOrderSql(column);
+        return sql;
+    }
+
+    std::string textOrderSql(std::string_view column) const override {
+        return "lower(" + quoteName(column) + " COLLATE \"C\")";
+    }
+
+    // The list keys, and the texts themselves beside them: a whole-table list is
+    // read from the index alone, in its order.
+    int ensureListIndex(const std::string& table, const std::string& index,
+                        const std::vector<std::string>& columns) override {
+        std::string keys;
+        std::string texts;
+        for (const std::string& column : columns) {
+            if (!keys.empty()) {
+                keys += ", ";
+                texts += ", ";
+            }
+            keys += textOrderSql(column);
+            texts += quoteName(column);
+        }
+        return executeStatement(*this, "CREATE INDEX IF NOT EXISTS " +
+                                           quoteName(engineIndexName(table, index)) + " ON " +
+                                           quoteName(table) + " (" + keys + ") INCLUDE (" + texts + ")");
+    }
+
     int begin() override {
         if (command("BEGIN ISOLATION LEVEL READ COMMITTED") != 0) return 1;
         if (command("SELECT pg_advisory_xact_lock(" + std::to_string(kWriterLock) + ")") != 0) {

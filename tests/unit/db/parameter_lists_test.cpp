@@ -87,6 +87,80 @@ TEST_P(ParameterLists, CustomerSearchListsTrimAndSkipEmptyTexts) {
     EXPECT_EQ(list.entries, (std::vector<std::string>{"C1", "C10", "C2", "C3", "Default"}));
 }
 
+// Texts that differ only in the case of ASCII letters are one entry; the lists
+// are sorted by the texts with those letters lowered, byte by byte, so
+// punctuation and letters beyond ASCII come in the same places on both engines.
+// Of several spellings the entry shows that of the first device in key order.
+class MixedCaseLists : public ParameterLists {
+protected:
+    void SetUp() override {
+        ParameterLists::SetUp();
+        if (IsSkipped()) return;
+        record.text(StringRow::Customer) = "acme";
+        ASSERT_EQ(save("AB-1", "K2"), 0);
+        ASSERT_EQ(save("ab-1", "k1"), 0);
+        record.text(StringRow::Customer) = "a_b";
+        ASSERT_EQ(save("ab_1", "k_1"), 0);
+        record.text(StringRow::Customer) = "A-b";
+        ASSERT_EQ(save("Ab~", "K~"), 0);
+        ASSERT_EQ(save("ab1", "k1"), 0);
+        ASSERT_EQ(save("\u00C9-1", "k\u00C9"), 0);
+        ASSERT_EQ(save("\u00E9-1", "k\u00E92"), 0);
+        ASSERT_EQ(save("ab1", "K1", "Programmed"), 0);
+        presenter.clear();
+    }
+};
+
+TEST_P(MixedCaseLists, BothEnginesGiveTheSameEntriesInTheSameOrder) {
+    ASSERT_EQ(db.fillJobAndCtnLists("AB1", "", jobs, ctns), 0);
+    EXPECT_EQ(jobs.entries, (std::vector<std::string>{"05-100", "05-1000", "06-1", "ab-1", "ab1", "ab_1", "Ab~",
+                                                      "Default", "\u00C9-1", "\u00E9-1"}));
+    EXPECT_EQ(selectedEntry(jobs), "ab1");
+    EXPECT_EQ(ctns.entries, (std::vector<std::string>{"K1"})) << "of k1/K1 the spelling stored as Programmed";
+
+    ASSERT_EQ(db.lookupCtns(list), 0);
+    EXPECT_EQ(list.entries, (std::vector<std::string>{"C1", "C10", "C2", "C3", "Default", "k1", "K2", "k_1", "K~",
+                                                      "k\u00C9", "k\u00E92"}));
+    ASSERT_EQ(db.lookupCustomers(list), 0);
+    EXPECT_EQ(list.entries, (std::vector<std::string>{"A-b", "a_b", "Acme", "Birch"}));
+    ASSERT_EQ(db.lookupJobsOfCustomer("ACME", list), 0);
+    EXPECT_EQ(list.entries, (std::vector<std::string>{"05-100", "05-1000", "ab-1"}));
+    ASSERT_EQ(db.lookupJobsOfCtn("K1", list), 0);
+    EXPECT_EQ(list.entries, (std::vector<std::string>{"ab-1", "ab1"}));
+
+    std::vector<DeviceKey> devices;
+    ASSERT_EQ(db.listDevices(devices), 0);
+    std::vector<std::string> keys;
+    for (const DeviceKey& key : devices) {
+        if (key.job.rfind("05", 0) != 0) keys.push_back(key.job + "/" + key.ctn + "/" + key.status);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"06-1/C10/Working", "ab-1/k1/Working", "AB-1/K2/Working",
+                                              "ab1/K1/Programmed", "ab1/k1/Working", "ab_1/k_1/Working",
+                                              "Ab~/K~/Working", "Default/Default/Working",
+                                              "\u00C9-1/k\u00C9/Working", "\u00E9-1/k\u00E92/Working"}));
+}
+
+// A database made before the lists had indexes of their own gets them at its
+// first open in a run (on the file, the key indexes serve the lists).
+TEST_P(MixedCaseLists, AnOlderDatabaseGetsTheListIndexes) {
+    const bool server = isServerUri(path);
+    const std::string count =
+        "SELECT count(*) FROM pg_indexes WHERE indexname IN ('GenParmsTbl_JobList', 'GenParmsTbl_CtnList')";
+    if (server) {
+        EXPECT_EQ(rawScalar(path, count), "2");
+        rawQuery(path, "DROP INDEX GenParmsTbl_JobList; DROP INDEX GenParmsTbl_CtnList");
+    }
+    ParameterDb fresh(log, record);
+    fresh.setCurrentPath(path);
+    ASSERT_EQ(fresh.fillJobAndCtnLists("ab-1", "", jobs, ctns), 0);
+    EXPECT_EQ(jobs.count(), 10);
+    EXPECT_EQ(ctns.entries, (std::vector<std::string>{"k1", "K2"}));
+    if (server) {
+        EXPECT_EQ(rawScalar(path, count), "2");
+    }
+    EXPECT_EQ(presenter.count(), 0u);
+}
+
 // Only a file can hold a value of another kind in a text column.
 class ParameterListsFileOnly : public ParameterLists {
 protected:
@@ -101,6 +175,8 @@ TEST_F(ParameterListsFileOnly, AValueThatIsNotTextEndsTheListWithoutAMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, ParameterLists, ::testing::Values(Engine::Sqlite, Engine::Postgres),
+                         engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, MixedCaseLists, ::testing::Values(Engine::Sqlite, Engine::Postgres),
                          engineName);
 
 }  // namespace
