@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/message_log.h"
-#include "db/choice_list.h"
+#include "model/choice_list.h"
 #include "db/database_uri.h"
 #include "db/engine.h"
 #include "db/parameter_db.h"

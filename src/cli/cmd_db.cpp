@@ -8,7 +8,7 @@
 #include "access_check.h"
 #include "cli.h"
 #include "cli_registry.h"
-#include "db/handler_utility.h"
+#include "dialogs/handler_utility.h"
 #include "db/parameter_db.h"
 #include "login.h"
 #include "workflow/main_rules.h"

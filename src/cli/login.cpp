@@ -9,8 +9,8 @@
 
 #include "app/startup.h"
 #include "cli_registry.h"
-#include "db/login_controllers.h"
 #include "db/password_db.h"
+#include "dialogs/login_controllers.h"
 #include "model/access.h"
 #include "model/definitions.h"
 

@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QPointer>
 
-#include "db/choice_list.h"
+#include "model/choice_list.h"
 
 namespace orv {
 

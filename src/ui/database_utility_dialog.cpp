@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "combo_choice_list.h"
-#include "db/handler_utility.h"
+#include "dialogs/handler_utility.h"
 
 namespace orv {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "db/login_controllers.h"
+#include "dialogs/login_controllers.h"
 #include "modal_runner.h"
 
 class QComboBox;

@@ -10,7 +10,7 @@
 #include "collar_emulator.h"
 #include "com_port_dialog.h"
 #include "database_utility_dialog.h"
-#include "db/handler_utility.h"
+#include "dialogs/handler_utility.h"
 #include "db/parameter_db.h"
 #include "device/target_link.h"
 #include "image/firmware_table.h"

@@ -11,7 +11,7 @@
 
 #include "app/message_log.h"
 #include "db/access_layer.h"
-#include "db/choice_list.h"
+#include "model/choice_list.h"
 #include "db/wait_cursor.h"
 #include "model/record.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "db/defaults.h"
+#include "model/parameter_defaults.h"
 #include "model/field_controls.h"
 #include "model/memory_field_controls.h"
 

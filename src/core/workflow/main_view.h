@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "db/choice_list.h"
+#include "model/choice_list.h"
 #include "model/page.h"
 #include "workflow/tabs.h"
 

@@ -1,4 +1,4 @@
-#include "db/defaults.h"
+#include "model/parameter_defaults.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "db/login_controllers.h"
+#include "dialogs/login_controllers.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "db/handler_utility.h"
+#include "dialogs/handler_utility.h"
 
 #include <array>
 

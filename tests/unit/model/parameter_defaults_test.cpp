@@ -1,6 +1,6 @@
 // Setting chosen parameters back to their defaults.
 
-#include "db/defaults.h"
+#include "model/parameter_defaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "db/choice_list.h"
+#include "model/choice_list.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 // The "DataBase Handler Utility": Year filter, statistics and Make DB.
 
-#include "db/handler_utility.h"
+#include "dialogs/handler_utility.h"
 
 #include "app/format_text.h"
 #include "db/db_messages.h"

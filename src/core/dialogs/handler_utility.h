@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/message_log.h"
-#include "db/choice_list.h"
+#include "model/choice_list.h"
 #include "db/database_uri.h"
 #include "db/parameter_db.h"
 

@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "db/db_messages.h"
-#include "db/login_controllers.h"
+#include "dialogs/login_controllers.h"
 #include "model/access.h"
 
 namespace orv {

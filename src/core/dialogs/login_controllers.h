@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/message_log.h"
-#include "db/choice_list.h"
+#include "model/choice_list.h"
 #include "db/password_db.h"
 
 namespace orv {

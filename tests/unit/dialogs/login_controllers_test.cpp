@@ -1,5 +1,7 @@
 // The password database and the login, change-password and maintenance logic.
 
+#include "dialogs/login_controllers.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,7 +9,6 @@
 
 #include "app/format_text.h"
 #include "db/db_messages.h"
-#include "db/login_controllers.h"
 #include "db/password_db.h"
 #include "db/service_account.h"
 #include "db_test_support.h"
