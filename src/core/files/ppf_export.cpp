@@ -5,11 +5,13 @@
 #include "app/format_text.h"
 #include "app/message_log.h"
 #include "app/replace_file.h"
+#include "files/files_messages.h"
 #include "files/ppf_file.h"
 #include "files/ppf_layout.h"
 #include "image/field_codec.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
+#include "image/image_messages.h"
 #include "model/record.h"
 
 namespace orv {
@@ -60,20 +62,11 @@ ImageResult ppfFileBytes(const ParameterRecord& record, bool rootIdFlag, std::st
 void reportExportFailure(ImageResult code, const ParameterRecord& record, MessageLog& log) {
     const std::string family(firmwareFamily(record.text(StringRow::FenmodFwVer)));
     if (code == ImageResult::UnsupportedFirmware) {
-        log.error(
-            "The GPS system firmware version ('%s') is not supported.\n"
-            "The target memory was NOT programmed correctly.\n"
-            "\n"
-            "Contact Halvorn support to get a Orv upgrade.\n",
-            family.c_str());
+        log.error("%s", imagetext::unsupportedFirmwareProgram(family).c_str());
     } else if (code == ImageResult::SelectionDeclined) {
-        log.error(
-            "The firmware version selected in the 'Firmware' combo box\n"
-            "does not match that read from the GPS device ('%s').\n"
-            "The target memory was NOT programmed correctly.\n",
-            family.c_str());
+        log.error("%s", imagetext::selectionDeclinedProgram(family).c_str());
     } else {
-        log.error("A communication error was detected!\nThe target memory was NOT programmed correctly.");
+        log.error("%s", filestext::kExportCommunicationError);
     }
 }
 
@@ -88,15 +81,15 @@ ImageResult exportPpf(ParameterRecord& record, const std::string& path, Firmware
         return rc;
     }
     if (!replaceFile(path, bytes, ".ppfXXXXXX")) {
-        log.error("Could not open '%s' for writing. \nThe export file was NOT created!", path.c_str());
+        log.error("%s", filestext::cannotWrite(path).c_str());
         return ImageResult::FileFailed;
     }
-    log.information("Configuration Successfully exported!");
+    log.information("%s", filestext::kExported);
     return ImageResult::Ok;
 }
 
 void reportExportCancelled(MessageLog& log) {
-    log.information("Export not completed!");
+    log.information("%s", filestext::kExportNotCompleted);
 }
 
 }  // namespace orv

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/message_log.h"
+#include "files/files_messages.h"
 #include "files/ppf_file.h"
 #include "files/ppf_layout.h"
 #include "image/firmware_selection.h"
@@ -19,8 +20,6 @@ namespace orv {
 namespace {
 
 using FileBytes = std::array<std::uint8_t, ppf::kReadLimit>;
-
-constexpr const char* kNotRead = "\nThe configuration file was NOT read!";
 
 // The text of a field up to its first zero byte, at most limit characters.
 std::string fieldText(const FileBytes& file, ppf::TextField field, std::size_t limit) {
@@ -61,8 +60,7 @@ ImageResult importPpfBytes(ParameterRecord& record, std::span<const std::uint8_t
     // values: it is refused before anything changes.
     const std::string fileVersion = fieldText(file, ppf::kFenmodVersion, ppf::kFirmwareVersionLength);
     if (const std::size_t expected = ppfFileLength(fileVersion); expected != 0 && bytes.size() != expected) {
-        log.error("The file has %zu bytes, but a .ppf file of firmware '%s' has %zu bytes.%s", bytes.size(),
-                  fileVersion.c_str(), expected, kNotRead);
+        log.error("%s", filestext::wrongSize(bytes.size(), fileVersion, expected).c_str());
         return ImageResult::FileFailed;
     }
 
@@ -114,7 +112,7 @@ ImageResult importPpf(ParameterRecord& record, const std::string& path, Firmware
         std::fclose(stream);
     }
     if (!readable) {
-        log.error("Could not open '%s' for reading. %s", path.c_str(), kNotRead);
+        log.error("%s", filestext::cannotRead(path).c_str());
         return ImageResult::FileFailed;
     }
     return importPpfBytes(record, bytes, selection, log, images);
@@ -134,7 +132,7 @@ ImageResult decodePpfImages(ParameterRecord& record, const PpfImages& images, Me
     const auto general = generalDefinitions();
     for (std::size_t row = 0; row < general.size(); ++row) {
         if (!std::isfinite(loaded.generalValues[row])) {
-            log.error("The file holds no number for '%s'.%s", general[row].label, kNotRead);
+            log.error("%s", filestext::noNumber(general[row].label).c_str());
             return ImageResult::FileFailed;
         }
     }
@@ -142,8 +140,7 @@ ImageResult decodePpfImages(ParameterRecord& record, const PpfImages& images, Me
     for (int s = 1; s <= kSeasons; ++s) {
         for (std::size_t row = 0; row < season.size(); ++row) {
             if (!std::isfinite(loaded.season(s, static_cast<int>(row)))) {
-                log.error("The file holds no number for '%s' in season %d.%s", season[row].label, s,
-                          kNotRead);
+                log.error("%s", filestext::noSeasonNumber(season[row].label, s).c_str());
                 return ImageResult::FileFailed;
             }
         }
@@ -153,7 +150,7 @@ ImageResult decodePpfImages(ParameterRecord& record, const PpfImages& images, Me
 }
 
 void reportImportCancelled(MessageLog& log) {
-    log.information("Import not completed!");
+    log.information("%s", filestext::kImportNotCompleted);
 }
 
 }  // namespace orv

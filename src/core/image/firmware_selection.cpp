@@ -5,6 +5,7 @@
 #include "app/message_log.h"
 #include "app/settings_file.h"
 #include "image/firmware_table.h"
+#include "image/image_messages.h"
 #include "image/image_result.h"
 #include "model/record.h"
 
@@ -16,14 +17,8 @@ ImageResult checkFirmwareSelection(std::string_view version, SelectionMode mode,
     if (row == kFirmwareNotSupported) return ImageResult::UnsupportedFirmware;
     if (row == selection.selectedRow()) return ImageResult::Ok;
     if (mode == SelectionMode::Automatic) {
-        log.information(
-            "The selected firmware version in the 'Firmware' combo box\n"
-            "is being changed to match the connected GPS system device.");
-    } else if (log.choice("The selected firmware version in the 'Firmware' combo box\n"
-                          "does not match that read from the GPS system device.\n"
-                          "\n"
-                          "Do you want to change the selected firmware version to match\n"
-                          "the connected GPS system?") != kAnswerYes) {
+        log.information("%s", imagetext::kSelectionChangedToDevice);
+    } else if (log.choice("%s", imagetext::kAskChangeSelection) != kAnswerYes) {
         return ImageResult::SelectionDeclined;
     }
     selection.selectRow(row);

@@ -10,6 +10,7 @@
 #include "image/firmware_text.h"
 #include "image/image_blocks.h"
 #include "image/image_codec.h"
+#include "image/image_messages.h"
 #include "image/ptt_id.h"
 #include "image/value_adjust.h"
 #include "model/format_value.h"
@@ -17,18 +18,6 @@
 namespace orv {
 
 namespace {
-
-constexpr const char* kUnsupportedReadMessage =
-    "The GPS system firmware version ('%s') is not supported.\nThe target memory was NOT read correctly.\n\n"
-    "Contact Halvorn support to get a Orv upgrade.\n";
-constexpr const char* kVersionErrorMessage =
-    "There was error reading the target firmware version!\nThe target memory was NOT read correctly.\n";
-constexpr const char* kGeneralMismatchMessage =
-    "The current screen data does NOT match the device. The first detected error\n"
-    "was: the '%s' field has '%s' in the device and '%s' on the screen.";
-constexpr const char* kSeasonMismatchMessage =
-    "The current screen data does NOT match the device. The first detected error\n"
-    "was: the '%s' field in season %d has '%s' in the device and '%s' on the screen.";
 
 // The family letters the message names: the collar's first two version bytes
 // when they are at hand, else those of the version text.
@@ -47,7 +36,7 @@ ImageResult selectLayout(ParameterRecord& record, const DecodeRequest& request, 
                          int& row) {
     if (request.versionTextsReady == 0 &&
         formatVersionTexts(request.versionBytes, record) != ImageResult::Ok) {
-        log.error("%s", kVersionErrorMessage);
+        log.error("%s", imagetext::kVersionReadError);
         return ImageResult::VersionTextsFailed;
     }
     row = find(record.text(StringRow::FenmodFwVer));
@@ -74,9 +63,10 @@ void reportMismatch(const PlacedBlock& block, const LayoutField& row, double dev
     const std::string deviceText = formatValue(device, def.kind);
     const std::string screenText = formatValue(screen, def.kind);
     if (block.table == DefinitionTable::Season) {
-        log.warning(kSeasonMismatchMessage, def.label, block.season, deviceText.c_str(), screenText.c_str());
+        log.warning("%s",
+                    imagetext::deviceSeasonMismatch(def.label, block.season, deviceText, screenText).c_str());
     } else {
-        log.warning(kGeneralMismatchMessage, def.label, deviceText.c_str(), screenText.c_str());
+        log.warning("%s", imagetext::deviceMismatch(def.label, deviceText, screenText).c_str());
     }
 }
 
@@ -91,7 +81,7 @@ void clearSeasonValues(ParameterRecord& record) {
 }  // namespace
 
 void showUnsupportedFirmwareRead(MessageLog& log, const std::string& family) {
-    log.error(kUnsupportedReadMessage, family.c_str());
+    log.error("%s", imagetext::unsupportedFirmwareRead(family).c_str());
 }
 
 ImageResult decodeImage(ParameterRecord& record, std::span<const std::uint8_t> image,
