@@ -14,6 +14,7 @@
 #include "cups_server.h"
 #include "report_drawing.h"
 #include "reports/printed_spr.h"
+#include "reports/reports_messages.h"
 
 namespace orv {
 
@@ -68,7 +69,7 @@ int PageReportPrinter::print(const ReportJob& job) {
     if (path.empty()) return kReportNotSaved;
     if (!writeReportPdf(job, path)) {
         std::remove(path.c_str());
-        log.error(kReportOpenFailedMessage, path.c_str());
+        log.error("%s", reportOpenFailedMessage(path).c_str());
         return kReportOpenFailed;
     }
     return kReportSaved;

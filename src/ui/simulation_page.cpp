@@ -17,6 +17,7 @@
 #include "model/field_converter.h"
 #include "model/record.h"
 #include "sim/budget.h"
+#include "sim/sim_messages.h"
 #include "simulation_chart_widget.h"
 #include "simulation_runner.h"
 #include "up_down_control.h"

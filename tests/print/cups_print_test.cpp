@@ -8,6 +8,7 @@
 #include "cups_test_server.h"
 #include "print_support.h"
 #include "reports/print_dialog.h"
+#include "reports/reports_messages.h"
 #include "scripted_presenter.h"
 
 namespace orv::test {

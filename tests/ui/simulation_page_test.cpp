@@ -19,6 +19,7 @@
 #include "budget_panel.h"
 #include "draw/draw_chart.h"
 #include "sim/budget.h"
+#include "sim/sim_messages.h"
 #include "simulation_chart_widget.h"
 #include "simulation_runner.h"
 #include "window_fixture.h"

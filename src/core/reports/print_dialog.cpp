@@ -1,5 +1,7 @@
 #include "reports/print_dialog.h"
 
+#include "reports/reports_messages.h"
+
 namespace orv {
 
 namespace {

@@ -13,8 +13,6 @@
 
 namespace orv {
 
-inline constexpr const char* kPrintServerMessage = "Was unable to talk to the print servers.";
-
 struct PrinterInfo {
     std::string name;  // the queue's name
     std::string port;  // its device URI

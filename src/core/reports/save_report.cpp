@@ -4,6 +4,7 @@
 
 #include "app/message_log.h"
 #include "app/replace_file.h"
+#include "reports/reports_messages.h"
 
 namespace orv {
 
@@ -38,7 +39,7 @@ int saveReportText(const std::string& text, std::string fileName, MessageLog& lo
     }
     if (fileName.empty()) return kReportNotSaved;
     if (!replaceable(fileName) || replaceFile(fileName, withCrLf(text), "SPRXXXXXX") != 1) {
-        log.error(kReportOpenFailedMessage, fileName.c_str());
+        log.error("%s", reportOpenFailedMessage(fileName).c_str());
         return kReportOpenFailed;
     }
     return kReportSaved;

@@ -16,9 +16,6 @@ inline constexpr int kReportOpenFailed = 2;  // the file could not be created: t
 // "Text Files" / "All Files" filters, asking before overwriting); "" on Cancel.
 using ReportFileChooser = std::function<std::string()>;
 
-inline constexpr const char* kReportOpenFailedMessage =
-    "Could not open '%s' for writing.\nThe output file was NOT created!";
-
 // Writes the report text to fileName with every line feed stored as CR LF. An
 // empty name asks chooseFile (when given) first; still empty, nothing happens.
 // The text goes to a temporary file beside the target, which is then renamed

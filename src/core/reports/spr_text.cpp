@@ -7,6 +7,7 @@
 #include "model/format_value.h"
 #include "model/transmitter_type.h"
 #include "reports/report_text.h"
+#include "reports/reports_messages.h"
 
 namespace orv {
 
@@ -148,7 +149,7 @@ void appendGps(SprWriter& w) {
                      w.integer(GeneralRow::GpsWeekThreshold));
     appendReportLine(t, "   GPS Week Adjustment ...................... %10d",
                      w.integer(GeneralRow::GpsWeekAdjustment));
-    w.sixtieths("   Cached Fix Lifefime (mm:ss) ..............", GeneralRow::CachedFixLifetime);
+    w.sixtieths(kCachedFixLifefimeLine, GeneralRow::CachedFixLifetime);
     appendReportLine(t, "   GPS Fixes to Discard ..................... %10d",
                      w.integer(GeneralRow::FixesToDiscard));
 }

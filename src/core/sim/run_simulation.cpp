@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/message_log.h"
+#include "sim/sim_messages.h"
 
 namespace orv {
 

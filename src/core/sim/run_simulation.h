@@ -21,10 +21,6 @@ inline constexpr std::size_t kTransmissionPointLimit = 200000;     // at most 20
 inline constexpr std::uint32_t kSimulationYearSeconds = 31536000;  // 365 days
 inline constexpr std::chrono::milliseconds kSimulationWatchdog{2500};
 
-inline constexpr const char* kSimulationFailedMessage =
-    "The simulation failed.  Check the season schedule parameters.\nPoints that were calculated will be "
-    "displayed.";
-
 struct SimulationJob {
     int firmwareRow = -1;                      // the main window's firmware selection; chooses the rule set
     std::uint32_t startTime = 0;               // the deployment date; the run starts at its 00:00 UTC

@@ -8,6 +8,7 @@
 #include "app/message_log.h"
 #include "scripted_presenter.h"
 #include "sim/run_simulation.h"
+#include "sim/sim_messages.h"
 #include "sim_fixture.h"
 
 namespace orv {
