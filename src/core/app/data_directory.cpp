@@ -1,11 +1,13 @@
 #include "app/data_directory.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#include <unistd.h>
+#include "app/app_messages.h"
 
 namespace orv {
 
@@ -19,17 +21,17 @@ std::string chooseDataDirectory(const std::string& commandLine, const std::strin
 
 std::string enterDataDirectory(const std::string& path) {
     namespace fs = std::filesystem;
-    if (path.empty()) return "no data folder: neither ORV_DATA_DIR nor HOME is set";
+    if (path.empty()) return apptext::kNoDataFolder;
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         fs::create_directories(path, ec);
-        if (ec) return "cannot create the data folder " + path + ": " + ec.message();
+        if (ec) return apptext::cannotCreateDataFolder(path, ec.message());
         // The databases hold password hashes and every configuration: the owner's only.
         fs::permissions(path, fs::perms::owner_all, fs::perm_options::replace, ec);
     } else if (!fs::is_directory(path, ec)) {
-        return "the data folder " + path + " is not a folder";
+        return apptext::dataFolderNotFolder(path);
     }
-    if (::chdir(path.c_str()) != 0) return "cannot enter the data folder " + path + ": " + std::strerror(errno);
+    if (::chdir(path.c_str()) != 0) return apptext::cannotEnterDataFolder(path, std::strerror(errno));
     return {};
 }
 

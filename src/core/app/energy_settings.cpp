@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/app_messages.h"
 #include "app/format_text.h"
 #include "app/message_log.h"
 #include "app/replace_file.h"
@@ -27,10 +28,6 @@ constexpr EnergyKey kKeys[] = {
     {"Sleep uA", &EnergySettings::sleepUa},
 };
 
-constexpr const char* kBadValue =
-    "The entry '%s' in section [%s] of the settings file '%s' is not a number of zero or more:\nits default %s "
-    "is used.";
-
 }  // namespace
 
 bool parseEnergyValue(const std::string& text, double& value) {
@@ -50,9 +47,7 @@ EnergyEntry checkCapacityEntry(const std::string& text, bool percent) {
     EnergyEntry entry;
     entry.valid = parseEnergyValue(text, entry.value) && (!percent || entry.value <= 100);
     if (!entry.valid)
-        entry.message =
-            percent ? "The usable share of the battery is a percentage from 0 to 100, not '" + text + "'."
-                    : "The battery capacity is a number of mAh, zero or more, not '" + text + "'.";
+        entry.message = percent ? apptext::usablePercentRefused(text) : apptext::batteryCapacityRefused(text);
     return entry;
 }
 
@@ -82,8 +77,9 @@ EnergySettings readEnergySettings(const std::string& settingsFile, MessageLog& l
         const SettingValue found = findSetting(content, kEnergySection, entry.key, "");
         if (!found.found) continue;  // not written yet: the default
         if (!parseEnergyValue(found.text, settings.*entry.slot)) {
-            log.warning(kBadValue, entry.key, kEnergySection, settingsFile.c_str(),
-                        energyValueText(settings.*entry.slot).c_str());
+            log.warning("%s", apptext::energyEntryIgnored(entry.key, kEnergySection, settingsFile,
+                                                          energyValueText(settings.*entry.slot))
+                                  .c_str());
         }
     }
     return settings;

@@ -1,0 +1,35 @@
+#include "app/app_messages.h"
+
+#include "app/format_text.h"
+
+namespace orv::apptext {
+
+std::string cannotCreateDataFolder(const std::string& path, const std::string& reason) {
+    return formatText("cannot create the data folder %s: %s", path.c_str(), reason.c_str());
+}
+
+std::string dataFolderNotFolder(const std::string& path) {
+    return formatText("the data folder %s is not a folder", path.c_str());
+}
+
+std::string cannotEnterDataFolder(const std::string& path, const std::string& reason) {
+    return formatText("cannot enter the data folder %s: %s", path.c_str(), reason.c_str());
+}
+
+std::string energyEntryIgnored(const char* key, const char* section, const std::string& file,
+                               const std::string& defaultValue) {
+    return formatText(
+        "The entry '%s' in section [%s] of the settings file '%s' is not a number of zero or more:\nits default %s is used.",
+        key, section, file.c_str(), defaultValue.c_str());
+}
+
+std::string usablePercentRefused(const std::string& text) {
+    return formatText("The usable share of the battery is a percentage from 0 to 100, not '%s'.",
+                      text.c_str());
+}
+
+std::string batteryCapacityRefused(const std::string& text) {
+    return formatText("The battery capacity is a number of mAh, zero or more, not '%s'.", text.c_str());
+}
+
+}  // namespace orv::apptext

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// The texts of the program's own settings and folders. Texts that carry a
+// path, a key or an entry are built by the functions below, each from one
+// whole text.
+
+namespace orv::apptext {
+
+// The data folder.
+inline constexpr const char* kNoDataFolder = "no data folder: neither ORV_DATA_DIR nor HOME is set";
+std::string cannotCreateDataFolder(const std::string& path, const std::string& reason);
+std::string dataFolderNotFolder(const std::string& path);
+std::string cannotEnterDataFolder(const std::string& path, const std::string& reason);
+
+// The [Energy] settings and the capacity entries of the budget.
+std::string energyEntryIgnored(const char* key, const char* section, const std::string& file,
+                               const std::string& defaultValue);
+std::string usablePercentRefused(const std::string& text);
+std::string batteryCapacityRefused(const std::string& text);
+
+}  // namespace orv::apptext
