@@ -1,7 +1,6 @@
 #include "access_check.h"
 
-#include <cstdio>
-
+#include "cli_messages.h"
 #include "model/access.h"
 #include "workflow/main_rules.h"
 
@@ -14,9 +13,7 @@ int checkEditable(const Session& session, DefinitionTable table, int row, const 
     if (controlVisible(session.userMask, def.accessMask) && controlEditable(session.userMask, def.accessMask))
         return kExitOk;
     const auto name = rowName(def);
-    std::fprintf(stderr, "orvctl: %s: '%.*s' cannot be changed at the %s level (user '%s').\n", how.c_str(),
-                 static_cast<int>(name.size()), name.data(), session.levelName.c_str(),
-                 session.userName.c_str());
+    reportFailure(clitext::cannotChangeAtLevel(how, name, session.levelName, session.userName));
     return kExitUsage;
 }
 
@@ -66,11 +63,9 @@ int checkDatabaseEdit(const Session& session, const std::string& action, const s
                       const std::string& job) {
     if (databaseEditAllowed(status, session.userMask, job)) return kExitOk;
     // Allowed but for the Job: the Job is what the level may not touch.
-    const std::string what = databaseEditAllowed(status, session.userMask, "")
-                                 ? "the Job '" + job + "'"
-                                 : "a device with status '" + status + "'";
-    std::fprintf(stderr, "orvctl: db %s: user '%s' at the %s level may not %s %s.\n", action.c_str(),
-                 session.userName.c_str(), session.levelName.c_str(), action.c_str(), what.c_str());
+    reportFailure(databaseEditAllowed(status, session.userMask, "")
+                      ? clitext::editRefusedForJob(action, session.userName, session.levelName, job)
+                      : clitext::editRefusedForStatus(action, session.userName, session.levelName, status));
     return kExitUsage;
 }
 

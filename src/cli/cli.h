@@ -62,6 +62,9 @@ int startSession(Session& session);
 // Prints a usage error naming what was wrong and returns kExitUsage.
 int usageError(const std::string& what);
 
+// Prints "orvctl: " and what failed on a line of its own.
+void reportFailure(const std::string& what);
+
 using CommandFn = std::function<int(Session&, const Args&)>;
 
 // options: the option names the command accepts beside the common ones.

@@ -12,8 +12,8 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <mutex>
@@ -23,6 +23,7 @@
 #include "app/replace_file.h"
 #include "app/startup.h"
 #include "cli.h"
+#include "cli_messages.h"
 #include "db/parameter_db.h"
 #include "device/device_operations.h"
 #include "device/serial_port.h"
@@ -178,23 +179,23 @@ bool isCharacterDevice(const std::string& path) {
 
 int runBatch(Session& session, const Args& args) {
     const std::string manifestPath = args.value("manifest").value_or("");
-    if (manifestPath.empty()) return usageError("'batch' needs --manifest FILE.csv");
-    if (!args.has("user")) return usageError("'batch' needs --user NAME: who programs the collars");
+    if (manifestPath.empty()) return usageError(clitext::kBatchNeedsManifest);
+    if (!args.has("user")) return usageError(clitext::kBatchNeedsUser);
     const std::string dbPath = args.value("db").value_or(readAppSettings(session.settingsFile).parameterDbPath);
     int wakeSeconds = 90;
     if (const auto timeout = args.value("timeout")) {
         wakeSeconds = std::atoi(timeout->c_str());
-        if (wakeSeconds <= 0) return usageError("--timeout needs a positive number of seconds");
+        if (wakeSeconds <= 0) return usageError(clitext::kBatchTimeoutNotPositive);
     }
     std::string text;
     if (!readWholeFile(manifestPath, text) || text.empty()) {
-        std::fprintf(stderr, "orvctl: %s: cannot read the manifest\n", manifestPath.c_str());
+        reportFailure(clitext::manifestUnreadable(manifestPath));
         return kExitFailed;
     }
     std::vector<BatchEntry> entries;
     std::string error;
     if (!parseBatchManifest(text, entries, error)) {
-        std::fprintf(stderr, "orvctl: %s: %s\n", manifestPath.c_str(), error.c_str());
+        reportFailure(clitext::manifestProblem(manifestPath, error));
         return kExitFailed;
     }
     if (int rc = logIn(session, args); rc != kExitOk) return rc;
@@ -209,13 +210,12 @@ int runBatch(Session& session, const Args& args) {
         db.setCurrentPath(dbPath);
         std::string problem;
         if (!isCharacterDevice(entry.port)) {
-            problem = "port " + entry.port + " is no serial device";
+            problem = clitext::portNotSerial(entry.port);
         } else if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != 0) {
-            problem = "Job '" + entry.job + "', CTN '" + entry.ctn + "', status '" + entry.status +
-                      "' is not in the database " + dbPath;
+            problem = clitext::deviceNotStored(entry.job, entry.ctn, entry.status, dbPath);
         }
         if (!problem.empty()) {
-            std::fprintf(stderr, "orvctl: %s: line %d: %s\n", manifestPath.c_str(), entry.line, problem.c_str());
+            reportFailure(clitext::manifestLineProblem(manifestPath, entry.line, problem));
             return kExitFailed;
         }
         bool rootIdFlag = false;

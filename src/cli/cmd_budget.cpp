@@ -7,6 +7,7 @@
 
 #include "app/energy_settings.h"
 #include "app/format_text.h"
+#include "cli_messages.h"
 #include "json_text.h"
 #include "sim/budget.h"
 #include "sim_options.h"
@@ -61,8 +62,7 @@ int runBudget(Session& session, const Args& args) {
     SimulationOptions options;
     if (int rc = readSimulationOptions("budget", args, options); rc != kExitOk) return rc;
     const std::string format = args.value("format").value_or("text");
-    if (format != "text" && format != "json")
-        return usageError("--format is text or json, not '" + format + "'");
+    if (format != "text" && format != "json") return usageError(clitext::budgetFormatUnknown(format));
     SimulationJob job;
     if (int rc = simulateConfiguration(session, args, options, job); rc != kExitOk) return rc;
     const EnergySettings energy = readEnergySettings(session.settingsFile, session.log);

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "cli_messages.h"
 #include "draw/draw_chart.h"
 #include "json_text.h"
 #include "sim/chart_display.h"
@@ -135,24 +136,22 @@ int runChart(Session& session, const Args& args) {
     SimulationOptions options;
     if (int rc = readSimulationOptions("chart", args, options); rc != kExitOk) return rc;
     const auto output = args.value("o");
-    if (!output || output->empty()) return usageError("'chart' needs -o FILE (.png, .pdf, .svg or .json)");
+    if (!output || output->empty()) return usageError(clitext::kChartNeedsOutput);
     std::string kind;
     for (const char* ext : {"png", "pdf", "svg", "json"})
         if (endsWith(*output, std::string(".") + ext)) kind = ext;
-    if (kind.empty())
-        return usageError("-o wants a file ending .png, .pdf, .svg or .json, not '" + *output + "'");
+    if (kind.empty()) return usageError(clitext::chartOutputUnknown(*output));
     std::uint32_t viewStart = options.start;
     if (const auto text = args.value("view-start"); text && !parseDate(*text, viewStart))
-        return usageError("--view-start wants a date YYYY-MM-DD, not '" + *text + "'");
+        return usageError(clitext::viewStartNotDate(*text));
     int zoom = 0;
     if (const auto text = args.value("zoom")) {
-        if (*text != "0" && *text != "1" && *text != "2")
-            return usageError("--zoom is 0, 1 or 2, not '" + *text + "'");
+        if (*text != "0" && *text != "1" && *text != "2") return usageError(clitext::zoomUnknown(*text));
         zoom = (*text)[0] - '0';
     }
     int width = kDefaultWidth, height = kDefaultHeight;
     if (const auto text = args.value("size"); text && !parseSize(*text, width, height))
-        return usageError("--size wants WIDTHxHEIGHT, each from 100 to 10000, not '" + *text + "'");
+        return usageError(clitext::sizeUnknown(*text));
 
     SimulationJob job;
     if (int rc = simulateConfiguration(session, args, options, job); rc != kExitOk) return rc;
@@ -177,7 +176,7 @@ int runChart(Session& session, const Args& args) {
                          chartDisplay(chart, job.fixes, gps, job.transmissions, transmitter));
     }
     if (!written) {
-        session.log.error("Could not write the chart to '%s'.", output->c_str());
+        session.log.error("%s", clitext::chartNotWritten(*output).c_str());
         return kExitFailed;
     }
     return job.stopped ? kExitWatchdog : kExitOk;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "cli_registry.h"
 #include "image/firmware_table.h"
 #include "model/definitions.h"
@@ -31,7 +32,7 @@ int runCompletions(Session&, const Args& args) {
     }
     if (what == "options" && args.positional.size() == 2) {
         const auto found = commandTable().find(args.positional[1]);
-        if (found == commandTable().end()) return usageError("unknown command '" + args.positional[1] + "'");
+        if (found == commandTable().end()) return usageError(clitext::unknownCommand(args.positional[1], ""));
         std::set<std::string> names = commonOptions();
         names.insert(found->second.options.begin(), found->second.options.end());
         for (const std::string& name : names) std::printf("%s\n", name == "o" ? "-o" : ("--" + name).c_str());
@@ -47,7 +48,7 @@ int runCompletions(Session&, const Args& args) {
         printKeys(stringDefinitions(), "");
         return kExitOk;
     }
-    return usageError("'completions' takes commands, options COMMAND, firmware or keys");
+    return usageError(clitext::kCompletionsNeedsWhat);
 }
 
 }  // namespace

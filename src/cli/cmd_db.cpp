@@ -7,6 +7,7 @@
 
 #include "access_check.h"
 #include "cli.h"
+#include "cli_messages.h"
 #include "cli_registry.h"
 #include "dialogs/handler_utility.h"
 #include "db/parameter_db.h"
@@ -39,8 +40,7 @@ struct DbCommand {
     }
 
     int needKey() const {
-        if (job.empty() || ctn.empty())
-            return usageError("'db " + args.positional[0] + "' needs --job and --ctn");
+        if (job.empty() || ctn.empty()) return usageError(clitext::dbActionNeedsKey(args.positional[0]));
         return kExitOk;
     }
 
@@ -68,9 +68,7 @@ struct DbCommand {
     // one of the three statuses, and only when the user's level allows it.
     int needEditableKey() {
         if (int rc = needKey(); rc != kExitOk) return rc;
-        if (!isDeviceStatus(status))
-            return usageError("--status is \"Working\", \"Coord. Signoff\" or \"Programmed\", not '" + status +
-                              "'");
+        if (!isDeviceStatus(status)) return usageError(clitext::statusUnknown(status));
         if (int rc = logIn(session, args); rc != kExitOk) return rc;
         return checkDatabaseEdit(session, args.positional[0], status, job);
     }
@@ -82,19 +80,17 @@ struct DbCommand {
         yes = false;
         const bool signOff = args.has("sign-off");
         if (signOff && saveQuestion(kStatusWorking, session.userMask) != SaveQuestion::SignOff) {
-            std::fprintf(stderr, "orvctl: db save: --sign-off: user '%s' at the %s level cannot sign off.\n",
-                         session.userName.c_str(), session.levelName.c_str());
+            reportFailure(clitext::cannotSignOff(session.userName, session.levelName));
             return kExitUsage;
         }
-        if (signOff && status == kStatusProgrammed)
-            return usageError("--sign-off goes with --status \"Working\" or \"Coord. Signoff\"");
+        if (signOff && status == kStatusProgrammed) return usageError(clitext::kSignOffWithStatus);
         if (question == SaveQuestion::SignOff) {
             yes = signOff;
         } else if (question == SaveQuestion::MarkProgrammed) {
             yes = session.log.choice(saveQuestionText(question),
                                      session.record.text(StringRow::UserName).c_str()) == kAnswerYes;
             if (!yes) {
-                std::fprintf(stderr, "orvctl: db save: nothing saved (--yes saves it as \"Programmed\").\n");
+                reportFailure(clitext::kNothingSavedAsProgrammed);
                 return kExitFailed;
             }
         }
@@ -125,7 +121,7 @@ struct DbCommand {
         if (int rc = needKey(); rc != kExitOk) return rc;
         if (int rc = loadOwnConfiguration(); rc != kExitOk) return rc;
         if (db.readDevice(job, ctn, status, kCheckDevice) != 0) return kExitFailed;
-        session.log.information("The screen information is the same as the data in the database.");
+        session.log.information("%s", clitext::kSameAsDatabase);
         return kExitOk;
     }
 
@@ -133,21 +129,18 @@ struct DbCommand {
         if (int rc = needEditableKey(); rc != kExitOk) return rc;
         const int rc = db.deleteDevice(job, ctn, status);
         if (rc == 0) {
-            session.log.information(
-                "Job #: '%s', Ctn #: '%s', Status: '%s' has been deleted from the database", job.c_str(),
-                ctn.c_str(), status.c_str());
+            session.log.information("%s", clitext::deviceDeleted(job, ctn, status).c_str());
             return kExitOk;
         }
         if (rc < 0) {
-            session.log.information("Job #: '%s', Ctn #: '%s', Status: '%s' was not found in the database",
-                                    job.c_str(), ctn.c_str(), status.c_str());
+            session.log.information("%s", clitext::deviceNotInDatabase(job, ctn, status).c_str());
         }
         return kExitFailed;
     }
 
     int rename() {
         const std::string newJob = args.value("new-job").value_or("");
-        if (job.empty() || newJob.empty()) return usageError("'db rename' needs --job and --new-job");
+        if (job.empty() || newJob.empty()) return usageError(clitext::kRenameNeedsJobs);
         const std::string newCtn = args.value("new-ctn").value_or(ctn);
         // The window's two Change buttons, each for the level it is shown and enabled for.
         if (int rc = logIn(session, args); rc != kExitOk) return rc;
@@ -167,7 +160,7 @@ struct DbCommand {
     // Make DB: every stored device into the file --to names.
     int copy() {
         const std::string target = args.value("to").value_or("");
-        if (target.empty()) return usageError("'db copy' needs --to PATH2");
+        if (target.empty()) return usageError(clitext::kCopyNeedsTarget);
         VectorChoiceList jobCombo, ctnCombo, statusCombo, yearCombo, jobsList, ctnsList, statusList;
         HandlerUtility utility(db, session.log,
                                {jobCombo, ctnCombo, statusCombo, yearCombo, jobsList, ctnsList, statusList});
@@ -189,10 +182,9 @@ struct DbCommand {
 };
 
 int runDb(Session& session, const Args& args) {
-    if (args.positional.size() != 1)
-        return usageError("'db' needs one of list, save, read, check, delete, rename, copy");
+    if (args.positional.size() != 1) return usageError(clitext::kDbNeedsAction);
     const std::string path = args.value("db").value_or("");
-    if (path.empty()) return usageError("'db' needs --db PATH");
+    if (path.empty()) return usageError(clitext::kDbCommandNeedsPath);
     DbCommand command(session, args, path);
     const std::map<std::string, int (DbCommand::*)()> actions = {
         {"list", &DbCommand::list},   {"save", &DbCommand::save},     {"read", &DbCommand::read},
@@ -200,7 +192,7 @@ int runDb(Session& session, const Args& args) {
         {"copy", &DbCommand::copy},
     };
     const auto action = actions.find(args.positional[0]);
-    if (action == actions.end()) return usageError("unknown 'db' action '" + args.positional[0] + "'");
+    if (action == actions.end()) return usageError(clitext::unknownDbAction(args.positional[0]));
     return (command.*(action->second))();
 }
 

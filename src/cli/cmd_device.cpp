@@ -16,6 +16,7 @@
 #include <string>
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "db/parameter_db.h"
 #include "device/device_operations.h"
 #include "device/serial_port.h"
@@ -137,7 +138,7 @@ int lineSettings(const Args& args, ComSettings& s) {
     s = ComSettings{};
     s.portSlot = 0;
     if (const auto baud = args.value("baud"); baud && !positiveNumber(*baud, s.baudRate))
-        return usageError("--baud needs a positive number, not '" + *baud + "'");
+        return usageError(clitext::baudNotPositive(*baud));
     if (const auto parity = args.value("parity")) {
         if (*parity == "none")
             s.parityBits = 0;
@@ -146,19 +147,19 @@ int lineSettings(const Args& args, ComSettings& s) {
         else if (*parity == "even")
             s.parityBits = 12;
         else
-            return usageError("--parity is none, odd or even, not '" + *parity + "'");
+            return usageError(clitext::parityUnknown(*parity));
     }
     if (const auto bits = args.value("data-bits")) {
-        if (*bits != "7" && *bits != "8") return usageError("--data-bits is 7 or 8, not '" + *bits + "'");
+        if (*bits != "7" && *bits != "8") return usageError(clitext::dataBitsUnknown(*bits));
         s.dataBitsBit = *bits == "8" ? 1 : 0;
     }
     if (const auto bits = args.value("stop-bits")) {
-        if (*bits != "1" && *bits != "2") return usageError("--stop-bits is 1 or 2, not '" + *bits + "'");
+        if (*bits != "1" && *bits != "2") return usageError(clitext::stopBitsUnknown(*bits));
         s.stopBitsBits = *bits == "2" ? 2 : 0;
     }
     if (args.has("single-pin")) s.singlePinBit = 64;
     if (const auto timeout = args.value("timeout"); timeout && !positiveNumber(*timeout, s.comTimeoutSeconds))
-        return usageError("--timeout needs a positive number of seconds, not '" + *timeout + "'");
+        return usageError(clitext::timeoutNotPositive(*timeout));
     return kExitOk;
 }
 
@@ -221,17 +222,11 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
         const int row = findFirmware(version);
         printVersionTexts(record);
         if (row == kFirmwareNotSupported) {
-            log.error(
-                "The GPS system firmware version ('%s') is not supported.\n"
-                "The firmware version was NOT set correctly.\n"
-                "\n"
-                "Contact Halvorn support to get a Orv upgrade.\n",
-                std::string(firmwareFamily(version)).c_str());
+            log.error("%s", clitext::firmwareNotSet(std::string(firmwareFamily(version))).c_str());
             return kExitFailed;
         }
         context.selection.selectRow(row);
-        log.information("OK, the firmware version is now set correctly to '%s'.",
-                        record.text(StringRow::FenmodFwVer).c_str());
+        log.information("%s", clitext::firmwareSet(record.text(StringRow::FenmodFwVer)).c_str());
         return kExitOk;
     }
     if (operation == "read") {
@@ -253,29 +248,26 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
         if (readFactoryJob(context, progress, log) != 0) return kExitFailed;
         return emitConfiguration(session, args);
     }
-    return usageError("unknown device operation '" + operation + "'");
+    return usageError(clitext::unknownDeviceOperation(operation));
 }
 
 int runDevice(Session& session, const Args& args) {
     static const char* const kOperations[] = {"firmware", "read",         "check",        "write",
                                               "shutdown", "read-factory", "write-factory"};
-    if (args.positional.size() != 1)
-        return usageError(
-            "'device' needs one of firmware, read, check, write, shutdown, read-factory, write-factory");
+    if (args.positional.size() != 1) return usageError(clitext::kDeviceNeedsOperation);
     const std::string operation = args.positional[0];
     bool known = false;
     for (const char* name : kOperations) known = known || operation == name;
-    if (!known) return usageError("unknown device operation '" + operation + "'");
+    if (!known) return usageError(clitext::unknownDeviceOperation(operation));
     const std::string port = args.value("port").value_or("");
-    if (port.empty()) return usageError("'device " + operation + "' needs --port DEVICE");
+    if (port.empty()) return usageError(clitext::deviceNeedsPort(operation));
     if ((args.has("json") || args.has("o")) && operation != "read" && operation != "read-factory")
-        return usageError("--json and -o go with 'device read' and 'device read-factory'");
+        return usageError(clitext::kJsonAndOutputWithRead);
 
     ComSettings settings;
     if (const int rc = lineSettings(args, settings); rc != kExitOk) return rc;
     for (const char* option : {"no-save", "allow-zero-ptt-id"}) {
-        if (args.has(option) && operation != "write")
-            return usageError(std::string("--") + option + " goes with 'device write'");
+        if (args.has(option) && operation != "write") return usageError(clitext::onlyWithWrite(option));
     }
     if (const int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
     // Shutdown is a button the window shows and enables for some levels only.

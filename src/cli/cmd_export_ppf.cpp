@@ -2,6 +2,7 @@
 // bytes as the window's Export writes.
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "files/ppf_file.h"
 #include "image/firmware_selection.h"
 
@@ -11,18 +12,13 @@ namespace {
 
 int runExportPpf(Session& session, const Args& args) {
     if (!args.positional.empty())
-        return usageError("'export-ppf' takes no argument '" + args.positional[0] + "'");
+        return usageError(clitext::takesNoArgument("export-ppf", args.positional[0]));
     const std::string file = args.value("o").value_or("");
-    if (file.empty()) return usageError("'export-ppf' needs -o FILE");
+    if (file.empty()) return usageError(clitext::kExportNeedsOutput);
     if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
     ParameterRecord& record = session.record;
     if (record.text(StringRow::FenmodFwVer).empty()) {
-        session.log.error(
-            "The programmed Firmware is not known.  To proceed, either select the correct firmware\n"
-            "  from the dropdown box, or connect to the GPS system and click on the 'Firmware' button to\n"
-            "    read the programmed firmware from the GPS system!\n"
-            "\n"
-            "      No File has been exported!");
+        session.log.error("%s", clitext::kFirmwareUnknownNotExported);
         return kExitFailed;
     }
     // There is no combo box apart from the configuration's own firmware.

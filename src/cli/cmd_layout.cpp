@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "image/layout_text.h"
 
 namespace orv::cli {
@@ -11,13 +12,12 @@ namespace orv::cli {
 namespace {
 
 int runLayout(Session&, const Args& args) {
-    if (!args.positional.empty())
-        return usageError("'layout' takes no argument '" + args.positional[0] + "'");
+    if (!args.positional.empty()) return usageError(clitext::takesNoArgument("layout", args.positional[0]));
     const auto version = args.value("firmware");
-    if (!version) return usageError("'layout' needs --firmware VERSION");
+    if (!version) return usageError(clitext::kLayoutNeedsFirmware);
     const auto text = layoutText(*version);
     if (!text) {
-        std::fprintf(stderr, "orvctl: the firmware version '%s' is not supported\n", version->c_str());
+        reportFailure(clitext::firmwareNotSupported(*version));
         return kExitFailed;
     }
     std::fputs(text->c_str(), stdout);

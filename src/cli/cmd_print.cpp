@@ -10,6 +10,7 @@
 
 #include "app/energy_settings.h"
 #include "cli.h"
+#include "cli_messages.h"
 #include "cups_server.h"
 #include "image/firmware_table.h"
 #include "page_report_printer.h"
@@ -47,20 +48,17 @@ int runReportSimulation(Session& session, std::uint32_t start, ReportJob& job) {
 }
 
 int runPrint(Session& session, const Args& args) {
-    if (!args.positional.empty()) return usageError("'print' takes no argument '" + args.positional[0] + "'");
+    if (!args.positional.empty()) return usageError(clitext::takesNoArgument("print", args.positional[0]));
     const std::string report = args.value("report").value_or("");
-    if (report != "spr" && report != "simulation")
-        return usageError("'print' needs --report spr or --report simulation");
+    if (report != "spr" && report != "simulation") return usageError(clitext::kPrintNeedsReport);
     const auto printer = args.value("printer");
     const auto file = args.value("o");
-    if (printer.has_value() == file.has_value())
-        return usageError("'print' needs either --printer NAME or -o FILE.pdf");
+    if (printer.has_value() == file.has_value()) return usageError(clitext::kPrintNeedsTarget);
     if ((printer && printer->empty()) || (file && file->empty()))
-        return usageError(printer ? "--printer needs a queue name" : "-o needs a file name");
+        return usageError(printer ? clitext::kPrinterNeedsName : clitext::kOutputNeedsName);
     std::uint32_t start = simulationStartOf(std::time(nullptr));
     if (const auto startText = args.value("start")) {
-        if (!parseDate(*startText, start))
-            return usageError("--start wants a date YYYY-MM-DD, not '" + *startText + "'");
+        if (!parseDate(*startText, start)) return usageError(clitext::startNotDate(*startText));
     }
     if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
 

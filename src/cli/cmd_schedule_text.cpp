@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "reports/schedule_table.h"
 
 namespace orv::cli {
@@ -18,7 +19,7 @@ void printColumn(const std::string& heading, const std::vector<std::string>& lin
 
 int runScheduleText(Session& session, const Args& args) {
     if (!args.positional.empty())
-        return usageError("'schedule-text' takes no argument '" + args.positional[0] + "'");
+        return usageError(clitext::takesNoArgument("schedule-text", args.positional[0]));
     if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
     const ScheduleTable table = scheduleTable(session.record);
     bool first = true;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "model/format_value.h"
 
 namespace orv::cli {
@@ -18,7 +19,7 @@ void printRows(std::span<const ParameterDefinition> table, const auto& values) {
 }
 
 int runShow(Session& session, const Args& args) {
-    if (!args.positional.empty()) return usageError("'show' takes no argument '" + args.positional[0] + "'");
+    if (!args.positional.empty()) return usageError(clitext::takesNoArgument("show", args.positional[0]));
     if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
     const ParameterRecord& record = session.record;
     if (args.has("json")) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "sim_options.h"
 
 namespace orv::cli {
@@ -40,8 +41,7 @@ int runSimulate(Session& session, const Args& args) {
     SimulationOptions options;
     if (int rc = readSimulationOptions("simulate", args, options); rc != kExitOk) return rc;
     const std::string format = args.value("format").value_or("csv");
-    if (format != "csv" && format != "json")
-        return usageError("--format is csv or json, not '" + format + "'");
+    if (format != "csv" && format != "json") return usageError(clitext::simulateFormatUnknown(format));
     SimulationJob job;
     if (int rc = simulateConfiguration(session, args, options, job); rc != kExitOk) return rc;
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "reports/save_report.h"
 #include "reports/spr_text.h"
 
@@ -12,9 +13,9 @@ namespace orv::cli {
 namespace {
 
 int runSpr(Session& session, const Args& args) {
-    if (!args.positional.empty()) return usageError("'spr' takes no argument '" + args.positional[0] + "'");
+    if (!args.positional.empty()) return usageError(clitext::takesNoArgument("spr", args.positional[0]));
     const auto file = args.value("o");
-    if (file && file->empty()) return usageError("-o needs a file name");
+    if (file && file->empty()) return usageError(clitext::kOutputNeedsName);
     if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
 
     std::string text;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "db/db_messages.h"
 #include "db/password_db.h"
 #include "db/service_account.h"
@@ -20,24 +21,22 @@ namespace {
 
 int setServicePassword(Session& session, const Args& args) {
     std::string password;
-    if (!readPassword(args, "New service account password: ", password) || password.empty()) {
-        session.log.error(
-            "The service account needs a password: set ORV_PASSWORD or run orvctl on a terminal.");
+    if (!readPassword(args, clitext::kServicePasswordPrompt, password) || password.empty()) {
+        session.log.error("%s", clitext::kServiceAccountNeedsPassword);
         return kExitFailed;
     }
     if (storeServicePassword(serviceAccountFile(), password, kLoginHashCost, session.log) != 0)
         return kExitFailed;
-    session.log.information("The service account's password has been set; the account is enabled.");
+    session.log.information("%s", clitext::kServicePasswordSet);
     return kExitOk;
 }
 
 int runUsers(Session& session, const Args& args) {
-    if (args.positional.size() != 1)
-        return usageError("'users' needs one of list, add, delete, passwd, service-password");
+    if (args.positional.size() != 1) return usageError(clitext::kUsersNeedsAction);
     const std::string action = args.positional[0];
     if (action == "service-password") return setServicePassword(session, args);
     const std::string path = args.value("pwdb").value_or("");
-    if (path.empty()) return usageError("'users' needs --pwdb PATH");
+    if (path.empty()) return usageError(clitext::kUsersNeedsPwdb);
     PasswordDb db(session.log);
     db.setPath(path);
     const std::string user = args.value("user").value_or("");
@@ -55,9 +54,9 @@ int runUsers(Session& session, const Args& args) {
         return kExitOk;
     }
     if (action != "add" && action != "delete" && action != "passwd") {
-        return usageError("unknown 'users' action '" + action + "'");
+        return usageError(clitext::unknownUsersAction(action));
     }
-    if (user.empty()) return usageError("'users " + action + "' needs --user NAME");
+    if (user.empty()) return usageError(clitext::usersActionNeedsUser(action));
     // A declined overwrite stored nothing, so the command did not do its work.
     auto saved = [&](const std::string& name, const std::string& level, bool overwrite) {
         return db.saveUser(name, password, level, overwrite) == 0 && !db.saveDeclined() ? kExitOk
@@ -65,18 +64,15 @@ int runUsers(Session& session, const Args& args) {
     };
     // Every level above Customer logs in with a password: none is stored empty.
     auto passwordMissing = [&](const std::string& level) {
-        if (!readPassword(args, "Password for " + user + ": ", password)) password.clear();
+        if (!readPassword(args, clitext::passwordPrompt(user), password)) password.clear();
         if (!password.empty() || !levelNeedsPassword(storedLevelMask(level))) return false;
-        session.log.error(
-            "A user of level %s needs a password: set ORV_PASSWORD or run orvctl on a terminal.",
-            level.c_str());
+        session.log.error("%s", clitext::levelNeedsPassword(level).c_str());
         return true;
     };
     if (action == "add") {
         const std::string level = args.value("level").value_or(kCustomerLevel);
         if (!isLevelName(level)) {
-            return usageError("unknown level '" + level +
-                              "': one of Customer, Test, Production, Coordinator, Engineer");
+            return usageError(clitext::unknownLevel(level));
         }
         if (passwordMissing(level)) return kExitFailed;
         return saved(user, level, false);

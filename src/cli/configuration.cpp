@@ -7,6 +7,7 @@
 
 #include "access_check.h"
 #include "cli.h"
+#include "cli_messages.h"
 #include "cli_registry.h"
 #include "login.h"
 #include "parameter_key.h"
@@ -45,17 +46,16 @@ void forEachSeason(const ParameterKey& key, auto&& apply) {
 
 int applyRaw(Session& session, const std::string& assignment) {
     std::string name, text;
-    if (!splitAssignment(assignment, name, text))
-        return usageError("malformed --raw '" + assignment + "', want KEY=NUMBER");
+    if (!splitAssignment(assignment, name, text)) return usageError(clitext::malformedRaw(assignment));
     const auto key = parseParameterKey(name);
-    if (!key) return usageError("unknown parameter '" + name + "' in --raw");
+    if (!key) return usageError(clitext::unknownRawParameter(name));
     ParameterRecord& record = session.record;
     if (key->table == DefinitionTable::String) {
         record.text(key->row) = text;
         return kExitOk;
     }
     double value = 0;
-    if (!parseNumber(text, value)) return usageError("--raw " + name + " needs a number, not '" + text + "'");
+    if (!parseNumber(text, value)) return usageError(clitext::rawNeedsNumber(name, text));
     if (key->table == DefinitionTable::General) {
         record.general(key->row) = value;
     } else {
@@ -66,10 +66,9 @@ int applyRaw(Session& session, const std::string& assignment) {
 
 int applySet(Session& session, TypedEntry& entry, const std::string& assignment) {
     std::string name, text;
-    if (!splitAssignment(assignment, name, text))
-        return usageError("malformed --set '" + assignment + "', want KEY=TEXT");
+    if (!splitAssignment(assignment, name, text)) return usageError(clitext::malformedSet(assignment));
     const auto key = parseParameterKey(name);
-    if (!key) return usageError("unknown parameter '" + name + "' in --set");
+    if (!key) return usageError(clitext::unknownSetParameter(name));
     // A control the user's level hides or disables cannot be typed into.
     if (int rc = checkEditable(session, key->table, key->row, "--set"); rc != kExitOk) return rc;
     if (key->table != DefinitionTable::Season) return entry.enter(key->table, key->row, 0, text);
@@ -87,9 +86,7 @@ int loadConfiguration(Session& session, const Args& args) {
     const SourceEntry* source = nullptr;
     for (const auto& candidate : sourceTable()) {
         if (!args.has(candidate.option)) continue;
-        if (source)
-            return usageError("give one configuration source, not --" + source->option + " and --" +
-                              candidate.option);
+        if (source) return usageError(clitext::twoSources(source->option, candidate.option));
         source = &candidate;
     }
     if (source) {

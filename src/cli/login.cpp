@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/startup.h"
+#include "cli_messages.h"
 #include "cli_registry.h"
 #include "db/password_db.h"
 #include "dialogs/login_controllers.h"
@@ -46,9 +47,7 @@ bool askOnTerminal(const std::string& prompt, std::string& password) {
 bool readPassword(const Args& args, const std::string& prompt, std::string& password) {
     (void)kRegistered;
     if (const auto given = args.value("password")) {
-        std::fprintf(stderr,
-                     "Warning: --password is deprecated: other users of this computer can read it; set "
-                     "ORV_PASSWORD or type it when asked.\n");
+        std::fprintf(stderr, "%s", clitext::kPasswordOptionDeprecated);
         password = *given;
         return true;
     }
@@ -69,17 +68,15 @@ int logIn(Session& session, const Args& args) {
     std::string level = kCustomerLevel;
     int mask = kMaskCustomer;
     if (const auto user = args.value("user")) {
-        if (user->empty()) return usageError("--user needs a name");
+        if (user->empty()) return usageError(clitext::kUserNeedsName);
         PasswordDb passwords(session.log);
         passwords.setPath(args.value("pwdb").value_or(readAppSettings(session.settingsFile).passwordDbPath));
         UserLoginController login(passwords, session.log);
         login.open(kDefaultUser, kMaskCustomer);
         login.nameLeft(*user);
         std::string password;
-        if (login.passwordEnabled && !readPassword(args, "Password for " + *user + ": ", password)) {
-            session.log.error(
-                "User '%s' logs in with a password: set ORV_PASSWORD or run orvctl on a terminal.",
-                user->c_str());
+        if (login.passwordEnabled && !readPassword(args, clitext::passwordPrompt(*user), password)) {
+            session.log.error("%s", clitext::loginNeedsPassword(*user).c_str());
             return kExitFailed;
         }
         if (!login.ok(*user, password)) return kExitFailed;

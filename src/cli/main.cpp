@@ -10,6 +10,7 @@
 
 #include "app/startup.h"
 #include "cli.h"
+#include "cli_messages.h"
 #include "cli_registry.h"
 #include "command_help.h"
 #include "db/database_uri.h"
@@ -51,8 +52,7 @@ int printCommandHelp(const std::string& name) {
         std::vector<std::string> names;
         for (const auto& [known, entry] : commandTable()) names.push_back(known);
         const std::string nearest = nearestName(name, names);
-        return usageError("unknown command '" + name + "'" +
-                          (nearest.empty() ? std::string() : "; did you mean '" + nearest + "'?"));
+        return usageError(orv::clitext::unknownCommand(name, nearest));
     }
     std::printf("orvctl %s: %s\n\nusage: %s\n", help->name, help->summary, help->synopsis);
     if (*help->options) std::printf("\nOptions:\n%s", help->options);
@@ -92,18 +92,17 @@ int parseArgs(int argc, char** argv, const CommandEntry& command, Args& args) {
             std::vector<std::string> names(commonOptions().begin(), commonOptions().end());
             names.insert(names.end(), command.options.begin(), command.options.end());
             const std::string nearest = nearestName(name, names);
-            return usageError("unknown option '--" + name + "' for '" + args.command + "'" +
-                              (nearest.empty() ? std::string() : "; did you mean '--" + nearest + "'?"));
+            return usageError(orv::clitext::unknownOption(name, args.command, nearest));
         }
         const bool flag = commonFlags().count(name) || command.flags.count(name);
-        if (flag && inlineValue) return usageError("option '--" + name + "' takes no value");
+        if (flag && inlineValue) return usageError(orv::clitext::optionTakesNoValue(name));
         if (!flag && !inlineValue) {
-            if (i + 1 >= argc) return usageError("option '" + word + "' needs a value");
+            if (i + 1 >= argc) return usageError(orv::clitext::optionNeedsValue(word));
             value = argv[++i];
         }
         args.options.emplace_back(name, value);
     }
-    if (args.has("yes") && args.has("no")) return usageError("give either --yes or --no, not both");
+    if (args.has("yes") && args.has("no")) return usageError(orv::clitext::kYesAndNo);
     return kExitOk;
 }
 
@@ -129,7 +128,7 @@ void reportCreatedDatabaseFiles(const std::vector<std::string>& absent) {
     std::error_code ignored;
     for (const std::string& path : absent)
         if (std::filesystem::exists(path, ignored))
-            std::fprintf(stderr, "Information: The database file '%s' was created.\n", path.c_str());
+            std::fprintf(stderr, "%s\n", orv::clitext::databaseCreated(path).c_str());
 }
 
 }  // namespace

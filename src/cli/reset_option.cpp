@@ -2,6 +2,7 @@
 
 #include "reset_option.h"
 
+#include "cli_messages.h"
 #include "cli_registry.h"
 #include "pages/defaults_dialog.h"
 
@@ -40,8 +41,7 @@ int applyReset(Session& session, const std::string& label) {
         // A disabled box cannot be ticked; only "Select All" reaches it.
         const DefaultsBoxRef ref = findDefaultsBox(label);
         if (ref.box == nullptr || !ref.box->enabled)
-            return usageError("--reset '" + label + "' names no box of the defaults dialog; valid labels:\n  " +
-                              validLabels());
+            return usageError(clitext::resetLabelUnknown(label, validLabels()));
         boxes[static_cast<std::size_t>(ref.tab)].setCheckState(ref.box->controlId, 1);
     }
     dialog.accept(session.record);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "cli_messages.h"
 #include "image/firmware_table.h"
 
 namespace orv::cli {
@@ -36,20 +37,17 @@ std::string dateText(std::int64_t time) {
 }
 
 int readSimulationOptions(const std::string& command, const Args& args, SimulationOptions& options) {
-    if (!args.positional.empty())
-        return usageError("'" + command + "' takes no argument '" + args.positional[0] + "'");
+    if (!args.positional.empty()) return usageError(clitext::takesNoArgument(command, args.positional[0]));
     const auto startText = args.value("start");
-    if (!startText) return usageError("'" + command + "' needs --start YYYY-MM-DD");
-    if (!parseDate(*startText, options.start))
-        return usageError("--start wants a date YYYY-MM-DD, not '" + *startText + "'");
+    if (!startText) return usageError(clitext::needsStart(command));
+    if (!parseDate(*startText, options.start)) return usageError(clitext::startNotDate(*startText));
     options.years = 0;
     if (const auto yearsText = args.value("years")) {
         char* end = nullptr;
         const long value = std::strtol(yearsText->c_str(), &end, 10);
         options.years =
             value >= 1 && value <= 8 && !yearsText->empty() && *end == '\0' ? static_cast<int>(value) : 0;
-        if (options.years == 0)
-            return usageError("--years wants a number of years from 1 to 8, not '" + *yearsText + "'");
+        if (options.years == 0) return usageError(clitext::yearsOutOfRange(*yearsText));
     }
     return kExitOk;
 }

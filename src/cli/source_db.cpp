@@ -3,6 +3,7 @@
 // given).
 
 #include "cli.h"
+#include "cli_messages.h"
 #include "db/parameter_db.h"
 
 namespace orv::cli {
@@ -13,8 +14,8 @@ int loadStoredDevice(Session& session, const Args& args) {
     const std::string path = args.value("db").value_or("");
     const std::string job = args.value("job").value_or("");
     const std::string ctn = args.value("ctn").value_or("");
-    if (path.empty()) return usageError("--db needs a database file or URI");
-    if (job.empty() || ctn.empty()) return usageError("--db needs --job and --ctn to name the stored device");
+    if (path.empty()) return usageError(clitext::kDbNeedsPath);
+    if (job.empty() || ctn.empty()) return usageError(clitext::kDbNeedsKey);
     ParameterDb db(session.log, session.record);
     db.setCurrentPath(path);
     const int rc = db.readDevice(job, ctn, args.value("status").value_or(kWorkingStatus), kReadDevice);

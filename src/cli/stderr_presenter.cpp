@@ -55,4 +55,8 @@ int usageError(const std::string& what) {
     return kExitUsage;
 }
 
+void reportFailure(const std::string& what) {
+    std::fprintf(stderr, "orvctl: %s\n", what.c_str());
+}
+
 }  // namespace orv::cli

@@ -1,5 +1,6 @@
 #include "typed_entry.h"
 
+#include "cli_messages.h"
 #include "model/field_converter.h"
 #include "model/memory_page_set.h"
 #include "pages/page_controls.h"
@@ -42,9 +43,8 @@ int TypedEntry::enter(DefinitionTable table, int row, int season, const std::str
     if (result == kActionTaken) return kExitOk;
     if (result == kActionRefused) return kExitFailed;
     const auto name = rowName(definitionTable(table)[static_cast<std::size_t>(row)]);
-    if (result == kActionNotAChoice)
-        return usageError("'" + text + "' is not a choice of '" + std::string(name) + "'");
-    return usageError("cannot enter a value into '" + std::string(name) + "'");
+    if (result == kActionNotAChoice) return usageError(clitext::notAChoice(text, name));
+    return usageError(clitext::cannotEnter(name));
 }
 
 }  // namespace orv::cli

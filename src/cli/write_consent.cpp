@@ -1,7 +1,6 @@
 #include "write_consent.h"
 
-#include <cstdio>
-
+#include "cli_messages.h"
 #include "image/ptt_id.h"
 #include "model/record.h"
 #include "workflow/main_rules.h"
@@ -13,7 +12,7 @@ int confirmWrite(Session& session, const ParameterRecord& record, const Args& ar
                  bool& rootIdFlag) {
     rootIdFlag = false;
     if (activityCheck(record, session.log) != 0) {
-        std::fprintf(stderr, "orvctl: %s: the activity check failed; nothing was programmed.\n", where.c_str());
+        reportFailure(clitext::activityCheckFailed(where));
         return kExitFailed;
     }
     if (!zeroPttIdNeedsConsent(record)) return kExitOk;
@@ -23,10 +22,8 @@ int confirmWrite(Session& session, const ParameterRecord& record, const Args& ar
     session.log.choice("%s", kZeroPttIdQuestion);
     session.presenter.forcedAnswer = answerBefore;
     if (!allowed) {
-        std::fprintf(stderr,
-                     "orvctl: %s: the assigned PTT ID code is zero; nothing was programmed "
-                     "(--allow-zero-ptt-id programs the root ID %lld instead).\n",
-                     where.c_str(), static_cast<long long>(programmedPttId(record, true)));
+        reportFailure(
+            clitext::zeroPttIdRefused(where, static_cast<long long>(programmedPttId(record, true))));
         return kExitFailed;
     }
     rootIdFlag = true;
