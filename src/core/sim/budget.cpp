@@ -6,6 +6,7 @@
 
 #include "app/format_text.h"
 #include "sim/sim_date.h"
+#include "sim/sim_messages.h"
 
 namespace orv {
 
@@ -97,11 +98,11 @@ Budget computeBudget(const SimulationJob& run, double years, const EnergySetting
 
     if (run.stopped) {
         budget.partial = true;
-        budget.partialReason = "the simulation was stopped by its time limit";
+        budget.partialReason = kStoppedByTimeLimit;
     } else if (cutByLimit(run.fixes, kFixPointLimit, budget) ||
                cutByLimit(run.transmissions, kTransmissionPointLimit, budget)) {
         budget.partial = true;
-        budget.partialReason = "the simulation reached its limit of listed events";
+        budget.partialReason = kReachedEventLimit;
     }
     return budget;
 }
@@ -123,8 +124,7 @@ std::vector<std::string> budgetLines(const Budget& budget) {
     lines.push_back(budget.chargeMas > 0 ? formatText("Projected life: %lld days",
                                                       static_cast<long long>(budget.projectedDays))
                                          : std::string("Projected life: no charge is drawn"));
-    if (budget.partial)
-        lines.push_back("Partial budget: " + budget.partialReason + "; the figures count the events found.");
+    if (budget.partial) lines.push_back(partialBudgetLine(budget.partialReason));
     return lines;
 }
 

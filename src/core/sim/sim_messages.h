@@ -1,11 +1,18 @@
 #pragma once
 
-// The texts of the simulation.
+#include <string>
+
+// The texts of the simulation and its energy budget.
 
 namespace orv {
 
 // A run that the watchdog or a limit stopped; the points found so far are shown.
 inline constexpr const char* kSimulationFailedMessage =
     "The simulation failed.  Check the season schedule parameters.\nPoints that were calculated will be displayed.";
+
+// Why a budget counts only part of the events, and the line that says so.
+inline constexpr const char* kStoppedByTimeLimit = "the simulation was stopped by its time limit";
+inline constexpr const char* kReachedEventLimit = "the simulation reached its limit of listed events";
+std::string partialBudgetLine(const std::string& reason);
 
 }  // namespace orv
