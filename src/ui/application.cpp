@@ -12,6 +12,7 @@
 #include "qt_message_presenter.h"
 #include "qt_profile.h"
 #include "splash_window.h"
+#include "window_messages.h"
 
 namespace orv {
 
@@ -90,19 +91,15 @@ int OrvApplication::openParameterDatabase() {
     }
     if (db->openDatabase(appSettings.parameterDbPath, false) == 0) return 0;
     messages.warning(
-        "Could not open the parameter database file '%s'.  Trying to open a\nlocal database: '%s' instead.",
-        displayName(appSettings.parameterDbPath).c_str(), kDefaultParameterDb);
+        "%s",
+        uitext::databaseFallback(displayName(appSettings.parameterDbPath), kDefaultParameterDb).c_str());
     appSettings.parameterDbPath = kDefaultParameterDb;
     if (db->openDatabase(appSettings.parameterDbPath, true) == 0) return 0;
     return reportNoDatabase();
 }
 
 int OrvApplication::reportNoDatabase() {
-    messages.error(
-        "Could NOT open a Fenmod database for the application.\n"
-        "The program may have attempted to open a corrupted database --\n"
-        "try renaming the intended database to force the program to\n"
-        "create a new one.  If the problem persists, call Halvorn support.");
+    messages.error("%s", uitext::kNoDatabase);
     return 1;
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/message_log.h"
 #include "sim/budget.h"
+#include "window_messages.h"
 
 namespace orv {
 
@@ -76,7 +77,7 @@ void BudgetPanel::entryLeft(QLineEdit* edit, bool percent) {
     showFigures();
     if (!file.empty() && saveEnergyCapacity(file, figures.batteryMah, figures.usablePercent) == 0 &&
         messages != nullptr)
-        messages->error("The battery figures could not be stored in the settings file '%s'.", file.c_str());
+        messages->error("%s", uitext::batteryFiguresNotStored(file).c_str());
     Q_EMIT energyChanged();
 }
 

@@ -12,6 +12,7 @@
 #include "application.h"
 #include "logo.h"
 #include "qt_profile.h"
+#include "window_messages.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     const std::string folder = orv::chooseDataDirectory(parser.value(dataDir).toStdString(),
                                                         environmentValue("ORV_DATA_DIR"), environmentValue("HOME"));
     if (const std::string error = orv::enterDataDirectory(folder); !error.empty()) {
-        QMessageBox::critical(nullptr, "Error", QString::fromStdString("Orv cannot start: " + error + "."));
+        QMessageBox::critical(nullptr, "Error", QString::fromStdString(orv::uitext::cannotStart(error)));
         return 1;
     }
     orv::OrvApplication program;

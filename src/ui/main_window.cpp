@@ -26,6 +26,7 @@
 #include "logo.h"
 #include "model/definitions.h"
 #include "model/record.h"
+#include "pages/pages_messages.h"
 #include "pages/parameter_pages.h"
 #include "parameter_tab_page.h"
 #include "progress_window.h"
@@ -362,6 +363,7 @@ void MainWindow::buildLayout() {
 }
 
 void MainWindow::setTooltips() {
+    // "parmeters" is spelled as the users have always seen it.
     const std::pair<MainButton, const char*> tips[] = {
         {MainButton::Print, "Print the current parameter file."},
         {MainButton::Delete, "Delete the current record from the database."},
@@ -494,7 +496,7 @@ void MainWindow::notesChanged() {
         QTextCursor cursor = notes->textCursor();
         cursor.movePosition(QTextCursor::End);
         notes->setTextCursor(cursor);
-        app.log.error("The Notes field can only hold %d characters.", kNotesLimit);
+        app.log.error("%s", notesLimitMessage(kNotesLimit).c_str());
     }
     flow->textEdited(StringRow::Notes);
 }

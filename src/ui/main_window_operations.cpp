@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/app_messages.h"
 #include "app/message_log.h"
 #include "app/sibling_program.h"
 #include "change_name_dialog.h"
@@ -259,7 +260,7 @@ void MainWindow::launchSibling() {
                                            QString::fromStdString(program->workingDirectory))) {
         return;
     }
-    app.log.information("%s", kSiblingNotFoundMessage);
+    app.log.information("%s", apptext::kSiblingNotFound);
 }
 
 }  // namespace orv

@@ -14,6 +14,10 @@ std::string cannotCreateDataFolder(const std::string& path, const std::string& r
 std::string dataFolderNotFolder(const std::string& path);
 std::string cannotEnterDataFolder(const std::string& path, const std::string& reason);
 
+// The beacon configuration program the Beacon tab starts.
+inline constexpr const char* kSiblingNotFound =
+    "Cannot locate Wren2-Orv on this machine - check installation!";
+
 // The [Energy] settings and the capacity entries of the budget.
 std::string energyEntryIgnored(const char* key, const char* section, const std::string& file,
                                const std::string& defaultValue);

@@ -14,8 +14,6 @@ struct SiblingProgram {
 
 inline constexpr const char* kSiblingDisplayName = "Halvorn Wren-2 Orv";
 inline constexpr const char* kSiblingFileName = "wren2Orv";
-inline constexpr const char* kSiblingNotFoundMessage =
-    "Cannot locate Wren2-Orv on this machine - check installation!";
 
 // The folders that hold desktop entries: $XDG_DATA_HOME/applications (or
 // ~/.local/share/applications), then each of $XDG_DATA_DIRS (or

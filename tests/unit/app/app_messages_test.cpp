@@ -21,6 +21,7 @@ TEST(AppMessages, EveryTextWithArgumentsShowsThemInPlace) {
     EXPECT_TRUE(formatsInPlace(usablePercentRefused("140"), {"not '140'."}));
     EXPECT_TRUE(formatsInPlace(batteryCapacityRefused("-3"), {"not '-3'."}));
     EXPECT_TRUE(isWholeText(kNoDataFolder));
+    EXPECT_TRUE(isWholeText(kSiblingNotFound));
 }
 
 }  // namespace
