@@ -54,8 +54,7 @@ int checkControl(const Session& session, int controlRow, const std::string& comm
     const int accessMask = controlDefinitions()[static_cast<std::size_t>(controlRow)].accessMask;
     if (controlVisible(session.userMask, accessMask) && controlEditable(session.userMask, accessMask))
         return kExitOk;
-    std::fprintf(stderr, "orvctl: %s: user '%s' at the %s level may not %s.\n", command.c_str(),
-                 session.userName.c_str(), session.levelName.c_str(), what.c_str());
+    reportFailure(clitext::controlRefused(command, session.userName, session.levelName, what));
     return kExitUsage;
 }
 

@@ -141,6 +141,12 @@ std::string editRefusedForStatus(const std::string& action, const std::string& u
                       action.c_str(), user.c_str(), level.c_str(), action.c_str(), status.c_str());
 }
 
+std::string controlRefused(const std::string& command, const std::string& user, const std::string& level,
+                           const std::string& action) {
+    return formatText("%s: user '%s' at the %s level may not %s.", command.c_str(), user.c_str(),
+                      level.c_str(), action.c_str());
+}
+
 std::string cannotSignOff(const std::string& user, const std::string& level) {
     return formatText("db save: --sign-off: user '%s' at the %s level cannot sign off.", user.c_str(),
                       level.c_str());

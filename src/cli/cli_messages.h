@@ -76,6 +76,12 @@ std::string editRefusedForJob(const std::string& action, const std::string& user
                               const std::string& job);
 std::string editRefusedForStatus(const std::string& action, const std::string& user, const std::string& level,
                                  const std::string& status);
+// A main-window button the level does not have; what it would do is one of the k...Action texts.
+std::string controlRefused(const std::string& command, const std::string& user, const std::string& level,
+                           const std::string& action);
+inline constexpr const char* kShutdownAction = "shut a collar down";
+inline constexpr const char* kChangeJobAction = "change a Job number";
+inline constexpr const char* kChangeCtnAction = "change a CTN number";
 std::string cannotSignOff(const std::string& user, const std::string& level);
 inline constexpr const char* kSignOffWithStatus =
     "--sign-off goes with --status \"Working\" or \"Coord. Signoff\"";

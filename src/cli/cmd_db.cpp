@@ -145,12 +145,14 @@ struct DbCommand {
         // The window's two Change buttons, each for the level it is shown and enabled for.
         if (int rc = logIn(session, args); rc != kExitOk) return rc;
         if (newJob != job) {
-            if (int rc = checkControl(session, MainControlRow::ChangeJob, "db rename", "change a Job number");
+            if (int rc =
+                    checkControl(session, MainControlRow::ChangeJob, "db rename", clitext::kChangeJobAction);
                 rc != kExitOk)
                 return rc;
         }
         if (newCtn != ctn) {
-            if (int rc = checkControl(session, MainControlRow::ChangeCtn, "db rename", "change a CTN number");
+            if (int rc =
+                    checkControl(session, MainControlRow::ChangeCtn, "db rename", clitext::kChangeCtnAction);
                 rc != kExitOk)
                 return rc;
         }

@@ -272,7 +272,8 @@ int runDevice(Session& session, const Args& args) {
     if (const int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
     // Shutdown is a button the window shows and enables for some levels only.
     if (operation == "shutdown") {
-        if (const int rc = checkControl(session, MainControlRow::Shutdown, "device shutdown", "shut a collar down");
+        if (const int rc =
+                checkControl(session, MainControlRow::Shutdown, "device shutdown", clitext::kShutdownAction);
             rc != kExitOk)
             return rc;
     }

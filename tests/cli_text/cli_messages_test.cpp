@@ -53,6 +53,8 @@ TEST(CliMessages, UsersDatabaseAndDeviceTextsShowTheirValuesInPlace) {
               "db delete: user 'ann' at the Test level may not delete the Job 'J7'.");
     EXPECT_EQ(editRefusedForStatus("save", "ann", "Test", "Programmed"),
               "db save: user 'ann' at the Test level may not save a device with status 'Programmed'.");
+    EXPECT_EQ(controlRefused("db rename", "ann", "Test", kChangeJobAction),
+              "db rename: user 'ann' at the Test level may not change a Job number.");
     EXPECT_TRUE(formatsInPlace(cannotSignOff("ann", "Test"), {"user 'ann' at the Test level cannot"}));
     EXPECT_TRUE(formatsInPlace(activityCheckFailed("device write"), {"device write: the activity"}));
     EXPECT_TRUE(formatsInPlace(zeroPttIdRefused("batch", 123456789012LL),
