@@ -194,6 +194,10 @@ std::string firmwareSet(const std::string& version) {
     return formatText("OK, the firmware version is now set correctly to '%s'.", version.c_str());
 }
 
+std::string traceNotOpened(const std::string& path, const std::string& reason) {
+    return formatText("--trace: cannot open the trace file '%s': %s", path.c_str(), reason.c_str());
+}
+
 std::string activityCheckFailed(const std::string& where) {
     return formatText("%s: the activity check failed; nothing was programmed.", where.c_str());
 }

@@ -104,6 +104,7 @@ std::string timeoutNotPositive(const std::string& text);
 // "a Orv upgrade" is the text as users know it from the window.
 std::string firmwareNotSet(const std::string& family);
 std::string firmwareSet(const std::string& version);
+std::string traceNotOpened(const std::string& path, const std::string& reason);
 std::string activityCheckFailed(const std::string& where);
 std::string zeroPttIdRefused(const std::string& where, long long rootId);
 inline constexpr const char* kBatchNeedsManifest = "'batch' needs --manifest FILE.csv";

@@ -1,7 +1,8 @@
 #include "trace_option.h"
 
-#include <cstdio>
 #include <string>
+
+#include "cli_messages.h"
 
 namespace orv::cli {
 
@@ -12,8 +13,7 @@ std::shared_ptr<SerialTrace> openTraceOption(const Args& args, int& status) {
     std::string error;
     std::shared_ptr<SerialTrace> trace = SerialTrace::open(*path, SerialTrace::Mode::Replace, error);
     if (!trace) {
-        std::fprintf(stderr, "orvctl: --trace: cannot open the trace file '%s': %s\n", path->c_str(),
-                     error.c_str());
+        reportFailure(clitext::traceNotOpened(*path, error));
         status = kExitFailed;
     }
     return trace;

@@ -56,6 +56,8 @@ TEST(CliMessages, UsersDatabaseAndDeviceTextsShowTheirValuesInPlace) {
     EXPECT_EQ(controlRefused("db rename", "ann", "Test", kChangeJobAction),
               "db rename: user 'ann' at the Test level may not change a Job number.");
     EXPECT_TRUE(formatsInPlace(cannotSignOff("ann", "Test"), {"user 'ann' at the Test level cannot"}));
+    EXPECT_TRUE(formatsInPlace(traceNotOpened("/ro/t.log", "Permission denied"),
+                               {"file '/ro/t.log': Permission denied"}));
     EXPECT_TRUE(formatsInPlace(activityCheckFailed("device write"), {"device write: the activity"}));
     EXPECT_TRUE(formatsInPlace(zeroPttIdRefused("batch", 123456789012LL),
                                {"batch: the assigned", "ID 123456789012 instead"}));
