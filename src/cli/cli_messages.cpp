@@ -164,6 +164,12 @@ std::string onlyWithWrite(const char* option) {
     return formatText("--%s goes with 'device write'", option);
 }
 
+std::string alwaysSavesProgrammed(const std::string& user, const std::string& level) {
+    return formatText(
+        "device write: --no-save: user '%s' at the %s level always saves the device as \"Programmed\".",
+        user.c_str(), level.c_str());
+}
+
 std::string baudNotPositive(const std::string& text) {
     return formatText("--baud needs a positive number, not '%s'", text.c_str());
 }

@@ -96,6 +96,7 @@ std::string deviceNeedsPort(const std::string& operation);
 inline constexpr const char* kJsonAndOutputWithRead =
     "--json and -o go with 'device read' and 'device read-factory'";
 std::string onlyWithWrite(const char* option);
+std::string alwaysSavesProgrammed(const std::string& user, const std::string& level);
 std::string baudNotPositive(const std::string& text);
 std::string parityUnknown(const std::string& text);
 std::string dataBitsUnknown(const std::string& text);

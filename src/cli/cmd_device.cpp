@@ -280,10 +280,7 @@ int runDevice(Session& session, const Args& args) {
     // Only some levels program a stored device without saving it as "Programmed".
     if (operation == "write" && args.has("db") && args.has("no-save") &&
         !mayProgramWithoutSaving(session.userMask)) {
-        std::fprintf(stderr,
-                     "orvctl: device write: --no-save: user '%s' at the %s level always saves the device as "
-                     "\"Programmed\".\n",
-                     session.userName.c_str(), session.levelName.c_str());
+        reportFailure(clitext::alwaysSavesProgrammed(session.userName, session.levelName));
         return kExitUsage;
     }
     bool rootIdFlag = false;

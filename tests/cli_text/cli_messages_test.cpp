@@ -65,6 +65,8 @@ TEST(CliMessages, UsersDatabaseAndDeviceTextsShowTheirValuesInPlace) {
     EXPECT_TRUE(formatsInPlace(unknownDeviceOperation("zap"), {"operation 'zap'"}));
     EXPECT_TRUE(formatsInPlace(deviceNeedsPort("read"), {"'device read' needs"}));
     EXPECT_EQ(onlyWithWrite("no-save"), "--no-save goes with 'device write'");
+    EXPECT_TRUE(
+        formatsInPlace(alwaysSavesProgrammed("ann", "Test"), {"user 'ann' at the Test level always"}));
     EXPECT_TRUE(formatsInPlace(baudNotPositive("-1"), {"not '-1'"}));
     EXPECT_TRUE(formatsInPlace(parityUnknown("mark"), {"not 'mark'"}));
     EXPECT_TRUE(formatsInPlace(dataBitsUnknown("9"), {"not '9'"}));

@@ -42,50 +42,32 @@ inline constexpr const char* kOfferCreate =
 
 // Parameter database.
 inline constexpr const char* kSaveKeyMissing =
-    "The Job number, the CTN/Sequence number and the Device Status\nmust all have data to save a device in "
-    "the "
-    "database.  The device\nwas NOT saved.";
+    "The Job number, the CTN/Sequence number and the Device Status\nmust all have data to save a device in the database.  The device\nwas NOT saved.";
 inline constexpr const char* kOverwriteDevice =
-    "There is already a record in the database with Job number: '%s',\nCTN number: '%s' and Device Status: "
-    "'%s'.  "
-    "Do you want to \noverwrite it?";
+    "There is already a record in the database with Job number: '%s',\nCTN number: '%s' and Device Status: '%s'.  Do you want to \noverwrite it?";
 inline constexpr const char* kDeviceNotSaved = "The device was NOT saved to the database.";
 inline constexpr const char* kDeviceNotFound =
     "Could not find Job number: '%s', CTN number: '%s', Status: '%s'\nin the database.";
 inline constexpr const char* kSeveralDevices =
-    "There is more than one record in database '%s' with\nJob number: '%s', CTN number: '%s' and Status: "
-    "'%s'.\n"
+    "There is more than one record in database '%s' with\nJob number: '%s', CTN number: '%s' and Status: '%s'.\n"
     "Only one record can be accessed.  The database should be\ninspected and bad data should be removed.";
 inline constexpr const char* kGeneralMismatch =
-    "The current screen data does NOT match the database. The first detected error\nwas: the '%s' field has "
-    "'%s' "
-    "in the database and '%s' on the screen.";
+    "The current screen data does NOT match the database. The first detected error\nwas: the '%s' field has '%s' in the database and '%s' on the screen.";
 inline constexpr const char* kSeveralSeasons =
-    "There is more than one season record in database '%s' with\nJob number: '%s' and CTN number: '%s' and "
-    "Season "
-    "number '%d'.  Only one record\ncan be accessed.  The database should be inspected and bad\ndata should "
-    "be "
-    "removed.";
+    "There is more than one season record in database '%s' with\nJob number: '%s' and CTN number: '%s' and Season number '%d'.  Only one record\ncan be accessed.  The database should be inspected and bad\ndata should be removed.";
 inline constexpr const char* kNoSeason =
-    "There is no season record in the database with Job number: '%s'\nand CTN number: '%s' and Season number "
-    "'%d'.\n\nThe database read has failed -- delete and recreate the device.";
+    "There is no season record in the database with Job number: '%s'\nand CTN number: '%s' and Season number '%d'.\n\nThe database read has failed -- delete and recreate the device.";
 inline constexpr const char* kSeasonMismatch =
-    "The current screen data does NOT match the database. The first detected error\nwas: the '%s' field in "
-    "season "
-    "%d has '%s' in the database and '%s' on the screen.";
+    "The current screen data does NOT match the database. The first detected error\nwas: the '%s' field in season %d has '%s' in the database and '%s' on the screen.";
 inline constexpr const char* kRenameTargetExists =
-    "There are already records in the database with Job number: '%s',\nand CTN number: '%s'.  They must be "
-    "deleted "
-    "or renamed before\nother devices can be renamed to those Job and CTN numbers.";
+    "There are already records in the database with Job number: '%s',\nand CTN number: '%s'.  They must be deleted or renamed before\nother devices can be renamed to those Job and CTN numbers.";
 inline constexpr const char* kRenameNoJob = "There are no records in the database with Job number: '%s',\n";
 inline constexpr const char* kRenameNoCtn = "and CTN number: '%s'.  Create the record(s) in the database\n";
 inline constexpr const char* kRenameUseSave = "using the 'Save' button rather than the 'Change' button.";
 
 // Password database.
 inline constexpr const char* kSeveralUsers =
-    "There is more than one record in the password database for\nuser '%s'.  Only one record can be "
-    "accessed.  The "
-    "database\nshould be inspected and bad data should be removed.";
+    "There is more than one record in the password database for\nuser '%s'.  Only one record can be accessed.  The database\nshould be inspected and bad data should be removed.";
 inline constexpr const char* kOfferNewUser =
     "There is no record in the database for user '%s'.\nDo you want to create a new user?";
 inline constexpr const char* kUserNotSaved = "The user was NOT saved to the database.";
@@ -101,8 +83,7 @@ inline constexpr const char* kOverwriteUser =
 // The login, change-password and maintenance dialogs.
 inline constexpr const char* kIncorrectPassword = "Incorrect password, please try again.";
 inline constexpr const char* kUserNotInList =
-    "Could not find the user name in the password list.  Create the user\nbefore trying to change the "
-    "password";
+    "Could not find the user name in the password list.  Create the user\nbefore trying to change the password";
 inline constexpr const char* kOldPasswordWrong = "The Old Password is incorrect, please try again.";
 inline constexpr const char* kRepeatMismatch =
     "The New Password does not match the repeat check, please try again.";

@@ -45,12 +45,10 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, int code, con
         case kResultHungUp:
             if (read)
                 log.error(
-                    "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory "
-                    "was NOT read correctly.");
+                    "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory was NOT read correctly.");
             else
                 log.error(
-                    "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory "
-                    "was NOT programmed correctly.");
+                    "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory was NOT programmed correctly.");
             return;
         case kResultWakeTimeout:
             return;  // the link said who did not answer, and for how long

@@ -171,8 +171,7 @@ int TargetLink::wakeTarget(ProgressSink& progress) {
         if (limitSeconds > 0 && port.nowMs() - waitStart > limitSeconds * 1000LL) {
             endConnection(kCloseAfterFailure);
             log.error(
-                "No collar answered within %d s.\nApply the magnet to the collar for 10 seconds, then "
-                "remove it, and try again.",
+                "No collar answered within %d s.\nApply the magnet to the collar for 10 seconds, then remove it, and try again.",
                 limitSeconds);
             return kResultWakeTimeout;
         }

@@ -17,8 +17,7 @@ namespace orv {
 inline constexpr const char* kNumberOfDaysLabel = "Length of Season (days)";
 inline constexpr const char* kStartDayLabel = "Start Day of Year";
 inline constexpr const char* kLeapYearNote =
-    "In leap years, the Start Day here is shifted by one day -- the Simulation Tab is correct.  See the help "
-    "entry for more information.";
+    "In leap years, the Start Day here is shifted by one day -- the Simulation Tab is correct.  See the help entry for more information.";
 inline constexpr const char* kGpsBlockTab = "GPS Duty Cycle Block";
 inline constexpr const char* kTransmitterBlockTab = "Transmitter Duty Cycle Block";
 
