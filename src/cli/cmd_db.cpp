@@ -12,8 +12,8 @@
 #include "dialogs/handler_utility.h"
 #include "db/parameter_db.h"
 #include "login.h"
+#include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
-#include "workflow/main_workflow.h"
 #include "workflow/save_rules.h"
 
 namespace orv::cli {

@@ -27,10 +27,10 @@
 #include "model/definitions.h"
 #include "trace_option.h"
 #include "workflow/device_jobs.h"
+#include "workflow/main_controls.h"
 #include "workflow/write_completion.h"
 #include "workflow/write_confirmations.h"
 #include "access_check.h"
-#include "workflow/main_workflow.h"
 #include "write_consent.h"
 
 namespace orv::cli {

@@ -104,7 +104,7 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
     statusChoices = std::make_unique<ComboChoiceList>(status);
     WorkflowParts flowParts{app.record, app.log,      *pages,          *fieldConverter,
                             app.db,     app.settings, *firmwareChoice, app.settingsFile};
-    flow = std::make_unique<MainWorkflow>(flowParts, static_cast<MainView&>(*this));
+    flow = std::make_unique<MainWorkflows>(flowParts, static_cast<MainView&>(*this));
     progress = std::make_unique<ProgressWindow>(this);
     reportService = new ReportService(this, app.log, app.record, runner);
     if (auto* simulation =
@@ -414,24 +414,25 @@ void MainWindow::connectSignals() {
     connect(button(MainButton::ContextHelp), &QPushButton::clicked, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
 
-    connect(job->lineEdit(), &QLineEdit::textEdited, this, [this] { flow->jobTyped(); });
-    connect(ctn->lineEdit(), &QLineEdit::textEdited, this, [this] { flow->ctnTyped(); });
-    connect(job, &QComboBox::activated, this, [this] { flow->jobSelected(); });
-    connect(ctn, &QComboBox::activated, this, [this] { flow->ctnSelected(); });
+    connect(job->lineEdit(), &QLineEdit::textEdited, this, [this] { flow->identity.jobTyped(); });
+    connect(ctn->lineEdit(), &QLineEdit::textEdited, this, [this] { flow->identity.ctnTyped(); });
+    connect(job, &QComboBox::activated, this, [this] { flow->identity.jobSelected(); });
+    connect(ctn, &QComboBox::activated, this, [this] { flow->identity.ctnSelected(); });
     job->installEventFilter(this);
     ctn->installEventFilter(this);
-    connect(status, &QComboBox::activated, this, [this] { flow->statusChanged(); });
+    connect(status, &QComboBox::activated, this, [this] { flow->identity.statusChanged(); });
     connect(notes, &QPlainTextEdit::textChanged, this, &MainWindow::notesChanged);
-    connect(customer, &QLineEdit::textEdited, this, [this] { flow->textEdited(StringRow::Customer); });
+    connect(customer, &QLineEdit::textEdited, this,
+            [this] { flow->identity.textEdited(StringRow::Customer); });
     connect(firmware, &QComboBox::activated, this, &MainWindow::firmwareChosen);
-    connect(range, &QComboBox::activated, this, [this] { flow->selectRange(); });
+    connect(range, &QComboBox::activated, this, [this] { flow->identity.selectRange(); });
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
 }
 
 void MainWindow::initialize() {
     if (shownTabs.empty()) app.log.error(kNoTabsMessage);
     shownTabIndex = tabs->currentIndex();
-    flow->initialize();
+    flow->identity.initialize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->geometry();
         if (const auto size = restoreWindowSize(app.profile, available.width(), available.height())) {
@@ -462,10 +463,10 @@ std::optional<Tab> MainWindow::currentTab() const {
 
 void MainWindow::tabChanged(int index) {
     if (shownTabIndex >= 0 && shownTabIndex < static_cast<int>(shownTabs.size())) {
-        flow->tabLeaving(shownTabs[static_cast<std::size_t>(shownTabIndex)]);
+        flow->screen.tabLeaving(shownTabs[static_cast<std::size_t>(shownTabIndex)]);
     }
     shownTabIndex = index;
-    if (const auto tab = currentTab()) flow->tabShown(*tab);
+    if (const auto tab = currentTab()) flow->screen.tabShown(*tab);
 }
 
 void MainWindow::showFirmwareRow(int row) {
@@ -475,7 +476,7 @@ void MainWindow::showFirmwareRow(int row) {
 
 void MainWindow::firmwareChosen(int row) {
     showFirmwareRow(row);
-    flow->applyFirmwareSelection(row);
+    flow->identity.applyFirmwareSelection(row);
 }
 
 void MainWindow::pageShown(Page page) {
@@ -498,7 +499,7 @@ void MainWindow::notesChanged() {
         notes->setTextCursor(cursor);
         app.log.error("%s", notesLimitMessage(kNotesLimit).c_str());
     }
-    flow->textEdited(StringRow::Notes);
+    flow->identity.textEdited(StringRow::Notes);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -506,8 +507,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto* focus = static_cast<QFocusEvent*>(event);
         // Opening a combo's own list is not leaving it.
         if (focus->reason() != Qt::PopupFocusReason && !operationRunning()) {
-            if (watched == job) flow->jobLeft();
-            if (watched == ctn) flow->ctnLeft();
+            if (watched == job) flow->identity.jobLeft();
+            if (watched == ctn) flow->identity.ctnLeft();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -519,14 +520,14 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         for (QObject* at = QApplication::focusWidget(); at != nullptr && focused == 0; at = at->parent()) {
             focused = QtFieldControls::idOf(at);
         }
-        flow->enterPressed(focused);
+        flow->identity.enterPressed(focused);
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (operationRunning() || !(closing || flow->exitApplication())) {
+    if (operationRunning() || !(closing || flow->records.exitApplication())) {
         event->ignore();
         return;
     }

@@ -22,8 +22,9 @@
 #include "qt_field_controls.h"
 #include "tab_page.h"
 #include "workflow/device_jobs.h"
+#include "workflow/main_controls.h"
 #include "workflow/main_view.h"
-#include "workflow/main_workflow.h"
+#include "workflow/main_workflows.h"
 
 class QComboBox;
 class QLabel;
@@ -70,7 +71,7 @@ enum class MainButton {
 };
 
 // The program's only main window: the identity area, the tab control, the
-// Database and GPS System groups. Its workflows live in MainWorkflow; this
+// Database and GPS System groups. Its workflows live in MainWorkflows; this
 // class holds the widgets, runs the dialogs and the one worker thread.
 class MainWindow : public QWidget, private MainView {
     Q_OBJECT
@@ -82,7 +83,7 @@ public:
     // device, the window placement.
     void initialize();
 
-    MainWorkflow& workflow() { return *flow; }
+    MainWorkflows& workflow() { return *flow; }
     PageSet& pageSet();
     FieldConverter& converter() { return *fieldConverter; }
     FirmwareSelection& firmwareSelection();
@@ -198,7 +199,7 @@ private:
     std::unique_ptr<Pages> pages;
     std::unique_ptr<Firmware> firmwareChoice;
     std::unique_ptr<FieldConverter> fieldConverter;
-    std::unique_ptr<MainWorkflow> flow;
+    std::unique_ptr<MainWorkflows> flow;
     PageHandlerRegistry pageRegistry;
     std::unique_ptr<PageHost> pageHost;
     std::unique_ptr<PageContext> pagesContext;

@@ -27,16 +27,16 @@
 namespace orv {
 
 void MainWindow::saveRecord() {
-    flow->saveRecord();
+    flow->records.saveRecord();
 }
 void MainWindow::readRecord() {
-    flow->readRecord();
+    flow->records.readRecord();
 }
 void MainWindow::checkRecord() {
-    flow->checkRecord();
+    flow->records.checkRecord();
 }
 void MainWindow::deleteRecord() {
-    flow->deleteRecord();
+    flow->records.deleteRecord();
 }
 
 DeviceContext MainWindow::deviceContext(bool rootIdFlag) {
@@ -68,20 +68,20 @@ void MainWindow::finishOperation() {
             if (finished == Operation::CheckDevice && readResult.matched) {
                 showCaptionedInformation(app.log, kDeviceCheckCaption, kDeviceMatchesMessage);
             }
-            flow->readFinished(readResult.loaded);
+            flow->devices.readFinished(readResult.loaded);
             break;
         case Operation::Firmware:
-            flow->firmwareFinished(operationResult);
+            flow->devices.firmwareFinished(operationResult);
             break;
         case Operation::WriteDevice:
-            flow->writeFinished(operationResult, writePlan, writtenImage);
+            flow->devices.writeFinished(operationResult, writePlan, writtenImage);
             writePlan = {};
             break;
         case Operation::Shutdown:
-            flow->shutdownFinished(operationResult);
+            flow->devices.shutdownFinished(operationResult);
             break;
         case Operation::Export:
-            flow->showRecord();
+            flow->devices.exportFinished();
             break;
         case Operation::ReadFactory:
         case Operation::ProgramFactory:
@@ -96,7 +96,7 @@ void MainWindow::finishOperation() {
 
 void MainWindow::readDevice() {
     if (operationRunning()) return;
-    flow->prepareReadDevice();
+    flow->devices.prepareReadDevice();
     readResult = {};
     startOperation(Operation::ReadDevice, [this] {
         DeviceContext context = deviceContext();
@@ -106,7 +106,7 @@ void MainWindow::readDevice() {
 
 void MainWindow::checkDevice() {
     if (operationRunning()) return;
-    flow->prepareCheckDevice();
+    flow->devices.prepareCheckDevice();
     readResult = {};
     startOperation(Operation::CheckDevice, [this] {
         DeviceContext context = deviceContext();
@@ -124,7 +124,7 @@ void MainWindow::queryFirmware() {
 
 void MainWindow::writeDevice() {
     if (operationRunning()) return;
-    const WritePlan plan = flow->prepareWrite();
+    const WritePlan plan = flow->devices.prepareWrite();
     if (!plan.proceed) return;
     writePlan = plan;
     writtenImage.clear();
@@ -174,7 +174,7 @@ QString MainWindow::choosePpf(bool save) {
 }
 
 void MainWindow::exportFile() {
-    if (operationRunning() || !flow->prepareExport()) return;
+    if (operationRunning() || !flow->devices.prepareExport()) return;
     writePlan = {};  // an export is not a programming
     const QString path = choosePpf(true);
     if (path.isEmpty()) {
@@ -212,11 +212,11 @@ void MainWindow::editComPort() {
 }
 
 void MainWindow::login() {
-    flow->collectAllPages();
+    flow->screen.collectAllPages();
     LoginDialog dialog(app.passwords, app.log, runner, app.record.text(StringRow::UserName),
                        app.settings.userMask, this);
     if (!runner.runDialog(dialog)) return;
-    flow->applyLogin(dialog.userName(), dialog.levelName(), dialog.levelCode());
+    flow->identity.applyLogin(dialog.userName(), dialog.levelName(), dialog.levelCode());
 }
 
 void MainWindow::changeName(NameField field) {
@@ -226,19 +226,19 @@ void MainWindow::changeName(NameField field) {
                             QString::fromStdString(mainControls().text(mainStringControl(row))).trimmed(),
                             this);
     if (!runner.runDialog(dialog)) return;
-    flow->changeDeviceName(field, dialog.newName().toStdString());
+    flow->identity.changeDeviceName(field, dialog.newName().toStdString());
 }
 
 void MainWindow::customerSearch() {
     CustomerSearchDialog dialog(app.db, app.record.text(StringRow::Customer), this);
     if (!runner.runDialog(dialog)) return;
-    flow->loadLookedUpDevice(dialog.job(), dialog.ctn(), dialog.status());
+    flow->identity.loadLookedUpDevice(dialog.job(), dialog.ctn(), dialog.status());
 }
 
 void MainWindow::ctnLookup() {
     CtnLookupDialog dialog(app.db, this);
     if (!runner.runDialog(dialog)) return;
-    flow->loadLookedUpDevice(dialog.job(), dialog.ctn(), dialog.status());
+    flow->identity.loadLookedUpDevice(dialog.job(), dialog.ctn(), dialog.status());
 }
 
 void MainWindow::databaseUtility() {
@@ -247,11 +247,11 @@ void MainWindow::databaseUtility() {
 }
 
 void MainWindow::getDefaults() {
-    if (!flow->confirmDefaults()) return;
+    if (!flow->records.confirmDefaults()) return;
     ParameterDefaultsDialog dialog(this);
     if (!runner.runDialog(dialog)) return;
     dialog.rules().accept(app.record);
-    flow->defaultsApplied();
+    flow->records.defaultsApplied();
 }
 
 void MainWindow::launchSibling() {

@@ -114,7 +114,7 @@ TEST_F(DeviceTest, ReadDeviceLoadsTheCollarAndMarksTheRecordUnsaved) {
     startWith({});
     loginAs("Erin", "Engineer", 0x088);
     record().general(GeneralRow::ElevAngle) = 12.5;
-    window().workflow().showRecord();  // the pages show what is programmed
+    window().workflow().screen.showRecord();  // the pages show what is programmed
     window().writeDevice();
     ASSERT_TRUE(finish());
     record().general(GeneralRow::ElevAngle) = 0;

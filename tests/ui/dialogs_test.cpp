@@ -172,7 +172,7 @@ TEST_F(DialogTest, TheCustomerSearchOpensOnTheCurrentCustomerWithItsListsFilled)
 
 TEST_F(DialogTest, ChangeCtnRenamesTheDeviceOnTheScreen) {
     storeDevice("J1", "C1", "Acme", 1);
-    window().workflow().loadLookedUpDevice("J1", "C1", "Working");
+    window().workflow().identity.loadLookedUpDevice("J1", "C1", "Working");
     whenShown<ChangeNameDialog>([](ChangeNameDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Change Device Name");
         EXPECT_EQ(dialog.currentNameEdit()->text(), "C1");
@@ -212,7 +212,7 @@ TEST_F(DialogTest, ExportAndImportUseTheFileDialogsAndRememberTheFolder) {
     std::filesystem::create_directory(dir.path() / "files");
     nextFile = QString::fromStdString((dir.path() / "files" / "Default.ppf").string());
     record().general(GeneralRow::ElevAngle) = 15;
-    window().workflow().showRecord();  // the pages show what is exported
+    window().workflow().screen.showRecord();  // the pages show what is exported
     window().exportFile();
     ASSERT_TRUE(waitUntil([this] { return !window().operationRunning(); }, std::chrono::seconds(20)));
     ASSERT_EQ(fileRequests.size(), 1u);

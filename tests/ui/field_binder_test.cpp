@@ -23,7 +23,7 @@
 #include "scripted_presenter.h"
 #include "tab_page.h"
 #include "up_down_control.h"
-#include "workflow/main_workflow.h"
+#include "workflow/main_controls.h"
 #include "workflow/page_fields.h"
 
 namespace orv {

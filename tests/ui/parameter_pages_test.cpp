@@ -106,7 +106,7 @@ TEST_F(ParameterPagesTest, LeavingEveryTabOfAFreshRecordChangesNothing) {
         for (const Tab tab : {Tab::GpsParms, Tab::Misc, Tab::Transmitter, Tab::DataColl, Tab::Beacon,
                               Tab::FactParms, Tab::GpsParms})
             showTab(tab);
-        window().workflow().collectAllPages();
+        window().workflow().screen.collectAllPages();
         EXPECT_EQ(record().recordDirty, 0) << user;
         EXPECT_FALSE(window().windowTitle().endsWith(" *")) << user;
     }
@@ -114,7 +114,7 @@ TEST_F(ParameterPagesTest, LeavingEveryTabOfAFreshRecordChangesNothing) {
 
 TEST_F(ParameterPagesTest, FirmwareTextsReadUnknownUntilReadAndShowTheSelection) {
     record().text(StringRow::FenmodFwVer).clear();
-    window().workflow().showRecord();
+    window().workflow().screen.showRecord();
     EXPECT_EQ(shown(text(StringRow::FenmodFwVer)), "Unknown");
     EXPECT_EQ(shown(text(StringRow::SigProcFwVer)), "Unknown");
     window().firmwareChosen(0);
@@ -262,11 +262,11 @@ TEST_F(ParameterPagesTest, NoControlIsCutOffOnAnyTab) {
     record().general(GeneralRow::XmitterEnblType) = 2;
     record().general(GeneralRow::XmitEncryption) = 1;
     record().general(GeneralRow::TimeEncode) = 1;
-    window().workflow().showRecord();
+    window().workflow().screen.showRecord();
     check(Tab::Transmitter, "Transmitter_Petrel_PS");
     check(Tab::FactParms, "Fact_Parms_Petrel_PS");
     record().general(GeneralRow::XmitterEnblType) = 3;
-    window().workflow().showRecord();
+    window().workflow().screen.showRecord();
     check(Tab::Transmitter, "Transmitter_network");
     check(Tab::FactParms, "Fact_Parms_network");
 }

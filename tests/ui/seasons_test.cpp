@@ -123,7 +123,7 @@ TEST_F(SeasonsTest, CancelAfterSelectAllChangesNothing) {
 }
 
 TEST_F(SeasonsTest, UnsavedChangesQuestionAnsweredNoShowsNoDialog) {
-    window().workflow().parts().converter.markRecordDirty();
+    window().workflow().screen.parts().converter.markRecordDirty();
     answer(kAnswerNo);
     window().button(MainButton::GetDefaults)->click();
     EXPECT_TRUE(dialogsRun.empty());
@@ -192,7 +192,7 @@ TEST_F(SeasonsTest, TheSeasonSpinStaysWithinTwelveSeasonsAndInStep) {
 TEST_F(SeasonsTest, ADcbDayOfZeroDisablesAndZeroesItsCycleOnScreen) {
     setEverySeason(SeasonRow::GpsDcbDay_2, 1);
     setEverySeason(SeasonRow::GpsNumHours_2, 5);
-    window().workflow().showRecord();
+    window().workflow().screen.showRecord();
     auto* schedule = showTab<SchedulePage>("Schedule");
     ASSERT_NE(schedule, nullptr);
     QWidget* hours = seasonWidget(*schedule, Page::ScheduleGpsPanel, row(SeasonRow::GpsNumHours_2).controlId);

@@ -118,7 +118,7 @@ TEST_F(SimulationTab, YearsDateAndEnterRunAgainKeepingTheZoom) {
     ASSERT_TRUE(waitForRun(3));
 
     // Loading a record while the tab is up runs again.
-    window().workflow().showRecord();
+    window().workflow().screen.showRecord();
     ASSERT_TRUE(waitForRun(4));
 }
 

@@ -76,14 +76,14 @@ protected:
 
     void answer(int code) { presenter.script.answer(code); }
     void loginAs(const std::string& name, const std::string& level, int mask) {
-        window().workflow().applyLogin(name, level, mask);
+        window().workflow().identity.applyLogin(name, level, mask);
     }
     void selectStatus(const std::string& status) {
         QComboBox* combo = window().statusCombo();
         const int index = combo->findText(QString::fromStdString(status), Qt::MatchStartsWith);
         ASSERT_GE(index, 0);
         combo->setCurrentIndex(index);
-        window().workflow().statusChanged();
+        window().workflow().identity.statusChanged();
     }
     bool sawText(const std::string& text) const {
         for (const ShownBox& box : presenter.script.boxes) {

@@ -29,7 +29,7 @@ protected:
 
 TEST_F(WorkflowTest, ACustomerSavesAWorkingRecordWithoutTheSignoffQuestion) {
     answer(kAnswerYes);  // overwrite the stored Default device
-    EXPECT_EQ(window().workflow().saveRecord(), 0);
+    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
     EXPECT_FALSE(askedAboutSignoff());
     EXPECT_TRUE(sawTextStarting("There is already a record in the database with Job number: 'Default'"));
     EXPECT_EQ(window().windowTitle(), "Halvorn Orv - Vosk");
@@ -39,10 +39,10 @@ TEST_F(WorkflowTest, AnEngineerDecliningTheSignoffClearsTheSignoffAndProgrammedL
     loginAs("Erin", "Engineer", 0x088);
     record().text(StringRow::CoordSignoff) = "Zed";
     record().text(StringRow::ProgrammedBy) = "Pat";
-    window().workflow().showMainFields();
+    window().workflow().screen.showMainFields();
     answer(kAnswerNo);   // no sign-off
     answer(kAnswerYes);  // overwrite
-    EXPECT_EQ(window().workflow().saveRecord(), 0);
+    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
     EXPECT_TRUE(askedAboutSignoff());
     EXPECT_EQ(record().text(StringRow::CoordSignoff), "");
     EXPECT_EQ(record().text(StringRow::ProgrammedBy), "");
@@ -54,7 +54,7 @@ TEST_F(WorkflowTest, AnEngineerSigningOffSavesTheRecordAsCoordSignoffWithHisName
     loginAs("Erin", "Engineer", 0x088);
     answer(kAnswerYes);  // sign off
     answer(kAnswerNo);   // no report
-    EXPECT_EQ(window().workflow().saveRecord(), 0);
+    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
     EXPECT_EQ(record().text(StringRow::CoordSignoff), "Erin");
     EXPECT_EQ(record().text(StringRow::DevStatus), "Coord. Signoff");
     EXPECT_FALSE(shownText(StringRow::CoordSignoffDate).empty());
@@ -67,14 +67,14 @@ TEST_F(WorkflowTest, AnEngineerSavingAsProgrammedIsMarkedAsAManualSave) {
     loginAs("Erin", "Engineer", 0x088);
     selectStatus("Programmed");
     answer(kAnswerYes);
-    EXPECT_EQ(window().workflow().saveRecord(), 0);
+    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
     EXPECT_EQ(record().text(StringRow::ProgrammedBy), "#Erin");
     EXPECT_EQ(shownText(StringRow::ProgrammedBy), "#Erin");
     // Declining saves nothing.
     boxes().clear();
     answer(kAnswerNo);
     record().text(StringRow::ProgrammedBy) = "x";
-    EXPECT_EQ(window().workflow().saveRecord(), 0);
+    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
     EXPECT_FALSE(sawTextStarting("There is already a record"));
 }
 
@@ -97,7 +97,7 @@ TEST_F(WorkflowTest, ReadAnsweredNoLeavesTheScreenAsItWas) {
 TEST_F(WorkflowTest, AChangedFieldIsMarkedUntilTheRecordIsSaved) {
     EXPECT_EQ(window().labelText(StringRow::Customer), "Customer:");
     window().customerEdit()->setText("Acme");
-    window().workflow().textEdited(StringRow::Customer);
+    window().workflow().identity.textEdited(StringRow::Customer);
     EXPECT_EQ(window().labelText(StringRow::Customer), "* Customer:");
     EXPECT_EQ(window().windowTitle(), "Halvorn Orv - Vosk *");
     answer(kAnswerYes);  // overwrite
@@ -114,7 +114,7 @@ TEST_F(WorkflowTest, TheDeploymentYearStepsWithItsArrowsAndIsKeptWithinItsLimits
     ASSERT_NE(spin, nullptr);
     spin->step(1);
     EXPECT_EQ(window().mainControls().text(mainGeneralControl(GeneralRow::StartYear)), "2007");
-    window().workflow().collectMainFields();
+    window().workflow().screen.collectMainFields();
     EXPECT_EQ(record().general(GeneralRow::StartYear), 2007);
     window().mainControls().setText(mainGeneralControl(GeneralRow::StartYear), "2031");
     window().converter().fieldEdited(Page::Main, GeneralRow::StartYear);
@@ -142,7 +142,7 @@ TEST_F(WorkflowTest, AZeroPttIdIsQuestionedBeforeProgramming) {
     record().general(GeneralRow::XmitterEnblType) = 1;
     record().general(GeneralRow::PttIdCode) = 0;
     // What the pages show is what is programmed.
-    window().workflow().showRecord();
+    window().workflow().screen.showRecord();
     answer(kAnswerYes);  // save as programmed
     answer(kAnswerNo);   // not with a zero PTT ID
     window().writeDevice();
@@ -193,14 +193,14 @@ TEST_F(WorkflowTest, DeletingAsksAndReportsTheOutcome) {
 
 TEST_F(WorkflowTest, ANewJobAndCtnTypedAreOfferedForReadingOnEnter) {
     window().jobCombo()->setEditText("J42");
-    window().workflow().jobTyped();
+    window().workflow().identity.jobTyped();
     answer(kAnswerNo);
-    window().workflow().enterPressed(0);
+    window().workflow().identity.enterPressed(0);
     EXPECT_TRUE(sawTextStarting("The Job Number and/or a CTN/sequence number have changed."));
     EXPECT_EQ(record().text(StringRow::JobNumber), "J42");
     EXPECT_FALSE(sawTextStarting("Could not find Job number"));
     // The status of the new key can be saved; renaming needs a new name.
-    window().workflow().changeDeviceName(NameField::Job, "");
+    window().workflow().identity.changeDeviceName(NameField::Job, "");
     EXPECT_TRUE(sawTextStarting("The current Job Number and CTN number and the 'New Job Number' fields"));
 }
 
@@ -241,7 +241,7 @@ TEST_F(RangeTest, SaveAndDeleteAreEnabledOnlyOnTheLastTwoOfThreeEntries) {
     for (int entry : {0, 1, 2}) {
         range->setCurrentIndex(entry);
         answer(kAnswerNo);  // a database that is not there is not created
-        window().workflow().selectRange();
+        window().workflow().identity.selectRange();
         EXPECT_EQ(save->isEnabled(), expected[entry]) << entry;
         EXPECT_EQ(remove->isEnabled(), expected[entry]) << entry;
     }

@@ -1,0 +1,274 @@
+#include "workflow/identity_workflow.h"
+
+#include <vector>
+
+#include "app/format_text.h"
+#include "app/message_log.h"
+#include "app/settings_file.h"
+#include "db/parameter_db.h"
+#include "image/firmware_table.h"
+#include "model/access.h"
+#include "model/field_converter.h"
+#include "model/lists.h"
+#include "model/page_set.h"
+#include "model/record.h"
+#include "workflow/main_controls.h"
+#include "workflow/main_rules.h"
+#include "workflow/main_screen.h"
+
+namespace orv {
+
+namespace {
+
+// Which row a focused control belongs to on a page: the general table, or the season table on the Schedule
+// pages.
+int rowOfControl(Page page, int controlId) {
+    const auto table = isSchedulePage(page) ? seasonDefinitions() : generalDefinitions();
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        if (table[row].controlId == controlId && table[row].page == page) return static_cast<int>(row);
+    }
+    return -1;
+}
+
+}  // namespace
+
+ChangeNameCaptions changeNameCaptions(NameField field) {
+    return field == NameField::Job
+               ? ChangeNameCaptions{"Current Job Number", "New Job Number"}
+               : ChangeNameCaptions{"Current CTN/Sequence Number", "New CTN/Sequence Number"};
+}
+
+IdentityWorkflow::IdentityWorkflow(MainScreen& screen) : screen(screen) {}
+
+void IdentityWorkflow::initialize() {
+    WorkflowParts& p = screen.parts();
+    MainView& view = screen.mainView();
+    if (FieldControls* controls = screen.mainControls()) {
+        for (const DefinitionTable table :
+             {DefinitionTable::General, DefinitionTable::String, DefinitionTable::Control}) {
+            applyAccess(*controls, Page::Main, definitionTable(table), p.settings.userMask, true);
+        }
+    }
+    ChoiceList& statuses = view.statusList();
+    statuses.clear();
+    for (const char* status : deviceStatusList()) statuses.add(status);
+    statuses.select(0);
+    screen.fillRangeList();
+    const int firmwareRow = findFirmware(readCurrentFirmware(p.settingsFile));
+    if (firmwareRow != kFirmwareNotSupported) view.showFirmwareRow(firmwareRow);
+
+    p.db.fillJobAndCtnLists("", "", view.jobList(), view.ctnList());
+    if (FieldControls* controls = screen.mainControls()) {
+        for (const int row : {StringRow::JobNumber, StringRow::CtnNumber}) {
+            if (screen.controlText(row).empty()) controls->setText(mainStringControl(row), kDefaultDevice);
+        }
+    }
+    p.record.text(StringRow::JobNumber) = screen.controlText(StringRow::JobNumber);
+    p.record.text(StringRow::CtnNumber) = screen.controlText(StringRow::CtnNumber);
+    p.record.text(StringRow::DevStatus) = kStatusWorking;
+    p.db.readDevice(p.record.text(StringRow::JobNumber), p.record.text(StringRow::CtnNumber), kStatusWorking,
+                    kReadDevice);
+    applyLoadFixups(p.record);
+    screen.markStoredStatuses(StatusSelection::OfRecord);
+    screen.showRecord();
+    p.converter.clearChanges();
+}
+
+void IdentityWorkflow::enterPressed(int focusedControl) {
+    WorkflowParts& p = screen.parts();
+    ParameterRecord& r = p.record;
+    if (const auto tab = screen.mainView().currentTab(); tab && focusedControl != 0) {
+        for (const Page candidate : shownPagesOfTab(*tab, r)) {
+            const int row = rowOfControl(candidate, focusedControl);
+            if (row >= 0) {
+                p.converter.fieldEdited(candidate, row);
+                break;
+            }
+        }
+    }
+    const std::string job = screen.controlText(StringRow::JobNumber);
+    const std::string ctn = screen.controlText(StringRow::CtnNumber);
+    const bool keyChanged = !job.empty() && !ctn.empty() &&
+                            (job != r.text(StringRow::JobNumber) || ctn != r.text(StringRow::CtnNumber));
+    screen.collectMainFields();
+    if (!keyChanged) return;
+    if (p.log.choice("The Job Number and/or a CTN/sequence number have changed.\n"
+                     "Do you want to read the device from the database?") == kAnswerYes) {
+        if (p.db.readDevice(job, ctn, screen.statusText(), kReadDevice) != 0) {
+            p.log.information("Did not read the device correctly from the database.");
+        }
+    }
+    applyLoadFixups(r);
+    r.text(StringRow::JobNumber) = job;
+    r.text(StringRow::CtnNumber) = ctn;
+    screen.showRecord();
+}
+
+void IdentityWorkflow::markKeyChanged() {
+    for (const int row : {StringRow::JobNumber, StringRow::CtnNumber, StringRow::DevStatus}) {
+        screen.parts().converter.markChanged(Page::Main, DefinitionTable::String, row);
+    }
+}
+
+void IdentityWorkflow::statusChanged() {
+    screen.parts().record.text(StringRow::DevStatus) = screen.statusText();
+    screen.updateDatabaseButtons();
+    markKeyChanged();
+}
+
+void IdentityWorkflow::jobTyped() {
+    screen.parts().converter.markChanged(Page::Main, DefinitionTable::String, StringRow::JobNumber);
+}
+
+void IdentityWorkflow::ctnTyped() {
+    screen.parts().converter.markChanged(Page::Main, DefinitionTable::String, StringRow::CtnNumber);
+}
+
+void IdentityWorkflow::jobLeft() {
+    WorkflowParts& p = screen.parts();
+    MainView& view = screen.mainView();
+    const std::string job = screen.controlText(StringRow::JobNumber);
+    ChoiceList& jobs = view.jobList();
+    bool known = false;
+    for (int i = 0; i < jobs.count(); ++i) known = known || trimTrailingBlanks(jobs.entry(i)) == job;
+    const std::string ctn = screen.controlText(StringRow::CtnNumber);
+    if (known) {
+        p.db.fillJobAndCtnLists(job, "", jobs, view.ctnList());
+    } else {
+        view.ctnList().clear();
+        if (FieldControls* controls = screen.mainControls())
+            controls->setText(mainStringControl(StringRow::CtnNumber), ctn);
+    }
+    if (FieldControls* controls = screen.mainControls())
+        controls->setText(mainStringControl(StringRow::JobNumber), job);
+    p.converter.storeText(p.record.text(StringRow::JobNumber), job, Page::Main, StringRow::JobNumber);
+    p.converter.storeText(p.record.text(StringRow::CtnNumber), screen.controlText(StringRow::CtnNumber),
+                          Page::Main, StringRow::CtnNumber);
+    ctnLeft();
+}
+
+void IdentityWorkflow::ctnLeft() {
+    screen.markStoredStatuses(StatusSelection::Kept);
+    screen.updateDatabaseButtons();
+}
+
+void IdentityWorkflow::jobSelected() {
+    MainView& view = screen.mainView();
+    screen.parts().db.fillJobAndCtnLists(screen.controlText(StringRow::JobNumber), "", view.jobList(),
+                                         view.ctnList());
+    screen.markStoredStatuses(StatusSelection::Kept);
+    markKeyChanged();
+}
+
+void IdentityWorkflow::ctnSelected() {
+    screen.parts().converter.markChanged(Page::Main, DefinitionTable::String, StringRow::CtnNumber);
+    screen.markStoredStatuses(StatusSelection::Kept);
+}
+
+void IdentityWorkflow::textEdited(int stringRow) {
+    WorkflowParts& p = screen.parts();
+    if (FieldControls* controls = screen.mainControls()) {
+        p.converter.storeText(p.record.text(stringRow), controls->text(mainStringControl(stringRow)),
+                              Page::Main, stringRow);
+    }
+}
+
+int IdentityWorkflow::changeDeviceName(NameField field, const std::string& newName) {
+    WorkflowParts& p = screen.parts();
+    const std::string job = screen.controlText(StringRow::JobNumber);
+    const std::string ctn = screen.controlText(StringRow::CtnNumber);
+    if (newName.empty() || ctn.empty() || job.empty()) {
+        p.log.warning(
+            "The current Job Number and CTN number and the '%s' fields\n"
+            "must all have data when changing the device name in the database.\n"
+            "\n"
+            "The device has NOT been changed.",
+            changeNameCaptions(field).replacement);
+        return 1;
+    }
+    // The device on the screen is renamed, with all its statuses.
+    const std::string newJob = field == NameField::Job ? newName : job;
+    const std::string newCtn = field == NameField::Ctn ? newName : ctn;
+    if (p.db.changeDevice(job, ctn, newJob, newCtn) != 0) return 1;
+    p.record.text(StringRow::JobNumber) = newJob;
+    p.record.text(StringRow::CtnNumber) = newCtn;
+    screen.refillLists();
+    screen.markStoredStatuses(StatusSelection::OfRecord);
+    return 0;
+}
+
+void IdentityWorkflow::loadDevice(const std::string& status) {
+    WorkflowParts& p = screen.parts();
+    ParameterRecord& r = p.record;
+    p.db.readDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), status, kReadDevice);
+    applyLoadFixups(r);
+    p.converter.clearChanges();
+    screen.showRecord();
+}
+
+void IdentityWorkflow::loadLookedUpDevice(const std::string& job, const std::string& ctn,
+                                          const std::string& status) {
+    ParameterRecord& r = screen.parts().record;
+    r.text(StringRow::JobNumber) = job;
+    r.text(StringRow::CtnNumber) = ctn;
+    r.text(StringRow::DevStatus) = bareStatus(status);
+    loadDevice(r.text(StringRow::DevStatus));
+    screen.refillLists();
+    selectByPrefix(screen.mainView().statusList(), r.text(StringRow::DevStatus));
+    screen.markStoredStatuses(StatusSelection::OfRecord);
+}
+
+void IdentityWorkflow::selectRange() {
+    WorkflowParts& p = screen.parts();
+    MainView& view = screen.mainView();
+    FieldControls* controls = screen.mainControls();
+    if (controls == nullptr) return;
+    const int selected = controls->comboSelection(controlRowId(MainControlRow::Range));
+    if (selected < 0) return;
+    p.settings.parameterDbPath =
+        readSetting(p.settingsFile, "Files", formatText("Parameter Db%d", selected + 1), kDefaultParameterDb)
+            .text;
+    p.db.setCurrentPath(p.settings.parameterDbPath);
+    p.db.fillJobAndCtnLists(screen.controlText(StringRow::JobNumber),
+                            screen.controlText(StringRow::CtnNumber), view.jobList(), view.ctnList());
+    screen.markStoredStatuses(StatusSelection::Kept);
+    screen.updateDatabaseButtons();
+}
+
+bool IdentityWorkflow::applyLogin(const std::string& userName, const std::string& level, int userMask) {
+    WorkflowParts& p = screen.parts();
+    ParameterRecord& r = p.record;
+    if (userName == r.text(StringRow::UserName) && userMask == p.settings.userMask) return false;
+    r.text(StringRow::UserName) = userName;
+    r.text(StringRow::UserAccessLevel) = level;
+    p.settings.userName = userName;
+    p.settings.accessLevel = level;
+    p.settings.userMask = userMask;
+    std::vector<Page> withMain{Page::Main};
+    withMain.insert(withMain.end(), kAllTabPages.begin(), kAllTabPages.end());
+    for (const Page page : withMain) {
+        FieldControls* controls = p.pages.controls(page);
+        if (controls == nullptr) continue;
+        for (const DefinitionTable table : {DefinitionTable::General, DefinitionTable::Season,
+                                            DefinitionTable::String, DefinitionTable::Control}) {
+            applyAccess(*controls, page, definitionTable(table), userMask, true);
+        }
+    }
+    screen.showRecord();
+    return true;
+}
+
+void IdentityWorkflow::applyFirmwareSelection(int row) {
+    WorkflowParts& p = screen.parts();
+    const auto table = firmwareTable();
+    if (row < 0 || row >= static_cast<int>(table.size())) return;
+    const char* version = table[static_cast<std::size_t>(row)].version;
+    writeCurrentFirmware(p.settingsFile, version);
+    p.record.text(StringRow::FenmodFwVer) = version;
+    enterPressed(0);
+    screen.showPage(Page::Beacon);
+    screen.showPage(Page::GpsParms);
+    screen.showMainFields();
+}
+
+}  // namespace orv
