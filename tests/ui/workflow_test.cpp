@@ -1,4 +1,6 @@
-// The main window's database workflows and their rules, on real widgets.
+// The main window's workflows wired to real widgets: the combos, buttons,
+// edits and the window title. Their rules are tested without a window
+// (tests/unit/workflow).
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,64 +21,7 @@ protected:
         answer(kAnswerYes);  // create the database
         startProgram();
     }
-    std::string shownText(int stringRow) {
-        return window().mainControls().text(mainStringControl(stringRow));
-    }
-    bool askedAboutSignoff() const {
-        return sawTextStarting("Do you want to change the device status to 'Coord.");
-    }
 };
-
-TEST_F(WorkflowTest, ACustomerSavesAWorkingRecordWithoutTheSignoffQuestion) {
-    answer(kAnswerYes);  // overwrite the stored Default device
-    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
-    EXPECT_FALSE(askedAboutSignoff());
-    EXPECT_TRUE(sawTextStarting("There is already a record in the database with Job number: 'Default'"));
-    EXPECT_EQ(window().windowTitle(), "Halvorn Orv - Vosk");
-}
-
-TEST_F(WorkflowTest, AnEngineerDecliningTheSignoffClearsTheSignoffAndProgrammedLines) {
-    loginAs("Erin", "Engineer", 0x088);
-    record().text(StringRow::CoordSignoff) = "Zed";
-    record().text(StringRow::ProgrammedBy) = "Pat";
-    window().workflow().screen.showMainFields();
-    answer(kAnswerNo);   // no sign-off
-    answer(kAnswerYes);  // overwrite
-    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
-    EXPECT_TRUE(askedAboutSignoff());
-    EXPECT_EQ(record().text(StringRow::CoordSignoff), "");
-    EXPECT_EQ(record().text(StringRow::ProgrammedBy), "");
-    EXPECT_EQ(shownText(StringRow::CoordSignoff), "");
-    EXPECT_EQ(comboText(window().statusCombo()).rfind("Working", 0), 0u);
-}
-
-TEST_F(WorkflowTest, AnEngineerSigningOffSavesTheRecordAsCoordSignoffWithHisName) {
-    loginAs("Erin", "Engineer", 0x088);
-    answer(kAnswerYes);  // sign off
-    answer(kAnswerNo);   // no report
-    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
-    EXPECT_EQ(record().text(StringRow::CoordSignoff), "Erin");
-    EXPECT_EQ(record().text(StringRow::DevStatus), "Coord. Signoff");
-    EXPECT_FALSE(shownText(StringRow::CoordSignoffDate).empty());
-    // Now stored under that status as well: its list entry carries the marker.
-    EXPECT_NE(window().statusCombo()->itemText(1).toStdString().find(" --------------------"),
-              std::string::npos);
-}
-
-TEST_F(WorkflowTest, AnEngineerSavingAsProgrammedIsMarkedAsAManualSave) {
-    loginAs("Erin", "Engineer", 0x088);
-    selectStatus("Programmed");
-    answer(kAnswerYes);
-    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
-    EXPECT_EQ(record().text(StringRow::ProgrammedBy), "#Erin");
-    EXPECT_EQ(shownText(StringRow::ProgrammedBy), "#Erin");
-    // Declining saves nothing.
-    boxes().clear();
-    answer(kAnswerNo);
-    record().text(StringRow::ProgrammedBy) = "x";
-    EXPECT_EQ(window().workflow().records.saveRecord(), 0);
-    EXPECT_FALSE(sawTextStarting("There is already a record"));
-}
 
 TEST_F(WorkflowTest, ReadAnsweredNoLeavesTheScreenAsItWas) {
     window().notesEdit()->setPlainText("changed on the screen");
@@ -136,21 +81,6 @@ TEST_F(WorkflowTest, ExitAsksOnceAndSavesWhenTheUserSaysSo) {
     EXPECT_EQ(record().recordDirty, 0);
 }
 
-TEST_F(WorkflowTest, AZeroPttIdIsQuestionedBeforeProgramming) {
-    loginAs("Erin", "Engineer", 0x088);
-    record().general(GeneralRow::XmitnsEnabled) = 1;
-    record().general(GeneralRow::XmitterEnblType) = 1;
-    record().general(GeneralRow::PttIdCode) = 0;
-    // What the pages show is what is programmed.
-    window().workflow().screen.showRecord();
-    answer(kAnswerYes);  // save as programmed
-    answer(kAnswerNo);   // not with a zero PTT ID
-    window().writeDevice();
-    EXPECT_TRUE(sawTextStarting("The 'Assigned PTT ID code' is currently zero!"));
-    EXPECT_FALSE(sawTextStarting("Programming the device will replace"));
-    EXPECT_FALSE(window().operationRunning());
-}
-
 TEST_F(WorkflowTest, NotesHoldAtMost240Characters) {
     window().notesEdit()->setPlainText(QString(241, 'n'));
     EXPECT_TRUE(sawText("The Notes field can only hold 240 characters."));
@@ -168,65 +98,25 @@ TEST_F(WorkflowTest, WriteDeviceWithoutAUserNameStopsBeforeAnyTraffic) {
     EXPECT_TRUE(window().contentWidget()->isEnabled());
 }
 
-TEST_F(WorkflowTest, ACustomerWhoDeclinesTheProgrammingQuestionIsToldNothingWasProgrammed) {
-    answer(kAnswerNo);
-    window().writeDevice();
-    EXPECT_TRUE(
-        sawTextStarting("After programming, the configuration will be saved to the database\nwith 'User'"));
-    EXPECT_TRUE(sawText("The device was NOT programmed."));
-    EXPECT_FALSE(window().operationRunning());
-}
-
-TEST_F(WorkflowTest, DeletingAsksAndReportsTheOutcome) {
-    answer(kAnswerNo);
-    window().deleteRecord();
-    EXPECT_TRUE(sawText("The device was NOT deleted from the database."));
-    answer(kAnswerYes);
-    window().deleteRecord();
-    EXPECT_TRUE(
-        sawText("Job #: 'Default', Ctn #: 'Default', Status: 'Working' has been deleted from the database"));
-    answer(kAnswerYes);
-    window().deleteRecord();
-    EXPECT_TRUE(
-        sawText("Job #: 'Default', Ctn #: 'Default', Status: 'Working' was not found in the database"));
-}
-
-TEST_F(WorkflowTest, ANewJobAndCtnTypedAreOfferedForReadingOnEnter) {
-    window().jobCombo()->setEditText("J42");
-    window().workflow().identity.jobTyped();
-    answer(kAnswerNo);
-    window().workflow().identity.enterPressed(0);
-    EXPECT_TRUE(sawTextStarting("The Job Number and/or a CTN/sequence number have changed."));
-    EXPECT_EQ(record().text(StringRow::JobNumber), "J42");
-    EXPECT_FALSE(sawTextStarting("Could not find Job number"));
-    // The status of the new key can be saved; renaming needs a new name.
-    window().workflow().identity.changeDeviceName(NameField::Job, "");
-    EXPECT_TRUE(sawTextStarting("The current Job Number and CTN number and the 'New Job Number' fields"));
-}
-
-TEST_F(WorkflowTest, OnlyAnEngineerMaySaveTheDefaultJobOrAProgrammedDevice) {
+TEST_F(WorkflowTest, TheStatusComboEnablesTheSaveAndDeleteButtons) {
+    // The stored Default device's status is marked in the combo.
+    EXPECT_NE(window().statusCombo()->itemText(0).toStdString().find(" --------------------"),
+              std::string::npos);
     QPushButton* save = window().button(MainButton::Save);
     QPushButton* remove = window().button(MainButton::Delete);
     EXPECT_TRUE(save->isEnabled());
     selectStatus("Programmed");
     EXPECT_FALSE(save->isEnabled());
     EXPECT_FALSE(remove->isEnabled());
-    selectStatus("Coord. Signoff");
-    EXPECT_FALSE(save->isEnabled());
-    loginAs("Cora", "Coordinator", 0x022);
-    selectStatus("Coord. Signoff");
-    EXPECT_TRUE(save->isEnabled());
-    window().jobCombo()->setEditText(" DEFAULT");
-    selectStatus("Working");
-    EXPECT_FALSE(save->isEnabled());
     loginAs("Erin", "Engineer", 0x088);
-    selectStatus("Working");
+    selectStatus("Programmed");
     EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(remove->isEnabled());
 }
 
 class RangeTest : public WindowTest {};
 
-TEST_F(RangeTest, SaveAndDeleteAreEnabledOnlyOnTheLastTwoOfThreeEntries) {
+TEST_F(RangeTest, TheRangeComboListsTheYearsAndItsChoiceReachesTheButtons) {
     writeSettings(
         "[DataBase]\nYears=3\n[Files]\nYear0=2004\nYear1=2005\nYear2=2006\nParameter Db1=old.mdb\n"
         "Parameter Db2=mid.mdb\nParameter Db3=Orv3.mdb\n");
@@ -234,19 +124,13 @@ TEST_F(RangeTest, SaveAndDeleteAreEnabledOnlyOnTheLastTwoOfThreeEntries) {
     startProgram();
     QComboBox* range = window().rangeCombo();
     ASSERT_EQ(range->count(), 3);
+    EXPECT_EQ(range->itemText(0), "2004");
     EXPECT_EQ(range->currentIndex(), 2);
-    QPushButton* save = window().button(MainButton::Save);
-    QPushButton* remove = window().button(MainButton::Delete);
-    const bool expected[] = {false, true, true};
-    for (int entry : {0, 1, 2}) {
-        range->setCurrentIndex(entry);
-        answer(kAnswerNo);  // a database that is not there is not created
-        window().workflow().identity.selectRange();
-        EXPECT_EQ(save->isEnabled(), expected[entry]) << entry;
-        EXPECT_EQ(remove->isEnabled(), expected[entry]) << entry;
-    }
-    EXPECT_EQ(app->settings().parameterDbPath, "Orv3.mdb");
-    EXPECT_EQ(app->parameterDb().currentPath(), "Orv3.mdb");
+    range->setCurrentIndex(0);
+    answer(kAnswerNo);  // a database that is not there is not created
+    window().workflow().identity.selectRange();
+    EXPECT_FALSE(window().button(MainButton::Save)->isEnabled());
+    EXPECT_EQ(app->parameterDb().currentPath(), "old.mdb");
 }
 
 }  // namespace
