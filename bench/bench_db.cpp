@@ -57,7 +57,7 @@ struct BenchDatabase {
 
 // A new file holding the Default device.
 void createFile(BenchDatabase& bench, const std::string& path) {
-    if (bench.db.createDatabase(path) != 0) std::abort();
+    if (bench.db.createDatabase(path) != DbResult::Ok) std::abort();
 }
 
 // 10,000 devices in 500 Jobs of 20 CTNs each, written straight into the file in one
@@ -119,14 +119,15 @@ void BM_SaveAndReadOneDevice(benchmark::State& state) {
     bench.log.presenter = &yes;
     createFile(bench, path);
     if (state.range(0) != 0) fillDevices(path);
-    bench.db.openDatabase(path, false);  // the schema check of the first open is not part of the measure
+    static_cast<void>(
+        bench.db.openDatabase(path, false));  // the schema check of the first open is not part of the measure
     bench.db.closeDatabase();
     int n = 0;
     for (auto _ : state) {
         // A new key each time: a plain save, without the overwrite question.
         const std::string ctn = "B" + std::to_string(n++);
-        if (bench.db.saveDevice("Bench", ctn, "Working") != 0) state.SkipWithError("save failed");
-        if (bench.db.readDevice("Bench", ctn, "Working", kReadDevice) != 0)
+        if (bench.db.saveDevice("Bench", ctn, "Working") != DbResult::Ok) state.SkipWithError("save failed");
+        if (bench.db.readDevice("Bench", ctn, "Working", kReadDevice) != DbResult::Ok)
             state.SkipWithError("read failed");
     }
 }
@@ -142,11 +143,11 @@ void BM_SaveOneDevice(benchmark::State& state) {
     const std::string path = folder.file("Orv3.mdb");
     BenchDatabase bench(path);
     createFile(bench, path);
-    bench.db.openDatabase(path, false);
+    static_cast<void>(bench.db.openDatabase(path, false));
     bench.db.closeDatabase();
     int n = 0;
     for (auto _ : state) {
-        if (bench.db.saveDevice("Bench", "S" + std::to_string(n++), "Working") != 0)
+        if (bench.db.saveDevice("Bench", "S" + std::to_string(n++), "Working") != DbResult::Ok)
             state.SkipWithError("failed");
     }
 }
@@ -157,10 +158,10 @@ void BM_ReadOneDevice(benchmark::State& state) {
     const std::string path = folder.file("Orv3.mdb");
     BenchDatabase bench(path);
     createFile(bench, path);
-    bench.db.openDatabase(path, false);
+    static_cast<void>(bench.db.openDatabase(path, false));
     bench.db.closeDatabase();
     for (auto _ : state) {
-        if (bench.db.readDevice("Default", "Default", "Working", kReadDevice) != 0)
+        if (bench.db.readDevice("Default", "Default", "Working", kReadDevice) != DbResult::Ok)
             state.SkipWithError("failed");
     }
 }
@@ -175,7 +176,7 @@ public:
         bench = std::make_unique<BenchDatabase>(path);
         createFile(*bench, path);
         fillDevices(path);
-        bench->db.openDatabase(path, false);
+        static_cast<void>(bench->db.openDatabase(path, false));
         bench->db.closeDatabase();
     }
     static std::unique_ptr<ScratchFolder> folder;
@@ -188,7 +189,8 @@ BENCHMARK_DEFINE_F(FilledFile, FillJobAndCtnLists)(benchmark::State& state) {
     VectorChoiceList jobs;
     VectorChoiceList ctns;
     for (auto _ : state) {
-        if (bench->db.fillJobAndCtnLists("04-1201", "", jobs, ctns) != 0) state.SkipWithError("failed");
+        if (bench->db.fillJobAndCtnLists("04-1201", "", jobs, ctns) != DbResult::Ok)
+            state.SkipWithError("failed");
     }
     state.counters["jobs"] = jobs.count();
     state.counters["ctns"] = ctns.count();
@@ -198,7 +200,7 @@ BENCHMARK_REGISTER_F(FilledFile, FillJobAndCtnLists)->Unit(benchmark::kMilliseco
 BENCHMARK_DEFINE_F(FilledFile, CtnLookup)(benchmark::State& state) {
     VectorChoiceList ctns;
     for (auto _ : state) {
-        if (bench->db.lookupCtns(ctns) != 0) state.SkipWithError("failed");
+        if (bench->db.lookupCtns(ctns) != DbResult::Ok) state.SkipWithError("failed");
     }
     state.counters["ctns"] = ctns.count();
 }
@@ -207,7 +209,7 @@ BENCHMARK_REGISTER_F(FilledFile, CtnLookup)->Unit(benchmark::kMillisecond);
 BENCHMARK_DEFINE_F(FilledFile, PttIdLookup)(benchmark::State& state) {
     VectorChoiceList ids;
     for (auto _ : state) {
-        if (bench->db.lookupPttIds(ids) != 0) state.SkipWithError("failed");
+        if (bench->db.lookupPttIds(ids) != DbResult::Ok) state.SkipWithError("failed");
     }
     state.counters["ids"] = ids.count();
 }

@@ -96,12 +96,12 @@ Store& store(bool server) {
     s.log.presenter = &s.yes;
     s.db = std::make_unique<ParameterDb>(s.log, s.record);
     s.db->pause = nullptr;
-    if (s.db->openDatabase(s.path, true) != 0 || (s.db->closeDatabase(), !fillDevices(s.path))) {
+    if (s.db->openDatabase(s.path, true) != DbResult::Ok || (s.db->closeDatabase(), !fillDevices(s.path))) {
         s.failure = "could not make the database";
         s.db.reset();
         return s;
     }
-    s.db->openDatabase(s.path, false);  // the first open's schema check is not measured
+    static_cast<void>(s.db->openDatabase(s.path, false));  // the first open's schema check is not measured
     s.db->closeDatabase();
     return s;
 }
@@ -114,7 +114,7 @@ void measure(benchmark::State& state, Work&& work) {
         return;
     }
     for (auto _ : state) {
-        if (work(*s.db) != 0) {
+        if (work(*s.db) != DbResult::Ok) {
             state.SkipWithError("the operation failed");
             break;
         }
@@ -125,7 +125,8 @@ void BM_SaveAndReadOneDevice(benchmark::State& state) {
     int n = 0;
     measure(state, [&](ParameterDb& db) {
         const std::string ctn = "B" + std::to_string(n++);
-        return db.saveDevice("Bench", ctn, "Working") | db.readDevice("Bench", ctn, "Working", kReadDevice);
+        if (db.saveDevice("Bench", ctn, "Working") != DbResult::Ok) return DbResult::Failed;
+        return db.readDevice("Bench", ctn, "Working", kReadDevice);
     });
 }
 

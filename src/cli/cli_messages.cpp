@@ -97,6 +97,10 @@ std::string unknownUsersAction(const std::string& action) {
     return formatText("unknown 'users' action '%s'", action.c_str());
 }
 
+std::string userLevelUnknown(const std::string& user) {
+    return formatText("the level of user '%s' could not be read", user.c_str());
+}
+
 std::string usersActionNeedsUser(const std::string& action) {
     return formatText("'users %s' needs --user NAME", action.c_str());
 }

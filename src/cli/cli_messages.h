@@ -58,6 +58,7 @@ inline constexpr const char* kUsersNeedsPwdb = "'users' needs --pwdb PATH";
 std::string unknownUsersAction(const std::string& action);
 std::string usersActionNeedsUser(const std::string& action);
 std::string unknownLevel(const std::string& level);
+std::string userLevelUnknown(const std::string& user);
 
 // The database commands.
 inline constexpr const char* kDbNeedsAction =

@@ -76,7 +76,8 @@ public:
     }
     void setLegend(const std::string& text) override {
         legend = text;
-        const bool magnet = text.rfind("Put the magnet", 0) == 0 || text == "Waiting for the target response.";
+        const bool magnet =
+            text.rfind("Put the magnet", 0) == 0 || text == "Waiting for the target response.";
         if (!magnet) {
             wakeStart = {};
         } else if (wakeStart == std::chrono::steady_clock::time_point{}) {
@@ -133,7 +134,7 @@ Outcome programCollar(const BatchRun& run, const BatchEntry& entry, std::size_t 
         std::lock_guard lock(databaseMutex);
         ParameterDb db(log, record);
         db.setCurrentPath(dbPath);
-        if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != 0) return outcome;
+        if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != DbResult::Ok) return outcome;
     }
     SerialPort serial;
     serial.setDevicePath(0, entry.port);
@@ -181,7 +182,8 @@ int runBatch(Session& session, const Args& args) {
     const std::string manifestPath = args.value("manifest").value_or("");
     if (manifestPath.empty()) return usageError(clitext::kBatchNeedsManifest);
     if (!args.has("user")) return usageError(clitext::kBatchNeedsUser);
-    const std::string dbPath = args.value("db").value_or(readAppSettings(session.settingsFile).parameterDbPath);
+    const std::string dbPath =
+        args.value("db").value_or(readAppSettings(session.settingsFile).parameterDbPath);
     int wakeSeconds = 90;
     if (const auto timeout = args.value("timeout")) {
         wakeSeconds = std::atoi(timeout->c_str());
@@ -211,7 +213,7 @@ int runBatch(Session& session, const Args& args) {
         std::string problem;
         if (!isCharacterDevice(entry.port)) {
             problem = clitext::portNotSerial(entry.port);
-        } else if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != 0) {
+        } else if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != DbResult::Ok) {
             problem = clitext::deviceNotStored(entry.job, entry.ctn, entry.status, dbPath);
         }
         if (!problem.empty()) {
@@ -219,8 +221,8 @@ int runBatch(Session& session, const Args& args) {
             return kExitFailed;
         }
         bool rootIdFlag = false;
-        if (confirmWrite(session, scratch, args, manifestPath + ": line " + std::to_string(entry.line), rootIdFlag) !=
-            kExitOk)
+        if (confirmWrite(session, scratch, args, manifestPath + ": line " + std::to_string(entry.line),
+                         rootIdFlag) != kExitOk)
             return kExitFailed;
         rootIdFlags[i] = rootIdFlag ? 1 : 0;
     }
@@ -230,7 +232,8 @@ int runBatch(Session& session, const Args& args) {
     if (traceStatus != kExitOk) return traceStatus;
 
     abortAll = false;
-    struct sigaction action {}, previous {};
+    struct sigaction action {
+    }, previous{};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &previous);
@@ -246,7 +249,8 @@ int runBatch(Session& session, const Args& args) {
     std::vector<Outcome> outcomes(entries.size());
     std::vector<std::thread> workers;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        workers.emplace_back([&, i] { outcomes[i] = programCollar(run, entries[i], i, rootIdFlags[i] != 0); });
+        workers.emplace_back(
+            [&, i] { outcomes[i] = programCollar(run, entries[i], i, rootIdFlags[i] != 0); });
     }
     for (auto& worker : workers) worker.join();
     sigaction(SIGINT, &previous, nullptr);
@@ -264,6 +268,7 @@ int runBatch(Session& session, const Args& args) {
 
 }  // namespace
 
-ORV_CLI_COMMAND("batch", runBatch, {"manifest", "timeout", "allow-zero-ptt-id", "trace"}, {"allow-zero-ptt-id"});
+ORV_CLI_COMMAND("batch", runBatch, {"manifest", "timeout", "allow-zero-ptt-id", "trace"},
+                {"allow-zero-ptt-id"});
 
 }  // namespace orv::cli

@@ -9,8 +9,8 @@
 #include "cli.h"
 #include "cli_messages.h"
 #include "cli_registry.h"
-#include "dialogs/handler_utility.h"
 #include "db/parameter_db.h"
+#include "dialogs/handler_utility.h"
 #include "login.h"
 #include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
@@ -57,7 +57,7 @@ struct DbCommand {
 
     int list() {
         std::vector<DeviceKey> devices;
-        if (db.listDevices(devices) != 0) return kExitFailed;
+        if (db.listDevices(devices) != DbResult::Ok) return kExitFailed;
         for (const DeviceKey& device : devices) {
             std::printf("%s\t%s\t%s\n", device.job.c_str(), device.ctn.c_str(), device.status.c_str());
         }
@@ -103,9 +103,11 @@ struct DbCommand {
         const SaveQuestion question = saveQuestion(status, session.userMask);
         bool yes = false;
         if (int rc = answerSaveQuestion(question, yes); rc != kExitOk) return rc;
-        const SaveOutcome outcome = applySaveRules(session.record, status, session.userMask, yes, std::time(nullptr));
+        const SaveOutcome outcome =
+            applySaveRules(session.record, status, session.userMask, yes, std::time(nullptr));
         // A declined overwrite saved nothing: the command did not do what it was asked.
-        return db.saveDevice(job, ctn, outcome.status) == 0 && !db.saveDeclined() ? kExitOk : kExitFailed;
+        return db.saveDevice(job, ctn, outcome.status) == DbResult::Ok && !db.saveDeclined() ? kExitOk
+                                                                                             : kExitFailed;
     }
 
     // Read is "show" of the stored device: the --db source does the reading.
@@ -120,19 +122,19 @@ struct DbCommand {
     int check() {
         if (int rc = needKey(); rc != kExitOk) return rc;
         if (int rc = loadOwnConfiguration(); rc != kExitOk) return rc;
-        if (db.readDevice(job, ctn, status, kCheckDevice) != 0) return kExitFailed;
+        if (db.readDevice(job, ctn, status, kCheckDevice) != DbResult::Ok) return kExitFailed;
         session.log.information("%s", clitext::kSameAsDatabase);
         return kExitOk;
     }
 
     int remove() {
         if (int rc = needEditableKey(); rc != kExitOk) return rc;
-        const int rc = db.deleteDevice(job, ctn, status);
-        if (rc == 0) {
+        const DbResult rc = db.deleteDevice(job, ctn, status);
+        if (rc == DbResult::Ok) {
             session.log.information("%s", clitext::deviceDeleted(job, ctn, status).c_str());
             return kExitOk;
         }
-        if (rc < 0) {
+        if (rc == DbResult::NotFound) {
             session.log.information("%s", clitext::deviceNotInDatabase(job, ctn, status).c_str());
         }
         return kExitFailed;
@@ -156,7 +158,7 @@ struct DbCommand {
                 rc != kExitOk)
                 return rc;
         }
-        return db.changeDevice(job, ctn, newJob, newCtn) == 0 ? kExitOk : kExitFailed;
+        return db.changeDevice(job, ctn, newJob, newCtn) == DbResult::Ok ? kExitOk : kExitFailed;
     }
 
     // Make DB: every stored device into the file --to names.
@@ -172,8 +174,8 @@ struct DbCommand {
         const MakeDbResult result = utility.makeDb();
         std::printf("%d devices copied, %zu failed, %zu not copied\n", result.copied, result.failed.size(),
                     result.declined.size());
-        for (const auto& [word, devices] : {std::pair{"failed", &result.failed},
-                                            std::pair{"not copied", &result.declined}}) {
+        for (const auto& [word, devices] :
+             {std::pair{"failed", &result.failed}, std::pair{"not copied", &result.declined}}) {
             for (const DeviceKey& device : *devices) {
                 std::printf("%s\t%s\t%s\t%s\n", word, device.job.c_str(), device.ctn.c_str(),
                             device.status.c_str());

@@ -44,14 +44,20 @@ int runUsers(Session& session, const Args& args) {
 
     if (action == "list") {
         std::vector<std::string> users;
-        if (db.listUsers(users) != 0) return kExitFailed;
+        if (db.listUsers(users) != DbResult::Ok) return kExitFailed;
+        // Every user is listed; one whose level cannot be read is listed without
+        // it, and the list does not count as complete.
+        int status = kExitOk;
         for (std::string name : users) {
             std::string hash;
             std::string level;
-            db.lookupUser(name, hash, level, false);
+            if (db.lookupUser(name, hash, level, false) != DbResult::Ok) {
+                reportFailure(clitext::userLevelUnknown(name));
+                status = kExitFailed;
+            }
             std::printf("%s\t%s\n", name.c_str(), level.c_str());
         }
-        return kExitOk;
+        return status;
     }
     if (action != "add" && action != "delete" && action != "passwd") {
         return usageError(clitext::unknownUsersAction(action));
@@ -59,8 +65,9 @@ int runUsers(Session& session, const Args& args) {
     if (user.empty()) return usageError(clitext::usersActionNeedsUser(action));
     // A declined overwrite stored nothing, so the command did not do its work.
     auto saved = [&](const std::string& name, const std::string& level, bool overwrite) {
-        return db.saveUser(name, password, level, overwrite) == 0 && !db.saveDeclined() ? kExitOk
-                                                                                        : kExitFailed;
+        return db.saveUser(name, password, level, overwrite) == DbResult::Ok && !db.saveDeclined()
+                   ? kExitOk
+                   : kExitFailed;
     };
     // Every level above Customer logs in with a password: none is stored empty.
     auto passwordMissing = [&](const std::string& level) {
@@ -80,9 +87,9 @@ int runUsers(Session& session, const Args& args) {
     std::string stored = user;
     std::string hash;
     std::string level;
-    const bool known = db.lookupUser(stored, hash, level, false) == 0;
+    const bool known = db.lookupUser(stored, hash, level, false) == DbResult::Ok;
     if (action == "delete") {
-        if (!known || db.deleteUser(stored) != 0) {
+        if (!known || db.deleteUser(stored) != DbResult::Ok) {
             session.log.information(dbtext::kUserNotDeleted, user.c_str());
             return kExitFailed;
         }

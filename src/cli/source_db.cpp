@@ -18,8 +18,8 @@ int loadStoredDevice(Session& session, const Args& args) {
     if (job.empty() || ctn.empty()) return usageError(clitext::kDbNeedsKey);
     ParameterDb db(session.log, session.record);
     db.setCurrentPath(path);
-    const int rc = db.readDevice(job, ctn, args.value("status").value_or(kWorkingStatus), kReadDevice);
-    return rc == 0 ? kExitOk : kExitFailed;
+    const DbResult rc = db.readDevice(job, ctn, args.value("status").value_or(kWorkingStatus), kReadDevice);
+    return rc == DbResult::Ok ? kExitOk : kExitFailed;
 }
 
 }  // namespace

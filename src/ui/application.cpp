@@ -56,7 +56,8 @@ int OrvApplication::start() {
 
     targetLink = std::make_unique<TargetLink>(tracedPort, messages);
     loadComSettings(*profile, *targetLink);
-    if (!followTraceSetting(tracedPort, targetLink->settings, messages)) saveComSettings(*profile, *targetLink);
+    if (!followTraceSetting(tracedPort, targetLink->settings, messages))
+        saveComSettings(*profile, *targetLink);
 
     SplashWindow splash;
     splash.showAndPaint();
@@ -73,7 +74,7 @@ int OrvApplication::start() {
 
     runStartupLogin();
 
-    AppParts parts{messages, configuration, appSettings,         *db, *passwords, *targetLink,
+    AppParts parts{messages, configuration, appSettings,          *db,        *passwords, *targetLink,
                    *profile, *presenter,    options.settingsFile, &tracedPort};
     window = std::make_unique<MainWindow>(parts);
     window->modal() = options.runner;
@@ -86,15 +87,15 @@ int OrvApplication::openParameterDatabase() {
     // A new installation: the local default file simply is not there yet, so
     // the one question that offers to create it is all the user needs to see.
     if (isFirstRunDatabase(appSettings.parameterDbPath)) {
-        if (db->openDatabase(appSettings.parameterDbPath, true) == 0) return 0;
+        if (db->openDatabase(appSettings.parameterDbPath, true) == DbResult::Ok) return 0;
         return reportNoDatabase();
     }
-    if (db->openDatabase(appSettings.parameterDbPath, false) == 0) return 0;
+    if (db->openDatabase(appSettings.parameterDbPath, false) == DbResult::Ok) return 0;
     messages.warning(
         "%s",
         uitext::databaseFallback(displayName(appSettings.parameterDbPath), kDefaultParameterDb).c_str());
     appSettings.parameterDbPath = kDefaultParameterDb;
-    if (db->openDatabase(appSettings.parameterDbPath, true) == 0) return 0;
+    if (db->openDatabase(appSettings.parameterDbPath, true) == DbResult::Ok) return 0;
     return reportNoDatabase();
 }
 

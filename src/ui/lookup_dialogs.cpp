@@ -73,20 +73,22 @@ CtnLookupDialog::~CtnLookupDialog() = default;
 
 void CtnLookupDialog::searchByCtn() {
     pttList->clear();
-    if (db.lookupCtns(*ctnList) == 0) ctnSelected();
+    if (db.lookupCtns(*ctnList) == DbResult::Ok) ctnSelected();
 }
 
 void CtnLookupDialog::searchByPttId() {
-    if (db.lookupPttIds(*pttList) == 0) pttIdSelected();
+    if (db.lookupPttIds(*pttList) == DbResult::Ok) pttIdSelected();
 }
 
 void CtnLookupDialog::pttIdSelected() {
-    if (db.lookupCtnsOfPttId(textOf(ptts), *ctnList) == 0) ctnSelected();
+    if (db.lookupCtnsOfPttId(textOf(ptts), *ctnList) == DbResult::Ok) ctnSelected();
 }
 
 void CtnLookupDialog::ctnSelected() {
     const std::string ctn = textOf(ctns);
-    if (db.lookupStatusesOfCtn(ctn, *statusList) == 0) db.lookupJobsOfCtn(ctn, *jobList);
+    // A failed lookup has shown why; its list stays empty.
+    if (db.lookupStatusesOfCtn(ctn, *statusList) == DbResult::Ok)
+        static_cast<void>(db.lookupJobsOfCtn(ctn, *jobList));
 }
 
 std::string CtnLookupDialog::job() const {
@@ -124,7 +126,7 @@ CustomerSearchDialog::CustomerSearchDialog(ParameterDb& db, const std::string& c
     connect(jobs, &QComboBox::activated, this, &CustomerSearchDialog::jobSelected);
     connect(ctns, &QComboBox::activated, this, &CustomerSearchDialog::ctnSelected);
 
-    if (db.lookupCustomers(*customerList) != 0) return;
+    if (db.lookupCustomers(*customerList) != DbResult::Ok) return;
     const int current = customers->findText(QString::fromStdString(currentCustomer));
     customerList->select(current >= 0 ? current : 0);
     customerSelected();
@@ -133,15 +135,15 @@ CustomerSearchDialog::CustomerSearchDialog(ParameterDb& db, const std::string& c
 CustomerSearchDialog::~CustomerSearchDialog() = default;
 
 void CustomerSearchDialog::customerSelected() {
-    if (db.lookupJobsOfCustomer(customer(), *jobList) == 0) jobSelected();
+    if (db.lookupJobsOfCustomer(customer(), *jobList) == DbResult::Ok) jobSelected();
 }
 
 void CustomerSearchDialog::jobSelected() {
-    if (db.lookupCtnsOfJobAndCustomer(job(), customer(), *ctnList) == 0) ctnSelected();
+    if (db.lookupCtnsOfJobAndCustomer(job(), customer(), *ctnList) == DbResult::Ok) ctnSelected();
 }
 
 void CustomerSearchDialog::ctnSelected() {
-    db.lookupStatusesOfJobAndCtn(job(), ctn(), *statusList);
+    static_cast<void>(db.lookupStatusesOfJobAndCtn(job(), ctn(), *statusList));
 }
 
 std::string CustomerSearchDialog::customer() const {

@@ -54,7 +54,7 @@ const Scratch& scratch() {
         orv::ParameterRecord record;
         orv::resetRecord(record);
         orv::ParameterDb db(log, record);
-        if (db.createDatabase(s->path) != 0) std::abort();
+        if (db.createDatabase(s->path) != orv::DbResult::Ok) std::abort();
         s->pristine = readFile(s->path);
         for (const auto& def : orv::stringDefinitions())
             if (def.key[0] != '\0') s->columns.emplace_back(orv::kGeneralTable, def.key);
@@ -153,7 +153,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::resetRecord(record);
     db.pause = nullptr;
     db.setCurrentPath(s.path);
-    if (db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kWorkingStatus, orv::kReadDevice) != 0) {
+    if (db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kWorkingStatus, orv::kReadDevice) !=
+        orv::DbResult::Ok) {
         return 0;
     }
     for (const double value : record.generalValues) require(std::isfinite(value));
@@ -164,6 +165,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const std::string& text : record.stringValues) require(text.empty() || text.back() != ' ');
     require(db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kWorkingStatus, orv::kCheckDevice) ==
-            0);
+            orv::DbResult::Ok);
     return 0;
 }

@@ -241,13 +241,13 @@ protected:
     // A new database holding the Default device; the record is reset afterwards.
     void createDatabase() {
         presenter.answer(kAnswerYes);
-        ASSERT_EQ(db.openDatabase(path, true), 0);
+        ASSERT_EQ(db.openDatabase(path, true), DbResult::Ok);
         db.closeDatabase();
         resetRecord(record);
         presenter.clear();
     }
 
-    int save(const std::string& job, const std::string& ctn, const std::string& status = "Working") {
+    DbResult save(const std::string& job, const std::string& ctn, const std::string& status = "Working") {
         return db.saveDevice(job, ctn, status);
     }
 

@@ -46,7 +46,7 @@ protected:
 
     std::vector<std::string> devices() {
         std::vector<DeviceKey> keys;
-        app->parameterDb().listDevices(keys);
+        EXPECT_EQ(app->parameterDb().listDevices(keys), DbResult::Ok);
         std::vector<std::string> names;
         for (const DeviceKey& key : keys) names.push_back(key.job + "/" + key.ctn + "/" + key.status);
         return names;

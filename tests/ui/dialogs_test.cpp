@@ -32,7 +32,7 @@ protected:
     void storeDevice(const std::string& job, const std::string& ctn, const std::string& customer, int pttId) {
         record().text(StringRow::Customer) = customer;
         record().general(GeneralRow::PttIdCode) = pttId;
-        ASSERT_EQ(app->parameterDb().saveDevice(job, ctn, "Working"), 0);
+        ASSERT_EQ(app->parameterDb().saveDevice(job, ctn, "Working"), DbResult::Ok);
     }
     // COM 1 leads to the collar, whose firmware the window has chosen.
     TargetLink& useCollar(const emu::CollarEmulator& collar) {
@@ -183,7 +183,7 @@ TEST_F(DialogTest, ChangeCtnRenamesTheDeviceOnTheScreen) {
     window().changeName(NameField::Ctn);
     EXPECT_EQ(comboText(window().ctnCombo()), "C9");
     std::vector<DeviceKey> keys;
-    app->parameterDb().listDevices(keys);
+    ASSERT_EQ(app->parameterDb().listDevices(keys), DbResult::Ok);
     bool renamed = false;
     for (const DeviceKey& key : keys) renamed = renamed || (key.job == "J1" && key.ctn == "C9");
     EXPECT_TRUE(renamed);

@@ -9,7 +9,7 @@ namespace {
 
 // Runs one step; running out of memory shows the step's memory text and fails.
 template <typename Step>
-int guarded(MessageLog& log, const char* memoryText, int failure, Step&& step) {
+DbResult guarded(MessageLog& log, const char* memoryText, DbResult failure, Step&& step) {
     try {
         return step();
     } catch (const std::bad_alloc&) {
@@ -18,64 +18,61 @@ int guarded(MessageLog& log, const char* memoryText, int failure, Step&& step) {
     }
 }
 
-// tryOpenDatabase ran out of memory: shown as the open's memory text.
-constexpr int kOpenOutOfMemory = -2;
-
 }  // namespace
 
-int showEngineFailure(MessageLog& log, const DatabaseSlot& database, const char* fixedText) {
+DbResult showEngineFailure(MessageLog& log, const DatabaseSlot& database, const char* fixedText) {
     const std::string description = database ? database->lastError().description : std::string();
     log.error("%s%s", fixedText, description.c_str());
-    return 1;
+    return DbResult::Failed;
 }
 
-int AccessLayer::engineFailure(const char* fixedText, const EngineError& error, int result) {
+DbResult AccessLayer::engineFailure(const char* fixedText, const EngineError& error, DbResult result) {
     log.error("%s%s", fixedText, error.description.c_str());
     return result;
 }
 
-int AccessLayer::createDatabase(DatabaseSlot& slot, const std::string& path) {
+DbResult AccessLayer::createDatabase(DatabaseSlot& slot, const std::string& path) {
     slot.reset();
-    return guarded(log, dbtext::kCreateDatabaseMemory, 1, [&] {
+    return guarded(log, dbtext::kCreateDatabaseMemory, DbResult::Failed, [&] {
         EngineError error;
         slot = engine.create(path, error);
-        if (slot) return 0;
-        if (error.status == EngineStatus::FileExists) return kDatabaseExists;
+        if (slot) return DbResult::Ok;
+        if (error.status == EngineStatus::FileExists) return DbResult::Exists;
         return engineFailure(dbtext::kCreateDatabaseFailed, error);
     });
 }
 
-int AccessLayer::publishDatabase(const std::string& path) {
+DbResult AccessLayer::publishDatabase(const std::string& path) {
     EngineError error;
-    if (engine.publish(path, error) == 0) return 0;
-    if (error.status == EngineStatus::FileExists) return kDatabaseExists;
+    if (engine.publish(path, error) == 0) return DbResult::Ok;
+    if (error.status == EngineStatus::FileExists) return DbResult::Exists;
     return engineFailure(dbtext::kCreateDatabaseFailed, error);
 }
 
-int AccessLayer::openDatabase(DatabaseSlot& slot, const std::string& path, bool reportMissing) {
+DbResult AccessLayer::openDatabase(DatabaseSlot& slot, const std::string& path, bool reportMissing) {
     EngineError error;
-    const int rc = tryOpenDatabase(slot, path, error);
-    return rc == 0 ? 0 : reportOpenFailure(error, rc, reportMissing);
+    const DbResult rc = tryOpenDatabase(slot, path, error);
+    return rc == DbResult::Ok ? rc : reportOpenFailure(error, rc, reportMissing);
 }
 
-int AccessLayer::tryOpenDatabase(DatabaseSlot& slot, const std::string& path, EngineError& error) {
+DbResult AccessLayer::tryOpenDatabase(DatabaseSlot& slot, const std::string& path, EngineError& error) {
     slot.reset();
     try {
         slot = engine.open(path, error);
     } catch (const std::bad_alloc&) {
         error = {EngineStatus::Failed, {}};
-        return kOpenOutOfMemory;
+        return DbResult::OpenOutOfMemory;
     }
-    if (slot) return 0;
-    return error.status == EngineStatus::FileNotFound ? 1 : -1;
+    if (slot) return DbResult::Ok;
+    return error.status == EngineStatus::FileNotFound ? DbResult::FileMissing : DbResult::OpenFailed;
 }
 
-int AccessLayer::reportOpenFailure(const EngineError& error, int result, bool reportMissing) {
-    if (result == kOpenOutOfMemory) {
+DbResult AccessLayer::reportOpenFailure(const EngineError& error, DbResult result, bool reportMissing) {
+    if (result == DbResult::OpenOutOfMemory) {
         log.error("%s", dbtext::kOpenDatabaseMemory);
-        return -1;
+        return DbResult::OpenFailed;
     }
-    if (result == 1 && !reportMissing) return 1;
+    if (result == DbResult::FileMissing && !reportMissing) return result;
     return engineFailure(dbtext::kOpenDatabaseFailed, error, result);
 }
 
@@ -88,32 +85,32 @@ bool AccessLayer::tableExists(DbConnection& database, const std::string& name) {
     return database.tableExists(name, exists) != 0 || exists;
 }
 
-int AccessLayer::createTableDef(DbConnection& database, TableSlot& slot, const std::string& name) {
+DbResult AccessLayer::createTableDef(DbConnection& database, TableSlot& slot, const std::string& name) {
     if (tableExists(database, name)) {
         log.error("%s", dbtext::kTableExists);
-        return 1;
+        return DbResult::Failed;
     }
     slot.reset();
-    return guarded(log, dbtext::kCreateTableMemory, 1, [&] {
+    return guarded(log, dbtext::kCreateTableMemory, DbResult::Failed, [&] {
         slot = TableDefinition{name, &database, false, {}};
-        return 0;
+        return DbResult::Ok;
     });
 }
 
-int AccessLayer::appendTableDef(TableDefinition& table) {
-    return guarded(log, dbtext::kAppendTableMemory, 1, [&] {
+DbResult AccessLayer::appendTableDef(TableDefinition& table) {
+    return guarded(log, dbtext::kAppendTableMemory, DbResult::Failed, [&] {
         if (table.database->createTable(table.name, table.pendingFields) != 0) {
             return engineFailure(dbtext::kAppendTableFailed, table.database->lastError());
         }
         table.appended = true;
         table.pendingFields.clear();
-        return 0;
+        return DbResult::Ok;
     });
 }
 
-int AccessLayer::openTableDef(DbConnection& database, TableSlot& slot, const std::string& name) {
+DbResult AccessLayer::openTableDef(DbConnection& database, TableSlot& slot, const std::string& name) {
     slot.reset();
-    return guarded(log, dbtext::kOpenTableMemory, 1, [&] {
+    return guarded(log, dbtext::kOpenTableMemory, DbResult::Failed, [&] {
         bool exists = false;
         if (database.tableExists(name, exists) != 0) {
             return engineFailure(dbtext::kOpenTableFailed, database.lastError());
@@ -122,7 +119,7 @@ int AccessLayer::openTableDef(DbConnection& database, TableSlot& slot, const std
             return engineFailure(dbtext::kOpenTableFailed, {EngineStatus::Failed, "no such table: " + name});
         }
         slot = TableDefinition{name, &database, true, {}};
-        return 0;
+        return DbResult::Ok;
     });
 }
 
@@ -141,30 +138,30 @@ bool AccessLayer::fieldExists(TableDefinition& table, const std::string& name) {
     return table.database->fieldInfo(table.name, name, found) == 0 && found.has_value();
 }
 
-int AccessLayer::createField(TableDefinition& table, const FieldDescription& field) {
+DbResult AccessLayer::createField(TableDefinition& table, const FieldDescription& field) {
     if (fieldExists(table, field.name)) {
         log.error("%s", dbtext::kFieldExists);
-        return 1;
+        return DbResult::Failed;
     }
-    return guarded(log, dbtext::kCreateFieldMemory, 1, [&] {
+    return guarded(log, dbtext::kCreateFieldMemory, DbResult::Failed, [&] {
         if (!table.appended) {
             table.pendingFields.push_back(field);
-            return 0;
+            return DbResult::Ok;
         }
         if (table.database->addField(table.name, field) != 0) {
             return engineFailure(dbtext::kCreateFieldFailed, table.database->lastError());
         }
-        return 0;
+        return DbResult::Ok;
     });
 }
 
-int AccessLayer::getFieldInfo(TableDefinition& table, const std::string& name, FieldInfo& info) {
-    return guarded(log, dbtext::kFieldInfoMemory, 1, [&] {
+DbResult AccessLayer::getFieldInfo(TableDefinition& table, const std::string& name, FieldInfo& info) {
+    return guarded(log, dbtext::kFieldInfoMemory, DbResult::Failed, [&] {
         if (!table.appended) {
             for (const FieldDescription& field : table.pendingFields) {
                 if (field.name == name) {
                     info = {field.type, field.size};
-                    return 0;
+                    return DbResult::Ok;
                 }
             }
             return engineFailure(dbtext::kFieldInfoFailed, {EngineStatus::Failed, "no such field: " + name});
@@ -177,7 +174,7 @@ int AccessLayer::getFieldInfo(TableDefinition& table, const std::string& name, F
             return engineFailure(dbtext::kFieldInfoFailed, {EngineStatus::Failed, "no such field: " + name});
         }
         info = *found;
-        return 0;
+        return DbResult::Ok;
     });
 }
 
@@ -195,16 +192,16 @@ FieldDescription AccessLayer::describeField(const std::string& name, const std::
     return field;
 }
 
-int AccessLayer::ensureField(TableDefinition& table, const std::string& name, short type, int size,
-                             bool required, bool allowZeroLength, int& ordinalCounter) {
+DbResult AccessLayer::ensureField(TableDefinition& table, const std::string& name, short type, int size,
+                                  bool required, bool allowZeroLength, int& ordinalCounter) {
     if (!fieldExists(table, name)) {
         const FieldDescription field =
             describeField(name, table.name, type, size, required, allowZeroLength, ordinalCounter);
-        if (createField(table, field) != 0) return 1;
+        if (createField(table, field) != DbResult::Ok) return DbResult::Failed;
     }
     FieldInfo info;
-    if (getFieldInfo(table, name, info) != 0) return 1;
-    if (info.type == type && info.size == size) return 0;
+    if (getFieldInfo(table, name, info) != DbResult::Ok) return DbResult::Failed;
+    if (info.type == type && info.size == size) return DbResult::Ok;
     return engineFailure(dbtext::kOpenDatabaseFailed,
                          {EngineStatus::Failed, "the column '" + name + "' of table '" + table.name +
                                                     "' does not have the type and size it should have"});
@@ -215,16 +212,16 @@ bool AccessLayer::indexExists(TableDefinition& table, const std::string& name) {
     return table.appended && table.database->indexExists(table.name, name, exists) == 0 && exists;
 }
 
-int AccessLayer::createIndex(TableDefinition& table, const IndexDescription& index) {
+DbResult AccessLayer::createIndex(TableDefinition& table, const IndexDescription& index) {
     if (indexExists(table, index.name)) {
         log.error("%s", dbtext::kIndexExists);
-        return 1;
+        return DbResult::Failed;
     }
-    return guarded(log, dbtext::kCreateIndexMemory, 1, [&] {
+    return guarded(log, dbtext::kCreateIndexMemory, DbResult::Failed, [&] {
         if (table.database->createIndex(table.name, index) != 0) {
             return engineFailure(dbtext::kCreateIndexFailed, table.database->lastError());
         }
-        return 0;
+        return DbResult::Ok;
     });
 }
 

@@ -20,89 +20,90 @@ ParameterDb::ParameterDb(MessageLog& messages, ParameterRecord& record, DbEngine
     pause = [](int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); };
 }
 
-int ParameterDb::engineFailure(const char* fixedText) {
+DbResult ParameterDb::engineFailure(const char* fixedText) {
     return showEngineFailure(log, database, fixedText);
 }
 
-int ParameterDb::finish(int result) {
+DbResult ParameterDb::finish(DbResult result) {
     if (database) database->rollback();
-    return closeDatabase() != 0 ? 1 : result;
+    closeDatabase();
+    return result;
 }
 
-int ParameterDb::closeDatabase() {
+void ParameterDb::closeDatabase() {
     access.closeTableDef(generalTable);
     access.closeTableDef(seasonTable);
     access.closeDatabase(database);
-    return 0;
 }
 
-int ParameterDb::reopenDatabase() {
-    if (path.empty()) return 1;
+DbResult ParameterDb::reopenDatabase() {
+    if (path.empty()) return DbResult::Failed;
     return openDatabase(path, true);
 }
 
 // The two tables of the open file. A file without them (an empty file, or
 // another program's database) is said to be what it is, and left alone.
-int ParameterDb::openTables() {
+DbResult ParameterDb::openTables() {
     for (auto [name, slot] :
          {std::pair{kGeneralTable, &generalTable}, std::pair{kSeasonTable, &seasonTable}}) {
         if (!access.tableExists(*database, name)) {
             log.error("%s%s", dbtext::kOpenDatabaseFailed, dbtext::kNotParameterDatabase);
             closeDatabase();
-            return 1;
+            return DbResult::Failed;
         }
-        if (access.openTableDef(*database, *slot, name) != 0) {
+        if (access.openTableDef(*database, *slot, name) != DbResult::Ok) {
             closeDatabase();
-            return 1;
+            return DbResult::Failed;
         }
     }
-    return 0;
+    return DbResult::Ok;
 }
 
-int ParameterDb::prepareOpened() {
-    if (openTables() != 0) return 1;
-    if (verifiedPath == path) return 0;
+DbResult ParameterDb::prepareOpened() {
+    if (openTables() != DbResult::Ok) return DbResult::Failed;
+    if (verifiedPath == path) return DbResult::Ok;
     bool missing = false;
-    if (missingColumns(missing) != 0) return finish(1);
+    if (missingColumns(missing) != DbResult::Ok) return finish(DbResult::Failed);
     // The upgrade runs as one transaction: quick, and a failure adds no column.
     if (missing) {
         if (database->begin() != 0) return finish(engineFailure(dbtext::kOpenDatabaseFailed));
-        if (upgradeSchema() != 0) return finish(1);
+        if (upgradeSchema() != DbResult::Ok) return finish(DbResult::Failed);
         if (database->commit() != 0) return finish(engineFailure(dbtext::kOpenDatabaseFailed));
     }
     fillMissingStatuses();
     addKeyIndexes();
     verifiedPath = path;
-    return 0;
+    return DbResult::Ok;
 }
 
-int ParameterDb::openDatabase(const std::string& openPath, bool offerCreate) {
+DbResult ParameterDb::openDatabase(const std::string& openPath, bool offerCreate) {
     WaitCursor wait(waitIndicator);
     closeDatabase();
     path = openPath;
     EngineError error;
-    int rc = 1;
-    for (int attempt = 0; attempt < kOpenAttempts && rc != 0; ++attempt) {
+    DbResult rc = DbResult::Failed;
+    for (int attempt = 0; attempt < kOpenAttempts && rc != DbResult::Ok; ++attempt) {
         if (attempt > 0 && pause) pause(retryPauseMs);
         rc = access.tryOpenDatabase(database, path, error);
         // The engine has waited for a busy file already.
         if (error.status == EngineStatus::Busy) break;
     }
-    if (rc == 0) return prepareOpened();
+    if (rc == DbResult::Ok) return prepareOpened();
     // Only a missing file is offered for creation; a damaged, foreign or busy
     // one is reported once and left as it is.
-    if (rc != 1 || !offerCreate) {
-        access.reportOpenFailure(error, rc, false);
-        return 1;
+    if (rc != DbResult::FileMissing || !offerCreate) {
+        // Every failure of this open is one result to the caller; the message says which.
+        static_cast<void>(access.reportOpenFailure(error, rc, false));
+        return DbResult::Failed;
     }
     verifiedPath.clear();
-    if (log.choice(dbtext::kOfferCreate, displayName(path).c_str()) != kAnswerYes) return 1;
-    const int created = createDatabase(path);
-    if (created != 0 && created != kDatabaseExists) return 1;
+    if (log.choice(dbtext::kOfferCreate, displayName(path).c_str()) != kAnswerYes) return DbResult::Failed;
+    const DbResult created = createDatabase(path);
+    if (created != DbResult::Ok && created != DbResult::Exists) return DbResult::Failed;
     // The caller goes on with its operation on the new file (or on the one
     // another program made meanwhile), so it is opened again.
-    if (access.openDatabase(database, path, true) != 0) return 1;
-    if (created == 0) {
+    if (access.openDatabase(database, path, true) != DbResult::Ok) return DbResult::Failed;
+    if (created == DbResult::Ok) {
         verifiedPath = path;
         return openTables();
     }
@@ -112,25 +113,24 @@ int ParameterDb::openDatabase(const std::string& openPath, bool offerCreate) {
 // The new file is made apart in one transaction and moved into place only when
 // complete: a create that fails or is killed halfway leaves no half-made
 // database under the path, and never removes a file another program made.
-// kDatabaseExists when another program's database took the path meanwhile.
-int ParameterDb::createDatabase(const std::string& createPath) {
+// Exists when another program's database took the path meanwhile.
+DbResult ParameterDb::createDatabase(const std::string& createPath) {
     WaitCursor wait(waitIndicator);
     closeDatabase();
-    const int made = access.createDatabase(database, createPath);
-    if (made != 0) return made;
-    int rc = database->begin() != 0 ? engineFailure(dbtext::kCreateDatabaseFailed) : createSchema();
-    if (rc == 0) {
+    const DbResult made = access.createDatabase(database, createPath);
+    if (made != DbResult::Ok) return made;
+    DbResult rc = database->begin() != 0 ? engineFailure(dbtext::kCreateDatabaseFailed) : createSchema();
+    if (rc == DbResult::Ok) {
         const DeviceKey key{kDefaultDevice, kDefaultDevice, kWorkingStatus};
         configuration.text(StringRow::JobNumber) = key.job;
         configuration.text(StringRow::CtnNumber) = key.ctn;
         configuration.text(StringRow::DevStatus) = key.status;
-        rc = writeDevice(key);
-        if (rc != 0) engineFailure(dbtext::kSaveFailed);
+        if (writeDevice(key) != DbResult::Ok) rc = engineFailure(dbtext::kSaveFailed);
     }
-    if (rc == 0 && database->commit() != 0) rc = engineFailure(dbtext::kSaveFailed);
-    finish(rc);
-    if (rc == 0) rc = access.publishDatabase(createPath);
-    if (rc != 0) access.engine.discard(createPath);
+    if (rc == DbResult::Ok && database->commit() != 0) rc = engineFailure(dbtext::kSaveFailed);
+    rc = finish(rc);
+    if (rc == DbResult::Ok) rc = access.publishDatabase(createPath);
+    if (rc != DbResult::Ok) access.engine.discard(createPath);
     return rc;
 }
 

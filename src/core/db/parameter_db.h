@@ -11,8 +11,8 @@
 
 #include "app/message_log.h"
 #include "db/access_layer.h"
-#include "model/choice_list.h"
 #include "db/wait_cursor.h"
+#include "model/choice_list.h"
 #include "model/record.h"
 
 namespace orv {
@@ -42,40 +42,42 @@ class ParameterDb {
 public:
     ParameterDb(MessageLog& log, ParameterRecord& record, DbEngine& engine = databaseEngine());
 
-    int openDatabase(const std::string& path, bool offerCreate);
-    int createDatabase(const std::string& path);
-    int closeDatabase();
-    int reopenDatabase();
+    DbResult openDatabase(const std::string& path, bool offerCreate);
+    DbResult createDatabase(const std::string& path);
+    void closeDatabase();
+    DbResult reopenDatabase();
 
-    // 0 saved or the overwrite declined (then saveDeclined() is true); 1 failure.
-    int saveDevice(std::string job, std::string ctn, std::string status);
+    // Ok saved or the overwrite declined (then saveDeclined() is true); Failed.
+    DbResult saveDevice(std::string job, std::string ctn, std::string status);
     // The last save stored nothing because the overwrite question was answered No.
     bool saveDeclined() const { return declined; }
-    // 0 deleted; -1 no stored device had the key; 1 failure.
-    int deleteDevice(std::string job, std::string ctn, std::string status);
-    // 0 read, or no difference; 1 failure or the first difference (shown).
-    int readDevice(std::string job, std::string ctn, std::string status, int mode);
+    // Ok deleted; NotFound: no stored device had the key; Failed.
+    DbResult deleteDevice(std::string job, std::string ctn, std::string status);
+    // Ok read, or no difference; Failed: a failure or the first difference (shown).
+    DbResult readDevice(std::string job, std::string ctn, std::string status, int mode);
     // An empty oldCtn renames every device of the Job.
-    int changeDevice(std::string oldJob, std::string oldCtn, std::string newJob, std::string newCtn);
+    DbResult changeDevice(std::string oldJob, std::string oldCtn, std::string newJob, std::string newCtn);
 
     // The three statuses, those stored for Job/CTN followed by the marker; selection >= 0 selects that entry.
-    int markStoredStatuses(const std::string& job, const std::string& ctn, int selection, ChoiceList& list);
+    DbResult markStoredStatuses(const std::string& job, const std::string& ctn, int selection,
+                                ChoiceList& list);
     // Every stored Job number, and the CTNs of job (the first Job when job is empty).
-    int fillJobAndCtnLists(std::string job, const std::string& ctn, ChoiceList& jobs, ChoiceList& ctns);
+    DbResult fillJobAndCtnLists(std::string job, const std::string& ctn, ChoiceList& jobs, ChoiceList& ctns);
 
     // The lookups of the "Customer Search" and "CTN / PTT ID Lookup" dialogs.
-    int lookupCustomers(ChoiceList& list);
-    int lookupJobsOfCustomer(const std::string& customer, ChoiceList& list);
-    int lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer, ChoiceList& list);
-    int lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn, ChoiceList& list);
-    int lookupCtns(ChoiceList& list);
-    int lookupPttIds(ChoiceList& list);  // shown "%05d"
-    int lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list);
-    int lookupJobsOfCtn(const std::string& ctn, ChoiceList& list);
-    int lookupStatusesOfCtn(const std::string& ctn, ChoiceList& list);
+    DbResult lookupCustomers(ChoiceList& list);
+    DbResult lookupJobsOfCustomer(const std::string& customer, ChoiceList& list);
+    DbResult lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer,
+                                        ChoiceList& list);
+    DbResult lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn, ChoiceList& list);
+    DbResult lookupCtns(ChoiceList& list);
+    DbResult lookupPttIds(ChoiceList& list);  // shown "%05d"
+    DbResult lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list);
+    DbResult lookupJobsOfCtn(const std::string& ctn, ChoiceList& list);
+    DbResult lookupStatusesOfCtn(const std::string& ctn, ChoiceList& list);
 
     // Every stored device key, ordered by Job, CTN and status (orvctl db list).
-    int listDevices(std::vector<DeviceKey>& devices);
+    DbResult listDevices(std::vector<DeviceKey>& devices);
 
     // The file every operation reopens; set by each open, swapped by the copy of the handler utility.
     const std::string& currentPath() const { return path; }
@@ -99,31 +101,32 @@ private:
         bool allowZeroLength;
     };
 
-    int openTables();
+    DbResult openTables();
     // The checks and upgrades of the first open of a file in this run.
-    int prepareOpened();
-    int createSchema();
+    DbResult prepareOpened();
+    DbResult createSchema();
     std::vector<SchemaColumn> schemaColumns();
-    int missingColumns(bool& missing);
-    int upgradeSchema();
+    DbResult missingColumns(bool& missing);
+    DbResult upgradeSchema();
     void fillMissingStatuses();
     void addKeyIndexes();
-    int writeDevice(const DeviceKey& key);
-    int deleteRows(const DeviceKey& key, int& generalRows);
-    int countGeneralRows(const DeviceKey& key, int& count);
-    int readGeneralRow(const DeviceKey& key, bool load, bool& failed);
-    int readSeasons(const DeviceKey& key, bool load, bool& failed);
-    int renameRows(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
-                   const std::string& newCtn, int& matched);
-    int renameConflict(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
-                       const std::string& newCtn, std::string& conflictCtn);
-    int distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values, ChoiceList& list);
-    int readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
-                   ChoiceList& list);
-    // Shows fixedText and the engine's description; returns 1.
-    int engineFailure(const char* fixedText);
-    // Ends an operation: rolls back what is unfinished and closes; 1 when result or the close failed.
-    int finish(int result);
+    DbResult writeDevice(const DeviceKey& key);
+    DbResult deleteRows(const DeviceKey& key, int& generalRows);
+    DbResult countGeneralRows(const DeviceKey& key, int& count);
+    DbResult readGeneralRow(const DeviceKey& key, bool load, bool& failed);
+    DbResult readSeasons(const DeviceKey& key, bool load, bool& failed);
+    DbResult renameRows(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
+                        const std::string& newCtn, int& matched);
+    DbResult renameConflict(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
+                            const std::string& newCtn, std::string& conflictCtn);
+    DbResult distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values,
+                            ChoiceList& list);
+    DbResult readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
+                        ChoiceList& list);
+    // Shows fixedText and the engine's description; returns Failed.
+    DbResult engineFailure(const char* fixedText);
+    // Ends an operation: rolls back what is unfinished and closes; returns result.
+    DbResult finish(DbResult result);
 
     MessageLog& log;
     ParameterRecord& configuration;

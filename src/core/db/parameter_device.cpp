@@ -48,16 +48,19 @@ bool differs(double screen, double stored) {
 
 }  // namespace
 
-int ParameterDb::countGeneralRows(const DeviceKey& key, int& count) {
+DbResult ParameterDb::countGeneralRows(const DeviceKey& key, int& count) {
     count = 0;
     return forEachRow(*database, "SELECT count(*) FROM " + quoteName(kGeneralTable) + keyCondition(),
-                      keyValues(key), [&](const DbStatement& row) {
+                      keyValues(key),
+                      [&](const DbStatement& row) {
                           count = static_cast<int>(row.column(0).integer);
                           return 0;
-                      });
+                      }) == 0
+               ? DbResult::Ok
+               : DbResult::EngineFailed;
 }
 
-int ParameterDb::writeDevice(const DeviceKey& key) {
+DbResult ParameterDb::writeDevice(const DeviceKey& key) {
     std::string columns;
     std::string marks;
     std::vector<DbValue> values;
@@ -81,7 +84,7 @@ int ParameterDb::writeDevice(const DeviceKey& key) {
             *database,
             "INSERT INTO " + quoteName(kGeneralTable) + " (" + columns + ") VALUES (" + marks + ")",
             values) != 0) {
-        return 1;
+        return DbResult::EngineFailed;
     }
 
     columns.clear();
@@ -98,98 +101,100 @@ int ParameterDb::writeDevice(const DeviceKey& key) {
     }
     auto insert = database->prepare("INSERT INTO " + quoteName(kSeasonTable) + " (" + columns + ") VALUES (" +
                                     marks + ")");
-    if (!insert) return 1;
+    if (!insert) return DbResult::EngineFailed;
     for (int s = 0; s < kSeasons; ++s) {
         if (bindAll(*insert, {DbValue::ofText(key.job), DbValue::ofText(key.ctn), DbValue::ofText(key.status),
                               DbValue::ofInteger(s)}) != 0) {
-            return 1;
+            return DbResult::EngineFailed;
         }
         int parameter = 5;
         for (const int row : seasonRows) {
             const auto& def = season[static_cast<std::size_t>(row)];
             if (insert->bind(parameter++,
                              *numberForColumn(def.columnType, configuration.season(s + 1, row))) != 0) {
-                return 1;
+                return DbResult::EngineFailed;
             }
         }
-        if (insert->step() != DbStatement::Step::Done || insert->reset() != 0) return 1;
+        if (insert->step() != DbStatement::Step::Done || insert->reset() != 0) return DbResult::EngineFailed;
     }
-    return 0;
+    return DbResult::Ok;
 }
 
-int ParameterDb::deleteRows(const DeviceKey& key, int& generalRows) {
-    if (countGeneralRows(key, generalRows) != 0) return 1;
+DbResult ParameterDb::deleteRows(const DeviceKey& key, int& generalRows) {
+    if (countGeneralRows(key, generalRows) != DbResult::Ok) return DbResult::EngineFailed;
     const std::vector<DbValue> values = keyValues(key);
     for (const char* table : {kGeneralTable, kSeasonTable}) {
         if (executeStatement(*database, "DELETE FROM " + quoteName(table) + keyCondition(), values) != 0)
-            return 1;
+            return DbResult::EngineFailed;
     }
-    return 0;
+    return DbResult::Ok;
 }
 
 // The duplicate check and the write run in one write transaction, so two
 // stations saving the same new key cannot both find it free. The overwrite
 // question is asked outside any transaction (nobody waits on an open
 // question); after a Yes the check runs again inside the transaction.
-int ParameterDb::saveDevice(std::string job, std::string ctn, std::string status) {
+DbResult ParameterDb::saveDevice(std::string job, std::string ctn, std::string status) {
     declined = false;
     if (job.empty() || ctn.empty() || status.empty()) {
         log.error("%s", dbtext::kSaveKeyMissing);
-        return 1;
+        return DbResult::Failed;
     }
     WaitCursor wait(waitIndicator);
     const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
-    if (reopenDatabase() != 0) return 1;
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     bool overwriteAgreed = false;
     for (;;) {
         if (database->begin() != 0) return finish(engineFailure(dbtext::kSaveFailed));
         int existing = 0;
-        if (countGeneralRows(key, existing) != 0) return finish(engineFailure(dbtext::kSaveFailed));
+        if (countGeneralRows(key, existing) != DbResult::Ok)
+            return finish(engineFailure(dbtext::kSaveFailed));
         if (existing == 0 || overwriteAgreed) {
             configuration.text(StringRow::JobNumber) = key.job;
             configuration.text(StringRow::CtnNumber) = key.ctn;
             configuration.text(StringRow::DevStatus) = key.status;
             int deleted = 0;
-            if (existing > 0 && deleteRows(key, deleted) != 0)
+            if (existing > 0 && deleteRows(key, deleted) != DbResult::Ok)
                 return finish(engineFailure(dbtext::kDeleteFailed));
-            if (writeDevice(key) != 0 || database->commit() != 0)
+            if (writeDevice(key) != DbResult::Ok || database->commit() != 0)
                 return finish(engineFailure(dbtext::kSaveFailed));
-            return finish(0);
+            return finish(DbResult::Ok);
         }
-        finish(0);
+        // Closed while the question is open: the check runs again after a Yes.
+        static_cast<void>(finish(DbResult::Ok));
         const int answer =
             log.choice(dbtext::kOverwriteDevice, key.job.c_str(), key.ctn.c_str(), key.status.c_str());
         if (answer != kAnswerYes) {
             log.information("%s", dbtext::kDeviceNotSaved);
             declined = true;
-            return 0;
+            return DbResult::Ok;
         }
         overwriteAgreed = true;
-        if (reopenDatabase() != 0) return 1;
+        if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     }
 }
 
-int ParameterDb::deleteDevice(std::string job, std::string ctn, std::string status) {
+DbResult ParameterDb::deleteDevice(std::string job, std::string ctn, std::string status) {
     WaitCursor wait(waitIndicator);
     const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
-    if (reopenDatabase() != 0) return 1;
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     int deleted = 0;
-    if (database->begin() != 0 || deleteRows(key, deleted) != 0 || database->commit() != 0) {
+    if (database->begin() != 0 || deleteRows(key, deleted) != DbResult::Ok || database->commit() != 0) {
         return finish(engineFailure(dbtext::kDeleteFailed));
     }
-    return finish(deleted == 0 ? -1 : 0);
+    return finish(deleted == 0 ? DbResult::NotFound : DbResult::Ok);
 }
 
-// 0 done (failed tells about a difference), 1 no such device (shown), kEngineFailed.
-int ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& failed) {
+// Ok done (failed tells about a difference), Failed no such device (shown), EngineFailed.
+DbResult ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& failed) {
     auto select = database->prepare("SELECT * FROM " + quoteName(kGeneralTable) + keyCondition());
-    if (!select || bindAll(*select, keyValues(key)) != 0) return kEngineFailed;
+    if (!select || bindAll(*select, keyValues(key)) != 0) return DbResult::EngineFailed;
     std::optional<StoredRow> row;
     const int rows = fetchSingle(*select, row);
-    if (rows == kEngineFailed) return kEngineFailed;
+    if (rows == kEngineFailed) return DbResult::EngineFailed;
     if (rows == 0) {
         log.error(dbtext::kDeviceNotFound, key.job.c_str(), key.ctn.c_str(), key.status.c_str());
-        return 1;
+        return DbResult::Failed;
     }
     // A key stored twice (a file written before the key was kept single) is an
     // error: which of the rows is meant cannot be told, and reading on would give
@@ -197,7 +202,7 @@ int ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& failed) {
     if (rows > 1) {
         log.error(dbtext::kSeveralDevices, displayName(path).c_str(), key.job.c_str(), key.ctn.c_str(),
                   key.status.c_str());
-        return 1;
+        return DbResult::Failed;
     }
     const auto strings = stringDefinitions();
     for (std::size_t r = 0; r < strings.size() && !failed; ++r) {
@@ -219,25 +224,26 @@ int ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& failed) {
                         formatValue(screen, def.kind).c_str());
         }
     }
-    return 0;
+    return DbResult::Ok;
 }
 
-int ParameterDb::readSeasons(const DeviceKey& key, bool load, bool& failed) {
+DbResult ParameterDb::readSeasons(const DeviceKey& key, bool load, bool& failed) {
     auto select = database->prepare("SELECT * FROM " + quoteName(kSeasonTable) + keyCondition() + " AND " +
                                     quoteName(kSeasonNumberColumn) + " = ?");
-    if (!select) return kEngineFailed;
+    if (!select) return DbResult::EngineFailed;
     const auto season = seasonDefinitions();
     for (int s = 0; s < kSeasons && !failed; ++s) {
         if (select->reset() != 0 ||
             bindAll(*select, {DbValue::ofText(key.job), DbValue::ofText(key.ctn), DbValue::ofText(key.status),
                               DbValue::ofInteger(s)}) != 0) {
-            return kEngineFailed;
+            return DbResult::EngineFailed;
         }
         std::optional<StoredRow> row;
         const int rows = fetchSingle(*select, row);
-        if (rows == kEngineFailed) return kEngineFailed;
+        if (rows == kEngineFailed) return DbResult::EngineFailed;
         if (rows > 1) {
-            log.error(dbtext::kSeveralSeasons, displayName(path).c_str(), key.job.c_str(), key.ctn.c_str(), s);
+            log.error(dbtext::kSeveralSeasons, displayName(path).c_str(), key.job.c_str(), key.ctn.c_str(),
+                      s);
             failed = true;
             continue;
         }
@@ -260,33 +266,33 @@ int ParameterDb::readSeasons(const DeviceKey& key, bool load, bool& failed) {
             }
         }
     }
-    return 0;
+    return DbResult::Ok;
 }
 
-int ParameterDb::readDevice(std::string job, std::string ctn, std::string status, int mode) {
+DbResult ParameterDb::readDevice(std::string job, std::string ctn, std::string status, int mode) {
     WaitCursor wait(waitIndicator);
     const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
-    if (reopenDatabase() != 0) return 1;
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     const bool load = mode == kReadDevice;
     bool failed = false;
     // The general row and the twelve seasons come from one state of the database,
     // never from both sides of another station's save.
     if (database->beginRead() != 0) return finish(engineFailure(dbtext::kReadFailed));
-    int rc = readGeneralRow(key, load, failed);
-    if (rc == 0) rc = readSeasons(key, load, failed);
-    if (rc == kEngineFailed) return finish(engineFailure(dbtext::kReadFailed));
+    DbResult rc = readGeneralRow(key, load, failed);
+    if (rc == DbResult::Ok) rc = readSeasons(key, load, failed);
+    if (rc == DbResult::EngineFailed) return finish(engineFailure(dbtext::kReadFailed));
     // The database keeps the pattern, address and ID texts, not their numbers.
-    if (rc == 0 && load) valuesFromTexts(configuration);
-    return finish(rc != 0 || failed ? 1 : 0);
+    if (rc == DbResult::Ok && load) valuesFromTexts(configuration);
+    return finish(rc != DbResult::Ok || failed ? DbResult::Failed : DbResult::Ok);
 }
 
 // The CTN of a device the rename would collide with; "" when there is none.
 // With a CTN given that is the target itself; when a whole Job is renamed it is
 // any CTN of the old Job that the new Job already has, since moving it would
-// leave two devices with one key.
-int ParameterDb::renameConflict(const std::string& oldJob, const std::string& oldCtn,
-                                const std::string& newJob, const std::string& newCtn,
-                                std::string& conflictCtn) {
+// leave two devices with one key. Exists when there is one, else Ok or EngineFailed.
+DbResult ParameterDb::renameConflict(const std::string& oldJob, const std::string& oldCtn,
+                                     const std::string& newJob, const std::string& newCtn,
+                                     std::string& conflictCtn) {
     conflictCtn.clear();
     bool found = false;
     auto remember = [&](const DbStatement& row) {
@@ -306,12 +312,12 @@ int ParameterDb::renameConflict(const std::string& oldJob, const std::string& ol
                             " IN (SELECT " + ctn + " FROM " + table + " WHERE " + job + " = ?)",
                         {DbValue::ofText(newJob), DbValue::ofText(oldJob)}, remember);
     }
-    if (rc == kEngineFailed) return kEngineFailed;
-    return found ? 1 : 0;
+    if (rc == kEngineFailed) return DbResult::EngineFailed;
+    return found ? DbResult::Exists : DbResult::Ok;
 }
 
-int ParameterDb::renameRows(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
-                            const std::string& newCtn, int& matched) {
+DbResult ParameterDb::renameRows(const std::string& oldJob, const std::string& oldCtn,
+                                 const std::string& newJob, const std::string& newCtn, int& matched) {
     std::string where = " WHERE " + quoteName(kJobColumn) + " = ?";
     std::vector<DbValue> whereValues{DbValue::ofText(oldJob)};
     std::string set = " SET " + quoteName(kJobColumn) + " = ?";
@@ -327,41 +333,41 @@ int ParameterDb::renameRows(const std::string& oldJob, const std::string& oldCtn
     matched = 0;
     auto count = database->prepare("SELECT count(*) FROM " + quoteName(kGeneralTable) + where);
     if (!count || bindAll(*count, whereValues) != 0 || count->step() != DbStatement::Step::Row)
-        return kEngineFailed;
+        return DbResult::EngineFailed;
     matched = static_cast<int>(count->column(0).integer);
-    if (matched == 0) return 0;
+    if (matched == 0) return DbResult::Ok;
 
     configuration.text(StringRow::JobNumber) = newJob;
     if (!oldCtn.empty()) configuration.text(StringRow::CtnNumber) = newCtn;
-    if (database->begin() != 0) return kEngineFailed;
+    if (database->begin() != 0) return DbResult::EngineFailed;
     for (const char* table : {kGeneralTable, kSeasonTable}) {
         if (executeStatement(*database, "UPDATE " + quoteName(table) + set + where, values) != 0)
-            return kEngineFailed;
+            return DbResult::EngineFailed;
     }
-    return database->commit() != 0 ? kEngineFailed : 0;
+    return database->commit() != 0 ? DbResult::EngineFailed : DbResult::Ok;
 }
 
-int ParameterDb::changeDevice(std::string oldJob, std::string oldCtn, std::string newJob,
-                              std::string newCtn) {
-    if (reopenDatabase() != 0) return 1;
+DbResult ParameterDb::changeDevice(std::string oldJob, std::string oldCtn, std::string newJob,
+                                   std::string newCtn) {
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     WaitCursor wait(waitIndicator);
     std::string conflictCtn;
-    int rc = renameConflict(oldJob, oldCtn, newJob, newCtn, conflictCtn);
-    if (rc == 1) {
+    DbResult rc = renameConflict(oldJob, oldCtn, newJob, newCtn, conflictCtn);
+    if (rc == DbResult::Exists) {
         log.error(dbtext::kRenameTargetExists, newJob.c_str(), conflictCtn.c_str());
-        return finish(1);
+        return finish(DbResult::Failed);
     }
     int matched = 0;
-    if (rc == 0) rc = renameRows(oldJob, oldCtn, newJob, newCtn, matched);
-    if (rc == kEngineFailed) return finish(engineFailure(dbtext::kRenameFailed));
+    if (rc == DbResult::Ok) rc = renameRows(oldJob, oldCtn, newJob, newCtn, matched);
+    if (rc == DbResult::EngineFailed) return finish(engineFailure(dbtext::kRenameFailed));
     if (matched == 0) {
         std::string text = formatText(dbtext::kRenameNoJob, oldJob.c_str());
         if (!oldCtn.empty()) text += formatText(dbtext::kRenameNoCtn, oldCtn.c_str());
         text += dbtext::kRenameUseSave;
         log.error("%s", text.c_str());
-        return finish(1);
+        return finish(DbResult::Failed);
     }
-    return finish(0);
+    return finish(DbResult::Ok);
 }
 
 }  // namespace orv

@@ -52,9 +52,9 @@ constexpr const char* kPttIdColumn = "PttIdCode";
 
 }  // namespace
 
-int ParameterDb::markStoredStatuses(const std::string& job, const std::string& ctn, int selection,
-                                    ChoiceList& list) {
-    if (reopenDatabase() != 0) return 1;
+DbResult ParameterDb::markStoredStatuses(const std::string& job, const std::string& ctn, int selection,
+                                         ChoiceList& list) {
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     WaitCursor wait(waitIndicator);
     list.clear();
     for (const char* status : deviceStatusList()) list.add(status);
@@ -69,14 +69,16 @@ int ParameterDb::markStoredStatuses(const std::string& job, const std::string& c
             }
             return 0;
         }));
-    const int result = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : rc != 0 ? 1 : 0);
+    const DbResult result = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed)
+                                   : rc != 0           ? DbResult::Failed
+                                                       : DbResult::Ok);
     if (selection >= 0) list.select(selection);
     return result;
 }
 
-int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, ChoiceList& jobs,
-                                    ChoiceList& ctns) {
-    if (reopenDatabase() != 0) return 1;
+DbResult ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, ChoiceList& jobs,
+                                         ChoiceList& ctns) {
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     WaitCursor wait(waitIndicator);
     bool anyJob = false;
     int rc = forEachRow(*database, database->distinctTextsSql(distinct(kJobColumn)), {},
@@ -106,7 +108,9 @@ int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, Cho
                             return 0;
                         }));
     }
-    const int result = rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : rc != 0 ? 1 : 0;
+    const DbResult result = rc == kEngineFailed ? engineFailure(dbtext::kReadFailed)
+                            : rc != 0           ? DbResult::Failed
+                                                : DbResult::Ok;
     if (!ctn.empty()) {
         const int index = findEqualEntry(ctns, ctn);
         if (index >= 0) ctns.select(index);
@@ -114,15 +118,15 @@ int ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, Cho
     return finish(result);
 }
 
-int ParameterDb::distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values,
-                                ChoiceList& list) {
-    if (reopenDatabase() != 0) return 1;
+DbResult ParameterDb::distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values,
+                                     ChoiceList& list) {
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     return readLookup(database->distinctTextsSql(texts), values, false, list);
 }
 
 // The open database's answer to sql into list; closes it.
-int ParameterDb::readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
-                            ChoiceList& list) {
+DbResult ParameterDb::readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
+                                 ChoiceList& list) {
     WaitCursor wait(waitIndicator);
     list.clear();
     const int rc = forEachRow(*database, sql, values, [&](const DbStatement& row) {
@@ -138,43 +142,46 @@ int ParameterDb::readLookup(const std::string& sql, std::initializer_list<DbValu
         if (!text->empty()) list.add(*text);
         return 0;
     });
-    const int result = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : rc != 0 ? 1 : 0);
+    const DbResult result = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed)
+                                   : rc != 0           ? DbResult::Failed
+                                                       : DbResult::Ok);
     if (list.count() > 0) list.select(0);
     return result;
 }
 
-int ParameterDb::lookupCustomers(ChoiceList& list) {
+DbResult ParameterDb::lookupCustomers(ChoiceList& list) {
     return distinctLookup(distinct(kCustomerColumn), {}, list);
 }
 
-int ParameterDb::lookupJobsOfCustomer(const std::string& customer, ChoiceList& list) {
+DbResult ParameterDb::lookupJobsOfCustomer(const std::string& customer, ChoiceList& list) {
     return distinctLookup(distinct(kJobColumn, whereEquals(kCustomerColumn)), {DbValue::ofText(customer)},
                           list);
 }
 
-int ParameterDb::lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer,
-                                            ChoiceList& list) {
+DbResult ParameterDb::lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer,
+                                                 ChoiceList& list) {
     return distinctLookup(distinct(kCtnColumn, whereEquals(kJobColumn) + andEquals(kCustomerColumn)),
                           {DbValue::ofText(job), DbValue::ofText(customer)}, list);
 }
 
-int ParameterDb::lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn, ChoiceList& list) {
+DbResult ParameterDb::lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn,
+                                                ChoiceList& list) {
     return distinctLookup(distinct(kStatusColumn, whereEquals(kJobColumn) + andEquals(kCtnColumn)),
                           {DbValue::ofText(job), DbValue::ofText(ctn)}, list);
 }
 
-int ParameterDb::lookupCtns(ChoiceList& list) {
+DbResult ParameterDb::lookupCtns(ChoiceList& list) {
     return distinctLookup(distinct(kCtnColumn), {}, list);
 }
 
-int ParameterDb::lookupPttIds(ChoiceList& list) {
-    if (reopenDatabase() != 0) return 1;
+DbResult ParameterDb::lookupPttIds(ChoiceList& list) {
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     return readLookup(
         "SELECT DISTINCT " + column(kPttIdColumn) + fromGeneral() + " ORDER BY " + column(kPttIdColumn), {},
         true, list);
 }
 
-int ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list) {
+DbResult ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list) {
     // The PTT ID comes as the list shows it ("01234"); it is compared as a number.
     // A text that is no number matches no stored PTT ID: it is bound as NULL, as
     // a typed server column refuses to compare a number with such a text.
@@ -186,17 +193,17 @@ int ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list) {
                           {isNumber ? DbValue::ofInteger(number) : DbValue::null()}, list);
 }
 
-int ParameterDb::lookupJobsOfCtn(const std::string& ctn, ChoiceList& list) {
+DbResult ParameterDb::lookupJobsOfCtn(const std::string& ctn, ChoiceList& list) {
     return distinctLookup(distinct(kJobColumn, whereEquals(kCtnColumn)), {DbValue::ofText(ctn)}, list);
 }
 
-int ParameterDb::lookupStatusesOfCtn(const std::string& ctn, ChoiceList& list) {
+DbResult ParameterDb::lookupStatusesOfCtn(const std::string& ctn, ChoiceList& list) {
     return distinctLookup(distinct(kStatusColumn, whereEquals(kCtnColumn)), {DbValue::ofText(ctn)}, list);
 }
 
-int ParameterDb::listDevices(std::vector<DeviceKey>& devices) {
+DbResult ParameterDb::listDevices(std::vector<DeviceKey>& devices) {
     devices.clear();
-    if (reopenDatabase() != 0) return 1;
+    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
     WaitCursor wait(waitIndicator);
     const int rc =
         forEachRow(*database,
@@ -209,7 +216,7 @@ int ParameterDb::listDevices(std::vector<DeviceKey>& devices) {
                                           textFromColumn(row.column(2)).value_or("")});
                        return 0;
                    });
-    return finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : 0);
+    return finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed) : DbResult::Ok);
 }
 
 }  // namespace orv

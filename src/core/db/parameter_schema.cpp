@@ -50,52 +50,55 @@ std::array<ListIndex, 2> listIndexes() {
 
 }  // namespace
 
-int ParameterDb::createSchema() {
+DbResult ParameterDb::createSchema() {
     TableSlot table;
     auto create = [&](const std::string& name, short type, int size, bool required, bool allowZeroLength) {
         return access.createField(*table, AccessLayer::describeField(name, table->name, type, size, required,
                                                                      allowZeroLength, ordinalCounter));
     };
 
-    if (access.createTableDef(*database, table, kGeneralTable) != 0) return 1;
+    if (access.createTableDef(*database, table, kGeneralTable) != DbResult::Ok) return DbResult::Failed;
     ordinalCounter = 1;
     for (const char* key : kKeyColumns) {
-        if (create(key, kColumnText, kKeyColumnWidth, true, true) != 0) return 1;
+        if (create(key, kColumnText, kKeyColumnWidth, true, true) != DbResult::Ok) return DbResult::Failed;
     }
     for (const ParameterDefinition& def : stringDefinitions()) {
         if (hasKey(def) && !access.fieldExists(*table, def.key) &&
-            create(def.key, kColumnText, def.width, false, true) != 0) {
-            return 1;
+            create(def.key, kColumnText, def.width, false, true) != DbResult::Ok) {
+            return DbResult::Failed;
         }
     }
     for (const ParameterDefinition& def : generalDefinitions()) {
-        if (hasKey(def) && create(def.key, def.columnType, def.width, false, false) != 0) return 1;
+        if (hasKey(def) && create(def.key, def.columnType, def.width, false, false) != DbResult::Ok)
+            return DbResult::Failed;
     }
-    if (access.appendTableDef(*table) != 0 ||
-        access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn}}) != 0 ||
-        access.createIndex(*table, generalKeyIndex()) != 0) {
-        return 1;
+    if (access.appendTableDef(*table) != DbResult::Ok ||
+        access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn}}) != DbResult::Ok ||
+        access.createIndex(*table, generalKeyIndex()) != DbResult::Ok) {
+        return DbResult::Failed;
     }
     for (const IndexDescription& index : lookupIndexes()) {
-        if (access.createIndex(*table, index) != 0) return 1;
+        if (access.createIndex(*table, index) != DbResult::Ok) return DbResult::Failed;
     }
     for (const ListIndex& index : listIndexes()) {
         if (database->ensureListIndex(kGeneralTable, index.name, index.columns) != 0)
             return engineFailure(dbtext::kCreateIndexFailed);
     }
 
-    if (access.createTableDef(*database, table, kSeasonTable) != 0) return 1;
+    if (access.createTableDef(*database, table, kSeasonTable) != DbResult::Ok) return DbResult::Failed;
     ordinalCounter = 1;
     for (const char* key : kKeyColumns) {
-        if (create(key, kColumnText, kKeyColumnWidth, true, true) != 0) return 1;
+        if (create(key, kColumnText, kKeyColumnWidth, true, true) != DbResult::Ok) return DbResult::Failed;
     }
-    if (create(kSeasonNumberColumn, kColumnByte, 1, true, false) != 0) return 1;
+    if (create(kSeasonNumberColumn, kColumnByte, 1, true, false) != DbResult::Ok) return DbResult::Failed;
     for (const ParameterDefinition& def : seasonDefinitions()) {
-        if (hasKey(def) && create(def.key, def.columnType, def.width, false, false) != 0) return 1;
+        if (hasKey(def) && create(def.key, def.columnType, def.width, false, false) != DbResult::Ok)
+            return DbResult::Failed;
     }
-    if (access.appendTableDef(*table) != 0) return 1;
-    if (access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn, kSeasonNumberColumn}}) != 0)
-        return 1;
+    if (access.appendTableDef(*table) != DbResult::Ok) return DbResult::Failed;
+    if (access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn, kSeasonNumberColumn}}) !=
+        DbResult::Ok)
+        return DbResult::Failed;
     return access.createIndex(*table, seasonKeyIndex());
 }
 
@@ -121,25 +124,25 @@ std::vector<ParameterDb::SchemaColumn> ParameterDb::schemaColumns() {
     return columns;
 }
 
-int ParameterDb::missingColumns(bool& missing) {
+DbResult ParameterDb::missingColumns(bool& missing) {
     missing = false;
     for (const SchemaColumn& column : schemaColumns()) {
         if (!access.fieldExists(**column.table, column.name)) {
             missing = true;
-            return 0;
+            return DbResult::Ok;
         }
     }
-    return 0;
+    return DbResult::Ok;
 }
 
-int ParameterDb::upgradeSchema() {
+DbResult ParameterDb::upgradeSchema() {
     for (const SchemaColumn& column : schemaColumns()) {
         if (access.ensureField(**column.table, column.name, column.type, column.size, column.required,
-                               column.allowZeroLength, ordinalCounter) != 0) {
-            return 1;
+                               column.allowZeroLength, ordinalCounter) != DbResult::Ok) {
+            return DbResult::Failed;
         }
     }
-    return 0;
+    return DbResult::Ok;
 }
 
 // Rows without a status (older files) are working devices. Only a file that

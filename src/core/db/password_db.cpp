@@ -32,87 +32,89 @@ std::string userCondition() {
 
 PasswordDb::PasswordDb(MessageLog& messages, DbEngine& engine) : log(messages), access(messages, engine) {}
 
-int PasswordDb::finish(int result) {
+DbResult PasswordDb::finish(DbResult result) {
     if (database) database->rollback();
-    return closePasswordDb() != 0 ? 1 : result;
+    closePasswordDb();
+    return result;
 }
 
-int PasswordDb::closePasswordDb() {
+void PasswordDb::closePasswordDb() {
     access.closeTableDef(table);
     access.closeDatabase(database);
-    return 0;
 }
 
-int PasswordDb::reopenPasswordDb() {
-    return filePath.empty() ? 1 : openPasswordDb(filePath);
+DbResult PasswordDb::reopenPasswordDb() {
+    return filePath.empty() ? DbResult::Failed : openPasswordDb(filePath);
 }
 
 // Made apart and moved into place when complete, as the parameter database is.
-int PasswordDb::createPasswordDb(const std::string& createPath) {
-    const int made = access.createDatabase(database, createPath);
-    if (made != 0) return made;
-    int rc = database->begin() != 0 ? showEngineFailure(log, database, dbtext::kCreateDatabaseFailed)
-                                    : access.createTableDef(*database, table, kPasswordTable);
+DbResult PasswordDb::createPasswordDb(const std::string& createPath) {
+    const DbResult made = access.createDatabase(database, createPath);
+    if (made != DbResult::Ok) return made;
+    DbResult rc = database->begin() != 0 ? showEngineFailure(log, database, dbtext::kCreateDatabaseFailed)
+                                         : access.createTableDef(*database, table, kPasswordTable);
     for (const PasswordColumn& column : kColumns) {
-        if (rc == 0) {
+        if (rc == DbResult::Ok) {
             rc = access.createField(
                 *table, AccessLayer::describeField(column.name, kPasswordTable, kFieldText, column.width,
                                                    column.required, true, ordinalCounter));
         }
     }
-    if (rc == 0) rc = access.appendTableDef(*table);
-    if (rc == 0) rc = access.createIndex(*table, {"MainOrder", {kUserColumn}});
-    if (rc == 0 && database->commit() != 0)
+    if (rc == DbResult::Ok) rc = access.appendTableDef(*table);
+    if (rc == DbResult::Ok) rc = access.createIndex(*table, {"MainOrder", {kUserColumn}});
+    if (rc == DbResult::Ok && database->commit() != 0)
         rc = showEngineFailure(log, database, dbtext::kCreateDatabaseFailed);
-    finish(rc);
-    if (rc == 0) rc = access.publishDatabase(createPath);
-    if (rc != 0) access.engine.discard(createPath);
+    rc = finish(rc);
+    if (rc == DbResult::Ok) rc = access.publishDatabase(createPath);
+    if (rc != DbResult::Ok) access.engine.discard(createPath);
     return rc;
 }
 
-int PasswordDb::openPasswordDb(const std::string& openPath) {
+DbResult PasswordDb::openPasswordDb(const std::string& openPath) {
     WaitCursor wait(waitIndicator);
     closePasswordDb();
     filePath = openPath;
     ordinalCounter = 1;
     EngineError error;
-    if (const int rc = access.tryOpenDatabase(database, filePath, error); rc != 0) {
-        // Only a missing file is offered for creation.
-        if (rc != 1) {
-            access.reportOpenFailure(error, rc, true);
-            return 1;
+    if (const DbResult rc = access.tryOpenDatabase(database, filePath, error); rc != DbResult::Ok) {
+        // Only a missing file is offered for creation; any other failure is
+        // shown and is one result to the caller.
+        if (rc != DbResult::FileMissing) {
+            static_cast<void>(access.reportOpenFailure(error, rc, true));
+            return DbResult::Failed;
         }
-        if (log.choice(dbtext::kOfferCreate, displayName(filePath).c_str()) != kAnswerYes) return 1;
-        const int created = createPasswordDb(filePath);
-        if (created != 0 && created != kDatabaseExists) return 1;
-        if (created == 0) verifiedPath = filePath;
+        if (log.choice(dbtext::kOfferCreate, displayName(filePath).c_str()) != kAnswerYes)
+            return DbResult::Failed;
+        const DbResult created = createPasswordDb(filePath);
+        if (created != DbResult::Ok && created != DbResult::Exists) return DbResult::Failed;
+        if (created == DbResult::Ok) verifiedPath = filePath;
         // Opened again for the operation that asked for the file.
-        if (access.openDatabase(database, filePath, true) != 0) return 1;
+        if (access.openDatabase(database, filePath, true) != DbResult::Ok) return DbResult::Failed;
     }
     if (!access.tableExists(*database, kPasswordTable)) {
         log.error("%s%s", dbtext::kOpenDatabaseFailed, dbtext::kNotPasswordDatabase);
         closePasswordDb();
-        return 1;
+        return DbResult::Failed;
     }
-    if (access.openTableDef(*database, table, kPasswordTable) != 0) {
+    if (access.openTableDef(*database, table, kPasswordTable) != DbResult::Ok) {
         closePasswordDb();
-        return 1;
+        return DbResult::Failed;
     }
-    if (verifiedPath == filePath) return 0;
+    if (verifiedPath == filePath) return DbResult::Ok;
     for (const PasswordColumn& column : kColumns) {
         if (access.ensureField(*table, column.name, kFieldText, column.width, column.required, true,
-                               ordinalCounter) != 0) {
+                               ordinalCounter) != DbResult::Ok) {
             closePasswordDb();
-            return 1;
+            return DbResult::Failed;
         }
     }
     verifiedPath = filePath;
-    return 0;
+    return DbResult::Ok;
 }
 
-int PasswordDb::listUsers(std::vector<std::string>& users) {
+DbResult PasswordDb::listUsers(std::vector<std::string>& users) {
     users.clear();
-    if (reopenPasswordDb() != 0) return 1;
+    if (reopenPasswordDb() != DbResult::Ok) return DbResult::Failed;
     const int rc = forEachRow(*database,
                               "SELECT " + quoteName(kUserColumn) + " FROM " + quoteName(kPasswordTable) +
                                   " WHERE " + quoteName(kUserColumn) + " <> ''",
@@ -120,12 +122,12 @@ int PasswordDb::listUsers(std::vector<std::string>& users) {
                                   if (auto name = textFromColumn(row.column(0))) users.push_back(*name);
                                   return 0;
                               });
-    return finish(rc == kEngineFailed ? showEngineFailure(log, database, dbtext::kReadFailed) : 0);
+    return finish(rc == kEngineFailed ? showEngineFailure(log, database, dbtext::kReadFailed) : DbResult::Ok);
 }
 
-int PasswordDb::lookupUser(std::string& name, std::string& passwordHash, std::string& level, bool offerCreate,
-                           const std::string& newUserPassword) {
-    if (reopenPasswordDb() != 0) return 1;
+DbResult PasswordDb::lookupUser(std::string& name, std::string& passwordHash, std::string& level,
+                                bool offerCreate, const std::string& newUserPassword) {
+    if (reopenPasswordDb() != DbResult::Ok) return DbResult::Failed;
     auto select = database->prepare("SELECT * FROM " + quoteName(kPasswordTable) + userCondition());
     std::optional<StoredRow> row;
     const int rows =
@@ -135,46 +137,47 @@ int PasswordDb::lookupUser(std::string& name, std::string& passwordHash, std::st
         name = textFromColumn(row->value(kUserColumn)).value_or(name);
         passwordHash = textFromColumn(row->value(kPasswordColumn)).value_or("");
         level = textFromColumn(row->value(kLevelColumn)).value_or("");
-        return finish(0);
+        return finish(DbResult::Ok);
     }
     if (rows > 1) {
         log.warning(dbtext::kSeveralUsers, name.c_str());
-        return finish(0);
+        return finish(DbResult::Ok);
     }
-    if (!offerCreate) return finish(1);
+    if (!offerCreate) return finish(DbResult::Failed);
     const int answer = log.choice(dbtext::kOfferNewUser, name.c_str());
     closePasswordDb();
     if (answer != kAnswerYes) {
         log.information("%s", dbtext::kUserNotSaved);
-        return 0;
+        return DbResult::Ok;
     }
     std::string hash;
-    if (saveUser(name, newUserPassword, level, true) != 0 || lookupUser(name, hash, level, false) != 0) {
+    if (saveUser(name, newUserPassword, level, true) != DbResult::Ok ||
+        lookupUser(name, hash, level, false) != DbResult::Ok) {
         log.error("%s", dbtext::kNewUserFailed);
-        return 1;
+        return DbResult::Failed;
     }
     passwordHash = hash;
     log.information(dbtext::kNewUserCreated, name.c_str(), level.c_str());
-    return 0;
+    return DbResult::Ok;
 }
 
-int PasswordDb::saveUser(const std::string& name, const std::string& password, const std::string& level,
-                         bool overwriteWithoutAsking) {
+DbResult PasswordDb::saveUser(const std::string& name, const std::string& password, const std::string& level,
+                              bool overwriteWithoutAsking) {
     declined = false;
     if (name.empty()) {
         log.error("%s", dbtext::kUserNameMissing);
-        return 1;
+        return DbResult::Failed;
     }
     // A password is as long as the column of the clear text once was; the hash
     // stored instead would take any length.
     if (password.size() > static_cast<std::size_t>(kUserTextWidth)) {
         log.error("%s%s", dbtext::kSaveFailed, "the password is longer than 25 characters");
-        return 1;
+        return DbResult::Failed;
     }
     std::string hash;
     if (hashPassword(password, hashCost, hash) != 0) {
         log.error("%s%s", dbtext::kSaveFailed, "out of memory while hashing the password");
-        return 1;
+        return DbResult::Failed;
     }
     return saveUserHash(name, hash, level, overwriteWithoutAsking);
 }
@@ -182,9 +185,9 @@ int PasswordDb::saveUser(const std::string& name, const std::string& password, c
 // The existence check and the write run in one write transaction, so two
 // programs adding the same user cannot both find the name free; the overwrite
 // question is asked outside it and the check repeated after a Yes.
-int PasswordDb::saveUserHash(const std::string& name, const std::string& hash, const std::string& level,
-                             bool overwriteWithoutAsking) {
-    if (reopenPasswordDb() != 0) return 1;
+DbResult PasswordDb::saveUserHash(const std::string& name, const std::string& hash, const std::string& level,
+                                  bool overwriteWithoutAsking) {
+    if (reopenPasswordDb() != DbResult::Ok) return DbResult::Failed;
     bool overwriteAgreed = overwriteWithoutAsking;
     for (;;) {
         if (database->begin() != 0) return finish(showEngineFailure(log, database, dbtext::kSaveFailed));
@@ -200,9 +203,9 @@ int PasswordDb::saveUserHash(const std::string& name, const std::string& hash, c
             // The old row goes and the new one comes in one transaction, so a
             // refused row (a name longer than its column) leaves the user as it was.
             const DbValue user[] = {DbValue::ofText(name)};
-            if (existing > 0 && executeStatement(*database,
-                                                 "DELETE FROM " + quoteName(kPasswordTable) + userCondition(),
-                                                 user) != 0) {
+            if (existing > 0 &&
+                executeStatement(*database, "DELETE FROM " + quoteName(kPasswordTable) + userCondition(),
+                                 user) != 0) {
                 return finish(showEngineFailure(log, database, dbtext::kDeleteFailed));
             }
             const DbValue values[] = {DbValue::ofText(name), DbValue::ofText(hash), DbValue::ofText(level)};
@@ -214,28 +217,29 @@ int PasswordDb::saveUserHash(const std::string& name, const std::string& hash, c
                 database->commit() != 0) {
                 return finish(showEngineFailure(log, database, dbtext::kSaveFailed));
             }
-            return finish(0);
+            return finish(DbResult::Ok);
         }
-        finish(0);
+        // Closed while the question is open: the check runs again after a Yes.
+        static_cast<void>(finish(DbResult::Ok));
         const int answer = log.choice(dbtext::kOverwriteUser, name.c_str());
         if (answer != kAnswerYes) {
             log.information("%s", dbtext::kUserNotSaved);
             declined = true;
-            return 0;
+            return DbResult::Ok;
         }
         overwriteAgreed = true;
-        if (reopenPasswordDb() != 0) return 1;
+        if (reopenPasswordDb() != DbResult::Ok) return DbResult::Failed;
     }
 }
 
-int PasswordDb::deleteUser(const std::string& name) {
-    if (reopenPasswordDb() != 0) return 1;
+DbResult PasswordDb::deleteUser(const std::string& name) {
+    if (reopenPasswordDb() != DbResult::Ok) return DbResult::Failed;
     const DbValue user[] = {DbValue::ofText(name)};
     if (executeStatement(*database, "DELETE FROM " + quoteName(kPasswordTable) + userCondition(), user) !=
         0) {
         return finish(showEngineFailure(log, database, dbtext::kDeleteFailed));
     }
-    return finish(0);
+    return finish(DbResult::Ok);
 }
 
 }  // namespace orv

@@ -24,20 +24,20 @@ class PasswordDb {
 public:
     explicit PasswordDb(MessageLog& log, DbEngine& engine = databaseEngine());
 
-    int openPasswordDb(const std::string& path);
-    int closePasswordDb();
-    int reopenPasswordDb();
+    DbResult openPasswordDb(const std::string& path);
+    void closePasswordDb();
+    DbResult reopenPasswordDb();
 
-    int listUsers(std::vector<std::string>& users);
+    DbResult listUsers(std::vector<std::string>& users);
     // Found: name takes the stored form, passwordHash and level the stored ones
-    // (an empty hash is the empty password). Not found: 1, or with offerCreate
+    // (an empty hash is the empty password). Not found: Failed, or with offerCreate
     // the question whether to create the user with newUserPassword and level.
-    int lookupUser(std::string& name, std::string& passwordHash, std::string& level, bool offerCreate,
-                   const std::string& newUserPassword = "");
-    // 0 saved or the overwrite declined (then saveDeclined() is true); 1 failure.
-    int saveUser(const std::string& name, const std::string& password, const std::string& level,
-                 bool overwriteWithoutAsking);
-    int deleteUser(const std::string& name);
+    DbResult lookupUser(std::string& name, std::string& passwordHash, std::string& level, bool offerCreate,
+                        const std::string& newUserPassword = "");
+    // Ok saved or the overwrite declined (then saveDeclined() is true); Failed.
+    DbResult saveUser(const std::string& name, const std::string& password, const std::string& level,
+                      bool overwriteWithoutAsking);
+    DbResult deleteUser(const std::string& name);
     bool saveDeclined() const { return declined; }
 
     const std::string& path() const { return filePath; }
@@ -47,10 +47,10 @@ public:
     WaitIndicator* waitIndicator = nullptr;
 
 private:
-    int createPasswordDb(const std::string& createPath);
-    int saveUserHash(const std::string& name, const std::string& hash, const std::string& level,
-                     bool overwriteWithoutAsking);
-    int finish(int result);
+    DbResult createPasswordDb(const std::string& createPath);
+    DbResult saveUserHash(const std::string& name, const std::string& hash, const std::string& level,
+                          bool overwriteWithoutAsking);
+    DbResult finish(DbResult result);
 
     MessageLog& log;
     AccessLayer access;

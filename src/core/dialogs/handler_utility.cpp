@@ -33,19 +33,20 @@ void HandlerUtility::open() {
     for (const char* status : deviceStatusList()) lists.statusCombo.add(status);
     lists.yearCombo.clear();
     for (const char* year : kYears) lists.yearCombo.add(year);
-    db.fillJobAndCtnLists("", "", lists.jobCombo, lists.ctnCombo);
+    static_cast<void>(db.fillJobAndCtnLists("", "", lists.jobCombo, lists.ctnCombo));
 }
 
 void HandlerUtility::jobComboSelected() {
     const std::string job = selectedEntry(lists.jobCombo);
-    db.fillJobAndCtnLists(job, selectedEntry(lists.ctnCombo), lists.jobCombo, lists.ctnCombo);
-    db.markStoredStatuses(job, selectedEntry(lists.ctnCombo), lists.statusCombo.selected(),
-                          lists.statusCombo);
+    static_cast<void>(
+        db.fillJobAndCtnLists(job, selectedEntry(lists.ctnCombo), lists.jobCombo, lists.ctnCombo));
+    static_cast<void>(db.markStoredStatuses(job, selectedEntry(lists.ctnCombo), lists.statusCombo.selected(),
+                                            lists.statusCombo));
 }
 
 void HandlerUtility::ctnComboSelected() {
-    db.markStoredStatuses(selectedEntry(lists.jobCombo), selectedEntry(lists.ctnCombo),
-                          lists.statusCombo.selected(), lists.statusCombo);
+    static_cast<void>(db.markStoredStatuses(selectedEntry(lists.jobCombo), selectedEntry(lists.ctnCombo),
+                                            lists.statusCombo.selected(), lists.statusCombo));
 }
 
 // Job numbers begin with the two digits of their year; "10" and "Other" both
@@ -65,13 +66,14 @@ void HandlerUtility::yearSelected() {
 
 void HandlerUtility::jobsListSelected() {
     const std::string job = selectedEntry(lists.jobsList);
-    db.fillJobAndCtnLists(job, "", lists.jobCombo, lists.ctnsList);
-    db.markStoredStatuses(job, selectedEntry(lists.ctnsList), lists.statusList.selected(), lists.statusList);
+    static_cast<void>(db.fillJobAndCtnLists(job, "", lists.jobCombo, lists.ctnsList));
+    static_cast<void>(db.markStoredStatuses(job, selectedEntry(lists.ctnsList), lists.statusList.selected(),
+                                            lists.statusList));
 }
 
 void HandlerUtility::ctnsListSelected() {
-    db.markStoredStatuses(selectedEntry(lists.jobsList), selectedEntry(lists.ctnsList),
-                          lists.statusList.selected(), lists.statusList);
+    static_cast<void>(db.markStoredStatuses(selectedEntry(lists.jobsList), selectedEntry(lists.ctnsList),
+                                            lists.statusList.selected(), lists.statusList));
 }
 
 void HandlerUtility::listAllJobs() {
@@ -111,11 +113,11 @@ MakeDbResult HandlerUtility::makeDb() {
             ctnsListSelected();
             const std::string ctn = lists.ctnsList.entry(c);
             for (const std::string& status : storedStatuses(lists.statusList)) {
-                bool copied = db.readDevice(job, ctn, status, kReadDevice) == 0;
+                bool copied = db.readDevice(job, ctn, status, kReadDevice) == DbResult::Ok;
                 bool declined = false;
                 if (copied) {
                     db.setCurrentPath(targetName);
-                    copied = db.saveDevice(job, ctn, status) == 0;
+                    copied = db.saveDevice(job, ctn, status) == DbResult::Ok;
                     declined = copied && db.saveDeclined();
                     db.setCurrentPath(source);
                 }

@@ -25,7 +25,7 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 void UserLoginController::open(const std::string& currentUser, int currentCode) {
     levelCode = currentCode;
     // Offers to create a missing password file once, before anything is typed.
-    db.reopenPasswordDb();
+    static_cast<void>(db.reopenPasswordDb());
     db.closePasswordDb();
     nameText = currentUser;
     applyPasswordRule(currentUser);
@@ -45,7 +45,7 @@ void UserLoginController::applyPasswordRule(const std::string& name) {
         std::string stored = name;
         std::string hash;
         std::string level;
-        asks = db.lookupUser(stored, hash, level, false) == 0 && level != kCustomerLevel;
+        asks = db.lookupUser(stored, hash, level, false) == DbResult::Ok && level != kCustomerLevel;
     }
     passwordEnabled = asks;
     changePasswordEnabled = asks;
@@ -70,7 +70,7 @@ bool UserLoginController::ok(const std::string& name, const std::string& passwor
     std::string stored = name;
     std::string hash;
     std::string level;
-    if (db.lookupUser(stored, hash, level, false) != 0) {
+    if (db.lookupUser(stored, hash, level, false) != DbResult::Ok) {
         userName = name;
         levelName = kCustomerLevel;
         levelCode = kMaskCustomer;
@@ -87,10 +87,10 @@ bool UserLoginController::ok(const std::string& name, const std::string& passwor
 }
 
 bool ChangePasswordController::open(const std::string& name) {
-    db.reopenPasswordDb();
+    static_cast<void>(db.reopenPasswordDb());
     db.closePasswordDb();
     user = name;
-    if (db.lookupUser(user, storedHash, storedLevel, false) != 0) {
+    if (db.lookupUser(user, storedHash, storedLevel, false) != DbResult::Ok) {
         log.warning("%s", dbtext::kUserNotInList);
         return false;
     }
@@ -108,7 +108,7 @@ bool ChangePasswordController::ok(const std::string& oldPassword, const std::str
         return false;
     }
     // A save that failed has shown why; the password was not changed then.
-    if (db.saveUser(user, newPassword, storedLevel, true) != 0) return false;
+    if (db.saveUser(user, newPassword, storedLevel, true) != DbResult::Ok) return false;
     log.information("%s", dbtext::kPasswordChanged);
     return true;
 }

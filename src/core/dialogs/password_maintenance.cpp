@@ -11,7 +11,7 @@ void PasswordMaintenanceController::open(const std::string& user) {
     for (const AccessLevel& level : kAccessLevels) levels.add(level.name);
     levels.select(findEqualEntry(levels, kCustomerLevel));
     levelText = kCustomerLevel;
-    db.reopenPasswordDb();
+    static_cast<void>(db.reopenPasswordDb());
     db.closePasswordDb();
     refillNames(user);
     if (names.selected() < 0 && names.count() > 0) names.select(0);
@@ -30,7 +30,7 @@ void PasswordMaintenanceController::showLevel(const std::string& name) {
     std::string stored = name;
     std::string hash;
     std::string level = levelText;
-    db.lookupUser(stored, hash, level, true);
+    static_cast<void>(db.lookupUser(stored, hash, level, true));
     levelText = level;
     const int index = findEqualEntry(levels, level);
     if (index >= 0) levels.select(index);
@@ -38,7 +38,7 @@ void PasswordMaintenanceController::showLevel(const std::string& name) {
 
 void PasswordMaintenanceController::refillNames(const std::string& select) {
     std::vector<std::string> users;
-    db.listUsers(users);
+    static_cast<void>(db.listUsers(users));
     names.clear();
     for (const std::string& user : users) names.add(user);
     const int index = findEqualEntry(names, select);
@@ -47,12 +47,13 @@ void PasswordMaintenanceController::refillNames(const std::string& select) {
 
 void PasswordMaintenanceController::update(const std::string& name, const std::string& level) {
     levelText = level;
-    db.saveUser(name, "", level, false);
+    static_cast<void>(db.saveUser(name, "", level, false));
     refillNames(name);
 }
 
 void PasswordMaintenanceController::remove(const std::string& name) {
-    if (log.choice(dbtext::kConfirmDeleteUser, name.c_str()) == kAnswerYes && db.deleteUser(name) == 0) {
+    if (log.choice(dbtext::kConfirmDeleteUser, name.c_str()) == kAnswerYes &&
+        db.deleteUser(name) == DbResult::Ok) {
         log.information(dbtext::kUserDeleted, name.c_str());
     } else {
         log.information(dbtext::kUserNotDeleted, name.c_str());
@@ -68,9 +69,9 @@ void PasswordMaintenanceController::clearPassword(const std::string& name) {
     std::string stored = name;
     std::string hash;
     std::string level = levelText;
-    db.lookupUser(stored, hash, level, true);
+    static_cast<void>(db.lookupUser(stored, hash, level, true));
     // Only a password that was really cleared is reported as cleared.
-    if (db.saveUser(stored, "", level, true) != 0) {
+    if (db.saveUser(stored, "", level, true) != DbResult::Ok) {
         log.information(dbtext::kPasswordNotCleared, name.c_str());
         return;
     }

@@ -57,7 +57,7 @@ void IdentityWorkflow::initialize() {
     const int firmwareRow = findFirmware(readCurrentFirmware(p.settingsFile));
     if (firmwareRow != kFirmwareNotSupported) view.showFirmwareRow(firmwareRow);
 
-    p.db.fillJobAndCtnLists("", "", view.jobList(), view.ctnList());
+    static_cast<void>(p.db.fillJobAndCtnLists("", "", view.jobList(), view.ctnList()));
     if (FieldControls* controls = screen.mainControls()) {
         for (const int row : {StringRow::JobNumber, StringRow::CtnNumber}) {
             if (screen.controlText(row).empty()) controls->setText(mainStringControl(row), kDefaultDevice);
@@ -66,8 +66,9 @@ void IdentityWorkflow::initialize() {
     p.record.text(StringRow::JobNumber) = screen.controlText(StringRow::JobNumber);
     p.record.text(StringRow::CtnNumber) = screen.controlText(StringRow::CtnNumber);
     p.record.text(StringRow::DevStatus) = kStatusWorking;
-    p.db.readDevice(p.record.text(StringRow::JobNumber), p.record.text(StringRow::CtnNumber), kStatusWorking,
-                    kReadDevice);
+    // A device that cannot be read leaves the values as they are; the read has said why.
+    static_cast<void>(p.db.readDevice(p.record.text(StringRow::JobNumber),
+                                      p.record.text(StringRow::CtnNumber), kStatusWorking, kReadDevice));
     applyLoadFixups(p.record);
     screen.markStoredStatuses(StatusSelection::OfRecord);
     screen.showRecord();
@@ -94,7 +95,7 @@ void IdentityWorkflow::enterPressed(int focusedControl) {
     if (!keyChanged) return;
     if (p.log.choice("The Job Number and/or a CTN/sequence number have changed.\n"
                      "Do you want to read the device from the database?") == kAnswerYes) {
-        if (p.db.readDevice(job, ctn, screen.statusText(), kReadDevice) != 0) {
+        if (p.db.readDevice(job, ctn, screen.statusText(), kReadDevice) != DbResult::Ok) {
             p.log.information("Did not read the device correctly from the database.");
         }
     }
@@ -133,7 +134,7 @@ void IdentityWorkflow::jobLeft() {
     for (int i = 0; i < jobs.count(); ++i) known = known || trimTrailingBlanks(jobs.entry(i)) == job;
     const std::string ctn = screen.controlText(StringRow::CtnNumber);
     if (known) {
-        p.db.fillJobAndCtnLists(job, "", jobs, view.ctnList());
+        static_cast<void>(p.db.fillJobAndCtnLists(job, "", jobs, view.ctnList()));
     } else {
         view.ctnList().clear();
         if (FieldControls* controls = screen.mainControls())
@@ -154,8 +155,8 @@ void IdentityWorkflow::ctnLeft() {
 
 void IdentityWorkflow::jobSelected() {
     MainView& view = screen.mainView();
-    screen.parts().db.fillJobAndCtnLists(screen.controlText(StringRow::JobNumber), "", view.jobList(),
-                                         view.ctnList());
+    static_cast<void>(screen.parts().db.fillJobAndCtnLists(screen.controlText(StringRow::JobNumber), "",
+                                                           view.jobList(), view.ctnList()));
     screen.markStoredStatuses(StatusSelection::Kept);
     markKeyChanged();
 }
@@ -189,7 +190,7 @@ int IdentityWorkflow::changeDeviceName(NameField field, const std::string& newNa
     // The device on the screen is renamed, with all its statuses.
     const std::string newJob = field == NameField::Job ? newName : job;
     const std::string newCtn = field == NameField::Ctn ? newName : ctn;
-    if (p.db.changeDevice(job, ctn, newJob, newCtn) != 0) return 1;
+    if (p.db.changeDevice(job, ctn, newJob, newCtn) != DbResult::Ok) return 1;
     p.record.text(StringRow::JobNumber) = newJob;
     p.record.text(StringRow::CtnNumber) = newCtn;
     screen.refillLists();
@@ -200,7 +201,9 @@ int IdentityWorkflow::changeDeviceName(NameField field, const std::string& newNa
 void IdentityWorkflow::loadDevice(const std::string& status) {
     WorkflowParts& p = screen.parts();
     ParameterRecord& r = p.record;
-    p.db.readDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), status, kReadDevice);
+    // A device that cannot be read leaves the values as they are; the read has said why.
+    static_cast<void>(
+        p.db.readDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), status, kReadDevice));
     applyLoadFixups(r);
     p.converter.clearChanges();
     screen.showRecord();
@@ -229,8 +232,9 @@ void IdentityWorkflow::selectRange() {
         readSetting(p.settingsFile, "Files", formatText("Parameter Db%d", selected + 1), kDefaultParameterDb)
             .text;
     p.db.setCurrentPath(p.settings.parameterDbPath);
-    p.db.fillJobAndCtnLists(screen.controlText(StringRow::JobNumber),
-                            screen.controlText(StringRow::CtnNumber), view.jobList(), view.ctnList());
+    static_cast<void>(p.db.fillJobAndCtnLists(screen.controlText(StringRow::JobNumber),
+                                              screen.controlText(StringRow::CtnNumber), view.jobList(),
+                                              view.ctnList()));
     screen.markStoredStatuses(StatusSelection::Kept);
     screen.updateDatabaseButtons();
 }

@@ -137,8 +137,9 @@ void MainScreen::tabShown(Tab tab) {
 }
 
 void MainScreen::refillLists() {
-    p.db.fillJobAndCtnLists(p.record.text(StringRow::JobNumber), p.record.text(StringRow::CtnNumber),
-                            view.jobList(), view.ctnList());
+    static_cast<void>(p.db.fillJobAndCtnLists(p.record.text(StringRow::JobNumber),
+                                              p.record.text(StringRow::CtnNumber), view.jobList(),
+                                              view.ctnList()));
     if (FieldControls* controls = mainControls()) {
         controls->setText(mainStringControl(StringRow::JobNumber), p.record.text(StringRow::JobNumber));
         controls->setText(mainStringControl(StringRow::CtnNumber), p.record.text(StringRow::CtnNumber));
@@ -150,8 +151,8 @@ void MainScreen::markStoredStatuses(StatusSelection selection) {
     const int selected = selection == StatusSelection::OfRecord
                              ? statusIndex(bareStatus(p.record.text(StringRow::DevStatus)))
                              : statuses.selected();
-    p.db.markStoredStatuses(controlText(StringRow::JobNumber), controlText(StringRow::CtnNumber), selected,
-                            statuses);
+    static_cast<void>(p.db.markStoredStatuses(controlText(StringRow::JobNumber),
+                                              controlText(StringRow::CtnNumber), selected, statuses));
 }
 
 }  // namespace orv

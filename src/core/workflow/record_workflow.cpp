@@ -61,12 +61,12 @@ int RecordWorkflow::saveRecord() {
         screen.mainView().printSpr(kCoordinatorSignoffTitle);
     }
 
-    const int result = p.db.saveDevice(job, ctn, outcome.status);
-    if (result == 0) screen.showRecord();
+    const DbResult result = p.db.saveDevice(job, ctn, outcome.status);
+    if (result == DbResult::Ok) screen.showRecord();
     p.converter.clearChanges();
     screen.refillLists();
     screen.markStoredStatuses(StatusSelection::OfRecord);
-    return result;
+    return result == DbResult::Ok ? 0 : 1;
 }
 
 void RecordWorkflow::readRecord() {
@@ -77,10 +77,10 @@ void RecordWorkflow::readRecord() {
     const std::string status = screen.statusText();
     r.text(StringRow::JobNumber) = screen.controlText(StringRow::JobNumber);
     r.text(StringRow::CtnNumber) = screen.controlText(StringRow::CtnNumber);
-    const int result =
+    const DbResult result =
         p.db.readDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), status, kReadDevice);
     applyReadFixups(r);
-    if (result == 0) p.converter.clearChanges();
+    if (result == DbResult::Ok) p.converter.clearChanges();
     screen.showRecord();
     if (const auto tab = screen.mainView().currentTab()) screen.showPage(pageOfTab(*tab, r));
     screen.refillLists();
@@ -97,7 +97,7 @@ void RecordWorkflow::checkRecord() {
     p.converter.readGeneralPages();
     if (p.pages.controls(Page::Schedule) != nullptr) p.converter.readSeasonPage(r.currentSeason());
     screen.collectMainFields();
-    if (p.db.readDevice(job, ctn, screen.statusText(), kCheckDevice) == 0) {
+    if (p.db.readDevice(job, ctn, screen.statusText(), kCheckDevice) == DbResult::Ok) {
         p.log.information("The screen information is the same as the data in the database.");
     }
 }
@@ -113,11 +113,11 @@ void RecordWorkflow::deleteRecord() {
             job.c_str(), ctn.c_str(), status.c_str()) != kAnswerYes) {
         p.log.information("The device was NOT deleted from the database.");
     } else {
-        const int result = p.db.deleteDevice(job, ctn, status);
-        if (result == -1) {
+        const DbResult result = p.db.deleteDevice(job, ctn, status);
+        if (result == DbResult::NotFound) {
             p.log.information("Job #: '%s', Ctn #: '%s', Status: '%s' was not found in the database",
                               job.c_str(), ctn.c_str(), status.c_str());
-        } else if (result == 0) {
+        } else if (result == DbResult::Ok) {
             p.log.information("Job #: '%s', Ctn #: '%s', Status: '%s' has been deleted from the database",
                               job.c_str(), ctn.c_str(), status.c_str());
         }

@@ -2,6 +2,7 @@
 // only, the users commands and the service account of the installation.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -28,8 +29,8 @@ protected:
     void SetUp() override {
         unsetenv("ORV_PASSWORD");
         PasswordVariable password("engineer pw");
-        const auto added = run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Eve", "--level", "Engineer",
-                                "--yes"});
+        const auto added =
+            run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Eve", "--level", "Engineer", "--yes"});
         ASSERT_EQ(added.status, 0) << added.err;
         ASSERT_EQ(added.err.find("deprecated"), std::string::npos);
     }
@@ -51,7 +52,8 @@ TEST_F(OrvctlLogin, RightAndWrongPasswordsAndNoPasswordWithoutATerminal) {
         PasswordVariable wrong("engineer PW");
         const auto refused = showAs("Eve", "ElevAngle=15");
         EXPECT_EQ(refused.status, 1);
-        EXPECT_NE(refused.err.find("Incorrect password, please try again."), std::string::npos) << refused.err;
+        EXPECT_NE(refused.err.find("Incorrect password, please try again."), std::string::npos)
+            << refused.err;
         EXPECT_TRUE(refused.out.empty());
     }
     // Standard input is no terminal and no variable is set: nobody is asked, nothing is done.
@@ -62,10 +64,12 @@ TEST_F(OrvctlLogin, RightAndWrongPasswordsAndNoPasswordWithoutATerminal) {
 }
 
 TEST_F(OrvctlLogin, ACustomerIsRefusedAnEngineerOnlyParameterAndRawStaysUnchecked) {
-    for (const auto& refused : {run({"show", "--set", "FactSysCTN=AB12"}), showAs("Walk-in", "FactSysCTN=AB12"),
-                                run({"show", "--set", "BeaconRate=1"})}) {
+    for (const auto& refused :
+         {run({"show", "--set", "FactSysCTN=AB12"}), showAs("Walk-in", "FactSysCTN=AB12"),
+          run({"show", "--set", "BeaconRate=1"})}) {
         EXPECT_EQ(refused.status, 2);
-        EXPECT_NE(refused.err.find("cannot be changed at the Customer level"), std::string::npos) << refused.err;
+        EXPECT_NE(refused.err.find("cannot be changed at the Customer level"), std::string::npos)
+            << refused.err;
         EXPECT_TRUE(refused.out.empty());
     }
     EXPECT_NE(run({"show", "--set", "BeaconRate=1"}).err.find("'BeaconRate'"), std::string::npos);
@@ -77,7 +81,8 @@ TEST_F(OrvctlLogin, ACustomerIsRefusedAnEngineerOnlyParameterAndRawStaysUnchecke
 }
 
 TEST_F(OrvctlLogin, UsersTakeThePasswordFromTheEnvironmentAndNeverStoreAnEmptyOne) {
-    const auto missing = run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Pat", "--level", "Production"});
+    const auto missing =
+        run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Pat", "--level", "Production"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("needs a password"), std::string::npos) << missing.err;
     EXPECT_EQ(run({"users", "list", "--pwdb", "PWord.mdb"}).out, "Eve\tEngineer\n");
@@ -90,6 +95,22 @@ TEST_F(OrvctlLogin, UsersTakeThePasswordFromTheEnvironmentAndNeverStoreAnEmptyOn
     EXPECT_EQ(folder.read("PWord.mdb").find("pat pw"), std::string::npos);
     PasswordVariable patPassword("pat pw");
     EXPECT_EQ(showAs("Pat", "ElevAngle=15").status, 0);
+}
+
+// A name another program stored with a trailing blank lists without it, and
+// the lookup by the listed name finds nobody: the list says so and fails.
+TEST_F(OrvctlLogin, AUserWhoseLevelCannotBeReadFailsTheList) {
+    sqlite3* file = nullptr;
+    ASSERT_EQ(sqlite3_open((folder.path() / "PWord.mdb").c_str(), &file), SQLITE_OK);
+    const int inserted = sqlite3_exec(
+        file, "INSERT INTO PwdTbl (PwdUser, PwdPassword, PwdAccessLevel) VALUES ('Ann ', '', 'Test')",
+        nullptr, nullptr, nullptr);
+    sqlite3_close(file);
+    ASSERT_EQ(inserted, SQLITE_OK);
+    const auto listed = run({"users", "list", "--pwdb", "PWord.mdb"});
+    EXPECT_EQ(listed.status, 1);
+    EXPECT_EQ(listed.out, "Ann\t\nEve\tEngineer\n");
+    EXPECT_NE(listed.err.find("the level of user 'Ann' could not be read"), std::string::npos) << listed.err;
 }
 
 TEST_F(OrvctlLogin, TheServiceAccountIsDisabledUntilAnAdministratorSetsItsPassword) {

@@ -53,8 +53,9 @@ TEST_F(OnServer, OrvctlCopiesEveryDeviceOntoTheServerAndBack) {
                                                            {"05-1", "C1", "Programmed", "16"},
                                                            {"06-2", "C'7", "Working", "17"}};
     for (const auto& d : devices) {
-        std::vector<std::string> save{"db",     "save", "--db",  "Orv3.mdb",           "--job", d[0], "--ctn",
-                                      d[1],     "--status", d[2], "--set", "ElevAngle=" + d[3], "--yes"};
+        std::vector<std::string> save{"db",    "save", "--db",     "Orv3.mdb", "--job", d[0],
+                                      "--ctn", d[1],   "--status", d[2],       "--set", "ElevAngle=" + d[3],
+                                      "--yes"};
         // Only an Engineer saves a "Programmed" device by hand.
         for (const auto& option : engineerLogin(folder.path().string())) save.push_back(option);
         const auto saved = orvctl(save);
@@ -89,7 +90,7 @@ TEST_F(OnServer, AnEmptyServerDatabaseIsOfferedForCreationAndAPasswordIsNeverSho
         "postgresql://postgres:" + secret + "@" + plain.substr(plain.find('@') + 1);
 
     presenter.answer(kAnswerNo);
-    EXPECT_EQ(db.openDatabase(withPassword, true), 1);
+    EXPECT_EQ(db.openDatabase(withPassword, true), DbResult::Failed);
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(presenter.last().text,
               formatText(dbtext::kOfferCreate,
@@ -97,17 +98,17 @@ TEST_F(OnServer, AnEmptyServerDatabaseIsOfferedForCreationAndAPasswordIsNeverSho
 
     presenter.clear();
     presenter.answer(kAnswerYes);
-    ASSERT_EQ(db.openDatabase(withPassword, true), 0);
+    ASSERT_EQ(db.openDatabase(withPassword, true), DbResult::Ok);
     db.closeDatabase();
     std::vector<DeviceKey> devices;
-    ASSERT_EQ(db.listDevices(devices), 0);
+    ASSERT_EQ(db.listDevices(devices), DbResult::Ok);
     ASSERT_EQ(devices.size(), 1u);
     EXPECT_EQ(devices[0].job, "Default");
 
     // A database that does not exist: the server's own words, and no password.
     presenter.clear();
     const std::string missing = withPassword.substr(0, withPassword.rfind('/')) + "/no_such_database";
-    EXPECT_EQ(db.openDatabase(missing, false), 1);
+    EXPECT_EQ(db.openDatabase(missing, false), DbResult::Failed);
     ASSERT_FALSE(presenter.shown(BoxKind::Error).empty());
     const std::string shown = presenter.shown(BoxKind::Error)[0].text;
     EXPECT_EQ(shown.rfind("Couldn't open database -- Exception: ", 0), 0u) << shown;
@@ -155,7 +156,7 @@ TEST(ServerStopped, MidSaveTheDeviceStaysAsItWasAndTheMessageSaysWhy) {
     db.pause = nullptr;
     db.setCurrentPath(uri);
     record.general(GeneralRow::ElevAngle) = 11;
-    ASSERT_EQ(db.saveDevice("J", "C", "Working"), 0)
+    ASSERT_EQ(db.saveDevice("J", "C", "Working"), DbResult::Ok)
         << (presenter.boxes.empty() ? "" : presenter.last().text);
     // (the save made the tables and the Default device first)
 
@@ -169,7 +170,7 @@ TEST(ServerStopped, MidSaveTheDeviceStaysAsItWasAndTheMessageSaysWhy) {
 
     presenter.clear();
     record.general(GeneralRow::ElevAngle) = 22;
-    EXPECT_EQ(db.saveDevice("J", "C", "Working"), 1);
+    EXPECT_EQ(db.saveDevice("J", "C", "Working"), DbResult::Failed);
     int status = 0;
     ::waitpid(stopper, &status, 0);
     PQfinish(other);
@@ -181,7 +182,7 @@ TEST(ServerStopped, MidSaveTheDeviceStaysAsItWasAndTheMessageSaysWhy) {
     ASSERT_TRUE(cluster->restart());
     presenter.clear();
     resetRecord(record);
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 11) << "the device as it was before the save";
     PGconn* check = PQconnectdb(uri.c_str());
     PGresult* seasons = PQexec(check, "SELECT count(*) FROM \"SeasParmsTbl\" WHERE \"JobNumber\" = 'J'");

@@ -81,7 +81,7 @@ protected:
         restoreBuiltinDefinitions();
         resetRecord(record);
         presenter.answer(kAnswerYes);
-        ASSERT_EQ(db.openDatabase(path, true), 0);  // made before the stations start
+        ASSERT_EQ(db.openDatabase(path, true), DbResult::Ok);  // made before the stations start
         db.closeDatabase();
         presenter.clear();
     }
@@ -104,8 +104,8 @@ TEST_P(Stations, FourStationsSavingDifferentDevicesLoseNothing) {
             int failed = 0;
             for (int i = 0; i < kSaves; ++i) {
                 markDevice(mine, k * 1000 + i % 200);
-                failed +=
-                    station.saveDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working") != 0;
+                failed += station.saveDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working") !=
+                          DbResult::Ok;
             }
             return failed;
         }));
@@ -113,12 +113,12 @@ TEST_P(Stations, FourStationsSavingDifferentDevicesLoseNothing) {
     for (const pid_t pid : stations) EXPECT_EQ(waitStation(pid), 0) << "saves that failed";
 
     std::vector<DeviceKey> devices;
-    ASSERT_EQ(db.listDevices(devices), 0);
+    ASSERT_EQ(db.listDevices(devices), DbResult::Ok);
     EXPECT_EQ(devices.size(), static_cast<std::size_t>(kStations * kSaves + 1));  // and the Default device
     for (int k = 0; k < kStations; ++k) {
         for (int i = 0; i < kSaves; i += 33) {
             ASSERT_EQ(db.readDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working", kReadDevice),
-                      0);
+                      DbResult::Ok);
             EXPECT_EQ(record.general(kSaveMarkerRow), k * 1000 + i % 200);
             EXPECT_TRUE(deviceIsWhole(record));
         }
@@ -134,7 +134,7 @@ TEST_P(Stations, TwoStationsSavingOneDeviceLeaveItWholeAndReadsNeverMixThem) {
             int failed = 0;
             for (int i = 0; i < kSaves; ++i) {
                 markDevice(mine, marker);
-                failed += station.saveDevice("J", "C", "Working") != 0;
+                failed += station.saveDevice("J", "C", "Working") != DbResult::Ok;
             }
             return failed;
         }));
@@ -143,18 +143,19 @@ TEST_P(Stations, TwoStationsSavingOneDeviceLeaveItWholeAndReadsNeverMixThem) {
         int mixed = 0;
         for (int i = 0; i < kSaves; ++i) {
             // Before the first save there is nothing to read yet.
-            if (station.readDevice("J", "C", "Working", kReadDevice) == 0 && !deviceIsWhole(seen)) ++mixed;
+            if (station.readDevice("J", "C", "Working", kReadDevice) == DbResult::Ok && !deviceIsWhole(seen))
+                ++mixed;
         }
         return mixed;
     });
     for (const pid_t pid : writers) EXPECT_EQ(waitStation(pid), 0) << "saves that failed";
     EXPECT_EQ(waitStation(reader), 0) << "reads that mixed two saves";
 
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
     EXPECT_TRUE(deviceIsWhole(record));
     EXPECT_TRUE(record.general(kSaveMarkerRow) == 1 || record.general(kSaveMarkerRow) == 2);
     std::vector<DeviceKey> devices;
-    ASSERT_EQ(db.listDevices(devices), 0);
+    ASSERT_EQ(db.listDevices(devices), DbResult::Ok);
     EXPECT_EQ(devices.size(), 2u) << "one J/C device besides the Default device";
 }
 

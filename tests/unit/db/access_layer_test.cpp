@@ -18,15 +18,15 @@ class AccessLayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         path = dir.file("layer.mdb");
-        ASSERT_EQ(access.createDatabase(database, path), 0);
-        ASSERT_EQ(access.createTableDef(*database, table, "T"), 0);
+        ASSERT_EQ(access.createDatabase(database, path), DbResult::Ok);
+        ASSERT_EQ(access.createTableDef(*database, table, "T"), DbResult::Ok);
         ASSERT_EQ(access.createField(
                       *table, AccessLayer::describeField("Name", "T", kFieldText, 10, true, true, ordinal)),
-                  0);
+                  DbResult::Ok);
         ASSERT_EQ(access.createField(*table, AccessLayer::describeField("Count", "T", kFieldInteger, 2, false,
                                                                         false, ordinal)),
-                  0);
-        ASSERT_EQ(access.appendTableDef(*table), 0);
+                  DbResult::Ok);
+        ASSERT_EQ(access.appendTableDef(*table), DbResult::Ok);
     }
 
     TempDir dir;
@@ -41,9 +41,9 @@ protected:
 
 TEST_F(AccessLayerTest, OpeningAMissingFileReportsOnlyWhenAsked) {
     DatabaseSlot other;
-    EXPECT_EQ(access.openDatabase(other, dir.file("none.mdb"), false), 1);
+    EXPECT_EQ(access.openDatabase(other, dir.file("none.mdb"), false), DbResult::Failed);
     EXPECT_EQ(presenter.count(), 0u);
-    EXPECT_EQ(access.openDatabase(other, dir.file("none.mdb"), true), 1);
+    EXPECT_EQ(access.openDatabase(other, dir.file("none.mdb"), true), DbResult::Failed);
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(presenter.last().text.rfind("Couldn't open database -- Exception: ", 0), 0u);
     EXPECT_GT(presenter.last().text.size(), std::string("Couldn't open database -- Exception: ").size());
@@ -53,37 +53,36 @@ TEST_F(AccessLayerTest, OpeningAMissingFileReportsOnlyWhenAsked) {
 TEST_F(AccessLayerTest, ExistingTablesFieldsAndIndexesAreNotMadeTwice) {
     EXPECT_EQ(ordinal, 3) << "each described field takes the next ordinal position";
     TableSlot again;
-    EXPECT_EQ(access.createTableDef(*database, again, "T"), 1);
+    EXPECT_EQ(access.createTableDef(*database, again, "T"), DbResult::Failed);
     EXPECT_EQ(presenter.last().text, "A table by that name already exists.");
     EXPECT_EQ(access.createField(
                   *table, AccessLayer::describeField("Name", "T", kFieldText, 10, true, true, ordinal)),
-              1);
+              DbResult::Failed);
     EXPECT_EQ(presenter.last().text, "A field by that name already exists.");
-    ASSERT_EQ(access.createIndex(*table, {"MainOrder", {"Name"}}), 0);
-    EXPECT_EQ(access.createIndex(*table, {"MainOrder", {"Name"}}), 1);
+    ASSERT_EQ(access.createIndex(*table, {"MainOrder", {"Name"}}), DbResult::Ok);
+    EXPECT_EQ(access.createIndex(*table, {"MainOrder", {"Name"}}), DbResult::Failed);
     EXPECT_EQ(presenter.last().text, "A Index by that name already exists.");
     EXPECT_EQ(presenter.shown(BoxKind::Error).size(), 3u);
 }
 
 TEST_F(AccessLayerTest, EnsureFieldAddsWhatIsMissingAndRefusesAnotherTypeOrSize) {
-    EXPECT_EQ(access.ensureField(*table, "Name", kFieldText, 10, true, true, ordinal), 0);
-    EXPECT_EQ(access.ensureField(*table, "Count", kFieldInteger, 2, false, false, ordinal), 0);
+    EXPECT_EQ(access.ensureField(*table, "Name", kFieldText, 10, true, true, ordinal), DbResult::Ok);
+    EXPECT_EQ(access.ensureField(*table, "Count", kFieldInteger, 2, false, false, ordinal), DbResult::Ok);
     EXPECT_EQ(ordinal, 3) << "an existing field is left alone";
-    EXPECT_EQ(access.ensureField(*table, "Name", kFieldText, 40, true, true, ordinal), 1);
-    EXPECT_EQ(access.ensureField(*table, "Count", kFieldLong, 4, false, false, ordinal), 1);
-    EXPECT_EQ(access.ensureField(*table, "Added", kFieldDouble, 8, false, false, ordinal), 0);
+    EXPECT_EQ(access.ensureField(*table, "Name", kFieldText, 40, true, true, ordinal), DbResult::Failed);
+    EXPECT_EQ(access.ensureField(*table, "Count", kFieldLong, 4, false, false, ordinal), DbResult::Failed);
+    EXPECT_EQ(access.ensureField(*table, "Added", kFieldDouble, 8, false, false, ordinal), DbResult::Ok);
     EXPECT_TRUE(access.fieldExists(*table, "added")) << "column names ignore letter case";
     ASSERT_EQ(presenter.count(), 2u) << "each refusal says why";
-    EXPECT_EQ(presenter.last().text,
-              "Couldn't open database -- Exception: the column 'Count' of table '" + table->name +
-                  "' does not have the type and size it should have");
+    EXPECT_EQ(presenter.last().text, "Couldn't open database -- Exception: the column 'Count' of table '" +
+                                         table->name + "' does not have the type and size it should have");
 }
 
 TEST_F(AccessLayerTest, EngineFailuresShowTheFixedTextAndTheDescription) {
     TableSlot missing;
-    EXPECT_EQ(access.openTableDef(*database, missing, "Nope"), 1);
+    EXPECT_EQ(access.openTableDef(*database, missing, "Nope"), DbResult::Failed);
     EXPECT_EQ(presenter.last().text, "Couldn't open tabledef -- Exception: no such table: Nope");
-    EXPECT_EQ(access.createIndex(*table, {"Broken", {"NoColumn"}}), 1);
+    EXPECT_EQ(access.createIndex(*table, {"Broken", {"NoColumn"}}), DbResult::Failed);
     EXPECT_EQ(presenter.last().text.rfind("Couldn't create Index -- Exception: ", 0), 0u);
 }
 

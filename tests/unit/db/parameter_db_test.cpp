@@ -31,7 +31,7 @@ using ParameterDbFile = ParameterDbTest;
 
 TEST_P(ParameterDbFile, NewFileHoldsBothTablesIndexesAndOnlyTheDefaultDevice) {
     presenter.answer(kAnswerYes);
-    ASSERT_EQ(db.openDatabase(path, true), 0);
+    ASSERT_EQ(db.openDatabase(path, true), DbResult::Ok);
     EXPECT_EQ(presenter.boxes[0].text, formatText(dbtext::kOfferCreate, path.c_str()));
     EXPECT_TRUE(db.isOpen()) << "the caller's operation goes on with the new file";
     db.closeDatabase();
@@ -94,26 +94,26 @@ TEST_P(ParameterDbFile, MissingFileIsTriedThreeTimesSilentlyAndCreationCanBeDecl
         EXPECT_EQ(ms, 500);
         ++pauses;
     };
-    EXPECT_EQ(db.openDatabase(path, false), 1);
+    EXPECT_EQ(db.openDatabase(path, false), DbResult::Failed);
     EXPECT_EQ(pauses, 2);
     EXPECT_EQ(presenter.count(), 0u);
 
     presenter.answer(kAnswerNo);
-    EXPECT_EQ(db.openDatabase(path, true), 1);
+    EXPECT_EQ(db.openDatabase(path, true), DbResult::Failed);
     EXPECT_EQ(presenter.count(), 1u);
     EXPECT_TRUE(TestStores::untouched(path));
 }
 
 TEST_F(ParameterDbFileOnly, ForeignFileFailsTheOpenWithTheEngineMessageAndIsNotReplaced) {
     dir.write("Orv3.mdb", std::string(4096, 'Z'));
-    EXPECT_EQ(db.openDatabase(path, false), 1);
+    EXPECT_EQ(db.openDatabase(path, false), DbResult::Failed);
     ASSERT_FALSE(errors().empty());
     EXPECT_EQ(errors()[0].text, "Couldn't open database -- Exception: file is not a database");
 
     // A damaged file is never offered for creation, and its failure is told once.
     presenter.clear();
     presenter.defaultQuestionAnswer = kAnswerYes;
-    EXPECT_EQ(db.openDatabase(path, true), 1);
+    EXPECT_EQ(db.openDatabase(path, true), DbResult::Failed);
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(errors().back().text, "Couldn't open database -- Exception: file is not a database");
     EXPECT_EQ(dir.read("Orv3.mdb"), std::string(4096, 'Z'));
@@ -145,7 +145,7 @@ TEST_F(ParameterDbFileOnly, OlderFileGetsTheMissingColumnsAndItsRowsKeepTheirVal
         SQLITE_OK);
     sqlite3_close(raw);
 
-    ASSERT_EQ(db.openDatabase(older, false), 0);
+    ASSERT_EQ(db.openDatabase(older, false), DbResult::Ok);
     db.closeDatabase();
     EXPECT_EQ(static_cast<int>(columnNames(older, kGeneralTable).size()),
               keyedCount(stringDefinitions()) + keyedCount(generalDefinitions()));
@@ -154,7 +154,7 @@ TEST_F(ParameterDbFileOnly, OlderFileGetsTheMissingColumnsAndItsRowsKeepTheirVal
               (std::vector<std::vector<std::string>>{{"Working", "12.5"}}));
 
     record.general(GeneralRow::SigLevel) = 17;
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 12.5);
     EXPECT_EQ(record.general(GeneralRow::SigLevel), generalDefinitions()[GeneralRow::SigLevel].defaultValue);
     EXPECT_EQ(record.season(12, SeasonRow::NextSeason), 3);
@@ -167,7 +167,7 @@ TEST_F(ParameterDbFileOnly, ColumnOfAnotherTypeOrSizeFailsTheOpen) {
         const std::string file = dir.file("odd" + std::to_string(columns.size()) + ".mdb");
         rawQuery(file, "CREATE TABLE GenParmsTbl (" + columns + ")");
         rawQuery(file, "CREATE TABLE SeasParmsTbl (JobNumber VARCHAR(40))");
-        EXPECT_EQ(db.openDatabase(file, false), 1) << columns;
+        EXPECT_EQ(db.openDatabase(file, false), DbResult::Failed) << columns;
         EXPECT_FALSE(db.isOpen());
     }
 }
@@ -175,13 +175,13 @@ TEST_F(ParameterDbFileOnly, ColumnOfAnotherTypeOrSizeFailsTheOpen) {
 TEST_P(ParameterDbFile, SavingTwiceAsksAndAfterYesHoldsOneSetOfRows) {
     createDatabase();
     record.general(GeneralRow::ElevAngle) = 20;
-    ASSERT_EQ(save("J1", "C1", "Coord. Signoff" + kMarker), 0);
+    ASSERT_EQ(save("J1", "C1", "Coord. Signoff" + kMarker), DbResult::Ok);
     EXPECT_EQ(presenter.count(), 0u);
     EXPECT_EQ(rawScalar(path, "SELECT DevStatus FROM GenParmsTbl WHERE JobNumber = 'J1'"), "Coord. Signoff");
 
     record.general(GeneralRow::ElevAngle) = 30;
     presenter.answer(kAnswerNo);
-    EXPECT_EQ(save("J1", "C1", "Coord. Signoff"), 0);
+    EXPECT_EQ(save("J1", "C1", "Coord. Signoff"), DbResult::Ok);
     EXPECT_EQ(presenter.boxes[0].text,
               "There is already a record in the database with Job number: 'J1',\nCTN number: 'C1' and Device "
               "Status: "
@@ -190,40 +190,40 @@ TEST_P(ParameterDbFile, SavingTwiceAsksAndAfterYesHoldsOneSetOfRows) {
     EXPECT_EQ(rawNumber(path, "SELECT ElevAngle FROM GenParmsTbl WHERE JobNumber = 'J1'"), 20);
 
     presenter.answer(kAnswerYes);
-    EXPECT_EQ(save("J1", "C1", "Coord. Signoff"), 0);
+    EXPECT_EQ(save("J1", "C1", "Coord. Signoff"), DbResult::Ok);
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM GenParmsTbl WHERE JobNumber = 'J1'"), "1");
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'J1'"), "12");
     EXPECT_EQ(rawNumber(path, "SELECT ElevAngle FROM GenParmsTbl WHERE JobNumber = 'J1'"), 30);
 
     presenter.clear();
-    EXPECT_EQ(save("J1", "", "Working"), 1);
+    EXPECT_EQ(save("J1", "", "Working"), DbResult::Failed);
     EXPECT_EQ(errors().at(0).text, dbtext::kSaveKeyMissing);
 }
 
 TEST_P(ParameterDbFile, SaveThatFailsHalfwayLeavesTheStoredDeviceIntact) {
     createDatabase();
     record.general(GeneralRow::ElevAngle) = 10;
-    ASSERT_EQ(save("J", "C"), 0);
+    ASSERT_EQ(save("J", "C"), DbResult::Ok);
     record.general(GeneralRow::ElevAngle) = 20;
     record.text(StringRow::Notes) = std::string(241, 'n');  // longer than its column
     presenter.answer(kAnswerYes);
-    EXPECT_EQ(save("J", "C"), 1);
+    EXPECT_EQ(save("J", "C"), DbResult::Failed);
     ASSERT_EQ(errors().size(), 1u);
     EXPECT_EQ(errors()[0].text.rfind("Couldn't save database -- Exception: ", 0), 0u) << errors()[0].text;
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'J'"), "12");
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 10);
 }
 
 TEST_P(ParameterDbFile, MissingStoredValuesReadAsDefaultsAndEmptyTexts) {
     createDatabase();
     record.text(StringRow::Notes) = "kept";
-    ASSERT_EQ(save("J", "C"), 0);
+    ASSERT_EQ(save("J", "C"), DbResult::Ok);
     rawQuery(path, "UPDATE GenParmsTbl SET ElevAngle = NULL, Notes = NULL, Customer = 'Acme   '");
     rawQuery(path, "UPDATE SeasParmsTbl SET GpsFixInterval_1 = NULL WHERE SeasonNum = 4");
     record.general(GeneralRow::ElevAngle) = 55;
     record.season(5, SeasonRow::GpsFixInterval_1) = 99;
-    ASSERT_EQ(db.readDevice("J", "C", "Working" + kMarker, kReadDevice), 0);
+    ASSERT_EQ(db.readDevice("J", "C", "Working" + kMarker, kReadDevice), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle),
               generalDefinitions()[GeneralRow::ElevAngle].defaultValue);
     EXPECT_EQ(record.season(5, SeasonRow::GpsFixInterval_1),
@@ -234,20 +234,20 @@ TEST_P(ParameterDbFile, MissingStoredValuesReadAsDefaultsAndEmptyTexts) {
 
 TEST_P(ParameterDbFile, CheckReportsOnlyTheFirstNumericDifference) {
     createDatabase();
-    ASSERT_EQ(save("J", "C"), 0);
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 0);
+    ASSERT_EQ(save("J", "C"), DbResult::Ok);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Ok);
 
     record.text(StringRow::Notes) = "only a text differs";
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 0);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Ok);
 
     const double elev = record.general(GeneralRow::ElevAngle);
     record.general(GeneralRow::ElevAngle) = elev + 1e-7;
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 0);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Ok);
     EXPECT_TRUE(warnings().empty());
 
     record.general(GeneralRow::ElevAngle) = elev + 2e-6;
     record.general(GeneralRow::SigLevel) += 3;
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 1);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Failed);
     ASSERT_EQ(warnings().size(), 1u);
     EXPECT_EQ(warnings()[0].text, generalMismatch(GeneralRow::ElevAngle, elev, elev + 2e-6));
 
@@ -255,7 +255,7 @@ TEST_P(ParameterDbFile, CheckReportsOnlyTheFirstNumericDifference) {
     record.general(GeneralRow::ElevAngle) = elev;
     record.general(GeneralRow::SigLevel) -= 3;
     record.season(3, SeasonRow::NextSeason) = 2;
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 1);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Failed);
     ASSERT_EQ(warnings().size(), 1u);
     EXPECT_NE(warnings()[0].text.find("field in season 3 has"), std::string::npos) << warnings()[0].text;
 }
@@ -264,18 +264,18 @@ TEST_P(ParameterDbFile, SixteenBitValuesAboveTheSignedRangeComeBack) {
     createDatabase();
     record.general(GeneralRow::NetConnTimeOut) = 65535;
     record.general(GeneralRow::PttIdCode) = 999999;
-    ASSERT_EQ(save("J", "C"), 0);
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), 0);
+    ASSERT_EQ(save("J", "C"), DbResult::Ok);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Ok);
     resetRecord(record);
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), 0);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::NetConnTimeOut), 65535);
     EXPECT_EQ(record.general(GeneralRow::PttIdCode), 999999);
 }
 
 TEST_P(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
     createDatabase();
-    ASSERT_EQ(save("J", "C"), 0);
-    ASSERT_EQ(save("K", "C"), 0);
+    ASSERT_EQ(save("J", "C"), DbResult::Ok);
+    ASSERT_EQ(save("K", "C"), DbResult::Ok);
     // A file written before device keys were kept single.
     rawQuery(path, "DROP INDEX GenParmsTbl_DeviceKey");
     rawQuery(path, "DROP INDEX SeasParmsTbl_DeviceKey");
@@ -291,14 +291,15 @@ TEST_P(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
     record.general(GeneralRow::ElevAngle) = 44;
     for (const int mode : {kReadDevice, kCheckDevice}) {
         presenter.clear();
-        EXPECT_EQ(fresh.readDevice("J", "C", "Working", mode), 1);
+        EXPECT_EQ(fresh.readDevice("J", "C", "Working", mode), DbResult::Failed);
         EXPECT_EQ(record.general(GeneralRow::ElevAngle), 44) << "the stored rows are not loaded";
         ASSERT_EQ(presenter.count(), 1u);
         EXPECT_EQ(errors().at(0).text,
                   formatText(dbtext::kSeveralDevices, path.c_str(), "J", "C", "Working"));
     }
     presenter.clear();
-    EXPECT_EQ(fresh.readDevice("K", "C", "Working", kReadDevice), 1) << "a season stored twice is an error";
+    EXPECT_EQ(fresh.readDevice("K", "C", "Working", kReadDevice), DbResult::Failed)
+        << "a season stored twice is an error";
     EXPECT_EQ(errors().at(0).text, formatText(dbtext::kSeveralSeasons, path.c_str(), "K", "C", 3));
     bool unique = false;
     EXPECT_TRUE(indexColumns(path, "GenParmsTbl_DeviceKey", &unique).empty())
@@ -306,39 +307,39 @@ TEST_P(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
 
     rawQuery(path, "DELETE FROM GenParmsTbl WHERE ElevAngle = 33");
     presenter.clear();
-    EXPECT_EQ(fresh.readDevice("J", "C", "Working", kReadDevice), 1);
+    EXPECT_EQ(fresh.readDevice("J", "C", "Working", kReadDevice), DbResult::Failed);
     EXPECT_EQ(errors().at(0).text, formatText(dbtext::kNoSeason, "J", "C", 7));
 
     presenter.clear();
-    EXPECT_EQ(db.readDevice("X", "C", "Working", kReadDevice), 1);
+    EXPECT_EQ(db.readDevice("X", "C", "Working", kReadDevice), DbResult::Failed);
     EXPECT_EQ(errors().at(0).text,
               "Could not find Job number: 'X', CTN number: 'C', Status: 'Working'\nin the database.");
 }
 
 TEST_P(ParameterDbFile, DeleteRemovesBothTablesRowsAndSaysWhenNothingMatched) {
     createDatabase();
-    ASSERT_EQ(save("J", "C"), 0);
-    EXPECT_EQ(db.deleteDevice("J", "C", "Working"), 0);
+    ASSERT_EQ(save("J", "C"), DbResult::Ok);
+    EXPECT_EQ(db.deleteDevice("J", "C", "Working"), DbResult::Ok);
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'J'"), "0");
-    EXPECT_EQ(db.deleteDevice("J", "C", "Working"), -1);
+    EXPECT_EQ(db.deleteDevice("J", "C", "Working"), DbResult::NotFound);
     EXPECT_EQ(presenter.count(), 0u);
 }
 
 TEST_P(ParameterDbFile, QuotesInKeysAreStoredAndFoundLikeAnyOtherText) {
     createDatabase();
-    ASSERT_EQ(save("O'Brien", "C'1", "Working"), 0);
-    EXPECT_EQ(db.readDevice("O'Brien", "C'1", "Working", kCheckDevice), 0);
-    EXPECT_EQ(db.changeDevice("O'Brien", "C'1", "O'Neil", "C'2"), 0);
-    EXPECT_EQ(db.deleteDevice("O'Neil", "C'2", "Working"), 0);
+    ASSERT_EQ(save("O'Brien", "C'1", "Working"), DbResult::Ok);
+    EXPECT_EQ(db.readDevice("O'Brien", "C'1", "Working", kCheckDevice), DbResult::Ok);
+    EXPECT_EQ(db.changeDevice("O'Brien", "C'1", "O'Neil", "C'2"), DbResult::Ok);
+    EXPECT_EQ(db.deleteDevice("O'Neil", "C'2", "Working"), DbResult::Ok);
     EXPECT_EQ(presenter.count(), 0u);
 }
 
 TEST_P(ParameterDbFile, RenameOfAWholeJobMovesEveryCtnAndStatus) {
     createDatabase();
     for (const auto& [ctn, status] : {std::pair{"C1", "Working"}, {"C1", "Programmed"}, {"C2", "Working"}}) {
-        ASSERT_EQ(save("J", ctn, status), 0);
+        ASSERT_EQ(save("J", ctn, status), DbResult::Ok);
     }
-    ASSERT_EQ(db.changeDevice("J", "", "K", ""), 0);
+    ASSERT_EQ(db.changeDevice("J", "", "K", ""), DbResult::Ok);
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM GenParmsTbl WHERE JobNumber = 'K'"), "3");
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'K'"), "36");
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM GenParmsTbl WHERE JobNumber = 'J'"), "0");
@@ -349,20 +350,20 @@ TEST_P(ParameterDbFile, RenameOfAWholeJobMovesEveryCtnAndStatus) {
 
 TEST_P(ParameterDbFile, RenameRefusesTargetsThatExistAndSourcesThatDoNot) {
     createDatabase();
-    ASSERT_EQ(save("J", "C1"), 0);
-    ASSERT_EQ(save("K", "C1"), 0);
-    EXPECT_EQ(db.changeDevice("J", "C1", "K", "C1"), 1);
+    ASSERT_EQ(save("J", "C1"), DbResult::Ok);
+    ASSERT_EQ(save("K", "C1"), DbResult::Ok);
+    EXPECT_EQ(db.changeDevice("J", "C1", "K", "C1"), DbResult::Failed);
     EXPECT_EQ(errors().back().text, formatText(dbtext::kRenameTargetExists, "K", "C1"));
     // A whole Job renamed onto a Job that has one of its CTNs would leave two devices with one key.
-    EXPECT_EQ(db.changeDevice("J", "", "K", ""), 1);
+    EXPECT_EQ(db.changeDevice("J", "", "K", ""), DbResult::Failed);
     EXPECT_EQ(errors().back().text, formatText(dbtext::kRenameTargetExists, "K", "C1"));
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM GenParmsTbl WHERE JobNumber = 'J'"), "1");
 
-    EXPECT_EQ(db.changeDevice("X", "C9", "Y", "C9"), 1);
+    EXPECT_EQ(db.changeDevice("X", "C9", "Y", "C9"), DbResult::Failed);
     EXPECT_EQ(errors().back().text,
               "There are no records in the database with Job number: 'X',\nand CTN number: 'C9'.  Create the "
               "record(s) in the database\nusing the 'Save' button rather than the 'Change' button.");
-    EXPECT_EQ(db.changeDevice("X", "", "Y", ""), 1);
+    EXPECT_EQ(db.changeDevice("X", "", "Y", ""), DbResult::Failed);
     EXPECT_EQ(
         errors().back().text,
         "There are no records in the database with Job number: 'X',\nusing the 'Save' button rather than the "
@@ -378,7 +379,7 @@ TEST_F(ParameterDbFileOnly, SaveWaitsForAnotherProgramThatHoldsTheFileBriefly) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     });
-    EXPECT_EQ(save("J", "C"), 0);
+    EXPECT_EQ(save("J", "C"), DbResult::Ok);
     release.join();
     sqlite3_close(other);
     EXPECT_EQ(presenter.count(), 0u);

@@ -15,10 +15,11 @@ protected:
         ParameterDbTest::SetUp();
         if (IsSkipped()) return;
         createDatabase();
-        for (const char* job : {"05-1", "05-2", "04-7", "15-3", "A-9"}) ASSERT_EQ(save(job, "C1"), 0);
+        for (const char* job : {"05-1", "05-2", "04-7", "15-3", "A-9"})
+            ASSERT_EQ(save(job, "C1"), DbResult::Ok);
         record.general(GeneralRow::ElevAngle) = 33;
-        ASSERT_EQ(save("05-1", "C2", "Programmed"), 0);
-        ASSERT_EQ(save("05-1", "C2", "Coord. Signoff"), 0);
+        ASSERT_EQ(save("05-1", "C2", "Programmed"), DbResult::Ok);
+        ASSERT_EQ(save("05-1", "C2", "Coord. Signoff"), DbResult::Ok);
         resetRecord(record);
         utility.open();
         presenter.clear();

@@ -27,10 +27,10 @@ protected:
         path = stores.fresh(GetParam(), "PWord.mdb");
         db.setPath(path);
         presenter.answer(kAnswerYes);  // create the file
-        ASSERT_EQ(db.saveUser("Eve", "engineer pw", "Engineer", true), 0);
-        ASSERT_EQ(db.saveUser("Carl", "unused", "Customer", true), 0);
-        ASSERT_EQ(db.saveUser("Tess", "", "Test", true), 0);
-        ASSERT_EQ(db.saveUser("Odd", "odd pw", "Admin", true), 0);
+        ASSERT_EQ(db.saveUser("Eve", "engineer pw", "Engineer", true), DbResult::Ok);
+        ASSERT_EQ(db.saveUser("Carl", "unused", "Customer", true), DbResult::Ok);
+        ASSERT_EQ(db.saveUser("Tess", "", "Test", true), DbResult::Ok);
+        ASSERT_EQ(db.saveUser("Odd", "odd pw", "Admin", true), DbResult::Ok);
         presenter.clear();
     }
 
@@ -222,11 +222,11 @@ TEST_P(PasswordTest, MaintenanceOffersNewUsersAndNamesTheUserWhenDeleting) {
 }
 
 TEST_P(PasswordTest, ARefusedRowLeavesTheUserAsItWas) {
-    EXPECT_EQ(db.saveUser("Eve", "x", std::string(26, 'L'), true), 1);
+    EXPECT_EQ(db.saveUser("Eve", "x", std::string(26, 'L'), true), DbResult::Failed);
     EXPECT_EQ(presenter.last().text.rfind("Couldn't save database -- Exception: ", 0), 0u);
     EXPECT_TRUE(login("Eve", "engineer pw"));
-    EXPECT_EQ(db.saveUser("Eve", std::string(26, 'p'), "Engineer", true), 1);
-    EXPECT_EQ(db.saveUser("", "x", "Engineer", true), 1);
+    EXPECT_EQ(db.saveUser("Eve", std::string(26, 'p'), "Engineer", true), DbResult::Failed);
+    EXPECT_EQ(db.saveUser("", "x", "Engineer", true), DbResult::Failed);
     EXPECT_EQ(presenter.last().text, dbtext::kUserNameMissing);
 }
 
@@ -236,7 +236,7 @@ TEST_P(PasswordTest, ADeclinedFileMakesEveryLoginACustomerOrTheServiceAccount) {
     EXPECT_TRUE(login("Eve", ""));
     EXPECT_EQ(code, kMaskCustomer);
     std::vector<std::string> users;
-    EXPECT_EQ(db.listUsers(users), 1);
+    EXPECT_EQ(db.listUsers(users), DbResult::Failed);
     EXPECT_TRUE(users.empty());
 }
 

@@ -14,7 +14,7 @@ protected:
     // Stores the record under another key, without asking; the record keeps its own key.
     void store(const std::string& job, const std::string& ctn, const std::string& status = "Working") {
         const ParameterRecord before = record;
-        ASSERT_EQ(db.saveDevice(job, ctn, status), 0);
+        ASSERT_EQ(db.saveDevice(job, ctn, status), DbResult::Ok);
         for (const int row : {StringRow::JobNumber, StringRow::CtnNumber, StringRow::DevStatus})
             record.text(row) = before.text(row);
     }

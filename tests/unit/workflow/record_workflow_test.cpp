@@ -167,7 +167,7 @@ TEST_F(ReadCheckDelete, ReadTakesTheTransmissionsFlagFromTheEnableType) {
     record.general(GeneralRow::XmitnsEnabled) = 0;
     record.general(GeneralRow::XmitterEnblType) = 2;
     answer(kAnswerYes);  // overwrite
-    ASSERT_EQ(db.saveDevice("Default", "Default", "Working"), 0);
+    ASSERT_EQ(db.saveDevice("Default", "Default", "Working"), DbResult::Ok);
     record.general(GeneralRow::XmitterEnblType) = 0;
     records().readRecord();
     EXPECT_EQ(record.general(GeneralRow::XmitterEnblType), 2);

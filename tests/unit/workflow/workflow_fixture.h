@@ -108,7 +108,7 @@ protected:
         settings.userName = "User";
         db.retryPauseMs = 0;  // a missing file is not waited for
         answer(kAnswerYes);   // create the database
-        ASSERT_EQ(db.openDatabase(settings.parameterDbPath, true), 0);
+        ASSERT_EQ(db.openDatabase(settings.parameterDbPath, true), DbResult::Ok);
         WorkflowParts parts{record, log, pages, converter, db, settings, firmware};
         parts.clock = [] { return kNow; };
         flows.emplace(parts, view);
@@ -157,7 +157,7 @@ protected:
     // The statuses stored for a device, as the status list marks them.
     std::vector<std::string> storedStatuses(const std::string& job, const std::string& ctn) {
         VectorChoiceList list;
-        db.markStoredStatuses(job, ctn, -1, list);
+        EXPECT_EQ(db.markStoredStatuses(job, ctn, -1, list), DbResult::Ok);
         std::vector<std::string> stored;
         for (const std::string& entry : list.entries) {
             const auto marker = entry.find(kStoredStatusMarker);
