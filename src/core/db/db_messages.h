@@ -1,6 +1,8 @@
 #pragma once
 
-// The fixed texts of the database operations. Engine failures are one of the
+#include <string>
+
+// The texts of the database operations. Engine failures are one of the
 // "... -- Exception: " texts followed by the engine's description.
 
 namespace orv::dbtext {
@@ -61,9 +63,8 @@ inline constexpr const char* kSeasonMismatch =
     "The current screen data does NOT match the database. The first detected error\nwas: the '%s' field in season %d has '%s' in the database and '%s' on the screen.";
 inline constexpr const char* kRenameTargetExists =
     "There are already records in the database with Job number: '%s',\nand CTN number: '%s'.  They must be deleted or renamed before\nother devices can be renamed to those Job and CTN numbers.";
-inline constexpr const char* kRenameNoJob = "There are no records in the database with Job number: '%s',\n";
-inline constexpr const char* kRenameNoCtn = "and CTN number: '%s'.  Create the record(s) in the database\n";
-inline constexpr const char* kRenameUseSave = "using the 'Save' button rather than the 'Change' button.";
+// A rename that found no records of the Job (and the CTN, when one is given).
+std::string renameSourceMissing(const std::string& job, const std::string& ctn);
 
 // Password database.
 inline constexpr const char* kSeveralUsers =

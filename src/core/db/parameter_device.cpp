@@ -9,7 +9,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/format_text.h"
 #include "db/column_values.h"
 #include "db/database_uri.h"
 #include "db/db_messages.h"
@@ -361,10 +360,7 @@ DbResult ParameterDb::changeDevice(std::string oldJob, std::string oldCtn, std::
     if (rc == DbResult::Ok) rc = renameRows(oldJob, oldCtn, newJob, newCtn, matched);
     if (rc == DbResult::EngineFailed) return finish(engineFailure(dbtext::kRenameFailed));
     if (matched == 0) {
-        std::string text = formatText(dbtext::kRenameNoJob, oldJob.c_str());
-        if (!oldCtn.empty()) text += formatText(dbtext::kRenameNoCtn, oldCtn.c_str());
-        text += dbtext::kRenameUseSave;
-        log.error("%s", text.c_str());
+        log.error("%s", dbtext::renameSourceMissing(oldJob, oldCtn).c_str());
         return finish(DbResult::Failed);
     }
     return finish(DbResult::Ok);
