@@ -29,8 +29,9 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 // The simulation the report draws: a run from the deployment date, the chart
-// opened on that date at the widest zoom, as the Simulation tab shows it.
-int runReportSimulation(Session& session, std::uint32_t start, ReportJob& job) {
+// opened on that date at the widest zoom, as the Simulation tab shows it, with
+// the battery line unless it is switched off.
+int runReportSimulation(Session& session, std::uint32_t start, bool batteryLine, ReportJob& job) {
     SimulationJob run;
     run.firmwareRow = findFirmware(session.record.text(StringRow::FenmodFwVer));
     run.startTime = start;
@@ -38,11 +39,13 @@ int runReportSimulation(Session& session, std::uint32_t start, ReportJob& job) {
     SimulationChart chart(start);
     chart.showRunFrom(start);
     // The run's battery and event budget goes under the charts, as on the Simulation tab.
-    const Budget budget = computeBudget(run, session.record.general(GeneralRow::SimulationYears),
-                                        readEnergySettings(session.settingsFile, session.log));
+    auto budget =
+        std::make_shared<const Budget>(computeBudget(run, session.record.general(GeneralRow::SimulationYears),
+                                                     readEnergySettings(session.settingsFile, session.log)));
     auto snapshot = std::make_shared<SimulationSnapshot>(
         simulationSnapshot(session.record, chart, std::move(run.fixes), std::move(run.transmissions)));
-    snapshot->notes = budgetLines(budget);
+    snapshot->notes = budgetLines(*budget);
+    if (batteryLine) snapshot->battery = std::move(budget);
     job.simulation = std::move(snapshot);
     return kExitOk;
 }
@@ -78,7 +81,8 @@ int runPrint(Session& session, const Args& args) {
     QGuiApplication application(argc, argv);
 
     if (job.kind == SimulationReport) {
-        if (int rc = runReportSimulation(session, start, job); rc != kExitOk) return rc;
+        if (int rc = runReportSimulation(session, start, !args.has("no-battery-line"), job); rc != kExitOk)
+            return rc;
     }
     CupsPrinterCatalog catalog;
     PageReportPrinter pages(catalog, session.log);
@@ -87,6 +91,6 @@ int runPrint(Session& session, const Args& args) {
 
 }  // namespace
 
-ORV_CLI_COMMAND("print", runPrint, {"report", "title", "start", "printer", "o"});
+ORV_CLI_COMMAND("print", runPrint, {"report", "title", "start", "printer", "o"}, {"no-battery-line"});
 
 }  // namespace orv::cli

@@ -57,10 +57,11 @@ constexpr std::array kHelp{
         "orvctl budget --start 2027-03-01 --years 3\n"},
     CommandHelp{"print", "print a report on a print queue or as PDF",
         "orvctl print [SOURCE] --report spr|simulation [--title SUFFIX] [--start YYYY-MM-DD]\n"
-        "             (--printer NAME | -o FILE.pdf)",
+        "             [--no-battery-line] (--printer NAME | -o FILE.pdf)",
         "  --report spr|simulation the programming report or the schedule simulation report\n"
         "  --title SUFFIX          added to the report's title\n"
         "  --start YYYY-MM-DD      the deployment date of the simulation report\n"
+        "  --no-battery-line       the simulation report's charts without the battery line\n"
         "  --printer NAME          the print queue\n"
         "  -o FILE.pdf             write the printed page as PDF instead\n",
         "orvctl print --report spr -o report.pdf\n"

@@ -1,5 +1,6 @@
 // The printed schedule simulation report: the header, the identity lines and
-// the chart twice, one panel under the other.
+// the chart twice, one panel under the other, each as the Simulation tab
+// paints it (with the battery line when the snapshot carries a budget).
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -9,7 +10,7 @@
 #include "draw/draw_chart.h"
 #include "report_drawing.h"
 #include "report_page.h"
-#include "sim/chart_display.h"
+#include "sim/simulation_display.h"
 
 namespace orv {
 
@@ -19,8 +20,8 @@ constexpr int kScrollStepsBetweenPanels = 2;
 
 void drawPanel(QPainter& painter, const QRectF& area, const SimulationChart& chart,
                const SimulationSnapshot& s) {
-    const ChartDisplay display =
-        chartDisplay(chart, s.fixes, s.gpsEnabled, s.transmissions, s.transmitterEnabled);
+    const ChartDisplay display = simulationDisplay(chart, s.fixes, s.gpsEnabled, s.transmissions,
+                                                   s.transmitterEnabled, s.battery.get());
     painter.save();
     DrawChart(painter, area, display, ChartColours{Qt::black, Qt::white});
     painter.restore();

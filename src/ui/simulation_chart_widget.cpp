@@ -8,6 +8,7 @@
 
 #include "draw/draw_chart.h"
 #include "sim/chart_hover.h"
+#include "sim/simulation_display.h"
 
 namespace orv {
 
@@ -46,15 +47,12 @@ void SimulationChartWidget::setBatteryLineShown(bool shown) {
 ChartDisplay SimulationChartWidget::display() const {
     const auto [gps, transmitter] = enabledStrips ? enabledStrips() : std::pair{true, true};
     static const std::vector<std::uint32_t> none;
-    ChartDisplay list =
-        chartDisplay(view, job ? job->fixes : none, gps, job ? job->transmissions : none, transmitter);
-    // The battery line runs in the upper strip that is drawn, over its marks.
-    if (budget && batteryShown && (gps || transmitter)) {
-        const std::vector<ChartLine> battery =
-            batteryLine(view, *budget, gps ? kChartGpsStrip : kChartTransmitterStrip);
-        list.lines.insert(list.lines.end(), battery.begin(), battery.end());
-    }
-    return list;
+    return simulationDisplay(view, job ? job->fixes : none, gps, job ? job->transmissions : none, transmitter,
+                             drawnBattery().get());
+}
+
+std::shared_ptr<const Budget> SimulationChartWidget::drawnBattery() const {
+    return batteryShown ? budget : nullptr;
 }
 
 QString SimulationChartWidget::hoverText(QPointF position) const {

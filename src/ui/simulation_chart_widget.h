@@ -36,6 +36,8 @@ public:
     // The budget whose battery line is drawn over the chart (none: no line).
     void setBudget(std::shared_ptr<const Budget> budget);
     void setBatteryLineShown(bool shown);
+    // The budget whose battery line is drawn now; nullptr when none is.
+    std::shared_ptr<const Budget> drawnBattery() const;
 
     // The display list as painted now.
     ChartDisplay display() const;

@@ -1,6 +1,7 @@
 #include "simulation_report_source.h"
 
 #include "app/energy_settings.h"
+#include "budget_panel.h"
 #include "image/firmware_table.h"
 #include "model/record.h"
 #include "sim/budget.h"
@@ -19,6 +20,7 @@ std::shared_ptr<const SimulationSnapshot> simulationForReport(SimulationPage& pa
         auto snapshot = std::make_shared<SimulationSnapshot>(
             simulationSnapshot(record, widget.chart(), widget.run()->fixes, widget.run()->transmissions));
         if (const Budget* budget = page.budget()) snapshot->notes = budgetLines(*budget);
+        snapshot->battery = widget.drawnBattery();
         return snapshot;
     }
     SimulationJob run;
@@ -27,11 +29,12 @@ std::shared_ptr<const SimulationSnapshot> simulationForReport(SimulationPage& pa
     runSimulation(record, run, log);
     SimulationChart chart = widget.chart();
     chart.showRunFrom(run.startTime);
-    const Budget budget = computeBudget(run, record.general(GeneralRow::SimulationYears),
-                                        readEnergySettings(settingsFile, log));
+    auto budget = std::make_shared<const Budget>(computeBudget(
+        run, record.general(GeneralRow::SimulationYears), readEnergySettings(settingsFile, log)));
     auto snapshot = std::make_shared<SimulationSnapshot>(
         simulationSnapshot(record, chart, std::move(run.fixes), std::move(run.transmissions)));
-    snapshot->notes = budgetLines(budget);
+    snapshot->notes = budgetLines(*budget);
+    if (page.budgetPanel().batteryLineShown()) snapshot->battery = std::move(budget);
     return snapshot;
 }
 

@@ -152,6 +152,20 @@ TEST(OrvctlPrint, WritesEitherReportAsPdfAndChecksItsOptions) {
     EXPECT_NE(text.find("Schedule Simulation Report"), std::string::npos) << text;
     EXPECT_NE(text.find("Mar 2026"), std::string::npos) << "the chart opens on the start date";
     EXPECT_NE(text.find("Usable capacity:"), std::string::npos) << "the run's budget under the charts";
+    // The charts carry the battery line, as the Simulation tab has it by default; switched off, none.
+    TempDir on;
+    std::vector<QImage> pages = pdfPages(folder.file("sim.pdf"), on, 150);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_FALSE(batteryRedRows(pages[0]).empty());
+    result = runProcess(orvctl,
+                        {"print", "--report", "simulation", "--start", "2026-03-01", "-o", "plain.pdf",
+                         "--raw", "XmitnsEnabled=1", "--no-battery-line"},
+                        folder.path().string());
+    ASSERT_EQ(result.status, 0) << result.err;
+    TempDir off;
+    pages = pdfPages(folder.file("plain.pdf"), off, 150);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(batteryRedRows(pages[0]).empty());
 
     result = runProcess(orvctl, {"print", "--report", "spr", "-o", "spr.pdf"}, folder.path().string());
     ASSERT_EQ(result.status, 0) << result.err;

@@ -7,12 +7,14 @@
 
 #include <QImage>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "model/definitions.h"
 #include "model/record.h"
 #include "page_report_printer.h"
 #include "run_process.h"
+#include "sim/budget.h"
 #include "sim/run_simulation.h"
 #include "temp_dir.h"
 
@@ -44,16 +46,24 @@ inline ParameterRecord spreadSpectrumRecord() {
     return record;
 }
 
-// A simulation of the record from 1 March 2026, the chart on that date.
-inline std::shared_ptr<const SimulationSnapshot> simulationOf(const ParameterRecord& record) {
+// A simulation of the record from 1 March 2026, the chart on that date; with
+// energy figures, the charts carry the battery line of the run's budget.
+inline std::shared_ptr<const SimulationSnapshot> simulationOf(
+    const ParameterRecord& record, const std::optional<EnergySettings>& battery = std::nullopt) {
     MessageLog log(nullptr);
     SimulationJob run;
     run.startTime = 1772323200;  // 2026-03-01 00:00 UTC
     runSimulation(record, run, log);
     SimulationChart chart(run.startTime);
     chart.showRunFrom(run.startTime);
-    return std::make_shared<const SimulationSnapshot>(
+    std::shared_ptr<const Budget> budget;
+    if (battery)
+        budget = std::make_shared<const Budget>(
+            computeBudget(run, record.general(GeneralRow::SimulationYears), *battery));
+    auto snapshot = std::make_shared<SimulationSnapshot>(
         simulationSnapshot(record, chart, std::move(run.fixes), std::move(run.transmissions)));
+    snapshot->battery = std::move(budget);
+    return snapshot;
 }
 
 inline ReportJob pdfJob(const ParameterRecord& record, ReportKind kind, const std::string& file) {
@@ -76,9 +86,9 @@ inline std::string reportText(const ParameterRecord& record, ReportKind kind = P
     return runProcess("/usr/bin/pdftotext", {"-layout", job.outputFile, "-"}).out;
 }
 
-// The pages of a PDF as images at 72 dots per inch (one point a pixel).
-inline std::vector<QImage> pdfPages(const std::string& pdf, const TempDir& dir) {
-    runProcess("/usr/bin/pdftoppm", {"-r", "72", "-png", pdf, dir.file("page")});
+// The pages of a PDF as images, by default at 72 dots per inch (one point a pixel).
+inline std::vector<QImage> pdfPages(const std::string& pdf, const TempDir& dir, int dpi = 72) {
+    runProcess("/usr/bin/pdftoppm", {"-r", std::to_string(dpi), "-png", pdf, dir.file("page")});
     std::vector<QImage> pages;
     for (int n = 1;; ++n) {
         QImage page;
@@ -86,6 +96,22 @@ inline std::vector<QImage> pdfPages(const std::string& pdf, const TempDir& dir) 
         pages.push_back(page);
     }
     return pages;
+}
+
+// The rows of a page that hold the battery line's red (no other ink of the
+// page is red: the marks are blue and orange, the rest black).
+inline std::vector<int> batteryRedRows(const QImage& page) {
+    std::vector<int> rows;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 90 && c.blue() < 90) {
+                rows.push_back(y);
+                break;
+            }
+        }
+    }
+    return rows;
 }
 
 }  // namespace orv::test

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "print_support.h"
 #include "reports/printed_spr.h"
 #include "scripted_presenter.h"
@@ -146,6 +148,41 @@ TEST(PrintedSimulationPage, TheRunsNotesStandUnderTheChartsInsideThePage) {
     EXPECT_GT(firstNote, lastPanel) << "the notes follow the second chart";
     EXPECT_TRUE(has(text, "Budget line 8 of the run"));
     expectInsideMargins(job.outputFile, dir, 1);
+}
+
+// The printed charts are the Simulation tab's: with the budget in the snapshot
+// (the tab's switch on) both panels carry the battery line, without it none;
+// nothing of it leaves the page's margins.
+TEST(PrintedSimulationPage, TheBatteryLineIsPrintedInBothPanelsOnlyWhenSwitchedOn) {
+    const ParameterRecord record = argosRecord(100);
+    const auto redRows = [&](const std::optional<EnergySettings>& battery, const TempDir& dir) {
+        ReportJob job = pdfJob(record, SimulationReport, dir.file("sim.pdf"));
+        job.simulation = simulationOf(record, battery);
+        EXPECT_TRUE(writeReportPdf(job, job.outputFile));
+        expectInsideMargins(job.outputFile, dir, 1);
+        const std::vector<QImage> pages = pdfPages(job.outputFile, dir, 150);
+        return pages.empty() ? std::vector<int>{} : batteryRedRows(pages[0]);
+    };
+    TempDir off;
+    EXPECT_TRUE(redRows(std::nullopt, off).empty()) << "no line when it is switched off";
+
+    TempDir on;
+    const std::vector<int> rows = redRows(EnergySettings{}, on);
+    ASSERT_FALSE(rows.empty()) << "the battery line is on the printed page";
+    // One line near the top of each panel: two bands of rows far apart (the
+    // panels are over 3 inches high, 150 dots an inch).
+    const auto gap = std::adjacent_find(rows.begin(), rows.end(), [](int a, int b) { return b - a > 300; });
+    ASSERT_NE(gap, rows.end()) << "the line is in the first panel only";
+    EXPECT_EQ(std::adjacent_find(gap + 1, rows.end(), [](int a, int b) { return b - a > 300; }), rows.end());
+
+    // A battery spent in the first days: the first panel's line falls from the
+    // top of its strip to the bottom.
+    TempDir spent;
+    EnergySettings small;
+    small.batteryMah = 100;
+    const std::vector<int> falling = redRows(small, spent);
+    ASSERT_FALSE(falling.empty());
+    EXPECT_GT(falling.size(), 100u) << "the line runs down through the strip";
 }
 
 TEST(PrintedPagesOnPaper, EveryMarkLiesInsideTheMargins) {

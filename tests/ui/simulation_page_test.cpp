@@ -18,6 +18,7 @@
 
 #include "budget_panel.h"
 #include "draw/draw_chart.h"
+#include "report_service.h"
 #include "sim/budget.h"
 #include "sim/sim_messages.h"
 #include "simulation_chart_widget.h"
@@ -265,8 +266,15 @@ TEST_F(SimulationTab, TheBatteryLineReachesTheBottomAtTheBatteryEndAndCanBeSwitc
     const double bottom = ChartGeometry::stripBottom(kChartGpsStrip);
     EXPECT_LT(line[static_cast<std::size_t>(endDay)].y0, bottom);
     EXPECT_DOUBLE_EQ(line[static_cast<std::size_t>(endDay)].y1, bottom);
+    // The printed report's charts follow the switch: from the tab, its budget;
+    // run first from elsewhere, a budget of that run.
+    ReportService& reports = window().reports();
+    EXPECT_EQ(reports.simulationSource(true)->battery.get(), budget);
+    EXPECT_NE(reports.simulationSource(false)->battery, nullptr);
     panel.lineSwitch()->setChecked(false);
     EXPECT_TRUE(battery().empty());
+    EXPECT_EQ(reports.simulationSource(true)->battery, nullptr);
+    EXPECT_EQ(reports.simulationSource(false)->battery, nullptr);
 }
 
 TEST(SimulationRunner, ANewerRunReplacesTheOneGoing) {

@@ -19,6 +19,7 @@
 namespace orv {
 
 class MessageLog;
+struct Budget;
 
 enum ReportKind : int {
     ProgrammingReport = 0,  // the software programming report
@@ -41,6 +42,9 @@ struct SimulationSnapshot {
     bool transmitterEnabled = false;
     // Lines printed under the charts (the battery and event budget of the run).
     std::vector<std::string> notes;
+    // The budget whose battery line the charts show, as the window's "Show on
+    // chart" switch has it; nullptr: no line.
+    std::shared_ptr<const Budget> battery;
 };
 
 // The snapshot of a finished run: the chart's view and the record's channel switches.

@@ -1,0 +1,21 @@
+#pragma once
+
+// The simulation chart's display list as the Simulation tab paints it and the
+// printed simulation report prints it: the marks of the enabled strips and,
+// when a budget is given, its battery line over the upper strip drawn.
+
+#include <cstdint>
+#include <span>
+
+#include "sim/budget.h"
+#include "sim/chart_display.h"
+#include "sim/simulation_chart.h"
+
+namespace orv {
+
+// battery: the budget whose line is drawn; nullptr when the line is switched off.
+ChartDisplay simulationDisplay(const SimulationChart& chart, std::span<const std::uint32_t> fixes,
+                               bool gpsEnabled, std::span<const std::uint32_t> transmissions,
+                               bool transmitterEnabled, const Budget* battery);
+
+}  // namespace orv
