@@ -81,6 +81,8 @@ std::string editRefusedForStatus(const std::string& action, const std::string& u
 std::string controlRefused(const std::string& command, const std::string& user, const std::string& level,
                            const std::string& action);
 inline constexpr const char* kShutdownAction = "shut a collar down";
+inline constexpr const char* kReadFactoryAction = "read the factory parameters";
+inline constexpr const char* kProgramFactoryAction = "program the factory parameters";
 inline constexpr const char* kChangeJobAction = "change a Job number";
 inline constexpr const char* kChangeCtnAction = "change a CTN number";
 std::string cannotSignOff(const std::string& user, const std::string& level);

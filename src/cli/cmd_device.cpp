@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "access_check.h"
 #include "cli.h"
 #include "cli_messages.h"
 #include "db/parameter_db.h"
@@ -25,12 +26,12 @@
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
 #include "model/definitions.h"
+#include "pages/page_controls.h"
 #include "trace_option.h"
 #include "workflow/device_jobs.h"
 #include "workflow/main_controls.h"
 #include "workflow/write_completion.h"
 #include "workflow/write_confirmations.h"
-#include "access_check.h"
 #include "write_consent.h"
 
 namespace orv::cli {
@@ -251,6 +252,18 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
     return usageError(clitext::unknownDeviceOperation(operation));
 }
 
+// The operations behind a window button, with the button's control row.
+struct GatedOperation {
+    const char* operation;
+    int controlRow;
+    const char* what;  // as the refusal says it
+};
+constexpr GatedOperation kGatedOperations[] = {
+    {"shutdown", MainControlRow::Shutdown, clitext::kShutdownAction},
+    {"read-factory", PageControlRow::ReadFactoryButton, clitext::kReadFactoryAction},
+    {"write-factory", PageControlRow::ProgramFactoryButton, clitext::kProgramFactoryAction},
+};
+
 int runDevice(Session& session, const Args& args) {
     static const char* const kOperations[] = {"firmware", "read",         "check",        "write",
                                               "shutdown", "read-factory", "write-factory"};
@@ -270,10 +283,10 @@ int runDevice(Session& session, const Args& args) {
         if (args.has(option) && operation != "write") return usageError(clitext::onlyWithWrite(option));
     }
     if (const int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
-    // Shutdown is a button the window shows and enables for some levels only.
-    if (operation == "shutdown") {
-        if (const int rc =
-                checkControl(session, MainControlRow::Shutdown, "device shutdown", clitext::kShutdownAction);
+    // Shutdown and the factory area are buttons the window shows and enables for some levels only.
+    for (const GatedOperation& gate : kGatedOperations) {
+        if (operation != gate.operation) continue;
+        if (const int rc = checkControl(session, gate.controlRow, "device " + operation, gate.what);
             rc != kExitOk)
             return rc;
     }
@@ -285,7 +298,8 @@ int runDevice(Session& session, const Args& args) {
     }
     bool rootIdFlag = false;
     if (operation == "write") {
-        if (const int rc = confirmWrite(session, session.record, args, "device write", rootIdFlag); rc != kExitOk)
+        if (const int rc = confirmWrite(session, session.record, args, "device write", rootIdFlag);
+            rc != kExitOk)
             return rc;
     }
     // The save as "Programmed" names who programmed the collar: nobody, no traffic.

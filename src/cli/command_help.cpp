@@ -85,6 +85,7 @@ constexpr std::array kHelp{
         "  --allow-zero-ptt-id     write: program although the assigned PTT ID code is zero\n"
         "                          (the root ID goes into the collar; --yes does not do this)\n"
         "shutdown: Production or Engineer only, as the window's Shutdown button.\n"
+        "read-factory, write-factory: Engineer only, as the window's factory buttons.\n"
         "Before write, as in the window: the activity check (a fix interval shorter than the\n"
         "activity interval stops it) and the zero PTT ID code (refused without the option).\n",
         "orvctl device firmware --port /dev/ttyUSB0\n"

@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "link_label.h"
 #include "model/definition_rows.h"
+#include "pages/page_context.h"
 #include "pages/page_controls.h"
 #include "parameter_tabs.h"
 
@@ -95,8 +96,11 @@ FactParmsTab::FactParmsTab(const BinderContext& binder, PageEnvironment environm
     placeText(fields, factoryGrid, line++, StringRow::SSTNotes, {"SST Notes"}, notes);
     onTyping(notes);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(pageButton("Read Factory Parameters", PageControl::ReadFactoryButton));
-    buttons->addWidget(pageButton("Program Factory Parameters", PageControl::ProgramFactoryButton));
+    // The buttons' control rows give them their levels (applied with the page's access).
+    buttons->addWidget(
+        pageButton("Read Factory Parameters", controlRowControl(PageControlRow::ReadFactoryButton)));
+    buttons->addWidget(
+        pageButton("Program Factory Parameters", controlRowControl(PageControlRow::ProgramFactoryButton)));
     factoryGrid->addLayout(buttons, line++, 0, 1, 4);
     right->addWidget(factory);
 

@@ -17,6 +17,7 @@
 
 #include "link_label.h"
 #include "model/access.h"
+#include "pages/page_context.h"
 #include "pages/page_controls.h"
 #include "parameter_tabs.h"
 #include "window_fixture.h"
@@ -168,6 +169,16 @@ TEST_F(ParameterPagesTest, CustomerSeesNoneOfTheFactoryControlsAnEngineerEditsTh
     for (const int row : {GeneralRow::XmitterEnblType, GeneralRow::DiffCorrection, GeneralRow::InstReedSw})
         EXPECT_TRUE(general(row)->isHidden()) << row;
     EXPECT_TRUE(text(StringRow::FactSysCTN)->isHidden());
+    const auto factoryButtons = [this] {
+        return std::vector<QWidget*>{
+            widgetOf(Page::FactParms, controlRowControl(PageControlRow::ReadFactoryButton)),
+            widgetOf(Page::FactParms, controlRowControl(PageControlRow::ProgramFactoryButton))};
+    };
+    for (QWidget* button : factoryButtons()) EXPECT_TRUE(button->isHidden()) << "an Engineer's buttons";
+    // A Coordinator edits the factory fields, but the factory area stays an Engineer's.
+    loginAs("coord", "Coordinator", kMaskCoordinator);
+    EXPECT_FALSE(text(StringRow::FactSysCTN)->isHidden());
+    for (QWidget* button : factoryButtons()) EXPECT_TRUE(button->isHidden());
     // A Customer sees these transmitter fields but may not edit them.
     EXPECT_FALSE(general(GeneralRow::PttStartupHours)->isHidden());
     EXPECT_FALSE(general(GeneralRow::PttStartupHours)->isEnabled());
@@ -176,6 +187,10 @@ TEST_F(ParameterPagesTest, CustomerSeesNoneOfTheFactoryControlsAnEngineerEditsTh
     for (const int row : {GeneralRow::XmitterEnblType, GeneralRow::DiffCorrection, GeneralRow::InstReedSw}) {
         EXPECT_FALSE(general(row)->isHidden()) << row;
         EXPECT_TRUE(general(row)->isEnabled()) << row;
+    }
+    for (QWidget* button : factoryButtons()) {
+        EXPECT_FALSE(button->isHidden());
+        EXPECT_TRUE(button->isEnabled());
     }
     EXPECT_TRUE(general(GeneralRow::PaPwrLvl)->isHidden());  // no spread-spectrum transceiver
     choose(GeneralRow::XmitterEnblType, 3);
@@ -208,7 +223,9 @@ TEST_F(ParameterPagesTest, ProgrammingTheFactoryAreaAsksFirst) {
     loginAs("eng", "Engineer", kMaskEngineer);
     showTab(Tab::FactParms);
     answer(kAnswerNo);
-    qobject_cast<QAbstractButton*>(widgetOf(Page::FactParms, PageControl::ProgramFactoryButton))->click();
+    qobject_cast<QAbstractButton*>(
+        widgetOf(Page::FactParms, controlRowControl(PageControlRow::ProgramFactoryButton)))
+        ->click();
     EXPECT_TRUE(sawTextStarting("Programming the device will replace the EEPROM configuration"));
     EXPECT_FALSE(window().operationRunning());
 }

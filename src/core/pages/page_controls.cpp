@@ -15,9 +15,7 @@ void addPageOwnControls(MemoryPageSet& pages) {
           Own{Page::Transmitter, PageControl::EncryptionGroup},
           Own{Page::Transmitter, PageControl::PowerGroup}, Own{Page::Beacon, PageControl::BeaconStatus},
           Own{Page::FactParms, PageControl::VariablesGroup},
-          Own{Page::FactParms, PageControl::SynthesizerGroup},
-          Own{Page::FactParms, PageControl::ProgramFactoryButton},
-          Own{Page::FactParms, PageControl::ReadFactoryButton}}) {
+          Own{Page::FactParms, PageControl::SynthesizerGroup}}) {
         pages.addPage(own.page).addControl(own.id);
     }
 }

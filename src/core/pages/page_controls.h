@@ -19,19 +19,21 @@ inline constexpr int EncryptionGroup = 50202;
 inline constexpr int PowerGroup = 50203;
 // Beacon: "Beacon Pulse Patterns Enabled" / "... Disabled".
 inline constexpr int BeaconStatus = 50301;
-// Fact. Parms: the variables group ("ARGOS Variables", "SST Network Variables"),
-// the "Synthesizer Type" group and the two factory buttons.
+// Fact. Parms: the variables group ("ARGOS Variables", "SST Network Variables")
+// and the "Synthesizer Type" group.
 inline constexpr int VariablesGroup = 50401;
 inline constexpr int SynthesizerGroup = 50402;
-inline constexpr int ProgramFactoryButton = 50403;
-inline constexpr int ReadFactoryButton = 50404;
 }  // namespace PageControl
 
-// Control rows of the pages' buttons.
+// Control rows of the pages' buttons: their access masks say which levels see
+// and press them (controlRowControl gives a button's id).
 namespace PageControlRow {
 inline constexpr int ElevationButton = 2;
 inline constexpr int AdvancedButton = 3;
 inline constexpr int BeaconProgramButton = 6;
+// Fact. Parms: "Read Factory Parameters" and "Program Factory Parameters".
+inline constexpr int ReadFactoryButton = 32;
+inline constexpr int ProgramFactoryButton = 33;
 }  // namespace PageControlRow
 
 // Adds the controls above to in-memory pages (orvctl, tests).

@@ -10,6 +10,7 @@
 #include "model/page_set.h"
 #include "model/record.h"
 #include "model/transmitter_type.h"
+#include "pages/page_context.h"
 #include "pages/page_controls.h"
 #include "pages/page_handler_registry.h"
 #include "pages/page_host.h"
@@ -196,8 +197,8 @@ void registerSystemPage(PageHandlerRegistry& registry) {
         return synthesizerClicked(c, GeneralRow::SynthSel, GeneralRow::SynthOld);
     });
     registry.onChanged(valueControl(DefinitionTable::String, StringRow::SSTNotes), notesTyped);
-    registry.onChanged(PageControl::ProgramFactoryButton, programFactoryPressed);
-    registry.onChanged(PageControl::ReadFactoryButton, readFactoryPressed);
+    registry.onChanged(controlRowControl(PageControlRow::ProgramFactoryButton), programFactoryPressed);
+    registry.onChanged(controlRowControl(PageControlRow::ReadFactoryButton), readFactoryPressed);
 }
 
 void factoryOperationFinished(const PageContext& context) {
