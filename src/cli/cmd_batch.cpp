@@ -33,6 +33,7 @@
 #include "trace_option.h"
 #include "workflow/batch_manifest.h"
 #include "workflow/batch_progress.h"
+#include "workflow/workflow_messages.h"
 #include "workflow/write_completion.h"
 #include "write_consent.h"
 
@@ -262,7 +263,7 @@ int runBatch(Session& session, const Args& args) {
                     entries[i].ctn.c_str(), outcomes[i].result.c_str(), outcomes[i].seconds);
         allProgrammed = allProgrammed && outcomes[i].result == "programmed";
     }
-    if (allProgrammed) session.log.warning("%s", kRestartWarning);
+    if (allProgrammed) session.log.warning("%s", wftext::kRestartWarning);
     return allProgrammed ? kExitOk : kExitFailed;
 }
 

@@ -30,6 +30,7 @@
 #include "trace_option.h"
 #include "workflow/device_jobs.h"
 #include "workflow/main_controls.h"
+#include "workflow/workflow_messages.h"
 #include "workflow/write_completion.h"
 #include "workflow/write_confirmations.h"
 #include "write_consent.h"
@@ -209,7 +210,7 @@ int writeDevice(Session& session, const Args& args, DeviceContext& context, Term
             0)
             status = kExitFailed;
     }
-    session.log.warning("%s", kRestartWarning);
+    session.log.warning("%s", wftext::kRestartWarning);
     return status;
 }
 
@@ -239,7 +240,7 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
     if (operation == "check") {
         const ReadJobResult check = readDeviceJob(context, progress, log, kCheckMode);
         if (check.result != 0 || !check.matched) return kExitFailed;
-        showCaptionedInformation(log, kDeviceCheckCaption, kDeviceMatchesMessage);
+        showCaptionedInformation(log, wftext::kDeviceCheckCaption, wftext::kDeviceMatchesMessage);
         return kExitOk;
     }
     if (operation == "write") return writeDevice(session, args, context, progress);
@@ -304,7 +305,7 @@ int runDevice(Session& session, const Args& args) {
     }
     // The save as "Programmed" names who programmed the collar: nobody, no traffic.
     if (operation == "write" && savesAfterWrite(args) && !args.has("user")) {
-        session.log.error("%s", kUserNeededToProgram);
+        session.log.error("%s", wftext::kUserNeededToProgram);
         return kExitFailed;
     }
     int traceStatus = kExitOk;

@@ -4,6 +4,7 @@
 #include "image/ptt_id.h"
 #include "model/record.h"
 #include "workflow/main_rules.h"
+#include "workflow/workflow_messages.h"
 #include "workflow/write_confirmations.h"
 
 namespace orv::cli {
@@ -19,7 +20,7 @@ int confirmWrite(Session& session, const ParameterRecord& record, const Args& ar
     const bool allowed = args.has("allow-zero-ptt-id");
     const int answerBefore = session.presenter.forcedAnswer;
     session.presenter.forcedAnswer = allowed ? kAnswerYes : kAnswerNo;
-    session.log.choice("%s", kZeroPttIdQuestion);
+    session.log.choice("%s", wftext::kZeroPttIdQuestion);
     session.presenter.forcedAnswer = answerBefore;
     if (!allowed) {
         reportFailure(

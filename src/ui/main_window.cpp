@@ -36,6 +36,7 @@
 #include "simulation_page.h"
 #include "simulation_report_source.h"
 #include "up_down_control.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
 
@@ -430,7 +431,7 @@ void MainWindow::connectSignals() {
 }
 
 void MainWindow::initialize() {
-    if (shownTabs.empty()) app.log.error(kNoTabsMessage);
+    if (shownTabs.empty()) app.log.error(wftext::kNoTabsMessage);
     shownTabIndex = tabs->currentIndex();
     flow->identity.initialize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

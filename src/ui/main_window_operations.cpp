@@ -23,6 +23,7 @@
 #include "pages/system_page.h"
 #include "parameter_defaults_dialog.h"
 #include "progress_window.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
 
@@ -66,7 +67,7 @@ void MainWindow::finishOperation() {
         case Operation::CheckDevice:
         case Operation::Import:
             if (finished == Operation::CheckDevice && readResult.matched) {
-                showCaptionedInformation(app.log, kDeviceCheckCaption, kDeviceMatchesMessage);
+                showCaptionedInformation(app.log, wftext::kDeviceCheckCaption, wftext::kDeviceMatchesMessage);
             }
             flow->devices.readFinished(readResult.loaded);
             break;

@@ -11,6 +11,7 @@
 
 #include "login_dialog.h"
 #include "window_fixture.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv::test {
 namespace {
@@ -101,7 +102,7 @@ TEST_F(StartupTest, NoActiveTabIsReportedAndTheWindowStillOpens) {
     answer(kAnswerYes);
     ASSERT_EQ(startKeepingTheBoxes(), 0);
     EXPECT_EQ(window().tabWidget()->count(), 0);
-    EXPECT_TRUE(sawText(kNoTabsMessage));
+    EXPECT_TRUE(sawText(wftext::kNoTabsMessage));
 }
 
 TEST_F(StartupTest, TheWindowGoesBackWhereItWasUnlessThatIsOffScreen) {

@@ -7,6 +7,7 @@
 #include "app/message_log.h"
 #include "app/replace_file.h"
 #include "reports/save_report.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
 
@@ -40,24 +41,19 @@ std::optional<ArchiveTarget> planArchive(const std::string& archivePath, const s
     struct stat info {};
     if (::stat(folder.c_str(), &info) == 0) {
         if (!S_ISDIR(info.st_mode)) {
-            log.error("Could not save the SPR and BIN files because\n%s is not a directory.", folder.c_str());
+            log.error(wftext::kArchiveNotDirectory, folder.c_str());
             return std::nullopt;
         }
     } else {
-        log.error("Could not save the SPR and BIN files because\ndirectory %s does not exist.",
-                  folder.c_str());
+        log.error(wftext::kArchiveMissing, folder.c_str());
         return std::nullopt;
     }
     ArchiveTarget target{folder == "/" ? std::string() : folder, archiveBaseName(ctn)};
     if (ctn.empty()) {
         const std::string named = target.folder + "/" + target.baseName;
-        log.warning("No CTN number.  Using '%s' as the base filename\nfor the SPR and BIN files.",
-                    named.c_str());
+        log.warning(wftext::kArchiveNoCtn, named.c_str());
     } else if (ctn.size() > kArchiveBaseLength) {
-        log.warning(
-            "Ctn Number: '%s' is longer than 8 characters.  The base filename\n"
-            "for the SPR and BIN files will be truncated to '%s'.",
-            ctn.c_str(), target.baseName.c_str());
+        log.warning(wftext::kArchiveCtnCut, ctn.c_str(), target.baseName.c_str());
     }
     return target;
 }
@@ -68,7 +64,7 @@ int writeArchiveFiles(const ArchiveTarget& target, const std::string& sprText,
     const std::string binPath = target.path(".bin");
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
     if (replaceFile(binPath, bytes, "ORVBINXXXXXX") != 1) {
-        log.error("Could not open '%s' for writing.\nThe output file was NOT created!", binPath.c_str());
+        log.error(wftext::kBinNotWritten, binPath.c_str());
         result = 1;
     }
     return result;

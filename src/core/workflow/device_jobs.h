@@ -43,8 +43,4 @@ void clearFactoryValues(ParameterRecord& record);
 // A notice with a caption of its own ("Gps System Check"), logged like every other.
 void showCaptionedInformation(MessageLog& log, const char* caption, const char* text);
 
-inline constexpr const char* kDeviceMatchesMessage =
-    "The screen information is the same as the data in the device.";
-inline constexpr const char* kDeviceCheckCaption = "Gps System Check";
-
 }  // namespace orv

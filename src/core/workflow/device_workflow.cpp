@@ -12,6 +12,7 @@
 #include "workflow/main_rules.h"
 #include "workflow/main_screen.h"
 #include "workflow/page_fields.h"
+#include "workflow/workflow_messages.h"
 #include "workflow/write_completion.h"
 #include "workflow/write_confirmations.h"
 
@@ -28,36 +29,24 @@ WritePlan DeviceWorkflow::prepareWrite() {
     const ParameterRecord& r = p.record;
     const std::string& user = r.text(StringRow::UserName);
     if (user.empty()) {
-        p.log.error("%s", kUserNeededToProgram);
+        p.log.error("%s", wftext::kUserNeededToProgram);
         return plan;
     }
     if (mayProgramWithoutSaving(p.settings.userMask)) {
-        plan.saveAfterProgramming = p.log.choice(
-                                        "Do you want to save the device as 'Programmmed' with\n"
-                                        "'%s' as the 'Programmed By' entry?\n"
-                                        "\n"
-                                        "No means program the device without saving.",
-                                        user.c_str()) == kAnswerYes;
+        plan.saveAfterProgramming =
+            p.log.choice(wftext::kSaveAfterProgrammingQuestion, user.c_str()) == kAnswerYes;
     } else {
-        if (p.log.choice("After programming, the configuration will be saved to the database\n"
-                         "with '%s' as the 'Programmed By' entry.\n"
-                         "\n"
-                         "Do you want to continue?",
-                         user.c_str()) != kAnswerYes) {
-            p.log.warning("The device was NOT programmed.");
+        if (p.log.choice(wftext::kSavedAfterProgrammingQuestion, user.c_str()) != kAnswerYes) {
+            p.log.warning("%s", wftext::kNotProgrammed);
             return plan;
         }
         plan.saveAfterProgramming = true;
     }
     if (zeroPttIdNeedsConsent(r)) {
-        if (p.log.choice("%s", kZeroPttIdQuestion) != kAnswerYes) return plan;
+        if (p.log.choice("%s", wftext::kZeroPttIdQuestion) != kAnswerYes) return plan;
         plan.rootIdFlag = true;
     }
-    plan.proceed = p.log.choice(
-                       "Programming the device will replace the configuration\n"
-                       "now in the device.\n"
-                       "\n"
-                       "Are you sure you want to continue?") == kAnswerYes;
+    plan.proceed = p.log.choice("%s", wftext::kProgramQuestion) == kAnswerYes;
     return plan;
 }
 
@@ -75,24 +64,17 @@ void DeviceWorkflow::writeFinished(int result, const WritePlan& plan, std::span<
             screen.markStoredStatuses(StatusSelection::OfRecord);
         }
         archiveProgrammed(r, p.settingsFile, image, p.log);
-        if (p.log.choice("Do you want to print a 'DEVICE PROGRAMMING' SPR Report?") == kAnswerYes) {
+        if (p.log.choice("%s", wftext::kPrintProgrammingQuestion) == kAnswerYes) {
             screen.mainView().printSpr(kDeviceProgrammingTitle);
         }
-        p.log.warning("%s", kRestartWarning);
+        p.log.warning("%s", wftext::kRestartWarning);
     }
     screen.showPage(Page::GpsParms);
 }
 
 void DeviceWorkflow::shutdownFinished(int result) {
     if (result != 0) return;
-    screen.parts().log.warning(
-        "The System has been successfully shut down and may be stored without a shutdown\n"
-        "  magnet being placed next to the unit!\n"
-        "\n"
-        "IMPORTANT!! After System Shutdown, the GPS System must be restarted by applying the\n"
-        "  magnet to the case for at least 40 seconds or by disconnecting the power temporarily.\n"
-        "\n"
-        "IF THE GPS SYSTEM IS NOT RESTARTED, NO DATA WILL BE RECORDED!!");
+    screen.parts().log.warning("%s", wftext::kShutdownWarning);
 }
 
 void DeviceWorkflow::prepareReadDevice() {
@@ -122,17 +104,11 @@ void DeviceWorkflow::firmwareFinished(int result) {
     const std::string& version = p.record.text(StringRow::FenmodFwVer);
     const int row = findFirmware(version);
     if (row == kFirmwareNotSupported) {
-        p.log.error(
-            "The GPS system firmware version ('%s') is not supported.\n"
-            "The firmware version was NOT set correctly.\n"
-            "\n"
-            "Contact Halvorn support to get a Orv upgrade.\n",
-            version.c_str());
+        p.log.error(wftext::kFirmwareNotSupported, version.c_str());
         return;
     }
     p.firmware.selectRow(row);
-    p.log.information("OK, the firmware version is now set correctly to '%s'.",
-                      firmwareTable()[static_cast<std::size_t>(row)].version);
+    p.log.information(wftext::kFirmwareSet, firmwareTable()[static_cast<std::size_t>(row)].version);
 }
 
 bool DeviceWorkflow::prepareExport() {
@@ -140,12 +116,7 @@ bool DeviceWorkflow::prepareExport() {
     screen.collectScreen();
     storePageTexts(Page::Beacon, p.converter, p.pages, p.record);
     if (p.record.text(StringRow::FenmodFwVer).empty()) {
-        p.log.error(
-            "The programmed Firmware is not known.  To proceed, either select the correct firmware\n"
-            "  from the dropdown box, or connect to the GPS system and click on the 'Firmware' button to\n"
-            "    read the programmed firmware from the GPS system!\n"
-            "\n"
-            "      No File has been exported!");
+        p.log.error("%s", wftext::kExportFirmwareUnknown);
         return false;
     }
     return true;

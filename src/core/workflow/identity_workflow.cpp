@@ -15,6 +15,7 @@
 #include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
 #include "workflow/main_screen.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
 
@@ -33,9 +34,8 @@ int rowOfControl(Page page, int controlId) {
 }  // namespace
 
 ChangeNameCaptions changeNameCaptions(NameField field) {
-    return field == NameField::Job
-               ? ChangeNameCaptions{"Current Job Number", "New Job Number"}
-               : ChangeNameCaptions{"Current CTN/Sequence Number", "New CTN/Sequence Number"};
+    return field == NameField::Job ? ChangeNameCaptions{wftext::kCurrentJobCaption, wftext::kNewJobCaption}
+                                   : ChangeNameCaptions{wftext::kCurrentCtnCaption, wftext::kNewCtnCaption};
 }
 
 IdentityWorkflow::IdentityWorkflow(MainScreen& screen) : screen(screen) {}
@@ -93,10 +93,9 @@ void IdentityWorkflow::enterPressed(int focusedControl) {
                             (job != r.text(StringRow::JobNumber) || ctn != r.text(StringRow::CtnNumber));
     screen.collectMainFields();
     if (!keyChanged) return;
-    if (p.log.choice("The Job Number and/or a CTN/sequence number have changed.\n"
-                     "Do you want to read the device from the database?") == kAnswerYes) {
+    if (p.log.choice("%s", wftext::kKeyChangedQuestion) == kAnswerYes) {
         if (p.db.readDevice(job, ctn, screen.statusText(), kReadDevice) != DbResult::Ok) {
-            p.log.information("Did not read the device correctly from the database.");
+            p.log.information("%s", wftext::kKeyReadFailed);
         }
     }
     applyLoadFixups(r);
@@ -179,12 +178,7 @@ int IdentityWorkflow::changeDeviceName(NameField field, const std::string& newNa
     const std::string job = screen.controlText(StringRow::JobNumber);
     const std::string ctn = screen.controlText(StringRow::CtnNumber);
     if (newName.empty() || ctn.empty() || job.empty()) {
-        p.log.warning(
-            "The current Job Number and CTN number and the '%s' fields\n"
-            "must all have data when changing the device name in the database.\n"
-            "\n"
-            "The device has NOT been changed.",
-            changeNameCaptions(field).replacement);
+        p.log.warning(wftext::kRenameNeedsNames, changeNameCaptions(field).replacement);
         return 1;
     }
     // The device on the screen is renamed, with all its statuses.

@@ -9,6 +9,7 @@
 #include "model/record.h"
 #include "model/text_forms.h"
 #include "model/transmitter_type.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
 
@@ -130,12 +131,7 @@ int activityCheck(const ParameterRecord& record, MessageLog& log) {
     while (season >= 1 && season <= kSeasons && !reached[static_cast<std::size_t>(season)]) {
         reached[static_cast<std::size_t>(season)] = true;
         if (seasonTooFast(record, season)) {
-            log.error(
-                "The Activity Data Collection Interval is greater than one\n"
-                "of the GPS Position Fix Intervals.  This is an invalid\n"
-                "condition that must be corrected before proceeding!\n"
-                "\n"
-                "The device has NOT been programmed.");
+            log.error("%s", wftext::kActivityIntervalTooLong);
             return 1;
         }
         const int next = static_cast<int>(record.season(season, SeasonRow::NextSeason));

@@ -11,28 +11,9 @@
 #include "workflow/main_screen.h"
 #include "workflow/page_fields.h"
 #include "workflow/save_rules.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
-
-namespace {
-
-constexpr const char* kReadQuestion =
-    "Some data has has been changed on the screen -- reading from the\n"
-    "database now will destroy those changes.\n"
-    "Are you sure want to continue?";
-constexpr const char* kDefaultsQuestion =
-    "Data has been changed on the screen since the device was last saved\n"
-    "to the database.  Setting default values could destroy those changes.\n"
-    "Are you sure you want to continue?";
-constexpr const char* kExitQuestion =
-    "Screen data has not been saved to the database.\n"
-    "Do you want to save the data?\n"
-    "\n"
-    "'Yes' will save the data and exit the application.\n"
-    "'No' will exit without saving the data.\n"
-    "'Cancel' will return to the application.";
-
-}  // namespace
 
 RecordWorkflow::RecordWorkflow(MainScreen& screen) : screen(screen) {}
 
@@ -56,8 +37,7 @@ int RecordWorkflow::saveRecord() {
         p.log.choice(saveQuestionText(question), r.text(StringRow::UserName).c_str()) == kAnswerYes;
     const SaveOutcome outcome = applySaveRules(r, status, mask, yes, p.clock());
     if (!outcome.store) return 0;
-    if (outcome.signedOff &&
-        p.log.choice("Do you want to print a 'COORDINATOR SIGNOFF' SPR Report?") == kAnswerYes) {
+    if (outcome.signedOff && p.log.choice("%s", wftext::kPrintSignoffQuestion) == kAnswerYes) {
         screen.mainView().printSpr(kCoordinatorSignoffTitle);
     }
 
@@ -72,7 +52,7 @@ int RecordWorkflow::saveRecord() {
 void RecordWorkflow::readRecord() {
     WorkflowParts& p = screen.parts();
     screen.collectScreen();
-    if (p.converter.askUnsavedChanges(kReadQuestion, false) == kAnswerNo) return;
+    if (p.converter.askUnsavedChanges(wftext::kReadQuestion, false) == kAnswerNo) return;
     ParameterRecord& r = p.record;
     const std::string status = screen.statusText();
     r.text(StringRow::JobNumber) = screen.controlText(StringRow::JobNumber);
@@ -98,7 +78,7 @@ void RecordWorkflow::checkRecord() {
     if (p.pages.controls(Page::Schedule) != nullptr) p.converter.readSeasonPage(r.currentSeason());
     screen.collectMainFields();
     if (p.db.readDevice(job, ctn, screen.statusText(), kCheckDevice) == DbResult::Ok) {
-        p.log.information("The screen information is the same as the data in the database.");
+        p.log.information("%s", wftext::kRecordMatches);
     }
 }
 
@@ -108,18 +88,14 @@ void RecordWorkflow::deleteRecord() {
     const std::string status = screen.statusText();
     const std::string job = screen.controlText(StringRow::JobNumber);
     const std::string ctn = screen.controlText(StringRow::CtnNumber);
-    if (p.log.choice(
-            "Are you sure you want to delete Job #: '%s', Ctn #: '%s'\nStatus: '%s' from the database?",
-            job.c_str(), ctn.c_str(), status.c_str()) != kAnswerYes) {
-        p.log.information("The device was NOT deleted from the database.");
+    if (p.log.choice(wftext::kDeleteQuestion, job.c_str(), ctn.c_str(), status.c_str()) != kAnswerYes) {
+        p.log.information("%s", wftext::kNotDeleted);
     } else {
         const DbResult result = p.db.deleteDevice(job, ctn, status);
         if (result == DbResult::NotFound) {
-            p.log.information("Job #: '%s', Ctn #: '%s', Status: '%s' was not found in the database",
-                              job.c_str(), ctn.c_str(), status.c_str());
+            p.log.information(wftext::kDeleteNotFound, job.c_str(), ctn.c_str(), status.c_str());
         } else if (result == DbResult::Ok) {
-            p.log.information("Job #: '%s', Ctn #: '%s', Status: '%s' has been deleted from the database",
-                              job.c_str(), ctn.c_str(), status.c_str());
+            p.log.information(wftext::kDeleted, job.c_str(), ctn.c_str(), status.c_str());
         }
     }
     screen.refillLists();
@@ -127,7 +103,7 @@ void RecordWorkflow::deleteRecord() {
 }
 
 bool RecordWorkflow::confirmDefaults() {
-    return screen.parts().converter.askUnsavedChanges(kDefaultsQuestion, false) != kAnswerNo;
+    return screen.parts().converter.askUnsavedChanges(wftext::kDefaultsQuestion, false) != kAnswerNo;
 }
 
 void RecordWorkflow::defaultsApplied() {
@@ -139,10 +115,10 @@ void RecordWorkflow::defaultsApplied() {
 
 bool RecordWorkflow::exitApplication() {
     WorkflowParts& p = screen.parts();
-    const int answer = p.converter.askUnsavedChanges(kExitQuestion, true);
+    const int answer = p.converter.askUnsavedChanges(wftext::kExitSaveQuestion, true);
     switch (answer) {
         case 0:
-            return p.log.choice("Are you really sure you want to exit the application?") == kAnswerYes;
+            return p.log.choice("%s", wftext::kExitQuestion) == kAnswerYes;
         case kAnswerYes:
             return saveRecord() == 0;
         case kAnswerNo:

@@ -5,6 +5,7 @@
 #include "model/lists.h"
 #include "model/record.h"
 #include "workflow/main_rules.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
 
@@ -30,10 +31,9 @@ SaveQuestion saveQuestion(std::string_view status, int userMask) {
 const char* saveQuestionText(SaveQuestion question) {
     switch (question) {
         case SaveQuestion::SignOff:
-            return "Do you want to change the device status to 'Coord. Signoff' with\n"
-                   "'%s' as the saved coordinator?";
+            return wftext::kSignOffQuestion;
         case SaveQuestion::MarkProgrammed:
-            return "Do you want to save the record to 'Programmed' with\n'%s' as the saved programmer?";
+            return wftext::kMarkProgrammedQuestion;
         case SaveQuestion::None:
             break;
     }

@@ -80,11 +80,6 @@ inline constexpr auto kAllTabPages = [] {
     return pages;
 }();
 
-inline constexpr const char* kNoTabsMessage =
-    "Orv didn't find any tabs to display -- the configuration\nfile is incorrect.\n\nContact Halvorn support "
-    "for "
-    "help.";
-
 // The tabs the settings file switches on ([Active Tabs], 1 = shown), in tab order.
 std::vector<Tab> activeTabs(const std::string& settingsFile);
 

@@ -15,16 +15,6 @@ class MessageLog;
 class ParameterDb;
 struct ParameterRecord;
 
-inline constexpr const char* kRestartWarning =
-    "IMPORTANT!! After programming, the GPS System must be restarted by applying the\nmagnet to the case "
-    "for at least 40 seconds or by disconnecting the power temporarily.\n\nIF THE GPS SYSTEM IS NOT "
-    "RESTARTED, NO DATA WILL BE RECORDED!!";
-
-inline constexpr const char* kUserNeededToProgram =
-    "Users must identify themselves to program devices.  To proceed, select the 'Login'\nbutton at the "
-    "upper right corner of the Configuration Utility window.  You do not\nneed a password to "
-    "'Login'.\n\nThe device has NOT been programmed.";
-
 // The record becomes "Programmed" by its user at when and is saved under job
 // and ctn. 0 saved; 1 when the save failed or its overwrite was declined.
 int saveProgrammed(ParameterRecord& record, ParameterDb& db, const std::string& job, const std::string& ctn,

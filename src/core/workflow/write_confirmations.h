@@ -9,10 +9,6 @@ namespace orv {
 
 struct ParameterRecord;
 
-inline constexpr const char* kZeroPttIdQuestion =
-    "The 'Assigned PTT ID code' is currently zero!  The PTT ID code\nthat will be programmed is shown in the "
-    "'Programmed ID Code' box\ndisplayed on the 'Transmitter' tab.\n\nAre you sure you want to continue?";
-
 // May this user program a collar without saving it as "Programmed"? Every
 // other user's programming is saved under their name.
 bool mayProgramWithoutSaving(int userMask);

@@ -8,6 +8,7 @@
 
 #include "image/firmware_table.h"
 #include "workflow/main_rules.h"
+#include "workflow/workflow_messages.h"
 #include "workflow/write_completion.h"
 #include "workflow_fixture.h"
 
@@ -27,7 +28,7 @@ TEST_F(PrepareWrite, WithoutAUserNothingIsAsked) {
     loginAs("", "Customer", 0x011);
     const WritePlan plan = devices().prepareWrite();
     EXPECT_FALSE(plan.proceed);
-    EXPECT_EQ(texts(), std::vector<std::string>{kUserNeededToProgram});
+    EXPECT_EQ(texts(), std::vector<std::string>{wftext::kUserNeededToProgram});
 }
 
 TEST_F(PrepareWrite, OthersThanEngineersAlwaysSaveAfterProgrammingOrDoNotProgram) {
@@ -125,7 +126,7 @@ TEST_F(WriteFinished, ASuccessSavesAsProgrammedOffersTheReportAndWarnsToRestart)
     EXPECT_EQ(view.statuses.selected(), 2);
     EXPECT_EQ(record.recordDirty, 0);
     EXPECT_EQ(texts(), (std::vector<std::string>{"Do you want to print a 'DEVICE PROGRAMMING' SPR Report?",
-                                                 kRestartWarning}));
+                                                 wftext::kRestartWarning}));
     EXPECT_EQ(view.printed, std::vector<std::string>{"DEVICE PROGRAMMING REPORT"});
 }
 
@@ -133,7 +134,7 @@ TEST_F(WriteFinished, WithoutSavingTheDatabaseIsLeftAlone) {
     devices().writeFinished(0, WritePlan{true, false, false}, image);
     EXPECT_EQ(storedStatuses("Default", "Default"), std::vector<std::string>{"Working"});
     EXPECT_EQ(record.text(StringRow::ProgrammedBy), "");
-    EXPECT_EQ(texts().back(), kRestartWarning);
+    EXPECT_EQ(texts().back(), wftext::kRestartWarning);
     EXPECT_TRUE(view.printed.empty()) << "the print question was answered No";
 }
 
