@@ -57,9 +57,9 @@ void programAndVerifyN4(benchmark::State& state) {
     for (auto _ : state) {
         const long long before = collar.charsReceived() + collar.charsSent();
         const auto start = std::chrono::steady_clock::now();
-        const int rc = orv::programConfiguration(context, progress);
+        const orv::DeviceResult rc = orv::programConfiguration(context, progress);
         const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (rc != 0) {
+        if (rc != orv::DeviceResult::Ok) {
             state.SkipWithError("programming failed");
             break;
         }

@@ -148,9 +148,9 @@ Outcome programCollar(const BatchRun& run, const BatchEntry& entry, std::size_t 
     RecordFirmwareSelection selection(record);
     DeviceContext context{link, record, selection, rootIdFlag};
     PortProgress progress(index, run.board, run.wakeSeconds);
-    const int rc = programConfiguration(context, progress);
+    const DeviceResult rc = programConfiguration(context, progress);
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (rc != 0) {
+    if (rc != DeviceResult::Ok) {
         outcome.result = abortAll ? "aborted" : "failed";
         return outcome;
     }

@@ -184,8 +184,8 @@ void printVersionTexts(const ParameterRecord& record) {
     }
 }
 
-int exitFor(int result) {
-    return result == 0 ? kExitOk : kExitFailed;
+int exitFor(DeviceResult result) {
+    return result == DeviceResult::Ok ? kExitOk : kExitFailed;
 }
 
 // The configuration came from the parameter database and is saved back as
@@ -197,7 +197,7 @@ bool savesAfterWrite(const Args& args) {
 // Write Device as the window ends it: the save as "Programmed" by the user with
 // the date and the archive files, then the restart warning.
 int writeDevice(Session& session, const Args& args, DeviceContext& context, TerminalProgress& progress) {
-    if (programConfiguration(context, progress) != 0) return kExitFailed;
+    if (programConfiguration(context, progress) != DeviceResult::Ok) return kExitFailed;
     progress.clearLine();
     int status = kExitOk;
     if (savesAfterWrite(args)) {
@@ -219,7 +219,7 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
     ParameterRecord& record = session.record;
     MessageLog& log = session.log;
     if (operation == "firmware") {
-        if (const int rc = readFirmwareVersions(context, progress); rc != 0) return kExitFailed;
+        if (readFirmwareVersions(context, progress) != DeviceResult::Ok) return kExitFailed;
         const std::string version = record.text(StringRow::FenmodFwVer);
         const int row = findFirmware(version);
         printVersionTexts(record);
@@ -234,12 +234,12 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
     if (operation == "read") {
         clearFactoryValues(record);
         const ReadJobResult read = readDeviceJob(context, progress, log, kReadMode);
-        if (read.result != 0 || !read.loaded) return kExitFailed;
+        if (read.result != DeviceResult::Ok || !read.loaded) return kExitFailed;
         return emitConfiguration(session, args);
     }
     if (operation == "check") {
         const ReadJobResult check = readDeviceJob(context, progress, log, kCheckMode);
-        if (check.result != 0 || !check.matched) return kExitFailed;
+        if (check.result != DeviceResult::Ok || !check.matched) return kExitFailed;
         showCaptionedInformation(log, wftext::kDeviceCheckCaption, wftext::kDeviceMatchesMessage);
         return kExitOk;
     }
@@ -247,7 +247,7 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
     if (operation == "write-factory") return exitFor(programFactoryParameters(context, progress));
     if (operation == "shutdown") return exitFor(shutDownTarget(context, progress));
     if (operation == "read-factory") {
-        if (readFactoryJob(context, progress, log) != 0) return kExitFailed;
+        if (readFactoryJob(context, progress, log) != DeviceResult::Ok) return kExitFailed;
         return emitConfiguration(session, args);
     }
     return usageError(clitext::unknownDeviceOperation(operation));

@@ -11,6 +11,7 @@
 
 #include "app_parts.h"
 #include "combo_choice_list.h"
+#include "device/result_codes.h"
 #include "field_binder.h"
 #include "image/firmware_selection.h"
 #include "modal_runner.h"
@@ -227,7 +228,7 @@ private:
     ReportService* reportService = nullptr;
     std::thread worker;
     Operation running = Operation::None;
-    int operationResult = 0;
+    DeviceResult operationResult = DeviceResult::Ok;
     ReadJobResult readResult;
     WritePlan writePlan;
     std::vector<std::uint8_t> writtenImage;

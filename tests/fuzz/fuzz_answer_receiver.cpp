@@ -33,15 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             require(!receiver.done());
             break;
         }
-        const int rc = receiver.result();
-        require(rc == orv::kResultOk || rc == orv::kResultUnrecognized || rc == orv::kResultStatusWithData ||
-                rc == orv::kResultAnswerTooLong);
+        const orv::DeviceResult rc = receiver.result();
+        require(rc == orv::DeviceResult::Ok || rc == orv::DeviceResult::Unrecognized ||
+                rc == orv::DeviceResult::StatusWithData || rc == orv::DeviceResult::AnswerTooLong);
         require(receiver.length() >= 1);
         const char type = receiver.answer()[0];
-        if (rc == orv::kResultOk)
+        if (rc == orv::DeviceResult::Ok)
             require(orv::isStatusType(type) ? receiver.length() == 1 : orv::isDataType(type));
-        if (rc == orv::kResultAnswerTooLong) require(receiver.length() == effective);
-        if (rc == orv::kResultStatusWithData) require(orv::isStatusType(type) && receiver.length() > 1);
+        if (rc == orv::DeviceResult::AnswerTooLong) require(receiver.length() == effective);
+        if (rc == orv::DeviceResult::StatusWithData)
+            require(orv::isStatusType(type) && receiver.length() > 1);
     }
     return 0;
 }

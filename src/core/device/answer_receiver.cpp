@@ -16,7 +16,7 @@ bool isDataType(char type) {
 
 AnswerReceiver::AnswerReceiver(int maxLength) : limit(std::clamp(maxLength, 1, kAnswerCapacity)) {}
 
-bool AnswerReceiver::finish(int result) {
+bool AnswerReceiver::finish(DeviceResult result) {
     code = result;
     phase = Phase::Done;
     bytes[static_cast<std::size_t>(count)] = '\0';
@@ -32,18 +32,18 @@ bool AnswerReceiver::feed(std::uint8_t byte) {
             const char type = static_cast<char>(byte);
             bytes[0] = type;
             count = 1;
-            if (!isStatusType(type) && !isDataType(type)) return finish(kResultUnrecognized);
-            if (count >= limit) return finish(kResultAnswerTooLong);
+            if (!isStatusType(type) && !isDataType(type)) return finish(DeviceResult::Unrecognized);
+            if (count >= limit) return finish(DeviceResult::AnswerTooLong);
             phase = Phase::Data;
             return false;
         }
         case Phase::Data:
             if (byte == kEot) {
                 const bool statusWithData = isStatusType(bytes[0]) && count > 1;
-                return finish(statusWithData ? kResultStatusWithData : kResultOk);
+                return finish(statusWithData ? DeviceResult::StatusWithData : DeviceResult::Ok);
             }
             bytes[static_cast<std::size_t>(count++)] = static_cast<char>(byte);
-            if (count >= limit) return finish(kResultAnswerTooLong);
+            if (count >= limit) return finish(DeviceResult::AnswerTooLong);
             return false;
         case Phase::Done:
             return true;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "device/result_codes.h"
+
 namespace orv {
 
 inline constexpr std::uint8_t kSoh = 0x01;
@@ -31,18 +33,18 @@ public:
 
     bool started() const { return phase != Phase::WaitSoh; }
     bool done() const { return phase == Phase::Done; }
-    int result() const { return code; }
+    DeviceResult result() const { return code; }
     int length() const { return count; }
     std::string_view answer() const { return {bytes.data(), static_cast<std::size_t>(count)}; }
 
 private:
     enum class Phase { WaitSoh, WaitType, Data, Done };
-    bool finish(int result);
+    bool finish(DeviceResult result);
 
     Phase phase = Phase::WaitSoh;
     int limit;
     int count = 0;
-    int code = 0;
+    DeviceResult code = DeviceResult::Ok;
     std::array<char, kAnswerCapacity + 1> bytes{};
 };
 

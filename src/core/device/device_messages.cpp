@@ -12,11 +12,12 @@ std::string familyLetters(std::span<const std::uint8_t> versionBytes) {
     return letters;
 }
 
-void showOperationFailure(MessageLog& log, MessageVariant variant, int code, const std::string& family) {
-    if (code == kResultOk) return;
+void showOperationFailure(MessageLog& log, MessageVariant variant, DeviceResult code,
+                          const std::string& family) {
+    if (code == DeviceResult::Ok) return;
     const bool read = variant == MessageVariant::Read;
     switch (code) {
-        case kResultTimeout:
+        case DeviceResult::Timeout:
             if (read)
                 log.error(
                     "A timeout was detected trying to talk to the target!\n"
@@ -26,7 +27,7 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, int code, con
                     "A timeout was detected trying to talk to the target!\n"
                     "The target memory was NOT programmed correctly.");
             return;
-        case kResultUnrecognized:
+        case DeviceResult::Unrecognized:
             if (read)
                 log.error(
                     "An unrecognized response was returned from the target!\n"
@@ -36,13 +37,13 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, int code, con
                     "An unrecognized response was returned from the target!\n"
                     "The target memory was NOT programmed correctly.");
             return;
-        case kResultReadbackMismatch:
+        case DeviceResult::ReadbackMismatch:
             if (!read)
                 log.error(
                     "Error -- The target failed the program readback check.\n"
                     "The target was NOT programmed correctly.");
             return;
-        case kResultHungUp:
+        case DeviceResult::HungUp:
             if (read)
                 log.error(
                     "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory was NOT read correctly.");
@@ -50,16 +51,16 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, int code, con
                 log.error(
                     "The serial line to the target hung up (was the adapter unplugged?).\nThe target memory was NOT programmed correctly.");
             return;
-        case kResultWakeTimeout:
+        case DeviceResult::WakeTimeout:
             return;  // the link said who did not answer, and for how long
-        case kResultAborted:
+        case DeviceResult::Aborted:
             if (read)
                 log.warning("The COM open process was aborted.\nThe target memory was NOT read correctly.");
             else
                 log.warning(
                     "The COM open process was aborted.\nThe target memory was NOT programmed correctly.");
             return;
-        case kResultUnsupportedFirmware:
+        case DeviceResult::UnsupportedFirmware:
             if (read)
                 log.error(
                     "The GPS system firmware version ('%s') is not supported.\n"
@@ -75,7 +76,7 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, int code, con
                     "Contact Halvorn support to get a Orv upgrade.\n",
                     family.c_str());
             return;
-        case kResultSelectionDeclined:
+        case DeviceResult::SelectionDeclined:
             if (!read)
                 log.error(
                     "The firmware version selected in the 'Firmware' combo box\n"

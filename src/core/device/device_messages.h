@@ -3,6 +3,8 @@
 #include <span>
 #include <string>
 
+#include "device/result_codes.h"
+
 namespace orv {
 
 class MessageLog;
@@ -17,6 +19,7 @@ std::string familyLetters(std::span<const std::uint8_t> versionBytes);
 
 // Shows the one message for a failure code (warnings for the aborts, errors
 // otherwise). Codes without words in the variant show nothing.
-void showOperationFailure(MessageLog& log, MessageVariant variant, int code, const std::string& family);
+void showOperationFailure(MessageLog& log, MessageVariant variant, DeviceResult code,
+                          const std::string& family);
 
 }  // namespace orv

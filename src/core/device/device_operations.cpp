@@ -37,14 +37,15 @@ public:
         : link(context.link), record(context.record), context(context), progress(sink), variant(words) {}
 
     // Show, connect, read the firmware versions, check the selection.
-    int open(const char* caption, std::optional<SelectionMode> mode);
+    DeviceResult open(const char* caption, std::optional<SelectionMode> mode);
     // Show again, connect again, ask the collar where its configuration lives.
-    int readMemoryConfiguration();
+    DeviceResult readMemoryConfiguration();
     // 128-byte blocks from the collar into out ('R' configuration, 'A' factory area).
-    int readBlocks(char letter, std::uint32_t base, std::size_t size, std::vector<std::uint8_t>& out);
+    DeviceResult readBlocks(char letter, std::uint32_t base, std::size_t size,
+                            std::vector<std::uint8_t>& out);
     // 128-byte blocks of image to the collar ('W' configuration, 'S' factory area).
-    int writeBlocks(char letter, std::uint32_t base, const std::vector<std::uint8_t>& image);
-    int end(int code);
+    DeviceResult writeBlocks(char letter, std::uint32_t base, const std::vector<std::uint8_t>& image);
+    DeviceResult end(DeviceResult code);
 
     TargetLink& link;
     ParameterRecord& record;
@@ -54,27 +55,27 @@ public:
     int closeDelay = kCloseAfterOperation;
 
 private:
-    int receive() {
+    DeviceResult receive() {
         return link.receiveAnswer(link.settings.comTimeoutSeconds * 1000, kAnswerCapacity, &progress);
     }
     void showPosition(std::size_t done, std::size_t size);
-    int abortedAfterBlock(const char* message);
+    DeviceResult abortedAfterBlock(const char* message);
 
     bool reported = false;  // the failure's message has been shown already
     int lastPosition = 0;
 };
 
-int Operation::end(int code) {
+DeviceResult Operation::end(DeviceResult code) {
     link.endConnection(closeDelay);
-    if (code != kResultOk && !reported)
+    if (code != DeviceResult::Ok && !reported)
         showOperationFailure(link.messages(), variant, code, familyLetters(link.versionBytes));
     progress.hide();
     return code;
 }
 
-int Operation::open(const char* caption, std::optional<SelectionMode> mode) {
+DeviceResult Operation::open(const char* caption, std::optional<SelectionMode> mode) {
     progress.show();
-    if (const int rc = link.beginConnection(progress); rc != kResultOk) {
+    if (const DeviceResult rc = link.beginConnection(progress); rc != DeviceResult::Ok) {
         reported = true;  // the connection said why
         return rc;
     }
@@ -83,7 +84,7 @@ int Operation::open(const char* caption, std::optional<SelectionMode> mode) {
     lastPosition = 0;
     progress.setLegend("Reading the firmware versions from the target");
     link.sendCommand("F");
-    if (const int rc = receive(); rc != kResultOk) return rc;
+    if (const DeviceResult rc = receive(); rc != DeviceResult::Ok) return rc;
     // Nothing of an earlier collar may stay behind when this one's answer is unusable.
     link.versionBytes.fill(0);
     // A version answer that lost bytes on the way would give texts of zeros
@@ -91,16 +92,16 @@ int Operation::open(const char* caption, std::optional<SelectionMode> mode) {
     const auto text = link.answerText();
     if (text[0] != 'F' || link.answerLength > kParseLimit ||
         parseHexPairs(text.substr(1), link.versionBytes) < kVersionTextBytes)
-        return kResultUnrecognized;
-    if (formatVersionTexts(link.versionBytes, record) != ImageResult::Ok) return kResultUnrecognized;
-    if (!mode) return kResultOk;
-    return resultNumber(checkFirmwareSelection(record.text(StringRow::FenmodFwVer), *mode, context.selection,
-                                               link.messages()));
+        return DeviceResult::Unrecognized;
+    if (formatVersionTexts(link.versionBytes, record) != ImageResult::Ok) return DeviceResult::Unrecognized;
+    if (!mode) return DeviceResult::Ok;
+    return deviceResultOf(checkFirmwareSelection(record.text(StringRow::FenmodFwVer), *mode,
+                                                 context.selection, link.messages()));
 }
 
-int Operation::readMemoryConfiguration() {
+DeviceResult Operation::readMemoryConfiguration() {
     progress.show();
-    if (const int rc = link.beginConnection(progress); rc != kResultOk) {
+    if (const DeviceResult rc = link.beginConnection(progress); rc != DeviceResult::Ok) {
         reported = true;
         return rc;
     }
@@ -109,17 +110,17 @@ int Operation::readMemoryConfiguration() {
     lastPosition = 0;
     progress.setLegend("Reading the memory configuration from the target");
     link.sendCommand("M");
-    if (const int rc = receive(); rc != kResultOk) return rc;
+    if (const DeviceResult rc = receive(); rc != DeviceResult::Ok) return rc;
     // "M" and at least the two digits that choose the area: a shorter answer
     // would put the configuration at a guessed address.
     const auto text = link.answerText();
-    if (text.size() < 3 || text[0] != 'M') return kResultUnrecognized;
+    if (text.size() < 3 || text[0] != 'M') return DeviceResult::Unrecognized;
     if (link.answerLength <= kParseLimit) {
         const ConfigurationArea area = configurationAreaFor(text[1], text[2]);
         link.configBaseAddress = area.baseAddress;
         link.flashSector = area.flashSector;
     }
-    return kResultOk;
+    return DeviceResult::Ok;
 }
 
 void Operation::showPosition(std::size_t done, std::size_t size) {
@@ -129,13 +130,14 @@ void Operation::showPosition(std::size_t done, std::size_t size) {
     progress.setPosition(position);
 }
 
-int Operation::abortedAfterBlock(const char* message) {
+DeviceResult Operation::abortedAfterBlock(const char* message) {
     link.messages().warning("%s", message);
     reported = true;
-    return kResultAborted;
+    return DeviceResult::Aborted;
 }
 
-int Operation::readBlocks(char letter, std::uint32_t base, std::size_t size, std::vector<std::uint8_t>& out) {
+DeviceResult Operation::readBlocks(char letter, std::uint32_t base, std::size_t size,
+                                   std::vector<std::uint8_t>& out) {
     out.assign(size, 0);
     for (std::size_t i = 0; i < size; i += kBlockSize) {
         if (letter == 'R')
@@ -144,7 +146,7 @@ int Operation::readBlocks(char letter, std::uint32_t base, std::size_t size, std
         else
             link.sendCommand("%c%02X%02X", letter, static_cast<unsigned>(i),
                              static_cast<unsigned>(kBlockSize));
-        if (const int rc = receive(); rc != kResultOk) return rc;
+        if (const DeviceResult rc = receive(); rc != DeviceResult::Ok) return rc;
         // A block must come back as the data answer of its command with all the
         // bytes asked for (the last block brings more than the image needs); a
         // shorter one lost bytes on the way, and anything else would leave
@@ -153,7 +155,7 @@ int Operation::readBlocks(char letter, std::uint32_t base, std::size_t size, std
         const auto text = link.answerText();
         std::uint8_t block[kBlockSize];
         if (text[0] != letter || parseHexPairs(text.substr(1), block) < kBlockSize)
-            return kResultUnrecognized;
+            return DeviceResult::Unrecognized;
         std::copy(block, block + wanted, out.begin() + static_cast<long>(i));
         const std::size_t done = i + wanted;
         progress.setLegend(formatText("%u of %u bytes have been read", static_cast<unsigned>(done),
@@ -161,10 +163,10 @@ int Operation::readBlocks(char letter, std::uint32_t base, std::size_t size, std
         showPosition(done, size);
         if (progress.aborted()) return abortedAfterBlock(kReadAborted);
     }
-    return kResultOk;
+    return DeviceResult::Ok;
 }
 
-int Operation::writeBlocks(char letter, std::uint32_t base, const std::vector<std::uint8_t>& image) {
+DeviceResult Operation::writeBlocks(char letter, std::uint32_t base, const std::vector<std::uint8_t>& image) {
     const std::size_t size = image.size();
     for (std::size_t i = 0; i < size; i += kBlockSize) {
         const std::size_t count = std::min(kBlockSize, size - i);
@@ -173,14 +175,14 @@ int Operation::writeBlocks(char letter, std::uint32_t base, const std::vector<st
                                : formatText("%c%02X", letter, static_cast<unsigned>(i));
         appendHexPairs(text, std::span(image).subspan(i, count));
         link.sendText(text);
-        if (const int rc = receive(); rc != kResultOk) return rc;
+        if (const DeviceResult rc = receive(); rc != DeviceResult::Ok) return rc;
         const std::size_t done = i + count;
         progress.setLegend(formatText("%u of %u bytes have been written", static_cast<unsigned>(done),
                                       static_cast<unsigned>(size)));
         showPosition(done, size);
         if (progress.aborted()) return abortedAfterBlock(kProgramAborted);
     }
-    return kResultOk;
+    return DeviceResult::Ok;
 }
 
 // Read configuration and read factory parameters differ only in these.
@@ -190,21 +192,22 @@ struct ReadKind {
     bool factory;
 };
 
-int readImage(DeviceContext& context, ProgressSink& progress, const ReadKind& kind) {
+DeviceResult readImage(DeviceContext& context, ProgressSink& progress, const ReadKind& kind) {
     Operation op(context, progress, MessageVariant::Read);
-    if (const int rc = op.open(kReadingCaption, SelectionMode::Automatic); rc != kResultOk) return op.end(rc);
+    if (const DeviceResult rc = op.open(kReadingCaption, SelectionMode::Automatic); rc != DeviceResult::Ok)
+        return op.end(rc);
     std::vector<std::uint8_t> sized;
     const ImageResult built = kind.factory ? buildFactoryImage(context.record, sized)
                                            : buildImage(context.record, sized, context.rootIdFlag);
-    if (built != ImageResult::Ok) return op.end(resultNumber(built));
-    if (const int rc = op.readMemoryConfiguration(); rc != kResultOk) return op.end(rc);
+    if (built != ImageResult::Ok) return op.end(deviceResultOf(built));
+    if (const DeviceResult rc = op.readMemoryConfiguration(); rc != DeviceResult::Ok) return op.end(rc);
     progress.setLegend(kind.legend);
     std::vector<std::uint8_t> data;
     const std::uint32_t base = kind.factory ? 0 : op.link.configBaseAddress;
-    if (const int rc = op.readBlocks(kind.letter, base, sized.size(), data); rc != kResultOk)
+    if (const DeviceResult rc = op.readBlocks(kind.letter, base, sized.size(), data); rc != DeviceResult::Ok)
         return op.end(rc);
     (kind.factory ? op.link.factoryImage : op.link.memoryImage) = std::move(data);
-    return op.end(kResultOk);
+    return op.end(DeviceResult::Ok);
 }
 
 }  // namespace
@@ -215,77 +218,83 @@ ConfigurationArea configurationAreaFor(char c1, char c2) {
     return {0xBFC000, 34};
 }
 
-int readFirmwareVersions(DeviceContext& context, ProgressSink& progress) {
+DeviceResult readFirmwareVersions(DeviceContext& context, ProgressSink& progress) {
     Operation op(context, progress, MessageVariant::Read);
     // The close is scheduled here too, so the port is not held open for ever.
     return op.end(op.open(kReadingCaption, std::nullopt));
 }
 
-int readConfiguration(DeviceContext& context, ProgressSink& progress) {
+DeviceResult readConfiguration(DeviceContext& context, ProgressSink& progress) {
     return readImage(context, progress, {'R', "Reading the target configuration", false});
 }
 
-int readFactoryParameters(DeviceContext& context, ProgressSink& progress) {
+DeviceResult readFactoryParameters(DeviceContext& context, ProgressSink& progress) {
     return readImage(context, progress, {'A', "Reading the factory parameters configuration", true});
 }
 
-int programConfiguration(DeviceContext& context, ProgressSink& progress) {
+DeviceResult programConfiguration(DeviceContext& context, ProgressSink& progress) {
     Operation op(context, progress, MessageVariant::Program);
     TargetLink& link = context.link;
-    if (const int rc = op.open("Writing configuration to target", SelectionMode::Asking); rc != kResultOk)
+    if (const DeviceResult rc = op.open("Writing configuration to target", SelectionMode::Asking);
+        rc != DeviceResult::Ok)
         return op.end(rc);
     MemoryImage image;
     if (const ImageResult rc = buildImage(context.record, image, context.rootIdFlag); rc != ImageResult::Ok)
-        return op.end(resultNumber(rc));
+        return op.end(deviceResultOf(rc));
     link.memoryImage = image;
-    if (const int rc = op.readMemoryConfiguration(); rc != kResultOk) return op.end(rc);
+    if (const DeviceResult rc = op.readMemoryConfiguration(); rc != DeviceResult::Ok) return op.end(rc);
 
     progress.setLegend("Erasing target FLASH memory sector");
     link.sendCommand("%c%02X", 'E', static_cast<unsigned>(link.flashSector));
-    if (const int rc = link.receiveAnswer(link.settings.comTimeoutSeconds * 1000, kAnswerCapacity, &progress);
-        rc != kResultOk)
+    if (const DeviceResult rc =
+            link.receiveAnswer(link.settings.comTimeoutSeconds * 1000, kAnswerCapacity, &progress);
+        rc != DeviceResult::Ok)
         return op.end(rc);
-    if (link.answer[0] != '+') return op.end(kResultUnrecognized);
+    if (link.answer[0] != '+') return op.end(DeviceResult::Unrecognized);
 
     progress.setCaption("Writing configuration to target");
     progress.setLegend(formatText("Writing %d bytes to address 0x%06lX in memory",
                                   static_cast<int>(image.size()),
                                   static_cast<unsigned long>(link.configBaseAddress)));
-    if (const int rc = op.writeBlocks('W', link.configBaseAddress, image); rc != kResultOk) return op.end(rc);
+    if (const DeviceResult rc = op.writeBlocks('W', link.configBaseAddress, image); rc != DeviceResult::Ok)
+        return op.end(rc);
 
     progress.setCaption("Confirming configuration in target");
     progress.setLegend("Reading the target configuration");
     std::vector<std::uint8_t> readback;
-    if (const int rc = op.readBlocks('R', link.configBaseAddress, image.size(), readback); rc != kResultOk)
+    if (const DeviceResult rc = op.readBlocks('R', link.configBaseAddress, image.size(), readback);
+        rc != DeviceResult::Ok)
         return op.end(rc);
-    return op.end(readback == image ? kResultOk : kResultReadbackMismatch);
+    return op.end(readback == image ? DeviceResult::Ok : DeviceResult::ReadbackMismatch);
 }
 
-int programFactoryParameters(DeviceContext& context, ProgressSink& progress) {
+DeviceResult programFactoryParameters(DeviceContext& context, ProgressSink& progress) {
     Operation op(context, progress, MessageVariant::Program);
     TargetLink& link = context.link;
-    if (const int rc = op.open("Writing Factory Parameters to target", SelectionMode::Asking);
-        rc != kResultOk)
+    if (const DeviceResult rc = op.open("Writing Factory Parameters to target", SelectionMode::Asking);
+        rc != DeviceResult::Ok)
         return op.end(rc);
     FactoryImage image;
     if (const ImageResult rc = buildFactoryImage(context.record, image); rc != ImageResult::Ok)
-        return op.end(resultNumber(rc));
+        return op.end(deviceResultOf(rc));
     link.factoryImage = image;
-    if (const int rc = op.readMemoryConfiguration(); rc != kResultOk) return op.end(rc);
+    if (const DeviceResult rc = op.readMemoryConfiguration(); rc != DeviceResult::Ok) return op.end(rc);
 
     progress.setLegend(
         formatText("Writing %d bytes to address 0x%06lX in memory", static_cast<int>(image.size()), 0ul));
-    if (const int rc = op.writeBlocks('S', 0, image); rc != kResultOk) return op.end(rc);
+    if (const DeviceResult rc = op.writeBlocks('S', 0, image); rc != DeviceResult::Ok) return op.end(rc);
     progress.setLegend("Reading the factory parameters configuration");
     std::vector<std::uint8_t> readback;
-    if (const int rc = op.readBlocks('A', 0, image.size(), readback); rc != kResultOk) return op.end(rc);
-    return op.end(readback == image ? kResultOk : kResultReadbackMismatch);
+    if (const DeviceResult rc = op.readBlocks('A', 0, image.size(), readback); rc != DeviceResult::Ok)
+        return op.end(rc);
+    return op.end(readback == image ? DeviceResult::Ok : DeviceResult::ReadbackMismatch);
 }
 
-int shutDownTarget(DeviceContext& context, ProgressSink& progress) {
+DeviceResult shutDownTarget(DeviceContext& context, ProgressSink& progress) {
     Operation op(context, progress, MessageVariant::Program);
     TargetLink& link = context.link;
-    if (const int rc = op.open("Shutting Down GPS System Target", SelectionMode::Asking); rc != kResultOk)
+    if (const DeviceResult rc = op.open("Shutting Down GPS System Target", SelectionMode::Asking);
+        rc != DeviceResult::Ok)
         return op.end(rc);
     progress.setCaption("Writing Shut Down command to target");
     const std::string family = context.record.text(StringRow::FenmodFwVer).substr(0, 2);
@@ -302,7 +311,7 @@ int shutDownTarget(DeviceContext& context, ProgressSink& progress) {
         }
     }
     op.closeDelay = kCloseAfterShutdown;
-    return op.end(sent ? kResultOk : kResultWriteFailed);
+    return op.end(sent ? DeviceResult::Ok : DeviceResult::WriteFailed);
 }
 
 }  // namespace orv

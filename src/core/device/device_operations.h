@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/progress_sink.h"
+#include "device/result_codes.h"
 #include "device/target_link.h"
 
 namespace orv {
@@ -21,23 +22,23 @@ struct DeviceContext {
 };
 
 // Each operation runs start to end on the caller's thread, shows progress,
-// reports a failure or an abort in one message box, and returns 0 on success,
-// 13 after a user abort (its message shown; nothing read may be used), or the
-// failure's code (link codes, 5 readback mismatch, 15 unsupported firmware,
-// 16 firmware selection declined).
+// reports a failure or an abort in one message box, and returns Ok on success,
+// Aborted after a user abort (its message shown; nothing read may be used), or
+// the failure (link results, ReadbackMismatch, UnsupportedFirmware,
+// SelectionDeclined, or an image build's result under its number).
 
 // The five firmware version texts into the record.
-int readFirmwareVersions(DeviceContext& context, ProgressSink& progress);
+DeviceResult readFirmwareVersions(DeviceContext& context, ProgressSink& progress);
 // The configuration memory into link.memoryImage.
-int readConfiguration(DeviceContext& context, ProgressSink& progress);
+DeviceResult readConfiguration(DeviceContext& context, ProgressSink& progress);
 // The factory area into link.factoryImage.
-int readFactoryParameters(DeviceContext& context, ProgressSink& progress);
+DeviceResult readFactoryParameters(DeviceContext& context, ProgressSink& progress);
 // Erase, write and read back the image built from the record (left in link.memoryImage).
-int programConfiguration(DeviceContext& context, ProgressSink& progress);
+DeviceResult programConfiguration(DeviceContext& context, ProgressSink& progress);
 // Write and read back the factory image built from the record (left in link.factoryImage).
-int programFactoryParameters(DeviceContext& context, ProgressSink& progress);
+DeviceResult programFactoryParameters(DeviceContext& context, ProgressSink& progress);
 // The shut-down commands of the collar's family.
-int shutDownTarget(DeviceContext& context, ProgressSink& progress);
+DeviceResult shutDownTarget(DeviceContext& context, ProgressSink& progress);
 
 // The configuration area from the data of the "M" answer: "16" selects
 // 0xDFC000 and sector 70, anything else 0xBFC000 and sector 34.

@@ -1,23 +1,40 @@
 #pragma once
 
+#include "image/image_result.h"
+
 namespace orv {
 
-// Result codes of the link and the device operations.
-inline constexpr int kResultOk = 0;
-inline constexpr int kResultTimeout = 1;
-inline constexpr int kResultUnrecognized = 2;
-inline constexpr int kResultStatusWithData = 3;
-inline constexpr int kResultAnswerTooLong = 4;
-inline constexpr int kResultReadbackMismatch = 5;
-// The port did not take a command (an answer-less one: nothing else would notice).
-inline constexpr int kResultWriteFailed = 6;
-inline constexpr int kResultAborted = 13;
-inline constexpr int kResultPortFailed = 14;
-inline constexpr int kResultUnsupportedFirmware = 15;
-inline constexpr int kResultSelectionDeclined = 16;
-// The serial line hung up (an adapter unplugged): nothing more can come.
-inline constexpr int kResultHungUp = 17;
-// No collar answered the magnet wake-up within the front end's limit (shown by the link).
-inline constexpr int kResultWakeTimeout = 18;
+// Results of the link and the device operations. The numbers are those the
+// collar's tools have always shown; resultNumber gives them where they leave
+// the module.
+enum class [[nodiscard]] DeviceResult : int{
+    Ok = 0,
+    Timeout = 1,
+    Unrecognized = 2,
+    StatusWithData = 3,
+    AnswerTooLong = 4,
+    ReadbackMismatch = 5,
+    // The port did not take a command (an answer-less one: nothing else would notice).
+    WriteFailed = 6,
+    Aborted = 13,
+    PortFailed = 14,
+    UnsupportedFirmware = 15,
+    SelectionDeclined = 16,
+    // The serial line hung up (an adapter unplugged): nothing more can come.
+    HungUp = 17,
+    // No collar answered the magnet wake-up within the front end's limit (shown by the link).
+    WakeTimeout = 18,
+};
+
+constexpr int resultNumber(DeviceResult result) {
+    return static_cast<int>(result);
+}
+
+// An image or firmware check failing inside a device operation is the
+// operation's result under the same number (UnsupportedFirmware and
+// SelectionDeclined are the same on both sides).
+constexpr DeviceResult deviceResultOf(ImageResult result) {
+    return static_cast<DeviceResult>(resultNumber(result));
+}
 
 }  // namespace orv

@@ -70,12 +70,12 @@ bool TargetLink::sendCommand(const char* format, ...) {
     return sendText(text);
 }
 
-int TargetLink::receiveAnswer(int timeoutMs, int maxLength, ProgressSink* progress) {
+DeviceResult TargetLink::receiveAnswer(int timeoutMs, int maxLength, ProgressSink* progress) {
     AnswerReceiver receiver(maxLength);
     long long windowStart = port.nowMs();
     const auto msSince = [this](long long start) { return port.nowMs() - start; };
     for (;;) {
-        if (!port.isOpen(activeSlot)) return kResultTimeout;
+        if (!port.isOpen(activeSlot)) return DeviceResult::Timeout;
         const int got = port.readByte(activeSlot);
         if (got != -1) {
             if (receiver.feed(static_cast<std::uint8_t>(got))) {
@@ -92,15 +92,15 @@ int TargetLink::receiveAnswer(int timeoutMs, int maxLength, ProgressSink* progre
             if (left > 0) {
                 const int wait = static_cast<int>(std::min<long long>(kIdleWaitMs, left));
                 // A line that hung up will bring nothing more: no use waiting out the time-out.
-                if (port.waitReadable(activeSlot, wait) == LineWait::Lost) return kResultHungUp;
+                if (port.waitReadable(activeSlot, wait) == LineWait::Lost) return DeviceResult::HungUp;
             }
         }
-        if (progress && progress->aborted()) return kResultAborted;
-        if (msSince(windowStart) > timeoutMs) return kResultTimeout;
+        if (progress && progress->aborted()) return DeviceResult::Aborted;
+        if (msSince(windowStart) > timeoutMs) return DeviceResult::Timeout;
     }
 }
 
-int TargetLink::beginConnection(ProgressSink& progress, const char* question) {
+DeviceResult TargetLink::beginConnection(ProgressSink& progress, const char* question) {
     {
         std::lock_guard guard(closeLock);
         // A port whose device went away (an adapter pulled out) is opened anew
@@ -118,7 +118,7 @@ int TargetLink::beginConnection(ProgressSink& progress, const char* question) {
                 log.error(
                     "Was unable to open COM %d.\nIt may be not present or it\nmay be in use.\n\nDevice: %s",
                     slot + 1, path.c_str());
-                return kResultPortFailed;
+                return DeviceResult::PortFailed;
             }
             activeSlot = slot;
             portOpen = true;
@@ -128,15 +128,16 @@ int TargetLink::beginConnection(ProgressSink& progress, const char* question) {
     }
     closeWake.notify_all();
     drainInput();
-    if (question && log.choice("%s", question) != kAnswerYes) return kResultAborted;
+    if (question && log.choice("%s", question) != kAnswerYes) return DeviceResult::Aborted;
 
     progress.setCaption("Connecting to target");
     sendCommand("T");
-    if (receiveAnswer(kProbeTimeoutMs, kAnswerCapacity, &progress) == kResultOk) return kResultOk;
+    if (receiveAnswer(kProbeTimeoutMs, kAnswerCapacity, &progress) == DeviceResult::Ok)
+        return DeviceResult::Ok;
     return wakeTarget(progress);
 }
 
-int TargetLink::wakeTarget(ProgressSink& progress) {
+DeviceResult TargetLink::wakeTarget(ProgressSink& progress) {
     progress.setPosition(0);
     progress.setLegend("Put the magnet near the target for 10 seconds.");
     std::size_t matched = 0;
@@ -145,13 +146,13 @@ int TargetLink::wakeTarget(ProgressSink& progress) {
     const long long waitStart = lastTick;
     const int limitSeconds = progress.wakeLimitSeconds();
     for (;;) {
-        if (matched == kWakeBanner.size()) return kResultOk;
+        if (matched == kWakeBanner.size()) return DeviceResult::Ok;
         const int got = port.readByte(activeSlot);
         if (got != -1) {
             if (static_cast<std::uint8_t>(got) != kWakeBanner[matched]) {
                 endConnection(kCloseAfterFailure);
                 log.error("Unrecognized target response");
-                return kResultUnrecognized;
+                return DeviceResult::Unrecognized;
             }
             ++matched;
             continue;
@@ -166,20 +167,20 @@ int TargetLink::wakeTarget(ProgressSink& progress) {
         if (progress.aborted()) {
             endConnection(kCloseAfterFailure);
             log.error("The COM open process was aborted");
-            return kResultAborted;
+            return DeviceResult::Aborted;
         }
         if (limitSeconds > 0 && port.nowMs() - waitStart > limitSeconds * 1000LL) {
             endConnection(kCloseAfterFailure);
             log.error(
                 "No collar answered within %d s.\nApply the magnet to the collar for 10 seconds, then remove it, and try again.",
                 limitSeconds);
-            return kResultWakeTimeout;
+            return DeviceResult::WakeTimeout;
         }
         // Wait on the line instead of spinning. A line that hung up will bring
         // no banner: that is said as it is, not waited out as a time-out.
         if (port.waitReadable(activeSlot, kWakePollMs) == LineWait::Lost) {
             endConnection(kCloseAfterFailure);
-            return kResultHungUp;
+            return DeviceResult::HungUp;
         }
     }
 }

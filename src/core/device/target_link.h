@@ -53,11 +53,11 @@ public:
 
     // Waits for one answer: timeoutMs for SOH, then timeoutMs for each further
     // byte. maxLength counts the type character. Result code of the link.
-    int receiveAnswer(int timeoutMs, int maxLength, ProgressSink* progress);
+    DeviceResult receiveAnswer(int timeoutMs, int maxLength, ProgressSink* progress);
 
     // Opens the port if needed (or reuses it), probes the collar and wakes it
     // with the magnet. question: asked Yes/No first when given.
-    int beginConnection(ProgressSink& progress, const char* question = nullptr);
+    DeviceResult beginConnection(ProgressSink& progress, const char* question = nullptr);
 
     // Closes the port after delay / 4 ticks of 250 ms unless a connection
     // takes it up first; 0 closes at once.
@@ -76,7 +76,7 @@ public:
 
 private:
     void drainInput();
-    int wakeTarget(ProgressSink& progress);
+    DeviceResult wakeTarget(ProgressSink& progress);
     void closerRun(unsigned generation, int slot, int ticks);
 
     ByteLine& port;

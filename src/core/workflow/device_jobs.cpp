@@ -24,7 +24,8 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     ReadJobResult outcome;
     TargetLink& link = context.link;
     outcome.result = readConfiguration(context, progress);
-    if (outcome.result != 0) return outcome;  // shown by the operation; an abort decodes nothing
+    if (outcome.result != DeviceResult::Ok)
+        return outcome;  // shown by the operation; an abort decodes nothing
     // A read takes the factory area too; a check compares the configuration
     // only (the factory area is the Fact. Parms page's own business). Versions
     // of the N4 and DS families without a factory layout ("N4 050922",
@@ -34,7 +35,7 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
                          findFactoryFirmware(version) != kFirmwareNotSupported;
     if (factory) {
         outcome.result = readFactoryParameters(context, progress);
-        if (outcome.result != 0) return outcome;
+        if (outcome.result != DeviceResult::Ok) return outcome;
     }
     const DecodeRequest request = requestFor(mode, link);
     if (mode == kReadMode) {
@@ -50,18 +51,18 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     return outcome;
 }
 
-int readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log) {
-    if (const int result = readFactoryParameters(context, progress); result != 0) return result;
+DeviceResult readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log) {
+    if (const DeviceResult result = readFactoryParameters(context, progress); result != DeviceResult::Ok)
+        return result;
     const DecodeRequest request{kDecodeLoad, 1, context.link.versionBytes};
-    return decodeFactoryImage(context.record, context.link.factoryImage, request, log) != ImageResult::Ok ? 1
-                                                                                                          : 0;
+    return deviceResultOf(decodeFactoryImage(context.record, context.link.factoryImage, request, log));
 }
 
 ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log) {
     ReadJobResult outcome;
     PpfImages images;
-    outcome.result = resultNumber(importPpf(context.record, path, context.selection, log, images));
-    if (outcome.result != 0) return outcome;
+    outcome.result = deviceResultOf(importPpf(context.record, path, context.selection, log, images));
+    if (outcome.result != DeviceResult::Ok) return outcome;
     if (decodePpfImages(context.record, images, log) != ImageResult::Ok) return outcome;
     takeUpDeviceRead(context.record, true);
     outcome.loaded = true;

@@ -18,7 +18,8 @@ inline constexpr int kReadMode = 1;
 inline constexpr int kCheckMode = 0;
 
 struct ReadJobResult {
-    int result = 0;        // the device operation's code; 0 also for a check that found a difference
+    DeviceResult result =
+        DeviceResult::Ok;  // the device operation's; Ok also for a check that found a difference
     bool loaded = false;   // read mode: the record now holds the collar's configuration
     bool matched = false;  // check mode: the collar holds what the screen shows
 };
@@ -30,8 +31,9 @@ struct ReadJobResult {
 ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode);
 
 // "Read Factory Parameters": the factory area read and its values and texts
-// loaded into the record. Returns the operation's code (1 when it decoded badly).
-int readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log);
+// loaded into the record. Returns the operation's result (the decoding's
+// under its number when it decoded badly).
+DeviceResult readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log);
 
 // Import of a .ppf file: read, decode, take up as a device read.
 ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log);

@@ -50,11 +50,12 @@ WritePlan DeviceWorkflow::prepareWrite() {
     return plan;
 }
 
-void DeviceWorkflow::writeFinished(int result, const WritePlan& plan, std::span<const std::uint8_t> image) {
+void DeviceWorkflow::writeFinished(DeviceResult result, const WritePlan& plan,
+                                   std::span<const std::uint8_t> image) {
     WorkflowParts& p = screen.parts();
     ParameterRecord& r = p.record;
     screen.showRecord();
-    if (result == 0) {
+    if (result == DeviceResult::Ok) {
         if (plan.saveAfterProgramming) {
             const std::string job = screen.controlText(StringRow::JobNumber);
             const std::string ctn = screen.controlText(StringRow::CtnNumber);
@@ -72,8 +73,8 @@ void DeviceWorkflow::writeFinished(int result, const WritePlan& plan, std::span<
     screen.showPage(Page::GpsParms);
 }
 
-void DeviceWorkflow::shutdownFinished(int result) {
-    if (result != 0) return;
+void DeviceWorkflow::shutdownFinished(DeviceResult result) {
+    if (result != DeviceResult::Ok) return;
     screen.parts().log.warning("%s", wftext::kShutdownWarning);
 }
 
@@ -98,8 +99,8 @@ void DeviceWorkflow::readFinished(bool loaded) {
     screen.showMainFields();
 }
 
-void DeviceWorkflow::firmwareFinished(int result) {
-    if (result != 0) return;
+void DeviceWorkflow::firmwareFinished(DeviceResult result) {
+    if (result != DeviceResult::Ok) return;
     WorkflowParts& p = screen.parts();
     const std::string& version = p.record.text(StringRow::FenmodFwVer);
     const int row = findFirmware(version);

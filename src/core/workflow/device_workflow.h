@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 
+#include "device/result_codes.h"
+
 namespace orv {
 
 class MainScreen;
@@ -24,8 +26,8 @@ public:
     // Write Device: the screen collected, the checks and questions; proceed when the worker may start.
     WritePlan prepareWrite();
     // result: the programming's code; image: what was written.
-    void writeFinished(int result, const WritePlan& plan, std::span<const std::uint8_t> image);
-    void shutdownFinished(int result);
+    void writeFinished(DeviceResult result, const WritePlan& plan, std::span<const std::uint8_t> image);
+    void shutdownFinished(DeviceResult result);
     // Read Device: the Fact. Parms values are emptied and shown first.
     void prepareReadDevice();
     // Check Device: the screen is collected first.
@@ -33,7 +35,7 @@ public:
     // After a device read or check, or an import: loaded when the record holds what was read.
     void readFinished(bool loaded);
     // After the firmware query: the selection follows the collar.
-    void firmwareFinished(int result);
+    void firmwareFinished(DeviceResult result);
     // Export: false (after its message) when the firmware is not known.
     bool prepareExport();
     // After the export: every page shown again.

@@ -80,23 +80,23 @@ struct Rig {
     bool run(Op op) {
         switch (op) {
             case Op::Firmware:
-                return readFirmwareVersions(context, progress) == kResultOk;
+                return readFirmwareVersions(context, progress) == DeviceResult::Ok;
             case Op::Read: {
                 const ReadJobResult r = readDeviceJob(context, progress, log, kReadMode);
-                return r.result == kResultOk && r.loaded;
+                return r.result == DeviceResult::Ok && r.loaded;
             }
             case Op::Check: {
                 const ReadJobResult r = readDeviceJob(context, progress, log, kCheckMode);
-                return r.result == kResultOk && r.matched;
+                return r.result == DeviceResult::Ok && r.matched;
             }
             case Op::Program:
-                return programConfiguration(context, progress) == kResultOk;
+                return programConfiguration(context, progress) == DeviceResult::Ok;
             case Op::ReadFactory:
-                return readFactoryParameters(context, progress) == kResultOk;
+                return readFactoryParameters(context, progress) == DeviceResult::Ok;
             case Op::WriteFactory:
-                return programFactoryParameters(context, progress) == kResultOk;
+                return programFactoryParameters(context, progress) == DeviceResult::Ok;
             case Op::Shutdown:
-                return shutDownTarget(context, progress) == kResultOk;
+                return shutDownTarget(context, progress) == DeviceResult::Ok;
         }
         return false;
     }

@@ -43,8 +43,8 @@ TEST_P(InjectedFaultTest, NeverEndsInSuccess) {
     abortAtTheMagnet();
     if (GetParam().asleep) progress.abortWhen = nullptr;
 
-    const int rc = programConfiguration(context, progress);
-    EXPECT_NE(rc, kResultOk);
+    const DeviceResult rc = programConfiguration(context, progress);
+    EXPECT_NE(rc, DeviceResult::Ok);
     EXPECT_EQ(presenter.count(), 1u) << "exactly one message: " << ::testing::PrintToString(boxTexts());
     EXPECT_FALSE(link.portIsOpen() && !link.closePending()) << "the port is never left open without a close";
 }
@@ -62,7 +62,8 @@ TEST_F(CollarTest, NoiseBeforeTheAnswersIsDiscarded) {
     options.faults = {{emu::FaultKind::GarbageBeforeSoh, 0}};
     startCollar(options);
     useFirmware("N4 040816");
-    EXPECT_EQ(programConfiguration(context, progress), kResultOk) << ::testing::PrintToString(boxTexts());
+    EXPECT_EQ(programConfiguration(context, progress), DeviceResult::Ok)
+        << ::testing::PrintToString(boxTexts());
 }
 
 TEST_F(CollarTest, ReadingNeverSucceedsWithAFaultEither) {
@@ -76,7 +77,8 @@ TEST_F(CollarTest, ReadingNeverSucceedsWithAFaultEither) {
             presenter.clear();
             abortAtTheMagnet();
             link.memoryImage.clear();
-            EXPECT_NE(readConfiguration(context, progress), kResultOk) << emu::faultName(kind) << "@" << n;
+            EXPECT_NE(readConfiguration(context, progress), DeviceResult::Ok)
+                << emu::faultName(kind) << "@" << n;
             EXPECT_TRUE(link.memoryImage.empty());
             EXPECT_EQ(presenter.count(), 1u);
         }

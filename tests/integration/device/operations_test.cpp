@@ -18,7 +18,7 @@ class OperationsTest : public CollarTest {};
 TEST_F(OperationsTest, AnN4ImageIsWrittenInSixBlocksTheLastOf104Bytes) {
     startCollar({});
     useFirmware("N4 040816");
-    ASSERT_EQ(programConfiguration(context, progress), kResultOk);
+    ASSERT_EQ(programConfiguration(context, progress), DeviceResult::Ok);
     const auto writes = commandsStartingWith('W');
     ASSERT_EQ(writes.size(), 6u);
     for (std::size_t i = 0; i < writes.size(); ++i) {
@@ -45,7 +45,7 @@ TEST_F(OperationsTest, TheMemoryAnswerSixteenSelectsTheHighSector) {
     options.memoryAnswer = "16";
     startCollar(options);
     useFirmware("N4 040816");
-    ASSERT_EQ(programConfiguration(context, progress), kResultOk);
+    ASSERT_EQ(programConfiguration(context, progress), DeviceResult::Ok);
     EXPECT_EQ(commandsStartingWith('E'), std::vector<std::string>{"E46"});
     EXPECT_EQ(link.configBaseAddress, 0xDFC000u);
     EXPECT_EQ(link.flashSector, 70);
@@ -58,7 +58,7 @@ TEST_F(OperationsTest, TheMemoryAnswerSixteenSelectsTheHighSector) {
 TEST_F(OperationsTest, TheVersionBytesBecomeTheFirmwareTexts) {
     startCollar({});
     useFirmware("N4 040816");
-    ASSERT_EQ(readFirmwareVersions(context, progress), kResultOk);
+    ASSERT_EQ(readFirmwareVersions(context, progress), DeviceResult::Ok);
     EXPECT_EQ(record.text(StringRow::FenmodFwVer), "N4 040816 03");
     EXPECT_EQ(findFirmware(record.text(StringRow::FenmodFwVer)), 14) << "table row 15";
     EXPECT_EQ(record.text(StringRow::NavProcFwVer), "01.07 11/28/2002");
@@ -73,7 +73,7 @@ TEST_F(OperationsTest, ReadingFollowsTheCollarsFirmwareWithANotice) {
     options.firmware = "N3 020702";
     startCollar(options);
     useFirmware("N4 040816");
-    ASSERT_EQ(readConfiguration(context, progress), kResultOk);
+    ASSERT_EQ(readConfiguration(context, progress), DeviceResult::Ok);
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(presenter.last().kind, BoxKind::Information);
     EXPECT_EQ(selection.selectedRow(), findFirmware("N3 020702"));
@@ -85,7 +85,7 @@ TEST_F(OperationsTest, ProgrammingADifferentFirmwareAsksAndNoWritesNothing) {
     options.firmware = "N3 020702";
     startCollar(options);
     useFirmware("N4 040816");
-    EXPECT_EQ(programConfiguration(context, progress), kResultSelectionDeclined);
+    EXPECT_EQ(programConfiguration(context, progress), DeviceResult::SelectionDeclined);
     ASSERT_EQ(presenter.count(), 2u);
     EXPECT_EQ(presenter.boxes[0].kind, BoxKind::Choice);
     EXPECT_EQ(
@@ -97,7 +97,7 @@ TEST_F(OperationsTest, ProgrammingADifferentFirmwareAsksAndNoWritesNothing) {
 
     presenter.clear();
     presenter.answer(kAnswerYes);
-    EXPECT_EQ(programConfiguration(context, progress), kResultOk);
+    EXPECT_EQ(programConfiguration(context, progress), DeviceResult::Ok);
     EXPECT_EQ(link.memoryImage.size(), 742u) << "built for the collar's firmware";
 }
 
@@ -106,7 +106,7 @@ TEST_F(OperationsTest, UnknownFamilyLettersAreNotSupported) {
     options.firmware = "Q7 040816";
     startCollar(options);
     useFirmware("N4 040816");
-    EXPECT_EQ(readConfiguration(context, progress), kResultUnsupportedFirmware);
+    EXPECT_EQ(readConfiguration(context, progress), DeviceResult::UnsupportedFirmware);
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(presenter.last().text,
               "The GPS system firmware version ('Q7') is not supported.\nThe target memory was NOT read "
@@ -119,7 +119,7 @@ TEST_F(OperationsTest, AnEraseAnsweredMinusIsUnrecognizedAndNothingIsWritten) {
     options.faults = {{emu::FaultKind::EraseRefused, 0}};
     startCollar(options);
     useFirmware("N4 040816");
-    EXPECT_EQ(programConfiguration(context, progress), kResultUnrecognized);
+    EXPECT_EQ(programConfiguration(context, progress), DeviceResult::Unrecognized);
     EXPECT_EQ(boxTexts(),
               std::vector<std::string>{"An unrecognized response was returned from the target!\nThe "
                                        "target memory was NOT programmed correctly."});
@@ -131,7 +131,7 @@ TEST_F(OperationsTest, AOneBitReadbackDifferenceFailsTheCheck) {
     options.faults = {{emu::FaultKind::FlippedReadbackBit, 0}};
     startCollar(options);
     useFirmware("N4 040816");
-    EXPECT_EQ(programConfiguration(context, progress), kResultReadbackMismatch);
+    EXPECT_EQ(programConfiguration(context, progress), DeviceResult::ReadbackMismatch);
     EXPECT_EQ(boxTexts(),
               std::vector<std::string>{"Error -- The target failed the program readback check.\nThe "
                                        "target was NOT programmed correctly."});
@@ -144,7 +144,7 @@ TEST_F(OperationsTest, AbortDuringTheReadbackShowsTheReadingMessageAndIsSeen) {
         return p.caption == "Confirming configuration in target" &&
                p.legend == "128 of 744 bytes have been read";
     };
-    EXPECT_EQ(programConfiguration(context, progress), kResultAborted);
+    EXPECT_EQ(programConfiguration(context, progress), DeviceResult::Aborted);
     EXPECT_EQ(boxTexts(), std::vector<std::string>{
                               "Target reading was aborted!\nThe target memory was NOT read correctly."});
     EXPECT_EQ(presenter.last().kind, BoxKind::Warning);
@@ -158,7 +158,7 @@ TEST_F(OperationsTest, AbortDuringWritingShowsTheProgrammingMessage) {
     progress.abortWhen = [](const RecordingProgress& p) {
         return p.legend == "256 of 744 bytes have been written";
     };
-    EXPECT_EQ(programConfiguration(context, progress), kResultAborted);
+    EXPECT_EQ(programConfiguration(context, progress), DeviceResult::Aborted);
     EXPECT_EQ(boxTexts(), std::vector<std::string>{
                               "Target programming was aborted!\nThe target was NOT programmed correctly."});
     EXPECT_EQ(commandsStartingWith('W').size(), 2u);
@@ -172,7 +172,7 @@ TEST_F(OperationsTest, AnAbortedReadLeavesTheImageAlone) {
     progress.abortWhen = [](const RecordingProgress& p) {
         return p.legend == "128 of 744 bytes have been read";
     };
-    EXPECT_EQ(readConfiguration(context, progress), kResultAborted);
+    EXPECT_EQ(readConfiguration(context, progress), DeviceResult::Aborted);
     EXPECT_EQ(link.memoryImage, (std::vector<std::uint8_t>{1, 2, 3})) << "nothing half-read to decode";
     EXPECT_EQ(boxTexts(), std::vector<std::string>{
                               "Target reading was aborted!\nThe target memory was NOT read correctly."});
@@ -184,7 +184,8 @@ TEST_F(OperationsTest, ASleepingCollarIsWokenByTheMagnet) {
     options.magnetAfterMs = 700;
     startCollar(options);
     useFirmware("N4 040816");
-    ASSERT_EQ(programConfiguration(context, progress), kResultOk) << ::testing::PrintToString(boxTexts());
+    ASSERT_EQ(programConfiguration(context, progress), DeviceResult::Ok)
+        << ::testing::PrintToString(boxTexts());
     EXPECT_TRUE(progress.sawLegend("Put the magnet near the target for 10 seconds."));
     EXPECT_EQ(collar->commandLog().front(), "T") << "the probe it slept through";
 }
@@ -192,9 +193,9 @@ TEST_F(OperationsTest, ASleepingCollarIsWokenByTheMagnet) {
 TEST_F(OperationsTest, ASecondOperationReusesThePortOfTheFirst) {
     startCollar({});
     useFirmware("N4 040816");
-    ASSERT_EQ(readFirmwareVersions(context, progress), kResultOk);
+    ASSERT_EQ(readFirmwareVersions(context, progress), DeviceResult::Ok);
     const int fd = port.slotState(0).fd;
-    ASSERT_EQ(readConfiguration(context, progress), kResultOk);
+    ASSERT_EQ(readConfiguration(context, progress), DeviceResult::Ok);
     EXPECT_EQ(port.slotState(0).fd, fd);
     EXPECT_TRUE(link.closePending());
 }
@@ -206,7 +207,8 @@ TEST_F(OperationsTest, SinglePinEchoWorksEndToEnd) {
     startCollar(options);
     useFirmware("DS 040903");
     link.settings.singlePinBit = 64;
-    ASSERT_EQ(programConfiguration(context, progress), kResultOk) << ::testing::PrintToString(boxTexts());
+    ASSERT_EQ(programConfiguration(context, progress), DeviceResult::Ok)
+        << ::testing::PrintToString(boxTexts());
     EXPECT_EQ(decodeImage(record, link.memoryImage, {kDecodeCheck, 1, link.versionBytes}, log),
               ImageResult::Ok);
 }
@@ -223,7 +225,7 @@ TEST_P(ShutdownTest, SendsTheFamilysSequence) {
     options.firmware = GetParam().firmware;
     startCollar(options);
     useFirmware(GetParam().firmware);
-    EXPECT_EQ(shutDownTarget(context, progress), kResultOk) << ::testing::PrintToString(boxTexts());
+    EXPECT_EQ(shutDownTarget(context, progress), DeviceResult::Ok) << ::testing::PrintToString(boxTexts());
     ASSERT_TRUE(collar->waitForCommands(2 + static_cast<int>(GetParam().commands.size()), 2000));
     auto log = collar->commandLog();
     ASSERT_GE(log.size(), 2u);

@@ -27,14 +27,15 @@ TEST_P(RoundTripTest, ProgramReadBackDecodeLeavesTheRecordUnchanged) {
     useFirmware(p.firmware);
     const ParameterRecord original = record;
 
-    ASSERT_EQ(programConfiguration(context, progress), kResultOk) << ::testing::PrintToString(boxTexts());
+    ASSERT_EQ(programConfiguration(context, progress), DeviceResult::Ok)
+        << ::testing::PrintToString(boxTexts());
     EXPECT_TRUE(presenter.boxes.empty());
     const MemoryImage programmed = link.memoryImage;
     EXPECT_EQ(programmed.size(), imageSize(findFirmware(p.firmware)));
     EXPECT_EQ(collar->memory(p.base, programmed.size()), programmed);
 
     link.memoryImage.clear();
-    ASSERT_EQ(readConfiguration(context, progress), kResultOk);
+    ASSERT_EQ(readConfiguration(context, progress), DeviceResult::Ok);
     EXPECT_EQ(link.memoryImage, programmed);
 
     // Check mode against the record that was programmed: no difference anywhere.
@@ -82,14 +83,15 @@ TEST_P(FactoryRoundTripTest, FactoryParametersComeBackUnchanged) {
     record.text(StringRow::MACAddress) = "00C0FFEE";
     record.text(StringRow::SSTNotes) = "Refurbished 2004, new battery";
 
-    ASSERT_EQ(programFactoryParameters(context, progress), kResultOk) << ::testing::PrintToString(boxTexts());
+    ASSERT_EQ(programFactoryParameters(context, progress), DeviceResult::Ok)
+        << ::testing::PrintToString(boxTexts());
     const FactoryImage programmed = link.factoryImage;
     EXPECT_EQ(programmed.size(), factoryImageSize(findFactoryFirmware(GetParam())));
     EXPECT_EQ(commandsStartingWith('S').size(), 2u);
     EXPECT_TRUE(commandsStartingWith('E').empty()) << "the factory area is not erased";
 
     link.factoryImage.clear();
-    ASSERT_EQ(readFactoryParameters(context, progress), kResultOk);
+    ASSERT_EQ(readFactoryParameters(context, progress), DeviceResult::Ok);
     EXPECT_EQ(link.factoryImage, programmed);
 
     ParameterRecord loaded;

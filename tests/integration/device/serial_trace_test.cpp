@@ -96,8 +96,8 @@ struct TracedSession {
     RecordFirmwareSelection selection{record};
     RecordingProgress progress;
     DeviceContext context{link, record, selection};
-    int firmwareResult = -1;
-    int readResult = -1;
+    std::optional<DeviceResult> firmwareResult;
+    std::optional<DeviceResult> readResult;
 };
 
 std::shared_ptr<SerialTrace> openTrace(const std::string& path) {
@@ -111,8 +111,8 @@ TEST(SerialTraceTest, AShortSessionReadsBackAsTheFramesThatCrossedTheLine) {
     TempDir folder;
     auto session = std::make_unique<TracedSession>(openTrace(folder.file("trace.txt")));
     session->run();
-    ASSERT_EQ(session->firmwareResult, kResultOk);
-    ASSERT_EQ(session->readResult, kResultOk);
+    ASSERT_EQ(session->firmwareResult, DeviceResult::Ok);
+    ASSERT_EQ(session->readResult, DeviceResult::Ok);
     const std::string port = session->line.devicePath(0);
     const std::vector<std::string> commands = session->line.collar().commandLog();
     const std::string written = session->recorded.written;
@@ -151,8 +151,8 @@ TEST(SerialTraceTest, TracingChangesNothingInTheSession) {
     TracedSession traced(openTrace(folder.file("trace.txt")));
     traced.run();
     for (TracedSession* s : {&untraced, &traced}) {
-        EXPECT_EQ(s->firmwareResult, kResultOk);
-        EXPECT_EQ(s->readResult, kResultOk);
+        EXPECT_EQ(s->firmwareResult, DeviceResult::Ok);
+        EXPECT_EQ(s->readResult, DeviceResult::Ok);
     }
     EXPECT_EQ(traced.line.collar().commandLog(), untraced.line.collar().commandLog());
     EXPECT_EQ(traced.recorded.read, untraced.recorded.read);

@@ -99,8 +99,9 @@ TEST(ComTrace, TheSettingOpensItsFileSessionAfterSessionAndAFileThatCannotBeOpen
     EXPECT_FALSE(line.trace());
     EXPECT_EQ(settings.serialTrace, 0);
     ASSERT_EQ(presenter.count(), 1u);
-    EXPECT_EQ(presenter.last().text, "The serial trace file '" + settings.traceFile +
-                                         "' could not be opened:\nNo such file or directory\n\nThe serial trace is off.");
+    EXPECT_EQ(presenter.last().text,
+              "The serial trace file '" + settings.traceFile +
+                  "' could not be opened:\nNo such file or directory\n\nThe serial trace is off.");
 }
 
 TEST(ComDialog, FillShowsTheSettingsAsTheDialogTexts) {
@@ -151,7 +152,7 @@ TEST_F(ComSettingsTest, OkClosesAPendingPortAtOnce) {
     peer.respond([](const std::string&) { return test::PtyPeer::answer("+"); });
     port.setDevicePath(3, peer.path());
     test::RecordingProgress progress;
-    ASSERT_EQ(link.beginConnection(progress), 0);
+    ASSERT_EQ(link.beginConnection(progress), DeviceResult::Ok);
     link.endConnection(60);
     ASSERT_TRUE(link.closePending());
 

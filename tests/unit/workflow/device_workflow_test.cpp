@@ -117,7 +117,7 @@ protected:
 TEST_F(WriteFinished, ASuccessSavesAsProgrammedOffersTheReportAndWarnsToRestart) {
     loginAs("Erin", "Engineer", 0x088);
     answer(kAnswerYes);  // print
-    devices().writeFinished(0, WritePlan{true, true, false}, image);
+    devices().writeFinished(DeviceResult::Ok, WritePlan{true, true, false}, image);
     EXPECT_EQ(record.text(StringRow::ProgrammedBy), "Erin") << "no '#': the collar was programmed";
     EXPECT_EQ(record.text(StringRow::ProgByDate), dateTimeText(kNow));
     EXPECT_EQ(record.text(StringRow::DevStatus), "Programmed");
@@ -131,7 +131,7 @@ TEST_F(WriteFinished, ASuccessSavesAsProgrammedOffersTheReportAndWarnsToRestart)
 }
 
 TEST_F(WriteFinished, WithoutSavingTheDatabaseIsLeftAlone) {
-    devices().writeFinished(0, WritePlan{true, false, false}, image);
+    devices().writeFinished(DeviceResult::Ok, WritePlan{true, false, false}, image);
     EXPECT_EQ(storedStatuses("Default", "Default"), std::vector<std::string>{"Working"});
     EXPECT_EQ(record.text(StringRow::ProgrammedBy), "");
     EXPECT_EQ(texts().back(), wftext::kRestartWarning);
@@ -140,7 +140,7 @@ TEST_F(WriteFinished, WithoutSavingTheDatabaseIsLeftAlone) {
 
 TEST_F(WriteFinished, AFailedWriteSavesArchivesAndAsksNothing) {
     writeSettings("[Files]\nArchive Path=" + dir.path().string() + "\n");
-    devices().writeFinished(7, WritePlan{true, true, false}, image);
+    devices().writeFinished(DeviceResult::Timeout, WritePlan{true, true, false}, image);
     EXPECT_TRUE(texts().empty());
     EXPECT_EQ(storedStatuses("Default", "Default"), std::vector<std::string>{"Working"});
     EXPECT_FALSE(std::filesystem::exists(dir.file("Default.spr")));
@@ -151,7 +151,7 @@ TEST_F(WriteFinished, TheArchiveFilesAreNamedFromTheCtn) {
     writeSettings("[Files]\nArchive Path=" + dir.file("arch") + "\\\n");
     type(StringRow::CtnNumber, "CTN-123456789");
     record.text(StringRow::CtnNumber) = "CTN-123456789";
-    devices().writeFinished(0, WritePlan{true, false, false}, image);
+    devices().writeFinished(DeviceResult::Ok, WritePlan{true, false, false}, image);
     EXPECT_EQ(texts().front(),
               "Ctn Number: 'CTN-123456789' is longer than 8 characters.  The base filename\nfor the SPR and "
               "BIN files will be truncated to 'CTN-1234'.");
@@ -184,28 +184,28 @@ TEST_F(OtherCompletions, ACheckOrFailedReadLeavesTheChangesAlone) {
 TEST_F(OtherCompletions, TheFirmwareSelectionFollowsTheCollar) {
     const auto table = firmwareTable();
     record.text(StringRow::FenmodFwVer) = table[1].version;
-    devices().firmwareFinished(0);
+    devices().firmwareFinished(DeviceResult::Ok);
     EXPECT_EQ(firmware.row, 1);
     EXPECT_EQ(texts(),
               std::vector<std::string>{std::string("OK, the firmware version is now set correctly to '") +
                                        table[1].version + "'."});
     boxes.clear();
     record.text(StringRow::FenmodFwVer) = "ZZ 999999";
-    devices().firmwareFinished(0);
+    devices().firmwareFinished(DeviceResult::Ok);
     EXPECT_EQ(firmware.row, 1);
     EXPECT_EQ(texts(),
               std::vector<std::string>{
                   "The GPS system firmware version ('ZZ 999999') is not supported.\nThe firmware "
                   "version was NOT set correctly.\n\nContact Halvorn support to get a Orv upgrade.\n"});
     boxes.clear();
-    devices().firmwareFinished(3);  // the query failed and said so itself
+    devices().firmwareFinished(DeviceResult::StatusWithData);  // the query failed and said so itself
     EXPECT_TRUE(texts().empty());
 }
 
 TEST_F(OtherCompletions, ShutdownWarnsOnlyWhenItWorked) {
-    devices().shutdownFinished(5);
+    devices().shutdownFinished(DeviceResult::ReadbackMismatch);
     EXPECT_TRUE(texts().empty());
-    devices().shutdownFinished(0);
+    devices().shutdownFinished(DeviceResult::Ok);
     ASSERT_EQ(texts().size(), 1u);
     EXPECT_EQ(texts().front().rfind("The System has been successfully shut down", 0), 0u);
 }
