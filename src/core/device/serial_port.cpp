@@ -35,6 +35,18 @@ bool validSlot(int slot) {
     return slot >= 0 && slot < kSerialSlots;
 }
 
+// Waits until the output queue is empty, at most as long as one byte's write
+// may take; a line held up by its adapter is then closed all the same.
+void drainOutput(const PortSlot& s) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteGraceMs);
+    for (;;) {
+        int queued = 0;
+        if (ioctl(s.fd, TIOCOUTQ, &queued) != 0 || queued <= 0) return;
+        if (msLeft(deadline) == 0) return;
+        ::usleep(1000);
+    }
+}
+
 }  // namespace
 
 SerialPort::SerialPort() {
@@ -263,7 +275,10 @@ void SerialPort::close(int slot) {
     if (!s) return;
     clearDtr(slot);
     clearRts(slot);
-    tcflush(s->fd, TCIOFLUSH);
+    // The last frame (a shut-down's "X") may still sit in the output queue:
+    // let it go out before closing, and throw away only what came in unread.
+    drainOutput(*s);
+    tcflush(s->fd, TCIFLUSH);
     s->isOpen = 0;
     ::close(s->fd);
     s->fd = -1;

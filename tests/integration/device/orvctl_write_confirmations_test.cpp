@@ -22,13 +22,13 @@ namespace {
 constexpr const char* kRestart = "IMPORTANT!! After programming, the GPS System must be restarted";
 
 // ARGOS transmissions on, no PTT ID code assigned, a root ID to fall back on.
-const std::vector<std::string> kZeroPttId = {"--raw", "XmitnsEnabled=1", "--raw", "XmitterEnblType=1", "--raw",
-                                             "Root ID Code=1234"};
+const std::vector<std::string> kZeroPttId = {"--raw", "XmitnsEnabled=1",  "--raw", "XmitterEnblType=1",
+                                             "--raw", "Root ID Code=1234"};
 
 // Activity data every 60 minutes, while season 1 fixes every 30 minutes.
 std::vector<std::string> activityEvery(const std::string& minutes) {
-    return {"--raw", "DataCollMode=1",      "--raw", "ActivitySenseInterval=" + minutes,
-            "--raw", "GpsDcbDuration[1]=10", "--raw", "GpsDcbDay_1[1]=1",
+    return {"--raw", "DataCollMode=1",         "--raw", "ActivitySenseInterval=" + minutes,
+            "--raw", "GpsDcbDuration[1]=10",   "--raw", "GpsDcbDay_1[1]=1",
             "--raw", "GpsFixInterval_1[1]=30", "--raw", "FixIntervalUnits[1]=1"};
 }
 
@@ -37,15 +37,15 @@ protected:
     void SetUp() override { ASSERT_TRUE(collar.start()); }
     ProcessResult run(std::vector<std::string> args) { return runOrvctl(args, folder.path().string()); }
     ProcessResult write(const std::vector<std::string>& more) {
-        std::vector<std::string> args{"device", "write", "--port", collar.devicePath(), "--timeout", "1",
-                                      "--firmware", "N4 040816"};
+        std::vector<std::string> args{"device",    "write", "--port",     collar.devicePath(),
+                                      "--timeout", "1",     "--firmware", "N4 040816"};
         args.insert(args.end(), more.begin(), more.end());
         return run(args);
     }
     // The ID in the PTT ID word the collar holds now (first scheme: the word's upper 18 bits).
     long programmedId() {
-        const auto read = run({"device", "read", "--port", collar.devicePath(), "--timeout", "1", "--firmware",
-                               "N4 040816", "--json"});
+        const auto read = run({"device", "read", "--port", collar.devicePath(), "--timeout", "1",
+                               "--firmware", "N4 040816", "--json"});
         const std::string field = "\"IDHexValue\": \"";
         const auto at = read.out.find(field);
         if (read.status != 0 || at == std::string::npos) return -1;
@@ -60,7 +60,8 @@ TEST_F(OrvctlWriteConfirmations, AZeroPttIdIsProgrammedOnlyWithItsOwnOptionAndTh
     withYes.push_back("--yes");
     const auto refused = write(withYes);
     EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find("The 'Assigned PTT ID code' is currently zero!"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("The 'Assigned PTT ID code' is currently zero!"), std::string::npos)
+        << refused.err;
     EXPECT_NE(refused.err.find("--allow-zero-ptt-id programs the root ID 1234"), std::string::npos)
         << refused.err;
     EXPECT_EQ(refused.err.find(kRestart), std::string::npos);
@@ -74,7 +75,8 @@ TEST_F(OrvctlWriteConfirmations, AZeroPttIdIsProgrammedOnlyWithItsOwnOptionAndTh
     EXPECT_EQ(programmedId(), 1234) << "the collar sends the root ID, not 0";
 
     // An assigned code needs no consent and is what the collar gets.
-    const auto assigned = write({"--raw", "XmitnsEnabled=1", "--raw", "XmitterEnblType=1", "--raw", "PttIdCode=77"});
+    const auto assigned =
+        write({"--raw", "XmitnsEnabled=1", "--raw", "XmitterEnblType=1", "--raw", "PttIdCode=77"});
     ASSERT_EQ(assigned.status, 0) << assigned.err;
     EXPECT_EQ(assigned.err.find("currently zero"), std::string::npos);
     EXPECT_EQ(programmedId(), 77);
@@ -99,8 +101,8 @@ TEST_F(OrvctlWriteConfirmations, EveryBatchLinePassesTheConfirmationsBeforeAnyCo
     emu::CollarEmulator second;
     ASSERT_TRUE(second.start());
     auto save = [&](const std::string& ctn, std::vector<std::string> values) {
-        std::vector<std::string> args{"db", "save", "--db", "Orv3.mdb", "--job", "J7", "--ctn", ctn,
-                                      "--firmware", "N4 040816", "--yes"};
+        std::vector<std::string> args{"db",    "save", "--db",       "Orv3.mdb",  "--job", "J7",
+                                      "--ctn", ctn,    "--firmware", "N4 040816", "--yes"};
         args.insert(args.end(), values.begin(), values.end());
         ASSERT_EQ(run(args).status, 0);
     };
@@ -136,11 +138,13 @@ TEST_F(OrvctlWriteConfirmations, ShutdownIsRefusedToTheLevelsTheWindowHidesItFro
     EXPECT_EQ(collar.commandCount(), 0);
     EXPECT_FALSE(collar.shutDown());
 
-    std::vector<std::string> args{"device", "shutdown", "--port", collar.devicePath(), "--timeout", "1",
-                                  "--firmware", "N4 040816"};
+    std::vector<std::string> args{"device",    "shutdown", "--port",     collar.devicePath(),
+                                  "--timeout", "1",        "--firmware", "N4 040816"};
     for (const auto& option : engineerLogin(folder.path().string())) args.push_back(option);
     const auto engineer = run(args);
     EXPECT_EQ(engineer.status, 0) << engineer.err;
+    // Probe, firmware query, then the family's two shut-down commands.
+    EXPECT_TRUE(collar.waitForCommands(4, 5000)) << collar.commandCount();
     EXPECT_TRUE(collar.shutDown());
 }
 

@@ -142,5 +142,20 @@ TEST_F(SerialPortTest, PurgeDiscardsWaitingInput) {
     EXPECT_EQ(port.pendingOutput(0), 0);
 }
 
+// The last frame before a close (a shut-down's final command) reaches the
+// collar; only what came in unread is thrown away.
+TEST_F(SerialPortTest, CloseRightAfterAWriteStillDeliversTheFrame) {
+    for (int round = 0; round < 20; ++round) {
+        ASSERT_EQ(port.open(0, 0x01, 9600), 1);
+        peer.send("stale");
+        ASSERT_EQ(port.waitReadable(0, 1000), LineWait::Ready);
+        EXPECT_EQ(port.writeText(0, "\x01X\x04"), 1);
+        port.close(0);
+        ASSERT_EQ(peer.receive(), "\x01X\x04") << "round " << round;
+        ASSERT_EQ(port.open(0, 0x01, 9600), 1);
+        EXPECT_EQ(port.readByte(0), -1) << "the unread input went with the close";
+        port.close(0);
+    }
+}
 }  // namespace
 }  // namespace orv
