@@ -11,8 +11,8 @@
 #include <string>
 
 #include "app/message_log.h"
-#include "model/choice_list.h"
 #include "db/parameter_db.h"
+#include "model/choice_list.h"
 #include "model/record.h"
 
 namespace {
@@ -189,7 +189,7 @@ BENCHMARK_DEFINE_F(FilledFile, FillJobAndCtnLists)(benchmark::State& state) {
     VectorChoiceList jobs;
     VectorChoiceList ctns;
     for (auto _ : state) {
-        if (bench->db.fillJobAndCtnLists("04-1201", "", jobs, ctns) != DbResult::Ok)
+        if (fillJobAndCtnLists(bench->db.jobAndCtnNumbers("04-1201"), "", jobs, ctns) != 0)
             state.SkipWithError("failed");
     }
     state.counters["jobs"] = jobs.count();
@@ -200,7 +200,7 @@ BENCHMARK_REGISTER_F(FilledFile, FillJobAndCtnLists)->Unit(benchmark::kMilliseco
 BENCHMARK_DEFINE_F(FilledFile, CtnLookup)(benchmark::State& state) {
     VectorChoiceList ctns;
     for (auto _ : state) {
-        if (bench->db.lookupCtns(ctns) != DbResult::Ok) state.SkipWithError("failed");
+        if (fillList(ctns, bench->db.lookupCtns()) != 0) state.SkipWithError("failed");
     }
     state.counters["ctns"] = ctns.count();
 }
@@ -209,7 +209,7 @@ BENCHMARK_REGISTER_F(FilledFile, CtnLookup)->Unit(benchmark::kMillisecond);
 BENCHMARK_DEFINE_F(FilledFile, PttIdLookup)(benchmark::State& state) {
     VectorChoiceList ids;
     for (auto _ : state) {
-        if (bench->db.lookupPttIds(ids) != DbResult::Ok) state.SkipWithError("failed");
+        if (fillList(ids, bench->db.lookupPttIds()) != 0) state.SkipWithError("failed");
     }
     state.counters["ids"] = ids.count();
 }

@@ -73,22 +73,20 @@ CtnLookupDialog::~CtnLookupDialog() = default;
 
 void CtnLookupDialog::searchByCtn() {
     pttList->clear();
-    if (db.lookupCtns(*ctnList) == DbResult::Ok) ctnSelected();
+    if (fillList(*ctnList, db.lookupCtns()) == 0) ctnSelected();
 }
 
 void CtnLookupDialog::searchByPttId() {
-    if (db.lookupPttIds(*pttList) == DbResult::Ok) pttIdSelected();
+    if (fillList(*pttList, db.lookupPttIds()) == 0) pttIdSelected();
 }
 
 void CtnLookupDialog::pttIdSelected() {
-    if (db.lookupCtnsOfPttId(textOf(ptts), *ctnList) == DbResult::Ok) ctnSelected();
+    if (fillList(*ctnList, db.lookupCtnsOfPttId(textOf(ptts))) == 0) ctnSelected();
 }
 
 void CtnLookupDialog::ctnSelected() {
     const std::string ctn = textOf(ctns);
-    // A failed lookup has shown why; its list stays empty.
-    if (db.lookupStatusesOfCtn(ctn, *statusList) == DbResult::Ok)
-        static_cast<void>(db.lookupJobsOfCtn(ctn, *jobList));
+    if (fillList(*statusList, db.lookupStatusesOfCtn(ctn)) == 0) fillList(*jobList, db.lookupJobsOfCtn(ctn));
 }
 
 std::string CtnLookupDialog::job() const {
@@ -126,7 +124,7 @@ CustomerSearchDialog::CustomerSearchDialog(ParameterDb& db, const std::string& c
     connect(jobs, &QComboBox::activated, this, &CustomerSearchDialog::jobSelected);
     connect(ctns, &QComboBox::activated, this, &CustomerSearchDialog::ctnSelected);
 
-    if (db.lookupCustomers(*customerList) != DbResult::Ok) return;
+    if (fillList(*customerList, db.lookupCustomers()) != 0) return;
     const int current = customers->findText(QString::fromStdString(currentCustomer));
     customerList->select(current >= 0 ? current : 0);
     customerSelected();
@@ -135,15 +133,15 @@ CustomerSearchDialog::CustomerSearchDialog(ParameterDb& db, const std::string& c
 CustomerSearchDialog::~CustomerSearchDialog() = default;
 
 void CustomerSearchDialog::customerSelected() {
-    if (db.lookupJobsOfCustomer(customer(), *jobList) == DbResult::Ok) jobSelected();
+    if (fillList(*jobList, db.lookupJobsOfCustomer(customer())) == 0) jobSelected();
 }
 
 void CustomerSearchDialog::jobSelected() {
-    if (db.lookupCtnsOfJobAndCustomer(job(), customer(), *ctnList) == DbResult::Ok) ctnSelected();
+    if (fillList(*ctnList, db.lookupCtnsOfJobAndCustomer(job(), customer())) == 0) ctnSelected();
 }
 
 void CustomerSearchDialog::ctnSelected() {
-    static_cast<void>(db.lookupStatusesOfJobAndCtn(job(), ctn(), *statusList));
+    fillList(*statusList, db.lookupStatusesOfJobAndCtn(job(), ctn()));
 }
 
 std::string CustomerSearchDialog::customer() const {

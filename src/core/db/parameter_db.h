@@ -12,7 +12,7 @@
 #include "app/message_log.h"
 #include "db/access_layer.h"
 #include "db/wait_cursor.h"
-#include "model/choice_list.h"
+#include "model/device_lists.h"
 #include "model/record.h"
 
 namespace orv {
@@ -58,23 +58,21 @@ public:
     // An empty oldCtn renames every device of the Job.
     DbResult changeDevice(std::string oldJob, std::string oldCtn, std::string newJob, std::string newCtn);
 
-    // The three statuses, those stored for Job/CTN followed by the marker; selection >= 0 selects that entry.
-    DbResult markStoredStatuses(const std::string& job, const std::string& ctn, int selection,
-                                ChoiceList& list);
+    // The statuses stored for Job/CTN, one per stored device.
+    TextList storedStatuses(const std::string& job, const std::string& ctn);
     // Every stored Job number, and the CTNs of job (the first Job when job is empty).
-    DbResult fillJobAndCtnLists(std::string job, const std::string& ctn, ChoiceList& jobs, ChoiceList& ctns);
+    JobAndCtnTexts jobAndCtnNumbers(std::string job);
 
     // The lookups of the "Customer Search" and "CTN / PTT ID Lookup" dialogs.
-    DbResult lookupCustomers(ChoiceList& list);
-    DbResult lookupJobsOfCustomer(const std::string& customer, ChoiceList& list);
-    DbResult lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer,
-                                        ChoiceList& list);
-    DbResult lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn, ChoiceList& list);
-    DbResult lookupCtns(ChoiceList& list);
-    DbResult lookupPttIds(ChoiceList& list);  // shown "%05d"
-    DbResult lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list);
-    DbResult lookupJobsOfCtn(const std::string& ctn, ChoiceList& list);
-    DbResult lookupStatusesOfCtn(const std::string& ctn, ChoiceList& list);
+    TextList lookupCustomers();
+    TextList lookupJobsOfCustomer(const std::string& customer);
+    TextList lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer);
+    TextList lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn);
+    TextList lookupCtns();
+    TextList lookupPttIds();  // shown "%05d"
+    TextList lookupCtnsOfPttId(const std::string& pttId);
+    TextList lookupJobsOfCtn(const std::string& ctn);
+    TextList lookupStatusesOfCtn(const std::string& ctn);
 
     // Every stored device key, ordered by Job, CTN and status (orvctl db list).
     DbResult listDevices(std::vector<DeviceKey>& devices);
@@ -119,10 +117,8 @@ private:
                         const std::string& newCtn, int& matched);
     DbResult renameConflict(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
                             const std::string& newCtn, std::string& conflictCtn);
-    DbResult distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values,
-                            ChoiceList& list);
-    DbResult readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
-                        ChoiceList& list);
+    TextList distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values);
+    TextList readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds);
     // Shows fixedText and the engine's description; returns Failed.
     DbResult engineFailure(const char* fixedText);
     // Ends an operation: rolls back what is unfinished and closes; returns result.

@@ -52,136 +52,110 @@ constexpr const char* kPttIdColumn = "PttIdCode";
 
 }  // namespace
 
-DbResult ParameterDb::markStoredStatuses(const std::string& job, const std::string& ctn, int selection,
-                                         ChoiceList& list) {
-    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
+TextList ParameterDb::storedStatuses(const std::string& job, const std::string& ctn) {
+    if (reopenDatabase() != DbResult::Ok) return {{}, false, false};
     WaitCursor wait(waitIndicator);
-    list.clear();
-    for (const char* status : deviceStatusList()) list.add(status);
+    TextList read;
     const int rc = forEachRow(
         *database,
         "SELECT " + column(kStatusColumn) + fromGeneral() + whereEquals(kJobColumn) + andEquals(kCtnColumn),
         {DbValue::ofText(job), DbValue::ofText(ctn)}, texts([&](const std::string& status) {
-            const int index = findByPrefix(list, status);
-            const std::string entry = list.entry(index);
-            if (index >= 0 && entry.find(kStoredStatusMarker) == std::string::npos) {
-                list.replace(index, entry + std::string(kStoredStatusMarker));
-            }
+            read.texts.push_back(status);
             return 0;
         }));
+    read.complete = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed)
+                           : rc != 0           ? DbResult::Failed
+                                               : DbResult::Ok) == DbResult::Ok;
+    return read;
+}
+
+JobAndCtnTexts ParameterDb::jobAndCtnNumbers(std::string job) {
+    JobAndCtnTexts read;
+    if (reopenDatabase() != DbResult::Ok) {
+        read.jobs = {{}, false, false};
+        return read;
+    }
+    WaitCursor wait(waitIndicator);
+    int rc = forEachRow(*database, database->distinctTextsSql(distinct(kJobColumn)), {},
+                        texts([&](const std::string& value) {
+                            if (read.jobs.texts.empty() && job.empty()) job = value;
+                            read.jobs.texts.push_back(value);
+                            return 0;
+                        }));
+    if (rc == 0 && !read.jobs.texts.empty()) {
+        read.jobChosen = true;
+        read.job = job;
+        rc = forEachRow(*database, database->distinctTextsSql(distinct(kCtnColumn, whereEquals(kJobColumn))),
+                        {DbValue::ofText(job)}, texts([&](const std::string& value) {
+                            read.ctns.texts.push_back(value);
+                            return 0;
+                        }));
+    }
     const DbResult result = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed)
                                    : rc != 0           ? DbResult::Failed
                                                        : DbResult::Ok);
-    if (selection >= 0) list.select(selection);
-    return result;
+    if (result != DbResult::Ok) (read.jobChosen ? read.ctns : read.jobs).complete = false;
+    return read;
 }
 
-DbResult ParameterDb::fillJobAndCtnLists(std::string job, const std::string& ctn, ChoiceList& jobs,
-                                         ChoiceList& ctns) {
-    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
+TextList ParameterDb::distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values) {
+    if (reopenDatabase() != DbResult::Ok) return {{}, false, false};
+    return readLookup(database->distinctTextsSql(texts), values, false);
+}
+
+// The open database's answer to sql; closes it.
+TextList ParameterDb::readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds) {
     WaitCursor wait(waitIndicator);
-    bool anyJob = false;
-    int rc = forEachRow(*database, database->distinctTextsSql(distinct(kJobColumn)), {},
-                        texts([&](const std::string& value) {
-                            if (!anyJob) {
-                                jobs.clear();
-                                if (job.empty()) job = value;
-                                anyJob = true;
-                            }
-                            jobs.add(value);
-                            return 0;
-                        }));
-    if (rc == 0 && anyJob) {
-        int index = findEqualEntry(jobs, job);
-        if (index < 0) {
-            jobs.add(job);
-            index = jobs.count() - 1;
-        }
-        jobs.select(index);
-        bool firstCtn = true;
-        rc = forEachRow(*database, database->distinctTextsSql(distinct(kCtnColumn, whereEquals(kJobColumn))),
-                        {DbValue::ofText(job)}, texts([&](const std::string& value) {
-                            if (firstCtn) ctns.clear();
-                            ctns.add(value);
-                            if (firstCtn) ctns.select(0);
-                            firstCtn = false;
-                            return 0;
-                        }));
-    }
-    const DbResult result = rc == kEngineFailed ? engineFailure(dbtext::kReadFailed)
-                            : rc != 0           ? DbResult::Failed
-                                                : DbResult::Ok;
-    if (!ctn.empty()) {
-        const int index = findEqualEntry(ctns, ctn);
-        if (index >= 0) ctns.select(index);
-    }
-    return finish(result);
-}
-
-DbResult ParameterDb::distinctLookup(const DistinctTexts& texts, std::initializer_list<DbValue> values,
-                                     ChoiceList& list) {
-    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
-    return readLookup(database->distinctTextsSql(texts), values, false, list);
-}
-
-// The open database's answer to sql into list; closes it.
-DbResult ParameterDb::readLookup(const std::string& sql, std::initializer_list<DbValue> values, bool pttIds,
-                                 ChoiceList& list) {
-    WaitCursor wait(waitIndicator);
-    list.clear();
+    TextList read;
     const int rc = forEachRow(*database, sql, values, [&](const DbStatement& row) {
         const DbValue value = row.column(0);
         if (value.type == DbValue::Type::Null) return 0;
         if (pttIds) {
             if (value.type != DbValue::Type::Integer) return 1;
-            list.add(formatText("%05d", static_cast<int>(value.integer)));
+            read.texts.push_back(formatText("%05d", static_cast<int>(value.integer)));
             return 0;
         }
         const auto text = textFromColumn(value);
         if (!text) return 1;
-        if (!text->empty()) list.add(*text);
+        if (!text->empty()) read.texts.push_back(*text);
         return 0;
     });
-    const DbResult result = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed)
-                                   : rc != 0           ? DbResult::Failed
-                                                       : DbResult::Ok);
-    if (list.count() > 0) list.select(0);
-    return result;
+    read.complete = finish(rc == kEngineFailed ? engineFailure(dbtext::kReadFailed)
+                           : rc != 0           ? DbResult::Failed
+                                               : DbResult::Ok) == DbResult::Ok;
+    return read;
 }
 
-DbResult ParameterDb::lookupCustomers(ChoiceList& list) {
-    return distinctLookup(distinct(kCustomerColumn), {}, list);
+TextList ParameterDb::lookupCustomers() {
+    return distinctLookup(distinct(kCustomerColumn), {});
 }
 
-DbResult ParameterDb::lookupJobsOfCustomer(const std::string& customer, ChoiceList& list) {
-    return distinctLookup(distinct(kJobColumn, whereEquals(kCustomerColumn)), {DbValue::ofText(customer)},
-                          list);
+TextList ParameterDb::lookupJobsOfCustomer(const std::string& customer) {
+    return distinctLookup(distinct(kJobColumn, whereEquals(kCustomerColumn)), {DbValue::ofText(customer)});
 }
 
-DbResult ParameterDb::lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer,
-                                                 ChoiceList& list) {
+TextList ParameterDb::lookupCtnsOfJobAndCustomer(const std::string& job, const std::string& customer) {
     return distinctLookup(distinct(kCtnColumn, whereEquals(kJobColumn) + andEquals(kCustomerColumn)),
-                          {DbValue::ofText(job), DbValue::ofText(customer)}, list);
+                          {DbValue::ofText(job), DbValue::ofText(customer)});
 }
 
-DbResult ParameterDb::lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn,
-                                                ChoiceList& list) {
+TextList ParameterDb::lookupStatusesOfJobAndCtn(const std::string& job, const std::string& ctn) {
     return distinctLookup(distinct(kStatusColumn, whereEquals(kJobColumn) + andEquals(kCtnColumn)),
-                          {DbValue::ofText(job), DbValue::ofText(ctn)}, list);
+                          {DbValue::ofText(job), DbValue::ofText(ctn)});
 }
 
-DbResult ParameterDb::lookupCtns(ChoiceList& list) {
-    return distinctLookup(distinct(kCtnColumn), {}, list);
+TextList ParameterDb::lookupCtns() {
+    return distinctLookup(distinct(kCtnColumn), {});
 }
 
-DbResult ParameterDb::lookupPttIds(ChoiceList& list) {
-    if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
+TextList ParameterDb::lookupPttIds() {
+    if (reopenDatabase() != DbResult::Ok) return {{}, false, false};
     return readLookup(
         "SELECT DISTINCT " + column(kPttIdColumn) + fromGeneral() + " ORDER BY " + column(kPttIdColumn), {},
-        true, list);
+        true);
 }
 
-DbResult ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& list) {
+TextList ParameterDb::lookupCtnsOfPttId(const std::string& pttId) {
     // The PTT ID comes as the list shows it ("01234"); it is compared as a number.
     // A text that is no number matches no stored PTT ID: it is bound as NULL, as
     // a typed server column refuses to compare a number with such a text.
@@ -190,15 +164,15 @@ DbResult ParameterDb::lookupCtnsOfPttId(const std::string& pttId, ChoiceList& li
     const long long number = std::strtoll(pttId.c_str(), &end, 10);
     const bool isNumber = !pttId.empty() && end != nullptr && *end == '\0' && errno == 0;
     return distinctLookup(distinct(kCtnColumn, whereEquals(kPttIdColumn)),
-                          {isNumber ? DbValue::ofInteger(number) : DbValue::null()}, list);
+                          {isNumber ? DbValue::ofInteger(number) : DbValue::null()});
 }
 
-DbResult ParameterDb::lookupJobsOfCtn(const std::string& ctn, ChoiceList& list) {
-    return distinctLookup(distinct(kJobColumn, whereEquals(kCtnColumn)), {DbValue::ofText(ctn)}, list);
+TextList ParameterDb::lookupJobsOfCtn(const std::string& ctn) {
+    return distinctLookup(distinct(kJobColumn, whereEquals(kCtnColumn)), {DbValue::ofText(ctn)});
 }
 
-DbResult ParameterDb::lookupStatusesOfCtn(const std::string& ctn, ChoiceList& list) {
-    return distinctLookup(distinct(kStatusColumn, whereEquals(kCtnColumn)), {DbValue::ofText(ctn)}, list);
+TextList ParameterDb::lookupStatusesOfCtn(const std::string& ctn) {
+    return distinctLookup(distinct(kStatusColumn, whereEquals(kCtnColumn)), {DbValue::ofText(ctn)});
 }
 
 DbResult ParameterDb::listDevices(std::vector<DeviceKey>& devices) {

@@ -33,20 +33,20 @@ void HandlerUtility::open() {
     for (const char* status : deviceStatusList()) lists.statusCombo.add(status);
     lists.yearCombo.clear();
     for (const char* year : kYears) lists.yearCombo.add(year);
-    static_cast<void>(db.fillJobAndCtnLists("", "", lists.jobCombo, lists.ctnCombo));
+    fillJobAndCtnLists(db.jobAndCtnNumbers(""), "", lists.jobCombo, lists.ctnCombo);
 }
 
 void HandlerUtility::jobComboSelected() {
     const std::string job = selectedEntry(lists.jobCombo);
-    static_cast<void>(
-        db.fillJobAndCtnLists(job, selectedEntry(lists.ctnCombo), lists.jobCombo, lists.ctnCombo));
-    static_cast<void>(db.markStoredStatuses(job, selectedEntry(lists.ctnCombo), lists.statusCombo.selected(),
-                                            lists.statusCombo));
+    fillJobAndCtnLists(db.jobAndCtnNumbers(job), selectedEntry(lists.ctnCombo), lists.jobCombo,
+                       lists.ctnCombo);
+    markStoredStatuses(db.storedStatuses(job, selectedEntry(lists.ctnCombo)), lists.statusCombo.selected(),
+                       lists.statusCombo);
 }
 
 void HandlerUtility::ctnComboSelected() {
-    static_cast<void>(db.markStoredStatuses(selectedEntry(lists.jobCombo), selectedEntry(lists.ctnCombo),
-                                            lists.statusCombo.selected(), lists.statusCombo));
+    markStoredStatuses(db.storedStatuses(selectedEntry(lists.jobCombo), selectedEntry(lists.ctnCombo)),
+                       lists.statusCombo.selected(), lists.statusCombo);
 }
 
 // Job numbers begin with the two digits of their year; "10" and "Other" both
@@ -66,14 +66,14 @@ void HandlerUtility::yearSelected() {
 
 void HandlerUtility::jobsListSelected() {
     const std::string job = selectedEntry(lists.jobsList);
-    static_cast<void>(db.fillJobAndCtnLists(job, "", lists.jobCombo, lists.ctnsList));
-    static_cast<void>(db.markStoredStatuses(job, selectedEntry(lists.ctnsList), lists.statusList.selected(),
-                                            lists.statusList));
+    fillJobAndCtnLists(db.jobAndCtnNumbers(job), "", lists.jobCombo, lists.ctnsList);
+    markStoredStatuses(db.storedStatuses(job, selectedEntry(lists.ctnsList)), lists.statusList.selected(),
+                       lists.statusList);
 }
 
 void HandlerUtility::ctnsListSelected() {
-    static_cast<void>(db.markStoredStatuses(selectedEntry(lists.jobsList), selectedEntry(lists.ctnsList),
-                                            lists.statusList.selected(), lists.statusList));
+    markStoredStatuses(db.storedStatuses(selectedEntry(lists.jobsList), selectedEntry(lists.ctnsList)),
+                       lists.statusList.selected(), lists.statusList);
 }
 
 void HandlerUtility::listAllJobs() {

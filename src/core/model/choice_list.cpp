@@ -46,4 +46,12 @@ std::string selectedEntry(const ChoiceList& list) {
     return index >= 0 ? list.entry(index) : std::string();
 }
 
+int fillList(ChoiceList& list, const TextList& read) {
+    if (!read.opened) return 1;
+    list.clear();
+    for (const std::string& text : read.texts) list.add(text);
+    if (list.count() > 0) list.select(0);
+    return read.complete ? 0 : 1;
+}
+
 }  // namespace orv

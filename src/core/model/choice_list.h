@@ -1,13 +1,24 @@
 #pragma once
 
-// A list the database fills: a combo box or a list box of the window (which
-// implements this), or a plain vector for orvctl and the tests.
+// A list a view shows: a combo box or a list box of the window (which
+// implements this), or a plain vector for orvctl and the tests. Its callers
+// fill it from the texts the database reads.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orv {
+
+// Texts read for a list. When the database could not be opened nothing was
+// read (and the list is left as it is); when the read failed halfway (shown,
+// or a value that is no text) texts holds those before the failure.
+struct TextList {
+    std::vector<std::string> texts;
+    bool opened = true;
+    bool complete = true;
+    bool ok() const { return opened && complete; }
+};
 
 class ChoiceList {
 public:
@@ -34,6 +45,10 @@ int selectByPrefix(ChoiceList& list, std::string_view text);
 
 // The selected entry, or "" when nothing is selected.
 std::string selectedEntry(const ChoiceList& list);
+
+// Puts what was read into list (emptied first) and selects the first entry;
+// 0 when everything was read, else 1.
+int fillList(ChoiceList& list, const TextList& read);
 
 class VectorChoiceList : public ChoiceList {
 public:

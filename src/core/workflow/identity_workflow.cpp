@@ -57,7 +57,7 @@ void IdentityWorkflow::initialize() {
     const int firmwareRow = findFirmware(readCurrentFirmware(p.settingsFile));
     if (firmwareRow != kFirmwareNotSupported) view.showFirmwareRow(firmwareRow);
 
-    static_cast<void>(p.db.fillJobAndCtnLists("", "", view.jobList(), view.ctnList()));
+    fillJobAndCtnLists(p.db.jobAndCtnNumbers(""), "", view.jobList(), view.ctnList());
     if (FieldControls* controls = screen.mainControls()) {
         for (const int row : {StringRow::JobNumber, StringRow::CtnNumber}) {
             if (screen.controlText(row).empty()) controls->setText(mainStringControl(row), kDefaultDevice);
@@ -133,7 +133,7 @@ void IdentityWorkflow::jobLeft() {
     for (int i = 0; i < jobs.count(); ++i) known = known || trimTrailingBlanks(jobs.entry(i)) == job;
     const std::string ctn = screen.controlText(StringRow::CtnNumber);
     if (known) {
-        static_cast<void>(p.db.fillJobAndCtnLists(job, "", jobs, view.ctnList()));
+        fillJobAndCtnLists(p.db.jobAndCtnNumbers(job), "", jobs, view.ctnList());
     } else {
         view.ctnList().clear();
         if (FieldControls* controls = screen.mainControls())
@@ -154,8 +154,8 @@ void IdentityWorkflow::ctnLeft() {
 
 void IdentityWorkflow::jobSelected() {
     MainView& view = screen.mainView();
-    static_cast<void>(screen.parts().db.fillJobAndCtnLists(screen.controlText(StringRow::JobNumber), "",
-                                                           view.jobList(), view.ctnList()));
+    fillJobAndCtnLists(screen.parts().db.jobAndCtnNumbers(screen.controlText(StringRow::JobNumber)), "",
+                       view.jobList(), view.ctnList());
     screen.markStoredStatuses(StatusSelection::Kept);
     markKeyChanged();
 }
@@ -226,9 +226,8 @@ void IdentityWorkflow::selectRange() {
         readSetting(p.settingsFile, "Files", formatText("Parameter Db%d", selected + 1), kDefaultParameterDb)
             .text;
     p.db.setCurrentPath(p.settings.parameterDbPath);
-    static_cast<void>(p.db.fillJobAndCtnLists(screen.controlText(StringRow::JobNumber),
-                                              screen.controlText(StringRow::CtnNumber), view.jobList(),
-                                              view.ctnList()));
+    fillJobAndCtnLists(p.db.jobAndCtnNumbers(screen.controlText(StringRow::JobNumber)),
+                       screen.controlText(StringRow::CtnNumber), view.jobList(), view.ctnList());
     screen.markStoredStatuses(StatusSelection::Kept);
     screen.updateDatabaseButtons();
 }

@@ -137,9 +137,8 @@ void MainScreen::tabShown(Tab tab) {
 }
 
 void MainScreen::refillLists() {
-    static_cast<void>(p.db.fillJobAndCtnLists(p.record.text(StringRow::JobNumber),
-                                              p.record.text(StringRow::CtnNumber), view.jobList(),
-                                              view.ctnList()));
+    fillJobAndCtnLists(p.db.jobAndCtnNumbers(p.record.text(StringRow::JobNumber)),
+                       p.record.text(StringRow::CtnNumber), view.jobList(), view.ctnList());
     if (FieldControls* controls = mainControls()) {
         controls->setText(mainStringControl(StringRow::JobNumber), p.record.text(StringRow::JobNumber));
         controls->setText(mainStringControl(StringRow::CtnNumber), p.record.text(StringRow::CtnNumber));
@@ -151,8 +150,9 @@ void MainScreen::markStoredStatuses(StatusSelection selection) {
     const int selected = selection == StatusSelection::OfRecord
                              ? statusIndex(bareStatus(p.record.text(StringRow::DevStatus)))
                              : statuses.selected();
-    static_cast<void>(p.db.markStoredStatuses(controlText(StringRow::JobNumber),
-                                              controlText(StringRow::CtnNumber), selected, statuses));
+    orv::markStoredStatuses(
+        p.db.storedStatuses(controlText(StringRow::JobNumber), controlText(StringRow::CtnNumber)), selected,
+        statuses);
 }
 
 }  // namespace orv

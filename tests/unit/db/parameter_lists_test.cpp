@@ -31,59 +31,59 @@ protected:
 };
 
 TEST_P(ParameterLists, JobAndCtnListsSelectTheJobAskedForNotOneBeginningLikeIt) {
-    ASSERT_EQ(db.fillJobAndCtnLists("05-100", "C3", jobs, ctns), DbResult::Ok);
+    ASSERT_EQ(fillJobAndCtnLists(db.jobAndCtnNumbers("05-100"), "C3", jobs, ctns), 0);
     EXPECT_EQ(jobs.count(), 4);  // with the Default device
     EXPECT_EQ(selectedEntry(jobs), "05-100");
     EXPECT_EQ(ctns.entries, (std::vector<std::string>{"C2", "C3"}));
     EXPECT_EQ(selectedEntry(ctns), "C3");
 
-    ASSERT_EQ(db.fillJobAndCtnLists("07-9", "", jobs, ctns), DbResult::Ok);
+    ASSERT_EQ(fillJobAndCtnLists(db.jobAndCtnNumbers("07-9"), "", jobs, ctns), 0);
     EXPECT_EQ(jobs.count(), 5) << "a Job that is not stored is added and selected";
     EXPECT_EQ(selectedEntry(jobs), "07-9");
     EXPECT_EQ(ctns.entries, (std::vector<std::string>{"C2", "C3"})) << "no CTN came back: the list is kept";
 
-    ASSERT_EQ(db.fillJobAndCtnLists("", "", jobs, ctns), DbResult::Ok);
+    ASSERT_EQ(fillJobAndCtnLists(db.jobAndCtnNumbers(""), "", jobs, ctns), 0);
     EXPECT_EQ(selectedEntry(ctns), ctns.entry(0));
     EXPECT_EQ(jobs.selected(), 0);
 }
 
 TEST_P(ParameterLists, StoredStatusesCarryTheMarker) {
     const std::string marker(kStoredStatusMarker);
-    ASSERT_EQ(db.markStoredStatuses("05-100", "C3", 1, list), DbResult::Ok);
+    ASSERT_EQ(markStoredStatuses(db.storedStatuses("05-100", "C3"), 1, list), 0);
     EXPECT_EQ(list.entries,
               (std::vector<std::string>{"Working", "Coord. Signoff" + marker, "Programmed" + marker}));
     EXPECT_EQ(list.selected(), 1);
-    ASSERT_EQ(db.markStoredStatuses("nobody", "C3", -1, list), DbResult::Ok);
+    ASSERT_EQ(markStoredStatuses(db.storedStatuses("nobody", "C3"), -1, list), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"Working", "Coord. Signoff", "Programmed"}));
     EXPECT_EQ(list.selected(), -1);
 }
 
 TEST_P(ParameterLists, PttIdsAreShownWithFiveDigitsAndLeadToTheirCtns) {
-    ASSERT_EQ(db.lookupPttIds(list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupPttIds()), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"00000", "01234", "77777"}));
     EXPECT_EQ(list.selected(), 0);
-    ASSERT_EQ(db.lookupCtnsOfPttId("01234", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupCtnsOfPttId("01234")), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"C1", "C2", "C3"}));
-    ASSERT_EQ(db.lookupCtnsOfPttId("not a number", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupCtnsOfPttId("not a number")), 0);
     EXPECT_TRUE(list.entries.empty());
 }
 
 TEST_P(ParameterLists, CustomerSearchListsTrimAndSkipEmptyTexts) {
-    ASSERT_EQ(db.lookupCustomers(list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupCustomers()), 0);
     std::sort(list.entries.begin(), list.entries.end());
     EXPECT_EQ(list.entries, (std::vector<std::string>{"Acme", "Birch"}))
         << "the Default device has no customer";
-    ASSERT_EQ(db.lookupJobsOfCustomer("acme", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupJobsOfCustomer("acme")), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"05-100", "05-1000"})) << "texts compare ignoring case";
-    ASSERT_EQ(db.lookupCtnsOfJobAndCustomer("05-100", "Acme", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupCtnsOfJobAndCustomer("05-100", "Acme")), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"C2", "C3"}));
-    ASSERT_EQ(db.lookupStatusesOfJobAndCtn("05-100", "C3", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupStatusesOfJobAndCtn("05-100", "C3")), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"Coord. Signoff", "Programmed"}));
-    ASSERT_EQ(db.lookupJobsOfCtn("C10", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupJobsOfCtn("C10")), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"06-1"}));
-    ASSERT_EQ(db.lookupStatusesOfCtn("C3", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupStatusesOfCtn("C3")), 0);
     EXPECT_EQ(list.count(), 2);
-    ASSERT_EQ(db.lookupCtns(list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupCtns()), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"C1", "C10", "C2", "C3", "Default"}));
 }
 
@@ -112,20 +112,20 @@ protected:
 };
 
 TEST_P(MixedCaseLists, BothEnginesGiveTheSameEntriesInTheSameOrder) {
-    ASSERT_EQ(db.fillJobAndCtnLists("AB1", "", jobs, ctns), DbResult::Ok);
+    ASSERT_EQ(fillJobAndCtnLists(db.jobAndCtnNumbers("AB1"), "", jobs, ctns), 0);
     EXPECT_EQ(jobs.entries, (std::vector<std::string>{"05-100", "05-1000", "06-1", "ab-1", "ab1", "ab_1",
                                                       "Ab~", "Default", "\u00C9-1", "\u00E9-1"}));
     EXPECT_EQ(selectedEntry(jobs), "ab1");
     EXPECT_EQ(ctns.entries, (std::vector<std::string>{"K1"})) << "of k1/K1 the spelling stored as Programmed";
 
-    ASSERT_EQ(db.lookupCtns(list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupCtns()), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"C1", "C10", "C2", "C3", "Default", "k1", "K2", "k_1",
                                                       "K~", "k\u00C9", "k\u00E92"}));
-    ASSERT_EQ(db.lookupCustomers(list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupCustomers()), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"A-b", "a_b", "Acme", "Birch"}));
-    ASSERT_EQ(db.lookupJobsOfCustomer("ACME", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupJobsOfCustomer("ACME")), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"05-100", "05-1000", "ab-1"}));
-    ASSERT_EQ(db.lookupJobsOfCtn("K1", list), DbResult::Ok);
+    ASSERT_EQ(fillList(list, db.lookupJobsOfCtn("K1")), 0);
     EXPECT_EQ(list.entries, (std::vector<std::string>{"ab-1", "ab1"}));
 
     std::vector<DeviceKey> devices;
@@ -152,7 +152,7 @@ TEST_P(MixedCaseLists, AnOlderDatabaseGetsTheListIndexes) {
     }
     ParameterDb fresh(log, record);
     fresh.setCurrentPath(path);
-    ASSERT_EQ(fresh.fillJobAndCtnLists("ab-1", "", jobs, ctns), DbResult::Ok);
+    ASSERT_EQ(fillJobAndCtnLists(fresh.jobAndCtnNumbers("ab-1"), "", jobs, ctns), 0);
     EXPECT_EQ(jobs.count(), 10);
     EXPECT_EQ(ctns.entries, (std::vector<std::string>{"k1", "K2"}));
     if (server) {
@@ -169,7 +169,7 @@ protected:
 
 TEST_F(ParameterListsFileOnly, AValueThatIsNotTextEndsTheListWithoutAMessage) {
     rawQuery(path, "UPDATE GenParmsTbl SET Customer = X'41' WHERE JobNumber = '06-1'");
-    EXPECT_EQ(db.lookupCustomers(list), DbResult::Failed);
+    EXPECT_EQ(fillList(list, db.lookupCustomers()), 1);
     EXPECT_EQ(presenter.count(), 0u);
     EXPECT_FALSE(db.isOpen());
 }

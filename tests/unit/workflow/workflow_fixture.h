@@ -157,7 +157,7 @@ protected:
     // The statuses stored for a device, as the status list marks them.
     std::vector<std::string> storedStatuses(const std::string& job, const std::string& ctn) {
         VectorChoiceList list;
-        EXPECT_EQ(db.markStoredStatuses(job, ctn, -1, list), DbResult::Ok);
+        markStoredStatuses(db.storedStatuses(job, ctn), -1, list);
         std::vector<std::string> stored;
         for (const std::string& entry : list.entries) {
             const auto marker = entry.find(kStoredStatusMarker);
