@@ -75,7 +75,7 @@ void reportMismatch(const PlacedBlock& block, const LayoutField& row, double dev
 void clearSeasonValues(ParameterRecord& record) {
     const int shown = record.currentSeason();
     for (auto& season : record.seasonValues) season.fill(0);
-    record.setCurrentSeason(shown >= 1 && shown <= kSeasons ? shown : 1);
+    record.setCurrentSeason(shown);
 }
 
 }  // namespace

@@ -1,20 +1,12 @@
 // The change bookkeeping of the field converter: per-field changed flags, the
 // label markers and the unsaved-changes marker of the main window title.
 
-#include <algorithm>
 #include <string_view>
 
 #include "model/field_converter.h"
-#include "model/numeric.h"
 
 namespace orv {
 namespace {
-
-// The season the Schedule tab shows, as an index, held to 0..11.
-std::size_t shownSeasonIndex(const ParameterRecord& record) {
-    return static_cast<std::size_t>(
-        std::clamp(truncateToInt(record.seasonValues[0][SeasonRow::Season]), 1, kSeasons) - 1);
-}
 
 // The marker is looked for at the front only: a label that holds "* " further
 // on is neither left unmarked nor cut at its first two characters.
@@ -44,8 +36,9 @@ int* FieldConverter::changedFlag(DefinitionTable table, int row) {
         case DefinitionTable::General:
             return row >= 0 && row < kGeneralCount ? &record.generalChanged[index] : nullptr;
         case DefinitionTable::Season:
-            return row >= 0 && row < kSeasonCount ? &record.seasonChanged[shownSeasonIndex(record)][index]
-                                                  : nullptr;
+            return row >= 0 && row < kSeasonCount
+                       ? &record.seasonChanged[static_cast<std::size_t>(record.currentSeason() - 1)][index]
+                       : nullptr;
         case DefinitionTable::String:
             return row >= 0 && row < kStringCount ? &record.stringChanged[index] : nullptr;
         case DefinitionTable::Control:

@@ -170,8 +170,8 @@ void FieldConverter::fieldEdited(Page page, int row) {
         return;
     }
     // The season selector: the tab still shows the season being left.
-    const double left = record.seasonValues[0][SeasonRow::Season];
-    readSeasonPage(truncateToInt(left));
+    const int left = record.currentSeason();
+    readSeasonPage(left);
     const double selected = readField(page, row);
     showField(page, row);
     if (selected != left) {
@@ -244,7 +244,7 @@ void FieldConverter::readSeasonPage(int season) {
         return;
     }
     // The rows resolve to the current season; it is the given one while they are read.
-    const double shown = record.seasonValues[0][SeasonRow::Season];
+    const int shown = record.currentSeason();
     record.setCurrentSeason(season);
     const auto table = seasonDefinitions();
     for (int row = 0; row < kSeasonCount; ++row) {
@@ -254,7 +254,7 @@ void FieldConverter::readSeasonPage(int season) {
         const int readRow = row == SeasonRow::NumberOfDays ? lengthRowOf(record, season) : row;
         readField(table[static_cast<std::size_t>(readRow)].page, readRow);
     }
-    record.seasonValues[0][SeasonRow::Season] = shown;
+    record.setCurrentSeason(shown);
 }
 
 void FieldConverter::showSeason(int season) {

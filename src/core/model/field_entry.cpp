@@ -99,7 +99,7 @@ FieldEntry acceptEntry(const ParameterDefinition& definition, int kind, const st
     }
     value = roundToStep(value, definition.step);
     if (kind == KindFixInterval && isArgos(transmitterType(record))) {
-        const double units = record.seasonValues[currentSeasonIndex(record)][SeasonRow::FixIntervalUnits];
+        const double units = record.season(record.currentSeason(), SeasonRow::FixIntervalUnits);
         value = allowedFixInterval(value, units, fortyFiveMinutesAllowed(record));
     }
     if (value != entry.entered) {

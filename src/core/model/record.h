@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -19,9 +20,13 @@ struct ParameterRecord {
     std::array<int, kStringCount> stringChanged{};
     int recordDirty = 0;
 
-    // The season shown on the Schedule tab lives in the selector's slot of season 1.
-    // (A value beyond the int range converts to its end rather than undefined.)
-    int currentSeason() const { return truncateToInt(seasonValues[0][SeasonRow::Season]); }
+    // The season shown on the Schedule tab (1..12), the one its rows stand for.
+    // It lives in the selector's slot of season 1; a value there outside 1..12
+    // (a raw setting, a damaged file) stands for the nearest season, so it can
+    // never address outside the record.
+    int currentSeason() const {
+        return std::clamp(truncateToInt(seasonValues[0][SeasonRow::Season]), 1, kSeasons);
+    }
     void setCurrentSeason(int season) { seasonValues[0][SeasonRow::Season] = season; }
 
     double& general(int row) { return generalValues[static_cast<std::size_t>(row)]; }

@@ -4,17 +4,6 @@
 
 namespace orv {
 
-std::size_t currentSeasonIndex(const ParameterRecord& record) {
-    const double season = record.seasonValues[0][SeasonRow::Season];
-    if (!(season >= 1)) {
-        return 0;
-    }
-    if (season >= kSeasons) {
-        return kSeasons - 1;
-    }
-    return static_cast<std::size_t>(season) - 1;
-}
-
 ResolvedField resolve(ParameterRecord& record, Page page, int row) {
     if (!isSchedulePage(page)) {
         const auto table = generalDefinitions();
@@ -30,7 +19,7 @@ ResolvedField resolve(ParameterRecord& record, Page page, int row) {
         return {DefinitionTable::Season, nullptr, nullptr, kSeasonCount, -1};
     }
     const ParameterDefinition& def = table[static_cast<std::size_t>(row)];
-    auto& values = record.seasonValues[currentSeasonIndex(record)];
+    auto& values = record.seasonValues[static_cast<std::size_t>(record.currentSeason() - 1)];
     ResolvedField field{DefinitionTable::Season, &def, &values[static_cast<std::size_t>(row)], kSeasonCount,
                         def.kind};
     if (def.companion == RadioCompanion::InverseOfPreviousRow) {

@@ -15,10 +15,6 @@ struct ResolvedField {
     int kind;
 };
 
-// The index (0..11) of the season the Schedule tab shows, held to 1..12 so
-// that a bad selector value can never address outside the record.
-std::size_t currentSeasonIndex(const ParameterRecord& record);
-
 // The Schedule tab and its panels resolve to the current season of the season
 // table (rows 3, 4, 5 and 6 are special); every other page to the general table.
 ResolvedField resolve(ParameterRecord& record, Page page, int row);

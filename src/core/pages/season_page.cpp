@@ -41,9 +41,9 @@ SeasonPage::SeasonPage(FieldConverter& converter, PageSet& pages)
 
 int SeasonPage::lengthRow() const {
     const ParameterRecord& record = converter.parameterRecord();
-    const int season = std::clamp(record.currentSeason(), 1, kSeasons);
-    return record.season(season, SeasonRow::SeasonType) == 1 ? SeasonRow::LengthOfSeasonSeasonStartDay
-                                                             : SeasonRow::NumberOfDays;
+    return record.season(record.currentSeason(), SeasonRow::SeasonType) == 1
+               ? SeasonRow::LengthOfSeasonSeasonStartDay
+               : SeasonRow::NumberOfDays;
 }
 
 void SeasonPage::setUp() {
@@ -68,9 +68,12 @@ void SeasonPage::applySeasonTypeView() {
     if (controls == nullptr) return;
     const bool numberOfDays = lengthRow() == SeasonRow::NumberOfDays;
     const int label = seasonLengthLabelId();
-    controls->setText(label, withMarker(controls->text(label), numberOfDays ? kNumberOfDaysLabel : kStartDayLabel));
-    controls->setText(seasonRangeLabelId(), "1-" + std::to_string(std::min(
-                                                      kDaysInYear, static_cast<int>(seasonRow(SeasonRow::NumberOfDays).maxValue))));
+    controls->setText(label,
+                      withMarker(controls->text(label), numberOfDays ? kNumberOfDaysLabel : kStartDayLabel));
+    controls->setText(
+        seasonRangeLabelId(),
+        "1-" + std::to_string(
+                   std::min(kDaysInYear, static_cast<int>(seasonRow(SeasonRow::NumberOfDays).maxValue))));
     controls->showControl(seasonRangeLabelId(), numberOfDays);
     controls->setText(leapYearNoteId(), kLeapYearNote);
     controls->showControl(leapYearNoteId(), !numberOfDays);
@@ -102,7 +105,8 @@ void SeasonPage::seasonChosen(int delta) {
     loadSeason(converter.parameterRecord().currentSeason());
     FieldControls* controls = pages.controls(kPage);
     const int spin = seasonRow(SeasonRow::Season).spinId;
-    if (delta != 0 && controls != nullptr) controls->setSpinPosition(spin, controls->spinPosition(spin) - delta);
+    if (delta != 0 && controls != nullptr)
+        controls->setSpinPosition(spin, controls->spinPosition(spin) - delta);
 }
 
 bool SeasonPage::rowEdited(Page page, int row, int delta) {
@@ -139,7 +143,8 @@ bool SeasonPage::rowEdited(Page page, int row, int delta) {
 }
 
 void SeasonPage::pageShown() {
-    for (const GpsCycleRows& cycle : kGpsCycles) converter.showField(Page::ScheduleGpsPanel, cycle.fixInterval);
+    for (const GpsCycleRows& cycle : kGpsCycles)
+        converter.showField(Page::ScheduleGpsPanel, cycle.fixInterval);
     rules();
 }
 

@@ -72,9 +72,9 @@ void showPageFields(Page page, FieldConverter& converter, PageSet& pages, Parame
         const auto table = seasonDefinitions();
         // The season length shows through the one of its two rows the season's
         // type selects; the other's limits would clamp it (a start day is at least 1).
-        const bool dayOfYear = record.season(std::clamp(record.currentSeason(), 1, kSeasons),
-                                             SeasonRow::SeasonType) == 1;
-        const int otherLengthRow = dayOfYear ? SeasonRow::NumberOfDays : SeasonRow::LengthOfSeasonSeasonStartDay;
+        const bool dayOfYear = record.season(record.currentSeason(), SeasonRow::SeasonType) == 1;
+        const int otherLengthRow =
+            dayOfYear ? SeasonRow::NumberOfDays : SeasonRow::LengthOfSeasonSeasonStartDay;
         for (int row = 0; row < kSeasonCount; ++row) {
             const ParameterDefinition& definition = table[static_cast<std::size_t>(row)];
             if (row != SeasonRow::Season && row != otherLengthRow && definition.page == page &&

@@ -331,6 +331,22 @@ TEST_F(FieldConverterTest, SeasonSelectorStoresTheSeasonLeft) {
     EXPECT_EQ(record.currentSeason(), 12);
 }
 
+TEST_F(FieldConverterTest, LeavingASelectorOutsideTheSeasonsStoresTheSeasonShown) {
+    converter.showSeason(12);
+    record.seasonValues[0][SeasonRow::Season] = 40;  // a damaged file: the tab still shows season 12
+    const ParameterDefinition& hours = seasonDefinitions()[SeasonRow::GpsNumHours_1];
+    MemoryFieldControls& panel = *pages.page(hours.page);
+    panel.setText(hours.controlId, "48");
+
+    const ParameterDefinition& selector = seasonDefinitions()[SeasonRow::Season];
+    pages.page(Page::Schedule)->setText(selector.controlId, "3");
+    converter.fieldEdited(Page::Schedule, SeasonRow::Season);
+
+    EXPECT_EQ(record.season(12, SeasonRow::GpsNumHours_1), 48);
+    EXPECT_EQ(record.currentSeason(), 3);
+    EXPECT_EQ(panel.text(hours.controlId), "24");
+}
+
 TEST_F(FieldConverterTest, ShowingASeasonChangesNothingInIt) {
     // A number-of-days season of length 0: the start-day row (1..365) must not
     // clamp it while the season is shown.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/message_log.h"
 #include "model/resolve.h"
 #include "model/startup_checks.h"
@@ -102,6 +104,25 @@ TEST_F(RecordTest, OtherPagesResolveToTheGeneralTable) {
     EXPECT_EQ(resolve(record, Page::Schedule, 0).slot, &record.season(12, 0));
     record.setCurrentSeason(0);
     EXPECT_EQ(resolve(record, Page::Schedule, 0).slot, &record.season(1, 0));
+}
+
+TEST_F(RecordTest, TheSeasonShownIsTheSelectorCutToAWholeSeasonAndHeldToTwelve) {
+    double& selector = record.seasonValues[0][SeasonRow::Season];
+    for (const auto& [stored, shown] :
+         std::initializer_list<std::pair<double, int>>{{1, 1},
+                                                       {7, 7},
+                                                       {12, 12},
+                                                       {7.9, 7},
+                                                       {0.5, 1},
+                                                       {0, 1},
+                                                       {-3, 1},
+                                                       {13, 12},
+                                                       {1e300, 12},
+                                                       {-1e300, 1},
+                                                       {std::numeric_limits<double>::quiet_NaN(), 1}}) {
+        selector = stored;
+        EXPECT_EQ(record.currentSeason(), shown) << stored;
+    }
 }
 
 TEST(StartupChecksTest, MismatchedTablesStopTheProgram) {
