@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "app/text_helpers.h"
+
 namespace orv::cli {
 
 namespace {
@@ -137,12 +139,6 @@ constexpr std::array kHelp{
 };
 // clang-format on
 
-std::string lowered(const std::string& text) {
-    std::string result = text;
-    for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return result;
-}
-
 // Edits from a to b, a swap of two neighbouring letters counting as one.
 std::size_t editDistance(const std::string& a, const std::string& b) {
     std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
@@ -168,11 +164,11 @@ const CommandHelp* commandHelp(const std::string& name) {
 }
 
 std::string nearestName(const std::string& word, const std::vector<std::string>& candidates) {
-    const std::string typed = lowered(word);
+    const std::string typed = lowerCase(word);
     std::string best;
     std::size_t bestDistance = 0;
     for (const std::string& candidate : candidates) {
-        const std::string name = lowered(candidate);
+        const std::string name = lowerCase(candidate);
         // A prefix of a longer name ("sim" for "simulate") is the one meant.
         std::size_t distance = name.rfind(typed, 0) == 0 && !typed.empty() ? 1 : editDistance(typed, name);
         if (best.empty() || distance < bestDistance) {

@@ -2,19 +2,13 @@
 
 #include <algorithm>
 
+#include "app/text_helpers.h"
+
 namespace orv {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 std::string_view skipBlanks(std::string_view line) {
-    std::size_t start = 0;
-    while (start < line.size() && isBlank(line[start])) {
-        ++start;
-    }
-    return line.substr(start);
+    return withoutLeading(line, " \t");
 }
 
 // The name of a header line: the text between a "[" and the "]" after it.
@@ -70,12 +64,7 @@ void forEachPiece(std::string_view content, Visit visit) {
 
 // A line of the writer's copy: nothing but blanks, tabs and the line end.
 bool isEmptyLine(std::string_view line) {
-    for (const char c : line) {
-        if (!isBlank(c) && c != '\r' && c != '\n') {
-            return false;
-        }
-    }
-    return true;
+    return withoutLeading(line, " \t\r\n").empty();
 }
 
 std::string entryLine(std::string_view key, const std::string& value) {
@@ -106,8 +95,8 @@ SettingValue findSetting(std::string_view content, std::string_view section, std
             result.text.assign(rest.substr(rest.find('=') + 1));
             result.found = true;
             const auto offset = static_cast<std::size_t>(line.data() - content.data());
-            result.line = 1 + static_cast<std::size_t>(
-                                  std::count(content.begin(), content.begin() + static_cast<long>(offset), '\n'));
+            result.line = 1 + static_cast<std::size_t>(std::count(
+                                  content.begin(), content.begin() + static_cast<long>(offset), '\n'));
             return false;
         }
         return true;

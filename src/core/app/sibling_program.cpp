@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/text_helpers.h"
+
 namespace orv {
 
 namespace {
@@ -38,10 +40,8 @@ DesktopEntry readEntry(const fs::path& file) {
         if (!inGroup) continue;
         const auto equals = line.find('=');
         if (equals == std::string::npos) continue;
-        std::string key = line.substr(0, equals);
-        while (!key.empty() && key.back() == ' ') key.pop_back();
-        std::string value = line.substr(equals + 1);
-        value.erase(0, value.find_first_not_of(' '));
+        const std::string_view key = withoutTrailing(std::string_view(line).substr(0, equals));
+        const std::string value(withoutLeading(std::string_view(line).substr(equals + 1)));
         if (key == "Name") entry.name = value;
         if (key == "Exec") entry.exec = value;
         if (key == "Path") entry.path = value;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "app/text_helpers.h"
 #include "model/lists.h"
 
 namespace orv {
@@ -52,13 +53,7 @@ double parameterValueFromStored(const ParameterDefinition& def, double stored) {
 
 std::optional<std::string> textFromColumn(const DbValue& value) {
     if (value.type != DbValue::Type::Text) return std::nullopt;
-    return withoutTrailingBlanks(value.text);
-}
-
-std::string withoutTrailingBlanks(std::string text) {
-    const auto end = text.find_last_not_of(' ');
-    text.erase(end == std::string::npos ? 0 : end + 1);
-    return text;
+    return std::string(withoutTrailing(value.text));
 }
 
 std::string withoutStoredMarker(std::string status) {

@@ -26,8 +26,6 @@ double parameterValueFromStored(const ParameterDefinition& def, double stored);
 // A stored text without its trailing blanks; empty (missing) for anything not a text.
 std::optional<std::string> textFromColumn(const DbValue& value);
 
-std::string withoutTrailingBlanks(std::string text);
-
 // A status picked from a list that marks the stored statuses: the marker is cut off.
 std::string withoutStoredMarker(std::string status);
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cctype>
 
+#include "app/text_helpers.h"
+
 namespace orv {
 namespace {
 
@@ -11,13 +13,7 @@ constexpr std::string_view kHidden = "***";
 
 std::size_t schemeLength(std::string_view path) {
     for (const std::string_view scheme : kSchemes) {
-        if (path.size() >= scheme.size()) {
-            bool same = true;
-            for (std::size_t i = 0; i < scheme.size() && same; ++i) {
-                same = std::tolower(static_cast<unsigned char>(path[i])) == scheme[i];
-            }
-            if (same) return scheme.size();
-        }
+        if (startsWithIgnoringCase(path, scheme)) return scheme.size();
     }
     return 0;
 }

@@ -18,6 +18,7 @@
 #include <mutex>
 #include <optional>
 
+#include "app/text_helpers.h"
 #include "db/database_uri.h"
 #include "db/engine.h"
 #include "db/postgres_schema.h"
@@ -93,9 +94,9 @@ IdleConnections& idleConnections() {
     return connections;
 }
 
-std::string trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-    return text;
+// A server message without its line end.
+std::string withoutLineEnd(const char* message) {
+    return std::string(withoutTrailing(message, " \n"));
 }
 
 std::string realText(double value) {
@@ -299,7 +300,7 @@ public:
     // the password of the URI, should the server or libpq ever repeat it.
     void fail(const PGresult* failed) {
         const char* primary = failed ? PQresultErrorField(failed, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-        std::string description = primary ? primary : trimmed(PQerrorMessage(conn));
+        std::string description = primary ? primary : withoutLineEnd(PQerrorMessage(conn));
         if (description.empty()) description = "the server did not answer";
         error = {EngineStatus::Failed, hidePassword(description, password)};
     }
@@ -513,7 +514,7 @@ private:
         const std::string password = uriPassword(uri);
         if (PQstatus(conn) != CONNECTION_OK) {
             error = {EngineStatus::Failed,
-                     PgConnection::hidePassword(trimmed(PQerrorMessage(conn)), password)};
+                     PgConnection::hidePassword(withoutLineEnd(PQerrorMessage(conn)), password)};
             PQfinish(conn);
             return nullptr;
         }

@@ -2,16 +2,10 @@
 
 #include <cctype>
 
+#include "app/text_helpers.h"
+
 namespace orv {
-namespace {
-
-std::string lowered(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return result;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int bindAll(DbStatement& statement, std::span<const DbValue> values) {
     int index = 1;
@@ -34,11 +28,11 @@ int forEachRow(DbConnection& connection, std::string_view sql, std::span<const D
 }
 
 ColumnIndex::ColumnIndex(const DbStatement& statement) {
-    for (int i = 0; i < statement.columnCount(); ++i) columns.emplace(lowered(statement.columnName(i)), i);
+    for (int i = 0; i < statement.columnCount(); ++i) columns.emplace(lowerCase(statement.columnName(i)), i);
 }
 
 int ColumnIndex::find(std::string_view name) const {
-    const auto found = columns.find(lowered(name));
+    const auto found = columns.find(lowerCase(name));
     return found == columns.end() ? -1 : found->second;
 }
 

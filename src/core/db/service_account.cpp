@@ -9,6 +9,7 @@
 
 #include "app/message_log.h"
 #include "app/replace_file.h"
+#include "app/text_helpers.h"
 
 namespace orv {
 namespace {
@@ -19,12 +20,6 @@ std::string folderOf(const std::string& path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-        text.pop_back();
-    return text;
 }
 
 }  // namespace
@@ -40,7 +35,7 @@ std::string installedServiceHash(const std::string& path) {
     if (info.st_uid != 0 || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) return "";
     std::string content;
     if (!readWholeFile(path, content)) return "";
-    return trimmed(content);
+    return std::string(withoutTrailing(content, " \r\n"));
 }
 
 int storeServicePassword(const std::string& path, const std::string& password, const HashCost& cost,

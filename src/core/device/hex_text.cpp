@@ -1,23 +1,16 @@
 #include "device/hex_text.h"
 
+#include "app/text_helpers.h"
+
 namespace orv {
 
-namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::size_t parseHexPairs(std::string_view text, std::span<std::uint8_t> out) {
     std::size_t stored = 0;
     for (std::size_t i = 0; i + 1 < text.size() && stored < out.size(); i += 2) {
-        const int high = hexDigit(text[i]);
-        const int low = hexDigit(text[i + 1]);
+        const int high = hexDigitValue(text[i]);
+        const int low = hexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) break;
         out[stored++] = static_cast<std::uint8_t>(high << 4 | low);
     }

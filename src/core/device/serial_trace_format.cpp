@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "app/text_helpers.h"
+
 namespace orv {
 
 namespace {
@@ -32,18 +34,11 @@ std::string_view markOf(TraceDirection direction) {
     return kEventMark;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // The byte a name between '<' and '>' stands for; -1 when unknown.
 int byteNamed(std::string_view name) {
     if (name.size() == 3 && name[0] == 'x') {
-        const int high = hexDigit(name[1]);
-        const int low = hexDigit(name[2]);
+        const int high = hexDigitValue(name[1]);
+        const int low = hexDigitValue(name[2]);
         return high < 0 || low < 0 ? -1 : high * 16 + low;
     }
     if (name == kDeleteName) return 0x7F;

@@ -2,25 +2,13 @@
 
 #include <cctype>
 
+#include "app/text_helpers.h"
 #include "db/db_messages.h"
 #include "db/service_account.h"
 #include "model/access.h"
 
 namespace orv {
-namespace {
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void UserLoginController::open(const std::string& currentUser, int currentCode) {
     levelCode = currentCode;

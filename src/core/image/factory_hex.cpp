@@ -1,26 +1,18 @@
 #include "image/factory_hex.h"
 
 #include "app/format_text.h"
+#include "app/text_helpers.h"
 
 namespace orv {
 
-namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::uint32_t parseFactoryHex(std::string_view text) {
     constexpr std::uint32_t invalid = 0xFFFFFFFFu;
     if (text.size() > 8) return invalid;
     std::uint32_t value = 0;
     for (const char c : text) {
-        const int digit = hexDigit(c);
+        const int digit = hexDigitValue(c);
         if (digit < 0) return invalid;
         value = value << 4 | static_cast<std::uint32_t>(digit);
     }

@@ -2,21 +2,10 @@
 
 #include <cctype>
 
+#include "app/text_helpers.h"
+
 namespace orv {
-namespace {
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t c = 0; c < prefix.size(); ++c) {
-        if (std::tolower(static_cast<unsigned char>(text[c])) !=
-            std::tolower(static_cast<unsigned char>(prefix[c]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int findByPrefix(const ChoiceList& list, std::string_view text) {
     for (int i = 0; i < list.count(); ++i) {

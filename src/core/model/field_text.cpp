@@ -5,40 +5,21 @@
 #include <cmath>
 #include <string>
 
+#include "app/text_helpers.h"
 #include "model/lists.h"
 
 namespace orv {
 namespace {
-
-bool isBlank(char c) {
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
-std::string_view withoutLeadingBlanks(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && isBlank(text[start])) {
-        ++start;
-    }
-    return text.substr(start);
-}
 
 // The text after the first count characters (empty when it is shorter).
 std::string_view after(std::string_view text, std::size_t count) {
     return count < text.size() ? text.substr(count) : std::string_view{};
 }
 
-std::string upperCase(std::string_view text) {
-    std::string copy(text);
-    for (char& c : copy) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return copy;
-}
-
 }  // namespace
 
 double integerOfText(std::string_view text) {
-    text = withoutLeadingBlanks(text);
+    text = withoutLeading(text, kWhiteSpace);
     double sign = 1;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         sign = text.front() == '-' ? -1 : 1;
@@ -59,7 +40,7 @@ double integerOfText(std::string_view text) {
 }
 
 double decimalOfText(std::string_view text) {
-    text = withoutLeadingBlanks(text);
+    text = withoutLeading(text, kWhiteSpace);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
@@ -73,10 +54,7 @@ double decimalOfText(std::string_view text) {
 }
 
 std::optional<double> exactDecimalOfText(std::string_view text) {
-    text = withoutLeadingBlanks(text);
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text = trimmed(text, kWhiteSpace);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }

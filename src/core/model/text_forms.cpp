@@ -1,6 +1,7 @@
 #include "model/text_forms.h"
 
 #include "app/format_text.h"
+#include "app/text_helpers.h"
 #include "model/definition_rows.h"
 #include "model/numeric.h"
 #include "model/record.h"
@@ -14,13 +15,6 @@ constexpr int kAddressFields = 4;
 constexpr int kAddressFieldDigits = 3;
 constexpr std::size_t kAddressLength = 15;
 constexpr int kHexDigitsBeforeExtension = 6;
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 struct AddressPair {
     int textRow;
@@ -108,16 +102,16 @@ std::string typedAddress(std::string_view typed) {
 
 std::optional<PttIdParts> decodeIdHex(std::string_view text) {
     for (const char c : text) {
-        if (hexDigit(c) < 0) return std::nullopt;
+        if (hexDigitValue(c) < 0) return std::nullopt;
     }
     const std::size_t split = text.size() >= 2 ? text.size() - 2 : 0;
     std::int64_t extension = 0;
-    for (const char c : text.substr(split)) extension = extension * 16 + hexDigit(c);
+    for (const char c : text.substr(split)) extension = extension * 16 + hexDigitValue(c);
     const std::string_view before = text.substr(0, split);
     const std::size_t first =
         before.size() > kHexDigitsBeforeExtension ? before.size() - kHexDigitsBeforeExtension : 0;
     std::int64_t upper = 0;
-    for (const char c : before.substr(first)) upper = upper * 16 + hexDigit(c);
+    for (const char c : before.substr(first)) upper = upper * 16 + hexDigitValue(c);
     return PttIdParts{upper >> 6, extension};
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/text_helpers.h"
 #include "model/combo_entries.h"
 #include "model/resolve.h"
 #include "model/value_kind.h"
@@ -12,31 +13,18 @@
 namespace orv {
 namespace {
 
-bool sameLetters(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The entry the text names: the whole entry, else the one the text begins up
 // to a blank (a channel name without its frequency).
 std::optional<int> entryNamed(const std::vector<std::string>& entries, const std::string& text) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (sameLetters(entries[i], text)) {
+        if (equalIgnoringCase(entries[i], text)) {
             return static_cast<int>(i);
         }
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string& entry = entries[i];
         if (!text.empty() && entry.size() > text.size() && entry[text.size()] == ' ' &&
-            sameLetters(std::string_view(entry).substr(0, text.size()), text)) {
+            equalIgnoringCase(std::string_view(entry).substr(0, text.size()), text)) {
             return static_cast<int>(i);
         }
     }
@@ -52,10 +40,10 @@ std::optional<int> entryNamed(const std::vector<std::string>& entries, const std
 }
 
 std::optional<int> flagNamed(const std::string& text) {
-    if (sameLetters(text, "TRUE") || text == "1") {
+    if (equalIgnoringCase(text, "TRUE") || text == "1") {
         return 1;
     }
-    if (sameLetters(text, "FALSE") || text == "0") {
+    if (equalIgnoringCase(text, "FALSE") || text == "0") {
         return 0;
     }
     return std::nullopt;
@@ -110,7 +98,8 @@ int typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionT
         if (definition.companion == RadioCompanion::InverseOfPreviousRow) {
             // The other radio button of the pair carries the value.
             row -= 1;
-            controls.setCheckState(definitionTable(table)[static_cast<std::size_t>(row)].controlId, *state == 0 ? 1 : 0);
+            controls.setCheckState(definitionTable(table)[static_cast<std::size_t>(row)].controlId,
+                                   *state == 0 ? 1 : 0);
         }
         controls.setCheckState(definition.controlId, *state);
     } else {

@@ -3,16 +3,13 @@
 #include <map>
 #include <sstream>
 
+#include "app/text_helpers.h"
 #include "workflow/main_rules.h"
 
 namespace orv {
 namespace {
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
+constexpr std::string_view kBlanks = " \t\r";
 
 // Fields split at commas; a field in double quotes may hold commas ("" is a quote).
 std::vector<std::string> csvFields(const std::string& line) {
@@ -31,7 +28,7 @@ std::vector<std::string> csvFields(const std::string& line) {
             fields.back() += c;
         }
     }
-    for (auto& field : fields) field = trimmed(field);
+    for (auto& field : fields) field = trimmed(field, kBlanks);
     return fields;
 }
 
@@ -50,7 +47,7 @@ bool parseBatchManifest(const std::string& text, std::vector<BatchEntry>& entrie
     std::map<std::string, int> portLine;
     while (std::getline(in, line)) {
         ++number;
-        if (trimmed(line).empty()) continue;
+        if (trimmed(line, kBlanks).empty()) continue;
         const auto fields = csvFields(line);
         if (column.empty()) {
             for (std::size_t i = 0; i < fields.size(); ++i) column[fields[i]] = static_cast<int>(i);
@@ -70,15 +67,16 @@ bool parseBatchManifest(const std::string& text, std::vector<BatchEntry>& entrie
         };
         BatchEntry entry{number, field("port"), field("job"), field("ctn"), field("status")};
         if (entry.status.empty()) entry.status = kStatusWorking;
-        for (const auto& [name, value] : {std::pair{"port", entry.port}, {"job", entry.job}, {"ctn", entry.ctn}}) {
+        for (const auto& [name, value] :
+             {std::pair{"port", entry.port}, {"job", entry.job}, {"ctn", entry.ctn}}) {
             if (value.empty()) {
                 error = lineError(number, std::string("the '") + name + "' column is empty");
                 return false;
             }
         }
         if (const auto seen = portLine.find(entry.port); seen != portLine.end()) {
-            error = lineError(number, "port " + entry.port + " is already used on line " +
-                                          std::to_string(seen->second));
+            error = lineError(
+                number, "port " + entry.port + " is already used on line " + std::to_string(seen->second));
             return false;
         }
         portLine[entry.port] = number;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/message_log.h"
+#include "app/text_helpers.h"
 #include "image/firmware_table.h"
 #include "model/access.h"
 #include "model/lists.h"
@@ -64,8 +65,7 @@ std::string bareStatus(std::string_view text) {
 }
 
 std::string trimTrailingBlanks(std::string_view text) {
-    const auto end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
+    return std::string(withoutTrailing(text));
 }
 
 bool databaseEditAllowed(std::string_view status, int userMask, std::string_view job) {
