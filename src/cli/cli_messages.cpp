@@ -119,8 +119,7 @@ std::string dbActionNeedsKey(const std::string& action) {
 }
 
 std::string deviceDeleted(const std::string& job, const std::string& ctn, const std::string& status) {
-    return formatText("Job #: '%s', Ctn #: '%s', Status: '%s' has been deleted from the database",
-                      job.c_str(), ctn.c_str(), status.c_str());
+    return formatText(wftext::kDeleted, job.c_str(), ctn.c_str(), status.c_str());
 }
 
 std::string deviceNotInDatabase(const std::string& job, const std::string& ctn, const std::string& status) {
@@ -195,13 +194,11 @@ std::string timeoutNotPositive(const std::string& text) {
 }
 
 std::string firmwareNotSet(const std::string& family) {
-    return formatText(
-        "The GPS system firmware version ('%s') is not supported.\nThe firmware version was NOT set correctly.\n\nContact Halvorn support to get a Orv upgrade.\n",
-        family.c_str());
+    return formatText(wftext::kFirmwareNotSupported, family.c_str());
 }
 
 std::string firmwareSet(const std::string& version) {
-    return formatText("OK, the firmware version is now set correctly to '%s'.", version.c_str());
+    return formatText(wftext::kFirmwareSet, version.c_str());
 }
 
 std::string traceNotOpened(const std::string& path, const std::string& reason) {

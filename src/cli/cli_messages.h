@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "workflow/workflow_messages.h"
+
 // The texts orvctl writes of its own: the usage errors (printed after
 // "orvctl: " with the hint to --help), the failures it reports before or
 // beside the core's messages, and its own boxes. Texts that carry an option's
@@ -68,8 +70,7 @@ std::string unknownDbAction(const std::string& action);
 std::string dbActionNeedsKey(const std::string& action);
 inline constexpr const char* kRenameNeedsJobs = "'db rename' needs --job and --new-job";
 inline constexpr const char* kCopyNeedsTarget = "'db copy' needs --to PATH2";
-inline constexpr const char* kSameAsDatabase =
-    "The screen information is the same as the data in the database.";
+inline constexpr const char* kSameAsDatabase = wftext::kRecordMatches;
 std::string deviceDeleted(const std::string& job, const std::string& ctn, const std::string& status);
 std::string deviceNotInDatabase(const std::string& job, const std::string& ctn, const std::string& status);
 std::string statusUnknown(const std::string& status);
@@ -105,7 +106,7 @@ std::string parityUnknown(const std::string& text);
 std::string dataBitsUnknown(const std::string& text);
 std::string stopBitsUnknown(const std::string& text);
 std::string timeoutNotPositive(const std::string& text);
-// "a Orv upgrade" is the text as users know it from the window.
+// The window's firmware texts (with its "a Orv upgrade").
 std::string firmwareNotSet(const std::string& family);
 std::string firmwareSet(const std::string& version);
 std::string traceNotOpened(const std::string& path, const std::string& reason);
@@ -123,8 +124,7 @@ std::string deviceNotStored(const std::string& job, const std::string& ctn, cons
 
 // Files, the image, the layout and the reports.
 inline constexpr const char* kExportNeedsOutput = "'export-ppf' needs -o FILE";
-inline constexpr const char* kFirmwareUnknownNotExported =
-    "The programmed Firmware is not known.  To proceed, either select the correct firmware\n  from the dropdown box, or connect to the GPS system and click on the 'Firmware' button to\n    read the programmed firmware from the GPS system!\n\n      No File has been exported!";
+inline constexpr const char* kFirmwareUnknownNotExported = wftext::kExportFirmwareUnknown;
 inline constexpr const char* kImageNeedsOutput = "'image' needs -o FILE";
 std::string cannotWrite(const std::string& path);
 inline constexpr const char* kLayoutNeedsFirmware = "'layout' needs --firmware VERSION";

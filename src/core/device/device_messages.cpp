@@ -2,6 +2,7 @@
 
 #include "app/message_log.h"
 #include "device/result_codes.h"
+#include "image/image_messages.h"
 
 namespace orv {
 
@@ -61,20 +62,9 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, DeviceResult 
                     "The COM open process was aborted.\nThe target memory was NOT programmed correctly.");
             return;
         case DeviceResult::UnsupportedFirmware:
-            if (read)
-                log.error(
-                    "The GPS system firmware version ('%s') is not supported.\n"
-                    "The target memory was NOT read correctly.\n"
-                    "\n"
-                    "Contact Halvorn support to get a Orv upgrade.\n",
-                    family.c_str());
-            else
-                log.error(
-                    "The GPS system firmware version ('%s') is not supported.\n"
-                    "The target memory was NOT programmed correctly.\n"
-                    "\n"
-                    "Contact Halvorn support to get a Orv upgrade.\n",
-                    family.c_str());
+            log.error("%s", (read ? imagetext::unsupportedFirmwareRead(family)
+                                  : imagetext::unsupportedFirmwareProgram(family))
+                                .c_str());
             return;
         case DeviceResult::SelectionDeclined:
             if (!read)
