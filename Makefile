@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-asan bench fuzz fuzz-run format format-check clean package
+.PHONY: all deps configure build programs run test test-asan bench fuzz fuzz-run format format-check clean package
 
 all: build
 
@@ -20,7 +20,11 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only what runs: orv3, orvctl and the collar emulator with their libraries (no tests, no benchmarks).
+programs: configure
+	cmake --build $(BUILD) -j $(JOBS) --target programs
+
+run: programs
 	@scripts/run.sh $(BUILD)
 
 test: build
@@ -37,7 +41,8 @@ test-asan: deps
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-bench: build
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/run-benchmarks.sh $(BUILD)
 
 # libFuzzer builds of the fuzz targets (clang).
