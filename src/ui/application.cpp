@@ -6,12 +6,12 @@
 
 #include "db/database_uri.h"
 #include "device/com_settings.h"
-#include "login_dialog.h"
+#include "dialogs/login_dialog.h"
+#include "dialogs/splash_window.h"
 #include "main_window.h"
 #include "model/startup_sequence.h"
 #include "qt_message_presenter.h"
 #include "qt_profile.h"
-#include "splash_window.h"
 #include "window_messages.h"
 
 namespace orv {

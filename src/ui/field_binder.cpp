@@ -9,10 +9,10 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "binding/field_converter.h"
 #include "model/combo_entries.h"
-#include "model/field_converter.h"
 #include "model/value_kind.h"
-#include "up_down_control.h"
+#include "widgets/up_down_control.h"
 
 namespace orv {
 
@@ -46,7 +46,8 @@ BoundRow FieldBinder::text(int stringRow, RowTexts texts, QWidget* value) {
 
 void FieldBinder::control(int controlRow, QWidget* widget) {
     const auto definitions = controlDefinitions();
-    if (widget == nullptr || controlRow < 0 || static_cast<std::size_t>(controlRow) >= definitions.size()) return;
+    if (widget == nullptr || controlRow < 0 || static_cast<std::size_t>(controlRow) >= definitions.size())
+        return;
     setControlId(widget, definitions[static_cast<std::size_t>(controlRow)].controlId);
 }
 
@@ -76,8 +77,9 @@ BoundRow FieldBinder::bindRow(DefinitionTable table, int row, QWidget* value, QL
     BoundRow bound;
 
     if (definition.labelId != 0) {
-        bound.label = label != nullptr ? label
-                                       : new QLabel(texts.caption != nullptr ? texts.caption : definition.label, root);
+        bound.label = label != nullptr
+                          ? label
+                          : new QLabel(texts.caption != nullptr ? texts.caption : definition.label, root);
         setControlId(bound.label, definition.labelId);
     }
     if (definition.controlId != 0) {
@@ -106,7 +108,8 @@ void FieldBinder::connectValue(QWidget* value, const Binding& binding) {
         connect(combo, &QComboBox::activated, this, [this, binding] { taken(binding); });
     } else if (auto* button = qobject_cast<QAbstractButton*>(value)) {
         connect(button, &QAbstractButton::clicked, this, [this, binding] { taken(binding); });
-    } else if (qobject_cast<QLineEdit*>(value) != nullptr || qobject_cast<QPlainTextEdit*>(value) != nullptr ||
+    } else if (qobject_cast<QLineEdit*>(value) != nullptr ||
+               qobject_cast<QPlainTextEdit*>(value) != nullptr ||
                qobject_cast<QTextEdit*>(value) != nullptr) {
         value->installEventFilter(this);
         edits.emplace_back(value, binding);

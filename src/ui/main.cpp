@@ -10,8 +10,8 @@
 
 #include "app/data_directory.h"
 #include "application.h"
-#include "logo.h"
 #include "qt_profile.h"
+#include "widgets/logo.h"
 #include "window_messages.h"
 
 namespace {
@@ -38,8 +38,8 @@ int main(int argc, char** argv) {
     parser.addOption(dataDir);
     parser.process(qtApp);
 
-    const std::string folder = orv::chooseDataDirectory(parser.value(dataDir).toStdString(),
-                                                        environmentValue("ORV_DATA_DIR"), environmentValue("HOME"));
+    const std::string folder = orv::chooseDataDirectory(
+        parser.value(dataDir).toStdString(), environmentValue("ORV_DATA_DIR"), environmentValue("HOME"));
     if (const std::string error = orv::enterDataDirectory(folder); !error.empty()) {
         QMessageBox::critical(nullptr, "Error", QString::fromStdString(orv::uitext::cannotStart(error)));
         return 1;

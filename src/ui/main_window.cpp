@@ -18,24 +18,25 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
-#include "about_dialog.h"
 #include "app/message_log.h"
 #include "app/window_placement.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/progress_window.h"
 #include "gui_thread.h"
 #include "image/firmware_table.h"
-#include "logo.h"
 #include "model/definitions.h"
 #include "model/record.h"
 #include "pages/pages_messages.h"
 #include "pages/parameter_pages.h"
-#include "parameter_tab_page.h"
-#include "progress_window.h"
 #include "qt_message_presenter.h"
 #include "qt_page_host.h"
 #include "report_service.h"
-#include "simulation_page.h"
 #include "simulation_report_source.h"
-#include "up_down_control.h"
+#include "tabs/parameter_tab_page.h"
+#include "tabs/simulation_page.h"
+#include "tabs/tab_factory.h"
+#include "widgets/logo.h"
+#include "widgets/up_down_control.h"
 #include "workflow/workflow_messages.h"
 
 namespace orv {

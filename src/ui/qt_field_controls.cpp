@@ -10,7 +10,7 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
-#include "up_down_control.h"
+#include "widgets/up_down_control.h"
 
 namespace orv {
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "model/field_controls.h"
+#include "binding/field_controls.h"
 
 namespace orv {
 

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "model/page_set.h"
+#include "binding/page_set.h"
 #include "qt_field_controls.h"
 
 namespace orv {

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "pages/page_host.h"
+#include "binding/page_host.h"
 
 namespace orv {
 

@@ -6,10 +6,10 @@
 #include <ctime>
 
 #include "app/message_log.h"
+#include "dialogs/print_dialog.h"
 #include "gui_thread.h"
 #include "image/firmware_table.h"
 #include "model/record.h"
-#include "print_dialog.h"
 #include "sim/run_simulation.h"
 
 namespace orv {

@@ -1,13 +1,13 @@
 #include "simulation_report_source.h"
 
 #include "app/energy_settings.h"
-#include "budget_panel.h"
 #include "image/firmware_table.h"
 #include "model/record.h"
 #include "sim/budget.h"
 #include "sim/run_simulation.h"
-#include "simulation_chart_widget.h"
-#include "simulation_page.h"
+#include "tabs/budget_panel.h"
+#include "tabs/simulation_page.h"
+#include "widgets/simulation_chart_widget.h"
 
 namespace orv {
 

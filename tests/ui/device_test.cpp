@@ -7,8 +7,8 @@
 #include "collar_emulator.h"
 #include "db/parameter_db.h"
 #include "device/target_link.h"
+#include "dialogs/progress_window.h"
 #include "image/firmware_table.h"
-#include "progress_window.h"
 #include "window_fixture.h"
 
 namespace orv::test {

@@ -6,16 +6,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "change_name_dialog.h"
 #include "collar_emulator.h"
-#include "com_port_dialog.h"
-#include "database_utility_dialog.h"
-#include "dialogs/handler_utility.h"
 #include "db/parameter_db.h"
 #include "device/target_link.h"
+#include "dialogs/change_name_dialog.h"
+#include "dialogs/com_port_dialog.h"
+#include "dialogs/database_utility_dialog.h"
+#include "dialogs/handler_utility.h"
+#include "dialogs/login_dialog.h"
+#include "dialogs/lookup_dialogs.h"
 #include "image/firmware_table.h"
-#include "login_dialog.h"
-#include "lookup_dialogs.h"
 #include "trace_reader.h"
 #include "window_fixture.h"
 

@@ -16,15 +16,16 @@
 #include <map>
 #include <memory>
 
-#include "model/field_converter.h"
+#include "binding/field_converter.h"
+#include "binding/memory_page_set.h"
+#include "binding/page_fields.h"
 #include "model/lists.h"
-#include "model/memory_page_set.h"
 #include "model/value_kind.h"
 #include "scripted_presenter.h"
-#include "tab_page.h"
-#include "up_down_control.h"
+#include "tabs/tab_factory.h"
+#include "tabs/tab_page.h"
+#include "widgets/up_down_control.h"
 #include "workflow/main_controls.h"
-#include "workflow/page_fields.h"
 
 namespace orv {
 namespace {
@@ -133,7 +134,8 @@ struct QtSide : Side {
         const ParameterDefinition& definition = definitionOf(step);
         switch (step.act) {
             case Act::Edit:
-                qobject_cast<QLineEdit*>(widget(step, definition.controlId))->setText(QString::fromStdString(step.text));
+                qobject_cast<QLineEdit*>(widget(step, definition.controlId))
+                    ->setText(QString::fromStdString(step.text));
                 leaveWidget(widget(step, definition.controlId));
                 break;
             case Act::Leave:
@@ -170,8 +172,9 @@ struct MemorySide : Side {
 
     void take(const Step& step) {
         if (step.table == DefinitionTable::String) {
-            converter.storeText(record.text(step.row), pages.page(step.page)->text(definitionOf(step).controlId),
-                                step.page, step.row);
+            converter.storeText(record.text(step.row),
+                                pages.page(step.page)->text(definitionOf(step).controlId), step.page,
+                                step.row);
         } else {
             converter.fieldEdited(step.page, step.row);
         }
@@ -215,29 +218,29 @@ std::vector<std::string> boxTexts(const test::ScriptedPresenter& presenter) {
 TEST(FieldBinderParity, OneScriptEndsInTheSameRecordMarkersAndMessagesOnWidgetsAsInMemory) {
     const DefinitionTable season = DefinitionTable::Season;
     const std::vector<Step> script = {
-        edit(Page::GpsParms, GeneralRow::ElevAngle, "10.3"),              // rounded to the step, warned
-        edit(Page::GpsParms, GeneralRow::AlmanacTimeout, "13:02"),        // 782 s becomes 780
+        edit(Page::GpsParms, GeneralRow::ElevAngle, "10.3"),        // rounded to the step, warned
+        edit(Page::GpsParms, GeneralRow::AlmanacTimeout, "13:02"),  // 782 s becomes 780
         spin(Page::GpsParms, GeneralRow::FixTimeout, 1),
         spin(Page::GpsParms, GeneralRow::FixTimeout, 1),
-        leave(Page::GpsParms, GeneralRow::FixTimeout),                    // the stepped text is stored
-        edit(Page::GpsParms, GeneralRow::FixTimeout, "90"),               // no colon: the information box
+        leave(Page::GpsParms, GeneralRow::FixTimeout),       // the stepped text is stored
+        edit(Page::GpsParms, GeneralRow::FixTimeout, "90"),  // no colon: the information box
         choose(Page::GpsParms, GeneralRow::Dynamics, 2),
         tick(Page::Transmitter, GeneralRow::XmitnsEnabled),
         edit(Page::Transmitter, GeneralRow::SpecifiedPTTFreq, "401.6312"),
         edit(Page::Transmitter, GeneralRow::MaxDataXmissions, "no limit"),
         edit(Page::Transmitter, StringRow::IDHexValue, "ABC", DefinitionTable::String),
-        choose(Page::FactParms, GeneralRow::XmitterEnblType, 1),          // ARGOS transmissions on
+        choose(Page::FactParms, GeneralRow::XmitterEnblType, 1),         // ARGOS transmissions on
         {Act::ShowAll, Page::Main, DefinitionTable::General, 0, "", 0},  // the units list loses "seconds"
         choose(Page::ScheduleGpsPanel, SeasonRow::FixIntervalUnits, 0, season),
         edit(Page::ScheduleGpsPanel, SeasonRow::GpsFixInterval_1, "7", season),
         spin(Page::ScheduleGpsPanel, SeasonRow::GpsFixInterval_2, 1, season),
         leave(Page::ScheduleGpsPanel, SeasonRow::GpsFixInterval_2, season),
         tick(Page::Schedule, SeasonRow::SeasonType, season),
-        edit(Page::Schedule, SeasonRow::Season, "2", season),             // stores season 1, shows season 2
+        edit(Page::Schedule, SeasonRow::Season, "2", season),  // stores season 1, shows season 2
         edit(Page::ScheduleGpsPanel, SeasonRow::GpsFixInterval_1, "95", season),
         edit(Page::ScheduleTransmitterPanel, SeasonRow::ArgosStartTime_1, "7:30", season),
         spin(Page::Schedule, SeasonRow::Season, -1, season),
-        leave(Page::Schedule, SeasonRow::Season, season),                 // back to season 1
+        leave(Page::Schedule, SeasonRow::Season, season),  // back to season 1
     };
     QtSide qt;
     MemorySide memory;
@@ -275,7 +278,8 @@ TEST(FieldBinderParity, OneScriptEndsInTheSameRecordMarkersAndMessagesOnWidgetsA
                 EXPECT_EQ(shown.text(rows[row].labelId), held.text(rows[row].labelId)) << rows[row].label;
                 // (An in-memory combo holds no text of its own: its selection is compared.)
                 if (!isComboKind(rows[row].kind) || table == DefinitionTable::String) {
-                    EXPECT_EQ(shown.text(rows[row].controlId), held.text(rows[row].controlId)) << rows[row].label;
+                    EXPECT_EQ(shown.text(rows[row].controlId), held.text(rows[row].controlId))
+                        << rows[row].label;
                 }
                 EXPECT_EQ(shown.comboSelection(rows[row].controlId), held.comboSelection(rows[row].controlId))
                     << rows[row].label;
@@ -284,9 +288,9 @@ TEST(FieldBinderParity, OneScriptEndsInTheSameRecordMarkersAndMessagesOnWidgetsA
             }
         }
     }
-    EXPECT_EQ(qt.pages.binder(Page::GpsParms).controls().text(
-                  generalDefinitions()[GeneralRow::ElevAngle].labelId),
-              std::string(kLabelMarker) + generalDefinitions()[GeneralRow::ElevAngle].label);
+    EXPECT_EQ(
+        qt.pages.binder(Page::GpsParms).controls().text(generalDefinitions()[GeneralRow::ElevAngle].labelId),
+        std::string(kLabelMarker) + generalDefinitions()[GeneralRow::ElevAngle].label);
 }
 
 class FieldBinderTest : public ::testing::Test {
@@ -353,7 +357,8 @@ TEST_F(FieldBinderTest, UserActionsReachTheConverterOnlyWhileTheWindowTakesInput
         edited.push_back(row);
     });
     showPageFields(Page::GpsParms, converter, pages, record);
-    auto* elevation = qobject_cast<QLineEdit*>(binder.controls().widget(generalDefinitions()[GeneralRow::ElevAngle].controlId));
+    auto* elevation = qobject_cast<QLineEdit*>(
+        binder.controls().widget(generalDefinitions()[GeneralRow::ElevAngle].controlId));
     ASSERT_NE(elevation, nullptr);
 
     input = false;
@@ -380,7 +385,8 @@ TEST_F(FieldBinderTest, UserActionsReachTheConverterOnlyWhileTheWindowTakesInput
 TEST_F(FieldBinderTest, ShowingAPageRefillsListsThatDependOnOtherValues) {
     FieldBinder& panel = pages.bindAll(Page::ScheduleGpsPanel, context());
     EXPECT_EQ(panel.table(), DefinitionTable::Season);
-    auto* units = qobject_cast<QComboBox*>(panel.controls().widget(seasonDefinitions()[SeasonRow::FixIntervalUnits].controlId));
+    auto* units = qobject_cast<QComboBox*>(
+        panel.controls().widget(seasonDefinitions()[SeasonRow::FixIntervalUnits].controlId));
     ASSERT_NE(units, nullptr);
     EXPECT_EQ(units->count(), 4);
     EXPECT_EQ(units->itemText(0), "seconds");

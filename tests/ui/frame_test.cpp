@@ -16,12 +16,12 @@
 #include <chrono>
 #include <thread>
 
-#include "progress_window.h"
+#include "dialogs/progress_window.h"
 #include "qt_field_controls.h"
 #include "qt_message_presenter.h"
 #include "qt_profile.h"
 #include "ui_support.h"
-#include "up_down_control.h"
+#include "widgets/up_down_control.h"
 
 namespace orv {
 namespace {

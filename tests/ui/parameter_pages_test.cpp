@@ -15,11 +15,11 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
-#include "link_label.h"
+#include "binding/page_context.h"
 #include "model/access.h"
-#include "pages/page_context.h"
 #include "pages/page_controls.h"
-#include "parameter_tabs.h"
+#include "tabs/parameter_tabs.h"
+#include "widgets/link_label.h"
 #include "window_fixture.h"
 
 namespace orv::test {

@@ -14,7 +14,7 @@
 #include <cstdlib>
 
 #include "cups_test_server.h"
-#include "print_dialog.h"
+#include "dialogs/print_dialog.h"
 #include "report_service.h"
 #include "reports/print_dialog.h"
 #include "reports/spr_text.h"

@@ -12,7 +12,7 @@
 #include <QTabWidget>
 #include <cstdlib>
 
-#include "simulation_page.h"
+#include "tabs/simulation_page.h"
 #include "window_fixture.h"
 
 namespace orv::test {

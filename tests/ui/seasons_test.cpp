@@ -12,11 +12,11 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "dialogs/parameter_defaults_dialog.h"
 #include "pages/season_page.h"
-#include "parameter_defaults_dialog.h"
-#include "schedule_page.h"
-#include "schedule_table_view.h"
-#include "up_down_control.h"
+#include "tabs/schedule_page.h"
+#include "widgets/schedule_table_view.h"
+#include "widgets/up_down_control.h"
 #include "window_fixture.h"
 
 namespace orv::test {

@@ -2,7 +2,7 @@
 // change, the chart painted where the display list says, the watchdog's
 // message, superseded runs, hover texts, wheel scrolling and zooming.
 
-#include "simulation_page.h"
+#include "tabs/simulation_page.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +16,13 @@
 #include <QTimeZone>
 #include <QWheelEvent>
 
-#include "budget_panel.h"
 #include "draw/draw_chart.h"
 #include "report_service.h"
 #include "sim/budget.h"
 #include "sim/sim_messages.h"
-#include "simulation_chart_widget.h"
 #include "simulation_runner.h"
+#include "tabs/budget_panel.h"
+#include "widgets/simulation_chart_widget.h"
 #include "window_fixture.h"
 
 namespace orv::test {

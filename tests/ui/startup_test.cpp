@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
-#include "login_dialog.h"
+#include "dialogs/login_dialog.h"
 #include "window_fixture.h"
 #include "workflow/workflow_messages.h"
 

@@ -8,8 +8,8 @@
 
 #include "db/parameter_db.h"
 #include "device/target_link.h"
-#include "progress_window.h"
-#include "up_down_control.h"
+#include "dialogs/progress_window.h"
+#include "widgets/up_down_control.h"
 #include "window_fixture.h"
 
 namespace orv::test {

@@ -6,8 +6,6 @@
 
 namespace orv {
 
-class FieldControls;
-
 inline constexpr int kMaskCustomer = 0x011;
 inline constexpr int kMaskCoordinator = 0x022;
 inline constexpr int kMaskProduction = 0x044;
@@ -72,10 +70,5 @@ constexpr bool controlVisible(int userMask, int accessMask) {
 constexpr bool controlEditable(int userMask, int accessMask) {
     return (userMask & 0x3F0 & accessMask) != 0;
 }
-
-// Shows/hides and enables/disables the four controls of every row of the table
-// whose page is the given page; with enableAllowed false everything is disabled.
-void applyAccess(FieldControls& dialog, Page page, std::span<const ParameterDefinition> table, int userMask,
-                 bool enableAllowed);
 
 }  // namespace orv

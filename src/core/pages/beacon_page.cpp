@@ -1,13 +1,13 @@
 #include "pages/beacon_page.h"
 
 #include "app/message_log.h"
-#include "model/field_converter.h"
+#include "binding/field_converter.h"
+#include "binding/page_handler_registry.h"
+#include "binding/page_host.h"
 #include "model/numeric.h"
 #include "model/record.h"
 #include "model/text_forms.h"
 #include "pages/page_controls.h"
-#include "pages/page_handler_registry.h"
-#include "pages/page_host.h"
 #include "pages/pages_messages.h"
 
 namespace orv {

@@ -1,9 +1,9 @@
 #include "pages/data_coll_page.h"
 
-#include "model/field_converter.h"
+#include "binding/field_converter.h"
+#include "binding/page_handler_registry.h"
 #include "model/numeric.h"
 #include "model/record.h"
-#include "pages/page_handler_registry.h"
 
 namespace orv {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "binding/field_controls.h"
+#include "binding/memory_field_controls.h"
 #include "model/parameter_defaults.h"
-#include "model/field_controls.h"
-#include "model/memory_field_controls.h"
 
 namespace orv {
 
@@ -23,7 +23,8 @@ inline constexpr const char* kDefaultsInstruction =
     "Select the parameters whose input controls should be set to the default value in the main dialog box.";
 inline constexpr const char* kSelectAllButton = "Select All";
 inline constexpr const char* kClearAllButton = "Clear All";
-inline constexpr const char* kSeasonDefaultsNote = "Selected Schedule Parameters will be set to defaults in ALL seasons.";
+inline constexpr const char* kSeasonDefaultsNote =
+    "Selected Schedule Parameters will be set to defaults in ALL seasons.";
 inline constexpr const char* kDefaultsAllName = "all";
 
 inline constexpr int kDefaultsTabCount = 6;

@@ -7,8 +7,8 @@
 #include <array>
 #include <optional>
 
-#include "model/field_converter.h"
-#include "model/page_set.h"
+#include "binding/field_converter.h"
+#include "binding/page_set.h"
 
 namespace orv {
 
@@ -22,9 +22,12 @@ struct TransmitterCycleRows {
 };
 
 inline constexpr std::array<GpsCycleRows, 3> kGpsCycles = {{
-    {SeasonRow::GpsDcbDay_1, SeasonRow::GpsStartTime_1, SeasonRow::GpsNumHours_1, SeasonRow::GpsFixInterval_1},
-    {SeasonRow::GpsDcbDay_2, SeasonRow::GpsStartTime_2, SeasonRow::GpsNumHours_2, SeasonRow::GpsFixInterval_2},
-    {SeasonRow::GpsDcbDay_3, SeasonRow::GpsStartTime_3, SeasonRow::GpsNumHours_3, SeasonRow::GpsFixInterval_3},
+    {SeasonRow::GpsDcbDay_1, SeasonRow::GpsStartTime_1, SeasonRow::GpsNumHours_1,
+     SeasonRow::GpsFixInterval_1},
+    {SeasonRow::GpsDcbDay_2, SeasonRow::GpsStartTime_2, SeasonRow::GpsNumHours_2,
+     SeasonRow::GpsFixInterval_2},
+    {SeasonRow::GpsDcbDay_3, SeasonRow::GpsStartTime_3, SeasonRow::GpsNumHours_3,
+     SeasonRow::GpsFixInterval_3},
 }};
 inline constexpr std::array<TransmitterCycleRows, 3> kTransmitterCycles = {{
     {SeasonRow::ArgosDcbDay_1, SeasonRow::ArgosStartTime_1, SeasonRow::ArgosNumHours_1},
@@ -66,7 +69,8 @@ private:
 
 class TransmitterDutyCyclePanel {
 public:
-    TransmitterDutyCyclePanel(FieldConverter& converter, PageSet& pages) : converter(converter), pages(pages) {}
+    TransmitterDutyCyclePanel(FieldConverter& converter, PageSet& pages)
+        : converter(converter), pages(pages) {}
 
     // Without a transmitter every control is disabled; otherwise a period whose
     // DCB day is 0 has its start time and hours set to 0 in the season shown

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "model/field_controls.h"
-#include "model/field_converter.h"
-#include "model/page_set.h"
+#include "binding/field_controls.h"
+#include "binding/field_converter.h"
+#include "binding/page_handler_registry.h"
+#include "binding/page_set.h"
 #include "model/record.h"
 #include "pages/page_controls.h"
-#include "pages/page_handler_registry.h"
 
 namespace orv {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "pages/page_context.h"
+#include "binding/page_context.h"
 
 namespace orv {
 

@@ -1,8 +1,8 @@
 #include "pages/misc_page.h"
 
+#include "binding/page_handler_registry.h"
 #include "model/record.h"
 #include "pages/page_controls.h"
-#include "pages/page_handler_registry.h"
 
 namespace orv {
 

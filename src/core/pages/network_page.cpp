@@ -1,11 +1,11 @@
 #include "pages/network_page.h"
 
 #include "app/message_log.h"
-#include "model/field_converter.h"
+#include "binding/field_converter.h"
+#include "binding/page_handler_registry.h"
+#include "binding/page_host.h"
 #include "model/record.h"
 #include "model/text_forms.h"
-#include "pages/page_handler_registry.h"
-#include "pages/page_host.h"
 #include "pages/pages_messages.h"
 
 namespace orv {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/page_context.h"
+#include "binding/page_context.h"
 
 namespace orv {
 

@@ -1,6 +1,6 @@
 #include "pages/page_controls.h"
 
-#include "model/memory_page_set.h"
+#include "binding/memory_page_set.h"
 
 namespace orv {
 

@@ -1,15 +1,15 @@
 #include "pages/parameter_pages.h"
 
-#include "model/memory_page_set.h"
+#include "binding/memory_page_set.h"
+#include "binding/page_handler_registry.h"
+#include "binding/typed_field_entry.h"
 #include "model/resolve.h"
-#include "model/typed_field_entry.h"
 #include "model/value_kind.h"
 #include "pages/beacon_page.h"
 #include "pages/data_coll_page.h"
 #include "pages/gps_page.h"
 #include "pages/misc_page.h"
 #include "pages/network_page.h"
-#include "pages/page_handler_registry.h"
 #include "pages/system_page.h"
 #include "pages/transmitter_page.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "binding/page_context.h"
 #include "model/definitions.h"
-#include "pages/page_context.h"
 
 namespace orv {
 

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "model/field_converter.h"
-#include "model/page_set.h"
+#include "binding/field_converter.h"
+#include "binding/page_set.h"
 #include "pages/duty_cycle_panels.h"
 
 namespace orv {

@@ -1,9 +1,9 @@
 #include "pages/season_page_handlers.h"
 
+#include "binding/field_converter.h"
+#include "binding/page_handler_registry.h"
 #include "model/definitions.h"
-#include "model/field_converter.h"
 #include "model/value_kind.h"
-#include "pages/page_handler_registry.h"
 #include "pages/season_page.h"
 
 namespace orv {

@@ -3,19 +3,19 @@
 #include <algorithm>
 
 #include "app/message_log.h"
+#include "binding/field_controls.h"
+#include "binding/field_converter.h"
+#include "binding/page_context.h"
+#include "binding/page_fields.h"
+#include "binding/page_handler_registry.h"
+#include "binding/page_host.h"
+#include "binding/page_set.h"
 #include "model/access.h"
-#include "model/field_controls.h"
-#include "model/field_converter.h"
 #include "model/numeric.h"
-#include "model/page_set.h"
 #include "model/record.h"
 #include "model/transmitter_type.h"
-#include "pages/page_context.h"
 #include "pages/page_controls.h"
-#include "pages/page_handler_registry.h"
-#include "pages/page_host.h"
 #include "pages/pages_messages.h"
-#include "workflow/page_fields.h"
 
 namespace orv {
 

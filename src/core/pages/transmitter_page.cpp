@@ -1,16 +1,16 @@
 #include "pages/transmitter_page.h"
 
 #include "app/message_log.h"
+#include "binding/field_converter.h"
+#include "binding/page_handler_registry.h"
+#include "binding/page_host.h"
 #include "image/ptt_id.h"
-#include "model/field_converter.h"
 #include "model/lists.h"
 #include "model/numeric.h"
 #include "model/record.h"
 #include "model/text_forms.h"
 #include "model/transmitter_type.h"
 #include "pages/page_controls.h"
-#include "pages/page_handler_registry.h"
-#include "pages/page_host.h"
 #include "pages/pages_messages.h"
 
 namespace orv {

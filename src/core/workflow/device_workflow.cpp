@@ -3,15 +3,15 @@
 #include <string>
 
 #include "app/message_log.h"
+#include "binding/field_converter.h"
+#include "binding/page_fields.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
-#include "model/field_converter.h"
 #include "model/record.h"
 #include "reports/spr_text.h"
 #include "workflow/device_jobs.h"
 #include "workflow/main_rules.h"
 #include "workflow/main_screen.h"
-#include "workflow/page_fields.h"
 #include "workflow/workflow_messages.h"
 #include "workflow/write_completion.h"
 #include "workflow/write_confirmations.h"

@@ -1,13 +1,13 @@
 #include "workflow/main_screen.h"
 
+#include "binding/field_converter.h"
+#include "binding/page_fields.h"
+#include "binding/page_set.h"
 #include "db/parameter_db.h"
-#include "model/field_converter.h"
 #include "model/lists.h"
-#include "model/page_set.h"
 #include "model/record.h"
 #include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
-#include "workflow/page_fields.h"
 
 namespace orv {
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "binding/tabs.h"
 #include "model/choice_list.h"
 #include "model/page.h"
-#include "workflow/tabs.h"
 
 namespace orv {
 

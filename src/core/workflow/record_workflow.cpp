@@ -1,15 +1,15 @@
 #include "workflow/record_workflow.h"
 
 #include "app/message_log.h"
+#include "binding/field_converter.h"
+#include "binding/page_fields.h"
+#include "binding/page_set.h"
 #include "db/parameter_db.h"
-#include "model/field_converter.h"
-#include "model/page_set.h"
 #include "model/record.h"
 #include "reports/spr_text.h"
 #include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
 #include "workflow/main_screen.h"
-#include "workflow/page_fields.h"
 #include "workflow/save_rules.h"
 #include "workflow/workflow_messages.h"
 

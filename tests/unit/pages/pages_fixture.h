@@ -7,13 +7,13 @@
 
 #include <string>
 
+#include "binding/field_converter.h"
+#include "binding/memory_page_set.h"
+#include "binding/page_handler_registry.h"
+#include "binding/page_host.h"
 #include "model/access.h"
-#include "model/field_converter.h"
-#include "model/memory_page_set.h"
 #include "model/record.h"
 #include "pages/page_controls.h"
-#include "pages/page_handler_registry.h"
-#include "pages/page_host.h"
 #include "pages/parameter_pages.h"
 #include "scripted_presenter.h"
 

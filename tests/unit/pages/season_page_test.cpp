@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "model/memory_page_set.h"
+#include "binding/memory_page_set.h"
 #include "scripted_presenter.h"
 
 namespace orv {

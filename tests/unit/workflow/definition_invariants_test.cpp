@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "binding/tabs.h"
 #include "model/definitions.h"
 #include "model/value_kind.h"
-#include "workflow/tabs.h"
 
 namespace orv {
 namespace {
@@ -76,8 +76,8 @@ TEST(DefinitionInvariants, EveryRowNameNamesTheRowWhoseKeyOrLabelItCarries) {
 TEST(DefinitionInvariants, ControlIdsAreUniqueWithinAPageAndUpDownsSitOnlyBesideEdits) {
     restoreBuiltinDefinitions();
     std::map<Page, std::set<int>> idsOfPage;
-    for (const DefinitionTable table : {DefinitionTable::General, DefinitionTable::Season, DefinitionTable::String,
-                                        DefinitionTable::Control}) {
+    for (const DefinitionTable table : {DefinitionTable::General, DefinitionTable::Season,
+                                        DefinitionTable::String, DefinitionTable::Control}) {
         const auto rows = definitionTable(table);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const ParameterDefinition& row = rows[i];
@@ -87,7 +87,8 @@ TEST(DefinitionInvariants, ControlIdsAreUniqueWithinAPageAndUpDownsSitOnlyBeside
                 }
             }
             const bool valueRow = table == DefinitionTable::General || table == DefinitionTable::Season;
-            EXPECT_EQ(row.spinId != 0, valueRow && isEditKind(row.kind)) << static_cast<int>(table) << "/" << i;
+            EXPECT_EQ(row.spinId != 0, valueRow && isEditKind(row.kind))
+                << static_cast<int>(table) << "/" << i;
             EXPECT_NE(row.controlId, 0);
         }
     }
@@ -125,7 +126,8 @@ TEST(DefinitionInvariants, RadioCompanionsAndStoredFormsSitOnRowsThatCanCarryThe
             }
         }
     }
-    EXPECT_EQ(generalDefinitions()[GeneralRow::ActivitySensingPositional].companion, RadioCompanion::OfNextRow);
+    EXPECT_EQ(generalDefinitions()[GeneralRow::ActivitySensingPositional].companion,
+              RadioCompanion::OfNextRow);
     EXPECT_EQ(seasonDefinitions()[SeasonRow::NumDaysCheck].companion, RadioCompanion::InverseOfPreviousRow);
     EXPECT_EQ(companions, 3);
     EXPECT_EQ(generalDefinitions()[GeneralRow::ElevAngle].stored, StoredForm::Radians);
@@ -136,8 +138,8 @@ TEST(DefinitionInvariants, EveryPageARowNamesIsATabPageTheMainWindowOrADialog) {
     restoreBuiltinDefinitions();
     const std::set<Page> outsideTabs = {Page::Main, Page::AdvancedDialog, Page::ElevationAngleDialog,
                                         Page::ComPortDialog};
-    for (const DefinitionTable table : {DefinitionTable::General, DefinitionTable::Season, DefinitionTable::String,
-                                        DefinitionTable::Control}) {
+    for (const DefinitionTable table : {DefinitionTable::General, DefinitionTable::Season,
+                                        DefinitionTable::String, DefinitionTable::Control}) {
         for (const ParameterDefinition& row : definitionTable(table)) {
             Tab tab{};
             EXPECT_TRUE(tabOfPage(row.page, tab) || outsideTabs.count(row.page) == 1)

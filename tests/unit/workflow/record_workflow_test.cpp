@@ -1,7 +1,7 @@
 // The Database group without a window: the save rules by status and level,
 // the sign-off and programmed lines, read, check and delete, Exit.
 
-#include "model/field_converter.h"
+#include "binding/field_converter.h"
 #include "workflow/main_rules.h"
 #include "workflow_fixture.h"
 

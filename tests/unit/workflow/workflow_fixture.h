@@ -13,11 +13,11 @@
 
 #include "app/message_log.h"
 #include "app/startup.h"
+#include "binding/field_converter.h"
+#include "binding/memory_page_set.h"
 #include "db/parameter_db.h"
 #include "image/firmware_selection.h"
-#include "model/field_converter.h"
 #include "model/lists.h"
-#include "model/memory_page_set.h"
 #include "model/record.h"
 #include "scripted_presenter.h"
 #include "temp_dir.h"

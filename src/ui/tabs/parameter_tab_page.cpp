@@ -1,0 +1,133 @@
+#include "tabs/parameter_tab_page.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "binding/control_access.h"
+#include "binding/page_context.h"
+#include "binding/page_handler_registry.h"
+#include "binding/page_host.h"
+#include "model/access.h"
+#include "model/value_kind.h"
+#include "widgets/up_down_control.h"
+
+namespace orv {
+
+ParameterTabPage::ParameterTabPage(Tab tab, const BinderContext& binder, PageEnvironment environment)
+    : TabPage(tab, binder), environment(environment) {}
+
+void ParameterTabPage::pageShown(Page page) {
+    pageContext().registry.rules(pageContext(), page);
+}
+
+BoundRow ParameterTabPage::placeRow(FieldBinder& fields, QGridLayout* grid, int line, int row,
+                                    RowTexts texts) {
+    const BoundRow bound = fields.row(row, texts);
+    if (bound.label) grid->addWidget(bound.label, line, 0);
+    if (bound.value) grid->addWidget(bound.value, line, 1);
+    if (bound.spin) grid->addWidget(bound.spin, line, 2);
+    if (bound.extra) grid->addWidget(bound.extra, line, 3);
+    return bound;
+}
+
+BoundRow ParameterTabPage::placeText(FieldBinder& fields, QGridLayout* grid, int line, int stringRow,
+                                     RowTexts texts, QWidget* value) {
+    const BoundRow bound = fields.text(stringRow, texts, value);
+    if (bound.label) grid->addWidget(bound.label, line, 0);
+    if (bound.value) grid->addWidget(bound.value, line, 1, 1, 3);
+    return bound;
+}
+
+QWidget* ParameterTabPage::flagRow(FieldBinder& fields, int row, const char* caption,
+                                   QAbstractButton* button) {
+    auto* holder = new QWidget;
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(caption);
+    const BoundRow bound = fields.adopt(row, button != nullptr ? button : new QCheckBox, label);
+    layout->addWidget(bound.value);
+    layout->addWidget(label);
+    layout->addStretch();
+    return holder;
+}
+
+QWidget* ParameterTabPage::radioRow(FieldBinder& fields, int row, const char* caption, QButtonGroup* group) {
+    auto* radio = new QRadioButton;
+    group->addButton(radio);
+    return flagRow(fields, row, caption, radio);
+}
+
+void ParameterTabPage::hiddenRow(FieldBinder& fields, int row) {
+    const BoundRow bound = fields.row(row);
+    for (QWidget* widget : {static_cast<QWidget*>(bound.label), bound.value,
+                            static_cast<QWidget*>(bound.spin), static_cast<QWidget*>(bound.extra)}) {
+        if (widget != nullptr) widget->hide();
+    }
+}
+
+QPushButton* ParameterTabPage::pageButton(const char* text, int id) {
+    auto* button = new QPushButton(text);
+    setControlId(button, id);
+    connect(button, &QPushButton::clicked, this,
+            [this, id] { pageContext().registry.changed(pageContext(), id); });
+    return button;
+}
+
+void ParameterTabPage::route(FieldBinder& fields) {
+    fields.onEdited([this](DefinitionTable table, int row) {
+        const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
+        const PageContext& context = pageContext();
+        const bool choice =
+            table != DefinitionTable::String && (isComboKind(definition.kind) || definition.kind == KindFlag);
+        if (choice) {
+            context.registry.changed(context, definition.controlId);
+        } else {
+            context.registry.left(context, definition.controlId);
+        }
+    });
+}
+
+void ParameterTabPage::guardEdit(FieldBinder& fields, QWidget* edit) {
+    edit->removeEventFilter(&fields);
+    edit->installEventFilter(this);
+}
+
+bool ParameterTabPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && isEnabled()) {
+        if (const int id = QtFieldControls::idOf(watched)) pageContext().registry.left(pageContext(), id);
+    }
+    return TabPage::eventFilter(watched, event);
+}
+
+void ParameterTabPage::onTyping(QLineEdit* edit) {
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, edit] { pageContext().registry.changed(pageContext(), QtFieldControls::idOf(edit)); });
+}
+
+void ParameterTabPage::onTyping(QPlainTextEdit* edit) {
+    connect(edit, &QPlainTextEdit::textChanged, this, [this, edit] {
+        if (edit->hasFocus()) pageContext().registry.changed(pageContext(), QtFieldControls::idOf(edit));
+    });
+}
+
+void ParameterTabPage::applyAccessToForms(std::initializer_list<Page> forms) {
+    const int mask = pageContext().host.userMask();
+    for (const Page form : forms) {
+        FieldControls* controls = this->controls(form);
+        if (controls == nullptr) continue;
+        for (const DefinitionTable table :
+             {DefinitionTable::General, DefinitionTable::String, DefinitionTable::Control})
+            applyAccess(*controls, form, definitionTable(table), mask, true);
+    }
+}
+
+}  // namespace orv

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+
+#include "tabs/tab_page.h"
+
+class QTabWidget;
+
+namespace orv {
+
+class SeasonPage;
+class ScheduleTableView;
+
+// The Schedule tab: the season's own fields above, the GPS and transmitter
+// duty-cycle panels on two inner tabs below. Layout bound by the field
+// binder; the rules are SeasonPage's.
+class SchedulePage : public TabPage {
+    Q_OBJECT
+public:
+    explicit SchedulePage(const BinderContext& context, QWidget* parent = nullptr);
+    ~SchedulePage() override;
+
+    void pageShown(Page page) override;
+
+    SeasonPage& rules();
+    QTabWidget* blockTabs() const { return blocks; }
+
+private:
+    class Forms;
+    QWidget* buildSeasonArea();
+    QWidget* buildGpsPanel();
+    QWidget* buildTransmitterPanel();
+    void edited(Page page, int row);
+    void setUpOnce();
+
+    std::unique_ptr<Forms> forms;
+    std::unique_ptr<SeasonPage> season;
+    QTabWidget* blocks = nullptr;
+    int pendingStep = 0;  // the step an up-down control of the tab is taking
+};
+
+// The Schedule Table tab: the grid of all twelve seasons.
+class ScheduleTablePage : public TabPage {
+    Q_OBJECT
+public:
+    explicit ScheduleTablePage(const BinderContext& context, QWidget* parent = nullptr);
+
+    ScheduleTableView& grid() const { return *view; }
+
+private:
+    ScheduleTableView* view;
+};
+
+}  // namespace orv
