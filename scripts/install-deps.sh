@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   clang-format ccache
-  libcups2-dev cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation2
+  zlib1g-dev libcups2-dev cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation2
   lintian desktop-file-utils
 )
 

@@ -128,6 +128,25 @@ constexpr std::array kHelp{
         "  --level LEVEL           Customer, Coordinator, Production, Engineer or Test\n"
         "                          (the password comes from ORV_PASSWORD or the terminal)\n",
         "ORV_PASSWORD=... orvctl users add --pwdb PWord.mdb --user erin --level Engineer\n"},
+    CommandHelp{"doctor", "check this computer for what stands between you and a programmed collar",
+        "orvctl doctor [--port PATH]... [--format text|json]",
+        "  --port PATH             a serial device to check beside the profile's COM slots (repeatable)\n"
+        "  --format text|json      the list's form (default text); JSON: {\"checks\": [{name, status,\n"
+        "                          detail, fix}]} with status ok, warning or failed\n"
+        "\n"
+        "Checks the data folder (the current one) and Orv3.cfg, the parameter and password\n"
+        "databases (a server's round trip), every COM slot and --port (present, a terminal,\n"
+        "this user may open it, no other program holds it), ModemManager and brltty, the\n"
+        "print server and its queues, and a display for the window. Exit 1 when a check failed.\n",
+        "orvctl doctor --port /dev/ttyUSB0\n"
+        "orvctl doctor --format json\n"},
+    CommandHelp{"support-bundle", "one file for a support request",
+        "orvctl support-bundle -o FILE.tar.gz",
+        "  -o FILE.tar.gz          the archive to write: the version and build, the computer check,\n"
+        "                          Orv3.cfg and the profile, the last serial trace sessions, the\n"
+        "                          message log of the last run and the stored device keys (never\n"
+        "                          the password database; database URI passwords shown as ***)\n",
+        "orvctl support-bundle -o orv-support.tar.gz\n"},
     CommandHelp{"completions", "words for the shell's completion of orvctl",
         "orvctl completions commands|options COMMAND|firmware|keys",
         "",

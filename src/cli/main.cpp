@@ -155,7 +155,9 @@ int main(int argc, char** argv) {
     if (args.has("no")) session.presenter.forcedAnswer = orv::kAnswerNo;
     session.createSettingsFile = args.has("write-settings");
     // The completion words need no settings: a Tab press reads and writes no file.
-    if (args.command != "completions") {
+    // The computer check and the support bundle look at the settings as they
+    // are, broken ones included, and change nothing.
+    if (args.command != "completions" && args.command != "doctor" && args.command != "support-bundle") {
         if (int rc = startSession(session); rc != kExitOk) return rc;
     }
     const std::vector<std::string> absent = absentDatabaseFiles(session, args);

@@ -47,4 +47,8 @@ void QtProfile::sync() {
     settings->sync();
 }
 
+std::string QtProfile::fileName() const {
+    return settings->fileName().toStdString();
+}
+
 }  // namespace orv

@@ -25,6 +25,8 @@ public:
     void writeText(const std::string& section, const std::string& key, const std::string& value) override;
 
     void sync();
+    // The file the profile is kept in.
+    std::string fileName() const;
 
 private:
     std::unique_ptr<QSettings> settings;

@@ -47,6 +47,18 @@ std::string deviceKeyFor(int slot) {
     return "COM " + std::to_string(slot + 1) + " Device";
 }
 
+std::string comSlotDevice(Profile& profile, int slot) {
+    return profile.readText(kComSection, deviceKeyFor(slot), SerialPort::defaultDevicePath(slot));
+}
+
+std::string comTraceFile(Profile& profile) {
+    return profile.readText(kComSection, kTraceFileKey, ComSettings{}.traceFile);
+}
+
+int comSlotInUse(Profile& profile) {
+    return profile.readInt(kComSection, "Comm Port", ComSettings{}.portSlot);
+}
+
 void loadComSettings(Profile& profile, TargetLink& link) {
     ComSettings& s = link.settings;
     for (const IntKey& k : kKeys) s.*k.field = profile.readInt(kComSection, k.key, k.defaultValue);
@@ -54,11 +66,9 @@ void loadComSettings(Profile& profile, TargetLink& link) {
         s.comTimeoutSeconds = kDefaultTimeout;
         profile.writeInt(kComSection, "Comm Timeout", kDefaultTimeout);
     }
-    s.traceFile = profile.readText(kComSection, kTraceFileKey, ComSettings{}.traceFile);
+    s.traceFile = comTraceFile(profile);
     ByteLine& port = link.line();
-    for (int slot = 0; slot < kSerialSlots; ++slot)
-        port.setDevicePath(
-            slot, profile.readText(kComSection, deviceKeyFor(slot), SerialPort::defaultDevicePath(slot)));
+    for (int slot = 0; slot < kSerialSlots; ++slot) port.setDevicePath(slot, comSlotDevice(profile, slot));
 }
 
 void saveComSettings(Profile& profile, const TargetLink& link) {
@@ -110,7 +120,8 @@ bool followTraceSetting(TracingLine& line, ComSettings& settings, MessageLog& lo
     const auto current = line.trace();
     if (current && current->path() == settings.traceFile) return true;
     std::string error;
-    std::shared_ptr<SerialTrace> trace = SerialTrace::open(settings.traceFile, SerialTrace::Mode::Append, error);
+    std::shared_ptr<SerialTrace> trace =
+        SerialTrace::open(settings.traceFile, SerialTrace::Mode::Append, error);
     if (!trace) {
         line.setTrace(nullptr);
         settings.serialTrace = 0;

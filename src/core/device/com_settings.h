@@ -41,6 +41,12 @@ void saveComSettings(Profile& profile, const TargetLink& link);
 
 // The profile key holding the device path of a slot ("COM 1 Device" ...).
 std::string deviceKeyFor(int slot);
+// The device path the profile gives a slot (its default when absent), and the
+// slot the device operations use (0..3).
+std::string comSlotDevice(Profile& profile, int slot);
+int comSlotInUse(Profile& profile);
+// The serial trace file the profile names (relative: in the data directory).
+std::string comTraceFile(Profile& profile);
 
 // The texts the "COM Port Parameters" dialog shows.
 struct ComDialogFields {

@@ -19,9 +19,9 @@ std::unique_ptr<SerialTrace> SerialTrace::open(const std::string& path, Mode mod
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S UTC", &utc);
     std::fprintf(file,
-                 "# Serial trace, session started %s\n"
+                 "%s%s\n"
                  "# time since the session start, port, TX to the collar / RX from it / -- event, frame\n",
-                 stamp);
+                 kTraceSessionStart, stamp);
     std::fflush(file);
     return trace;
 }

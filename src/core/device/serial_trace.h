@@ -10,6 +10,9 @@
 
 namespace orv {
 
+// The first words of the line that opens each session of a trace file.
+inline constexpr const char* kTraceSessionStart = "# Serial trace, session started ";
+
 // A trace file for support: every frame sent to and received from collars,
 // one line each (see serial_trace_format.h), written whole and flushed at
 // once, so that lines from several ports never mix and a crash keeps what was
