@@ -1,19 +1,24 @@
 // The parameter database on both engines side by side, over 100,000 stored
 // devices: saving and reading one device (with the connect and disconnect of
-// every operation), and the Job/CTN lists and the CTN and PTT ID lookups.
+// every operation), and the Job/CTN lists and the CTN and PTT ID lookups; and
+// over 10,000 devices with 50 versions each in the device history: saving and
+// reading one of them, and the bytes a version takes on disk.
 // The server is a throw-away cluster of this run on the loopback, with the
 // server's default durability (fsync on).
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "app/message_log.h"
 #include "db/database_uri.h"
 #include "db/engine.h"
+#include "db/history_record.h"
 #include "db/parameter_db.h"
+#include "db/query.h"
 #include "model/choice_list.h"
 #include "model/record.h"
 #include "pg_cluster.h"
@@ -24,6 +29,8 @@ namespace {
 using namespace orv;
 
 constexpr int kStoredDevices = 100000;
+constexpr int kHistoryDevices = 10000;
+constexpr int kVersionsPerDevice = 50;
 
 class AlwaysYes : public MessagePresenter {
 public:
@@ -32,18 +39,34 @@ public:
     }
 };
 
-// 100,000 devices in 5,000 Jobs of 20 CTNs each, with twelve season rows each,
-// written by the engine in one statement per table (the program's own save
-// would take a long while for this many).
-bool fillDevices(const std::string& path) {
+// The Job and CTN of device i of a filled database.
+const std::string kFilledJob =
+    "'0' || CAST(1 + (i / 20) % 9 AS VARCHAR(4)) || '-' || CAST(1000 + i / 20 AS VARCHAR(8))";
+const std::string kFilledCtn = "'CTN' || CAST(100000 + i AS VARCHAR(8))";
+
+std::string filledJob(int i) {
+    return "0" + std::to_string(1 + (i / 20) % 9) + "-" + std::to_string(1000 + i / 20);
+}
+
+std::string filledCtn(int i) {
+    return "CTN" + std::to_string(100000 + i);
+}
+
+std::string numbersBelow(int count) {
+    return "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+           std::to_string(count - 1) + ") ";
+}
+
+// The devices in Jobs of 20 CTNs each, with twelve season rows each, written by
+// the engine in one statement per table (the program's own save would take a
+// long while for this many).
+bool fillDevices(const std::string& path, int devices) {
     EngineError error;
     auto connection = databaseEngine().open(path, error);
     if (!connection) return false;
-    const std::string numbers = "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " +
-                                std::to_string(kStoredDevices - 1) + ") ";
-    const std::string job =
-        "'0' || CAST(1 + (i / 20) % 9 AS VARCHAR(4)) || '-' || CAST(1000 + i / 20 AS VARCHAR(8))";
-    const std::string ctn = "'CTN' || CAST(100000 + i AS VARCHAR(8))";
+    const std::string numbers = numbersBelow(devices);
+    const std::string& job = kFilledJob;
+    const std::string& ctn = kFilledCtn;
     const bool filled =
         connection->begin() == 0 &&
         executeStatement(
@@ -64,7 +87,52 @@ bool fillDevices(const std::string& path) {
     return filled;
 }
 
-// One database of each engine, made and filled once for the whole run.
+// The device history of the filled devices: versions 1 to 50 of each, every
+// one the whole record as a save stores it.
+bool fillHistory(const std::string& path, const std::string& record) {
+    EngineError error;
+    auto connection = databaseEngine().open(path, error);
+    if (!connection) return false;
+    DbValue bytes;
+    bytes.type = DbValue::Type::Blob;
+    bytes.text = record;
+    const DbValue values[] = {bytes};
+    const bool filled =
+        connection->begin() == 0 &&
+        executeStatement(
+            *connection,
+            "INSERT INTO \"DeviceHistory\" (\"JobNumber\", \"CtnNumber\", \"DevStatus\", \"Version\", "
+            "\"ChangedAt\", \"UserName\", \"Action\", \"Record\") " +
+                numbersBelow(kHistoryDevices) +
+                ", v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < " +
+                std::to_string(kVersionsPerDevice) + ") SELECT " + kFilledJob + ", " + kFilledCtn +
+                ", 'Working', k, '2026-12-01T08:00:00Z', 'bench', 'save', " +
+                (isServerUri(path) ? "CAST(? AS BYTEA)" : "?") + " FROM n CROSS JOIN v",
+            values) == 0 &&
+        connection->commit() == 0;
+    if (!filled) std::fprintf(stderr, "history: %s\n", connection->lastError().description.c_str());
+    executeStatement(*connection, isServerUri(path) ? "VACUUM ANALYZE" : "ANALYZE");
+    return filled;
+}
+
+// The bytes the history table takes on disk, with its index: the server says;
+// for the file, what it grew by.
+double historyBytes(const std::string& path, double fileSizeBefore) {
+    if (!isServerUri(path)) return static_cast<double>(std::filesystem::file_size(path)) - fileSizeBefore;
+    EngineError error;
+    auto connection = databaseEngine().open(path, error);
+    double bytes = 0;
+    if (connection) {
+        forEachRow(*connection, "SELECT pg_total_relation_size('\"DeviceHistory\"')",
+                   std::span<const DbValue>(), [&](const DbStatement& row) {
+                       bytes = static_cast<double>(row.column(0).integer);
+                       return 0;
+                   });
+    }
+    return bytes;
+}
+
+// One database of each engine and size, made and filled once for the whole run.
 struct Store {
     std::unique_ptr<orv::test::PgCluster> cluster;
     std::unique_ptr<orv::test::TempDir> folder;
@@ -74,11 +142,13 @@ struct Store {
     ParameterRecord record;
     std::unique_ptr<ParameterDb> db;
     std::string failure;
+    double bytesPerVersion = 0;
 };
 
-Store& store(bool server) {
-    static Store stores[2];
-    Store& s = stores[server ? 1 : 0];
+// history: the 10,000 devices with their versions, else the 100,000 devices.
+Store& store(bool server, bool history = false) {
+    static Store stores[4];
+    Store& s = stores[(server ? 1 : 0) + (history ? 2 : 0)];
     if (s.db || !s.failure.empty()) return s;
     if (server) {
         s.cluster = orv::test::PgCluster::startInTemp(s.failure, false);
@@ -96,10 +166,25 @@ Store& store(bool server) {
     s.log.presenter = &s.yes;
     s.db = std::make_unique<ParameterDb>(s.log, s.record);
     s.db->pause = nullptr;
-    if (s.db->openDatabase(s.path, true) != DbResult::Ok || (s.db->closeDatabase(), !fillDevices(s.path))) {
+    if (s.db->openDatabase(s.path, true) != DbResult::Ok ||
+        (s.db->closeDatabase(), !fillDevices(s.path, history ? kHistoryDevices : kStoredDevices))) {
         s.failure = "could not make the database";
         s.db.reset();
         return s;
+    }
+    if (history) {
+        const double before = server ? 0 : static_cast<double>(std::filesystem::file_size(s.path));
+        ParameterRecord device = s.record;
+        device.text(StringRow::JobNumber) = filledJob(0);
+        device.text(StringRow::CtnNumber) = filledCtn(0);
+        device.text(StringRow::DevStatus) = kWorkingStatus;
+        device.text(StringRow::Customer) = "Customer 0";
+        if (!fillHistory(s.path, encodeStoredRecord(device))) {
+            s.failure = "could not fill the history";
+            s.db.reset();
+            return s;
+        }
+        s.bytesPerVersion = historyBytes(s.path, before) / (kHistoryDevices * kVersionsPerDevice);
     }
     static_cast<void>(s.db->openDatabase(s.path, false));  // the first open's schema check is not measured
     s.db->closeDatabase();
@@ -112,8 +197,8 @@ DbResult filled(int result) {
 }
 
 template <typename Work>
-void measure(benchmark::State& state, Work&& work) {
-    Store& s = store(state.range(0) != 0);
+void measure(benchmark::State& state, Work&& work, bool history = false) {
+    Store& s = store(state.range(0) != 0, history);
     if (!s.db) {
         state.SkipWithError(s.failure.c_str());
         return;
@@ -133,6 +218,21 @@ void BM_SaveAndReadOneDevice(benchmark::State& state) {
         if (db.saveDevice("Bench", ctn, "Working") != DbResult::Ok) return DbResult::Failed;
         return db.readDevice("Bench", ctn, "Working", kReadDevice);
     });
+}
+
+// A device with 50 versions saved again (its 51st, 52nd, ... version) and read.
+void BM_SaveAndReadOneDeviceWithHistory(benchmark::State& state) {
+    int n = 0;
+    measure(
+        state,
+        [&](ParameterDb& db) {
+            const int device = (n++ * 7919) % kHistoryDevices;
+            if (db.saveDevice(filledJob(device), filledCtn(device), "Working") != DbResult::Ok)
+                return DbResult::Failed;
+            return db.readDevice(filledJob(device), filledCtn(device), "Working", kReadDevice);
+        },
+        true);
+    state.counters["bytes_per_version"] = store(state.range(0) != 0, true).bytesPerVersion;
 }
 
 void BM_JobAndCtnLists(benchmark::State& state) {
@@ -168,6 +268,7 @@ void BM_CtnsOfPttIdLookup(benchmark::State& state) {
 // Argument: 0 the file engine, 1 the server.
 #define ENGINES(bench) BENCHMARK(bench)->ArgName("server")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
 ENGINES(BM_SaveAndReadOneDevice);
+ENGINES(BM_SaveAndReadOneDeviceWithHistory);
 ENGINES(BM_JobAndCtnLists);
 ENGINES(BM_CtnLookup);
 ENGINES(BM_CtnOfCtnLookup);

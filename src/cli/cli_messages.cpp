@@ -257,8 +257,22 @@ std::string yearsOutOfRange(const std::string& text) {
     return formatText("--years wants a number of years from 1 to 8, not '%s'", text.c_str());
 }
 
-std::string budgetFormatUnknown(const std::string& format) {
+std::string formatUnknown(const std::string& format) {
     return formatText("--format is text or json, not '%s'", format.c_str());
+}
+
+std::string budgetFormatUnknown(const std::string& format) {
+    return formatUnknown(format);
+}
+
+std::string versionNotNumber(const std::string& text) {
+    return formatText("--version needs a version number (1, 2, ...), not '%s'", text.c_str());
+}
+
+std::string versionOfOtherStatus(int version, const std::string& job, const std::string& ctn,
+                                 const std::string& stored, const std::string& asked) {
+    return formatText("version %d of Job '%s', CTN '%s' is a \"%s\" device, not \"%s\"", version, job.c_str(),
+                      ctn.c_str(), stored.c_str(), asked.c_str());
 }
 
 std::string simulateFormatUnknown(const std::string& format) {

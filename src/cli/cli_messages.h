@@ -64,12 +64,18 @@ std::string userLevelUnknown(const std::string& user);
 
 // The database commands.
 inline constexpr const char* kDbNeedsAction =
-    "'db' needs one of list, save, read, check, delete, rename, copy";
+    "'db' needs one of list, save, read, check, delete, rename, copy, history, restore";
 inline constexpr const char* kDbCommandNeedsPath = "'db' needs --db PATH";
 std::string unknownDbAction(const std::string& action);
 std::string dbActionNeedsKey(const std::string& action);
 inline constexpr const char* kRenameNeedsJobs = "'db rename' needs --job and --new-job";
 inline constexpr const char* kCopyNeedsTarget = "'db copy' needs --to PATH2";
+inline constexpr const char* kRestoreNeedsVersion = "'db restore' needs --version N";
+std::string versionNotNumber(const std::string& text);
+std::string versionOfOtherStatus(int version, const std::string& job, const std::string& ctn,
+                                 const std::string& stored, const std::string& asked);
+// --format of a command that prints text or JSON.
+std::string formatUnknown(const std::string& format);
 inline constexpr const char* kSameAsDatabase = wftext::kRecordMatches;
 std::string deviceDeleted(const std::string& job, const std::string& ctn, const std::string& status);
 std::string deviceNotInDatabase(const std::string& job, const std::string& ctn, const std::string& status);

@@ -1,5 +1,6 @@
-// orvctl db list|save|read|check|delete|rename|copy --db PATH: the parameter
-// database, as the window's database buttons and the handler utility use it.
+// orvctl db list|save|read|check|delete|rename|copy|history|restore --db PATH:
+// the parameter database, as the window's database buttons, the handler
+// utility and the History window use it.
 
 #include <cstdio>
 #include <ctime>
@@ -11,7 +12,9 @@
 #include "cli_registry.h"
 #include "db/parameter_db.h"
 #include "dialogs/handler_utility.h"
+#include "json_text.h"
 #include "login.h"
+#include "stored_version.h"
 #include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
 #include "workflow/save_rules.h"
@@ -100,14 +103,59 @@ struct DbCommand {
     int save() {
         if (int rc = needEditableKey(); rc != kExitOk) return rc;
         if (int rc = loadOwnConfiguration(); rc != kExitOk) return rc;
+        return store(HistoryAction::Save);
+    }
+
+    // The record under the key and status, by the save rules of the user.
+    int store(HistoryAction action) {
         const SaveQuestion question = saveQuestion(status, session.userMask);
         bool yes = false;
         if (int rc = answerSaveQuestion(question, yes); rc != kExitOk) return rc;
         const SaveOutcome outcome =
             applySaveRules(session.record, status, session.userMask, yes, std::time(nullptr));
         // A declined overwrite saved nothing: the command did not do what it was asked.
-        return db.saveDevice(job, ctn, outcome.status) == DbResult::Ok && !db.saveDeclined() ? kExitOk
-                                                                                             : kExitFailed;
+        return db.saveDevice(job, ctn, outcome.status, action) == DbResult::Ok && !db.saveDeclined()
+                   ? kExitOk
+                   : kExitFailed;
+    }
+
+    // The versions of the Job and CTN (of one status with --status), oldest first.
+    int history() {
+        if (int rc = needKey(); rc != kExitOk) return rc;
+        const std::string format = args.value("format").value_or("text");
+        if (format != "text" && format != "json") return usageError(clitext::formatUnknown(format));
+        std::vector<DeviceVersion> versions;
+        if (db.deviceHistory(job, ctn, args.has("status") ? status : "", versions) != DbResult::Ok)
+            return kExitFailed;
+        if (format == "text") {
+            for (const DeviceVersion& v : versions) {
+                std::printf("%d\t%s\t%s\t%s\t%s\n", v.version, v.key.status.c_str(), v.action.c_str(),
+                            v.user.c_str(), v.time.c_str());
+            }
+            return kExitOk;
+        }
+        std::string json = "[";
+        for (const DeviceVersion& v : versions) {
+            json += (json.size() > 1 ? ",\n " : "") + std::string("{\"version\": ") +
+                    std::to_string(v.version) + ", \"status\": " + jsonString(v.key.status) +
+                    ", \"action\": " + jsonString(v.action) + ", \"user\": " + jsonString(v.user) +
+                    ", \"time\": " + jsonString(v.time) + "}";
+        }
+        std::printf("%s]\n", json.c_str());
+        return kExitOk;
+    }
+
+    // A version from the history stored again as the device of its status, by
+    // the save rules of the user, as a save would.
+    int restore() {
+        if (!args.has("version")) return usageError(clitext::kRestoreNeedsVersion);
+        if (int rc = needKey(); rc != kExitOk) return rc;
+        if (int rc = logIn(session, args); rc != kExitOk) return rc;
+        DeviceVersion found;
+        if (int rc = loadStoredVersion(db, args, job, ctn, found); rc != kExitOk) return rc;
+        status = found.key.status;
+        if (int rc = checkDatabaseEdit(session, "db restore", status, job); rc != kExitOk) return rc;
+        return store(HistoryAction::Restore);
     }
 
     // Read is "show" of the stored device: the --db source does the reading.
@@ -191,9 +239,9 @@ int runDb(Session& session, const Args& args) {
     if (path.empty()) return usageError(clitext::kDbCommandNeedsPath);
     DbCommand command(session, args, path);
     const std::map<std::string, int (DbCommand::*)()> actions = {
-        {"list", &DbCommand::list},   {"save", &DbCommand::save},     {"read", &DbCommand::read},
-        {"check", &DbCommand::check}, {"delete", &DbCommand::remove}, {"rename", &DbCommand::rename},
-        {"copy", &DbCommand::copy},
+        {"list", &DbCommand::list},   {"save", &DbCommand::save},       {"read", &DbCommand::read},
+        {"check", &DbCommand::check}, {"delete", &DbCommand::remove},   {"rename", &DbCommand::rename},
+        {"copy", &DbCommand::copy},   {"history", &DbCommand::history}, {"restore", &DbCommand::restore},
     };
     const auto action = actions.find(args.positional[0]);
     if (action == actions.end()) return usageError(clitext::unknownDbAction(args.positional[0]));
@@ -202,6 +250,6 @@ int runDb(Session& session, const Args& args) {
 
 }  // namespace
 
-ORV_CLI_COMMAND("db", runDb, {"new-job", "new-ctn", "to", "sign-off"}, {"json", "sign-off"});
+ORV_CLI_COMMAND("db", runDb, {"new-job", "new-ctn", "to", "sign-off", "format"}, {"json", "sign-off"});
 
 }  // namespace orv::cli

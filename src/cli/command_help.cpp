@@ -104,11 +104,15 @@ constexpr std::array kHelp{
         "orvctl db list --db PATH\n"
         "orvctl db save|read|check|delete --db PATH --job J --ctn C [--status S]\n"
         "orvctl db rename --db PATH --job J [--ctn C] --new-job J2 [--new-ctn C2]\n"
-        "orvctl db copy --db PATH --to PATH2",
+        "orvctl db copy --db PATH --to PATH2\n"
+        "orvctl db history --db PATH --job J --ctn C [--status S] [--format text|json]\n"
+        "orvctl db read|restore --db PATH --job J --ctn C --version N",
         "  --db PATH               a database file or a postgresql:// URI\n"
         "  --job J --ctn C         the device key (with --status, \"Working\" by default)\n"
         "  --json                  read: print the configuration as JSON\n"
         "  --to PATH2              copy: the database to fill\n"
+        "  --version N             read, restore: version N of the Job and CTN (db history lists them)\n"
+        "  --format text|json      history: one line a version, or a JSON list\n"
         "  --user NAME             save, delete: who does it (as the window's Save and Delete:\n"
         "                          \"Coord. Signoff\" Engineer or Coordinator, \"Programmed\" and\n"
         "                          the Job \" DEFAULT\" Engineer only; others exit 2)\n"
@@ -116,10 +120,14 @@ constexpr std::array kHelp{
         "                          (Engineer or Coordinator; --yes does not sign off)\n"
         "A save as \"Coord. Signoff\" names the user and date as coordinator; an Engineer's\n"
         "save as \"Programmed\" asks first (--yes) and writes \"#NAME\" as programmed-by.\n"
-        "rename: a new Job needs an Engineer, a new CTN an Engineer or Coordinator.\n",
+        "rename: a new Job needs an Engineer, a new CTN an Engineer or Coordinator.\n"
+        "Every save, delete, rename, copy and restore keeps a version of the device; restore\n"
+        "stores a version again under the save rules of the user.\n",
         "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --ppf collar.ppf --yes\n"
         "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --user erin --sign-off\n"
-        "orvctl db copy --db Orv3.mdb --to postgresql://orv@dbhost/orv\n"},
+        "orvctl db copy --db Orv3.mdb --to postgresql://orv@dbhost/orv\n"
+        "orvctl db history --db Orv3.mdb --job P1001 --ctn 7\n"
+        "orvctl db restore --db Orv3.mdb --job P1001 --ctn 7 --version 2 --yes\n"},
     CommandHelp{"users", "the password database",
         "orvctl users list|add|delete|passwd --pwdb PATH [--user NAME] [--level LEVEL]\n"
         "orvctl users service-password       (root: the service account's password here)",

@@ -51,6 +51,11 @@ double parameterValueFromStored(const ParameterDefinition& def, double stored) {
     return stored;
 }
 
+double parameterFromColumn(const ParameterDefinition& def, const DbValue& column) {
+    const auto stored = numberFromColumn(column);
+    return stored ? parameterValueFromStored(def, *stored) : def.defaultValue;
+}
+
 std::optional<std::string> textFromColumn(const DbValue& value) {
     if (value.type != DbValue::Type::Text) return std::nullopt;
     return std::string(withoutTrailing(value.text));

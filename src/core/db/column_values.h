@@ -23,6 +23,10 @@ std::optional<double> numberFromColumn(const DbValue& value);
 // parameter that cannot be negative is the same 16 bits read unsigned.
 double parameterValueFromStored(const ParameterDefinition& def, double stored);
 
+// The parameter's value as a read of the device takes it from its column: the
+// stored number, or the definition's default when the column holds none.
+double parameterFromColumn(const ParameterDefinition& def, const DbValue& column);
+
 // A stored text without its trailing blanks; empty (missing) for anything not a text.
 std::optional<std::string> textFromColumn(const DbValue& value);
 

@@ -65,6 +65,11 @@ inline constexpr const char* kRenameTargetExists =
     "There are already records in the database with Job number: '%s',\nand CTN number: '%s'.  They must be deleted or renamed before\nother devices can be renamed to those Job and CTN numbers.";
 // A rename that found no records of the Job (and the CTN, when one is given).
 std::string renameSourceMissing(const std::string& job, const std::string& ctn);
+// The device history.
+inline constexpr const char* kVersionNotFound =
+    "Could not find version %d of Job number: '%s', CTN number: '%s'\nin the history of the database.";
+inline constexpr const char* kVersionUnreadable =
+    "Version %d of Job number: '%s', CTN number: '%s' was stored by\nanother version of the program and cannot be read.";
 
 // Password database.
 inline constexpr const char* kSeveralUsers =

@@ -50,6 +50,7 @@ inline constexpr short kFieldInteger = 3;  // 16-bit
 inline constexpr short kFieldLong = 4;     // 32-bit
 inline constexpr short kFieldDouble = 7;
 inline constexpr short kFieldText = 10;
+inline constexpr short kFieldLongBinary = 11;  // bytes of any length
 
 // A column as it is to be created.
 struct FieldDescription {

@@ -7,6 +7,7 @@
 
 #include "db/database_uri.h"
 #include "db/db_messages.h"
+#include "db/history_record.h"
 
 namespace orv {
 namespace {
@@ -72,7 +73,7 @@ DbResult ParameterDb::prepareOpened() {
     }
     fillMissingStatuses();
     addKeyIndexes();
-    verifiedPath = path;
+    if (addMissingHistoryTable() == DbResult::Ok) verifiedPath = path;
     return DbResult::Ok;
 }
 
@@ -125,7 +126,9 @@ DbResult ParameterDb::createDatabase(const std::string& createPath) {
         configuration.text(StringRow::JobNumber) = key.job;
         configuration.text(StringRow::CtnNumber) = key.ctn;
         configuration.text(StringRow::DevStatus) = key.status;
-        if (writeDevice(key) != DbResult::Ok) rc = engineFailure(dbtext::kSaveFailed);
+        if (writeDevice(key) != DbResult::Ok ||
+            appendVersion(key, HistoryAction::Save, encodeStoredRecord(configuration)) != DbResult::Ok)
+            rc = engineFailure(dbtext::kSaveFailed);
     }
     if (rc == DbResult::Ok && database->commit() != 0) rc = engineFailure(dbtext::kSaveFailed);
     rc = finish(rc);

@@ -5,6 +5,7 @@
 // twelve rows of "SeasParmsTbl". Every operation opens the file at its start
 // and closes it at its end; messages go through the message log.
 
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ inline constexpr const char* kCtnColumn = "CtnNumber";
 inline constexpr const char* kStatusColumn = "DevStatus";
 inline constexpr const char* kSeasonNumberColumn = "SeasonNum";
 inline constexpr int kKeyColumnWidth = 40;
+inline constexpr const char* kHistoryTable = "DeviceHistory";
 inline constexpr const char* kDefaultDevice = "Default";
 inline constexpr const char* kWorkingStatus = "Working";
 
@@ -38,6 +40,23 @@ struct DeviceKey {
     std::string status;
 };
 
+// What a version of the device history records. Import is a device stored
+// before the history was kept, recorded as it was the first time it changes.
+enum class HistoryAction { Import, Save, Programmed, Rename, Delete, Copy, Restore };
+
+// "import", "save", "programmed", "rename", "delete", "copy", "restore".
+const char* historyActionName(HistoryAction action);
+
+// One version of a stored device: every change to a stored device appends one,
+// numbered from 1 per Job and CTN across their statuses.
+struct DeviceVersion {
+    DeviceKey key;
+    int version = 0;
+    std::string time;  // UTC, "YYYY-MM-DDTHH:MM:SSZ"
+    std::string user;
+    std::string action;
+};
+
 class ParameterDb {
 public:
     ParameterDb(MessageLog& log, ParameterRecord& record, DbEngine& engine = databaseEngine());
@@ -48,7 +67,9 @@ public:
     DbResult reopenDatabase();
 
     // Ok saved or the overwrite declined (then saveDeclined() is true); Failed.
-    DbResult saveDevice(std::string job, std::string ctn, std::string status);
+    // The history records the save as action.
+    DbResult saveDevice(std::string job, std::string ctn, std::string status,
+                        HistoryAction action = HistoryAction::Save);
     // The last save stored nothing because the overwrite question was answered No.
     bool saveDeclined() const { return declined; }
     // Ok deleted; NotFound: no stored device had the key; Failed.
@@ -74,6 +95,15 @@ public:
     TextList lookupJobsOfCtn(const std::string& ctn);
     TextList lookupStatusesOfCtn(const std::string& ctn);
 
+    // The versions of Job/CTN, of every status or of status alone, oldest first.
+    DbResult deviceHistory(const std::string& job, const std::string& ctn, const std::string& status,
+                           std::vector<DeviceVersion>& versions);
+    // Loads version of Job/CTN into target as a read of the device loads the
+    // record (values without a column stay as they are); Ok, Failed (shown: no
+    // such version, or one this program cannot read).
+    DbResult readVersion(const std::string& job, const std::string& ctn, int version, ParameterRecord& target,
+                         DeviceVersion& found);
+
     // Every stored device key, ordered by Job, CTN and status (orvctl db list).
     DbResult listDevices(std::vector<DeviceKey>& devices);
 
@@ -85,6 +115,8 @@ public:
     MessageLog& messages() { return log; }
 
     WaitIndicator* waitIndicator = nullptr;
+    // The time the history gives a change.
+    std::function<std::time_t()> clock = [] { return std::time(nullptr); };
     int retryPauseMs = 500;
     std::function<void(int milliseconds)> pause;  // between open attempts
 
@@ -111,8 +143,17 @@ private:
     DbResult writeDevice(const DeviceKey& key);
     DbResult deleteRows(const DeviceKey& key, int& generalRows);
     DbResult countGeneralRows(const DeviceKey& key, int& count);
-    DbResult readGeneralRow(const DeviceKey& key, bool load, bool& failed);
-    DbResult readSeasons(const DeviceKey& key, bool load, bool& failed);
+    DbResult readGeneralRow(const DeviceKey& key, ParameterRecord& target, bool load, bool& failed);
+    DbResult readSeasons(const DeviceKey& key, ParameterRecord& target, bool load, bool& failed);
+    // The device history, in the transaction of the change it records (device_history.cpp).
+    DbResult createHistoryTable();
+    DbResult addMissingHistoryTable();
+    // The stored device as the history keeps it.
+    DbResult storedVersion(const DeviceKey& key, std::string& record);
+    DbResult appendVersion(const DeviceKey& key, HistoryAction action, const std::string& record);
+    // A stored device the history has no version of gets its version 1 ("import")
+    // before it changes.
+    DbResult importUntracked(const DeviceKey& key);
     DbResult renameRows(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,
                         const std::string& newCtn, int& matched);
     DbResult renameConflict(const std::string& oldJob, const std::string& oldCtn, const std::string& newJob,

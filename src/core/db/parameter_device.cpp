@@ -2,8 +2,9 @@
 //
 // Every value goes into a statement as a bound parameter, so a Job number with a
 // quote in it is stored and found like any other. An overwrite (delete, then
-// add), a save and a rename each run in one transaction: a failure halfway
-// leaves the stored device as it was.
+// add), a save, a delete and a rename each run in one transaction with the
+// versions they append to the device history: a failure halfway leaves the
+// stored device and its history as they were.
 
 #include <cmath>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "db/column_values.h"
 #include "db/database_uri.h"
 #include "db/db_messages.h"
+#include "db/history_record.h"
 #include "db/parameter_db.h"
 #include "db/query.h"
 #include "model/format_value.h"
@@ -37,8 +39,7 @@ std::vector<DbValue> keyValues(const DeviceKey& key) {
 }
 
 double storedNumber(const ParameterDefinition& def, const StoredRow& row) {
-    const auto stored = numberFromColumn(row.value(def.key));
-    return stored ? parameterValueFromStored(def, *stored) : def.defaultValue;
+    return parameterFromColumn(def, row.value(def.key));
 }
 
 bool differs(double screen, double stored) {
@@ -133,7 +134,7 @@ DbResult ParameterDb::deleteRows(const DeviceKey& key, int& generalRows) {
 // stations saving the same new key cannot both find it free. The overwrite
 // question is asked outside any transaction (nobody waits on an open
 // question); after a Yes the check runs again inside the transaction.
-DbResult ParameterDb::saveDevice(std::string job, std::string ctn, std::string status) {
+DbResult ParameterDb::saveDevice(std::string job, std::string ctn, std::string status, HistoryAction action) {
     declined = false;
     if (job.empty() || ctn.empty() || status.empty()) {
         log.error("%s", dbtext::kSaveKeyMissing);
@@ -153,9 +154,13 @@ DbResult ParameterDb::saveDevice(std::string job, std::string ctn, std::string s
             configuration.text(StringRow::CtnNumber) = key.ctn;
             configuration.text(StringRow::DevStatus) = key.status;
             int deleted = 0;
+            if (existing > 0 && importUntracked(key) != DbResult::Ok)
+                return finish(engineFailure(dbtext::kSaveFailed));
             if (existing > 0 && deleteRows(key, deleted) != DbResult::Ok)
                 return finish(engineFailure(dbtext::kDeleteFailed));
-            if (writeDevice(key) != DbResult::Ok || database->commit() != 0)
+            if (writeDevice(key) != DbResult::Ok ||
+                appendVersion(key, action, encodeStoredRecord(configuration)) != DbResult::Ok ||
+                database->commit() != 0)
                 return finish(engineFailure(dbtext::kSaveFailed));
             return finish(DbResult::Ok);
         }
@@ -177,15 +182,26 @@ DbResult ParameterDb::deleteDevice(std::string job, std::string ctn, std::string
     WaitCursor wait(waitIndicator);
     const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
     if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
-    int deleted = 0;
-    if (database->begin() != 0 || deleteRows(key, deleted) != DbResult::Ok || database->commit() != 0) {
+    // The history keeps the device as it was when it was deleted.
+    int stored = 0;
+    std::string record;
+    if (database->begin() != 0 || countGeneralRows(key, stored) != DbResult::Ok) {
         return finish(engineFailure(dbtext::kDeleteFailed));
     }
-    return finish(deleted == 0 ? DbResult::NotFound : DbResult::Ok);
+    // Season rows left without their general row go too; no device was deleted.
+    const bool found = stored > 0;
+    int deleted = 0;
+    if ((found && (importUntracked(key) != DbResult::Ok || storedVersion(key, record) != DbResult::Ok)) ||
+        deleteRows(key, deleted) != DbResult::Ok ||
+        (found && appendVersion(key, HistoryAction::Delete, record) != DbResult::Ok) ||
+        database->commit() != 0) {
+        return finish(engineFailure(dbtext::kDeleteFailed));
+    }
+    return finish(found ? DbResult::Ok : DbResult::NotFound);
 }
 
 // Ok done (failed tells about a difference), Failed no such device (shown), EngineFailed.
-DbResult ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& failed) {
+DbResult ParameterDb::readGeneralRow(const DeviceKey& key, ParameterRecord& target, bool load, bool& failed) {
     auto select = database->prepare("SELECT * FROM " + quoteName(kGeneralTable) + keyCondition());
     if (!select || bindAll(*select, keyValues(key)) != 0) return DbResult::EngineFailed;
     std::optional<StoredRow> row;
@@ -206,7 +222,7 @@ DbResult ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& fail
     const auto strings = stringDefinitions();
     for (std::size_t r = 0; r < strings.size() && !failed; ++r) {
         if (hasKey(strings[r]) && load) {
-            configuration.stringValues[r] = textFromColumn(row->value(strings[r].key)).value_or("");
+            target.stringValues[r] = textFromColumn(row->value(strings[r].key)).value_or("");
         }
     }
     const auto general = generalDefinitions();
@@ -214,7 +230,7 @@ DbResult ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& fail
         const ParameterDefinition& def = general[r];
         if (!hasKey(def)) continue;
         const double stored = storedNumber(def, *row);
-        double& screen = configuration.generalValues[r];
+        double& screen = target.generalValues[r];
         if (load) {
             screen = stored;
         } else if (differs(screen, stored)) {
@@ -226,7 +242,7 @@ DbResult ParameterDb::readGeneralRow(const DeviceKey& key, bool load, bool& fail
     return DbResult::Ok;
 }
 
-DbResult ParameterDb::readSeasons(const DeviceKey& key, bool load, bool& failed) {
+DbResult ParameterDb::readSeasons(const DeviceKey& key, ParameterRecord& target, bool load, bool& failed) {
     auto select = database->prepare("SELECT * FROM " + quoteName(kSeasonTable) + keyCondition() + " AND " +
                                     quoteName(kSeasonNumberColumn) + " = ?");
     if (!select) return DbResult::EngineFailed;
@@ -255,7 +271,7 @@ DbResult ParameterDb::readSeasons(const DeviceKey& key, bool load, bool& failed)
             const ParameterDefinition& def = season[r];
             if (!hasKey(def)) continue;
             const double stored = storedNumber(def, *row);
-            double& screen = configuration.season(s + 1, static_cast<int>(r));
+            double& screen = target.season(s + 1, static_cast<int>(r));
             if (load) {
                 screen = stored;
             } else if (differs(screen, stored)) {
@@ -277,8 +293,8 @@ DbResult ParameterDb::readDevice(std::string job, std::string ctn, std::string s
     // The general row and the twelve seasons come from one state of the database,
     // never from both sides of another station's save.
     if (database->beginRead() != 0) return finish(engineFailure(dbtext::kReadFailed));
-    DbResult rc = readGeneralRow(key, load, failed);
-    if (rc == DbResult::Ok) rc = readSeasons(key, load, failed);
+    DbResult rc = readGeneralRow(key, configuration, load, failed);
+    if (rc == DbResult::Ok) rc = readSeasons(key, configuration, load, failed);
     if (rc == DbResult::EngineFailed) return finish(engineFailure(dbtext::kReadFailed));
     // The database keeps the pattern, address and ID texts, not their numbers.
     if (rc == DbResult::Ok && load) valuesFromTexts(configuration);
@@ -330,18 +346,48 @@ DbResult ParameterDb::renameRows(const std::string& oldJob, const std::string& o
     values.insert(values.end(), whereValues.begin(), whereValues.end());
 
     matched = 0;
-    auto count = database->prepare("SELECT count(*) FROM " + quoteName(kGeneralTable) + where);
-    if (!count || bindAll(*count, whereValues) != 0 || count->step() != DbStatement::Step::Row)
+    if (database->begin() != 0) return DbResult::EngineFailed;
+    std::vector<DeviceKey> moving;
+    if (forEachRow(*database,
+                   "SELECT " + quoteName(kJobColumn) + ", " + quoteName(kCtnColumn) + ", " +
+                       quoteName(kStatusColumn) + " FROM " + quoteName(kGeneralTable) + where + " ORDER BY " +
+                       quoteName(kCtnColumn) + ", " + quoteName(kStatusColumn),
+                   whereValues, [&](const DbStatement& row) {
+                       moving.push_back({row.column(0).text, row.column(1).text, row.column(2).text});
+                       return 0;
+                   }) != 0) {
         return DbResult::EngineFailed;
-    matched = static_cast<int>(count->column(0).integer);
+    }
+    matched = static_cast<int>(moving.size());
     if (matched == 0) return DbResult::Ok;
 
+    // Each device moved appends a version to the story of its old name, which
+    // ends there, and to that of its new one, holding the device as it is now.
+    std::vector<std::string> renamed(moving.size());
+    for (std::size_t i = 0; i < moving.size(); ++i) {
+        ParameterRecord device = configuration;
+        bool failed = false;
+        if (importUntracked(moving[i]) != DbResult::Ok ||
+            readGeneralRow(moving[i], device, true, failed) != DbResult::Ok ||
+            readSeasons(moving[i], device, true, failed) != DbResult::Ok) {
+            return DbResult::EngineFailed;
+        }
+        device.text(StringRow::JobNumber) = newJob;
+        if (!oldCtn.empty()) device.text(StringRow::CtnNumber) = newCtn;
+        renamed[i] = encodeStoredRecord(device);
+    }
     configuration.text(StringRow::JobNumber) = newJob;
     if (!oldCtn.empty()) configuration.text(StringRow::CtnNumber) = newCtn;
-    if (database->begin() != 0) return DbResult::EngineFailed;
     for (const char* table : {kGeneralTable, kSeasonTable}) {
         if (executeStatement(*database, "UPDATE " + quoteName(table) + set + where, values) != 0)
             return DbResult::EngineFailed;
+    }
+    for (std::size_t i = 0; i < moving.size(); ++i) {
+        const DeviceKey moved{newJob, oldCtn.empty() ? moving[i].ctn : newCtn, moving[i].status};
+        if (appendVersion(moving[i], HistoryAction::Rename, renamed[i]) != DbResult::Ok ||
+            appendVersion(moved, HistoryAction::Rename, renamed[i]) != DbResult::Ok) {
+            return DbResult::EngineFailed;
+        }
     }
     return database->commit() != 0 ? DbResult::EngineFailed : DbResult::Ok;
 }

@@ -99,7 +99,8 @@ DbResult ParameterDb::createSchema() {
     if (access.createIndex(*table, {kMainOrderIndex, {kJobColumn, kCtnColumn, kSeasonNumberColumn}}) !=
         DbResult::Ok)
         return DbResult::Failed;
-    return access.createIndex(*table, seasonKeyIndex());
+    if (access.createIndex(*table, seasonKeyIndex()) != DbResult::Ok) return DbResult::Failed;
+    return createHistoryTable() == DbResult::Ok ? DbResult::Ok : engineFailure(dbtext::kCreateTableFailed);
 }
 
 std::vector<ParameterDb::SchemaColumn> ParameterDb::schemaColumns() {

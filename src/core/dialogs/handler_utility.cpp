@@ -117,7 +117,7 @@ MakeDbResult HandlerUtility::makeDb() {
                 bool declined = false;
                 if (copied) {
                     db.setCurrentPath(targetName);
-                    copied = db.saveDevice(job, ctn, status) == DbResult::Ok;
+                    copied = db.saveDevice(job, ctn, status, HistoryAction::Copy) == DbResult::Ok;
                     declined = copied && db.saveDeclined();
                     db.setCurrentPath(source);
                 }

@@ -25,12 +25,46 @@ int RecordWorkflow::saveRecord() {
         !controls->hasControl(mainStringControl(StringRow::CtnNumber))) {
         return 1;
     }
-    ParameterRecord& r = p.record;
     const std::string job = screen.controlText(StringRow::JobNumber);
     const std::string ctn = screen.controlText(StringRow::CtnNumber);
-    const int mask = p.settings.userMask;
-    const std::string status = bareStatus(r.text(StringRow::DevStatus));
+    bool stored = false;
+    return storeRecord(job, ctn, bareStatus(p.record.text(StringRow::DevStatus)), HistoryAction::Save,
+                       stored);
+}
 
+int RecordWorkflow::restoreVersion(int version) {
+    WorkflowParts& p = screen.parts();
+    screen.collectScreen();
+    if (p.converter.askUnsavedChanges(wftext::kReadQuestion, false) == kAnswerNo) return 1;
+    const std::string job = screen.controlText(StringRow::JobNumber);
+    const std::string ctn = screen.controlText(StringRow::CtnNumber);
+    ParameterRecord restored = p.record;
+    DeviceVersion found;
+    if (p.db.readVersion(job, ctn, version, restored, found) != DbResult::Ok) return 1;
+    // Restoring is saving that version: the rules of the Save button apply.
+    if (!databaseEditAllowed(found.key.status, p.settings.userMask, job)) {
+        p.log.error(wftext::kRestoreNotAllowed, version, found.key.status.c_str(),
+                    p.settings.accessLevel.c_str());
+        return 1;
+    }
+    // Nothing restored (a question answered No, a failure): the screen keeps what it had.
+    const ParameterRecord before = p.record;
+    p.record = restored;
+    applyReadFixups(p.record);
+    bool stored = false;
+    const int rc = storeRecord(job, ctn, found.key.status, HistoryAction::Restore, stored);
+    if (!stored) {
+        p.record = before;
+        screen.showRecord();
+    }
+    return stored ? rc : 1;
+}
+
+int RecordWorkflow::storeRecord(const std::string& job, const std::string& ctn, const std::string& status,
+                                HistoryAction action, bool& stored) {
+    WorkflowParts& p = screen.parts();
+    ParameterRecord& r = p.record;
+    const int mask = p.settings.userMask;
     const SaveQuestion question = saveQuestion(status, mask);
     const bool yes =
         question != SaveQuestion::None &&
@@ -41,7 +75,8 @@ int RecordWorkflow::saveRecord() {
         screen.mainView().printSpr(kCoordinatorSignoffTitle);
     }
 
-    const DbResult result = p.db.saveDevice(job, ctn, outcome.status);
+    const DbResult result = p.db.saveDevice(job, ctn, outcome.status, action);
+    stored = result == DbResult::Ok && !p.db.saveDeclined();
     if (result == DbResult::Ok) screen.showRecord();
     p.converter.clearChanges();
     screen.refillLists();

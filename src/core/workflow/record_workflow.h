@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+#include "db/parameter_db.h"
+
 namespace orv {
 
 class MainScreen;
@@ -13,6 +17,9 @@ public:
 
     // 0 saved (or the "Programmed" question declined: nothing stored); else the save's failure.
     int saveRecord();
+    // History's Restore: version of the device shown, stored again as the
+    // device of its status by the Save button's rules, and shown. 0 restored.
+    int restoreVersion(int version);
     void readRecord();
     void checkRecord();
     void deleteRecord();
@@ -24,6 +31,11 @@ public:
     bool exitApplication();
 
 private:
+    // The save rules' question and lines, then the record saved under the key;
+    // stored tells whether anything was.
+    int storeRecord(const std::string& job, const std::string& ctn, const std::string& status,
+                    HistoryAction action, bool& stored);
+
     MainScreen& screen;
 };
 

@@ -47,6 +47,9 @@ inline constexpr const char* kDefaultsQuestion =
 inline constexpr const char* kExitSaveQuestion =
     "Screen data has not been saved to the database.\nDo you want to save the data?\n\n'Yes' will save the data and exit the application.\n'No' will exit without saving the data.\n'Cancel' will return to the application.";
 inline constexpr const char* kExitQuestion = "Are you really sure you want to exit the application?";
+// The History window.
+inline constexpr const char* kRestoreNotAllowed =  // %d: the version; %s: its status, the user's level
+    "Version %d is a '%s' device, which the '%s' level may not save.\nThe version was NOT restored.";
 
 // Write Device.
 inline constexpr const char* kActivityIntervalTooLong =

@@ -16,7 +16,10 @@ int saveProgrammed(ParameterRecord& record, ParameterDb& db, const std::string& 
     record.text(StringRow::DevStatus) = kStatusProgrammed;
     record.text(StringRow::JobNumber) = job;
     record.text(StringRow::CtnNumber) = ctn;
-    return db.saveDevice(job, ctn, kStatusProgrammed) == DbResult::Ok && !db.saveDeclined() ? 0 : 1;
+    return db.saveDevice(job, ctn, kStatusProgrammed, HistoryAction::Programmed) == DbResult::Ok &&
+                   !db.saveDeclined()
+               ? 0
+               : 1;
 }
 
 int archiveProgrammed(const ParameterRecord& record, const std::string& settingsFile,

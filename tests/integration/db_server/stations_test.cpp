@@ -1,16 +1,23 @@
 // Several stations on one parameter database at once, each a process of its
 // own with its own connections: saves of different devices lose nothing, saves
-// of one device leave it whole (the later one), and a read never mixes the
-// rows of two saves. On the server engine and on the file engine alike.
+// of one device leave it whole (the later one), a read never mixes the rows of
+// two saves, and the device history numbers every save once, in step with the
+// device even when a station is killed. On the server engine and on the file
+// engine alike.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <functional>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "db/parameter_db.h"
@@ -157,6 +164,88 @@ TEST_P(Stations, TwoStationsSavingOneDeviceLeaveItWholeAndReadsNeverMixThem) {
     std::vector<DeviceKey> devices;
     ASSERT_EQ(db.listDevices(devices), DbResult::Ok);
     EXPECT_EQ(devices.size(), 2u) << "one J/C device besides the Default device";
+}
+
+// The versions of J/C as the history lists them, with the marker each holds.
+struct Story {
+    std::vector<int> numbers;
+    std::vector<int> markers;
+};
+
+Story storyOf(ParameterDb& db, ParameterRecord& record) {
+    Story story;
+    std::vector<DeviceVersion> versions;
+    EXPECT_EQ(db.deviceHistory("J", "C", "", versions), DbResult::Ok);
+    for (const DeviceVersion& v : versions) {
+        story.numbers.push_back(v.version);
+        DeviceVersion found;
+        EXPECT_EQ(db.readVersion("J", "C", v.version, record, found), DbResult::Ok);
+        EXPECT_TRUE(deviceIsWhole(record)) << "version " << v.version;
+        story.markers.push_back(static_cast<int>(record.general(kSaveMarkerRow)));
+    }
+    return story;
+}
+
+std::vector<int> oneTo(int last) {
+    std::vector<int> numbers;
+    for (int n = 1; n <= last; ++n) numbers.push_back(n);
+    return numbers;
+}
+
+TEST_P(Stations, FourStationsSavingOneDeviceNumberItsVersionsWithoutGapsOrDuplicates) {
+    constexpr int kStations = 4;
+    constexpr int kSaves = 25;
+    std::vector<pid_t> stations;
+    for (int k = 0; k < kStations; ++k) {
+        stations.push_back(startStation(path, [k](ParameterDb& station, ParameterRecord& mine) {
+            int failed = 0;
+            for (int i = 0; i < kSaves; ++i) {
+                markDevice(mine, 1000 + k * 100 + i);
+                failed += station.saveDevice("J", "C", "Working") != DbResult::Ok;
+            }
+            return failed;
+        }));
+    }
+    for (const pid_t pid : stations) EXPECT_EQ(waitStation(pid), 0) << "saves that failed";
+
+    const Story story = storyOf(db, record);
+    EXPECT_EQ(story.numbers, oneTo(kStations * kSaves));
+    std::vector<int> markers = story.markers;
+    std::sort(markers.begin(), markers.end());
+    std::vector<int> saved;
+    for (int k = 0; k < kStations; ++k)
+        for (int i = 0; i < kSaves; ++i) saved.push_back(1000 + k * 100 + i);
+    EXPECT_EQ(markers, saved) << "every save is one version, whole";
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    EXPECT_EQ(record.general(kSaveMarkerRow), story.markers.back())
+        << "the last version is the stored device";
+}
+
+// A station killed at any moment of its saves leaves the device and its history
+// as they were after one whole save: the newest version is the stored device.
+TEST_P(Stations, AStationKilledDuringASaveLeavesTheDeviceAndItsHistoryInStep) {
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> delayMs(5, 120);
+    for (int round = 0; round < 8; ++round) {
+        const pid_t station = startStation(path, [round](ParameterDb& mine, ParameterRecord& configuration) {
+            for (int i = 0;; ++i) {
+                markDevice(configuration, 10000 * (round + 1) + i);
+                static_cast<void>(mine.saveDevice("J", "C", "Working"));
+            }
+            return 0;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs(random)));
+        ::kill(station, SIGKILL);
+        EXPECT_EQ(waitStation(station), -1);
+
+        const Story story = storyOf(db, record);
+        if (story.numbers.empty()) continue;  // killed before its first save
+        EXPECT_EQ(story.numbers, oneTo(static_cast<int>(story.numbers.size()))) << "round " << round;
+        ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+        EXPECT_TRUE(deviceIsWhole(record));
+        EXPECT_EQ(record.general(kSaveMarkerRow), story.markers.back()) << "round " << round;
+    }
+    EXPECT_EQ(presenter.count(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, Stations, ::testing::Values(Engine::Sqlite, Engine::Postgres),
