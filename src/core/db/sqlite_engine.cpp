@@ -7,8 +7,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "db/engine.h"
 #include "db/sqlite_schema.h"
@@ -19,6 +21,11 @@ namespace {
 // How long a statement waits for a lock another program holds on the file
 // (another station saving) before it gives up with a busy failure.
 constexpr int kBusyTimeoutMs = 5000;
+// How often a waiting statement tries the lock again. The engine's own wait
+// soon tries only every 100 ms; between the saves of other stations the lock
+// is free for a few milliseconds at a time, and a writer that looks that seldom
+// can miss every such moment for the whole wait while the others go on.
+constexpr auto kBusyRetry = std::chrono::milliseconds(2);
 
 // New database files are readable and writable by their owner, readable by the
 // group, and closed to everyone else: the password database holds hashes.
@@ -47,7 +54,8 @@ std::string systemError(const std::string& what, const std::string& path) {
 
 std::string busyDescription(const std::string& path) {
     return "the database '" + path + "' is busy: another station or program has held it for more than " +
-           std::to_string(kBusyTimeoutMs / 1000) + " seconds. Nothing was changed; try again when it is done.";
+           std::to_string(kBusyTimeoutMs / 1000) +
+           " seconds. Nothing was changed; try again when it is done.";
 }
 
 class SqliteConnection;
@@ -76,7 +84,9 @@ private:
 class SqliteConnection : public DbConnection {
 public:
     // name: the database as messages call it (the target of a file still being made).
-    SqliteConnection(sqlite3* opened, std::string name) : db(opened), displayName(std::move(name)) {}
+    SqliteConnection(sqlite3* opened, std::string name) : db(opened), displayName(std::move(name)) {
+        sqlite3_busy_handler(db, waitForLock, this);
+    }
     ~SqliteConnection() override { sqlite3_close_v2(db); }
 
     std::unique_ptr<DbStatement> prepare(std::string_view sql) override {
@@ -170,6 +180,16 @@ public:
     sqlite3* handle() { return db; }
 
 private:
+    // count is 0 on the first try of a statement that found the database locked.
+    static int waitForLock(void* self, int count) {
+        auto& connection = *static_cast<SqliteConnection*>(self);
+        const auto now = std::chrono::steady_clock::now();
+        if (count == 0) connection.busySince = now;
+        if (now - connection.busySince >= std::chrono::milliseconds(kBusyTimeoutMs)) return 0;
+        std::this_thread::sleep_for(kBusyRetry);
+        return 1;
+    }
+
     int hasRow(std::string_view sql, std::initializer_list<DbValue> values, bool& exists) {
         exists = false;
         auto statement = prepare(sql);
@@ -184,6 +204,7 @@ private:
     sqlite3* db;
     std::string displayName;
     EngineError error;
+    std::chrono::steady_clock::time_point busySince;
 };
 
 int SqliteStatement::bind(int index, const DbValue& value) {
@@ -330,7 +351,6 @@ private:
         // A double-quoted name that names no column must be an error, not a text.
         sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
         return std::make_unique<SqliteConnection>(db, name);
     }
 };
