@@ -85,6 +85,10 @@ struct SourceRegistrar {
 // source, then --firmware, --set and --raw in order. Returns an exit status.
 int loadConfiguration(Session& session, const Args& args);
 
+// What loadConfiguration does after the source: --firmware, then --set, --raw
+// and --reset in the order given. An exit status.
+int applyEdits(Session& session, const Args& args);
+
 // --firmware: selects one of the supported firmware texts (sets FenmodFwVer).
 int selectFirmware(Session& session, const std::string& version);
 

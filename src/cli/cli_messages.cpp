@@ -93,6 +93,34 @@ std::string levelNeedsPassword(const std::string& level) {
                       level.c_str());
 }
 
+std::string sourceUnknown(const std::string& text) {
+    return formatText(
+        "'%s' names no configuration: give FILE.ppf, device:PORT, db:JOB,CTN,STATUS or defaults",
+        text.c_str());
+}
+
+std::string dbSourceNeedsDb(const std::string& text) {
+    return formatText("'%s' needs --db PATH: the database that holds the device", text.c_str());
+}
+
+std::string sourceUnreadable(const std::string& text) {
+    return formatText("the configuration of '%s' could not be read", text.c_str());
+}
+
+std::string diffTakesNoSourceOption(const std::string& option) {
+    return formatText("'diff' takes its configurations as OLD and NEW, not --%s", option.c_str());
+}
+
+std::string binUnreadable(const std::string& path) {
+    return formatText("cannot read the image file '%s'", path.c_str());
+}
+
+std::string binWrongSize(const std::string& path, std::size_t size, const std::string& version,
+                         std::size_t expected) {
+    return formatText("'%s' is no configuration image of %s: it holds %zu bytes, the image %zu", path.c_str(),
+                      version.c_str(), size, expected);
+}
+
 std::string unknownUsersAction(const std::string& action) {
     return formatText("unknown 'users' action '%s'", action.c_str());
 }

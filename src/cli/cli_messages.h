@@ -39,6 +39,23 @@ std::string cannotEnter(std::string_view field);
 std::string cannotChangeAtLevel(const std::string& how, std::string_view field, const std::string& level,
                                 const std::string& user);
 std::string resetLabelUnknown(const std::string& label, const std::string& validLabels);
+// Sources named by one word (diff, image --from), the differences, --bin.
+std::string sourceUnknown(const std::string& text);
+std::string dbSourceNeedsDb(const std::string& text);
+std::string sourceUnreadable(const std::string& text);
+inline constexpr const char* kDiffNeedsTwo =
+    "'diff' needs OLD and NEW, each FILE.ppf, device:PORT, db:JOB,CTN,STATUS or defaults";
+std::string diffTakesNoSourceOption(const std::string& option);
+inline constexpr const char* kAllOnlyWithCheck = "--all goes with 'device check' and 'db check'";
+inline constexpr const char* kBinNeedsName = "--bin needs an image file name";
+inline constexpr const char* kBinNeedsFirmware =
+    "--bin needs --firmware VERSION: the image does not say which firmware wrote it";
+std::string binUnreadable(const std::string& path);
+std::string binWrongSize(const std::string& path, std::size_t size, const std::string& version,
+                         std::size_t expected);
+inline constexpr const char* kFromTakesDevice =
+    "--from takes device:PORT (files and stored devices: --ppf, --db)";
+inline constexpr const char* kFromAndSource = "--from reads the collar: give no other configuration source";
 inline constexpr const char* kCompletionsNeedsWhat =
     "'completions' takes commands, options COMMAND, firmware or keys";
 

@@ -4,24 +4,16 @@
 // Ctrl-C aborts as Abort would, and the wait for the magnet ends after
 // --timeout seconds with a time-out of its own.
 
-#include <unistd.h>
-
-#include <atomic>
-#include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
-#include <optional>
 #include <string>
 
 #include "access_check.h"
 #include "cli.h"
 #include "cli_messages.h"
+#include "collar_session.h"
 #include "db/parameter_db.h"
 #include "device/device_operations.h"
-#include "device/serial_port.h"
-#include "device/tracing_line.h"
 #include "files/ppf_file.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
@@ -38,132 +30,6 @@
 namespace orv::cli {
 
 namespace {
-
-volatile std::sig_atomic_t interrupted = 0;
-
-void onInterrupt(int) {
-    interrupted = 1;
-}
-
-// Ctrl-C is the Abort button while an operation runs.
-class InterruptAsAbort {
-public:
-    InterruptAsAbort() {
-        interrupted = 0;
-        struct sigaction action {};
-        action.sa_handler = onInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous);
-    }
-    ~InterruptAsAbort() { sigaction(SIGINT, &previous, nullptr); }
-    InterruptAsAbort(const InterruptAsAbort&) = delete;
-    InterruptAsAbort& operator=(const InterruptAsAbort&) = delete;
-
-private:
-    struct sigaction previous {};
-};
-
-// The progress window as one updating line on a terminal (nothing otherwise).
-class TerminalProgress : public ProgressSink {
-public:
-    explicit TerminalProgress(int wakeSeconds)
-        : wakeLimit(wakeSeconds), terminal(isatty(STDERR_FILENO) == 1) {}
-
-    void hide() override { clearLine(); }
-    void setCaption(const std::string& text) override {
-        caption = text;
-        draw();
-    }
-    void setLegend(const std::string& text) override {
-        legend = text;
-        draw();
-    }
-    void setPosition(int percent) override {
-        position = percent;
-        draw();
-    }
-    bool aborted() override { return interrupted != 0; }
-    int wakeLimitSeconds() const override { return wakeLimit; }
-    void beep(int, int) override {
-        if (terminal) std::fputc('\a', stderr);
-    }
-
-    void clearLine() {
-        if (!terminal || !drawn) return;
-        std::fputs("\r\033[K", stderr);
-        std::fflush(stderr);
-        drawn = false;
-    }
-
-private:
-    void draw() {
-        if (!terminal) return;
-        std::fprintf(stderr, "\r\033[K%s: %s [%3d%%]", caption.c_str(), legend.c_str(), position);
-        std::fflush(stderr);
-        drawn = true;
-    }
-
-    int wakeLimit;
-    bool terminal;
-    bool drawn = false;
-    std::string caption;
-    std::string legend;
-    int position = 0;
-};
-
-// Clears the progress line before a message box is written below it.
-class ProgressAwarePresenter : public MessagePresenter {
-public:
-    ProgressAwarePresenter(MessagePresenter* shownBy, TerminalProgress& line)
-        : inner(shownBy), progress(line) {}
-    int present(BoxKind kind, const std::string& caption, const std::string& text) override {
-        progress.clearLine();
-        return inner ? inner->present(kind, caption, text) : kAnswerOk;
-    }
-
-private:
-    MessagePresenter* inner;
-    TerminalProgress& progress;
-};
-
-bool positiveNumber(const std::string& text, int& value) {
-    char* end = nullptr;
-    const long n = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || n <= 0 || n > 100000000) return false;
-    value = static_cast<int>(n);
-    return true;
-}
-
-// The line options over the COM port defaults: 9600 baud, odd parity, 7 data
-// bits, 1 stop bit, no single-pin I/O, 90 s time-out.
-int lineSettings(const Args& args, ComSettings& s) {
-    s = ComSettings{};
-    s.portSlot = 0;
-    if (const auto baud = args.value("baud"); baud && !positiveNumber(*baud, s.baudRate))
-        return usageError(clitext::baudNotPositive(*baud));
-    if (const auto parity = args.value("parity")) {
-        if (*parity == "none")
-            s.parityBits = 0;
-        else if (*parity == "odd")
-            s.parityBits = 4;
-        else if (*parity == "even")
-            s.parityBits = 12;
-        else
-            return usageError(clitext::parityUnknown(*parity));
-    }
-    if (const auto bits = args.value("data-bits")) {
-        if (*bits != "7" && *bits != "8") return usageError(clitext::dataBitsUnknown(*bits));
-        s.dataBitsBit = *bits == "8" ? 1 : 0;
-    }
-    if (const auto bits = args.value("stop-bits")) {
-        if (*bits != "1" && *bits != "2") return usageError(clitext::stopBitsUnknown(*bits));
-        s.stopBitsBits = *bits == "2" ? 2 : 0;
-    }
-    if (args.has("single-pin")) s.singlePinBit = 64;
-    if (const auto timeout = args.value("timeout"); timeout && !positiveNumber(*timeout, s.comTimeoutSeconds))
-        return usageError(clitext::timeoutNotPositive(*timeout));
-    return kExitOk;
-}
 
 // What was read becomes the configuration: --json prints it, -o exports it.
 int emitConfiguration(Session& session, const Args& args) {
@@ -312,32 +178,16 @@ int runDevice(Session& session, const Args& args) {
     const std::shared_ptr<SerialTrace> trace = openTraceOption(args, traceStatus);
     if (traceStatus != kExitOk) return traceStatus;
 
-    TerminalProgress progress(settings.comTimeoutSeconds);
-    ProgressAwarePresenter presenter(session.log.presenter, progress);
-    MessagePresenter* const shownBefore = session.log.presenter;
-    session.log.presenter = &presenter;
-    int status;
-    {
-        SerialPort serial;
-        serial.setDevicePath(0, port);
-        TracingLine traced(serial, trace);
-        TargetLink link(traced, session.log);
-        link.settings = settings;
-        RecordFirmwareSelection selection(session.record);
-        DeviceContext context{link, session.record, selection, rootIdFlag};
-        InterruptAsAbort interrupt;
-        status = runOperation(operation, session, args, context, progress);
-        progress.clearLine();
-    }
-    session.log.presenter = shownBefore;
+    CollarSession collar(session, port, settings, trace, rootIdFlag);
+    const int status = runOperation(operation, session, args, collar.context(), collar.progress());
+    collar.progress().clearLine();
     return status;
 }
 
 }  // namespace
 
 ORV_CLI_COMMAND("device", runDevice,
-                {"port", "baud", "parity", "data-bits", "stop-bits", "timeout", "json", "o", "single-pin",
-                 "no-save", "allow-zero-ptt-id", "trace"},
+                {"port", ORV_CLI_LINE_OPTIONS, "json", "o", "no-save", "allow-zero-ptt-id"},
                 {"json", "single-pin", "no-save", "allow-zero-ptt-id"});
 
 }  // namespace orv::cli

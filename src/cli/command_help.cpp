@@ -68,6 +68,19 @@ constexpr std::array kHelp{
         "  -o FILE.pdf             write the printed page as PDF instead\n",
         "orvctl print --report spr -o report.pdf\n"
         "orvctl print --report simulation --start 2027-03-01 --printer Office\n"},
+    CommandHelp{"diff", "every difference between two configurations, and what it does",
+        "orvctl diff OLD NEW [--db PATH] [--set KEY=TEXT ...] [--format text|json]\n"
+        "             [--timeout S] [--baud N] ... (the line options of 'device')",
+        "  OLD, NEW                FILE.ppf, device:PORT (read as 'device read' reads it),\n"
+        "                          db:JOB,CTN,STATUS (a stored device in --db) or defaults\n"
+        "  --set, --raw, --reset   act on NEW after it is loaded\n"
+        "  --format text|json      one line a difference, grouped by page and season, then the\n"
+        "                          impact (fix attempts and transmissions per year, projected\n"
+        "                          battery days); or one JSON object\n"
+        "A collar or a .ppf file holds no texts of the record: texts are compared only where\n"
+        "both sides have them. Exit status as diff(1): 0 the same, 1 different, 2 trouble.\n",
+        "orvctl diff db:P1001,7,Programmed device:/dev/ttyUSB0 --db Orv3.mdb\n"
+        "orvctl diff defaults collar.ppf --format json\n"},
     CommandHelp{"layout", "the collar memory layout of a firmware as a table",
         "orvctl layout --firmware VERSION",
         "  --firmware VERSION      one of the supported firmware version texts\n",

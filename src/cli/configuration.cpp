@@ -92,6 +92,10 @@ int loadConfiguration(Session& session, const Args& args) {
     if (source) {
         if (int rc = source->load(session, args); rc != kExitOk) return rc;
     }
+    return applyEdits(session, args);
+}
+
+int applyEdits(Session& session, const Args& args) {
     if (const auto firmware = args.value("firmware")) {
         if (int rc = selectFirmware(session, *firmware); rc != kExitOk) return rc;
     }

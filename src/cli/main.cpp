@@ -27,6 +27,7 @@ void printHelp() {
         "Configuration (every command that reads one):\n"
         "  (none)                      the built-in defaults, with the overrides of ./Orv3.cfg\n"
         "  --ppf FILE                  a .ppf file\n"
+        "  --bin FILE --firmware V     a configuration image (an archive .bin, a before-copy)\n"
         "  --db PATH --job J --ctn C [--status S]   a stored device (PATH: a file or a\n"
         "                              postgresql://user@host:port/dbname URI)\n"
         "  --firmware VERSION          select a supported firmware text\n"

@@ -20,6 +20,10 @@ DecodeRequest requestFor(int mode, const TargetLink& link) {
 
 }  // namespace
 
+bool readTakesFactoryArea(const std::string& version) {
+    return familyHasFactoryImage(version) && findFactoryFirmware(version) != kFirmwareNotSupported;
+}
+
 ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode) {
     ReadJobResult outcome;
     TargetLink& link = context.link;
@@ -30,9 +34,8 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     // only (the factory area is the Fact. Parms page's own business). Versions
     // of the N4 and DS families without a factory layout ("N4 050922",
     // "DS 050505") still read their configuration.
-    const std::string& version = context.record.text(StringRow::FenmodFwVer);
-    const bool factory = mode == kReadMode && familyHasFactoryImage(version) &&
-                         findFactoryFirmware(version) != kFirmwareNotSupported;
+    const bool factory =
+        mode == kReadMode && readTakesFactoryArea(context.record.text(StringRow::FenmodFwVer));
     if (factory) {
         outcome.result = readFactoryParameters(context, progress);
         if (outcome.result != DeviceResult::Ok) return outcome;

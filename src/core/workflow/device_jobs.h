@@ -24,6 +24,10 @@ struct ReadJobResult {
     bool matched = false;  // check mode: the collar holds what the screen shows
 };
 
+// A device read takes the factory area with the configuration: the N4 and DS
+// families, where the firmware has a factory layout.
+bool readTakesFactoryArea(const std::string& version);
+
 // Read Device (mode 1): the configuration, and the factory area of the N4 and
 // DS families, decoded into the record and taken up as a device read
 // (takeUpDeviceRead). Check Device (mode 0): the configuration compared with
