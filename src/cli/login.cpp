@@ -58,10 +58,6 @@ bool readPassword(const Args& args, const std::string& prompt, std::string& pass
     return askOnTerminal(prompt, password);
 }
 
-std::string levelNameOf(int userMask) {
-    return levelNameForMask(userMask);
-}
-
 int logIn(Session& session, const Args& args) {
     if (session.loggedIn) return kExitOk;
     std::string name = kDefaultUser;

@@ -21,7 +21,4 @@ bool readPassword(const Args& args, const std::string& prompt, std::string& pass
 // mask and the record's user texts. Runs once per session; an exit status.
 int logIn(Session& session, const Args& args);
 
-// The access level name of a user mask ("Customer" ...).
-std::string levelNameOf(int userMask);
-
 }  // namespace orv::cli

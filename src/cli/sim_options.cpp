@@ -27,15 +27,6 @@ bool parseDate(const std::string& text, std::uint32_t& time) {
     return true;
 }
 
-std::string dateText(std::int64_t time) {
-    const std::time_t value = static_cast<std::time_t>(time);
-    std::tm t{};
-    gmtime_r(&value, &t);
-    char buffer[16];
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &t);
-    return buffer;
-}
-
 int readSimulationOptions(const std::string& command, const Args& args, SimulationOptions& options) {
     if (!args.positional.empty()) return usageError(clitext::takesNoArgument(command, args.positional[0]));
     const auto startText = args.value("start");

@@ -14,9 +14,6 @@ namespace orv::cli {
 // "YYYY-MM-DD" as 00:00 UTC of that day; false for anything else.
 bool parseDate(const std::string& text, std::uint32_t& time);
 
-// "YYYY-MM-DD" of a time (UTC).
-std::string dateText(std::int64_t time);
-
 struct SimulationOptions {
     std::uint32_t start = 0;
     int years = 0;  // 0: the configuration's "Simulation Years"

@@ -16,7 +16,8 @@ inline constexpr int kCustomerUserMask = 0x011;
 struct AppSettings {
     std::string parameterDbPath = kDefaultParameterDb;  // [Files] "Parameter Db", later the Range selection
     std::string passwordDbPath = kDefaultPasswordDb;    // [Files] "Password Db"
-    std::string defaultDir = "C:\\";   // [Files] "Default Dir": first folder of the .ppf dialogs
+    std::string
+        defaultDir;  // [Files] "Default Dir": first folder of the .ppf dialogs (none: the working folder)
     char loginAtStartup = '0';         // first character of [Startup] "Login"; '1' shows the login
     int userMask = kCustomerUserMask;  // Customer until a login
     std::string userName;              // empty until the login step

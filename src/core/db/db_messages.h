@@ -78,7 +78,7 @@ inline constexpr const char* kOfferNewUser =
     "There is no record in the database for user '%s'.\nDo you want to create a new user?";
 inline constexpr const char* kUserNotSaved = "The user was NOT saved to the database.";
 inline constexpr const char* kNewUserFailed = "Was unable to create the new user";
-// The password is no longer part of this text: it is never shown or logged.
+// The password is not part of this text: it is never shown or logged.
 inline constexpr const char* kNewUserCreated =
     "OK, created a new user with device with user name '%s', access level '%s'";
 inline constexpr const char* kUserNameMissing =

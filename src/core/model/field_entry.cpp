@@ -58,8 +58,8 @@ bool isNumber(std::string_view text) {
 }
 
 // Whether the text is a value of the kind at all. Numbers must be whole
-// numbers of text: what used to become 0 (or the leading digits) without a
-// word is refused. Times and dates keep their forms ("12:30", "Mar 15") and
+// numbers of text: a text with a word in it (or with digits only at its
+// front) is refused. Times and dates keep their forms ("12:30", "Mar 15") and
 // their fallback to a plain number.
 bool isEntryOfKind(const std::string& text, int kind) {
     switch (kind) {

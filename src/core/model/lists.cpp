@@ -35,7 +35,6 @@ constexpr const char* kNextSeasonShort[] = {"NextSeas", "Seas. 1",  "Seas. 2",  
                                             "Seas. 5",  "Seas. 6",  "Seas. 7",  "Seas. 8",  "Seas. 9",
                                             "Seas. 10", "Seas. 11", "Seas. 12", "Shutdown", "Forever"};
 constexpr const char* kWeekday[] = {"Sun.", "Mon.", "Tues.", "Wed.", "Thur.", "Fri.", "Sat."};
-constexpr const char* kOrdinal[] = {"2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
 constexpr const char* kArgosShort[] = {"S1", "S2", "S3",  "S4",       "S5",       "S6",        "S7",
                                        "S8", "S9", "S10", "S11",      "S12",      "S13",       "S14",
                                        "L1", "L2", "L3",  "SARSAT 1", "SARSAT 2", "Fact. Test"};
@@ -102,9 +101,6 @@ std::span<const char* const> nextSeasonShortList() {
 }
 std::span<const char* const> weekdayList() {
     return kWeekday;
-}
-std::span<const char* const> ordinalList() {
-    return kOrdinal;
 }
 std::span<const char* const> argosChannelShortNames() {
     return kArgosShort;

@@ -26,7 +26,6 @@ std::span<const char* const> seasonLengthList();        // "Number of Days", "Da
 std::span<const char* const> seasonLengthShortList();   // "No.Days", "Dy of Yr"
 std::span<const char* const> nextSeasonShortList();     // "NextSeas", "Seas. 1" ...
 std::span<const char* const> weekdayList();             // "Sun." ...
-std::span<const char* const> ordinalList();             // "2nd" ... "8th"
 std::span<const char* const> argosChannelShortNames();  // "S1" ... "Fact. Test"
 std::span<const double> argosChannelFrequencies();      // Hz, same order
 std::span<const double> brazilChannelFrequencies();     // Hz

@@ -22,7 +22,7 @@ constexpr std::string_view kNotFound = "Datum Config Not Found";
 // Up to four pieces, split at blanks, commas and tabs, give the default, the
 // minimum, the maximum and the step, in that order; members without a piece
 // keep their values. An entry that would leave the row unusable is not applied
-// at all: a piece that is not a finite number (it used to become 0), a minimum
+// at all: a piece that is not a finite number, a minimum
 // above the maximum, or a default outside them. The result says why; it is
 // empty when the entry was applied.
 std::string applyEntry(ParameterDefinition& def, std::string_view text) {

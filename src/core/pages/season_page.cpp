@@ -153,8 +153,4 @@ void SeasonPage::rules() {
     transmitter.rules();
 }
 
-void SeasonPage::collect() {
-    converter.readSeasonPage(converter.parameterRecord().currentSeason());
-}
-
 }  // namespace orv

@@ -56,14 +56,9 @@ public:
     void pageShown();
     // The page's rules (both panels).
     void rules();
-    // The season shown back into the record (the selector is the main window's).
-    void collect();
 
     // The row the length edit carries now: 5 (number of days) or 6 (start day).
     int lengthRow() const;
-
-    GpsDutyCyclePanel& gpsPanel() { return gps; }
-    TransmitterDutyCyclePanel& transmitterPanel() { return transmitter; }
 
 private:
     void seasonTypeChosen(bool dayOfYear);
