@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/data_directory.h"
+#include "app/run_log.h"
 #include "application.h"
 #include "qt_profile.h"
 #include "widgets/logo.h"
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     orv::OrvApplication program;
+    // Every box of this run and its answer, for a support bundle.
+    program.log().logPath = orv::startRunLog(folder);
     if (const int exitCode = program.start(); exitCode != 0) return exitCode;
     // The program ends when its main window closes.
     return QApplication::exec();

@@ -32,6 +32,7 @@
 #include "qt_page_host.h"
 #include "report_service.h"
 #include "simulation_report_source.h"
+#include "support_actions.h"
 #include "tabs/parameter_tab_page.h"
 #include "tabs/simulation_page.h"
 #include "tabs/tab_factory.h"
@@ -122,7 +123,8 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
 }
 
 void MainWindow::addAboutEntry() {
-    // The window's own menu (a right click on it) and F1 lead to the About box.
+    // The window's own menu (a right click on it): the About box (also F1), the
+    // computer check and the support bundle.
     aboutAction = new QAction("About Orv...", this);
     aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
     connect(aboutAction, &QAction::triggered, this, [this] {
@@ -130,6 +132,13 @@ void MainWindow::addAboutEntry() {
         runner.runDialog(dialog);
     });
     addAction(aboutAction);
+    // When the collar does not answer: the computer check and one file for support.
+    checkAction = new QAction("Check this computer...", this);
+    connect(checkAction, &QAction::triggered, this, [this] { showComputerCheck(this, app, runner); });
+    addAction(checkAction);
+    bundleAction = new QAction("Support bundle...", this);
+    connect(bundleAction, &QAction::triggered, this, [this] { saveSupportBundle(this, app, runner); });
+    addAction(bundleAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -90,6 +90,8 @@ public:
     FirmwareSelection& firmwareSelection();
     ModalRunner& modal() { return runner; }
     QAction* aboutEntry() const { return aboutAction; }
+    QAction* computerCheckEntry() const { return checkAction; }
+    QAction* supportBundleEntry() const { return bundleAction; }
 
     QPushButton* button(MainButton which) const;
     QComboBox* jobCombo() const { return job; }
@@ -197,6 +199,8 @@ private:
     AppParts app;
     ModalRunner runner;
     QAction* aboutAction = nullptr;
+    QAction* checkAction = nullptr;
+    QAction* bundleAction = nullptr;
     std::unique_ptr<Pages> pages;
     std::unique_ptr<Firmware> firmwareChoice;
     std::unique_ptr<FieldConverter> fieldConverter;

@@ -23,20 +23,23 @@ bool anyFailed(const std::vector<DoctorCheck>& checks) {
                        [](const DoctorCheck& check) { return check.status == CheckStatus::Failed; });
 }
 
+std::string doctorSummary(const std::vector<DoctorCheck>& checks) {
+    const auto count = [&](CheckStatus status) {
+        return static_cast<int>(std::count_if(
+            checks.begin(), checks.end(), [&](const DoctorCheck& check) { return check.status == status; }));
+    };
+    return doctortext::summary(count(CheckStatus::Warning), count(CheckStatus::Failed));
+}
+
 std::string doctorText(const std::vector<DoctorCheck>& checks) {
     std::string text;
-    int warnings = 0;
-    int failures = 0;
     for (const DoctorCheck& check : checks) {
         const std::string status = statusName(check.status);
         text += "[" + status + "]" + std::string(8 - status.size(), ' ') + check.name + ": " + check.detail +
                 "\n";
         if (!check.fix.empty()) text += "          fix: " + check.fix + "\n";
-        warnings += check.status == CheckStatus::Warning;
-        failures += check.status == CheckStatus::Failed;
     }
-    text += doctortext::summary(warnings, failures) + "\n";
-    return text;
+    return text + doctorSummary(checks) + "\n";
 }
 
 }  // namespace orv

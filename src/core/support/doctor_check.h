@@ -22,6 +22,9 @@ const char* statusName(CheckStatus status);
 
 bool anyFailed(const std::vector<DoctorCheck>& checks);
 
+// "1 failed, 2 warnings": how the list stands, in one line.
+std::string doctorSummary(const std::vector<DoctorCheck>& checks);
+
 // The list as people read it: one "[status] name: detail" line per check, the
 // fix indented under it, and a last line counting the warnings and failures.
 std::string doctorText(const std::vector<DoctorCheck>& checks);

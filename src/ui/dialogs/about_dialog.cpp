@@ -14,6 +14,10 @@
 
 namespace orv {
 
+QString programVersion() {
+    return QString("Orv %1 (build %2)").arg(ORV_VERSION, ORV_BUILD);
+}
+
 QString aboutText() {
     const int pq = PQlibVersion();
     const QString pqVersion = QString("%1.%2").arg(pq / 10000).arg(pq % 10000);

@@ -12,6 +12,9 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };
 
+// "Orv 3.7.4 (build 93f24f4)": the version and build, as the support bundle names them.
+QString programVersion();
+
 // The dialog's text, one line a fact, the libraries with the versions they report.
 QString aboutText();
 
