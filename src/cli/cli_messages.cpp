@@ -1,6 +1,7 @@
 #include "cli_messages.h"
 
 #include "app/format_text.h"
+#include "db/database_uri.h"
 
 namespace orv::clitext {
 
@@ -83,9 +84,47 @@ std::string passwordPrompt(const std::string& user) {
     return formatText("Password for %s: ", user.c_str());
 }
 
-std::string loginNeedsPassword(const std::string& user) {
-    return formatText("User '%s' logs in with a password: set ORV_PASSWORD or run orvctl on a terminal.",
-                      user.c_str());
+std::string loginNeedsPassword(const std::string& user, const char* variable) {
+    return formatText("User '%s' logs in with a password: set %s or run orvctl on a terminal.", user.c_str(),
+                      variable);
+}
+
+std::string usersNeedsEngineer(const std::string& action) {
+    return formatText(
+        "'users %s' needs an Engineer login: --login NAME, with the password in ORV_LOGIN_PASSWORD or typed "
+        "when asked",
+        action.c_str());
+}
+
+std::string usersRefusedForLevel(const std::string& action, const std::string& user,
+                                 const std::string& level) {
+    return formatText("'users %s' is for an Engineer: user '%s' has the access level %s", action.c_str(),
+                      user.c_str(), level.c_str());
+}
+
+std::string firstEngineerAdded(const std::string& user) {
+    return formatText(
+        "The password database held no user yet: '%s' is its first Engineer, added without a login. Every "
+        "further change to the user list needs an Engineer login (--login NAME).",
+        user.c_str());
+}
+
+std::string oldPasswordPrompt(const std::string& user) {
+    return formatText("Old password for %s: ", user.c_str());
+}
+
+std::string oldPasswordNeeded(const std::string& user) {
+    return formatText(
+        "Changing the password of '%s' asks for the old one: set ORV_OLD_PASSWORD or run orvctl on a terminal "
+        "(or log in as an Engineer with --login NAME).",
+        user.c_str());
+}
+
+std::string rawNeedsEngineer(const std::string& user, const std::string& level) {
+    return formatText(
+        "--raw stores values unchecked, for tests and repairs, and needs an Engineer login: user '%s' has the "
+        "access level %s",
+        user.c_str(), level.c_str());
 }
 
 std::string levelNeedsPassword(const std::string& level) {
@@ -262,11 +301,16 @@ std::string portNotSerial(const std::string& port) {
 std::string deviceNotStored(const std::string& job, const std::string& ctn, const std::string& status,
                             const std::string& database) {
     return formatText("Job '%s', CTN '%s', status '%s' is not in the database %s", job.c_str(), ctn.c_str(),
-                      status.c_str(), database.c_str());
+                      status.c_str(), displayName(database).c_str());
 }
 
 std::string cannotWrite(const std::string& path) {
     return formatText("cannot write '%s'", path.c_str());
+}
+
+std::string outputNotWritten(const std::string& reason) {
+    if (reason.empty()) return "the output could not be written to the standard output";
+    return formatText("the output could not be written to the standard output: %s", reason.c_str());
 }
 
 std::string firmwareNotSupported(const std::string& version) {
@@ -313,6 +357,13 @@ std::string chartOutputUnknown(const std::string& file) {
 
 std::string viewStartNotDate(const std::string& text) {
     return formatText("--view-start wants a date YYYY-MM-DD, not '%s'", text.c_str());
+}
+
+std::string viewStartPastClock(const std::string& text, const std::string& latest) {
+    return formatText(
+        "--view-start %s is too late: the chart's view must end by 2106-02-07, the last date the collar's clock "
+        "can hold; the latest view start is %s",
+        text.c_str(), latest.c_str());
 }
 
 std::string zoomUnknown(const std::string& text) {

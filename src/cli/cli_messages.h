@@ -65,7 +65,7 @@ inline constexpr const char* kPasswordOptionDeprecated =
     "Warning: --password is deprecated: other users of this computer can read it; set ORV_PASSWORD or type it when asked.\n";
 std::string passwordPrompt(const std::string& user);
 inline constexpr const char* kServicePasswordPrompt = "New service account password: ";
-std::string loginNeedsPassword(const std::string& user);
+std::string loginNeedsPassword(const std::string& user, const char* variable = "ORV_PASSWORD");
 std::string levelNeedsPassword(const std::string& level);
 inline constexpr const char* kServiceAccountNeedsPassword =
     "The service account needs a password: set ORV_PASSWORD or run orvctl on a terminal.";
@@ -78,6 +78,17 @@ std::string unknownUsersAction(const std::string& action);
 std::string usersActionNeedsUser(const std::string& action);
 std::string unknownLevel(const std::string& level);
 std::string userLevelUnknown(const std::string& user);
+// Maintaining the user list, as the window's "Maintain User List", takes an Engineer.
+std::string usersNeedsEngineer(const std::string& action);
+std::string usersRefusedForLevel(const std::string& action, const std::string& user,
+                                 const std::string& level);
+std::string firstEngineerAdded(const std::string& user);
+inline constexpr const char* kFirstUserMustBeEngineer =
+    "The password database holds no user yet: its first user, added without a login, must be an Engineer.";
+std::string oldPasswordPrompt(const std::string& user);
+std::string oldPasswordNeeded(const std::string& user);
+// --raw is for tests and repairs.
+std::string rawNeedsEngineer(const std::string& user, const std::string& level);
 
 // The database commands.
 inline constexpr const char* kDbNeedsAction =
@@ -150,6 +161,8 @@ inline constexpr const char* kExportNeedsOutput = "'export-ppf' needs -o FILE";
 inline constexpr const char* kFirmwareUnknownNotExported = wftext::kExportFirmwareUnknown;
 inline constexpr const char* kImageNeedsOutput = "'image' needs -o FILE";
 std::string cannotWrite(const std::string& path);
+// What a command printed could not all be written to its standard output (reason: "" when unknown).
+std::string outputNotWritten(const std::string& reason);
 inline constexpr const char* kLayoutNeedsFirmware = "'layout' needs --firmware VERSION";
 std::string firmwareNotSupported(const std::string& version);
 inline constexpr const char* kPrintNeedsReport = "'print' needs --report spr or --report simulation";
@@ -165,6 +178,7 @@ std::string simulateFormatUnknown(const std::string& format);
 inline constexpr const char* kChartNeedsOutput = "'chart' needs -o FILE (.png, .pdf, .svg or .json)";
 std::string chartOutputUnknown(const std::string& file);
 std::string viewStartNotDate(const std::string& text);
+std::string viewStartPastClock(const std::string& text, const std::string& latest);
 std::string zoomUnknown(const std::string& text);
 std::string sizeUnknown(const std::string& text);
 std::string chartNotWritten(const std::string& file);

@@ -255,6 +255,7 @@ int runBatch(Session& session, const Args& args) {
     }
     for (auto& worker : workers) worker.join();
     sigaction(SIGINT, &previous, nullptr);
+    reportTraceFailure(trace.get(), session.log);
 
     bool allProgrammed = true;
     std::printf("%-24s %-12s %-12s %-11s %8s\n", "port", "job", "ctn", "result", "time (s)");

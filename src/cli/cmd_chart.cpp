@@ -142,8 +142,11 @@ int runChart(Session& session, const Args& args) {
         if (endsWith(*output, std::string(".") + ext)) kind = ext;
     if (kind.empty()) return usageError(clitext::chartOutputUnknown(*output));
     std::uint32_t viewStart = options.start;
-    if (const auto text = args.value("view-start"); text && !parseDate(*text, viewStart))
-        return usageError(clitext::viewStartNotDate(*text));
+    if (const auto text = args.value("view-start")) {
+        if (!parseDate(*text, viewStart)) return usageError(clitext::viewStartNotDate(*text));
+        if (viewStart > kChartLatestViewStart)
+            return usageError(clitext::viewStartPastClock(*text, dateText(kChartLatestViewStart)));
+    }
     int zoom = 0;
     if (const auto text = args.value("zoom")) {
         if (*text != "0" && *text != "1" && *text != "2") return usageError(clitext::zoomUnknown(*text));

@@ -178,9 +178,13 @@ int runDevice(Session& session, const Args& args) {
     const std::shared_ptr<SerialTrace> trace = openTraceOption(args, traceStatus);
     if (traceStatus != kExitOk) return traceStatus;
 
-    CollarSession collar(session, port, settings, trace, rootIdFlag);
-    const int status = runOperation(operation, session, args, collar.context(), collar.progress());
-    collar.progress().clearLine();
+    int status;
+    {
+        CollarSession collar(session, port, settings, trace, rootIdFlag);
+        status = runOperation(operation, session, args, collar.context(), collar.progress());
+        collar.progress().clearLine();
+    }
+    reportTraceFailure(trace.get(), session.log);
     return status;
 }
 

@@ -1,6 +1,8 @@
 // orvctl users list|add|delete|passwd --pwdb PATH: the password database, as
-// the "Password Maintenance" dialog keeps it. Passwords are stored as hashes and
-// are read from ORV_PASSWORD or the terminal, never from the command line.
+// the "Password Maintenance" dialog keeps it, for an Engineer who logs in with
+// --login NAME; a user changes their own password with the old one, as in the
+// "Change Password" dialog. Passwords are stored as hashes and are read from
+// the environment or the terminal, never from the command line.
 // orvctl users service-password: the service account's password on this
 // computer (an administrator only).
 
@@ -12,6 +14,7 @@
 #include "db/db_messages.h"
 #include "db/password_db.h"
 #include "db/service_account.h"
+#include "dialogs/login_controllers.h"
 #include "login.h"
 #include "model/access.h"
 
@@ -63,6 +66,17 @@ int runUsers(Session& session, const Args& args) {
         return usageError(clitext::unknownUsersAction(action));
     }
     if (user.empty()) return usageError(clitext::usersActionNeedsUser(action));
+    // Who maintains the list: an Engineer, as the window's "Maintain User List".
+    const auto maintainer = args.value("login");
+    if (maintainer) {
+        UserLoginController login(db, session.log);
+        if (int rc = checkLogin(session.log, *maintainer, "ORV_LOGIN_PASSWORD", login); rc != kExitOk)
+            return rc;
+        if (!mayMaintainUsers(login.levelCode)) {
+            reportFailure(clitext::usersRefusedForLevel(action, login.userName, login.levelName));
+            return kExitUsage;
+        }
+    }
     // A declined overwrite stored nothing, so the command did not do its work.
     auto saved = [&](const std::string& name, const std::string& level, bool overwrite) {
         return db.saveUser(name, password, level, overwrite) == DbResult::Ok && !db.saveDeclined()
@@ -81,8 +95,30 @@ int runUsers(Session& session, const Args& args) {
         if (!isLevelName(level)) {
             return usageError(clitext::unknownLevel(level));
         }
+        // The one user added without a login: the first Engineer of a list that has no user yet.
+        bool firstEngineer = false;
+        if (!maintainer) {
+            std::vector<std::string> users;
+            if (db.listUsers(users) != DbResult::Ok) return kExitFailed;
+            if (!users.empty()) {
+                reportFailure(clitext::usersNeedsEngineer(action));
+                return kExitUsage;
+            }
+            if (storedLevelMask(level) != kMaskEngineer) {
+                reportFailure(clitext::kFirstUserMustBeEngineer);
+                return kExitUsage;
+            }
+            firstEngineer = true;
+        }
         if (passwordMissing(level)) return kExitFailed;
-        return saved(user, level, false);
+        const int status = saved(user, level, false);
+        if (status == kExitOk && firstEngineer)
+            session.log.information("%s", clitext::firstEngineerAdded(user).c_str());
+        return status;
+    }
+    if (action == "delete" && !maintainer) {
+        reportFailure(clitext::usersNeedsEngineer(action));
+        return kExitUsage;
     }
     std::string stored = user;
     std::string hash;
@@ -100,14 +136,26 @@ int runUsers(Session& session, const Args& args) {
         session.log.warning("%s", dbtext::kUserNotInList);
         return kExitFailed;
     }
+    if (maintainer) {
+        if (passwordMissing(level)) return kExitFailed;
+        if (saved(stored, level, true) != kExitOk) return kExitFailed;
+        session.log.information("%s", dbtext::kPasswordChanged);
+        return kExitOk;
+    }
+    // One's own password, as the window's "Change Password": the old one first.
+    std::string oldPassword;
+    if (!readSecret("ORV_OLD_PASSWORD", clitext::oldPasswordPrompt(stored), oldPassword)) {
+        session.log.error("%s", clitext::oldPasswordNeeded(stored).c_str());
+        return kExitFailed;
+    }
+    ChangePasswordController change(db, session.log);
+    if (!change.open(stored)) return kExitFailed;
     if (passwordMissing(level)) return kExitFailed;
-    if (saved(stored, level, true) != kExitOk) return kExitFailed;
-    session.log.information("%s", dbtext::kPasswordChanged);
-    return kExitOk;
+    return change.ok(oldPassword, password, password) ? kExitOk : kExitFailed;
 }
 
 }  // namespace
 
-ORV_CLI_COMMAND("users", runUsers, {"pwdb", "user", "level", "password"});
+ORV_CLI_COMMAND("users", runUsers, {"pwdb", "user", "level", "password", "login"});
 
 }  // namespace orv::cli

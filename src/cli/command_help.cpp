@@ -142,13 +142,20 @@ constexpr std::array kHelp{
         "orvctl db history --db Orv3.mdb --job P1001 --ctn 7\n"
         "orvctl db restore --db Orv3.mdb --job P1001 --ctn 7 --version 2 --yes\n"},
     CommandHelp{"users", "the password database",
-        "orvctl users list|add|delete|passwd --pwdb PATH [--user NAME] [--level LEVEL]\n"
+        "orvctl users list|add|delete|passwd --pwdb PATH [--user NAME] [--level LEVEL] [--login NAME]\n"
         "orvctl users service-password       (root: the service account's password here)",
         "  --pwdb PATH             the password database (file or postgresql:// URI)\n"
         "  --user NAME             the user to add, delete or give a new password\n"
         "  --level LEVEL           Customer, Coordinator, Production, Engineer or Test\n"
-        "                          (the password comes from ORV_PASSWORD or the terminal)\n",
-        "ORV_PASSWORD=... orvctl users add --pwdb PWord.mdb --user erin --level Engineer\n"},
+        "                          (the password comes from ORV_PASSWORD or the terminal)\n"
+        "  --login NAME            the Engineer who maintains the list (password from\n"
+        "                          ORV_LOGIN_PASSWORD or the terminal); add and delete need\n"
+        "                          one, except for the first Engineer of a list with no user.\n"
+        "                          passwd without it changes one's own password and asks for\n"
+        "                          the old one (ORV_OLD_PASSWORD or the terminal)\n",
+        "ORV_PASSWORD=... orvctl users add --pwdb PWord.mdb --user erin --level Engineer\n"
+        "ORV_LOGIN_PASSWORD=... ORV_PASSWORD=... orvctl users add --pwdb PWord.mdb --user ana --login erin\n"
+        "ORV_OLD_PASSWORD=... ORV_PASSWORD=... orvctl users passwd --pwdb PWord.mdb --user ana\n"},
     CommandHelp{"doctor", "check this computer for what stands between you and a programmed collar",
         "orvctl doctor [--port PATH]... [--format text|json]",
         "  --port PATH             a serial device to check beside the profile's COM slots (repeatable)\n"

@@ -10,6 +10,7 @@
 #include "cli_messages.h"
 #include "cli_registry.h"
 #include "login.h"
+#include "model/access.h"
 #include "parameter_key.h"
 #include "reset_option.h"
 #include "typed_entry.h"
@@ -83,6 +84,11 @@ int applySet(Session& session, TypedEntry& entry, const std::string& assignment)
 
 int loadConfiguration(Session& session, const Args& args) {
     if (int rc = logIn(session, args); rc != kExitOk) return rc;
+    // --raw stores what no page would let the user's level store: tests and repairs, by an Engineer.
+    if (args.has("raw") && !isEngineer(session.userMask)) {
+        reportFailure(clitext::rawNeedsEngineer(session.userName, session.levelName));
+        return kExitUsage;
+    }
     const SourceEntry* source = nullptr;
     for (const auto& candidate : sourceTable()) {
         if (!args.has(candidate.option)) continue;
@@ -103,7 +109,7 @@ int applyEdits(Session& session, const Args& args) {
     for (const auto& [name, value] : args.options) {
         int rc = kExitOk;
         if (name == "set") rc = applySet(session, entry, value);
-        // --raw is the unchecked store, for tests and repairs: no level applies.
+        // --raw is the unchecked store: no conversion and no rule of a page.
         if (name == "raw") rc = applyRaw(session, value);
         if (name == "reset") {
             const ParameterRecord before = session.record;

@@ -51,11 +51,26 @@ bool readPassword(const Args& args, const std::string& prompt, std::string& pass
         password = *given;
         return true;
     }
-    if (const char* fromEnvironment = std::getenv("ORV_PASSWORD")) {
-        password = fromEnvironment;
+    return readSecret("ORV_PASSWORD", prompt, password);
+}
+
+bool readSecret(const char* variable, const std::string& prompt, std::string& secret) {
+    if (const char* fromEnvironment = std::getenv(variable)) {
+        secret = fromEnvironment;
         return true;
     }
-    return askOnTerminal(prompt, password);
+    return askOnTerminal(prompt, secret);
+}
+
+int checkLogin(MessageLog& log, const std::string& name, const char* variable, UserLoginController& login) {
+    login.open(kDefaultUser, kMaskCustomer);
+    login.nameLeft(name);
+    std::string password;
+    if (login.passwordEnabled && !readSecret(variable, clitext::passwordPrompt(name), password)) {
+        log.error("%s", clitext::loginNeedsPassword(name, variable).c_str());
+        return kExitFailed;
+    }
+    return login.ok(name, password) ? kExitOk : kExitFailed;
 }
 
 int logIn(Session& session, const Args& args) {
@@ -68,14 +83,7 @@ int logIn(Session& session, const Args& args) {
         PasswordDb passwords(session.log);
         passwords.setPath(args.value("pwdb").value_or(readAppSettings(session.settingsFile).passwordDbPath));
         UserLoginController login(passwords, session.log);
-        login.open(kDefaultUser, kMaskCustomer);
-        login.nameLeft(*user);
-        std::string password;
-        if (login.passwordEnabled && !readPassword(args, clitext::passwordPrompt(*user), password)) {
-            session.log.error("%s", clitext::loginNeedsPassword(*user).c_str());
-            return kExitFailed;
-        }
-        if (!login.ok(*user, password)) return kExitFailed;
+        if (int rc = checkLogin(session.log, *user, "ORV_PASSWORD", login); rc != kExitOk) return rc;
         name = login.userName;
         level = login.levelName;
         mask = login.levelCode;

@@ -1,7 +1,9 @@
 // orvctl: the headless front end. Works on one configuration at a time, as the
 // main window does, and is how scripts and our end-to-end checks drive Orv.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -32,7 +34,8 @@ void printHelp() {
         "                              postgresql://user@host:port/dbname URI)\n"
         "  --firmware VERSION          select a supported firmware text\n"
         "  --set KEY=TEXT              TEXT as typed into the field (KEY, KEY[S], KEY[*])\n"
-        "  --raw KEY=NUMBER            the unchecked store (tests, repairs): no conversion, no level\n"
+        "  --raw KEY=NUMBER            the unchecked store for tests and repairs: no conversion, no\n"
+        "                              rule; an Engineer login (--user) only\n"
         "  --user NAME [--pwdb PATH]   log in (password from ORV_PASSWORD or asked on the terminal);\n"
         "                              without it the user is \"User\" at Customer level\n"
         "  --yes | --no                the answer to every question\n"
@@ -132,9 +135,19 @@ void reportCreatedDatabaseFiles(const std::vector<std::string>& absent) {
             std::fprintf(stderr, "%s\n", orv::clitext::databaseCreated(path).c_str());
 }
 
-}  // namespace
+// Output that did not reach its file (a full disk, a file size limit) is a
+// failure whatever the command made of its work: the last buffered part goes
+// out here, and any write that failed on the way is remembered by the stream.
+int finishOutput(int status) {
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    if (flushed && std::ferror(stdout) == 0) return status;
+    // The reason is known when the last flush met it; an earlier write's is gone.
+    reportFailure(orv::clitext::outputNotWritten(errno != 0 ? std::strerror(errno) : ""));
+    return status == kExitUsage ? kExitUsage : kExitFailed;
+}
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const std::string first = argc < 2 ? "" : argv[1];
     if (first == "--version") {
         std::printf("orvctl %s\n", ORV_VERSION);
@@ -165,4 +178,10 @@ int main(int argc, char** argv) {
     const int status = found->second.run(session, args);
     reportCreatedDatabaseFiles(absent);
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return finishOutput(run(argc, argv));
 }

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "app/message_log.h"
+#include "app/replace_file.h"
 #include "cups_server.h"
 #include "report_drawing.h"
 #include "reports/printed_spr.h"
@@ -44,9 +46,13 @@ struct ScratchPdf {
 
 }  // namespace
 
-bool writeReportPdf(const ReportJob& job, const std::string& path) {
+namespace {
+
+// The whole document in memory first: the file is only replaced once all of
+// it exists, so a full disk leaves the previous file as it was.
+bool drawReportPdf(const ReportJob& job, QBuffer& buffer) {
     if (job.kind == SimulationReport && !job.simulation) return false;
-    QPdfWriter writer(QString::fromStdString(path));
+    QPdfWriter writer(&buffer);
     writer.setResolution(kPrinterResolution);
     writer.setPageSize(QPageSize(QPageSize::Letter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -62,13 +68,23 @@ bool writeReportPdf(const ReportJob& job, const std::string& path) {
     return painter.end();
 }
 
+}  // namespace
+
+bool writeReportPdf(const ReportJob& job, const std::string& path) {
+    QBuffer buffer;
+    if (!buffer.open(QIODevice::WriteOnly) || !drawReportPdf(job, buffer)) return false;
+    buffer.close();
+    const QByteArray& bytes = buffer.data();
+    return replaceFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       "ORVPDFXXXXXX") == 1;
+}
+
 int PageReportPrinter::print(const ReportJob& job) {
     if (job.device != kPrintToPdfDevice) return printToQueue(job);
     std::string path = job.outputFile;
     if (path.empty() && choosePdf) path = choosePdf();
     if (path.empty()) return kReportNotSaved;
     if (!writeReportPdf(job, path)) {
-        std::remove(path.c_str());
         log.error("%s", reportOpenFailedMessage(path).c_str());
         return kReportOpenFailed;
     }

@@ -14,7 +14,8 @@ namespace orv {
 // Asks for the PDF file's name (a Save As dialog); "" on Cancel.
 using PdfFileChooser = std::function<std::string()>;
 
-// Draws the job's report into a PDF file at path; false when the file cannot be written.
+// Draws the job's report into a PDF file at path, written whole beside it and
+// then renamed into place; false (the previous file as it was) when it cannot be.
 bool writeReportPdf(const ReportJob& job, const std::string& path);
 
 class PageReportPrinter : public ReportPrinter {

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <cstdlib>
+#include <string>
 
 #include "app/data_directory.h"
 #include "app/run_log.h"
@@ -22,22 +23,54 @@ std::string environmentValue(const char* name) {
     return value ? value : "";
 }
 
-}  // namespace
+const QCommandLineOption& dataDirOption() {
+    static const QCommandLineOption option("data-dir", "Keep Orv3.cfg and the databases in DIR.", "DIR");
+    return option;
+}
 
-int main(int argc, char** argv) {
-    QApplication qtApp(argc, argv);
-    QApplication::setOrganizationName(orv::kProfileOrganisation);
-    QApplication::setApplicationName("Orv");
-    QApplication::setApplicationVersion(ORV_VERSION);
-    QApplication::setWindowIcon(QIcon(orv::drawOrvLogo(64)));
-
-    QCommandLineParser parser;
+void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription("Orv: configure, program and verify GPS tracking collars.");
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir("data-dir", "Keep Orv3.cfg and the databases in DIR.", "DIR");
-    parser.addOption(dataDir);
+    parser.addOption(dataDirOption());
+}
+
+void nameApplication() {
+    QCoreApplication::setOrganizationName(orv::kProfileOrganisation);
+    QCoreApplication::setApplicationName("Orv");
+    QCoreApplication::setApplicationVersion(ORV_VERSION);
+}
+
+// --help and --version print their text and end: they need no window, so they
+// are answered before the windowing system is asked for a display.
+void answerTextOptions(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--") return;
+        if (word == "-h" || word == "--help" || word == "-?" || word == "--help-all" || word == "-v" ||
+            word == "--version") {
+            QCoreApplication textOnly(argc, argv);
+            nameApplication();
+            QCommandLineParser parser;
+            describeOptions(parser);
+            parser.process(textOnly);  // prints the text and ends the program
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    answerTextOptions(argc, argv);
+    QApplication qtApp(argc, argv);
+    nameApplication();
+    QApplication::setWindowIcon(QIcon(orv::drawOrvLogo(64)));
+
+    QCommandLineParser parser;
+    describeOptions(parser);
     parser.process(qtApp);
+    const QCommandLineOption& dataDir = dataDirOption();
 
     const std::string folder = orv::chooseDataDirectory(
         parser.value(dataDir).toStdString(), environmentValue("ORV_DATA_DIR"), environmentValue("HOME"));

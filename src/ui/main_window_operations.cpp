@@ -13,6 +13,7 @@
 #include "db/parameter_db.h"
 #include "device/com_settings.h"
 #include "device/target_link.h"
+#include "device/tracing_line.h"
 #include "dialogs/change_name_dialog.h"
 #include "dialogs/com_port_dialog.h"
 #include "dialogs/database_utility_dialog.h"
@@ -91,6 +92,7 @@ void MainWindow::finishOperation() {
         case Operation::None:
             break;
     }
+    if (app.trace != nullptr) reportTraceFailure(app.trace->trace().get(), app.log);
     raise();
     activateWindow();
 }

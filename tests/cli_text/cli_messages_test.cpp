@@ -79,6 +79,8 @@ TEST(CliMessages, UsersDatabaseAndDeviceTextsShowTheirValuesInPlace) {
     EXPECT_TRUE(formatsInPlace(portNotSerial("/dev/null0"), {"port /dev/null0 is"}));
     EXPECT_TRUE(formatsInPlace(deviceNotStored("J", "C", "S", "p.db"),
                                {"Job 'J', CTN 'C', status 'S' is not in the database p.db"}));
+    EXPECT_EQ(deviceNotStored("J", "C", "S", "postgresql://ann:pw?x@h/orv"),
+              "Job 'J', CTN 'C', status 'S' is not in the database postgresql://ann:***@h/orv");
 }
 
 TEST(CliMessages, FileAndSimulationTextsShowTheirValuesInPlace) {

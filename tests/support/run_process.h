@@ -4,6 +4,7 @@
 // collects its exit status, standard output and standard error.
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -92,16 +93,52 @@ inline ProcessResult runProcess(const std::string& program, const std::vector<st
     return finishProcess(running);
 }
 
+// The test Engineer of a folder: made once in the folder's password database
+// (as its first Engineer, which needs no login); the password goes to the
+// programs through ORV_PASSWORD, never on their command lines.
+inline constexpr const char* kTestEngineer = "Eng";
+inline constexpr const char* kTestEngineerPassword = "engineer words";
+
 #ifdef ORV_BIN_DIR
+// The options that log the folder's test Engineer in; the user is added on the first call.
+inline std::vector<std::string> engineerLogin(const std::string& folder) {
+    setenv("ORV_PASSWORD", kTestEngineerPassword, 1);
+    static std::string madeIn;
+    if (madeIn != folder) {
+        runProcess(
+            std::string(ORV_BIN_DIR) + "/orvctl",
+            {"users", "add", "--pwdb", "PWord.mdb", "--user", kTestEngineer, "--level", "Engineer", "--yes"},
+            folder);
+        madeIn = folder;
+    }
+    return {"--user", kTestEngineer, "--pwdb", "PWord.mdb"};
+}
+
+// --raw stores values unchecked, for tests and repairs, and takes an Engineer
+// login: a test's command line with --raw and no --user logs the folder's test
+// Engineer in, so that what the test is about stays in view.
+inline std::vector<std::string> withRawLogin(std::vector<std::string> args, const std::string& folder) {
+    bool raw = false;
+    for (const auto& word : args) {
+        if (word == "--user") return args;
+        raw = raw || word == "--raw" || word.rfind("--raw=", 0) == 0;
+    }
+    if (!raw) return args;
+    for (auto& option : engineerLogin(folder)) args.push_back(std::move(option));
+    return args;
+}
+
 inline ProcessResult runOrvctl(const std::vector<std::string>& args, const std::string& folder) {
-    return runProcess(std::string(ORV_BIN_DIR) + "/orvctl", args, folder);
+    return runProcess(std::string(ORV_BIN_DIR) + "/orvctl", withRawLogin(args, folder), folder);
 }
 
 // Runs every command line at the same time, each in its own orvctl process.
 inline std::vector<ProcessResult> runOrvctlTogether(const std::vector<std::vector<std::string>>& commands,
                                                     const std::string& folder) {
     std::vector<RunningProcess> running;
-    for (const auto& args : commands) running.push_back(startProcess(std::string(ORV_BIN_DIR) + "/orvctl", args, folder));
+    for (const auto& args : commands)
+        running.push_back(
+            startProcess(std::string(ORV_BIN_DIR) + "/orvctl", withRawLogin(args, folder), folder));
     std::vector<ProcessResult> results;
     for (auto& process : running) results.push_back(finishProcess(process));
     return results;

@@ -192,6 +192,23 @@ TEST_F(SimulationTab, HoveringAMarkNamesItsTimeAndSeason) {
     EXPECT_EQ(chart.hoverText(QPointF(5, 5)), "");
 }
 
+// The collar's clock ends on 2106-02-07: a deployment whose years end later
+// is refused with that date, and the chart keeps the last run.
+TEST_F(SimulationTab, ADeploymentEndingAfterTheCollarsClockIsRefused) {
+    countRuns();
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    const auto shown = page().chartWidget().run();
+    page().dateEdit().setDate(QDate(2105, 6, 1));  // with the default years: past the clock's end
+    Q_EMIT page().dateEdit().editingFinished();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sawText(pastCollarClockMessage(record().general(GeneralRow::SimulationYears))));
+    EXPECT_NE(pastCollarClockMessage(1).find("02/07/2106"), std::string::npos);
+    EXPECT_FALSE(page().runner().running());
+    EXPECT_EQ(page().chartWidget().run(), shown);
+}
+
 TEST_F(SimulationTab, AStuckRunShowsTheWatchdogMessageAndItsPoints) {
     countRuns();
     // A season whose windows never open: the search for a fix never ends.

@@ -32,4 +32,11 @@ std::string batteryCapacityRefused(const std::string& text) {
     return formatText("The battery capacity is a number of mAh, zero or more, not '%s'.", text.c_str());
 }
 
+std::string settingsNotCompleted(const std::string& file, const std::string& reason) {
+    return formatText(
+        "The settings file '%s' could not be completed with its missing entries: %s.\n"
+        "It was left as it was; the missing entries take their defaults for this run.",
+        file.c_str(), reason.c_str());
+}
+
 }  // namespace orv::apptext

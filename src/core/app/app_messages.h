@@ -24,4 +24,7 @@ std::string energyEntryIgnored(const char* key, const char* section, const std::
 std::string usablePercentRefused(const std::string& text);
 std::string batteryCapacityRefused(const std::string& text);
 
+// The settings file could not take its missing entries (a full disk, a file limit).
+std::string settingsNotCompleted(const std::string& file, const std::string& reason);
+
 }  // namespace orv::apptext

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/app_messages.h"
 #include "app/format_text.h"
@@ -55,11 +56,11 @@ std::string energyValueText(double value) {
     return formatText("%.15g", value);
 }
 
-void completeEnergySettings(const std::string& settingsFile, bool createFile) {
-    if (!createFile && ::access(settingsFile.c_str(), F_OK) != 0) return;
+std::string completeEnergySettings(const std::string& settingsFile, bool createFile) {
+    if (!createFile && ::access(settingsFile.c_str(), F_OK) != 0) return {};
     // A file that exists but cannot be read is never replaced.
     std::string original;
-    if (!readWholeFile(settingsFile, original)) return;
+    if (!readWholeFile(settingsFile, original)) return {};
     std::string content = original;
     const EnergySettings defaults;
     for (const EnergyKey& entry : kKeys) {
@@ -67,7 +68,8 @@ void completeEnergySettings(const std::string& settingsFile, bool createFile) {
             content =
                 rewriteSetting(content, kEnergySection, entry.key, energyValueText(defaults.*entry.slot));
     }
-    if (content != original) replaceFile(settingsFile, content);
+    if (content == original || replaceFile(settingsFile, content) == 1) return {};
+    return std::strerror(errno);
 }
 
 EnergySettings readEnergySettings(const std::string& settingsFile, MessageLog& log) {

@@ -21,8 +21,9 @@ struct EnergySettings {
 
 // Writes the section's entries that are missing, with their defaults, as the
 // other sections are completed at start-up. Nothing else in the file changes;
-// a missing file is created only when createFile says so.
-void completeEnergySettings(const std::string& settingsFile, bool createFile = true);
+// a missing file is created only when createFile says so. "" when the file
+// holds every entry; else why it could not be written (it is then as it was).
+std::string completeEnergySettings(const std::string& settingsFile, bool createFile = true);
 
 // Reads the section. A value that is empty, not a number or negative is taken
 // as its default, with one warning naming the key (the entry is left as it is).

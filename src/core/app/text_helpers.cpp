@@ -1,5 +1,6 @@
 #include "app/text_helpers.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace orv {
@@ -45,6 +46,45 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
         if (lower(text[i]) != lower(prefix[i])) return false;
     }
     return true;
+}
+
+std::size_t utf8SequenceAt(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(at);
+    if (lead < 0x80) return 1;
+    std::size_t size = 0;
+    unsigned low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        size = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        size = 3;
+        if (lead == 0xE0) low = 0xA0;   // no overlong forms
+        if (lead == 0xED) high = 0x9F;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        size = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;  // nothing beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (at + size > text.size() || byte(at + 1) < low || byte(at + 1) > high) return 0;
+    for (std::size_t i = 2; i < size; ++i)
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+    return size;
+}
+
+std::size_t utf8Length(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++count)
+        at += std::max<std::size_t>(1, utf8SequenceAt(text, at));
+    return count;
+}
+
+std::string_view utf8Prefix(std::string_view text, std::size_t count) {
+    std::size_t at = 0;
+    for (std::size_t n = 0; n < count && at < text.size(); ++n)
+        at += std::max<std::size_t>(1, utf8SequenceAt(text, at));
+    return text.substr(0, at);
 }
 
 std::string_view withoutLeading(std::string_view text, std::string_view characters) {

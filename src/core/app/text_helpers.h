@@ -1,6 +1,7 @@
 #pragma once
 
-// Small helpers on byte text (ASCII letters; other bytes as they are).
+// Small helpers on byte text (ASCII letters; other bytes as they are) and on
+// UTF-8 text by characters.
 
 #include <string>
 #include <string_view>
@@ -15,6 +16,14 @@ std::string upperCase(std::string_view text);
 
 bool equalIgnoringCase(std::string_view a, std::string_view b);
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
+
+// UTF-8 text by characters. A byte that starts no valid sequence counts as one
+// character of its own.
+// The length in bytes (1 to 4) of the valid sequence at text[at]; 0 when none starts there.
+std::size_t utf8SequenceAt(std::string_view text, std::size_t at);
+std::size_t utf8Length(std::string_view text);
+// The first count characters.
+std::string_view utf8Prefix(std::string_view text, std::size_t count);
 
 // The characters isspace() takes in the C locale.
 inline constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";

@@ -13,6 +13,12 @@ int executeStatement(DbConnection& connection, std::string_view sql, std::span<c
     return step == DbStatement::Step::Done ? 0 : 1;
 }
 
+std::string busyDescription(const std::string& name) {
+    return "the database '" + name + "' is busy: another station or program has held it for more than " +
+           std::to_string(kBusyTimeoutMs / 1000) +
+           " seconds. Nothing was changed; try again when it is done.";
+}
+
 std::string DbConnection::distinctTextsSql(const DistinctTexts& list) const {
     return "SELECT DISTINCT " + quoteName(list.column) + " FROM " + quoteName(list.table) + list.where +
            " ORDER BY " + textOrderSql(list.column);

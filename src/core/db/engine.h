@@ -169,6 +169,20 @@ DbEngine& postgresEngine();
 // The engine the path calls for: the server for a connection URI, else the file.
 DbEngine& databaseEngine();
 
+// How long an engine waits for another station or program that holds what it
+// needs (the file, a row) before it gives up with the busy description.
+inline constexpr int kBusyTimeoutMs = 5000;
+// name: the database as messages show it.
+std::string busyDescription(const std::string& name);
+
+// Why a bound text is refused by every engine alike: the server's texts end at
+// a NUL, the file's would keep it, and a copy from one to the other must never
+// cut a text silently.
+inline constexpr const char* kNulTextRefused = "a text holding a NUL character cannot be stored";
+inline bool holdsNul(const DbValue& value) {
+    return value.type == DbValue::Type::Text && value.text.find('\0') != std::string::npos;
+}
+
 // Runs a statement that returns no rows, with its values bound in order.
 int executeStatement(DbConnection& connection, std::string_view sql, std::span<const DbValue> values = {});
 

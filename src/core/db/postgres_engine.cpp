@@ -2,6 +2,9 @@
 // current schema of the database a connection URI names; every operation
 // connects and disconnects, as the file engine opens and closes its file.
 //
+// A lock or a statement that waits longer than the file engine's busy time
+// gives up with the same busy description.
+//
 // Writers serialise on one transaction-scoped advisory lock at READ COMMITTED:
 // a save waits for another station's save to commit, and then every statement
 // of it sees what that one stored, so the later of two saves of one device
@@ -30,6 +33,10 @@ namespace {
 
 // The advisory lock every writer of a database takes ("Orv" in ASCII).
 constexpr long long kWriterLock = 0x4F7276;
+
+// The error codes of a lock time-out and of a statement time-out.
+constexpr std::string_view kLockNotAvailable = "55P03";
+constexpr std::string_view kQueryCanceled = "57014";
 
 // PostgreSQL type oids of the results we read.
 constexpr Oid kBoolOid = 16;
@@ -299,12 +306,20 @@ public:
     // Takes the description from a failed result (or the connection) and hides
     // the password of the URI, should the server or libpq ever repeat it.
     void fail(const PGresult* failed) {
+        // A lock or statement time-out: another session held a row or a table too long.
+        const char* state = failed ? PQresultErrorField(failed, PG_DIAG_SQLSTATE) : nullptr;
+        if (state != nullptr &&
+            (std::string_view(state) == kLockNotAvailable || std::string_view(state) == kQueryCanceled)) {
+            error = {EngineStatus::Busy, busyDescription(displayName(source))};
+            return;
+        }
         const char* primary = failed ? PQresultErrorField(failed, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
         std::string description = primary ? primary : withoutLineEnd(PQerrorMessage(conn));
         if (description.empty()) description = "the server did not answer";
         error = {EngineStatus::Failed, hidePassword(description, password)};
     }
     PGconn* handle() { return conn; }
+    void refuse(std::string description) { error = {EngineStatus::Failed, std::move(description)}; }
 
     static std::string hidePassword(std::string text, const std::string& password) {
         if (password.empty()) return text;
@@ -357,6 +372,10 @@ private:
 
 int PgStatement::bind(int index, const DbValue& value) {
     if (index < 1) return 1;
+    if (holdsNul(value)) {
+        connection.refuse(kNulTextRefused);
+        return 1;
+    }
     if (parameters.size() < static_cast<std::size_t>(index))
         parameters.resize(static_cast<std::size_t>(index));
     auto& slot = parameters[static_cast<std::size_t>(index - 1)];
@@ -519,6 +538,20 @@ private:
             return nullptr;
         }
         PQsetNoticeProcessor(conn, ignoreNotice, nullptr);
+        // Waiting for a lock another session holds (a row being edited, a table
+        // being changed) ends as the file engine's wait does: after the same time,
+        // with the busy message, and the transaction rolled back.
+        const std::string limits = "SET lock_timeout = " + std::to_string(kBusyTimeoutMs) +
+                                   "; SET statement_timeout = " + std::to_string(kBusyTimeoutMs);
+        PGresult* set = PQexec(conn, limits.c_str());
+        const bool limited = PQresultStatus(set) == PGRES_COMMAND_OK;
+        PQclear(set);
+        if (!limited) {
+            error = {EngineStatus::Failed,
+                     PgConnection::hidePassword(withoutLineEnd(PQerrorMessage(conn)), password)};
+            PQfinish(conn);
+            return nullptr;
+        }
         return std::make_unique<PgConnection>(conn, uri, password);
     }
 

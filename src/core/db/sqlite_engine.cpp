@@ -18,13 +18,11 @@
 namespace orv {
 namespace {
 
-// How long a statement waits for a lock another program holds on the file
-// (another station saving) before it gives up with a busy failure.
-constexpr int kBusyTimeoutMs = 5000;
-// How often a waiting statement tries the lock again. The engine's own wait
-// soon tries only every 100 ms; between the saves of other stations the lock
-// is free for a few milliseconds at a time, and a writer that looks that seldom
-// can miss every such moment for the whole wait while the others go on.
+// How often a waiting statement tries the lock again (within kBusyTimeoutMs).
+// The engine's own wait soon tries only every 100 ms; between the saves of
+// other stations the lock is free for a few milliseconds at a time, and a
+// writer that looks that seldom can miss every such moment for the whole wait
+// while the others go on.
 constexpr auto kBusyRetry = std::chrono::milliseconds(2);
 
 // New database files are readable and writable by their owner, readable by the
@@ -50,12 +48,6 @@ void removeFileAndJournal(const std::string& path) {
 
 std::string systemError(const std::string& what, const std::string& path) {
     return what + " '" + path + "': " + std::strerror(errno);
-}
-
-std::string busyDescription(const std::string& path) {
-    return "the database '" + path + "' is busy: another station or program has held it for more than " +
-           std::to_string(kBusyTimeoutMs / 1000) +
-           " seconds. Nothing was changed; try again when it is done.";
 }
 
 class SqliteConnection;
@@ -168,6 +160,7 @@ public:
 
     const EngineError& lastError() const override { return error; }
 
+    void refuse(std::string description) { error = {EngineStatus::Failed, std::move(description)}; }
     void fail() {
         const int code = sqlite3_errcode(db);
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
@@ -208,6 +201,10 @@ private:
 };
 
 int SqliteStatement::bind(int index, const DbValue& value) {
+    if (holdsNul(value)) {
+        connection.refuse(kNulTextRefused);
+        return 1;
+    }
     int rc = SQLITE_OK;
     switch (value.type) {
         case DbValue::Type::Null:

@@ -14,6 +14,11 @@ class MessageLog;
 // .ppf export.
 enum class MessageVariant { Read, Program };
 
+// A serial trace that could not be written any more (%s: the file, the reason).
+inline constexpr const char* kTraceStoppedMessage =
+    "The serial trace '%s' could not be written any more: %s.\n"
+    "It ends with the last line that could be written whole; the device operation went on without it.";
+
 // The firmware family letters of the version bytes (the first two, as characters).
 std::string familyLetters(std::span<const std::uint8_t> versionBytes);
 

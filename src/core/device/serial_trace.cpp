@@ -1,8 +1,13 @@
 #include "device/serial_trace.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+
+#include "app/message_log.h"
+#include "device/device_messages.h"
 
 namespace orv {
 
@@ -22,7 +27,10 @@ std::unique_ptr<SerialTrace> SerialTrace::open(const std::string& path, Mode mod
                  "%s%s\n"
                  "# time since the session start, port, TX to the collar / RX from it / -- event, frame\n",
                  kTraceSessionStart, stamp);
-    std::fflush(file);
+    if (std::fflush(file) != 0 || std::ferror(file)) {
+        error = std::strerror(errno);
+        return nullptr;
+    }
     return trace;
 }
 
@@ -43,8 +51,28 @@ void SerialTrace::write(long long lineMs, const std::string& port, TraceDirectio
     entry.data = data;
     std::string line = formatTraceEntry(entry);
     line += '\n';
-    std::fwrite(line.data(), 1, line.size(), file);
-    std::fflush(file);
+    if (!failure.empty()) return;
+    const long end = std::ftell(file);
+    errno = 0;
+    const bool whole = std::fwrite(line.data(), 1, line.size(), file) == line.size();
+    if (std::fflush(file) == 0 && whole) return;
+    failure = std::strerror(errno != 0 ? errno : EIO);
+    // The piece of the line that went out is taken back: the trace ends with a whole line.
+    std::clearerr(file);
+    if (end >= 0 && ::ftruncate(::fileno(file), end) == 0) std::fseek(file, end, SEEK_SET);
+}
+
+std::string SerialTrace::takeWriteFailure() {
+    std::lock_guard guard(lock);
+    if (failure.empty() || failureTaken) return {};
+    failureTaken = true;
+    return failure;
+}
+
+void reportTraceFailure(SerialTrace* trace, MessageLog& log) {
+    if (trace == nullptr) return;
+    const std::string why = trace->takeWriteFailure();
+    if (!why.empty()) log.warning(kTraceStoppedMessage, trace->path().c_str(), why.c_str());
 }
 
 }  // namespace orv

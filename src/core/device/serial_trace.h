@@ -10,6 +10,8 @@
 
 namespace orv {
 
+class MessageLog;
+
 // The first words of the line that opens each session of a trace file.
 inline constexpr const char* kTraceSessionStart = "# Serial trace, session started ";
 
@@ -34,7 +36,13 @@ public:
     const std::string& path() const { return filePath; }
 
     // lineMs: the time on the line's clock; direction Event takes plain words.
+    // After a line that could not be written whole (a full disk, a file size
+    // limit) nothing more is written: the trace ends there, and says why below.
     void write(long long lineMs, const std::string& port, TraceDirection direction, const std::string& data);
+
+    // Why the trace stopped being written, the first time it is asked after
+    // that happened; "" otherwise (the trace is whole, or it was said already).
+    std::string takeWriteFailure();
 
 private:
     SerialTrace(std::FILE* file, std::string path);
@@ -43,6 +51,13 @@ private:
     std::FILE* file;
     std::string filePath;
     std::optional<long long> sessionStartMs;
+    std::string failure;
+    bool failureTaken = false;
 };
+
+// Says once, as a warning, that the trace stopped being written and why.
+// Nothing for no trace or a whole one. The device operation's own result is
+// not the trace's business.
+void reportTraceFailure(SerialTrace* trace, MessageLog& log);
 
 }  // namespace orv

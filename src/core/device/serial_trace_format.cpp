@@ -92,12 +92,14 @@ std::string formatTraceEntry(const TraceEntry& entry) {
     char time[32];
     std::snprintf(time, sizeof time, "%9lld ms", entry.ms);
     std::string line = time;
+    // Every field is written in the readable form: a port name or an event
+    // text holding a line feed cannot make a line of its own.
     line += kGap;
-    line += entry.port;
+    line += traceText(entry.port);
     line += kGap;
     line += markOf(entry.direction);
     line += kGap;
-    line += entry.direction == TraceDirection::Event ? entry.data : traceText(entry.data);
+    line += traceText(entry.data);
     return line;
 }
 
@@ -130,13 +132,8 @@ bool parseTraceEntry(std::string_view line, TraceEntry& entry) {
     const std::string_view data = rest.substr(at + markSize);
     TraceEntry parsed;
     parsed.ms = ms;
-    parsed.port = std::string(rest.substr(0, at));
     parsed.direction = direction;
-    if (direction == TraceDirection::Event) {
-        parsed.data = std::string(data);
-    } else if (!fromTraceText(data, parsed.data)) {
-        return false;
-    }
+    if (!fromTraceText(rest.substr(0, at), parsed.port) || !fromTraceText(data, parsed.data)) return false;
     entry = std::move(parsed);
     return true;
 }

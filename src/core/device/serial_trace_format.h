@@ -11,7 +11,9 @@ namespace orv {
 // stay as they travelled); control characters are named ("<SOH>", "<EOT>",
 // "<CR>" ...); '<' and bytes above 0x7E are written "<xHH>". A line whose
 // direction is "--" carries an event of the port (open, close, a failed
-// write) in plain words. Lines starting with '#' are comments.
+// write) in plain words. The port name and the event text are written in the
+// same readable form, so no field can break a line. Lines starting with '#'
+// are comments.
 enum class TraceDirection { Sent, Received, Event };
 
 struct TraceEntry {

@@ -1,6 +1,8 @@
 #include "model/overrides.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <set>
 #include <string_view>
@@ -87,12 +89,12 @@ public:
         }
     }
 
-    void store(MissingSettingsFile missingFile) {
-        if (!existed && missingFile == MissingSettingsFile::LeaveMissing) return;
+    // "" or why the completed file could not be written.
+    std::string store(MissingSettingsFile missingFile) {
+        if (!existed && missingFile == MissingSettingsFile::LeaveMissing) return {};
         // Rewriting an entry with its own text leaves the file as it was.
-        if (readable && content != original) {
-            replaceFile(file, content);
-        }
+        if (readable && content != original && replaceFile(file, content) != 1) return std::strerror(errno);
+        return {};
     }
 
 private:
@@ -117,12 +119,12 @@ void applyOrWarn(ParameterDefinition& def, const SettingValue& entry, const Sett
 
 }  // namespace
 
-void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log,
-                           MissingSettingsFile missingFile) {
+std::string loadSettingsOverrides(const std::string& settingsFile, MessageLog& log,
+                                  MissingSettingsFile missingFile) {
     SettingsSession settings(settingsFile);
     if (!settings.isReadable()) {
         log.warning("%s", modeltext::overridesUnreadable(settingsFile).c_str());
-        return;
+        return {};
     }
     std::set<std::string> warned;
 
@@ -148,7 +150,7 @@ void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log,
         }
     }
 
-    settings.store(missingFile);
+    return settings.store(missingFile);
 }
 
 }  // namespace orv

@@ -12,8 +12,10 @@ namespace orv {
 // exists but cannot be read is left alone with one warning.
 // A missing settings file is created with every entry unless missingFile says
 // to leave it missing (orvctl, which must not leave files behind unasked).
+// "" when the file holds every entry; else why it could not be written (it is
+// then as it was, and the caller says so).
 enum class MissingSettingsFile { Create, LeaveMissing };
-void loadSettingsOverrides(const std::string& settingsFile, MessageLog& log,
-                           MissingSettingsFile missingFile = MissingSettingsFile::Create);
+std::string loadSettingsOverrides(const std::string& settingsFile, MessageLog& log,
+                                  MissingSettingsFile missingFile = MissingSettingsFile::Create);
 
 }  // namespace orv

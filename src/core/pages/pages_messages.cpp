@@ -22,6 +22,10 @@ std::string badIdHexMessage(const std::string& text) {
         text.c_str());
 }
 
+std::string textLimitMessage(const std::string& label, int limit) {
+    return formatText("The %s field can only hold %d characters.", label.c_str(), limit);
+}
+
 std::string notesLimitMessage(int limit) {
     return formatText("The Notes field can only hold %d characters.", limit);
 }

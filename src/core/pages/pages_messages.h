@@ -19,7 +19,9 @@ std::string badAddressMessage(const std::string& text, const char* field);
 std::string badPatternMessage(const std::string& text, const char* field);
 // A PTT ID text that is not hexadecimal.
 std::string badIdHexMessage(const std::string& text);
-// The SST notes are longer than the limit.
+// The SST notes (and the main window's Notes) are longer than the limit.
 std::string notesLimitMessage(int limit);
+// Any other text field typed longer than it holds (label: the field's label).
+std::string textLimitMessage(const std::string& label, int limit);
 
 }  // namespace orv

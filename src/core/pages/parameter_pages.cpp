@@ -1,5 +1,6 @@
 #include "pages/parameter_pages.h"
 
+#include "app/text_helpers.h"
 #include "binding/memory_page_set.h"
 #include "binding/page_handler_registry.h"
 #include "binding/typed_field_entry.h"
@@ -10,6 +11,7 @@
 #include "pages/gps_page.h"
 #include "pages/misc_page.h"
 #include "pages/network_page.h"
+#include "pages/pages_messages.h"
 #include "pages/system_page.h"
 #include "pages/transmitter_page.h"
 
@@ -25,8 +27,27 @@ void registerParameterPages(PageHandlerRegistry& registry) {
     registerSystemPage(registry);
 }
 
+namespace {
+
+// A text longer than its field holds (the column's width, the SST notes'
+// own limit) is refused with the message the page or window shows for it.
+bool textTooLong(const PageContext& context, int row, const std::string& text) {
+    const ParameterDefinition& definition = stringDefinitions()[static_cast<std::size_t>(row)];
+    const int limit = row == StringRow::SSTNotes ? kSstNotesLimit : definition.width;
+    if (limit <= 0 || utf8Length(text) <= static_cast<std::size_t>(limit)) return false;
+    const bool notes = row == StringRow::Notes || row == StringRow::SSTNotes;
+    context.log.error(
+        "%s", notes ? notesLimitMessage(limit).c_str() : textLimitMessage(definition.label, limit).c_str());
+    return true;
+}
+
+}  // namespace
+
 int actOnControl(const PageContext& context, MemoryPageSet& pages, DefinitionTable table, int row, int season,
                  const std::string& text) {
+    if (table == DefinitionTable::String && row >= 0 &&
+        static_cast<std::size_t>(row) < stringDefinitions().size() && textTooLong(context, row, text))
+        return kActionRefused;
     const int typed = typeIntoControl(context.converter, pages, table, row, season, text);
     if (typed == kEntryNoSuchRow) return kActionNoSuchControl;
     if (typed == kEntryNoSuchSeason) return kActionNoSuchSeason;

@@ -2,8 +2,10 @@
 
 #include "reports/spr_text.h"
 
+#include <algorithm>
 #include <string>
 
+#include "app/text_helpers.h"
 #include "model/format_value.h"
 #include "model/transmitter_type.h"
 #include "reports/report_text.h"
@@ -42,13 +44,15 @@ public:
     std::string& text;
 };
 
+constexpr const char* kCtnLineLead = "     CTN/Sequence #:  '";
+
 void appendHeader(SprWriter& w, const std::string& titleSuffix) {
     const std::string title = titleSuffix.empty() ? "" : "                    -- " + titleSuffix + " -- ";
     appendReportLine(w.text, "* * * * * Halvorn Inc. Software Programming Report * * * * * %s",
                      title.c_str());
     appendReportLine(w.text, "%s", kApplicationTitle);
     w.line(kBlank);
-    appendReportLine(w.text, "     CTN/Sequence #:  '%s'", w.str(StringRow::CtnNumber));
+    appendReportLine(w.text, "%s%s'", kCtnLineLead, w.str(StringRow::CtnNumber));
     appendReportLine(w.text, "              JOB #:  '%s'", w.str(StringRow::JobNumber));
     w.line(kBlank);
     appendReportLine(w.text, "      Customer Name:   %s", w.str(StringRow::Customer));
@@ -290,6 +294,18 @@ std::size_t buildSprText(const ParameterRecord& record, const std::string& title
     w.line("Season Parameters:");
     appendSprSeasonTable(record, text);
     return text.size();
+}
+
+std::optional<std::string> sprCtn(std::string_view text) {
+    const std::string_view lead = kCtnLineLead;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        const std::string_view line = withoutTrailing(text.substr(at, end - at), "\r");
+        if (line.substr(0, lead.size()) == lead && line.size() > lead.size() && line.back() == '\'')
+            return std::string(line.substr(lead.size(), line.size() - lead.size() - 1));
+        at = end + 1;
+    }
+    return std::nullopt;
 }
 
 }  // namespace orv

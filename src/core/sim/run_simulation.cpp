@@ -40,6 +40,10 @@ std::int64_t simulationSpan(double years) {
 
 }  // namespace
 
+bool endsAfterCollarClock(std::uint32_t start, double years) {
+    return simulationStartOf(start) + simulationSpan(years) > kCollarClockEnd;
+}
+
 int prepareSimulation(const ParameterRecord& record, int firmwareRow, std::uint32_t start,
                       SimulationRun& run) {
     if (const int rc = buildSimulationImage(record, run.image); rc != 0) return rc;
@@ -77,6 +81,11 @@ int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog&
     job.transmissions.clear();
     job.fixSeasons.clear();
     job.transmissionSeasons.clear();
+    if (const double years = record.general(GeneralRow::SimulationYears);
+        endsAfterCollarClock(job.startTime, years)) {
+        log.error("%s", pastCollarClockMessage(years).c_str());
+        return kSimPastCollarClock;
+    }
     SimulationRun run;
     if (const int rc = prepareSimulation(record, job.firmwareRow, job.startTime, run); rc != 0) return rc;
 

@@ -47,6 +47,13 @@ struct SimulationRun {
     std::int64_t end = 0;  // start + "Simulation Years" of 365 days
 };
 
+// The collar's clock counts seconds since 1970 in 32 bits: its last moment is
+// 2106-02-07 06:28:15 UTC. A run whose simulated years end after it is refused.
+inline constexpr std::int64_t kCollarClockEnd = 0xFFFFFFFFLL;
+inline constexpr int kSimPastCollarClock = 20;  // runSimulation's refusal of such a run
+// true when the run from start over years (of 365 days) ends after the clock's last moment.
+bool endsAfterCollarClock(std::uint32_t start, double years);
+
 // Midnight UTC of the day a time lies in.
 constexpr std::uint32_t simulationStartOf(std::int64_t time) {
     return static_cast<std::uint32_t>(time - time % kSecondsPerDay);
@@ -68,7 +75,8 @@ int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
 // Builds the image, runs the worker and waits for it for up to the watchdog
 // time; a run still busy then is stopped, the failure message shown and the
 // points found so far kept. A cancelled run stops without the message.
-// 0, or the image builder's failure code.
+// 0, or the image builder's failure code, or kSimPastCollarClock (after its
+// message) for a run that would end after the collar's clock.
 int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog& log);
 
 }  // namespace orv

@@ -15,4 +15,7 @@ inline constexpr const char* kStoppedByTimeLimit = "the simulation was stopped b
 inline constexpr const char* kReachedEventLimit = "the simulation reached its limit of listed events";
 std::string partialBudgetLine(const std::string& reason);
 
+// A deployment date and years that end after the collar's 32-bit clock.
+std::string pastCollarClockMessage(double years);
+
 }  // namespace orv

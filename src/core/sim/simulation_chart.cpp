@@ -10,15 +10,15 @@ namespace orv {
 namespace {
 
 constexpr std::int64_t kDay = kSecondsPerDay;
-// The chart shows the times the simulation lists: from 1970 to the end of the 32-bit count.
-constexpr std::int64_t kLatestStart = std::numeric_limits<std::uint32_t>::max() - kChartSpanLevel0;
+constexpr std::int64_t kLatestStart = kChartLatestViewStart;
+constexpr std::int64_t kLastTime = std::numeric_limits<std::uint32_t>::max();
 
 std::int64_t floorTo(std::int64_t time, std::int64_t unit) {
     return time - SimulationChart::floorMod(time, unit);
 }
 
 std::int64_t monthStart(std::int64_t time) {
-    const SimDate date = simDate(static_cast<std::uint32_t>(std::clamp<std::int64_t>(time, 0, kLatestStart)));
+    const SimDate date = simDate(static_cast<std::uint32_t>(std::clamp<std::int64_t>(time, 0, kLastTime)));
     return static_cast<std::int64_t>(date.dayNumber - (date.day - 1)) * kDay;
 }
 
@@ -89,7 +89,12 @@ std::int64_t tickAtOrBefore(std::int64_t time, int granularity) {
 }
 
 std::int64_t tickAfter(std::int64_t tick, int granularity) {
-    if (granularity == GranularityMonth) return monthStart(monthStart(tick) + 32 * kDay);
+    if (granularity == GranularityMonth) {
+        // The month after the clock's last one begins after every view ends:
+        // the next tick always lies after this one.
+        const std::int64_t inNextMonth = monthStart(tick) + 32 * kDay;
+        return inNextMonth > kLastTime ? inNextMonth : monthStart(inNextMonth);
+    }
     return tick + tickSeconds(granularity);
 }
 

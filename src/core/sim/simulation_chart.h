@@ -12,6 +12,10 @@ inline constexpr std::int64_t kChartSpanLevel0 = 3024000;  // 35 days
 inline constexpr std::int64_t kChartSpanLevel1 = 1209600;  // 14 days
 inline constexpr std::int64_t kChartSpanLevel2 = 172800;   // 2 days
 inline constexpr std::int64_t kSecondsPerWeek = 604800;
+// The chart shows the times the simulation lists, from 1970 to the end of the
+// collar's 32-bit clock: no view starts later than this (its widest span then
+// ends on the clock's last second).
+inline constexpr std::int64_t kChartLatestViewStart = 0xFFFFFFFFLL - kChartSpanLevel0;
 
 // Tick granularities, by index.
 enum ChartGranularity : int {

@@ -6,7 +6,9 @@
 
 #include "app/message_log.h"
 #include "app/replace_file.h"
+#include "app/text_helpers.h"
 #include "reports/save_report.h"
+#include "reports/spr_text.h"
 #include "workflow/workflow_messages.h"
 
 namespace orv {
@@ -17,13 +19,43 @@ bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
+constexpr int kArchiveSuffixes = 99;
+
+bool exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// The files under the target's name are this collar's, or there are none: a
+// report naming another CTN, or one that names none (or cannot be read), or
+// an image without its report belong to someone else.
+bool mayWriteArchive(const ArchiveTarget& target, const std::string& ctn) {
+    const std::string spr = target.path(".spr");
+    if (!exists(spr)) return !exists(target.path(".bin"));
+    std::string text;
+    if (!readWholeFile(spr, text)) return false;
+    const auto named = sprCtn(text);
+    return named && *named == ctn;
+}
+
 }  // namespace
 
 std::string archiveBaseName(const std::string& ctn) {
     if (ctn.empty()) return kArchiveFallbackName;
-    std::string base = ctn.substr(0, kArchiveBaseLength);
-    for (char& c : base) {
-        if (isSeparator(c) || c == '\0') c = '_';
+    // Cut by characters, and every name valid UTF-8: a byte that is no part of a
+    // character, a separator and a control character become "_".
+    const std::string_view cut = utf8Prefix(ctn, kArchiveBaseLength);
+    std::string base;
+    for (std::size_t at = 0; at < cut.size();) {
+        const std::size_t size = utf8SequenceAt(cut, at);
+        const auto c = static_cast<unsigned char>(cut[at]);
+        if (size == 0 || isSeparator(cut[at]) || c < 0x20 || c == 0x7F) {
+            base += '_';
+            at += 1;
+        } else {
+            base.append(cut.substr(at, size));
+            at += size;
+        }
     }
     // ".." anywhere, or a name of dots only, would climb out of the folder.
     for (std::size_t at = base.find(".."); at != std::string::npos; at = base.find(".."))
@@ -52,8 +84,22 @@ std::optional<ArchiveTarget> planArchive(const std::string& archivePath, const s
     if (ctn.empty()) {
         const std::string named = target.folder + "/" + target.baseName;
         log.warning(wftext::kArchiveNoCtn, named.c_str());
-    } else if (ctn.size() > kArchiveBaseLength) {
+    } else if (utf8Length(ctn) > kArchiveBaseLength) {
         log.warning(wftext::kArchiveCtnCut, ctn.c_str(), target.baseName.c_str());
+    }
+    // Names that are cut or changed meet: files another collar left under the
+    // name stay, and this collar's take the first free suffix.
+    const std::string wanted = target.baseName;
+    for (int suffix = 2; !mayWriteArchive(target, ctn); ++suffix) {
+        if (suffix > kArchiveSuffixes) {
+            log.error(wftext::kArchiveNamesTaken, (target.folder + "/" + wanted).c_str());
+            return std::nullopt;
+        }
+        target.baseName = wanted + "~" + std::to_string(suffix);
+    }
+    if (target.baseName != wanted) {
+        const std::string taken = target.folder + "/" + wanted;
+        log.warning(wftext::kArchiveNameTaken, taken.c_str(), target.baseName.c_str());
     }
     return target;
 }

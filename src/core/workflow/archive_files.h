@@ -20,12 +20,15 @@ inline constexpr std::size_t kArchiveBaseLength = 8;
 inline constexpr const char* kArchiveFallbackName = "GPS_file";
 
 // The base name of the files for a CTN: its first 8 characters, or "GPS_file"
-// when it is empty. A CTN is typed by a user: path separators and ".." are
-// replaced by "_", so the files always land inside the archive folder.
+// when it is empty. A CTN is typed by a user: path separators, control
+// characters, bytes that are no UTF-8 character and ".." are replaced by "_",
+// so the files always land inside the archive folder under a valid name.
 std::string archiveBaseName(const std::string& ctn);
 
 // The archive target for [Files] "Archive Path" and the CTN, with the
-// messages for a missing or wrong folder and for a cut or missing CTN.
+// messages for a missing or wrong folder and for a cut or missing CTN. Files
+// of another collar under the base name are never replaced: this collar's
+// then take the name with the first free suffix "~2", "~3" ..., with a warning.
 // Nothing (and no message) when the path is empty; nothing after an error.
 std::optional<ArchiveTarget> planArchive(const std::string& archivePath, const std::string& ctn,
                                          MessageLog& log);

@@ -80,6 +80,10 @@ inline constexpr const char* kArchiveNoCtn =  // %s: the path with the base name
     "No CTN number.  Using '%s' as the base filename\nfor the SPR and BIN files.";
 inline constexpr const char* kArchiveCtnCut =  // %s: the CTN, the base name
     "Ctn Number: '%s' is longer than 8 characters.  The base filename\nfor the SPR and BIN files will be truncated to '%s'.";
+inline constexpr const char* kArchiveNameTaken =  // %s: the path with the base name taken, the new base name
+    "The SPR and BIN files '%s' belong to another collar and are kept.\nThis collar's files are named '%s' instead.";
+inline constexpr const char* kArchiveNamesTaken =  // %s: the path with the base name
+    "Could not save the SPR and BIN files: '%s' and every numbered name after it\nbelong to other collars.";
 inline constexpr const char* kBinNotWritten =  // %s: the .bin path
     "Could not open '%s' for writing.\nThe output file was NOT created!";
 

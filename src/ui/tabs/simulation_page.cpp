@@ -154,6 +154,11 @@ void SimulationPage::startRun() {
     if (!binderContext().converter) return;
     lastDate = deployDate->date();
     lastYears = recordYears();
+    // A run past the collar's clock is refused before it starts; the chart keeps what it shows.
+    if (endsAfterCollarClock(deploymentTime(), lastYears)) {
+        if (messages != nullptr) messages->error("%s", pastCollarClockMessage(lastYears).c_str());
+        return;
+    }
     runYears = lastYears;
     simulation->start(binderContext().converter->parameterRecord(), deploymentTime());
 }

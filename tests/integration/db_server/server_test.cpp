@@ -4,14 +4,18 @@
 // as it was and says why.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 
+#include <chrono>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/format_text.h"
 #include "db/db_messages.h"
+#include "db/engine.h"
 #include "db/parameter_db.h"
 #include "db/password_db.h"
 #include "engineer_login.h"
@@ -82,10 +86,38 @@ TEST_F(OnServer, OrvctlCopiesEveryDeviceOntoTheServerAndBack) {
     }
 }
 
+// A file written by another program may hold a NUL inside a text, which the
+// server cannot store: that device counts as failed, the others are copied.
+TEST_F(OnServer, ADeviceThatCannotBeCopiedWholeCountsAsFailed) {
+    for (const char* ctn : {"1", "2"}) {
+        const auto saved = orvctl(
+            {"db", "save", "--db", "Orv3.mdb", "--job", "J", "--ctn", ctn, "--set", "Notes=n", "--yes"});
+        ASSERT_EQ(saved.status, 0) << saved.err;
+    }
+    sqlite3* file = nullptr;
+    ASSERT_EQ(sqlite3_open((folder.path() / "Orv3.mdb").c_str(), &file), SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(file, "UPDATE GenParmsTbl SET Notes = CAST(X'61620063' AS TEXT) WHERE CtnNumber = '2'",
+                     nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(file);
+    const std::string server = freshDatabase();
+    const auto copied = orvctl({"db", "copy", "--db", "Orv3.mdb", "--to", server, "--yes"});
+    EXPECT_EQ(copied.status, 1);
+    EXPECT_NE(copied.out.find("2 devices copied, 1 failed"), std::string::npos)
+        << copied.out;  // with Default
+    EXPECT_NE(copied.out.find("failed\tJ\t2\tWorking"), std::string::npos) << copied.out;
+    EXPECT_NE(copied.err.find("a text holding a NUL character cannot be stored"), std::string::npos)
+        << copied.err;
+    const auto listed = orvctl({"db", "list", "--db", server});
+    EXPECT_EQ(listed.out.find("\t2\t"), std::string::npos) << listed.out;
+}
+
 TEST_F(OnServer, AnEmptyServerDatabaseIsOfferedForCreationAndAPasswordIsNeverShown) {
     const std::string plain = freshDatabase();
-    // trust authentication takes any password, so this one only has to stay hidden.
-    const std::string secret = "Pa55-w0rd-xyz";
+    // trust authentication takes any password, so this one only has to stay
+    // hidden, with the characters that end the parts of a URI.
+    const std::string secret = "Pa5?s:w0rd#x&y";
     const std::string withPassword =
         "postgresql://postgres:" + secret + "@" + plain.substr(plain.find('@') + 1);
 
@@ -121,6 +153,24 @@ TEST_F(OnServer, AnEmptyServerDatabaseIsOfferedForCreationAndAPasswordIsNeverSho
     EXPECT_NE(listed.err.find("Couldn't open database -- Exception: "), std::string::npos) << listed.err;
     EXPECT_EQ(listed.err.find(secret), std::string::npos) << listed.err;
     EXPECT_EQ(listed.out.find(secret), std::string::npos);
+
+    // Every other message that names the database: a copy's target, a
+    // manifest's line whose device the database lacks, a login's database.
+    const std::string masked = "postgresql://postgres:***@" + plain.substr(plain.find('@') + 1);
+    const auto copied = orvctl({"db", "copy", "--db", withPassword, "--to", withPassword, "--no"});
+    EXPECT_NE(copied.err.find("Information: " + masked), std::string::npos) << copied.err;
+    const std::string manifest = (folder.path() / "m.csv").string();
+    std::ofstream(manifest) << "port,job,ctn\n/dev/null,J9,C9\n";
+    std::vector<std::string> batch = {"batch", "--manifest", manifest, "--db", withPassword};
+    for (const auto& option : engineerLogin(folder.path().string())) batch.push_back(option);
+    const auto checked = orvctl(batch);
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_NE(checked.err.find("is not in the database " + masked), std::string::npos) << checked.err;
+    const auto login = orvctl({"show", "--user", "Eve", "--pwdb", missing});
+    for (const auto* run : {&copied, &checked, &login}) {
+        EXPECT_EQ(run->err.find(secret), std::string::npos) << run->err;
+        EXPECT_EQ(run->out.find(secret), std::string::npos) << run->out;
+    }
 }
 
 TEST_F(OnServer, PasswordsOnTheServerAreHashedAndUsersWorkThroughOrvctl) {
@@ -136,6 +186,49 @@ TEST_F(OnServer, PasswordsOnTheServerAreHashedAndUsersWorkThroughOrvctl) {
     EXPECT_EQ(std::string(PQgetvalue(rows, 0, 0)).rfind("$argon2id", 0), 0u);
     PQclear(rows);
     PQfinish(conn);
+}
+
+// Another session holds the device's row (an editor left open, a stuck
+// script): the save waits as long as on a file, then says the database is busy
+// and leaves the device as it was; once the row is free it goes through.
+TEST_F(OnServer, ARowLockedByAnotherSessionEndsTheSaveWithTheBusyMessage) {
+    const std::string server = freshDatabase();
+    presenter.defaultQuestionAnswer = kAnswerYes;
+    db.setCurrentPath(server);
+    record.general(GeneralRow::ElevAngle) = 11;
+    ASSERT_EQ(db.saveDevice("J", "C", "Working"), DbResult::Ok);
+
+    PGconn* other = PQconnectdb(server.c_str());
+    ASSERT_EQ(PQstatus(other), CONNECTION_OK);
+    PQclear(PQexec(other, "BEGIN"));
+    PGresult* locked = PQexec(other, "SELECT 1 FROM \"GenParmsTbl\" WHERE \"CtnNumber\" = 'C' FOR UPDATE");
+    ASSERT_EQ(PQntuples(locked), 1);
+    PQclear(locked);
+
+    presenter.clear();
+    record.general(GeneralRow::ElevAngle) = 22;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(db.saveDevice("J", "C", "Working"), DbResult::Failed);
+    const auto waited = std::chrono::steady_clock::now() - started;
+    EXPECT_LT(waited, std::chrono::seconds(30)) << "the save gave up instead of waiting on";
+    const auto errors = presenter.shown(BoxKind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text, "Couldn't delete from database -- Exception: " + busyDescription(server))
+        << errors[0].text;
+
+    // A read meanwhile sees the device whole, as it was.
+    resetRecord(record);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    EXPECT_EQ(record.general(GeneralRow::ElevAngle), 11);
+
+    PQclear(PQexec(other, "ROLLBACK"));
+    PQfinish(other);
+    record.general(GeneralRow::ElevAngle) = 33;
+    presenter.clear();
+    ASSERT_EQ(db.saveDevice("J", "C", "Working"), DbResult::Ok);
+    resetRecord(record);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    EXPECT_EQ(record.general(GeneralRow::ElevAngle), 33);
 }
 
 // A cluster of the test's own, as it is stopped and started again.

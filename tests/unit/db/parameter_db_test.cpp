@@ -215,6 +215,21 @@ TEST_P(ParameterDbFile, SaveThatFailsHalfwayLeavesTheStoredDeviceIntact) {
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 10);
 }
 
+// The server would cut a text at a NUL, the file would keep it: both refuse it alike.
+TEST_P(ParameterDbFile, ATextHoldingANulIsRefusedAndTheStoredDeviceStaysWhole) {
+    createDatabase();
+    record.text(StringRow::Notes) = "before";
+    ASSERT_EQ(save("J", "C"), DbResult::Ok);
+    record.text(StringRow::Notes) = std::string("cut\0here", 8);
+    presenter.answer(kAnswerYes);
+    EXPECT_EQ(save("J", "C"), DbResult::Failed);
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_EQ(errors()[0].text,
+              "Couldn't save database -- Exception: a text holding a NUL character cannot be stored");
+    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    EXPECT_EQ(record.text(StringRow::Notes), "before");
+}
+
 TEST_P(ParameterDbFile, MissingStoredValuesReadAsDefaultsAndEmptyTexts) {
     createDatabase();
     record.text(StringRow::Notes) = "kept";

@@ -7,12 +7,19 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "app/format_text.h"
+#include "app/message_log.h"
+#include "device/device_messages.h"
 #include "device/serial_trace_format.h"
 #include "device/tracing_line.h"
+#include "file_size_limit.h"
+#include "scripted_presenter.h"
 #include "temp_dir.h"
+#include "trace_reader.h"
 
 namespace orv::test {
 namespace {
@@ -121,12 +128,65 @@ TEST(TracingLine, FramesEndAtEotOrWhenTheOtherSideSpeaksAndTimesCountFromTheFirs
     EXPECT_EQ(lines, expected);
 }
 
+// A port name is typed by a user: a line feed in it must not forge a line.
+TEST(SerialTraceFormat, ControlCharactersInThePortAndTheEventAreNamedToo) {
+    const std::string forged = "/dev/x\n        9 ms  /dev/ttyUSB0  RX  <SOH>+<EOT>";
+    const TraceEntry entry{3, forged, TraceDirection::Event, "open failed:\rbad\x1b[2K"};
+    const std::string line = formatTraceEntry(entry);
+    EXPECT_EQ(line.find_first_of("\n\r\x1b"), std::string::npos) << line;
+    EXPECT_EQ(line,
+              "        3 ms  /dev/x<LF>        9 ms  /dev/ttyUSB0  RX  <x3C>SOH>+<x3C>EOT>  --  "
+              "open failed:<CR>bad<ESC>[2K");
+    const TraceEntry plain{3, "/dev/a\nb", TraceDirection::Event, "open failed:\rbad"};
+    TraceEntry read;
+    ASSERT_TRUE(parseTraceEntry(formatTraceEntry(plain), read));
+    EXPECT_EQ(read.port, plain.port);
+    EXPECT_EQ(read.data, plain.data);
+}
+
+// A file size limit stands for a full disk: the trace stops with its last
+// whole line, says so once, and the caller's work goes on.
+TEST(SerialTrace, ATraceThatCanNoLongerBeWrittenEndsWithAWholeLineAndSaysWhyOnce) {
+    TempDir folder;
+    std::string error;
+    std::shared_ptr<SerialTrace> trace =
+        SerialTrace::open(folder.file("t.txt"), SerialTrace::Mode::Replace, error);
+    ASSERT_TRUE(trace) << error;
+    const auto header = std::filesystem::file_size(folder.file("t.txt"));
+    {
+        const FileSizeLimit full(header + 130);
+        for (int i = 0; i < 5; ++i)
+            trace->write(i, "/dev/ttyUSB0", TraceDirection::Sent, std::string(40, 'A'));
+    }
+    trace->write(9, "/dev/ttyUSB0", TraceDirection::Sent, "after the limit");
+
+    ScriptedPresenter presenter;
+    MessageLog log(&presenter);
+    reportTraceFailure(trace.get(), log);
+    reportTraceFailure(trace.get(), log);
+    ASSERT_EQ(presenter.count(), 1u);
+    EXPECT_EQ(presenter.last().kind, BoxKind::Warning);
+    EXPECT_EQ(presenter.last().text,
+              formatText(kTraceStoppedMessage, folder.file("t.txt").c_str(), "File too large"));
+
+    trace.reset();
+    std::ifstream in(folder.file("t.txt"));
+    std::stringstream text;
+    text << in.rdbuf();
+    const ReadTrace lines = readTrace(text.str());
+    EXPECT_TRUE(lines.unreadable.empty()) << text.str();
+    EXPECT_EQ(lines.entries.size(), 1u) << text.str();
+    EXPECT_EQ(text.str().back(), '\n');
+}
+
 TEST(SerialTrace, AFileThatCannotBeOpenedSaysWhy) {
     std::string error;
     EXPECT_EQ(SerialTrace::open("/no/such/folder/t.txt", SerialTrace::Mode::Append, error), nullptr);
     EXPECT_EQ(error, "No such file or directory");
     EXPECT_EQ(SerialTrace::open("", SerialTrace::Mode::Replace, error), nullptr);
     EXPECT_EQ(error, "no file name");
+    EXPECT_EQ(SerialTrace::open("/dev/full", SerialTrace::Mode::Replace, error), nullptr);
+    EXPECT_EQ(error, "No space left on device");
 }
 
 }  // namespace

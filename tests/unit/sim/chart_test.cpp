@@ -143,5 +143,26 @@ TEST(SimulationChart, DisabledStripIsNotDrawn) {
     }
 }
 
+// The last views before the collar's clock ends: every zoom level draws its
+// ticks and labels and stops (the month after February 2106 never came back).
+TEST(ChartClockEnd, TheLastViewsDrawAndNoViewStartsLater) {
+    for (int zoom = 0; zoom < 3; ++zoom) {
+        SimulationChart chart(0);
+        for (int level = 0; level < zoom; ++level) chart.zoomIn();
+        chart.setViewStart(utc(2106, 2, 7));
+        EXPECT_EQ(chart.viewStart(), kChartLatestViewStart) << zoom;
+        EXPECT_LE(chart.viewEnd(), 0xFFFFFFFFLL) << zoom;
+        EXPECT_LE(chartUpperLabels(chart).size(), 3u) << zoom;
+        EXPECT_LE(chartLowerTicks(chart).size(), 40u) << zoom;
+        const ChartDisplay display = chartDisplay(chart, {}, true, {}, true);
+        EXPECT_FALSE(display.texts.empty());
+    }
+    for (std::int64_t tick = tickAtOrBefore(utc(2105, 11, 20), GranularityMonth); tick <= 0xFFFFFFFFLL;) {
+        const std::int64_t next = tickAfter(tick, GranularityMonth);
+        ASSERT_GT(next, tick);
+        tick = next;
+    }
+}
+
 }  // namespace
 }  // namespace orv

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/message_log.h"
+#include "model/definitions.h"
+#include "model/record.h"
+#include "reports/spr_text.h"
 #include "scripted_presenter.h"
 #include "temp_dir.h"
 
@@ -46,6 +49,54 @@ TEST_F(ArchiveTest, ALongCtnIsCutWithAWarningAndAnEmptyOneNamedGpsFile) {
     EXPECT_EQ(target->path(".bin"), folder() + "/GPS_file.bin");
     EXPECT_EQ(boxes.last().text, "No CTN number.  Using '" + folder() +
                                      "/GPS_file' as the base filename\nfor the SPR and BIN files.");
+}
+
+// Characters, not bytes: a name is never cut inside a character, every name
+// is valid UTF-8, and only a CTN of more than 8 characters is called longer.
+TEST_F(ArchiveTest, CtnsAreCutByCharactersIntoValidUtf8Names) {
+    EXPECT_EQ(archiveBaseName("\xC3\x84\xC3\x96\xC3\x9C\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xC3\xA9\xC3\xA8"),
+              "\xC3\x84\xC3\x96\xC3\x9C\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xC3\xA9");
+    EXPECT_EQ(archiveBaseName("\xFF\xC3"
+                              "AB\x01\xE6\x97"),
+              "__AB___");
+    const std::string threeCharacters = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";  // 9 bytes
+    const auto target = planArchive(folder(), threeCharacters, log);
+    ASSERT_TRUE(target.has_value());
+    EXPECT_EQ(target->baseName, threeCharacters);
+    EXPECT_EQ(boxes.count(), 0u) << boxes.last().text;
+}
+
+// "a/b" and "a_b" share a base name; neither collar's files replace the other's.
+TEST_F(ArchiveTest, AnotherCollarsFilesUnderTheSameNameAreKeptAndSaidSo) {
+    restoreBuiltinDefinitions();
+    ParameterRecord record;
+    resetRecord(record);
+    auto archive = [&](const std::string& ctn) {
+        const auto target = planArchive(folder(), ctn, log);
+        if (!target) return std::string();
+        record.text(StringRow::CtnNumber) = ctn;
+        std::string spr;
+        buildSprText(record, "", spr);
+        EXPECT_EQ(writeArchiveFiles(*target, spr, std::vector<std::uint8_t>{1, 2}, log), 0);
+        return target->baseName;
+    };
+    EXPECT_EQ(archive("a_b"), "a_b");
+    EXPECT_EQ(archive("a/b"), "a_b~2");
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().kind, BoxKind::Warning);
+    EXPECT_EQ(boxes.last().text, "The SPR and BIN files '" + folder() +
+                                     "/a_b' belong to another collar and are kept.\nThis collar's files are "
+                                     "named 'a_b~2' instead.");
+    boxes.clear();
+    EXPECT_EQ(archive("a_b"), "a_b");  // each collar finds its own again, without a word
+    EXPECT_EQ(archive("a/b"), "a_b~2");
+    EXPECT_EQ(boxes.count(), 1u);  // the same warning for a/b, nothing for a_b
+    EXPECT_EQ(sprCtn(dir.read("a_b.spr")), "a_b");
+    EXPECT_EQ(sprCtn(dir.read("a_b~2.spr")), "a/b");
+    // An image without its report is nobody's to replace either.
+    dir.write("lone.bin", "x");
+    EXPECT_EQ(archive("lone"), "lone~2");
+    EXPECT_EQ(dir.read("lone.bin"), "x");
 }
 
 TEST_F(ArchiveTest, OneTrailingSeparatorOfEitherKindIsDropped) {
