@@ -1,5 +1,6 @@
 #include "device/serial_trace.h"
 
+#include <stdio_ext.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -57,7 +58,9 @@ void SerialTrace::write(long long lineMs, const std::string& port, TraceDirectio
     const bool whole = std::fwrite(line.data(), 1, line.size(), file) == line.size();
     if (std::fflush(file) == 0 && whole) return;
     failure = std::strerror(errno != 0 ? errno : EIO);
-    // The piece of the line that went out is taken back: the trace ends with a whole line.
+    // What is still buffered is dropped, and the piece of the line that went
+    // out is taken back: the trace ends with a whole line.
+    __fpurge(file);
     std::clearerr(file);
     if (end >= 0 && ::ftruncate(::fileno(file), end) == 0) std::fseek(file, end, SEEK_SET);
 }

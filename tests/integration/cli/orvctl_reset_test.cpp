@@ -35,8 +35,9 @@ std::string valueOf(const std::string& json, const std::string& name, int season
 }
 
 TEST_F(OrvctlReset, FixIntervalOfCycleTwoResetsInEverySeasonAfterTheSet) {
-    const auto result = run({"show", "--json", "--raw", "GpsFixInterval_2[*]=30", "--raw", "GpsFixInterval_1[*]=30",
-                             "--reset", "GPS Fix Interval[2]", "--raw", "GpsFixInterval_2[4]=20"});
+    const auto result =
+        run({"show", "--json", "--raw", "GpsFixInterval_2[*]=30", "--raw", "GpsFixInterval_1[*]=30",
+             "--reset", "GPS Fix Interval[2]", "--raw", "GpsFixInterval_2[4]=20"});
     ASSERT_EQ(result.status, 0) << result.err;
     for (int s = 1; s <= 12; ++s) {
         EXPECT_EQ(valueOf(result.out, "GpsFixInterval_1", s), "30") << s;
@@ -45,7 +46,7 @@ TEST_F(OrvctlReset, FixIntervalOfCycleTwoResetsInEverySeasonAfterTheSet) {
 }
 
 TEST_F(OrvctlReset, DcbDayZeroZeroesItsCycleInThatSeasonThenResetPutsItBack) {
-    const std::vector<std::string> cycle = {"--raw", "GpsDcbDay_2[*]=2", "--raw", "GpsStartTime_2[*]=600",
+    const std::vector<std::string> cycle = {"--raw", "GpsDcbDay_2[*]=2",   "--raw", "GpsStartTime_2[*]=600",
                                             "--raw", "GpsNumHours_2[*]=5", "--raw", "GpsFixInterval_2[*]=30",
                                             "--set", "GpsDcbDay_2[3]=0"};
     std::vector<std::string> args = {"show", "--json"};
@@ -70,9 +71,16 @@ TEST_F(OrvctlReset, DcbDayZeroZeroesItsCycleInThatSeasonThenResetPutsItBack) {
 
 TEST_F(OrvctlReset, AllResetsDisabledBoxesTooButNoStrings) {
     // The Engineer-only boxes are reset by an Engineer.
-    std::vector<std::string> args = {"show", "--json", "--raw", "StaticFilter=1", "--raw", "XmitterType=1", "--raw",
-                                     "XmitterEnblType=2", "--raw", "Customer=Someone", "--reset", "all"};
-    const auto asCustomer = run(args);
+    std::vector<std::string> args = {"show",  "--json",           "--raw",   "StaticFilter=1",
+                                     "--raw", "XmitterType=1",    "--raw",   "XmitterEnblType=2",
+                                     "--raw", "Customer=Someone", "--reset", "all"};
+    // A Customer meets those values in a stored device (--raw is an Engineer's).
+    ASSERT_EQ(run({"db", "save", "--db", "Orv3.mdb", "--job", "J", "--ctn", "1", "--raw", "StaticFilter=1",
+                   "--yes"})
+                  .status,
+              0);
+    const auto asCustomer =
+        run({"show", "--json", "--db", "Orv3.mdb", "--job", "J", "--ctn", "1", "--reset", "all"});
     EXPECT_EQ(asCustomer.status, 2);
     EXPECT_NE(asCustomer.err.find("--reset 'all': 'StaticFilter' cannot be changed at the Customer level"),
               std::string::npos)
