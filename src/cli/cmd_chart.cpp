@@ -12,6 +12,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -132,6 +133,16 @@ bool drawTo(const QString& path, const std::string& kind, const QSize& size, con
     return painter.end();
 }
 
+// "YYYY-MM-DD" of the latest day a view may start on.
+std::string latestViewStartText() {
+    const std::time_t latest = static_cast<std::time_t>(kChartLatestViewStart);
+    std::tm day{};
+    gmtime_r(&latest, &day);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &day);
+    return text;
+}
+
 int runChart(Session& session, const Args& args) {
     SimulationOptions options;
     if (int rc = readSimulationOptions("chart", args, options); rc != kExitOk) return rc;
@@ -145,7 +156,7 @@ int runChart(Session& session, const Args& args) {
     if (const auto text = args.value("view-start")) {
         if (!parseDate(*text, viewStart)) return usageError(clitext::viewStartNotDate(*text));
         if (viewStart > kChartLatestViewStart)
-            return usageError(clitext::viewStartPastClock(*text, dateText(kChartLatestViewStart)));
+            return usageError(clitext::viewStartPastClock(*text, latestViewStartText()));
     }
     int zoom = 0;
     if (const auto text = args.value("zoom")) {
