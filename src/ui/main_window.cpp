@@ -119,7 +119,15 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
     connectSignals();
     connect(this, &MainWindow::operationFinished, this, &MainWindow::finishOperation, Qt::QueuedConnection);
     app.presenter.setOwner(this);
+    addHistoryEntry();
     addAboutEntry();
+}
+
+void MainWindow::addHistoryEntry() {
+    historyAction = new QAction("History...", this);
+    historyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(historyAction, &QAction::triggered, this, &MainWindow::history);
+    addAction(historyAction);
 }
 
 void MainWindow::addAboutEntry() {

@@ -92,6 +92,7 @@ public:
     QAction* aboutEntry() const { return aboutAction; }
     QAction* computerCheckEntry() const { return checkAction; }
     QAction* supportBundleEntry() const { return bundleAction; }
+    QAction* historyEntry() const { return historyAction; }
 
     QPushButton* button(MainButton which) const;
     QComboBox* jobCombo() const { return job; }
@@ -126,6 +127,8 @@ public:
     void customerSearch();
     void ctnLookup();
     void databaseUtility();
+    // History (Ctrl+H, the window's menu): the versions of the device shown.
+    void history();
     void getDefaults();
     void launchSibling();
     // "Read Factory Parameters" / "Program Factory Parameters" on the worker.
@@ -169,6 +172,7 @@ private:
     // The tab shown when the window last closed, when it is among the shown ones.
     void showLastTab();
     void addAboutEntry();
+    void addHistoryEntry();
 
     // MainView
     std::optional<Tab> currentTab() const override;
@@ -201,6 +205,7 @@ private:
     QAction* aboutAction = nullptr;
     QAction* checkAction = nullptr;
     QAction* bundleAction = nullptr;
+    QAction* historyAction = nullptr;
     std::unique_ptr<Pages> pages;
     std::unique_ptr<Firmware> firmwareChoice;
     std::unique_ptr<FieldConverter> fieldConverter;

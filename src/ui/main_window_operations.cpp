@@ -17,6 +17,7 @@
 #include "dialogs/change_name_dialog.h"
 #include "dialogs/com_port_dialog.h"
 #include "dialogs/database_utility_dialog.h"
+#include "dialogs/history_dialog.h"
 #include "dialogs/login_dialog.h"
 #include "dialogs/lookup_dialogs.h"
 #include "dialogs/parameter_defaults_dialog.h"
@@ -24,6 +25,7 @@
 #include "main_window.h"
 #include "model/record.h"
 #include "pages/system_page.h"
+#include "workflow/history_browser.h"
 #include "workflow/workflow_messages.h"
 
 namespace orv {
@@ -246,6 +248,15 @@ void MainWindow::ctnLookup() {
 
 void MainWindow::databaseUtility() {
     DatabaseUtilityDialog dialog(app.db, app.log, this);
+    runner.runDialog(dialog);
+}
+
+void MainWindow::history() {
+    // The device and its history are read while nothing else changes them.
+    if (operationRunning()) return;
+    HistoryBrowser browser(*flow);
+    if (!browser.load()) return;
+    HistoryDialog dialog(browser, this);
     runner.runDialog(dialog);
 }
 

@@ -1,10 +1,15 @@
 // The dialogs of the main window: COM port, lookups, rename, login, the
-// database utility, the .ppf file dialogs and the sibling launcher.
+// database utility, the device history, the .ppf file dialogs and the sibling
+// launcher.
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
+#include <cstdlib>
 
 #include "collar_emulator.h"
 #include "db/parameter_db.h"
@@ -13,6 +18,7 @@
 #include "dialogs/com_port_dialog.h"
 #include "dialogs/database_utility_dialog.h"
 #include "dialogs/handler_utility.h"
+#include "dialogs/history_dialog.h"
 #include "dialogs/login_dialog.h"
 #include "dialogs/lookup_dialogs.h"
 #include "image/firmware_table.h"
@@ -260,6 +266,51 @@ TEST_F(DialogTest, TheDatabaseUtilityBrowsesTheCurrentDatabase) {
     });
     window().databaseUtility();
     EXPECT_EQ(dialogsRun.back(), "DataBase Handler Utility");
+}
+
+TEST_F(DialogTest, TheHistoryListsTheVersionsShowsWhatChangedAndRestoresOne) {
+    storeDevice("J1", "C1", "Acme", 1);
+    answer(kAnswerYes);  // over the stored device
+    storeDevice("J1", "C1", "Birds", 2);
+    window().workflow().identity.loadLookedUpDevice("J1", "C1", "Working");
+    ASSERT_EQ(record().general(GeneralRow::PttIdCode), 2);
+
+    whenShown<HistoryDialog>([this](HistoryDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "History of Job 'J1', CTN 'C1'");
+        QTableWidget* table = dialog.versionTable();
+        EXPECT_EQ(table->rowCount(), 2);
+        EXPECT_EQ(table->item(1, 0)->text(), "2");
+        EXPECT_EQ(table->item(1, 2)->text(), "save");
+        EXPECT_FALSE(dialog.restoreButton()->isEnabled());
+        dialog.choose({0, 1});
+        EXPECT_EQ(dialog.differencesHeading()->text(), "Version 1 to version 2:");
+        EXPECT_TRUE(dialog.differencesText()->toPlainText().contains("PttIdCode"));
+        EXPECT_TRUE(dialog.differencesText()->toPlainText().contains("Birds"));
+        if (const char* folder = std::getenv("ORV_SCREENSHOT_DIR")) {
+            dialog.show();
+            dialog.grab().toImage().save(QString(folder) + "/history-window.png");
+        }
+
+        dialog.choose({0});
+        EXPECT_TRUE(dialog.restoreButton()->isEnabled());
+        answer(kAnswerYes);  // over the stored device
+        dialog.restoreChosen();
+        EXPECT_EQ(table->rowCount(), 3);
+        EXPECT_EQ(table->item(2, 2)->text(), "restore");
+        return false;
+    });
+    window().history();
+    EXPECT_EQ(dialogsRun.back(), "History of Job 'J1', CTN 'C1'");
+    EXPECT_EQ(record().general(GeneralRow::PttIdCode), 1) << "the restored version is shown";
+    EXPECT_EQ(window().customerEdit()->text(), "Acme");
+
+    // Without a device on screen there is no history to show.
+    const std::size_t shown = dialogsRun.size();
+    window().jobCombo()->setEditText("");
+    window().history();
+    EXPECT_TRUE(sawText("The Job number and the CTN/Sequence number must both have data\nto show the history of a "
+                        "device."));
+    EXPECT_EQ(dialogsRun.size(), shown);
 }
 
 TEST_F(DialogTest, TheSiblingProgramMissingIsReported) {

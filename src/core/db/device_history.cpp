@@ -37,6 +37,17 @@ std::string utcText(std::time_t when) {
     return text;
 }
 
+std::time_t fromUtcText(const std::string& text) {
+    std::tm parts{};
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2dZ", &parts.tm_year, &parts.tm_mon, &parts.tm_mday,
+                    &parts.tm_hour, &parts.tm_min, &parts.tm_sec) != 6) {
+        return 0;
+    }
+    parts.tm_year -= 1900;
+    parts.tm_mon -= 1;
+    return timegm(&parts);
+}
+
 // The first kUserWidth characters of a name (whole UTF-8 sequences).
 std::string userText(const std::string& name) {
     if (name.empty()) return kUnnamedUser;
@@ -192,6 +203,7 @@ DbResult ParameterDb::deviceHistory(const std::string& job, const std::string& c
             versions.push_back({{row.column(0).text, row.column(1).text, row.column(2).text},
                                 static_cast<int>(row.column(3).integer),
                                 row.column(4).text,
+                                fromUtcText(row.column(4).text),
                                 row.column(5).text,
                                 row.column(6).text});
             return 0;
@@ -220,6 +232,7 @@ DbResult ParameterDb::readVersion(const std::string& job, const std::string& ctn
                        found = {{row.column(0).text, row.column(1).text, row.column(2).text},
                                 version,
                                 row.column(3).text,
+                                fromUtcText(row.column(3).text),
                                 row.column(4).text,
                                 row.column(5).text};
                        record = row.column(6).text;

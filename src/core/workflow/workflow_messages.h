@@ -50,6 +50,11 @@ inline constexpr const char* kExitQuestion = "Are you really sure you want to ex
 // The History window.
 inline constexpr const char* kRestoreNotAllowed =  // %d: the version; %s: its status, the user's level
     "Version %d is a '%s' device, which the '%s' level may not save.\nThe version was NOT restored.";
+inline constexpr const char* kHistoryNeedsDevice =
+    "The Job number and the CTN/Sequence number must both have data\nto show the history of a device.";
+inline constexpr const char* kHistoryTitle = "History of Job '%s', CTN '%s'";  // %s: Job, CTN
+inline constexpr const char* kHistoryDifferences = "Version %d to version %d:";
+inline constexpr const char* kHistorySame = "Version %d and version %d are the same.";
 
 // Write Device.
 inline constexpr const char* kActivityIntervalTooLong =
