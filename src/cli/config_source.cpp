@@ -1,5 +1,8 @@
 #include "config_source.h"
 
+#include <charconv>
+
+#include "app/text_helpers.h"
 #include "cli_messages.h"
 #include "collar_session.h"
 #include "db/parameter_db.h"
@@ -20,7 +23,18 @@ bool startsWith(const std::string& text, std::string_view prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-// "JOB,CTN,STATUS": three fields, Job and CTN as the window's lists keep them.
+// "@N" after the status: version N of the history, a positive number.
+bool parseVersionSuffix(std::string& status, int& version) {
+    const auto at = status.rfind('@');
+    if (at == std::string::npos) return true;
+    const std::string number = status.substr(at + 1);
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), version);
+    status.erase(at);
+    return !number.empty() && ec == std::errc() && end == number.data() + number.size() && version >= 1;
+}
+
+// "JOB,CTN,STATUS" or "JOB,CTN,STATUS@N": three fields, Job and CTN as the
+// window's lists keep them.
 bool parseDeviceKey(const std::string& key, SourceSpec& spec) {
     const auto first = key.find(',');
     if (first == std::string::npos) return false;
@@ -28,7 +42,9 @@ bool parseDeviceKey(const std::string& key, SourceSpec& spec) {
     if (second == std::string::npos || key.find(',', second + 1) != std::string::npos) return false;
     spec.job = trimTrailingBlanks(key.substr(0, first));
     spec.ctn = trimTrailingBlanks(key.substr(first + 1, second - first - 1));
-    spec.status = bareStatus(key.substr(second + 1));
+    std::string status = key.substr(second + 1);
+    if (!parseVersionSuffix(status, spec.version)) return false;
+    spec.status = bareStatus(status);
     return !spec.job.empty() && !spec.ctn.empty() && !spec.status.empty();
 }
 
@@ -67,6 +83,17 @@ int loadStored(Session& session, const Args& args, const SourceSpec& spec) {
     if (path.empty()) return usageError(clitext::dbSourceNeedsDb(spec.text));
     ParameterDb db(session.log, session.record);
     db.setCurrentPath(path);
+    if (spec.version > 0) {
+        DeviceVersion found;
+        if (db.readVersion(spec.job, spec.ctn, spec.version, session.record, found) != DbResult::Ok)
+            return kExitFailed;
+        if (!equalIgnoringCase(found.key.status, spec.status)) {
+            reportFailure(
+                clitext::versionOfOtherStatus(spec.version, spec.job, spec.ctn, found.key.status, spec.status));
+            return kExitFailed;
+        }
+        return kExitOk;
+    }
     return db.readDevice(spec.job, spec.ctn, spec.status, kReadDevice) == DbResult::Ok ? kExitOk
                                                                                        : kExitFailed;
 }

@@ -6,6 +6,7 @@
 //   FILE.ppf            a .ppf file, imported as --ppf does
 //   device:PORT         the collar on PORT, read as 'device read' does
 //   db:JOB,CTN,STATUS   a stored device in the database of --db
+//   db:JOB,CTN,STATUS@N version N of that Job and CTN from the device history
 //   defaults            the built-in defaults (with the overrides of ./Orv3.cfg)
 
 #include <optional>
@@ -24,6 +25,7 @@ struct SourceSpec {
     std::string job;
     std::string ctn;
     std::string status;
+    int version = 0;  // db: version N of the history; 0 the device as stored
 };
 
 // The source a word names; nothing (with the reason in error) when it names none.

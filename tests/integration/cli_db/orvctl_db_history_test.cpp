@@ -71,6 +71,18 @@ TEST_F(OrvctlDbHistory, VersionsAreListedReadAndRestoredByTheUsersSaveRules) {
 
     EXPECT_EQ(elevation({"--version", "1"}), "12");
     EXPECT_EQ(elevation({"--version", "4"}), "15") << "the device as it was deleted";
+    // Two versions compared as any two configurations are.
+    const std::string folderPath = folder.path().string();
+    const ProcessResult changed =
+        runOrvctl({"diff", "db:J,C,Working@1", "db:J,C,Working@2", "--db", "Orv3.mdb"}, folderPath);
+    EXPECT_EQ(changed.status, 1) << changed.err;
+    EXPECT_NE(changed.out.find("ElevAngle"), std::string::npos) << changed.out;
+    EXPECT_EQ(runOrvctl({"diff", "db:J,C,Working@2", "db:J,C,Working@4", "--db", "Orv3.mdb"}, folderPath).status,
+              0);
+    const ProcessResult otherStatus =
+        runOrvctl({"diff", "db:J,C,Working@3", "db:J,C,Working@4", "--db", "Orv3.mdb"}, folderPath);
+    EXPECT_EQ(otherStatus.status, 2) << "version 3 is a Programmed device";
+    EXPECT_EQ(runOrvctl({"diff", "db:J,C,Working@x", "defaults", "--db", "Orv3.mdb"}, folderPath).status, 2);
 
     // A Customer may not store a "Programmed" device, so may not restore one either.
     const ProcessResult refused = run({"db", "restore", "--version", "3", "--yes"});
