@@ -88,8 +88,8 @@ int loadStored(Session& session, const Args& args, const SourceSpec& spec) {
         if (db.readVersion(spec.job, spec.ctn, spec.version, session.record, found) != DbResult::Ok)
             return kExitFailed;
         if (!equalIgnoringCase(found.key.status, spec.status)) {
-            reportFailure(
-                clitext::versionOfOtherStatus(spec.version, spec.job, spec.ctn, found.key.status, spec.status));
+            reportFailure(clitext::versionOfOtherStatus(spec.version, spec.job, spec.ctn, found.key.status,
+                                                        spec.status));
             return kExitFailed;
         }
         return kExitOk;

@@ -308,8 +308,9 @@ TEST_F(DialogTest, TheHistoryListsTheVersionsShowsWhatChangedAndRestoresOne) {
     const std::size_t shown = dialogsRun.size();
     window().jobCombo()->setEditText("");
     window().history();
-    EXPECT_TRUE(sawText("The Job number and the CTN/Sequence number must both have data\nto show the history of a "
-                        "device."));
+    EXPECT_TRUE(
+        sawText("The Job number and the CTN/Sequence number must both have data\nto show the history of a "
+                "device."));
     EXPECT_EQ(dialogsRun.size(), shown);
 }
 

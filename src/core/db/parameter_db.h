@@ -52,7 +52,7 @@ const char* historyActionName(HistoryAction action);
 struct DeviceVersion {
     DeviceKey key;
     int version = 0;
-    std::string time;  // UTC, "YYYY-MM-DDTHH:MM:SSZ"
+    std::string time;      // UTC, "YYYY-MM-DDTHH:MM:SSZ"
     std::time_t when = 0;  // the same time
     std::string user;
     std::string action;

@@ -51,7 +51,8 @@ std::vector<std::string> HistoryBrowser::differences(std::size_t first, std::siz
     return lines;
 }
 
-std::string HistoryBrowser::differencesHeading(std::size_t first, std::size_t second, std::size_t count) const {
+std::string HistoryBrowser::differencesHeading(std::size_t first, std::size_t second,
+                                               std::size_t count) const {
     const auto [older, newer] = std::minmax(list.at(first).version, list.at(second).version);
     return count == 0 ? formatText(wftext::kHistorySame, older, newer)
                       : formatText(wftext::kHistoryDifferences, older, newer);

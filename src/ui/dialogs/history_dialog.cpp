@@ -43,7 +43,8 @@ HistoryDialog::HistoryDialog(HistoryBrowser& history, QWidget* parent)
     layout->addLayout(buttons);
     resize(720, 520);
 
-    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HistoryDialog::chosenChanged);
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &HistoryDialog::chosenChanged);
     connect(restore, &QPushButton::clicked, this, &HistoryDialog::restoreChosen);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     fillTable();

@@ -77,8 +77,9 @@ TEST_F(OrvctlDbHistory, VersionsAreListedReadAndRestoredByTheUsersSaveRules) {
         runOrvctl({"diff", "db:J,C,Working@1", "db:J,C,Working@2", "--db", "Orv3.mdb"}, folderPath);
     EXPECT_EQ(changed.status, 1) << changed.err;
     EXPECT_NE(changed.out.find("ElevAngle"), std::string::npos) << changed.out;
-    EXPECT_EQ(runOrvctl({"diff", "db:J,C,Working@2", "db:J,C,Working@4", "--db", "Orv3.mdb"}, folderPath).status,
-              0);
+    EXPECT_EQ(
+        runOrvctl({"diff", "db:J,C,Working@2", "db:J,C,Working@4", "--db", "Orv3.mdb"}, folderPath).status,
+        0);
     const ProcessResult otherStatus =
         runOrvctl({"diff", "db:J,C,Working@3", "db:J,C,Working@4", "--db", "Orv3.mdb"}, folderPath);
     EXPECT_EQ(otherStatus.status, 2) << "version 3 is a Programmed device";
