@@ -1,7 +1,7 @@
 // The Simulation tab's work: a change of the years or the deployment date on
 // the typical 4-year schedule (simulation, budget, display list and a paint of
 // the chart at the window's size), painting the worst case within the point
-// limits (every event in view), and what the budget adds to a run.
+// limits (every event in view). The budget's own figures are in bench_budget.
 
 #include <benchmark/benchmark.h>
 
@@ -84,18 +84,9 @@ void BM_PaintWorstCaseDoubleDensity(benchmark::State& state) {
     paintWorstCase(state, 2);
 }
 
-void BM_BudgetOfTypicalFourYears(benchmark::State& state) {
-    const SimulationJob job = simulate(typical());
-    for (auto _ : state) {
-        const Budget budget = computeBudget(job, 4, EnergySettings{});
-        benchmark::DoNotOptimize(budget.chargeMas);
-    }
-}
-
 BENCHMARK(BM_YearsOrDateChangeTypicalFourYears)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PaintWorstCase)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PaintWorstCaseDoubleDensity)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_BudgetOfTypicalFourYears)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -34,6 +34,27 @@ inline ParameterRecord worstCase() {
     return record;
 }
 
+// The budget's worst case: ten years of a fix every minute all day and a
+// transmission every hour (the years beyond the window's limit of 8, as a
+// settings file may allow).
+inline ParameterRecord fixEveryMinuteTenYears() {
+    ParameterRecord record;
+    resetRecord(record);
+    record.general(GeneralRow::SimulationYears) = 10;
+    record.general(GeneralRow::GpsFixingEnabled) = 1;
+    record.general(GeneralRow::XmitnsEnabled) = 1;
+    record.general(GeneralRow::PttPriInterval) = 3600;
+    for (int s = 1; s <= kSeasons; ++s) {
+        record.season(s, SeasonRow::FixIntervalUnits) = 1;  // minutes
+        record.season(s, SeasonRow::GpsFixInterval_1) = 1;
+        record.season(s, SeasonRow::GpsStartTime_1) = 0;
+        record.season(s, SeasonRow::GpsNumHours_1) = 24;
+        record.season(s, SeasonRow::ArgosStartTime_1) = 0;
+        record.season(s, SeasonRow::ArgosNumHours_1) = 24;
+    }
+    return record;
+}
+
 // Summer from 1 May and winter from 1 October: fixes every 2 and every 6
 // hours, transmissions every 90 s for 4 hours a day in summer and on one day
 // in three in winter.

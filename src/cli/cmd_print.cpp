@@ -44,7 +44,7 @@ int runReportSimulation(Session& session, std::uint32_t start, bool batteryLine,
                                                      readEnergySettings(session.settingsFile, session.log)));
     auto snapshot = std::make_shared<SimulationSnapshot>(
         simulationSnapshot(session.record, chart, std::move(run.fixes), std::move(run.transmissions)));
-    snapshot->notes = budgetLines(*budget);
+    addBudgetNotes(*snapshot, *budget);
     if (batteryLine) snapshot->battery = std::move(budget);
     job.simulation = std::move(snapshot);
     return kExitOk;

@@ -55,7 +55,8 @@ constexpr std::array kHelp{
         "orvctl budget [SOURCE] --start YYYY-MM-DD [--years N] [--format text|json]",
         "  --start YYYY-MM-DD      the deployment date\n"
         "  --years N               years to simulate\n"
-        "  --format text|json      the figures' form (default text); battery values from ./Orv3.cfg [Energy]\n",
+        "  --format text|json      the figures' form (default text); battery values from ./Orv3.cfg [Energy];\n"
+        "                          every event of the deployment counted, nominal and pessimistic figures\n",
         "orvctl budget --start 2027-03-01 --years 3\n"},
     CommandHelp{"print", "print a report on a print queue or as PDF",
         "orvctl print [SOURCE] --report spr|simulation [--title SUFFIX] [--start YYYY-MM-DD]\n"

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -26,18 +27,20 @@ QColor penColour(const orv::ChartPenStyle& style, const ChartColours& colours) {
     return style.textColour ? colours.text : QColor(style.red, style.green, style.blue);
 }
 
-QPen chartPen(orv::ChartPen pen, double scale, const ChartColours& colours) {
+// A pen of whole device pixels (pixels: device pixels per painter unit), so
+// that every stroke of it is equally thick wherever it falls.
+QPen chartPen(orv::ChartPen pen, double scale, double pixels, const ChartColours& colours) {
     const orv::ChartPenStyle style = orv::chartPenStyle(pen);
     QPen qpen(penColour(style, colours));
-    const double width = style.width * scale;
-    if (width < 1) {
+    const double devicePixels = std::round(style.width * scale * pixels);
+    if (devicePixels < 1) {
         // Thinner than a pixel would vanish: a hairline of one device pixel.
         qpen.setCosmetic(true);
         qpen.setWidthF(1);
     } else {
-        qpen.setWidthF(width);
+        qpen.setWidthF(devicePixels / pixels);
     }
-    qpen.setStyle(style.dotted ? Qt::DotLine : Qt::SolidLine);
+    qpen.setStyle(style.dotted ? Qt::DotLine : style.dashed ? Qt::DashLine : Qt::SolidLine);
     qpen.setCapStyle(Qt::FlatCap);
     qpen.setJoinStyle(Qt::MiterJoin);
     return qpen;
@@ -151,8 +154,25 @@ void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& d
                const ChartColours& colours) {
     const double scale = chartUnitScale(area);
     if (scale <= 0) return;
+    // Texts at the list's own height when it gives one (the window's font).
+    const double textScale = display.textHeight > 0 ? display.textHeight * area.height() / 175 : scale;
     const auto at = [&area](double x, double y) {
         return QPointF(area.left() + x * area.width(), area.top() + y * area.height());
+    };
+
+    // Horizontal strokes are put on the device's pixel rows, so that marks of
+    // one pen are all equally thick (a stroke between two rows would cover one
+    // more row than its neighbours).
+    const QTransform toDevice = painter.deviceTransform();
+    const bool axisAligned = toDevice.type() <= QTransform::TxScale;
+    const double pixels = axisAligned ? std::abs(toDevice.m22()) : 1;
+    const QTransform fromDevice = toDevice.inverted();
+    const auto onPixelRows = [&](const QLineF& line, double width) {
+        if (!axisAligned || line.y1() != line.y2()) return line;
+        const double y = toDevice.map(line.p1()).y();
+        const double odd = static_cast<int>(width) % 2 == 1 ? 0.5 : 0.0;
+        const double snapped = fromDevice.map(QPointF(0, std::floor(y - odd + 0.5) + odd)).y();
+        return QLineF(line.x1(), snapped, line.x2(), snapped);
     };
 
     painter.save();
@@ -167,35 +187,36 @@ void DrawChart(QPainter& painter, const QRectF& area, const orv::ChartDisplay& d
         painter.fillRect(box, colours.window);
         const Qt::BrushStyle hatch = hatchStyle(rect.brush);
         if (hatch != Qt::NoBrush) painter.fillRect(box, QBrush(hatchColour(colours), hatch));
-        painter.setPen(chartPen(rect.pen, scale, colours));
+        painter.setPen(chartPen(rect.pen, scale, pixels, colours));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box);
     }
     // Lines go out in runs of one pen (the marks come in their thousands). A
     // line that lands on the device's pixels of the one before it (events
     // seconds apart in one day's column) would paint nothing new: it is left out.
-    const QTransform toDevice = painter.deviceTransform();
     std::vector<QLineF> run;
     for (std::size_t i = 0; i < display.lines.size();) {
         const orv::ChartPen pen = display.lines[i].pen;
+        const QPen qpen = chartPen(pen, scale, pixels, colours);
+        const double width = qpen.isCosmetic() ? 1 : std::round(qpen.widthF() * pixels);
         run.clear();
         QLine previous;
         for (; i < display.lines.size() && display.lines[i].pen == pen; ++i) {
             const orv::ChartLine& line = display.lines[i];
-            const QLineF placed(at(line.x0, line.y0), at(line.x1, line.y1));
-            const QLine pixels = toDevice.map(placed).toLine();
-            if (!run.empty() && pixels == previous) continue;
-            previous = pixels;
+            const QLineF placed = onPixelRows(QLineF(at(line.x0, line.y0), at(line.x1, line.y1)), width);
+            const QLine covered = toDevice.map(placed).toLine();
+            if (!run.empty() && covered == previous) continue;
+            previous = covered;
             run.push_back(placed);
         }
-        painter.setPen(chartPen(pen, scale, colours));
+        painter.setPen(qpen);
         painter.drawLines(run.data(), static_cast<int>(run.size()));
     }
     painter.setPen(colours.text);
     for (const orv::ChartText& text : display.texts) {
         painter.save();
         painter.translate(at(text.x, text.y));
-        painter.scale(scale, scale);
+        painter.scale(textScale, textScale);
         painter.setFont(chartFont(text.font));
         painter.drawText(anchoredBox(text.horizontal, text.vertical),
                          static_cast<int>(alignment(text.horizontal, text.vertical) | Qt::TextDontClip |

@@ -27,6 +27,30 @@ void drawPanel(QPainter& painter, const QRectF& area, const SimulationChart& cha
     painter.restore();
 }
 
+// The table under the notes: the first column to the left, the others (numbers)
+// to the right of columns as wide as their widest cell.
+void drawTable(QPainter& painter, const ReportPage& page, const std::vector<std::vector<std::string>>& rows,
+               double top) {
+    if (rows.size() < 2) return;  // a heading alone says nothing
+    const QFontMetricsF metrics(page.body, painter.device());
+    const double gap = metrics.horizontalAdvance(QStringLiteral("    "));
+    std::vector<double> widths(rows.front().size(), 0);
+    for (const auto& row : rows)
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], metrics.horizontalAdvance(QString::fromStdString(row[c])));
+    double y = top;
+    for (const auto& row : rows) {
+        double x = page.left;
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
+            const QString cell = QString::fromStdString(row[c]);
+            const double inset = c == 0 ? 0 : widths[c] - metrics.horizontalAdvance(cell);
+            painter.drawText(QPointF(x + inset, y + metrics.ascent()), cell);
+            x += widths[c] + gap;
+        }
+        y += page.lineHeight;
+    }
+}
+
 }  // namespace
 
 void drawSimulationReport(QPainter& painter, QPagedPaintDevice& device, const ParameterRecord& record,
@@ -45,7 +69,8 @@ void drawSimulationReport(QPainter& painter, QPagedPaintDevice& device, const Pa
     // the second right under the first; flatter when both would not fit.
     const double width = page.right - page.left;
     const double top = std::max(page.sheet.height() / 5, y + page.lineHeight);
-    const double notesHeight = static_cast<double>(simulation.notes.size()) * page.lineHeight;
+    const double notesHeight =
+        static_cast<double>(simulation.notes.size() + simulation.table.size()) * page.lineHeight;
     const double height = std::min(width / 2, (page.bottom - top - notesHeight) / 2);
     const QRectF first(page.left, top, width, height);
     drawPanel(painter, first, simulation.chart, simulation);
@@ -64,6 +89,7 @@ void drawSimulationReport(QPainter& painter, QPagedPaintDevice& device, const Pa
         painter.drawText(QPointF(page.left, noteY + metrics.ascent()), fitted(painter, note, width));
         noteY += page.lineHeight;
     }
+    drawTable(painter, page, simulation.table, noteY);
 }
 
 }  // namespace orv

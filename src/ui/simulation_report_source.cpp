@@ -19,7 +19,7 @@ std::shared_ptr<const SimulationSnapshot> simulationForReport(SimulationPage& pa
     if (tabShown && widget.run() != nullptr) {
         auto snapshot = std::make_shared<SimulationSnapshot>(
             simulationSnapshot(record, widget.chart(), widget.run()->fixes, widget.run()->transmissions));
-        if (const Budget* budget = page.budget()) snapshot->notes = budgetLines(*budget);
+        if (const Budget* budget = page.budget()) addBudgetNotes(*snapshot, *budget);
         snapshot->battery = widget.drawnBattery();
         return snapshot;
     }
@@ -33,7 +33,7 @@ std::shared_ptr<const SimulationSnapshot> simulationForReport(SimulationPage& pa
         run, record.general(GeneralRow::SimulationYears), readEnergySettings(settingsFile, log)));
     auto snapshot = std::make_shared<SimulationSnapshot>(
         simulationSnapshot(record, chart, std::move(run.fixes), std::move(run.transmissions)));
-    snapshot->notes = budgetLines(*budget);
+    addBudgetNotes(*snapshot, *budget);
     if (page.budgetPanel().batteryLineShown()) snapshot->battery = std::move(budget);
     return snapshot;
 }

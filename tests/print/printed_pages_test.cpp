@@ -133,20 +133,28 @@ void expectInsideMargins(const std::string& pdf, const TempDir& dir, std::size_t
     }
 }
 
-TEST(PrintedSimulationPage, TheRunsNotesStandUnderTheChartsInsideThePage) {
+TEST(PrintedSimulationPage, TheBudgetsLinesAndLedgerStandUnderTheChartsInsideThePage) {
     TempDir dir;
-    ReportJob job = pdfJob(argosRecord(100), SimulationReport, dir.file("sim.pdf"));
-    auto simulation = std::make_shared<SimulationSnapshot>(*job.simulation);
-    for (int n = 1; n <= 8; ++n)
-        simulation->notes.push_back("Budget line " + std::to_string(n) + " of the run");
+    const ParameterRecord record = argosRecord(100);
+    ReportJob job = pdfJob(record, SimulationReport, dir.file("sim.pdf"));
+    auto simulation = std::make_shared<SimulationSnapshot>(*simulationOf(record, EnergySettings{}));
+    addBudgetNotes(*simulation, *simulation->battery);
+    // A ledger of all twelve seasons, the longest the page has to hold.
+    while (simulation->table.size() < 13)
+        simulation->table.push_back(
+            {std::to_string(simulation->table.size()), "123456", "654321", "98765.4"});
     job.simulation = simulation;
     ASSERT_TRUE(writeReportPdf(job, job.outputFile));
     const std::string text = runProcess("/usr/bin/pdftotext", {"-layout", job.outputFile, "-"}).out;
     const std::size_t lastPanel = text.rfind("Transmitter");
-    const std::size_t firstNote = text.find("Budget line 1 of the run");
-    ASSERT_NE(firstNote, std::string::npos) << text;
-    EXPECT_GT(firstNote, lastPanel) << "the notes follow the second chart";
-    EXPECT_TRUE(has(text, "Budget line 8 of the run"));
+    const std::size_t nominal = text.find("Nominal, 85 % of fixes succeed");
+    ASSERT_NE(nominal, std::string::npos) << text;
+    EXPECT_GT(nominal, lastPanel) << "the budget follows the second chart";
+    EXPECT_TRUE(has(text, "Pessimistic, 60 % of fixes succeed"));
+    EXPECT_TRUE(has(text, "Mean charge per day (nominal)"));
+    EXPECT_TRUE(has(text, "By season (nominal"));
+    EXPECT_TRUE(has(text, "Fix attempts"));
+    EXPECT_TRUE(has(text, "98765.4")) << "the ledger's last row is on the page";
     expectInsideMargins(job.outputFile, dir, 1);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <ctime>
 
 #include "sim/chart_display.h"
@@ -134,6 +135,36 @@ TEST(DrawChart, UsesTheGivenColoursAndAnEmptyAreaPaintsNothing) {
     // Only the left half is painted, dark, and the right half is untouched.
     EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::black));
     EXPECT_EQ(countColour(image, Qt::magenta), 300 * 400);
+}
+
+// Hourly marks at the window's chart size: every stroke equally thick, at one
+// and at two device pixels per logical one (a stroke between two pixel rows
+// would cover one row more than its neighbours).
+TEST(DrawChart, HourlyMarksAreAllEquallyThick) {
+    const SimulationChart chart(utcDay(2024, 3, 1));
+    std::vector<std::uint32_t> hourly;
+    for (int hour = 0; hour < 24; ++hour)
+        hourly.push_back(static_cast<std::uint32_t>(utcDay(2024, 3, 3, hour)));
+    const ChartDisplay display = chartDisplay(chart, hourly, true, {}, false);
+    const QSize size(781, 453);
+    for (const double ratio : {1.0, 2.0}) {
+        const QImage image = paint(display, size, ratio);
+        const ChartLine mark = marks(display, ChartPen::GpsMark).front();
+        const int x = static_cast<int>((mark.x0 + mark.x1) / 2 * size.width() * ratio);
+        std::vector<int> runs;
+        int run = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixelColor(x, y) == kBlue) {
+                ++run;
+            } else if (run > 0) {
+                runs.push_back(run);
+                run = 0;
+            }
+        }
+        ASSERT_EQ(runs.size(), 24u) << ratio;
+        EXPECT_TRUE(std::all_of(runs.begin(), runs.end(), [&](int r) { return r == runs.front(); })) << ratio;
+        EXPECT_GE(runs.front(), static_cast<int>(ratio));
+    }
 }
 
 }  // namespace

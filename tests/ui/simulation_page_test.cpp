@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
 #include <QTimeZone>
 #include <QWheelEvent>
 
@@ -123,6 +125,33 @@ TEST_F(SimulationTab, YearsDateAndEnterRunAgainKeepingTheZoom) {
     ASSERT_TRUE(waitForRun(4));
 }
 
+TEST_F(SimulationTab, AYearTypedIntoTheDatePickerIsKept) {
+    countRuns();
+    page().dateEdit().setDate(QDate(2026, 3, 1));
+    showTab();
+    ASSERT_TRUE(waitForRun(0));
+    // As a person does it: a click into the year, four digits, Tab away.
+    QDateEdit& date = page().dateEdit();
+    auto* text = date.findChild<QLineEdit*>();
+    ASSERT_NE(text, nullptr);
+    const int year = text->fontMetrics().horizontalAdvance(QStringLiteral("03/01/20"));
+    QTest::mouseClick(text, Qt::LeftButton, Qt::NoModifier, QPoint(year + 4, text->height() / 2));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(date.hasFocus());
+    QTest::keyClicks(&date, "2029");
+    QTest::keyClick(&date, Qt::Key_Tab);
+    ASSERT_TRUE(waitForRun(1));
+    EXPECT_EQ(date.date(), QDate(2029, 3, 1));
+    EXPECT_EQ(page().chartWidget().run()->startTime, 1867017600u);  // 2029-03-01
+    // The month the same way, typed over the month in place.
+    QTest::mouseClick(text, Qt::LeftButton, Qt::NoModifier, QPoint(4, text->height() / 2));
+    QCoreApplication::processEvents();
+    QTest::keyClicks(&date, "11");
+    QTest::keyClick(&date, Qt::Key_Tab);
+    ASSERT_TRUE(waitForRun(2));
+    EXPECT_EQ(date.date(), QDate(2029, 11, 1));
+}
+
 TEST_F(SimulationTab, ButtonsZoomAndScrollTheView) {
     countRuns();
     page().dateEdit().setDate(QDate(2026, 3, 5));  // a Thursday
@@ -228,7 +257,8 @@ TEST_F(SimulationTab, TheBudgetPanelFollowsTheScheduleAndStoresTheBattery) {
     showTab();
     ASSERT_TRUE(waitForRun(0));
     BudgetPanel& panel = page().budgetPanel();
-    EXPECT_NE(panel.text().indexOf("Charge used over 1460 days"), -1) << panel.text().toStdString();
+    EXPECT_NE(panel.text().indexOf("Over 1460 days"), -1) << panel.text().toStdString();
+    EXPECT_NE(panel.text().indexOf("Pessimistic, 60 % of fixes succeed"), -1);
     // Hourly fixes for four years spend more than the usable 15200 mAh.
     EXPECT_TRUE(panel.warning());
     ASSERT_NE(page().budget(), nullptr);
@@ -240,9 +270,13 @@ TEST_F(SimulationTab, TheBudgetPanelFollowsTheScheduleAndStoresTheBattery) {
     years->setText("1");
     page().button("Zoom In")->setFocus();
     ASSERT_TRUE(waitForRun(1));
-    EXPECT_NE(panel.text().indexOf("Charge used over 365 days"), -1);
+    EXPECT_NE(panel.text().indexOf("Over 365 days"), -1);
     EXPECT_FALSE(panel.warning());
-    EXPECT_NE(panel.text().indexOf("Battery lasts beyond 2027-02-28"), -1);
+    EXPECT_NE(panel.text().indexOf("battery lasts beyond 2027-02-28"), -1);
+    // The ledger: the default schedule runs in season 1 only.
+    ASSERT_EQ(panel.ledger()->rowCount(), 1);
+    EXPECT_EQ(panel.ledger()->item(0, 1)->text(), "8759");
+    EXPECT_EQ(panel.ledger()->horizontalHeaderItem(1)->text(), "Fix attempts");
 
     // A smaller battery, typed in the panel: stored, and the budget follows without a run.
     panel.batteryEdit()->setText("2000");
@@ -258,6 +292,24 @@ TEST_F(SimulationTab, TheBudgetPanelFollowsTheScheduleAndStoresTheBattery) {
     EXPECT_TRUE(sawText("The usable share of the battery is a percentage from 0 to 100, not '150'."));
     EXPECT_EQ(panel.usableEdit()->text(), "80");
     EXPECT_NE(dir.read("Orv3.cfg").find("Usable Percent=80"), std::string::npos);
+
+    // Every assumption is there with what it means; a new one typed and left is
+    // stored and worked in: at full success no fix fails.
+    for (const EnergyKey& key : energyKeys()) {
+        ASSERT_NE(panel.edit(key.key), nullptr) << key.key;
+        EXPECT_FALSE(panel.edit(key.key)->toolTip().isEmpty()) << key.key;
+    }
+    panel.pages()->setCurrentIndex(1);
+    QLineEdit* success = panel.edit("Fix Success Percent");
+    success->setFocus();
+    success->selectAll();
+    QTest::keyClicks(success, "100");
+    panel.edit("Beacon uA")->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page().budget()->fixSuccessPercent, 100);
+    EXPECT_DOUBLE_EQ(page().budget()->meanDailyMas.failedFixes, 0);
+    EXPECT_NE(dir.read("Orv3.cfg").find("Fix Success Percent=100"), std::string::npos);
+    EXPECT_EQ(runs, 2);
 }
 
 TEST_F(SimulationTab, TheBatteryLineReachesTheBottomAtTheBatteryEndAndCanBeSwitchedOff) {
@@ -280,6 +332,12 @@ TEST_F(SimulationTab, TheBatteryLineReachesTheBottomAtTheBatteryEndAndCanBeSwitc
     };
     const auto line = battery();
     ASSERT_EQ(line.size(), 35u);
+    // The pessimistic line beside it, dashed, ends no later.
+    std::size_t dashed = 0;
+    for (const ChartLine& piece : page().chartWidget().display().lines)
+        dashed += piece.pen == ChartPen::PessimisticBatteryLine ? 1 : 0;
+    EXPECT_EQ(dashed, 35u);
+    EXPECT_LE(*budget->pessimistic.batteryEndDay, endDay);
     const double bottom = ChartGeometry::stripBottom(kChartGpsStrip);
     EXPECT_LT(line[static_cast<std::size_t>(endDay)].y0, bottom);
     EXPECT_DOUBLE_EQ(line[static_cast<std::size_t>(endDay)].y1, bottom);

@@ -23,13 +23,19 @@ std::string energyEntryIgnored(const char* key, const char* section, const std::
         key, section, file.c_str(), defaultValue.c_str());
 }
 
-std::string usablePercentRefused(const std::string& text) {
-    return formatText("The usable share of the battery is a percentage from 0 to 100, not '%s'.",
-                      text.c_str());
+std::string energyPercentEntryIgnored(const char* key, const char* section, const std::string& file,
+                                      const std::string& defaultValue) {
+    return formatText(
+        "The entry '%s' in section [%s] of the settings file '%s' is not a percentage from 0 to 100:\nits default %s is used.",
+        key, section, file.c_str(), defaultValue.c_str());
 }
 
-std::string batteryCapacityRefused(const std::string& text) {
-    return formatText("The battery capacity is a number of mAh, zero or more, not '%s'.", text.c_str());
+std::string energyPercentRefused(const char* what, const std::string& text) {
+    return formatText("The %s is a percentage from 0 to 100, not '%s'.", what, text.c_str());
+}
+
+std::string energyNumberRefused(const char* what, const char* unit, const std::string& text) {
+    return formatText("The %s is a number of %s, zero or more, not '%s'.", what, unit, text.c_str());
 }
 
 std::string settingsNotCompleted(const std::string& file, const std::string& reason) {

@@ -21,8 +21,11 @@ inline constexpr const char* kSiblingNotFound =
 // The [Energy] settings and the capacity entries of the budget.
 std::string energyEntryIgnored(const char* key, const char* section, const std::string& file,
                                const std::string& defaultValue);
-std::string usablePercentRefused(const std::string& text);
-std::string batteryCapacityRefused(const std::string& text);
+std::string energyPercentEntryIgnored(const char* key, const char* section, const std::string& file,
+                                      const std::string& defaultValue);
+// A typed entry refused: `what` names the figure ("battery capacity").
+std::string energyPercentRefused(const char* what, const std::string& text);
+std::string energyNumberRefused(const char* what, const char* unit, const std::string& text);
 
 // The settings file could not take its missing entries (a full disk, a file limit).
 std::string settingsNotCompleted(const std::string& file, const std::string& reason);

@@ -1,6 +1,8 @@
 #include "reports/report_job.h"
 
 #include "reports/spr_text.h"
+#include "sim/budget.h"
+#include "sim/sim_messages.h"
 
 namespace orv {
 
@@ -14,6 +16,14 @@ SimulationSnapshot simulationSnapshot(const ParameterRecord& record, const Simul
     snapshot.gpsEnabled = record.general(GeneralRow::GpsFixingEnabled) != 0.0;
     snapshot.transmitterEnabled = record.general(GeneralRow::XmitnsEnabled) != 0.0;
     return snapshot;
+}
+
+void addBudgetNotes(SimulationSnapshot& snapshot, const Budget& budget) {
+    snapshot.notes = budgetLines(budget);
+    snapshot.table.clear();
+    if (budget.perSeason.empty()) return;
+    snapshot.notes.push_back(kBudgetLedgerHeading);
+    snapshot.table = budgetLedger(budget);
 }
 
 int runReportJob(const ReportJob& job, ReportPrinter& printer, MessageLog& log,

@@ -42,6 +42,8 @@ struct SimulationSnapshot {
     bool transmitterEnabled = false;
     // Lines printed under the charts (the battery and event budget of the run).
     std::vector<std::string> notes;
+    // A table printed under the notes (the budget's per-season ledger): a heading row, then the rows.
+    std::vector<std::vector<std::string>> table;
     // The budget whose battery line the charts show, as the window's "Show on
     // chart" switch has it; nullptr: no line.
     std::shared_ptr<const Budget> battery;
@@ -51,6 +53,9 @@ struct SimulationSnapshot {
 SimulationSnapshot simulationSnapshot(const ParameterRecord& record, const SimulationChart& chart,
                                       std::vector<std::uint32_t> fixes,
                                       std::vector<std::uint32_t> transmissions);
+
+// The budget's lines and its per-season ledger under the snapshot's charts.
+void addBudgetNotes(SimulationSnapshot& snapshot, const Budget& budget);
 
 struct ReportJob {
     std::string device;      // a print queue, kPrintToFileDevice or kPrintToPdfDevice

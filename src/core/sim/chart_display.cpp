@@ -1,6 +1,7 @@
 #include "sim/chart_display.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "app/format_text.h"
@@ -19,11 +20,26 @@ constexpr double kRowGap = 0.012;
 constexpr double kUpperRowRise = 0.028;
 constexpr double kCaptionDrop = 0.026;
 constexpr double kTickRise = 0.025;
-// Each day column leaves this share of its width free on either side.
-constexpr double kColumnGap = 0.15;
+// The upper row's and the titles' font against the regular one.
+constexpr double kLargeFont = 200.0 / 175.0;
 
-constexpr double kLowerRowY = G::stripTop(kChartGpsStrip) - kRowGap;
-constexpr double kUpperRowY = kLowerRowY - kUpperRowRise;
+// Where the axis rows stand: the chart's own distances, or wider ones that
+// keep the window's text apart.
+struct AxisLayout {
+    double lowerRowY;
+    double upperRowY;
+    double tickRise;
+    double captionDrop;
+};
+AxisLayout axisLayout(const ChartTextFit& fit) {
+    const double line = fit.fitted() ? fit.lineHeight : 0;
+    AxisLayout layout{};
+    layout.lowerRowY = G::stripTop(kChartGpsStrip) - std::max(kRowGap, 0.3 * line);
+    layout.upperRowY = layout.lowerRowY - std::max(kUpperRowRise, 1.2 * kLargeFont * line);
+    layout.tickRise = std::max(kTickRise, 1.1 * line);
+    layout.captionDrop = std::max(kCaptionDrop, 1.1 * line);
+    return layout;
+}
 
 SimDate dateOf(std::int64_t time) {
     return simDate(static_cast<std::uint32_t>(std::max<std::int64_t>(time, 0)));
@@ -70,6 +86,19 @@ double labelCentre(const SimulationChart& chart, std::int64_t tick, int granular
     return (xOf(chart, tick) + xOf(chart, tickAfter(tick, granularity))) / 2;
 }
 
+// Lower-row labels: one every `stride` ticks, counted from 1970 so that a
+// scroll keeps the same ones, when a label is wider than a tick's column.
+int labelStride(const SimulationChart& chart, const ChartTextFit& fit) {
+    const int g = chart.granularity();
+    const std::int64_t seconds = tickSeconds(g);
+    if (!fit.fitted() || seconds <= 0) return 1;
+    const double characters = g >= GranularityFourHours ? 5 : 2;
+    const double needed = (characters + 1.5) * fit.digitWidth;
+    const double column =
+        static_cast<double>(seconds) / static_cast<double>(chart.viewSpan()) * (G::plotRight - G::plotLeft);
+    return std::max(1, static_cast<int>(std::ceil(needed / column - 1e-9)));
+}
+
 bool inView(const SimulationChart& chart, std::uint32_t t) {
     return t >= chart.viewStart() && t < chart.viewEnd();
 }
@@ -86,7 +115,8 @@ ChartMark placeMark(const SimulationChart& chart, std::uint32_t t) {
 
 class ChartBuilder {
 public:
-    explicit ChartBuilder(const SimulationChart& chart) : chart(chart) {}
+    ChartBuilder(const SimulationChart& chart, const ChartTextFit& fit)
+        : chart(chart), fit(fit), layout(axisLayout(fit)) {}
 
     double xOf(std::int64_t time) const { return orv::xOf(chart, time); }
 
@@ -101,25 +131,25 @@ public:
              tick = tickAfter(tick, g)) {
             const double x = xOf(tick);
             if (inPlot(x))
-                display.lines.push_back(
-                    {x, kLowerRowY - kTickRise, x, G::stripBottom(kChartTransmitterStrip), ChartPen::Grid});
+                display.lines.push_back({x, layout.lowerRowY - layout.tickRise, x,
+                                         G::stripBottom(kChartTransmitterStrip), ChartPen::Grid});
         }
-        for (ChartTick& tick : chartLowerTicks(chart))
-            text(labelCentre(chart, tick.time, g), kLowerRowY, std::move(tick.label), ChartFont::Regular175,
-                 ChartAlign::Centre, ChartAlign::End);
-        text(G::plotLeft - kLabelGap, kLowerRowY, axisCaption(g), ChartFont::SemiBold175, ChartAlign::End,
-             ChartAlign::End);
+        for (ChartTick& tick : chartLowerTicks(chart, fit))
+            text(labelCentre(chart, tick.time, g), layout.lowerRowY, std::move(tick.label),
+                 ChartFont::Regular175, ChartAlign::Centre, ChartAlign::End);
+        text(G::plotLeft - kLabelGap, layout.lowerRowY, axisCaption(g), ChartFont::SemiBold175,
+             ChartAlign::End, ChartAlign::End);
         display.lines.push_back({G::plotLeft, G::stripTop(kChartGpsStrip), G::plotRight,
                                  G::stripTop(kChartGpsStrip), ChartPen::Axis});
     }
 
     void upperRow() {
-        for (ChartTick& tick : chartUpperLabels(chart)) {
+        for (ChartTick& tick : chartUpperLabels(chart, fit)) {
             const double x = xOf(tick.time);
             if (inPlot(x))
                 display.lines.push_back(
-                    {x, kUpperRowY - kTickRise, x, G::stripTop(kChartGpsStrip), ChartPen::Axis});
-            text(std::max(x, G::plotLeft) + kLabelGap, kUpperRowY, std::move(tick.label),
+                    {x, layout.upperRowY - layout.tickRise, x, G::stripTop(kChartGpsStrip), ChartPen::Axis});
+            text(std::max(x, G::plotLeft) + kLabelGap, layout.upperRowY, std::move(tick.label),
                  ChartFont::SemiBold200, ChartAlign::Start, ChartAlign::End);
         }
     }
@@ -133,7 +163,7 @@ public:
              index == kChartGpsStrip ? ChartBrush::HatchHorizontal : ChartBrush::HatchVertical});
         text(kMarginX, G::titleY(index), title, ChartFont::SemiBold200, ChartAlign::Start,
              ChartAlign::Centre);
-        text(kMarginX, G::titleY(index) + kCaptionDrop, "Hour (UTC)", ChartFont::Regular175,
+        text(kMarginX, G::titleY(index) + layout.captionDrop, "Hour (UTC)", ChartFont::Regular175,
              ChartAlign::Start, ChartAlign::Centre);
         for (int hour = 0; hour < 24; hour += 6) {
             const double y = bottom - height * hour / 24;
@@ -152,7 +182,7 @@ public:
         const double plotWidth = G::plotRight - G::plotLeft;
         const double dayWidth =
             static_cast<double>(kSecondsPerDay) / static_cast<double>(chart.viewSpan()) * plotWidth;
-        const double gap = dayWidth * kColumnGap;
+        const double gap = dayWidth * chartColumnGap(chart.zoomLevel());
         const double inset = 0.001;
         display.lines.reserve(display.lines.size() + static_cast<std::size_t>(std::count_if(
                                                          events.begin(), events.end(),
@@ -170,27 +200,46 @@ public:
 
     static constexpr double kMarginX = G::kMargin;
     const SimulationChart& chart;
+    const ChartTextFit& fit;
+    AxisLayout layout;
     ChartDisplay display;
 };
 
 }  // namespace
 
-std::vector<ChartTick> chartLowerTicks(const SimulationChart& chart) {
+std::vector<ChartTick> chartLowerTicks(const SimulationChart& chart, const ChartTextFit& fit) {
     const int g = chart.granularity();
+    const int stride = labelStride(chart, fit);
+    const std::int64_t seconds = std::max<std::int64_t>(1, tickSeconds(g));
     std::vector<ChartTick> ticks;
     for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd();
          tick = tickAfter(tick, g))
-        if (inPlot(labelCentre(chart, tick, g))) ticks.push_back({tick, lowerLabel(tick, g)});
+        if (inPlot(labelCentre(chart, tick, g)) && SimulationChart::floorMod(tick / seconds, stride) == 0)
+            ticks.push_back({tick, lowerLabel(tick, g)});
     return ticks;
 }
 
-std::vector<ChartTick> chartUpperLabels(const SimulationChart& chart) {
+std::vector<ChartTick> chartUpperLabels(const SimulationChart& chart, const ChartTextFit& fit) {
     static constexpr int kCoarse[] = {GranularityMonth, GranularityWeek, GranularityDay};
     const int g = kCoarse[chart.zoomLevel()];
+    const std::int64_t firstDay =
+        chart.viewStart() - SimulationChart::floorMod(chart.viewStart(), kSecondsPerDay);
     std::vector<ChartTick> ticks;
     for (std::int64_t tick = tickAtOrBefore(chart.viewStart(), g); tick < chart.viewEnd();
-         tick = tickAfter(tick, g))
-        ticks.push_back({tick, upperLabel(tick, g, ticks.empty())});
+         tick = tickAfter(tick, g)) {
+        // A week begun before the view: its label stands over the first day
+        // shown, so it names that day.
+        const std::int64_t named = g == GranularityWeek ? std::max(tick, firstDay) : tick;
+        ticks.push_back({named, upperLabel(named, g, ticks.empty())});
+    }
+    if (fit.fitted() && ticks.size() > 1) {
+        const double start = std::max(xOf(chart, ticks[0].time), G::plotLeft) + kLabelGap;
+        const double width = static_cast<double>(ticks[0].label.size()) * fit.digitWidth * kLargeFont;
+        if (start + width + fit.digitWidth > xOf(chart, ticks[1].time)) {
+            ticks.erase(ticks.begin());
+            ticks[0].label = upperLabel(ticks[0].time, g, true);
+        }
+    }
     return ticks;
 }
 
@@ -215,6 +264,8 @@ ChartPenStyle chartPenStyle(ChartPen pen) {
             return {false, 50, false, 255, 176, 0};
         case ChartPen::BatteryLine:
             return {false, 20, false, 200, 0, 0};
+        case ChartPen::PessimisticBatteryLine:
+            return {false, 20, false, 200, 0, 0, true};
     }
     return {false, 1, true, 0, 0, 0};
 }
@@ -233,9 +284,16 @@ ChartFontStyle chartFontStyle(ChartFont font) {
     return {"Arial", 200, 400};
 }
 
+double chartColumnGap(int zoomLevel) {
+    static constexpr double kGaps[] = {0.15, 0.04, 0.005};
+    return kGaps[std::clamp(zoomLevel, 0, 2)];
+}
+
 ChartDisplay chartDisplay(const SimulationChart& chart, std::span<const std::uint32_t> fixes, bool gpsEnabled,
-                          std::span<const std::uint32_t> transmissions, bool transmitterEnabled) {
-    ChartBuilder builder(chart);
+                          std::span<const std::uint32_t> transmissions, bool transmitterEnabled,
+                          const ChartTextFit& fit) {
+    ChartBuilder builder(chart, fit);
+    builder.display.textHeight = fit.fitted() ? fit.fontHeight : 0;
     // The axis and its grid first, so that the marks are painted over them.
     builder.lowerRow();
     builder.upperRow();

@@ -15,12 +15,13 @@
 namespace orv {
 
 enum class ChartPen {
-    Axis,             // solid, 1 unit, window-text colour
-    Grid,             // dotted, 1 unit, window-text colour
-    Frame,            // solid, 30 units
-    GpsMark,          // solid, 50 units, blue (0, 0, 255)
-    TransmitterMark,  // solid, 50 units, orange (255, 176, 0)
-    BatteryLine,      // solid, 20 units, red (200, 0, 0)
+    Axis,                    // solid, 1 unit, window-text colour
+    Grid,                    // dotted, 1 unit, window-text colour
+    Frame,                   // solid, 30 units
+    GpsMark,                 // solid, 50 units, blue (0, 0, 255)
+    TransmitterMark,         // solid, 50 units, orange (255, 176, 0)
+    BatteryLine,             // solid, 20 units, red (200, 0, 0)
+    PessimisticBatteryLine,  // dashed, 20 units, red (200, 0, 0)
 };
 
 enum class ChartBrush {
@@ -47,6 +48,7 @@ struct ChartPenStyle {
     int width;        // logical units
     bool textColour;  // the window-text colour; otherwise red, green, blue
     int red, green, blue;
+    bool dashed = false;
 };
 struct ChartFontStyle {
     const char* family;
@@ -81,6 +83,21 @@ struct ChartDisplay {
     std::vector<ChartRect> rects;
     std::vector<ChartLine> lines;
     std::vector<ChartText> texts;
+    // The height of a line of the regular (175) text as a share of the chart's
+    // height, the larger fonts in proportion; 0: the fonts' own heights in
+    // chart units.
+    double textHeight = 0;
+};
+
+// The window's text on the chart: a line of it as a share of the chart's
+// height and a digit as a share of its width. The axis is laid out for it:
+// rows far enough apart, and labels thinned where they would run into each
+// other. Zero (a printed page): the chart's own text sizes, which scale with it.
+struct ChartTextFit {
+    double fontHeight = 0;  // the regular font's size
+    double lineHeight = 0;  // a line of it, with its descent and leading
+    double digitWidth = 0;
+    bool fitted() const { return lineHeight > 0 && digitWidth > 0; }
 };
 
 // The geometry the list is drawn on: the plot area (where time runs from left
@@ -110,10 +127,13 @@ struct ChartTick {
 };
 
 // The lower row: every tick whose label stands inside the plot, in time order.
-std::vector<ChartTick> chartLowerTicks(const SimulationChart& chart);
-// The upper row: every coarse tick up to the view's end; the first one (which
-// may lie before the view start) carries the full date.
-std::vector<ChartTick> chartUpperLabels(const SimulationChart& chart);
+// With a text fit, every second (third, ...) one when one a tick would not fit.
+std::vector<ChartTick> chartLowerTicks(const SimulationChart& chart, const ChartTextFit& fit = {});
+// The upper row: every coarse tick up to the view's end; the first one carries
+// the full date. A week or day that begins before the view start is named by
+// the first day shown, over which its label stands. With a text fit, a first
+// label that would run into the next one is left out (the next one is full).
+std::vector<ChartTick> chartUpperLabels(const SimulationChart& chart, const ChartTextFit& fit = {});
 
 // An event inside the view, placed: x is the left edge of its day column as a
 // fraction of the plot width, (day start - view start) / span; h is the time of
@@ -129,6 +149,12 @@ std::vector<ChartMark> chartMarks(const SimulationChart& chart, std::span<const 
 
 // The whole chart for the events of both channels; a disabled strip is left out.
 ChartDisplay chartDisplay(const SimulationChart& chart, std::span<const std::uint32_t> fixes, bool gpsEnabled,
-                          std::span<const std::uint32_t> transmissions, bool transmitterEnabled);
+                          std::span<const std::uint32_t> transmissions, bool transmitterEnabled,
+                          const ChartTextFit& fit = {});
+
+// The share of a day column's width left free on either side of its marks:
+// columns stand apart when the days are narrow, and the marks fill the day
+// at the closer zoom levels.
+double chartColumnGap(int zoomLevel);
 
 }  // namespace orv

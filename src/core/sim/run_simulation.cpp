@@ -14,18 +14,36 @@ namespace orv {
 
 namespace {
 
-// One channel: the first event after the start, then each next one.
-int collectChannel(SimulationEngine& engine, int channel, std::uint32_t start, std::int64_t end,
-                   std::size_t limit, std::vector<std::uint32_t>& points, const std::atomic<bool>& stop,
-                   std::vector<std::uint8_t>* seasons) {
-    int done = engine.startChannel(channel, start);
+// One channel: the first event after the start, then each next one, listed
+// up to the point limit and the end time and counted to the count's end.
+int collectChannel(SimulationEngine& engine, int channel, const SimulationRun& run, std::size_t limit,
+                   std::vector<std::uint32_t>& points, std::vector<std::uint8_t>* seasons,
+                   DeploymentCount* count, const std::atomic<bool>& stop) {
+    const std::uint64_t countEnd = count != nullptr ? count->end() : 0;
+    bool listing = true;
+    int done = engine.startChannel(channel, run.start);
     while (done == kSimEvent) {
-        const std::uint32_t time = engine.channel(channel).current;
-        points.push_back(time);
-        if (seasons != nullptr)
-            seasons->push_back(static_cast<std::uint8_t>(engine.channel(channel).season + 1));
-        // The point that passes the end time (or the limit) is the last one listed.
-        if (points.size() > limit || time > end) return kSimEvent;
+        std::uint32_t time = engine.channel(channel).current;
+        const int season = engine.channel(channel).season;
+        if (listing) {
+            points.push_back(time);
+            if (seasons != nullptr) seasons->push_back(static_cast<std::uint8_t>(season + 1));
+            // The point that passes the end time (or the limit) is the last one listed.
+            listing = points.size() <= limit && time <= run.end;
+        }
+        if (time < countEnd) {
+            count->add(channel, time, season);
+            if (!listing) {
+                // Past the list, the rest of a window is counted at once.
+                const std::uint32_t step = engine.channel(channel).step;
+                if (const std::uint32_t n = engine.skipInWindow(channel, countEnd); n > 0) {
+                    count->addRun(channel, time + step, step, n, season);
+                    time = engine.channel(channel).current;
+                }
+            }
+        } else if (!listing) {
+            return kSimEvent;
+        }
         if (stop.load(std::memory_order_relaxed)) return kSimStopped;
         done = engine.nextEvent(channel, time);
     }
@@ -52,23 +70,37 @@ int prepareSimulation(const ParameterRecord& record, int firmwareRow, std::uint3
     run.transmitterEnabled = record.general(GeneralRow::XmitnsEnabled) != 0.0;
     run.start = start;
     run.end = start + simulationSpan(record.general(GeneralRow::SimulationYears));
+    run.countDays = deploymentDays(start, record.general(GeneralRow::SimulationYears));
+    run.fixTimeoutSeconds = record.general(GeneralRow::FixTimeout);
+    run.beaconEnabled = record.general(GeneralRow::VHFBeaconEnabled) == 1.0;
     return 0;
 }
 
 int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
                   std::vector<std::uint32_t>& transmissions, const std::atomic<bool>& stop,
-                  std::vector<std::uint8_t>* fixSeasons, std::vector<std::uint8_t>* transmissionSeasons) {
+                  std::vector<std::uint8_t>* fixSeasons, std::vector<std::uint8_t>* transmissionSeasons,
+                  DeploymentCount* count) {
     SimulationEngine engine(run.image, run.rules, stop);
     fixes.clear();
     transmissions.clear();
     if (fixSeasons != nullptr) fixSeasons->clear();
     if (transmissionSeasons != nullptr) transmissionSeasons->clear();
-    if (run.gpsEnabled && collectChannel(engine, kSimGps, run.start, run.end, kFixPointLimit, fixes, stop,
-                                         fixSeasons) == kSimStopped)
+    if (count != nullptr) {
+        count->reset(run.start, run.countDays);
+        count->fixTimeoutSeconds = run.fixTimeoutSeconds;
+        count->beaconEnabled = run.beaconEnabled;
+        engine.watchSeasonsBefore(static_cast<std::uint32_t>(count->end() / kSecondsPerDay));
+    }
+    const auto channel = [&](int which, std::size_t limit, std::vector<std::uint32_t>& points,
+                             std::vector<std::uint8_t>* seasons) {
+        const int result = collectChannel(engine, which, run, limit, points, seasons, count, stop);
+        if (count != nullptr) count->seasonsEntered |= engine.channel(which).entered;
+        return result;
+    };
+    if (run.gpsEnabled && channel(kSimGps, kFixPointLimit, fixes, fixSeasons) == kSimStopped)
         return kSimStopped;
     if (run.transmitterEnabled &&
-        collectChannel(engine, kSimTransmitter, run.start, run.end, kTransmissionPointLimit, transmissions,
-                       stop, transmissionSeasons) == kSimStopped)
+        channel(kSimTransmitter, kTransmissionPointLimit, transmissions, transmissionSeasons) == kSimStopped)
         return kSimStopped;
     return kSimEvent;
 }
@@ -81,6 +113,7 @@ int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog&
     job.transmissions.clear();
     job.fixSeasons.clear();
     job.transmissionSeasons.clear();
+    job.count = DeploymentCount{};
     if (const double years = record.general(GeneralRow::SimulationYears);
         endsAfterCollarClock(job.startTime, years)) {
         log.error("%s", pastCollarClockMessage(years).c_str());
@@ -96,8 +129,8 @@ int runSimulation(const ParameterRecord& record, SimulationJob& job, MessageLog&
     bool finished = false;
     int outcome = kSimEvent;
     const auto work = [&] {
-        const int result =
-            collectEvents(run, job.fixes, job.transmissions, stop, &job.fixSeasons, &job.transmissionSeasons);
+        const int result = collectEvents(run, job.fixes, job.transmissions, stop, &job.fixSeasons,
+                                         &job.transmissionSeasons, &job.count);
         const std::lock_guard lock(mutex);
         outcome = result;
         finished = true;

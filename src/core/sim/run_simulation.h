@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/record.h"
+#include "sim/deployment_count.h"
 #include "sim/sim_engine.h"
 
 namespace orv {
@@ -29,6 +30,8 @@ struct SimulationJob {
     // The season (1..12) each event was scheduled by, one entry per event.
     std::vector<std::uint8_t> fixSeasons;
     std::vector<std::uint8_t> transmissionSeasons;
+    // Every event of the deployment period ("Simulation Years" x 365 days), for the budget.
+    DeploymentCount count;
     std::chrono::milliseconds watchdog = kSimulationWatchdog;
     // Set by a caller that no longer wants the result (a newer run replaced it):
     // the run stops soon after, without the failure message.
@@ -45,6 +48,9 @@ struct SimulationRun {
     bool transmitterEnabled = false;
     std::uint32_t start = 0;
     std::int64_t end = 0;  // start + "Simulation Years" of 365 days
+    int countDays = 0;     // the deployment period the budget counts
+    double fixTimeoutSeconds = 0;
+    bool beaconEnabled = false;
 };
 
 // The collar's clock counts seconds since 1970 in 32 bits: its last moment is
@@ -66,13 +72,15 @@ int prepareSimulation(const ParameterRecord& record, int firmwareRow, std::uint3
 // The worker's work: lists both channels' events until each ends, reaches its
 // point limit or passes the end time. Checks stop between events (and inside
 // every search), so the lists always hold whole entries. kSimStopped when stopped.
-// The season lists, when given, receive each event's season (1..12).
+// The season lists, when given, receive each event's season (1..12). The
+// count, when given, receives every event of the period the budget counts,
+// listed or not: the channel goes on past its point limit without listing.
 int collectEvents(const SimulationRun& run, std::vector<std::uint32_t>& fixes,
                   std::vector<std::uint32_t>& transmissions, const std::atomic<bool>& stop,
                   std::vector<std::uint8_t>* fixSeasons = nullptr,
-                  std::vector<std::uint8_t>* transmissionSeasons = nullptr);
+                  std::vector<std::uint8_t>* transmissionSeasons = nullptr, DeploymentCount* count = nullptr);
 
-// Builds the image, runs the worker and waits for it for up to the watchdog
+// Builds the image, runs the worker (lists and count) and waits for it for up to the watchdog
 // time; a run still busy then is stopped, the failure message shown and the
 // points found so far kept. A cancelled run stops without the message.
 // 0, or the image builder's failure code, or kSimPastCollarClock (after its

@@ -3,6 +3,8 @@
 
 #include "sim/sim_engine.h"
 
+#include <algorithm>
+
 namespace orv {
 
 SimRules rulesForFirmwareRow(int firmwareRow) {
@@ -83,6 +85,7 @@ int SimulationEngine::advanceSeason(int channel) {
         }
         if (image.nextCode(c.season) == kSimShutdown) return kSimEnded;
         if (seasonDays(channel, dateSearch) == kSimStopped) return kSimStopped;
+        noteEntered(c);
     } while (image.blockLength(channel, c.season) == 0);
     return kSimEvent;
 }
@@ -181,6 +184,7 @@ int SimulationEngine::startChannel(int channel, std::uint32_t time) {
     if (image.nextCode(c.season) == kSimShutdown) return kSimEnded;  // a shutdown season is never run
     c.seasonEndDay = today().dayNumber;                              // a number-of-days season starts today
     if (seasonDays(channel, true) == kSimStopped) return kSimStopped;
+    noteEntered(c);
     if (image.blockLength(channel, c.season) != 0) {
         findCycle(channel);
     } else {
@@ -199,6 +203,21 @@ int SimulationEngine::nextEvent(int channel, std::uint32_t time) {
     c.previous = c.current;
     c.current += c.step;
     return stepChannel(channel);
+}
+
+std::uint32_t SimulationEngine::skipInWindow(int channel, std::uint64_t before) {
+    SimChannel& c = channels[channel];
+    if (c.step == 0) return 0;
+    // An event needs its window open, its season not ended (a season that
+    // never ends ends beyond the clock) and a time the clock can hold.
+    const std::uint64_t seasonEnd = static_cast<std::uint64_t>(c.seasonEndDay) * kSecondsPerDay;
+    const std::uint64_t bound =
+        std::min({static_cast<std::uint64_t>(c.windowEnd), seasonEnd, before, std::uint64_t{1} << 32});
+    if (bound <= static_cast<std::uint64_t>(c.current) + c.step) return 0;
+    const auto n = static_cast<std::uint32_t>((bound - 1 - c.current) / c.step);
+    c.current += n * c.step;
+    c.previous = c.current - c.step;
+    return n;
 }
 
 }  // namespace orv

@@ -30,6 +30,7 @@ struct SimChannel {
     std::uint16_t blockCount = 0;
     std::uint8_t previousSeason = 0, season = 0;  // 0..11
     std::uint8_t cycle = 0;                       // 0..2
+    std::uint16_t entered = 0;  // bit s: season s + 1 entered before the watched day (watchSeasonsBefore)
 };
 
 // Results of the channel operations.
@@ -49,6 +50,13 @@ public:
     int startChannel(int channel, std::uint32_t time);
     int nextEvent(int channel, std::uint32_t time);
     const SimChannel& channel(int channel) const { return channels[channel]; }
+
+    // Steps over the events left in the current window before `before` at
+    // once, landing where stepping event by event would: current becomes the
+    // last of them. Returns how many there were (0: current stays).
+    std::uint32_t skipInWindow(int channel, std::uint64_t before);
+    // The channels note each season they enter that starts before this day number.
+    void watchSeasonsBefore(std::uint32_t day) { watchedDay = day; }
 
     // The steps, in the collar's own terms.
     int chainNext(int season) const;
@@ -70,6 +78,9 @@ private:
     int leapAwareSeasonDays(SimChannel& c, bool enteredByDateSearch);
     int classicFindDateSeason(SimChannel& c);
     int leapAwareFindDateSeason(SimChannel& c);
+    void noteEntered(SimChannel& c) const {
+        if (c.seasonStartDay < watchedDay) c.entered = static_cast<std::uint16_t>(c.entered | 1u << c.season);
+    }
 
     const SimulationImage& image;
     SimRules rules;
@@ -79,6 +90,7 @@ private:
     SimDate todayDate{};  // the date of the reference time, worked out when a search needs it
     std::uint32_t todayTime = 0;
     bool todayValid = false;
+    std::uint32_t watchedDay = 0;
 };
 
 }  // namespace orv

@@ -12,8 +12,10 @@ inline constexpr const char* kSimulationFailedMessage =
 
 // Why a budget counts only part of the events, and the line that says so.
 inline constexpr const char* kStoppedByTimeLimit = "the simulation was stopped by its time limit";
-inline constexpr const char* kReachedEventLimit = "the simulation reached its limit of listed events";
 std::string partialBudgetLine(const std::string& reason);
+// The heading of the budget's per-season ledger.
+inline constexpr const char* kBudgetLedgerHeading =
+    "By season (nominal, without sleep, beacon and self-discharge):";
 
 // A deployment date and years that end after the collar's 32-bit clock.
 std::string pastCollarClockMessage(double years);

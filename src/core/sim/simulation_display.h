@@ -13,9 +13,10 @@
 
 namespace orv {
 
-// battery: the budget whose line is drawn; nullptr when the line is switched off.
+// battery: the budget whose lines are drawn; nullptr when they are switched off.
+// fit: the window's text (none on a printed page).
 ChartDisplay simulationDisplay(const SimulationChart& chart, std::span<const std::uint32_t> fixes,
                                bool gpsEnabled, std::span<const std::uint32_t> transmissions,
-                               bool transmitterEnabled, const Budget* battery);
+                               bool transmitterEnabled, const Budget* battery, const ChartTextFit& fit = {});
 
 }  // namespace orv

@@ -1,12 +1,13 @@
 #pragma once
 
-// The battery and event budget beside the Simulation tab's chart: the editable
-// battery capacity and usable share (kept in the settings file), the battery
-// line switch and the budget's lines, in warning colours when the battery
-// ends before the simulated period does.
+// The battery and event budget beside the Simulation tab's chart. "Figures":
+// the budget's lines (nominal and pessimistic), in warning colours when the
+// battery ends before the simulated period does, and the per-season ledger.
+// "Assumptions": every [Energy] figure, editable, kept in the settings file,
+// each with a tooltip saying what it means, and the battery line switch.
 
 #include <QGroupBox>
-#include <memory>
+#include <map>
 #include <string>
 
 #include "app/energy_settings.h"
@@ -14,6 +15,8 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QTableWidget;
+class QTabWidget;
 
 namespace orv {
 
@@ -31,27 +34,33 @@ public:
     const EnergySettings& energy() const { return figures; }
 
     void showBudget(const Budget& budget);
+    // The nominal battery ends before the period does.
     bool warning() const { return warned; }
     QString text() const;
     bool batteryLineShown() const;
 
-    QLineEdit* batteryEdit() const { return battery; }
-    QLineEdit* usableEdit() const { return usable; }
+    // The edit of an [Energy] key ("Battery mAh"); nullptr for no such key.
+    QLineEdit* edit(const char* key) const;
+    QLineEdit* batteryEdit() const { return edit("Battery mAh"); }
+    QLineEdit* usableEdit() const { return edit("Usable Percent"); }
     QCheckBox* lineSwitch() const { return lineBox; }
+    QTableWidget* ledger() const { return seasons; }
+    QTabWidget* pages() const { return tabs; }
 
 Q_SIGNALS:
-    // The capacity changed (and was stored): the budget wants working out again.
+    // A figure changed (and was stored): the budget wants working out again.
     void energyChanged();
     void batteryLineSwitched(bool shown);
 
 private:
-    void entryLeft(QLineEdit* edit, bool percent);
+    void entryLeft(const EnergyKey& key);
     void showFigures();
 
-    QLineEdit* battery = nullptr;
-    QLineEdit* usable = nullptr;
+    std::map<std::string, QLineEdit*> edits;
     QCheckBox* lineBox = nullptr;
     QLabel* lines = nullptr;
+    QTableWidget* seasons = nullptr;
+    QTabWidget* tabs = nullptr;
     EnergySettings figures;
     MessageLog* messages = nullptr;
     std::string file;

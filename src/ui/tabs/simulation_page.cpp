@@ -19,6 +19,7 @@
 #include "sim/sim_messages.h"
 #include "simulation_runner.h"
 #include "tabs/budget_panel.h"
+#include "widgets/section_date_edit.h"
 #include "widgets/simulation_chart_widget.h"
 #include "widgets/up_down_control.h"
 
@@ -52,7 +53,7 @@ SimulationPage::SimulationPage(const BinderContext& context, QWidget* parent)
     if (years.label != nullptr) controls->addWidget(years.label);
     controls->addSpacing(16);
     QPushButton* present = addButton(controls, "Deploy Date:");
-    deployDate = new QDateEdit(QDateTime::currentDateTimeUtc().date());
+    deployDate = new SectionDateEdit(QDateTime::currentDateTimeUtc().date());
     deployDate->setCalendarPopup(true);
     deployDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     deployDate->setDateRange(kFirstDate, kLastDate);

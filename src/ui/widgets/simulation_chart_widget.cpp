@@ -1,10 +1,14 @@
 #include "widgets/simulation_chart_widget.h"
 
 #include <QDateTime>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "draw/draw_chart.h"
 #include "sim/chart_hover.h"
@@ -48,7 +52,21 @@ ChartDisplay SimulationChartWidget::display() const {
     const auto [gps, transmitter] = enabledStrips ? enabledStrips() : std::pair{true, true};
     static const std::vector<std::uint32_t> none;
     return simulationDisplay(view, job ? job->fixes : none, gps, job ? job->transmissions : none, transmitter,
-                             drawnBattery().get());
+                             drawnBattery().get(), textFit());
+}
+
+// The chart's text at the window's font size at least (larger when the chart's
+// own scale makes it so), as shares of the widget.
+ChartTextFit SimulationChartWidget::textFit() const {
+    if (width() <= 0 || height() <= 0) return {};
+    const double windowPixels = QFontInfo(font()).pixelSize();
+    const double chartPixels = 175 * chartUnitScale(QRectF(rect()));
+    const double pixels = std::max(windowPixels, chartPixels);
+    QFont text = font();
+    text.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    const QFontMetricsF metrics(text);
+    return {pixels / height(), metrics.height() / height(),
+            metrics.horizontalAdvance(QLatin1Char('0')) / width()};
 }
 
 std::shared_ptr<const Budget> SimulationChartWidget::drawnBattery() const {

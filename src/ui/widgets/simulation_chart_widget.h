@@ -41,6 +41,8 @@ public:
 
     // The display list as painted now.
     ChartDisplay display() const;
+    // The window's text on the chart, for the axis layout.
+    ChartTextFit textFit() const;
     // The hover text for a point of the widget; empty when no mark is there.
     QString hoverText(QPointF position) const;
 

@@ -33,7 +33,9 @@ TEST_F(EnergySettingsTest, ANewFileGetsTheSectionWithItsDefaults) {
     completeEnergySettings(cfg);
     EXPECT_EQ(
         lines(),
-        "[Energy]\nBattery mAh=19000\nUsable Percent=80\nGPS Fix mAs=1800\nTransmission mAs=60\nSleep uA=40\n");
+        "[Energy]\nBattery mAh=19000\nUsable Percent=80\nSelf Discharge Percent Per Year=1\n"
+        "GPS Fix mAs=1800\nGPS Receiver mA=25\nFix Success Percent=85\nPessimistic Fix Success Percent=60\n"
+        "Transmission mAs=60\nSleep uA=40\nBeacon uA=100\n");
     const EnergySettings read = readEnergySettings(cfg, log);
     EXPECT_EQ(read.batteryMah, 19000);
     EXPECT_EQ(read.sleepUa, 40);
@@ -41,14 +43,18 @@ TEST_F(EnergySettingsTest, ANewFileGetsTheSectionWithItsDefaults) {
 }
 
 TEST_F(EnergySettingsTest, BrokenValuesTakeTheirDefaultsWithOneWarningEachAndNothingIsLost) {
+    // A file of the older section (five entries), some broken, a percentage above 100.
     const std::string text =
-        "[Files]\nDefault Dir=/data\n[Energy]\nBattery mAh=abc\nUsable Percent=-5\nGPS Fix mAs= 950.5 \n"
-        "Sleep uA=\n[Parameters]\nElevAngle=10,0,90,1\n";
+        "[Files]\nDefault Dir=/data\n[Energy]\nBattery mAh=abc\nUsable Percent=150\nGPS Fix mAs= 950.5 \n"
+        "Sleep uA=\nFix Success Percent=100.5\nBeacon uA=-1\n[Parameters]\nElevAngle=10,0,90,1\n";
     dir.write("Orv3.cfg", text);
-    completeEnergySettings(cfg);  // only the missing "Transmission mAs" is added
+    completeEnergySettings(cfg);  // the missing entries are added, the others kept as they are
     const std::string completed = lines();
-    EXPECT_NE(completed.find("Transmission mAs=60\n"), std::string::npos);
+    for (const char* added : {"Transmission mAs=60\n", "Self Discharge Percent Per Year=1\n",
+                              "GPS Receiver mA=25\n", "Pessimistic Fix Success Percent=60\n"})
+        EXPECT_NE(completed.find(added), std::string::npos) << added;
     EXPECT_NE(completed.find("Battery mAh=abc\n"), std::string::npos);
+    EXPECT_NE(completed.find("Fix Success Percent=100.5\n"), std::string::npos);
     EXPECT_NE(completed.find("[Files]\nDefault Dir=/data\n"), std::string::npos);
     EXPECT_NE(completed.find("[Parameters]\nElevAngle=10,0,90,1\n"), std::string::npos);
 
@@ -56,20 +62,27 @@ TEST_F(EnergySettingsTest, BrokenValuesTakeTheirDefaultsWithOneWarningEachAndNot
     EXPECT_EQ(read.batteryMah, 19000);
     EXPECT_EQ(read.usablePercent, 80);
     EXPECT_EQ(read.gpsFixMas, 950.5);
-    EXPECT_EQ(read.transmissionMas, 60);
     EXPECT_EQ(read.sleepUa, 40);
-    ASSERT_EQ(presenter.count(), 3u);
+    EXPECT_EQ(read.fixSuccessPercent, 85);
+    EXPECT_EQ(read.beaconUa, 100);
+    EXPECT_EQ(read.pessimisticFixSuccessPercent, 60);
+    ASSERT_EQ(presenter.count(), 5u);
     EXPECT_NE(presenter.boxes[0].text.find("'Battery mAh'"), std::string::npos);
+    EXPECT_NE(presenter.boxes[0].text.find("not a number of zero or more"), std::string::npos);
     EXPECT_NE(presenter.boxes[1].text.find("'Usable Percent'"), std::string::npos);
-    EXPECT_NE(presenter.boxes[2].text.find("'Sleep uA'"), std::string::npos);
-    EXPECT_NE(presenter.boxes[2].text.find("default 40"), std::string::npos);
+    EXPECT_NE(presenter.boxes[1].text.find("not a percentage from 0 to 100"), std::string::npos);
+    EXPECT_NE(presenter.boxes[2].text.find("'Fix Success Percent'"), std::string::npos);
+    EXPECT_NE(presenter.boxes[3].text.find("'Sleep uA'"), std::string::npos);
+    EXPECT_NE(presenter.boxes[3].text.find("default 40"), std::string::npos);
+    EXPECT_NE(presenter.boxes[4].text.find("'Beacon uA'"), std::string::npos);
     // Reading changes nothing in the file.
     EXPECT_EQ(lines(), completed);
 }
 
 TEST_F(EnergySettingsTest, StoresTheBatteryFiguresInPlace) {
     dir.write("Orv3.cfg", "[Energy]\nBattery mAh=19000\nUsable Percent=80\nSleep uA=12\n[Files]\nX=1\n");
-    ASSERT_EQ(saveEnergyCapacity(cfg, 7200, 62.5), 1);
+    ASSERT_EQ(saveEnergySetting(cfg, *findEnergyKey("Battery mAh"), 7200), 1);
+    ASSERT_EQ(saveEnergySetting(cfg, *findEnergyKey("Usable Percent"), 62.5), 1);
     EXPECT_EQ(lines(), "[Energy]\nBattery mAh=7200\nUsable Percent=62.5\nSleep uA=12\n[Files]\nX=1\n");
     const EnergySettings read = readEnergySettings(cfg, log);
     EXPECT_EQ(read.batteryMah, 7200);
@@ -77,18 +90,27 @@ TEST_F(EnergySettingsTest, StoresTheBatteryFiguresInPlace) {
     EXPECT_EQ(read.sleepUa, 12);
 }
 
-TEST(EnergyEntry, TypedCapacitiesAreCheckedWithAMessage) {
-    EXPECT_TRUE(checkCapacityEntry("2400", false).valid);
-    EXPECT_EQ(checkCapacityEntry(" 2400.5 ", false).value, 2400.5);
-    EXPECT_TRUE(checkCapacityEntry("100", true).valid);
+TEST(EnergyEntry, TypedFiguresAreCheckedWithAMessageNamingWhatIsWrong) {
+    const EnergyKey& battery = *findEnergyKey("Battery mAh");
+    const EnergyKey& usable = *findEnergyKey("Usable Percent");
+    const EnergyKey& success = *findEnergyKey("Pessimistic Fix Success Percent");
+    EXPECT_TRUE(checkEnergyEntry(battery, "2400").valid);
+    EXPECT_EQ(checkEnergyEntry(battery, " 2400.5 ").value, 2400.5);
+    EXPECT_TRUE(checkEnergyEntry(usable, "100").valid);
+    EXPECT_TRUE(checkEnergyEntry(success, "0").valid);
     for (const char* bad : {"", "-1", "12mAh", "nan", "inf", "1e999"}) {
-        const EnergyEntry entry = checkCapacityEntry(bad, false);
+        const EnergyEntry entry = checkEnergyEntry(battery, bad);
         EXPECT_FALSE(entry.valid) << bad;
         EXPECT_NE(entry.message.find("mAh"), std::string::npos) << bad;
     }
-    const EnergyEntry over = checkCapacityEntry("120", true);
-    EXPECT_FALSE(over.valid);
-    EXPECT_EQ(over.message, "The usable share of the battery is a percentage from 0 to 100, not '120'.");
+    EXPECT_EQ(checkEnergyEntry(usable, "120").message,
+              "The usable share of the battery is a percentage from 0 to 100, not '120'.");
+    EXPECT_EQ(checkEnergyEntry(battery, "-3").message,
+              "The battery capacity is a number of mAh, zero or more, not '-3'.");
+    EXPECT_EQ(checkEnergyEntry(success, "100.1").message,
+              "The pessimistic fix success is a percentage from 0 to 100, not '100.1'.");
+    EXPECT_TRUE(checkEnergyEntry(*findEnergyKey("Beacon uA"), "250").valid);
+    EXPECT_EQ(findEnergyKey("Battery"), nullptr);
 }
 
 }  // namespace

@@ -98,7 +98,8 @@ TEST(SimulationChart, WeekTicksBeginOnSunday) {
     SimulationChart chart(utc(2021, 3, 10));
     chart.zoomIn();
     const ChartDisplay display = chartDisplay(chart, {}, true, {}, true);
-    EXPECT_EQ(textsAt(display, kUpperRowY), (std::vector<std::string>{"3/7/21", "14", "21"}));
+    // The week begun on 7 March stands over the first day shown, 10 March, and names it.
+    EXPECT_EQ(textsAt(display, kUpperRowY), (std::vector<std::string>{"3/10/21", "14", "21"}));
 }
 
 TEST(SimulationChart, MarksSitInTheirDayColumnAtTheirTimeOfDay) {
@@ -162,6 +163,80 @@ TEST(ChartClockEnd, TheLastViewsDrawAndNoViewStartsLater) {
         ASSERT_GT(next, tick);
         tick = next;
     }
+}
+
+// The window's text on a 780 x 450 chart: 13-pixel text, 7-pixel digits.
+constexpr ChartTextFit kWindowText{13.0 / 450, 16.0 / 450, 7.0 / 780};
+
+TEST(ChartGeometry, TheWindowsTextKeepsItsRowsAndLabelsApart) {
+    SimulationChart chart(utc(2021, 3, 10));
+    for (int level = 0; level < 3; ++level) {
+        const ChartDisplay display = chartDisplay(chart, {}, true, {}, true, kWindowText);
+        EXPECT_DOUBLE_EQ(display.textHeight, kWindowText.fontHeight);
+        // The rows: the upper one's (larger) text ends above the lower one's top.
+        const auto rowOf = [&](const char* caption) {
+            for (const ChartText& t : display.texts)
+                if (t.text == caption) return t.y;
+            return -1.0;
+        };
+        const double lower = rowOf(axisCaption(chart.granularity()));
+        double upper = 1;
+        for (const ChartText& t : display.texts)
+            if (t.font == ChartFont::SemiBold200 && t.horizontal == ChartAlign::Start && t.y < lower)
+                upper = std::min(upper, t.y);
+        EXPECT_LE(upper, lower - kWindowText.lineHeight) << level;
+        EXPECT_GE(upper - 200.0 / 175 * kWindowText.lineHeight, 0.0) << level;
+        // The lower labels: centres far enough apart for their widths.
+        std::vector<double> centres;
+        std::size_t longest = 0;
+        for (const ChartText& t : display.texts)
+            if (std::abs(t.y - lower) < 1e-12 && t.horizontal == ChartAlign::Centre) {
+                centres.push_back(t.x);
+                longest = std::max(longest, t.text.size());
+            }
+        ASSERT_GE(centres.size(), 6u) << level;
+        for (std::size_t i = 1; i < centres.size(); ++i)
+            EXPECT_GE(centres[i] - centres[i - 1], (longest + 1) * kWindowText.digitWidth) << level;
+        chart.zoomIn();
+    }
+}
+
+TEST(ChartGeometry, NarrowDayColumnsThinTheirLabelsAndKeepThemOnTheSameDays) {
+    SimulationChart chart(utc(2021, 3, 10));
+    // At 35 days a column is 0.0233 wide, a two-digit label needs 3.5 digits of 0.009.
+    const ChartTextFit narrow{13.0 / 450, 16.0 / 450, 0.009};
+    std::vector<std::string> days;
+    for (const ChartTick& tick : chartLowerTicks(chart, narrow)) days.push_back(tick.label);
+    ASSERT_EQ(days.size(), 18u);  // every second day
+    EXPECT_EQ(days[0], "10");     // day 18696 since 1970, an even one
+    chart.scrollForward();        // 14 days on: the same days keep their labels
+    EXPECT_EQ(chartLowerTicks(chart, narrow)[0].label, "24");
+    EXPECT_EQ(chartLowerTicks(chart).size(), 35u);  // a printed page keeps them all
+}
+
+TEST(ChartGeometry, AtTheCloserZoomsTheMarksFillTheirDay) {
+    SimulationChart chart(utc(2021, 3, 10));
+    const std::vector<std::uint32_t> fixes{utc(2021, 3, 10, 12, 0)};
+    const double plot = ChartGeometry::plotRight - ChartGeometry::plotLeft;
+    std::vector<double> shares;
+    for (int level = 0; level < 3; ++level) {
+        const auto marks = linesOf(chartDisplay(chart, fixes, true, {}, false), ChartPen::GpsMark);
+        ASSERT_EQ(marks.size(), 1u);
+        shares.push_back((marks[0].x1 - marks[0].x0) /
+                         (plot * 86400 / static_cast<double>(chart.viewSpan())));
+        chart.zoomIn();
+    }
+    EXPECT_NEAR(shares[0], 0.7, 1e-9);  // narrow days stand apart
+    EXPECT_GE(shares[1], 0.9);
+    EXPECT_GE(shares[2], 0.99);
+}
+
+TEST(ChartGeometry, AFirstLabelThatWouldRunIntoTheNextGivesWay) {
+    SimulationChart chart(utc(2021, 3, 30));  // "Mar 2021" two days before "Apr 2021"
+    std::vector<std::string> labels;
+    for (const ChartTick& tick : chartUpperLabels(chart, kWindowText)) labels.push_back(tick.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"Apr 2021", "May 2021"}));
+    EXPECT_EQ(chartUpperLabels(chart).front().label, "Mar 2021");  // a printed page keeps it
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ TEST(SimMessages, EveryTextWithArgumentsShowsThemInPlace) {
     EXPECT_TRUE(
         formatsInPlace(partialBudgetLine(kStoppedByTimeLimit),
                        {"Partial budget: the simulation was stopped by its time limit; the figures"}));
-    for (const char* text : {kSimulationFailedMessage, kStoppedByTimeLimit, kReachedEventLimit}) {
+    for (const char* text : {kSimulationFailedMessage, kStoppedByTimeLimit, kBudgetLedgerHeading}) {
         EXPECT_TRUE(isWholeText(text));
     }
 }
