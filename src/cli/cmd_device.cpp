@@ -98,7 +98,6 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
         return kExitOk;
     }
     if (operation == "read") {
-        clearFactoryValues(record);
         const ReadJobResult read = readDeviceJob(context, progress, log, kReadMode);
         if (read.result != DeviceResult::Ok || !read.loaded) return kExitFailed;
         return emitConfiguration(session, args);

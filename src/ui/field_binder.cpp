@@ -12,6 +12,8 @@
 #include "binding/field_converter.h"
 #include "model/combo_entries.h"
 #include "model/value_kind.h"
+#include "widgets/field_width.h"
+#include "widgets/marker_label.h"
 #include "widgets/up_down_control.h"
 
 namespace orv {
@@ -63,6 +65,7 @@ QWidget* valueWidgetFor(const ParameterDefinition& definition, DefinitionTable t
     if (table != DefinitionTable::String && definition.kind == KindFlag) return new QCheckBox(parent);
     auto* edit = new QLineEdit(parent);
     if (table == DefinitionTable::String && definition.width > 0) edit->setMaxLength(definition.width);
+    fitEditWidth(edit, fieldCharacters(definition, definition.kind, table == DefinitionTable::String));
     return edit;
 }
 
@@ -77,9 +80,10 @@ BoundRow FieldBinder::bindRow(DefinitionTable table, int row, QWidget* value, QL
     BoundRow bound;
 
     if (definition.labelId != 0) {
-        bound.label = label != nullptr
-                          ? label
-                          : new QLabel(texts.caption != nullptr ? texts.caption : definition.label, root);
+        bound.label =
+            label != nullptr
+                ? label
+                : new MarkerLabel(texts.caption != nullptr ? texts.caption : definition.label, root);
         setControlId(bound.label, definition.labelId);
     }
     if (definition.controlId != 0) {

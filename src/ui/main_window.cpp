@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWhatsThis>
+#include <algorithm>
 
 #include "app/message_log.h"
 #include "app/window_placement.h"
@@ -500,7 +501,11 @@ void MainWindow::firmwareChosen(int row) {
 
 void MainWindow::pageShown(Page page) {
     for (const auto& tabPage : tabPages) {
-        if (tabPage && tabPage->controls(page) != nullptr) tabPage->pageShown(page);
+        if (!tabPage) continue;
+        // A tab that binds no fields (the Schedule Table) still shows the record.
+        const auto held = tabFacts(tabPage->tab()).pageList();
+        if (tabPage->controls(page) != nullptr || std::find(held.begin(), held.end(), page) != held.end())
+            tabPage->pageShown(page);
     }
 }
 
@@ -509,12 +514,19 @@ void MainWindow::printSpr(const std::string& titleSuffix) {
 }
 
 void MainWindow::notesChanged() {
-    const QString text = notes->toPlainText();
+    QString text = notes->toPlainText();
     if (text.size() > kNotesLimit) {
+        // What was just typed beyond the limit is refused (the characters
+        // before the caret), not the end of the notes; the caret stays put.
+        const int excess = static_cast<int>(text.size()) - kNotesLimit;
+        const int caret = notes->textCursor().position();
+        const int from = std::max(0, caret - excess);
+        text.remove(from, caret - from);
+        text.truncate(kNotesLimit);
         const QSignalBlocker blocker(notes);
-        notes->setPlainText(text.left(kNotesLimit));
+        notes->setPlainText(text);
         QTextCursor cursor = notes->textCursor();
-        cursor.movePosition(QTextCursor::End);
+        cursor.setPosition(std::min(from, static_cast<int>(text.size())));
         notes->setTextCursor(cursor);
         app.log.error("%s", notesLimitMessage(kNotesLimit).c_str());
     }

@@ -101,7 +101,6 @@ void MainWindow::finishOperation() {
 
 void MainWindow::readDevice() {
     if (operationRunning()) return;
-    flow->devices.prepareReadDevice();
     readResult = {};
     startOperation(Operation::ReadDevice, [this] {
         DeviceContext context = deviceContext();
@@ -169,9 +168,16 @@ QString MainWindow::choosePpf(bool save) {
     request.title = save ? "Export File As" : "Import File";
     request.filter = "Binary Files (*.ppf)";
     request.defaultSuffix = "ppf";
-    // The folder of the last import or export, else the settings file's "Default Dir".
-    request.directory =
-        ppfDirectory.isEmpty() ? QString::fromStdString(app.settings.defaultDir) : ppfDirectory;
+    // The folder of the last import or export, else the settings file's
+    // "Default Dir" when it names a folder here, else the data folder.
+    const QString defaultDir = QString::fromStdString(app.settings.defaultDir);
+    if (!ppfDirectory.isEmpty()) {
+        request.directory = ppfDirectory;
+    } else if (!defaultDir.isEmpty() && QFileInfo(defaultDir).isDir()) {
+        request.directory = defaultDir;
+    } else {
+        request.directory = QDir::currentPath();
+    }
     request.proposedName = QString::fromStdString(app.record.text(StringRow::CtnNumber)) + ".ppf";
     const QString path = runner.chooseFile(this, request);
     if (!path.isEmpty()) ppfDirectory = QFileInfo(path).absolutePath() + QDir::separator();

@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "widgets/up_down_control.h"
 
@@ -75,13 +77,49 @@ std::string QtFieldControls::text(int id) const {
     return value.toStdString();
 }
 
+namespace {
+
+// Where the caret goes when the text of an edit the user is typing in is
+// replaced: it keeps its place in the part before the change, or its distance
+// from the end in the part after it, so the next keystroke lands where the
+// user expects (never back at the start).
+int caretAfterReplace(const QString& before, const QString& after, int caret) {
+    int prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
+    int suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    if (caret <= prefix) return caret;
+    if (caret >= before.size() - suffix)
+        return std::max(0, static_cast<int>(after.size()) - (static_cast<int>(before.size()) - caret));
+    return std::min(caret, static_cast<int>(after.size()));
+}
+
+}  // namespace
+
 void QtFieldControls::setText(int id, const std::string& text) {
     QWidget* w = widget(id);
     const QString value = QString::fromStdString(text);
     const QSignalBlocker blocker(w);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        edit->setText(value);
-        edit->setCursorPosition(0);
+        if (edit->hasFocus()) {
+            if (edit->text() == value) return;  // the caret and the selection stay
+            const int caret = caretAfterReplace(edit->text(), value, edit->cursorPosition());
+            edit->setText(value);
+            edit->setCursorPosition(caret);
+        } else {
+            edit->setText(value);
+            edit->setCursorPosition(0);
+        }
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w); plain != nullptr && plain->hasFocus()) {
+        const QString before = plain->toPlainText();
+        if (before == value) return;
+        const int caret = caretAfterReplace(before, value, plain->textCursor().position());
+        plain->setPlainText(value);
+        QTextCursor cursor = plain->textCursor();
+        cursor.setPosition(caret);
+        plain->setTextCursor(cursor);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         if (combo->isEditable()) {
             combo->setEditText(value);

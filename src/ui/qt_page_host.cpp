@@ -1,5 +1,6 @@
 #include "qt_page_host.h"
 
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,8 +21,12 @@ void QtPageHost::setFocus(Page page, int controlId) {
     if (controls == nullptr) return;
     QWidget* widget = controls->widget(controlId);
     if (widget == nullptr) return;
-    // After the focus change that is being handled now has finished.
-    QTimer::singleShot(0, widget, [widget] { widget->setFocus(Qt::OtherFocusReason); });
+    // After the focus change that is being handled now has finished. The text
+    // the program put there is selected: what the user types replaces it.
+    QTimer::singleShot(0, widget, [widget] {
+        widget->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+    });
 }
 
 }  // namespace orv

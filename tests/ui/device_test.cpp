@@ -2,7 +2,13 @@
 // pseudo-terminal, end to end: buttons, worker, progress window, database and
 // archive files.
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "collar_emulator.h"
 #include "db/parameter_db.h"
@@ -179,6 +185,64 @@ TEST_F(DeviceTest, AnAbortedProgrammingSavesNothingAndWritesNoArchive) {
     EXPECT_FALSE(sawTextStarting("IMPORTANT!! After programming"));
     EXPECT_EQ(devices(), before);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "archive"));
+}
+
+TEST_F(DeviceTest, AReadThatNeverReachesTheCollarKeepsTheFactoryConfiguration) {
+    startWith({});
+    loginAs("Erin", "Engineer", 0x088);
+    auto* factory = dynamic_cast<QtFieldControls*>(window().pageSet().controls(Page::FactParms));
+    ASSERT_NE(factory, nullptr);
+    auto* type = qobject_cast<QComboBox*>(
+        factory->widget(generalDefinitions()[GeneralRow::XmitterEnblType].controlId));
+    auto* ctn =
+        qobject_cast<QLineEdit*>(factory->widget(stringDefinitions()[StringRow::FactSysCTN].controlId));
+    ASSERT_NE(type, nullptr);
+    ASSERT_NE(ctn, nullptr);
+    record().general(GeneralRow::XmitterEnblType) = 2;
+    record().text(StringRow::FactSysCTN) = "00001234";
+    window().workflow().screen.showRecord();
+    // No port, then a port where no collar answers: the operation fails, the configuration stays.
+    for (const std::string& path : {(dir.path() / "no-such-port").string(), std::string("/dev/null")}) {
+        app->link().line().setDevicePath(0, path);
+        boxes().clear();
+        window().button(MainButton::ReadDevice)->click();
+        ASSERT_TRUE(finish());
+        EXPECT_FALSE(boxes().boxes.empty()) << "the failure is said";
+        EXPECT_EQ(record().general(GeneralRow::XmitterEnblType), 2) << path;
+        EXPECT_EQ(record().text(StringRow::FactSysCTN), "00001234") << path;
+        EXPECT_EQ(type->currentText(), "Petrel w/PS") << path;
+        EXPECT_EQ(ctn->text(), "00001234") << path;
+    }
+}
+
+TEST_F(DeviceTest, ABlankCollarsNotesShowNoUndecodableCharacters) {
+    startWith({});  // never programmed: its flash is erased (0xFF)
+    window().button(MainButton::ReadDevice)->click();
+    ASSERT_TRUE(finish());
+    auto* factory = dynamic_cast<QtFieldControls*>(window().pageSet().controls(Page::FactParms));
+    auto* notes =
+        qobject_cast<QPlainTextEdit*>(factory->widget(stringDefinitions()[StringRow::SSTNotes].controlId));
+    ASSERT_NE(notes, nullptr);
+    EXPECT_FALSE(notes->toPlainText().contains(QChar::ReplacementCharacter));
+    EXPECT_EQ(notes->toPlainText(), "");
+    EXPECT_EQ(record().text(StringRow::SSTNotes), "");
+}
+
+TEST_F(DeviceTest, TheProgressWindowShowsItsWholeInstruction) {
+    emu::CollarOptions options;
+    options.asleep = true;  // the program asks for the magnet
+    options.magnetAfterMs = 3000;
+    startWith(options);
+    ProgressWindow& progress = *window().progressWindow();
+    window().button(MainButton::ReadDevice)->click();
+    ASSERT_TRUE(waitUntil([&] { return progress.legend().endsWith("then remove it."); }, kOperationLimit));
+    QApplication::processEvents();
+    auto* legend = progress.findChild<QLabel*>();
+    ASSERT_NE(legend, nullptr);
+    EXPECT_GE(legend->width(), legend->fontMetrics().horizontalAdvance(legend->text()))
+        << legend->text().toStdString();
+    EXPECT_TRUE(progress.rect().contains(QRect(legend->mapTo(&progress, QPoint(0, 0)), legend->size())));
+    ASSERT_TRUE(finish());
 }
 
 }  // namespace

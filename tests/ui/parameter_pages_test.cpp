@@ -18,6 +18,7 @@
 #include "binding/page_context.h"
 #include "model/access.h"
 #include "pages/page_controls.h"
+#include "person.h"
 #include "tabs/parameter_tabs.h"
 #include "widgets/link_label.h"
 #include "window_fixture.h"
@@ -249,6 +250,36 @@ TEST_F(ParameterPagesTest, HyperlinkOpensItsTargetAndBeepsWhenItCannot) {
     QCoreApplication::sendEvent(link, &press);
     EXPECT_TRUE(opened.endsWith("Orv3.cfg"));
     EXPECT_FALSE(result);
+}
+
+TEST_F(ParameterPagesTest, TheNetworkFormShowsTheRecordsAddressesAndLeavingThemIsNoEdit) {
+    loginAs("eng", "Engineer", kMaskEngineer);
+    window().resize(1100, 860);
+    ASSERT_TRUE(bringToFront(window()));
+    showTab(Tab::FactParms);
+    choose(GeneralRow::XmitterEnblType, 3);  // Spread_Spectrum
+    window().converter().clearChanges();
+    showTab(Tab::Transmitter);
+    QWidget* address = text(StringRow::NetIPAddr);
+    QWidget* mask = text(StringRow::IPSubMask);
+    ASSERT_TRUE(mask->isVisible());
+    EXPECT_EQ(shown(address), "192.168.000.000");
+    EXPECT_EQ(shown(mask), "255.255.255.000");
+    boxes().clear();
+    clickInto(mask);
+    clickInto(address);  // the mask is left as it was
+    clickInto(general(GeneralRow::NetStartupHrs));
+    EXPECT_TRUE(boxes().boxes.empty());
+    EXPECT_TRUE(general(GeneralRow::NetStartupHrs)->hasFocus()) << "the click went where it was aimed";
+    EXPECT_FALSE(window().windowTitle().endsWith(" *"));
+    // A typed address is taken as typed.
+    clickInto(mask);
+    selectAllKeys(mask);
+    typeKeys(mask, "255255000000");
+    EXPECT_EQ(shown(mask), "255.255.000.000");
+    pressTab(mask);
+    EXPECT_EQ(record().general(GeneralRow::IPSubNetMaskValue), 0xFFFF0000u);
+    EXPECT_TRUE(boxes().boxes.empty());
 }
 
 // Every tab laid out at the window's size: no control reaches beyond its

@@ -14,6 +14,7 @@
 
 #include "dialogs/parameter_defaults_dialog.h"
 #include "pages/season_page.h"
+#include "person.h"
 #include "tabs/schedule_page.h"
 #include "widgets/schedule_table_view.h"
 #include "widgets/up_down_control.h"
@@ -202,6 +203,75 @@ TEST_F(SeasonsTest, ADcbDayOfZeroDisablesAndZeroesItsCycleOnScreen) {
     EXPECT_EQ(qobject_cast<QLineEdit*>(hours)->text(), "0");
     EXPECT_EQ(record().season(1, SeasonRow::GpsNumHours_2), 0);
     EXPECT_EQ(record().season(2, SeasonRow::GpsNumHours_2), 5);
+}
+
+TEST_F(SeasonsTest, TheScheduleTableFollowsTheRecordWhileItIsShown) {
+    auto* table = showTab<ScheduleTablePage>("Schedule Table");
+    ASSERT_NE(table, nullptr);
+    QTableWidget* seasons = table->grid().seasonColumns();
+    const QString before = seasons->item(7, 0)->text();  // GPS Duty Cycle 1 - # Hours, season 1
+    // Get Defaults with the box of that row ticked, while the table is up.
+    setEverySeason(SeasonRow::GpsNumHours_1, 5);
+    window().workflow().screen.showRecord();
+    ASSERT_EQ(seasons->item(7, 0)->text(), "5");
+    whenDefaultsShown([](ParameterDefaultsDialog& dialog) {
+        clickBox(dialog, "GPS # Hours[1]");
+        return press(dialog, "OK");
+    });
+    window().button(MainButton::GetDefaults)->click();
+    ASSERT_EQ(dialogsRun.size(), 1U);
+    EXPECT_EQ(seasons->item(7, 0)->text(), before);
+    // Read from the database, while the table is up.
+    setEverySeason(SeasonRow::GpsNumHours_1, 7);
+    window().workflow().screen.showRecord();
+    answer(kAnswerYes);  // yes, read over the changes
+    window().button(MainButton::Read)->click();
+    EXPECT_EQ(seasons->item(7, 0)->text(), before);
+}
+
+TEST_F(SeasonsTest, ChangeMarkersMoveNothingAndBelongToTheirSeason) {
+    window().resize(1100, 860);
+    ASSERT_TRUE(bringToFront(window()));
+    auto* schedule = showTab<SchedulePage>("Schedule");
+    ASSERT_NE(schedule, nullptr);
+    QWidget* seasonEdit = seasonWidget(*schedule, Page::Schedule, row(SeasonRow::Season).controlId);
+    const auto cell = [&](int r) {
+        return seasonWidget(*schedule, Page::ScheduleGpsPanel, row(r).controlId);
+    };
+    const auto label = [&](int r) {
+        return qobject_cast<QLabel*>(seasonWidget(*schedule, Page::ScheduleGpsPanel, row(r).labelId));
+    };
+    const auto placeOf = [&](QWidget* w) { return w->mapTo(schedule, QPoint(0, 0)); };
+    std::vector<QPoint> before;
+    for (const int r : {SeasonRow::GpsDcbDay_1, SeasonRow::GpsStartTime_1, SeasonRow::GpsNumHours_1,
+                        SeasonRow::GpsFixInterval_1, SeasonRow::GpsDcbDuration})
+        before.push_back(placeOf(cell(r)));
+
+    clickInto(cell(SeasonRow::GpsNumHours_1));
+    selectAllKeys(cell(SeasonRow::GpsNumHours_1));
+    typeKeys(cell(SeasonRow::GpsNumHours_1), "12");
+    pressTab(cell(SeasonRow::GpsNumHours_1));
+    ASSERT_TRUE(label(SeasonRow::GpsNumHours_1)->text().startsWith("* "));
+    QApplication::processEvents();
+    std::vector<QPoint> after;
+    for (const int r : {SeasonRow::GpsDcbDay_1, SeasonRow::GpsStartTime_1, SeasonRow::GpsNumHours_1,
+                        SeasonRow::GpsFixInterval_1, SeasonRow::GpsDcbDuration})
+        after.push_back(placeOf(cell(r)));
+    EXPECT_EQ(after, before) << "a marker takes no room of its own";
+
+    // Season 2 has no change of its own; season 1 keeps its marker.
+    clickInto(seasonEdit);
+    selectAllKeys(seasonEdit);
+    typeKeys(seasonEdit, "2");
+    pressTab(seasonEdit);
+    ASSERT_EQ(record().currentSeason(), 2);
+    EXPECT_FALSE(label(SeasonRow::GpsNumHours_1)->text().startsWith("* "));
+    clickInto(seasonEdit);
+    selectAllKeys(seasonEdit);
+    typeKeys(seasonEdit, "1");
+    pressTab(seasonEdit);
+    ASSERT_EQ(record().currentSeason(), 1);
+    EXPECT_TRUE(label(SeasonRow::GpsNumHours_1)->text().startsWith("* "));
 }
 
 TEST(ScheduleTableGrid, TwelveSeasonColumnsBesideAFixedParameterColumnRefilledWhenShown) {

@@ -52,6 +52,8 @@ TEST_F(StartupTest, AnEmptyFolderGetsItsSettingsAndDatabaseAndShowsTheDefaultDev
     EXPECT_EQ(main.tabWidget()->tabText(8), "Fact. Parms");
     // The firmware combo lists the supported versions; the Range list is empty.
     EXPECT_EQ(main.firmwareCombo()->count(), 18);
+    // No "Current Fw Ver" in the settings file: the last entry, as the start-up order has it.
+    EXPECT_EQ(main.firmwareCombo()->currentIndex(), 17);
     EXPECT_EQ(main.rangeCombo()->count(), 0);
 }
 

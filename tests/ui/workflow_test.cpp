@@ -2,6 +2,7 @@
 // edits and the window title. Their rules are tested without a window
 // (tests/unit/workflow).
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "db/parameter_db.h"
 #include "device/target_link.h"
 #include "dialogs/progress_window.h"
+#include "person.h"
 #include "widgets/up_down_control.h"
 #include "window_fixture.h"
 
@@ -114,7 +116,68 @@ TEST_F(WorkflowTest, TheStatusComboEnablesTheSaveAndDeleteButtons) {
     EXPECT_TRUE(remove->isEnabled());
 }
 
+TEST_F(WorkflowTest, ASaveThatStoredNothingKeepsTheChangesForExit) {
+    ASSERT_TRUE(bringToFront(window()));
+    clickInto(window().customerEdit());
+    typeKeys(window().customerEdit(), "Acme");
+    pressTab(window().customerEdit());
+    ASSERT_TRUE(window().windowTitle().endsWith(" *"));
+    answer(kAnswerNo);  // do not overwrite the stored device
+    QTest::mouseClick(window().button(MainButton::Save), Qt::LeftButton);
+    EXPECT_TRUE(sawText("The device was NOT saved to the database."));
+    EXPECT_TRUE(window().windowTitle().endsWith(" *"));
+    EXPECT_EQ(window().labelText(StringRow::Customer), "* Customer:");
+    // Exit still offers to keep the edits; saving there and declining again stays.
+    boxes().clear();
+    answer(kAnswerYes);  // save and exit
+    answer(kAnswerNo);   // ... but not over the stored device
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(sawTextStarting("Screen data has not been saved to the database."));
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(record().recordDirty, 1);
+}
+
+TEST_F(WorkflowTest, TheFileDialogsOpenInTheDataFolderThenWhereTheUserWas) {
+    nextFile.clear();  // cancelled
+    QTest::mouseClick(window().button(MainButton::Import), Qt::LeftButton);
+    ASSERT_EQ(fileRequests.size(), 1u);
+    EXPECT_EQ(QDir(fileRequests.back().directory).canonicalPath(),
+              QDir(QString::fromStdString(dir.path().string())).canonicalPath());
+    std::filesystem::create_directory(dir.path() / "exchange");
+    nextFile = QString::fromStdString((dir.path() / "exchange" / "missing.ppf").string());
+    QTest::mouseClick(window().button(MainButton::Import), Qt::LeftButton);
+    waitUntil([this] { return !window().operationRunning(); }, std::chrono::seconds(20));
+    nextFile.clear();
+    QTest::mouseClick(window().button(MainButton::Import), Qt::LeftButton);
+    ASSERT_EQ(fileRequests.size(), 3u);
+    EXPECT_EQ(QDir(fileRequests.back().directory).canonicalPath(),
+              QDir(QString::fromStdString((dir.path() / "exchange").string())).canonicalPath());
+}
+
 class RangeTest : public WindowTest {};
+
+TEST_F(RangeTest, ARangeEntryWhoseFileIsMissingIsOfferedForCreationOnce) {
+    writeSettings(
+        "[DataBase]\nYears=2\n[Files]\nYear0=2004\nYear1=2005\nParameter Db1=old.mdb\n"
+        "Parameter Db2=Orv3.mdb\n");
+    answer(kAnswerYes);
+    startProgram();
+    loginAs("Erin", "Engineer", 0x088);
+    ASSERT_TRUE(bringToFront(window()));
+    QComboBox* range = window().rangeCombo();
+    ASSERT_TRUE(range->isEnabled());
+    range->setFocus(Qt::TabFocusReason);
+    answer(kAnswerNo);                   // not created
+    QTest::keyClick(range, Qt::Key_Up);  // the first entry, as the arrow key chooses it
+    ASSERT_EQ(range->currentIndex(), 0);
+    int offers = 0;
+    for (const ShownBox& box : boxes().boxes)
+        offers += box.text.find("could not be opened") != std::string::npos;
+    EXPECT_EQ(offers, 1);
+    EXPECT_EQ(app->parameterDb().currentPath(), "old.mdb");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "old.mdb"));
+    EXPECT_EQ(window().statusCombo()->itemText(0), "Working") << "no stored statuses of another file";
+}
 
 TEST_F(RangeTest, TheRangeComboListsTheYearsAndItsChoiceReachesTheButtons) {
     writeSettings(

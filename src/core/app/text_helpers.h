@@ -34,4 +34,9 @@ std::string_view withoutLeading(std::string_view text, std::string_view characte
 std::string_view withoutTrailing(std::string_view text, std::string_view characters = " ");
 std::string_view trimmed(std::string_view text, std::string_view characters = " ");
 
+// The well-formed UTF-8 characters of the bytes, in order; a byte that begins
+// no well-formed character (0x80..0xFF out of place, an overlong or cut form)
+// is left out.
+std::string wellFormedUtf8(std::string_view bytes);
+
 }  // namespace orv

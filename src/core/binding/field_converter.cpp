@@ -119,6 +119,21 @@ double FieldConverter::readField(Page page, int row) {
     return entry.value;
 }
 
+bool FieldConverter::storeTyped(Page page, int row) {
+    const ResolvedField field = resolve(record, page, row);
+    FieldControls* dialog = pages.controls(page);
+    if (field.definition == nullptr || dialog == nullptr || field.definition->controlId == 0 ||
+        !dialog->hasControl(field.definition->controlId) || isComboKind(field.kind) ||
+        field.kind == KindFlag) {
+        return false;
+    }
+    const FieldEntry entry =
+        acceptEntry(*field.definition, field.kind, dialog->text(field.definition->controlId), record);
+    if (entry.refused || !entry.notices.empty() || entry.value != entry.entered) return false;
+    storeValue(*field.slot, entry.value, page, field.table, row);
+    return true;
+}
+
 double FieldConverter::unitsOfCurrentSeason() const {
     return *resolve(record, Page::Schedule, SeasonRow::FixIntervalUnits).slot;
 }

@@ -35,6 +35,11 @@ public:
     double readField(Page page, int row);
     // The last readField refused its text (not a number) and kept the value.
     bool entryRefused() const { return lastEntryRefused; }
+    // An edit's text as it is being typed: stored when the field takes it as
+    // it stands (a number of its kind, within the limits, on the step), with no
+    // notice and without touching the control; anything else waits for
+    // readField when the edit is left. True when stored.
+    bool storeTyped(Page page, int row);
     // Puts one field's value into its control (correcting values outside the limits).
     void showField(Page page, int row);
     // A value control lost the focus or a combo/check changed. On the Schedule

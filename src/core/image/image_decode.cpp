@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/message_log.h"
+#include "app/text_helpers.h"
 #include "image/factory_hex.h"
 #include "image/field_codec.h"
 #include "image/firmware_table.h"
@@ -134,12 +135,15 @@ ImageResult decodeFactoryImage(ParameterRecord& record, std::span<const std::uin
                 record.general(row.parameter) = readField(image, at, row);
             }
         });
+    // The notes end at a 0 byte, or at the first byte of erased flash (0xFF,
+    // a collar whose factory area was never written); what lies before is
+    // taken as the text it holds, without bytes that form no character.
     std::string notes;
-    for (std::size_t at = notesAt; at < notesAt + kSstNotesBytes && at < image.size() && image[at] != 0;
-         ++at) {
+    for (std::size_t at = notesAt;
+         at < notesAt + kSstNotesBytes && at < image.size() && image[at] != 0 && image[at] != 0xFF; ++at) {
         notes += static_cast<char>(image[at]);
     }
-    record.text(StringRow::SSTNotes) = notes;
+    record.text(StringRow::SSTNotes) = wellFormedUtf8(notes);
     return ImageResult::Ok;
 }
 

@@ -101,6 +101,8 @@ std::string typedAddress(std::string_view typed) {
 }
 
 std::optional<PttIdParts> decodeIdHex(std::string_view text) {
+    // More digits than the ID holds: a stray digit, not a part of the ID.
+    if (text.size() > kIdHexDigits) return std::nullopt;
     for (const char c : text) {
         if (hexDigitValue(c) < 0) return std::nullopt;
     }

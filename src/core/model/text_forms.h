@@ -41,7 +41,10 @@ struct PttIdParts {
     std::int64_t rootId;
     std::int64_t extension;
 };
-// Empty when the text holds a character that is no hexadecimal digit.
+// The most digits a PTT ID hex text has: six before the extension, two of it.
+inline constexpr std::size_t kIdHexDigits = 8;
+// Empty when the text holds a character that is no hexadecimal digit, or more
+// than kIdHexDigits digits.
 std::optional<PttIdParts> decodeIdHex(std::string_view text);
 
 // After a database load: the pattern values and lengths, the address values

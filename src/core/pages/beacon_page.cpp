@@ -29,9 +29,10 @@ int patternTyped(const PageContext& context, int n) {
     const std::string text = textOf(context, DefinitionTable::String, textRow);
     const auto pattern = patternFromText(text);
     if (!pattern) {
-        context.log.error("%s", badPatternMessage(text, stringDefinitions()[textRow].label).c_str());
+        // The text goes back while the user is still in the edit, before the box takes the focus.
         setPageText(context, kPage, valueControl(DefinitionTable::String, textRow),
                     context.record.text(textRow));
+        context.log.error("%s", badPatternMessage(text, stringDefinitions()[textRow].label).c_str());
         return kHandlerRefused;
     }
     context.converter.storeText(context.record.text(textRow), text, kPage, textRow);

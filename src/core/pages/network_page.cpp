@@ -32,6 +32,7 @@ int addressTyped(const PageContext& context, const AddressField& field) {
 
 int addressLeft(const PageContext& context, const AddressField& field) {
     const std::string text = textOf(context, DefinitionTable::String, field.textRow);
+    if (text == context.record.text(field.textRow)) return kHandlerTaken;  // left as shown: no edit
     const auto value = addressValue(text);
     const int id = valueControl(DefinitionTable::String, field.textRow);
     if (!value) {
@@ -69,6 +70,15 @@ int holdoffLeft(const PageContext& context) {
 }  // namespace
 
 void networkPageRules(const PageContext& context) {
+    // A record that carries an address only as its value (the defaults, a
+    // record stored without the text) shows it as the dotted quad; the text
+    // follows the value without counting as a change.
+    for (const AddressField& field : kAddressFields) {
+        std::string& text = context.record.text(field.textRow);
+        if (!text.empty()) continue;
+        text = addressText(context.record.general(field.valueRow));
+        setPageText(context, kPage, valueControl(DefinitionTable::String, field.textRow), text);
+    }
     enableGeneralRow(context, kPage, GeneralRow::NetHoldoff,
                      context.record.general(GeneralRow::NetHoldoffEnabled) == 1);
 }

@@ -18,7 +18,7 @@ std::string badPatternMessage(const std::string& text, const char* field) {
 
 std::string badIdHexMessage(const std::string& text) {
     return formatText(
-        "'%s' is not a PTT ID hex value.\nOnly the hexadecimal digits 0 to 9 and A to F may be entered.",
+        "'%s' is not a PTT ID hex value.\nOnly the hexadecimal digits 0 to 9 and A to F may be entered, at most 8 of them.",
         text.c_str());
 }
 

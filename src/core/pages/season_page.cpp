@@ -61,6 +61,8 @@ void SeasonPage::loadSeason(int season) {
     converter.showField(kPage, SeasonRow::Season);
     converter.showSeason(season);
     applySeasonTypeView();
+    // The change markers are those of this season.
+    converter.refreshMarkers();
 }
 
 void SeasonPage::applySeasonTypeView() {

@@ -143,12 +143,21 @@ int synthesizerClicked(const PageContext& context, int row, int companion) {
     return kHandlerTaken;
 }
 
+// Stored as it is typed; what goes beyond the limit is refused as typed: the
+// edit shows the text it held before (the rest of the notes is not cut off).
 int notesTyped(const PageContext& context) {
     const std::string text = textOf(context, DefinitionTable::String, StringRow::SSTNotes);
-    if (text.size() <= static_cast<std::size_t>(kSstNotesLimit)) return kHandlerTaken;
-    context.log.error("%s", notesLimitMessage(kSstNotesLimit).c_str());
+    std::string& stored = context.record.text(StringRow::SSTNotes);
+    if (text.size() <= static_cast<std::size_t>(kSstNotesLimit)) {
+        context.converter.storeText(stored, text, kPage, StringRow::SSTNotes);
+        return kHandlerTaken;
+    }
+    // The text goes back while the user is still in the edit, before the box takes the focus.
     setPageText(context, kPage, valueControl(DefinitionTable::String, StringRow::SSTNotes),
-                text.substr(0, static_cast<std::size_t>(kSstNotesLimit)));
+                stored.size() <= static_cast<std::size_t>(kSstNotesLimit)
+                    ? stored
+                    : stored.substr(0, static_cast<std::size_t>(kSstNotesLimit)));
+    context.log.error("%s", notesLimitMessage(kSstNotesLimit).c_str());
     return kHandlerRefused;
 }
 

@@ -133,9 +133,11 @@ int powerClicked(const PageContext& context, int row, int companion) {
     return kHandlerTaken;
 }
 
-// Validated and stored on every change of the edit.
-int readOnChange(const PageContext& context, int row) {
-    context.converter.readField(kPage, row);
+// Stored on every change of the edit that the field takes as typed; the text
+// stays as the user types it (no notice, no rewrite under the caret), and an
+// entry out of range gets its one notice when the edit is left.
+int storeOnChange(const PageContext& context, int row) {
+    context.converter.storeTyped(kPage, row);
     return kHandlerTaken;
 }
 
@@ -195,7 +197,7 @@ void registerTransmitterPage(PageHandlerRegistry& registry) {
     registry.onLeft(generalControl(GeneralRow::PttIdCode), pttIdLeft);
     registry.onLeft(valueControl(DefinitionTable::String, StringRow::IDHexValue), idHexLeft);
     registry.onChanged(generalControl(GeneralRow::PNSeedValue),
-                       [](const PageContext& c) { return readOnChange(c, GeneralRow::PNSeedValue); });
+                       [](const PageContext& c) { return storeOnChange(c, GeneralRow::PNSeedValue); });
 }
 
 }  // namespace orv

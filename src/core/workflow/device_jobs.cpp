@@ -42,10 +42,16 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     }
     const DecodeRequest request = requestFor(mode, link);
     if (mode == kReadMode) {
-        if (decodeImage(context.record, link.memoryImage, request, log) != ImageResult::Ok) return outcome;
-        if (factory && decodeFactoryImage(context.record, link.factoryImage, request, log) != ImageResult::Ok)
+        // The Fact. Parms values are replaced only by a read that decoded:
+        // a collar that never answered, or an image that does not decode,
+        // leaves the configuration on screen as it was.
+        ParameterRecord read = context.record;
+        clearFactoryValues(read);
+        if (decodeImage(read, link.memoryImage, request, log) != ImageResult::Ok) return outcome;
+        if (factory && decodeFactoryImage(read, link.factoryImage, request, log) != ImageResult::Ok)
             return outcome;
-        takeUpDeviceRead(context.record, false);
+        takeUpDeviceRead(read, false);
+        context.record = read;
         outcome.loaded = true;
         return outcome;
     }

@@ -30,7 +30,8 @@ bool readTakesFactoryArea(const std::string& version);
 
 // Read Device (mode 1): the configuration, and the factory area of the N4 and
 // DS families, decoded into the record and taken up as a device read
-// (takeUpDeviceRead). Check Device (mode 0): the configuration compared with
+// (takeUpDeviceRead); the Fact. Parms values are emptied first, and the record
+// changes only when the read and its decoding succeed. Check Device (mode 0): the configuration compared with
 // the record.
 ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode);
 
@@ -42,8 +43,8 @@ DeviceResult readFactoryJob(DeviceContext& context, ProgressSink& progress, Mess
 // Import of a .ppf file: read, decode, take up as a device read.
 ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log);
 
-// The Fact. Parms values emptied before a device read: texts empty, values 0
-// (a combo thus takes its first entry).
+// The Fact. Parms values emptied before a device read is decoded: texts
+// empty, values 0 (a combo thus takes its first entry).
 void clearFactoryValues(ParameterRecord& record);
 
 // A notice with a caption of its own ("Gps System Check"), logged like every other.

@@ -78,11 +78,6 @@ void DeviceWorkflow::shutdownFinished(DeviceResult result) {
     screen.parts().log.warning("%s", wftext::kShutdownWarning);
 }
 
-void DeviceWorkflow::prepareReadDevice() {
-    clearFactoryValues(screen.parts().record);
-    screen.showPage(Page::FactParms);
-}
-
 void DeviceWorkflow::prepareCheckDevice() {
     screen.collectScreen();
 }

@@ -28,8 +28,6 @@ public:
     // result: the programming's code; image: what was written.
     void writeFinished(DeviceResult result, const WritePlan& plan, std::span<const std::uint8_t> image);
     void shutdownFinished(DeviceResult result);
-    // Read Device: the Fact. Parms values are emptied and shown first.
-    void prepareReadDevice();
     // Check Device: the screen is collected first.
     void prepareCheckDevice();
     // After a device read or check, or an import: loaded when the record holds what was read.

@@ -55,8 +55,10 @@ void IdentityWorkflow::initialize() {
     for (const char* status : deviceStatusList()) statuses.add(status);
     statuses.select(0);
     screen.fillRangeList();
+    // The list's last entry, unless the settings file names a supported version.
     const int firmwareRow = findFirmware(readCurrentFirmware(p.settingsFile));
-    if (firmwareRow != kFirmwareNotSupported) view.showFirmwareRow(firmwareRow);
+    view.showFirmwareRow(firmwareRow != kFirmwareNotSupported ? firmwareRow
+                                                              : static_cast<int>(firmwareTable().size()) - 1);
 
     fillJobAndCtnLists(p.db.jobAndCtnNumbers(""), "", view.jobList(), view.ctnList());
     if (FieldControls* controls = screen.mainControls()) {
@@ -227,9 +229,19 @@ void IdentityWorkflow::selectRange() {
         readSetting(p.settingsFile, "Files", formatText("Parameter Db%d", selected + 1), kDefaultParameterDb)
             .text;
     p.db.setCurrentPath(p.settings.parameterDbPath);
-    fillJobAndCtnLists(p.db.jobAndCtnNumbers(screen.controlText(StringRow::JobNumber)),
-                       screen.controlText(StringRow::CtnNumber), view.jobList(), view.ctnList());
-    screen.markStoredStatuses(StatusSelection::Kept);
+    // One open for the choice: a missing file is offered for creation once,
+    // and a file that cannot be had leaves the lists empty without further questions.
+    const bool opened = p.db.reopenDatabase() == DbResult::Ok;
+    p.db.closeDatabase();
+    if (opened) {
+        fillJobAndCtnLists(p.db.jobAndCtnNumbers(screen.controlText(StringRow::JobNumber)),
+                           screen.controlText(StringRow::CtnNumber), view.jobList(), view.ctnList());
+        screen.markStoredStatuses(StatusSelection::Kept);
+    } else {
+        fillJobAndCtnLists({}, screen.controlText(StringRow::CtnNumber), view.jobList(), view.ctnList());
+        ChoiceList& statuses = view.statusList();
+        markStoredStatuses({}, statuses.selected(), statuses);
+    }
     screen.updateDatabaseButtons();
 }
 

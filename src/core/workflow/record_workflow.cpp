@@ -70,18 +70,23 @@ int RecordWorkflow::storeRecord(const std::string& job, const std::string& ctn, 
         question != SaveQuestion::None &&
         p.log.choice(saveQuestionText(question), r.text(StringRow::UserName).c_str()) == kAnswerYes;
     const SaveOutcome outcome = applySaveRules(r, status, mask, yes, p.clock());
-    if (!outcome.store) return 0;
+    if (!outcome.store) return kSaveNothingStored;
     if (outcome.signedOff && p.log.choice("%s", wftext::kPrintSignoffQuestion) == kAnswerYes) {
         screen.mainView().printSpr(kCoordinatorSignoffTitle);
     }
 
     const DbResult result = p.db.saveDevice(job, ctn, outcome.status, action);
+    // A save that stored nothing (failed, or the overwrite answered No) keeps
+    // the changes marked, so that Exit still offers to keep them.
     stored = result == DbResult::Ok && !p.db.saveDeclined();
-    if (result == DbResult::Ok) screen.showRecord();
-    p.converter.clearChanges();
+    if (stored) {
+        screen.showRecord();
+        p.converter.clearChanges();
+    }
     screen.refillLists();
     screen.markStoredStatuses(StatusSelection::OfRecord);
-    return result == DbResult::Ok ? 0 : 1;
+    if (stored) return kSaveStored;
+    return result == DbResult::Ok ? kSaveNothingStored : kSaveFailed;
 }
 
 void RecordWorkflow::readRecord() {
@@ -155,7 +160,7 @@ bool RecordWorkflow::exitApplication() {
         case 0:
             return p.log.choice("%s", wftext::kExitQuestion) == kAnswerYes;
         case kAnswerYes:
-            return saveRecord() == 0;
+            return saveRecord() == kSaveStored;
         case kAnswerNo:
             return true;
         default:

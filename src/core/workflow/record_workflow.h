@@ -8,6 +8,12 @@ namespace orv {
 
 class MainScreen;
 
+// What saveRecord did.
+inline constexpr int kSaveStored = 0;
+inline constexpr int kSaveFailed = 1;
+// The "Programmed" or the overwrite question answered No: the changes stay marked.
+inline constexpr int kSaveNothingStored = 2;
+
 // The main window's Database group: save (with the sign-off by status and
 // level), read, check and delete of the device on screen; and the workflows
 // that end in a save or replace what the screen holds: Exit and Get Defaults.
@@ -15,7 +21,7 @@ class RecordWorkflow {
 public:
     explicit RecordWorkflow(MainScreen& screen);
 
-    // 0 saved (or the "Programmed" question declined: nothing stored); else the save's failure.
+    // kSaveStored, kSaveFailed or kSaveNothingStored.
     int saveRecord();
     // History's Restore: version of the device shown, stored again as the
     // device of its status by the Save button's rules, and shown. 0 restored.

@@ -29,7 +29,7 @@ public:
         onGuiThread(&window, [w = &window, t = QString::fromStdString(text)] { w->setWindowTitle(t); });
     }
     void setLegend(const std::string& text) override {
-        onGuiThread(&window, [w = &window, t = QString::fromStdString(text)] { w->legendLabel->setText(t); });
+        onGuiThread(&window, [w = &window, t = QString::fromStdString(text)] { w->showLegend(t); });
     }
     void setPosition(int percent) override {
         onGuiThread(&window, [w = &window, percent] { w->bar->setValue(std::clamp(percent, 0, 100)); });
@@ -89,6 +89,16 @@ void ProgressWindow::showNow() {
     // Placed once shown, when the window's frame is known.
     placeAtMainWindowCorner();
     raise();
+}
+
+void ProgressWindow::showLegend(const QString& text) {
+    legendLabel->setText(text);
+    if (!isVisible()) return;
+    // A longer instruction than the window was made for: the window grows to it, in its corner.
+    if (sizeHint().width() > width() || sizeHint().height() > height()) {
+        adjustSize();
+        placeAtMainWindowCorner();
+    }
 }
 
 void ProgressWindow::hideNow() {

@@ -37,6 +37,7 @@ private:
     class Sink;
     friend class Sink;
 
+    void showLegend(const QString& text);
     void showNow();
     void hideNow();
     void placeAtMainWindowCorner();

@@ -17,6 +17,7 @@
 #include "binding/page_host.h"
 #include "model/access.h"
 #include "model/value_kind.h"
+#include "widgets/marker_label.h"
 #include "widgets/up_down_control.h"
 
 namespace orv {
@@ -28,12 +29,33 @@ void ParameterTabPage::pageShown(Page page) {
     pageContext().registry.rules(pageContext(), page);
 }
 
+namespace {
+
+// The grid's room beyond a row's four columns (label, value, up-down control,
+// extra) takes what the window gives beyond what the fields need, so each
+// field keeps the width of its content.
+void keepFieldsCompact(QGridLayout* grid) {
+    grid->setColumnStretch(4, 1);
+}
+
+}  // namespace
+
 BoundRow ParameterTabPage::placeRow(FieldBinder& fields, QGridLayout* grid, int line, int row,
                                     RowTexts texts) {
     const BoundRow bound = fields.row(row, texts);
+    keepFieldsCompact(grid);
     if (bound.label) grid->addWidget(bound.label, line, 0);
-    if (bound.value) grid->addWidget(bound.value, line, 1);
-    if (bound.spin) grid->addWidget(bound.spin, line, 2);
+    if (bound.value && bound.spin) {
+        // The up-down control sits against its edit, whatever the column's width.
+        auto* pair = new QHBoxLayout;
+        pair->setSpacing(0);
+        pair->addWidget(bound.value);
+        pair->addWidget(bound.spin);
+        pair->addStretch();
+        grid->addLayout(pair, line, 1, 1, 2);
+    } else if (bound.value) {
+        grid->addWidget(bound.value, line, 1);
+    }
     if (bound.extra) grid->addWidget(bound.extra, line, 3);
     return bound;
 }
@@ -41,6 +63,7 @@ BoundRow ParameterTabPage::placeRow(FieldBinder& fields, QGridLayout* grid, int 
 BoundRow ParameterTabPage::placeText(FieldBinder& fields, QGridLayout* grid, int line, int stringRow,
                                      RowTexts texts, QWidget* value) {
     const BoundRow bound = fields.text(stringRow, texts, value);
+    keepFieldsCompact(grid);
     if (bound.label) grid->addWidget(bound.label, line, 0);
     if (bound.value) grid->addWidget(bound.value, line, 1, 1, 3);
     return bound;
@@ -51,7 +74,7 @@ QWidget* ParameterTabPage::flagRow(FieldBinder& fields, int row, const char* cap
     auto* holder = new QWidget;
     auto* layout = new QHBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(caption);
+    auto* label = new MarkerLabel(caption);
     const BoundRow bound = fields.adopt(row, button != nullptr ? button : new QCheckBox, label);
     layout->addWidget(bound.value);
     layout->addWidget(label);

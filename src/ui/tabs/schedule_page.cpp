@@ -9,10 +9,14 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "binding/field_converter.h"
 #include "binding/page_set.h"
+#include "model/value_kind.h"
 #include "pages/season_page.h"
+#include "widgets/field_width.h"
+#include "widgets/marker_label.h"
 #include "widgets/schedule_table_view.h"
 #include "widgets/up_down_control.h"
 
@@ -28,10 +32,17 @@ constexpr int kTransmitterFrame = 16;
 constexpr int kTransmitterRowLabels = 17;     // three
 constexpr int kTransmitterColumnLabels = 20;  // three
 
-constexpr int kEditWidth = 64;
-
 const ParameterDefinition& seasonRow(int row) {
     return seasonDefinitions()[static_cast<std::size_t>(row)];
+}
+
+// As wide as the row's values; the season length also takes its date form ("Dec 31").
+void fitSeasonEdit(QLineEdit* edit, int row) {
+    const ParameterDefinition& definition = seasonRow(row);
+    int characters = fieldCharacters(definition, definition.kind, false);
+    if (row == SeasonRow::NumberOfDays || row == SeasonRow::LengthOfSeasonSeasonStartDay)
+        characters = std::max(characters, fieldCharacters(definition, KindDayOfYear, false));
+    fitEditWidth(edit, characters);
 }
 
 QLabel* extraLabel(int row, const QString& text, QWidget* parent) {
@@ -91,8 +102,8 @@ QWidget* SchedulePage::buildSeasonArea() {
     FieldBinder& fields = bind(Page::Schedule);
     fields.onEdited([this](DefinitionTable, int row) { edited(Page::Schedule, row); });
     auto makeEdit = [&](int row, const QString& caption) {
-        EditCell cell{new QLabel(caption, this), new QLineEdit(this), new UpDownControl(this)};
-        cell.edit->setFixedWidth(kEditWidth);
+        EditCell cell{new MarkerLabel(caption, this), new QLineEdit(this), new UpDownControl(this)};
+        fitSeasonEdit(cell.edit, row);
         connect(cell.spin, &UpDownControl::deltaRequested, this,
                 [this](int, int delta) { pendingStep = delta; });
         fields.adopt(row, cell.edit, cell.label, cell.spin);
@@ -116,8 +127,8 @@ QWidget* SchedulePage::buildSeasonArea() {
     auto* dayOfYear = new QRadioButton("Day of Year", typeFrame);
     auto* numberOfDays = new QRadioButton("Number of Days", typeFrame);
     // The marker labels of the pair: empty until the type is changed.
-    auto* dayOfYearMark = new QLabel(typeFrame);
-    auto* numberOfDaysMark = new QLabel(typeFrame);
+    auto* dayOfYearMark = new MarkerLabel(QString(), typeFrame);
+    auto* numberOfDaysMark = new MarkerLabel(QString(), typeFrame);
     fields.adopt(SeasonRow::SeasonType, dayOfYear, dayOfYearMark);
     fields.adopt(SeasonRow::NumDaysCheck, numberOfDays, numberOfDaysMark);
     typeBox->addWidget(dayOfYearMark);
@@ -167,8 +178,8 @@ QWidget* SchedulePage::buildGpsPanel() {
     auto* grid = new QGridLayout(frame);
 
     auto cell = [&](int row, const QString& caption) {
-        EditCell made{new QLabel(caption, panel), new QLineEdit(panel), new UpDownControl(panel)};
-        made.edit->setFixedWidth(kEditWidth);
+        EditCell made{new MarkerLabel(caption, panel), new QLineEdit(panel), new UpDownControl(panel)};
+        fitSeasonEdit(made.edit, row);
         connect(made.spin, &UpDownControl::deltaRequested, this,
                 [this](int, int delta) { pendingStep = delta; });
         fields.adopt(row, made.edit, made.label, made.spin);
@@ -225,10 +236,10 @@ QWidget* SchedulePage::buildTransmitterPanel() {
     auto* grid = new QGridLayout(frame);
 
     auto cell = [&](int row, const QString& caption, int gridRow, int gridColumn) {
-        auto* label = new QLabel(caption, panel);
+        auto* label = new MarkerLabel(caption, panel);
         auto* edit = new QLineEdit(panel);
         auto* spin = new UpDownControl(panel);
-        edit->setFixedWidth(kEditWidth);
+        fitSeasonEdit(edit, row);
         connect(spin, &UpDownControl::deltaRequested, this, [this](int, int delta) { pendingStep = delta; });
         fields.adopt(row, edit, label, spin);
         auto* box = new QHBoxLayout;
@@ -285,6 +296,10 @@ ScheduleTablePage::ScheduleTablePage(const BinderContext& context, QWidget* pare
       view(new ScheduleTableView(context.converter->parameterRecord(), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view);
+}
+
+void ScheduleTablePage::pageShown(Page) {
+    view->refill();
 }
 
 }  // namespace orv

@@ -47,6 +47,9 @@ public:
 
     ScheduleTableView& grid() const { return *view; }
 
+    // The record was shown again (loaded, read, imported, defaults): the grid follows it.
+    void pageShown(Page page) override;
+
 private:
     ScheduleTableView* view;
 };

@@ -71,8 +71,9 @@ TEST(PttIdHexText, LastTwoDigitsAreTheExtensionAndTheSixBeforeThemTheRootIdShift
     ASSERT_TRUE(lower.has_value());
     EXPECT_EQ(lower->rootId, 0xFFC0 >> 6);
     EXPECT_EQ(lower->extension, 255);
-    // Digits beyond the six before the extension weigh nothing.
-    EXPECT_EQ(decodeIdHex("FF0001C3A5")->rootId, 7);
+    // More digits than the ID holds are refused, not cut.
+    EXPECT_EQ(decodeIdHex("FF01C3A5")->rootId, 0xFF01C3 >> 6);
+    EXPECT_FALSE(decodeIdHex("0FF01C3A5").has_value());
     EXPECT_EQ(decodeIdHex("7")->extension, 7);
     EXPECT_EQ(decodeIdHex("7")->rootId, 0);
     EXPECT_FALSE(decodeIdHex("00G1").has_value());

@@ -220,13 +220,5 @@ TEST_F(OtherCompletions, ExportNeedsAKnownFirmware) {
     EXPECT_TRUE(texts().empty());
 }
 
-TEST_F(OtherCompletions, ReadDeviceEmptiesTheFactoryValuesFirst) {
-    record.general(GeneralRow::BeaconType) = 2;
-    record.general(GeneralRow::StartYear) = 2010;
-    devices().prepareReadDevice();
-    EXPECT_EQ(record.general(GeneralRow::BeaconType), 0);
-    EXPECT_EQ(record.general(GeneralRow::StartYear), 2010) << "only the factory values";
-}
-
 }  // namespace
 }  // namespace orv::test

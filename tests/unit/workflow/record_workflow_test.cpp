@@ -96,7 +96,7 @@ TEST_F(SaveRecord, AnEngineerSavingAsProgrammedIsMarkedAsAManualSave) {
     loginAs("Erin", "Engineer", 0x088);
     selectStatus("Programmed");
     answer(kAnswerNo);  // not as programmed: nothing is stored
-    EXPECT_EQ(records().saveRecord(), 0);
+    EXPECT_EQ(records().saveRecord(), kSaveNothingStored);
     EXPECT_EQ(texts(),
               std::vector<std::string>{
                   "Do you want to save the record to 'Programmed' with\n'Erin' as the saved programmer?"});
