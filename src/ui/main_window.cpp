@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,13 +17,13 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 #include <algorithm>
 
 #include "app/message_log.h"
 #include "app/window_placement.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/progress_window.h"
+#include "dialogs/user_guide_window.h"
 #include "gui_thread.h"
 #include "image/firmware_table.h"
 #include "model/definitions.h"
@@ -39,6 +40,7 @@
 #include "tabs/tab_factory.h"
 #include "widgets/logo.h"
 #include "widgets/up_down_control.h"
+#include "window_messages.h"
 #include "workflow/workflow_messages.h"
 
 namespace orv {
@@ -149,6 +151,16 @@ void MainWindow::addAboutEntry() {
     connect(bundleAction, &QAction::triggered, this, [this] { saveSupportBundle(this, app, runner); });
     addAction(bundleAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::showUserGuide() {
+    const QString guide = userGuideFile();
+    if (!QFileInfo::exists(guide)) {
+        app.log.error("%s", uitext::userGuideMissing(guide.toStdString()).c_str());
+        return;
+    }
+    UserGuideWindow window(guide, this);
+    runner.runDialog(window);
 }
 
 MainWindow::~MainWindow() {
@@ -431,8 +443,7 @@ void MainWindow::connectSignals() {
             [this] { changeName(NameField::Job); });
     connect(button(MainButton::ChangeCtn), &QPushButton::clicked, this,
             [this] { changeName(NameField::Ctn); });
-    connect(button(MainButton::ContextHelp), &QPushButton::clicked, this,
-            [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(button(MainButton::ContextHelp), &QPushButton::clicked, this, [this] { showUserGuide(); });
 
     connect(job->lineEdit(), &QLineEdit::textEdited, this, [this] { flow->identity.jobTyped(); });
     connect(ctn->lineEdit(), &QLineEdit::textEdited, this, [this] { flow->identity.ctnTyped(); });

@@ -91,6 +91,8 @@ public:
     ModalRunner& modal() { return runner; }
     QAction* aboutEntry() const { return aboutAction; }
     QAction* computerCheckEntry() const { return checkAction; }
+    // The "?" button: the user guide.
+    void showUserGuide();
     QAction* supportBundleEntry() const { return bundleAction; }
     QAction* historyEntry() const { return historyAction; }
 

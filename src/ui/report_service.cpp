@@ -65,7 +65,7 @@ void ReportService::start(ReportJob job) {
 }
 
 void ReportService::printDialog(const std::string& title, bool simulationTabShown) {
-    PrintDialog dialog(catalog, log, title, simulationTabShown, window);
+    PrintDialog dialog(catalog, log, title, simulationTabShown, window, &printSession);
     if (!runner.runDialog(dialog)) return;
     ReportJob job = dialog.job();
     job.record = record;

@@ -52,6 +52,7 @@ private:
     ParameterRecord& record;
     ModalRunner& runner;
     CupsPrinterCatalog catalog;
+    PrintSession printSession;
     PageReportPrinter pages;
     ReportThread thread;
 };

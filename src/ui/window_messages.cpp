@@ -4,6 +4,10 @@
 
 namespace orv::uitext {
 
+std::string userGuideMissing(const std::string& path) {
+    return formatText("The user guide was not found at %s.\nIt is installed with the program.", path.c_str());
+}
+
 std::string cannotStart(const std::string& reason) {
     return formatText("Orv cannot start: %s.", reason.c_str());
 }

@@ -9,6 +9,8 @@
 namespace orv::uitext {
 
 std::string cannotStart(const std::string& reason);
+// The "?" button when the guide is not where the program looks for it.
+std::string userGuideMissing(const std::string& path);
 std::string databaseFallback(const std::string& path, const std::string& local);
 inline constexpr const char* kNoDatabase =
     "Could NOT open a Fenmod database for the application.\nThe program may have attempted to open a corrupted database --\ntry renaming the intended database to force the program to\ncreate a new one.  If the problem persists, call Halvorn support.";

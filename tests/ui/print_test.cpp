@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <cstdlib>
+#include <filesystem>
 
 #include "cups_test_server.h"
 #include "dialogs/print_dialog.h"
@@ -104,19 +105,35 @@ protected:
     std::string savedServer;
 };
 
-TEST_F(PrintWindowTest, WithoutAServerTheDialogSaysSoAndListsNothing) {
+TEST_F(PrintWindowTest, WithoutAServerTheDialogSaysSoOnceAndSavesAsPdf) {
     startProgram();
     int listed = -1;
-    bool okEnabled = true;
+    bool okEnabled = false;
+    bool pdfChosen = false;
     pressPrint([&](PrintDialog& dialog) {
         listed = dialog.printerCombo()->count();
         okEnabled = dialog.okButton()->isEnabled();
+        pdfChosen = dialog.saveAsPdfBox()->isChecked();
         return false;
     });
     EXPECT_EQ(dialogsRun, std::vector<QString>{"Print"});
     EXPECT_EQ(listed, 0);
-    EXPECT_FALSE(okEnabled) << "nothing to print on";
+    EXPECT_TRUE(pdfChosen);
+    EXPECT_TRUE(okEnabled) << "the report still goes to a PDF file";
+    EXPECT_EQ(boxes().shown(BoxKind::Error).size(), 1u);
     EXPECT_TRUE(sawText("Was unable to talk to the print servers."));
+
+    // The next dialog of the session says nothing, and OK writes the PDF.
+    nextFile = QString::fromStdString(dir.file("report.pdf"));
+    pressPrint([&](PrintDialog& dialog) {
+        dialog.okButton()->click();
+        return dialog.result() == QDialog::Accepted;
+    });
+    EXPECT_EQ(boxes().shown(BoxKind::Error).size(), 1u);
+    waitUntil(
+        [&] { return !window().reports().running() && std::filesystem::exists(dir.file("report.pdf")); },
+        std::chrono::seconds(30));
+    EXPECT_EQ(dir.read("report.pdf").rfind("%PDF", 0), 0u);
 }
 
 TEST_F(PrintWindowTest, PrintToFileAsksForTheNameAndCancelWritesNothing) {

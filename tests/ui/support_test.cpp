@@ -5,10 +5,12 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 #include "device/com_settings.h"
 #include "dialogs/computer_check_dialog.h"
+#include "dialogs/user_guide_window.h"
 #include "run_process.h"
 #include "window_fixture.h"
 
@@ -71,6 +73,31 @@ TEST_F(SupportTest, SupportBundleGoesWhereTheUserSaysAndHoldsTheStoredDevices) {
     nextFile = QString::fromStdString(dir.file("no/such/folder/support.tar.gz"));
     window().supportBundleEntry()->trigger();
     EXPECT_TRUE(sawTextStarting("The support bundle could not be written to "));
+}
+
+}  // namespace
+}  // namespace orv::test
+
+namespace orv::test {
+namespace {
+
+TEST_F(SupportTest, TheQuestionMarkButtonOpensTheUserGuideMadeFromTheManualPages) {
+    answer(kAnswerYes);
+    startProgram();
+    QString shown;
+    dialogAnswers.push_back([&](QDialog& dialog) {
+        shown = dynamic_cast<UserGuideWindow&>(dialog).browser()->toPlainText();
+        return false;
+    });
+    window().button(MainButton::ContextHelp)->click();
+    ASSERT_EQ(dialogsRun, std::vector<QString>{"Orv user guide"});
+    // The window's workflows, its tabs, orvctl and the team database.
+    for (const char* part : {"WORKFLOWS", "Write Device", "TABS", "Fact. Parms", "THE TEAM DATABASE",
+                             "postgresql://", "orvctl doctor", "support-bundle", "collar-emulator"})
+        EXPECT_TRUE(shown.contains(part)) << part;
+    // Nothing of the manual pages' markup is left over.
+    EXPECT_FALSE(shown.contains("\\f"));
+    EXPECT_FALSE(shown.contains("\n.TP"));
 }
 
 }  // namespace

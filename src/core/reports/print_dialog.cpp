@@ -26,8 +26,9 @@ void PrintDialogController::open(const std::string& reportTitle, bool simulation
     selected = -1;
     if (const auto found = catalog.printers()) {
         for (const PrinterInfo& printer : *found) entries.push_back(printerEntry(printer));
-    } else {
+    } else if (session == nullptr || !session->serverMessageShown) {
         log.error("%s", kPrintServerMessage);
+        if (session != nullptr) session->serverMessageShown = true;
     }
     if (!entries.empty()) {
         // The default queue, found by the start of its entry; else the first.
@@ -43,7 +44,7 @@ void PrintDialogController::open(const std::string& reportTitle, bool simulation
         }
     }
     printToFile = false;
-    saveAsPdf = false;
+    saveAsPdf = entries.empty();
     chooseReport(simulationPreselected ? SimulationReport : ProgrammingReport);
 }
 

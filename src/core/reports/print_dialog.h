@@ -34,13 +34,21 @@ std::string printerEntry(const PrinterInfo& printer);
 // (an entry without " on " is all device).
 PrinterInfo splitPrinterEntry(const std::string& entry);
 
+// What the Print dialogs of one run of the program share: a print server that
+// cannot be reached is said once, not before every dialog.
+struct PrintSession {
+    bool serverMessageShown = false;
+};
+
 class PrintDialogController {
 public:
-    PrintDialogController(PrinterCatalog& catalog, MessageLog& messages) : catalog(catalog), log(messages) {}
+    PrintDialogController(PrinterCatalog& catalog, MessageLog& messages, PrintSession* session = nullptr)
+        : catalog(catalog), log(messages), session(session) {}
 
     // The dialog opens: the list from the server (its message when it cannot be
-    // reached), the default queue selected, "SPR report" chosen unless the
-    // caller asked for the simulation report.
+    // reached, once a session), the default queue selected, "SPR report" chosen
+    // unless the caller asked for the simulation report. With no queue to print
+    // on, "Save as PDF" is chosen, so the dialog still makes the report.
     void open(const std::string& reportTitle, bool simulationPreselected);
 
     // The user's actions.
@@ -70,6 +78,7 @@ private:
 
     PrinterCatalog& catalog;
     MessageLog& log;
+    PrintSession* session;
 };
 
 }  // namespace orv

@@ -14,8 +14,8 @@
 namespace orv {
 
 PrintDialog::PrintDialog(PrinterCatalog& catalog, MessageLog& log, const std::string& reportTitle,
-                         bool simulationPreselected, QWidget* parent)
-    : QDialog(parent), controller(catalog, log) {
+                         bool simulationPreselected, QWidget* parent, PrintSession* session)
+    : QDialog(parent), controller(catalog, log, session) {
     setWindowTitle("Print");
     label = new QLabel("&Printer:");
     printer = new QComboBox;

@@ -18,7 +18,7 @@ class PrintDialog : public QDialog {
     Q_OBJECT
 public:
     PrintDialog(PrinterCatalog& catalog, MessageLog& log, const std::string& reportTitle,
-                bool simulationPreselected, QWidget* parent = nullptr);
+                bool simulationPreselected, QWidget* parent = nullptr, PrintSession* session = nullptr);
 
     // The job OK chose (after the dialog ended with OK).
     ReportJob job() const { return controller.ok(); }

@@ -47,13 +47,26 @@ TEST_F(PrintDialogRules, AnUnreachableServerSaysSoAndListsNothing) {
     EXPECT_EQ(presenter.last().text, "Was unable to talk to the print servers.");
     EXPECT_TRUE(dialog.entries.empty());
     EXPECT_EQ(dialog.selected, -1);
-    EXPECT_FALSE(dialog.canPrint());
+    // Still useful: the report goes to a PDF file, and the text report to a file.
+    EXPECT_TRUE(dialog.saveAsPdf);
+    EXPECT_FALSE(dialog.printerEnabled);
+    EXPECT_TRUE(dialog.canPrint());
+    EXPECT_EQ(dialog.ok().device, kPrintToPdfDevice);
+    dialog.setPrintToFile(true);
+    EXPECT_EQ(dialog.ok().device, kPrintToFileDevice);
 
     // A server without queues is no failure.
     presenter.clear();
     catalog.list = std::vector<PrinterInfo>{};
     dialog.open("", false);
     EXPECT_EQ(presenter.count(), 0u);
+}
+
+TEST_F(PrintDialogRules, AnUnreachableServerIsSaidOnceASession) {
+    catalog.list = std::nullopt;
+    PrintSession session;
+    for (int i = 0; i < 3; ++i) PrintDialogController(catalog, log, &session).open("", false);
+    EXPECT_EQ(presenter.count(), 1u);
 }
 
 TEST_F(PrintDialogRules, PrinterNamesSplitAtTheFirstOn) {
