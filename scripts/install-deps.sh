@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev libgl-dev
-  libsqlite3-dev libsodium-dev libpq-dev postgresql
+  libsqlite3-dev libsodium-dev libpq-dev postgresql nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   clang-format ccache

@@ -22,4 +22,10 @@ std::vector<std::string> Args::values(const std::string& name) const {
     return found;
 }
 
+bool Args::flag(const std::string& name) const {
+    for (const auto& [key, value] : options)
+        if (key == name && value.empty()) return true;
+    return false;
+}
+
 }  // namespace orv::cli

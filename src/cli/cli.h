@@ -30,6 +30,8 @@ struct Args {
     bool has(const std::string& name) const;
     std::optional<std::string> value(const std::string& name) const;  // the last one given
     std::vector<std::string> values(const std::string& name) const;   // every one, in order
+    // Given as a flag: "--json" that prints JSON, not the source "--json FILE".
+    bool flag(const std::string& name) const;
 };
 
 // Answers questions from --yes/--no (no terminal and neither: No) and writes
@@ -91,9 +93,6 @@ int applyEdits(Session& session, const Args& args);
 
 // --firmware: selects one of the supported firmware texts (sets FenmodFwVer).
 int selectFirmware(Session& session, const std::string& version);
-
-// Writes the record as the JSON of "show --json".
-std::string recordJson(const ParameterRecord& record);
 
 }  // namespace orv::cli
 

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -215,11 +216,23 @@ int runBatch(Session& session, const Args& args) {
         reportFailure(clitext::manifestUnreadable(manifestPath));
         return kExitFailed;
     }
-    std::vector<BatchEntry> entries;
-    std::string error;
-    if (!parseBatchManifest(text, entries, error)) {
-        reportFailure(clitext::manifestProblem(manifestPath, error));
-        return kExitFailed;
+    BatchManifest manifest;
+    std::vector<std::string> problems;
+    if (!parseBatchManifest(text, manifest, problems)) {
+        for (const std::string& problem : problems)
+            reportFailure(clitext::manifestProblem(manifestPath, problem));
+        return kExitUsage;
+    }
+    const std::vector<BatchEntry>& entries = manifest.entries;
+    // One collar a port in this version.
+    for (const BatchEntry& entry : entries) {
+        if (entry.wave == 0) continue;
+        const auto first = std::find_if(entries.begin(), entries.end(),
+                                        [&](const BatchEntry& other) { return other.port == entry.port; });
+        reportFailure(clitext::manifestLineProblem(
+            manifestPath, entry.line,
+            "port " + entry.port + " is already used on line " + std::to_string(first->line)));
+        return kExitUsage;
     }
     if (int rc = logIn(session, args); rc != kExitOk) return rc;
     session.record.text(StringRow::UserName) = session.userName;

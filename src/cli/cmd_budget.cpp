@@ -3,7 +3,9 @@
 // A budget the watchdog cut short is printed, marked partial, and exits 3.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "app/energy_settings.h"

@@ -14,11 +14,12 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 
+#include "app/utf8_text.h"
 #include "cli_messages.h"
 #include "draw/draw_chart.h"
-#include "json_text.h"
 #include "sim/chart_display.h"
 #include "sim_options.h"
 
@@ -42,43 +43,34 @@ bool parseSize(const std::string& text, int& width, int& height) {
            height <= kLargestSide;
 }
 
-std::string ticksJson(const std::vector<ChartTick>& ticks) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < ticks.size(); ++i) {
-        out += i == 0 ? "" : ", ";
-        out +=
-            "{\"t\": " + std::to_string(ticks[i].time) + ", \"label\": " + jsonString(ticks[i].label) + "}";
-    }
-    return out + "]";
+nlohmann::ordered_json ticksJson(const std::vector<ChartTick>& ticks) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const ChartTick& tick : ticks) list.push_back({{"t", tick.time}, {"label", asUtf8(tick.label)}});
+    return list;
 }
 
-std::string stripJson(const SimulationChart& chart, const char* title, bool enabled,
-                      const std::vector<std::uint32_t>& events) {
-    std::string out = std::string("    {\"title\": ") + jsonString(title) +
-                      ", \"enabled\": " + (enabled ? "true" : "false") + ", \"marks\": [";
+nlohmann::ordered_json stripJson(const SimulationChart& chart, const char* title, bool enabled,
+                                 const std::vector<std::uint32_t>& events) {
+    nlohmann::ordered_json marks = nlohmann::ordered_json::array();
     if (enabled) {
-        const std::vector<ChartMark> marks = chartMarks(chart, events);
-        for (std::size_t i = 0; i < marks.size(); ++i) {
-            out += i == 0 ? "\n      " : ",\n      ";
-            out += "{\"t\": " + std::to_string(marks[i].time) + ", \"x\": " + jsonNumber(marks[i].x) +
-                   ", \"h\": " + jsonNumber(marks[i].h) + "}";
-        }
-        if (!marks.empty()) out += "\n    ";
+        for (const ChartMark& mark : chartMarks(chart, events))
+            marks.push_back({{"t", mark.time}, {"x", mark.x}, {"h", mark.h}});
     }
-    return out + "]}";
+    return {{"title", title}, {"enabled", enabled}, {"marks", std::move(marks)}};
 }
 
 std::string chartJson(const SimulationChart& chart, const SimulationJob& job, bool gps, bool transmitter) {
-    std::string out = "{\n";
-    out += "  \"view_start\": " + std::to_string(chart.viewStart()) + ",\n";
-    out += "  \"span\": " + std::to_string(chart.viewSpan()) + ",\n";
-    out += "  \"zoom\": " + std::to_string(chart.zoomLevel()) + ",\n";
-    out += "  \"lower_ticks\": " + ticksJson(chartLowerTicks(chart)) + ",\n";
-    out += "  \"upper_labels\": " + ticksJson(chartUpperLabels(chart)) + ",\n";
-    out += "  \"strips\": [\n";
-    out += stripJson(chart, "GPS Fixes", gps, job.fixes) + ",\n";
-    out += stripJson(chart, "Transmitter", transmitter, job.transmissions) + "\n";
-    return out + "  ]\n}\n";
+    const nlohmann::ordered_json content = {
+        {"view_start", chart.viewStart()},
+        {"span", chart.viewSpan()},
+        {"zoom", chart.zoomLevel()},
+        {"lower_ticks", ticksJson(chartLowerTicks(chart))},
+        {"upper_labels", ticksJson(chartUpperLabels(chart))},
+        {"strips",
+         {stripJson(chart, "GPS Fixes", gps, job.fixes),
+          stripJson(chart, "Transmitter", transmitter, job.transmissions)}},
+    };
+    return content.dump(2) + "\n";
 }
 
 // Qt's notes about the session's run-time folder concern no file we write.

@@ -11,6 +11,7 @@
 #include "cli_messages.h"
 #include "cli_registry.h"
 #include "db/parameter_db.h"
+#include "db_export.h"
 #include "dialogs/handler_utility.h"
 #include "json_text.h"
 #include "login.h"
@@ -209,6 +210,8 @@ struct DbCommand {
         return db.changeDevice(job, ctn, newJob, newCtn) == DbResult::Ok ? kExitOk : kExitFailed;
     }
 
+    int exportCsv() { return exportDevicesCsv(session, args, db); }
+
     // Make DB: every stored device into the file --to names.
     int copy() {
         const std::string target = args.value("to").value_or("");
@@ -242,6 +245,7 @@ int runDb(Session& session, const Args& args) {
         {"list", &DbCommand::list},   {"save", &DbCommand::save},       {"read", &DbCommand::read},
         {"check", &DbCommand::check}, {"delete", &DbCommand::remove},   {"rename", &DbCommand::rename},
         {"copy", &DbCommand::copy},   {"history", &DbCommand::history}, {"restore", &DbCommand::restore},
+        {"export", &DbCommand::exportCsv},
     };
     const auto action = actions.find(args.positional[0]);
     if (action == actions.end()) return usageError(clitext::unknownDbAction(args.positional[0]));
@@ -250,6 +254,7 @@ int runDb(Session& session, const Args& args) {
 
 }  // namespace
 
-ORV_CLI_COMMAND("db", runDb, {"new-job", "new-ctn", "to", "sign-off", "format"}, {"json", "sign-off"});
+ORV_CLI_COMMAND("db", runDb, {"new-job", "new-ctn", "to", "sign-off", "format", "columns", "delimiter", "o"},
+                {"json", "sign-off"});
 
 }  // namespace orv::cli

@@ -17,6 +17,7 @@
 #include "db/parameter_db.h"
 #include "device/device_operations.h"
 #include "difference_output.h"
+#include "files/configuration_json.h"
 #include "files/ppf_file.h"
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
@@ -36,7 +37,7 @@ namespace {
 
 // What was read becomes the configuration: --json prints it, -o exports it.
 int emitConfiguration(Session& session, const Args& args) {
-    if (args.has("json")) std::fputs(recordJson(session.record).c_str(), stdout);
+    if (args.flag("json")) std::fputs(configurationJson(session.record, false).c_str(), stdout);
     if (const auto file = args.value("o")) {
         RecordFirmwareSelection selection(session.record);
         if (exportPpf(session.record, *file, selection, session.log) != ImageResult::Ok) return kExitFailed;
@@ -167,7 +168,7 @@ int runDevice(Session& session, const Args& args) {
     if (!known) return usageError(clitext::unknownDeviceOperation(operation));
     const std::string port = args.value("port").value_or("");
     if (port.empty()) return usageError(clitext::deviceNeedsPort(operation));
-    if ((args.has("json") || args.has("o")) && operation != "read" && operation != "read-factory")
+    if ((args.flag("json") || args.has("o")) && operation != "read" && operation != "read-factory")
         return usageError(clitext::kJsonAndOutputWithRead);
 
     ComSettings settings;

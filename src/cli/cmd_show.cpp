@@ -4,6 +4,7 @@
 
 #include "cli.h"
 #include "cli_messages.h"
+#include "files/configuration_json.h"
 #include "model/format_value.h"
 
 namespace orv::cli {
@@ -22,8 +23,8 @@ int runShow(Session& session, const Args& args) {
     if (!args.positional.empty()) return usageError(clitext::takesNoArgument("show", args.positional[0]));
     if (int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
     const ParameterRecord& record = session.record;
-    if (args.has("json")) {
-        std::fputs(recordJson(record).c_str(), stdout);
+    if (args.flag("json")) {
+        std::fputs(configurationJson(record, false).c_str(), stdout);
         return kExitOk;
     }
     std::printf("[General]\n");

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "cli.h"
@@ -28,13 +29,10 @@ void appendCsv(std::string& out, const char* channel, const std::vector<std::uin
         out += std::string(channel) + "," + std::to_string(t) + "," + utcText(t) + "\n";
 }
 
-void appendJson(std::string& out, const char* channel, const std::vector<std::uint32_t>& times) {
-    out += std::string("\"") + channel + "\": [";
-    for (std::size_t i = 0; i < times.size(); ++i) {
-        out += i == 0 ? "\n" : ",\n";
-        out += "    {\"epoch\": " + std::to_string(times[i]) + ", \"utc\": \"" + utcText(times[i]) + "\"}";
-    }
-    out += times.empty() ? "]" : "\n  ]";
+nlohmann::ordered_json eventsJson(const std::vector<std::uint32_t>& times) {
+    nlohmann::ordered_json events = nlohmann::ordered_json::array();
+    for (const std::uint32_t t : times) events.push_back({{"epoch", t}, {"utc", utcText(t)}});
+    return events;
 }
 
 int runSimulate(Session& session, const Args& args) {
@@ -51,11 +49,9 @@ int runSimulate(Session& session, const Args& args) {
         appendCsv(out, "gps", job.fixes);
         appendCsv(out, "xmit", job.transmissions);
     } else {
-        out = "{\n  ";
-        appendJson(out, "gps", job.fixes);
-        out += ",\n  ";
-        appendJson(out, "xmit", job.transmissions);
-        out += "\n}\n";
+        const nlohmann::ordered_json events = {{"gps", eventsJson(job.fixes)},
+                                               {"xmit", eventsJson(job.transmissions)}};
+        out = events.dump(2) + "\n";
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
     return job.stopped ? kExitWatchdog : kExitOk;

@@ -14,9 +14,16 @@ namespace {
 constexpr std::array kHelp{
     CommandHelp{"show", "print the configuration",
         "orvctl show [SOURCE] [--set KEY=TEXT ...] [--json]",
-        "  --json                  one JSON object: firmware, general, seasons, strings\n",
+        "  --json                  one JSON object: firmware, general, seasons, strings\n"
+        "                          (--json FILE, with a file name, is the JSON source instead)\n",
         "orvctl show --set XmitterEnblType=Petrel\n"
         "orvctl show --ppf collar.ppf --json\n"},
+    CommandHelp{"export", "write the configuration as a JSON file",
+        "orvctl export [SOURCE] [--set KEY=TEXT ...] --format json -o FILE.json",
+        "  --format json           the object of 'show --json' with \"schema\": \"orv-configuration/1\"\n"
+        "  -o FILE.json            the file to write; '--json FILE.json' reads it back\n",
+        "orvctl export --ppf collar.ppf --format json -o collar.json\n"
+        "orvctl image --json collar.json -o collar.bin\n"},
     CommandHelp{"export-ppf", "write the configuration as a .ppf file",
         "orvctl export-ppf [SOURCE] [--set KEY=TEXT ...] -o FILE",
         "  -o FILE                 the .ppf file to write (the same bytes as the window's Export)\n",
@@ -124,13 +131,19 @@ constexpr std::array kHelp{
         "orvctl db rename --db PATH --job J [--ctn C] --new-job J2 [--new-ctn C2]\n"
         "orvctl db copy --db PATH --to PATH2\n"
         "orvctl db history --db PATH --job J --ctn C [--status S] [--format text|json]\n"
-        "orvctl db read|restore --db PATH --job J --ctn C --version N",
+        "orvctl db read|restore --db PATH --job J --ctn C --version N\n"
+        "orvctl db export --db PATH --format csv [--columns KEY,KEY[S],...] [--delimiter C] -o FILE.csv",
         "  --db PATH               a database file or a postgresql:// URI\n"
         "  --job J --ctn C         the device key (with --status, \"Working\" by default)\n"
         "  --json                  read: print the configuration as JSON\n"
         "  --to PATH2              copy: the database to fill\n"
         "  --version N             read, restore: version N of the Job and CTN (db history lists them)\n"
-        "  --format text|json      history: one line a version, or a JSON list\n"
+        "  --format text|json|csv  history: one line a version, or a JSON list; export: csv,\n"
+        "                          a header row, then job, ctn, status and the values of each\n"
+        "                          stored device (RFC 4180, UTF-8)\n"
+        "  --columns KEY,...       export: these parameters (KEY[*]: all twelve seasons);\n"
+        "                          without it every general parameter and text\n"
+        "  --delimiter C           export: ';' for spreadsheets that read it (default ',')\n"
         "  --user NAME             save, delete: who does it (as the window's Save and Delete:\n"
         "                          \"Coord. Signoff\" Engineer or Coordinator, \"Programmed\" and\n"
         "                          the Job \" DEFAULT\" Engineer only; others exit 2)\n"
@@ -145,7 +158,8 @@ constexpr std::array kHelp{
         "orvctl db save --db Orv3.mdb --job P1001 --ctn 7 --user erin --sign-off\n"
         "orvctl db copy --db Orv3.mdb --to postgresql://orv@dbhost/orv\n"
         "orvctl db history --db Orv3.mdb --job P1001 --ctn 7\n"
-        "orvctl db restore --db Orv3.mdb --job P1001 --ctn 7 --version 2 --yes\n"},
+        "orvctl db restore --db Orv3.mdb --job P1001 --ctn 7 --version 2 --yes\n"
+        "orvctl db export --db Orv3.mdb --format csv --delimiter ';' -o devices.csv\n"},
     CommandHelp{"users", "the password database",
         "orvctl users list|add|delete|passwd --pwdb PATH [--user NAME] [--level LEVEL] [--login NAME]\n"
         "orvctl users service-password       (root: the service account's password here)",

@@ -11,7 +11,7 @@
 #include "cli_registry.h"
 #include "login.h"
 #include "model/access.h"
-#include "parameter_key.h"
+#include "model/parameter_key.h"
 #include "reset_option.h"
 #include "typed_entry.h"
 
@@ -80,6 +80,16 @@ int applySet(Session& session, TypedEntry& entry, const std::string& assignment)
     return rc;
 }
 
+// A source option the command also takes as a flag ("--json") is the source
+// only with its file.
+bool sourceGiven(const Args& args, const std::string& option) {
+    const auto command = commandTable().find(args.command);
+    const bool alsoFlag = command != commandTable().end() && command->second.flags.count(option) != 0;
+    for (const auto& [name, value] : args.options)
+        if (name == option && (!alsoFlag || !value.empty())) return true;
+    return false;
+}
+
 }  // namespace
 
 int loadConfiguration(Session& session, const Args& args) {
@@ -91,7 +101,7 @@ int loadConfiguration(Session& session, const Args& args) {
     }
     const SourceEntry* source = nullptr;
     for (const auto& candidate : sourceTable()) {
-        if (!args.has(candidate.option)) continue;
+        if (!sourceGiven(args, candidate.option)) continue;
         if (source) return usageError(clitext::twoSources(source->option, candidate.option));
         source = &candidate;
     }

@@ -98,7 +98,16 @@ int parseArgs(int argc, char** argv, const CommandEntry& command, Args& args) {
             const std::string nearest = nearestName(name, names);
             return usageError(orv::clitext::unknownOption(name, args.command, nearest));
         }
-        const bool flag = commonFlags().count(name) || command.flags.count(name);
+        bool flag = commonFlags().count(name) || command.flags.count(name);
+        // "--json" prints JSON, "--json FILE" reads the configuration from FILE.
+        if (flag && !commonFlags().count(name) && commonOptions().count(name)) {
+            if (inlineValue && value.empty()) return usageError(orv::clitext::optionNeedsValue(word));
+            if (!inlineValue && i + 1 < argc && argv[i + 1][0] != '-') {
+                value = argv[++i];
+                inlineValue = true;
+            }
+            flag = !inlineValue;
+        }
         if (flag && inlineValue) return usageError(orv::clitext::optionTakesNoValue(name));
         if (!flag && !inlineValue) {
             if (i + 1 >= argc) return usageError(orv::clitext::optionNeedsValue(word));

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,22 +31,20 @@ struct Mark {
 };
 
 std::int64_t numberAfter(const std::string& json, const std::string& key) {
-    const auto at = json.find("\"" + key + "\": ");
-    return at == std::string::npos ? -1 : std::atoll(json.c_str() + at + key.size() + 4);
+    const auto content = nlohmann::json::parse(json, nullptr, false);
+    return content.is_object() && content.contains(key) ? content[key].get<std::int64_t>() : -1;
 }
 
 // The marks of the strip with that title.
 std::vector<Mark> stripMarks(const std::string& json, const std::string& title) {
     std::vector<Mark> marks;
-    const auto strip = json.find("{\"title\": \"" + title + "\"");
-    if (strip == std::string::npos) return marks;
-    const auto end = json.find(']', strip);
-    for (auto at = json.find("{\"t\": ", strip); at < end; at = json.find("{\"t\": ", at + 1)) {
-        Mark mark{};
-        std::istringstream in(json.substr(at, json.find('}', at) - at));
-        std::string word;
-        in >> word >> mark.t >> word >> word >> mark.x >> word >> word >> mark.h;
-        marks.push_back(mark);
+    const auto content = nlohmann::json::parse(json, nullptr, false);
+    if (!content.is_object()) return marks;
+    for (const auto& strip : content["strips"]) {
+        if (strip["title"] != title) continue;
+        for (const auto& mark : strip["marks"])
+            marks.push_back(
+                {mark["t"].get<std::int64_t>(), mark["x"].get<double>(), mark["h"].get<double>()});
     }
     return marks;
 }
@@ -81,7 +80,7 @@ TEST_F(OrvctlChart, DrawsEachFormatAtTheAskedSize) {
     const std::string svg = folder.read("c.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("GPS Fixes"), std::string::npos);
-    EXPECT_NE(folder.read("c.json").find("\"view_start\": 1772323200"), std::string::npos);
+    EXPECT_EQ(numberAfter(folder.read("c.json"), "view_start"), 1772323200);
 }
 
 TEST_F(OrvctlChart, JsonMarksAreTheSimulatedEventsInsideTheView) {
@@ -131,17 +130,17 @@ TEST_F(OrvctlChart, JsonMarksAreTheSimulatedEventsInsideTheView) {
 TEST_F(OrvctlChart, AxisLabelsAndDisabledStrips) {
     const auto result = run({"--start", "2026-03-01", "--zoom", "2", "-o", folder.file("a.json")});
     ASSERT_EQ(result.status, 0) << result.err;
-    const std::string json = folder.read("a.json");
-    EXPECT_NE(json.find("\"zoom\": 2"), std::string::npos);
-    EXPECT_NE(json.find("\"lower_ticks\": [{\"t\": 1772323200, \"label\": \"0:00\"}, {\"t\": 1772337600, "
-                        "\"label\": \"4:00\"}"),
-              std::string::npos);
-    EXPECT_NE(json.find("\"upper_labels\": [{\"t\": 1772323200, \"label\": \"3/1/26\"}, {\"t\": 1772409600, "
-                        "\"label\": \" 2\"}]"),
-              std::string::npos);
+    const auto json = nlohmann::json::parse(folder.read("a.json"));
+    EXPECT_EQ(json["zoom"], 2);
+    ASSERT_GE(json["lower_ticks"].size(), 2u);
+    EXPECT_EQ(json["lower_ticks"][0], nlohmann::json::parse(R"({"t": 1772323200, "label": "0:00"})"));
+    EXPECT_EQ(json["lower_ticks"][1], nlohmann::json::parse(R"({"t": 1772337600, "label": "4:00"})"));
+    EXPECT_EQ(
+        json["upper_labels"],
+        nlohmann::json::parse(R"([{"t": 1772323200, "label": "3/1/26"}, {"t": 1772409600, "label": " 2"}])"));
     // The reset record's transmitter is off: its strip is listed, disabled and empty.
-    EXPECT_NE(json.find("{\"title\": \"Transmitter\", \"enabled\": false, \"marks\": []}"),
-              std::string::npos);
+    EXPECT_EQ(json["strips"][1],
+              nlohmann::json::parse(R"({"title": "Transmitter", "enabled": false, "marks": []})"));
 }
 
 TEST_F(OrvctlChart, RefusesBadOptionsWithoutWriting) {

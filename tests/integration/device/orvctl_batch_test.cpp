@@ -127,13 +127,13 @@ TEST_F(OrvctlBatch, ATraceFileThatCannotBeOpenedFailsBeforeAnyCollarIsTouched) {
 
 TEST_F(OrvctlBatch, BadManifestsFailWithTheLineBeforeAnyCollarIsTouched) {
     startCollars({});
+    // The same Job and CTN twice would give two collars one configuration.
     manifest({collars[1]->devicePath() + ",J9,C2"});
     auto result = run(batch());
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("line 6: port " + collars[1]->devicePath() + " is already used on line 3"),
-              std::string::npos)
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("line 6: Job 'J9', CTN 'C2' is already on line 3"), std::string::npos)
         << result.err;
-    manifest({"/dev/no-such-port,J9,C1"});
+    manifest({"/dev/no-such-port,J9,C5"});
     result = run(batch());
     EXPECT_NE(result.err.find("line 6: port /dev/no-such-port is no serial device"), std::string::npos)
         << result.err;
@@ -142,6 +142,7 @@ TEST_F(OrvctlBatch, BadManifestsFailWithTheLineBeforeAnyCollarIsTouched) {
     EXPECT_NE(result.err.find("line 2: Job 'J9', CTN 'C99'"), std::string::npos) << result.err;
     folder.write("job.csv", "port,ctn\n" + collars[0]->devicePath() + ",C1\n");
     result = run(batch());
+    EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("line 1: the header names no 'job' column"), std::string::npos) << result.err;
     for (const auto& collar : collars) EXPECT_EQ(collar->commandCount(), 0);
     EXPECT_EQ(programmedCount(), 0);

@@ -5,9 +5,9 @@
 
 #include "model/definitions.h"
 
-namespace orv::cli {
+namespace orv {
 
-// A parameter as named on the command line: KEY, or KEY[S] / KEY[*] for season rows.
+// A parameter as scripts and manifests name it: KEY, or KEY[S] / KEY[*] for season rows.
 struct ParameterKey {
     DefinitionTable table;
     int row;
@@ -17,4 +17,4 @@ struct ParameterKey {
 // Empty when the text names no parameter or the season part is malformed.
 std::optional<ParameterKey> parseParameterKey(const std::string& text);
 
-}  // namespace orv::cli
+}  // namespace orv

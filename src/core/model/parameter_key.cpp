@@ -1,8 +1,8 @@
-#include "parameter_key.h"
+#include "model/parameter_key.h"
 
 #include <cstdlib>
 
-namespace orv::cli {
+namespace orv {
 
 std::optional<ParameterKey> parseParameterKey(const std::string& text) {
     std::string name = text;
@@ -31,4 +31,4 @@ std::optional<ParameterKey> parseParameterKey(const std::string& text) {
     return std::nullopt;
 }
 
-}  // namespace orv::cli
+}  // namespace orv

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// orvctl's texts for the open formats (JSON and CSV) and for programming and
+// checking a fleet, beside the main catalogue (cli_messages): usage errors
+// and failures, each built from one whole text.
+
+namespace orv::clitext {
+
+// JSON configurations.
+std::string jsonProblem(const std::string& path, int line, const std::string& key, const std::string& what);
+inline constexpr const char* kExportNeedsFile = "'export' needs -o FILE.json";
+std::string exportFormatUnknown(const std::string& format);
+std::string cannotRead(const std::string& path);
+
+// CSV export of the database.
+std::string dbExportFormatUnknown(const std::string& format);
+inline constexpr const char* kDbExportNeedsFile = "'db export' needs -o FILE.csv";
+std::string delimiterUnusable(const std::string& delimiter);
+std::string unknownColumnKey(const std::string& key);
+
+}  // namespace orv::clitext
