@@ -5,15 +5,16 @@
 #include <cstdio>
 #include <ctime>
 #include <map>
+#include <nlohmann/json.hpp>
 
 #include "access_check.h"
+#include "app/utf8_text.h"
 #include "cli.h"
 #include "cli_messages.h"
 #include "cli_registry.h"
 #include "db/parameter_db.h"
 #include "db_export.h"
 #include "dialogs/handler_utility.h"
-#include "json_text.h"
 #include "login.h"
 #include "stored_version.h"
 #include "workflow/main_controls.h"
@@ -135,14 +136,15 @@ struct DbCommand {
             }
             return kExitOk;
         }
-        std::string json = "[";
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const DeviceVersion& v : versions) {
-            json += (json.size() > 1 ? ",\n " : "") + std::string("{\"version\": ") +
-                    std::to_string(v.version) + ", \"status\": " + jsonString(v.key.status) +
-                    ", \"action\": " + jsonString(v.action) + ", \"user\": " + jsonString(v.user) +
-                    ", \"time\": " + jsonString(v.time) + "}";
+            list.push_back({{"version", v.version},
+                            {"status", asUtf8(v.key.status)},
+                            {"action", asUtf8(v.action)},
+                            {"user", asUtf8(v.user)},
+                            {"time", asUtf8(v.time)}});
         }
-        std::printf("%s]\n", json.c_str());
+        std::printf("%s\n", list.dump(2).c_str());
         return kExitOk;
     }
 
@@ -242,9 +244,9 @@ int runDb(Session& session, const Args& args) {
     if (path.empty()) return usageError(clitext::kDbCommandNeedsPath);
     DbCommand command(session, args, path);
     const std::map<std::string, int (DbCommand::*)()> actions = {
-        {"list", &DbCommand::list},   {"save", &DbCommand::save},       {"read", &DbCommand::read},
-        {"check", &DbCommand::check}, {"delete", &DbCommand::remove},   {"rename", &DbCommand::rename},
-        {"copy", &DbCommand::copy},   {"history", &DbCommand::history}, {"restore", &DbCommand::restore},
+        {"list", &DbCommand::list},        {"save", &DbCommand::save},       {"read", &DbCommand::read},
+        {"check", &DbCommand::check},      {"delete", &DbCommand::remove},   {"rename", &DbCommand::rename},
+        {"copy", &DbCommand::copy},        {"history", &DbCommand::history}, {"restore", &DbCommand::restore},
         {"export", &DbCommand::exportCsv},
     };
     const auto action = actions.find(args.positional[0]);

@@ -3,26 +3,26 @@
 // check failed.
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
+#include "app/utf8_text.h"
 #include "cli.h"
 #include "cli_messages.h"
 #include "host_checks.h"
-#include "json_text.h"
 
 namespace orv::cli {
 
 namespace {
 
 std::string doctorJson(const std::vector<DoctorCheck>& checks) {
-    std::string out = "{\"checks\": [";
-    for (std::size_t i = 0; i < checks.size(); ++i) {
-        const DoctorCheck& check = checks[i];
-        out += i == 0 ? "\n" : ",\n";
-        out += "  {\"name\": " + jsonString(check.name) +
-               ", \"status\": " + jsonString(statusName(check.status)) +
-               ", \"detail\": " + jsonString(check.detail) + ", \"fix\": " + jsonString(check.fix) + "}";
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const DoctorCheck& check : checks) {
+        list.push_back({{"name", asUtf8(check.name)},
+                        {"status", statusName(check.status)},
+                        {"detail", asUtf8(check.detail)},
+                        {"fix", asUtf8(check.fix)}});
     }
-    return out + "\n]}\n";
+    return nlohmann::ordered_json{{"checks", std::move(list)}}.dump(2) + "\n";
 }
 
 int runDoctor(Session&, const Args& args) {

@@ -25,9 +25,9 @@ protected:
         std::filesystem::create_directory(folder.path() / "archive");
         folder.write("Orv3.cfg", "[Files]\nArchive Path=" + folder.file("archive") + "/\n");
         for (int i = 1; i <= 4; ++i) {
-            const auto saved = run({"db", "save", "--db", "Orv3.mdb", "--job", "J9", "--ctn", "C" + std::to_string(i),
-                                    "--firmware", "N4 040816", "--set", "ElevAngle=" + std::to_string(10 + i),
-                                    "--yes"});
+            const auto saved =
+                run({"db", "save", "--db", "Orv3.mdb", "--job", "J9", "--ctn", "C" + std::to_string(i),
+                     "--firmware", "N4 040816", "--set", "ElevAngle=" + std::to_string(10 + i), "--yes"});
             ASSERT_EQ(saved.status, 0) << saved.err;
         }
     }
@@ -44,7 +44,8 @@ protected:
         return folder.write("job.csv", text);
     }
     std::vector<std::string> batch() {
-        std::vector<std::string> args{"batch", "--manifest", "job.csv", "--db", "Orv3.mdb", "--timeout", "2", "--yes"};
+        std::vector<std::string> args{"batch",    "--manifest", "job.csv", "--db",
+                                      "Orv3.mdb", "--timeout",  "2",       "--yes"};
         for (const auto& option : engineerLogin(folder.path().string())) args.push_back(option);
         return args;
     }
@@ -52,7 +53,8 @@ protected:
     int programmedCount() {
         const std::string listed = run({"db", "list", "--db", "Orv3.mdb"}).out;
         int count = 0;
-        for (auto at = listed.find("\tProgrammed"); at != std::string::npos; at = listed.find("\tProgrammed", at + 1))
+        for (auto at = listed.find("\tProgrammed"); at != std::string::npos;
+             at = listed.find("\tProgrammed", at + 1))
             ++count;
         return count;
     }
@@ -76,8 +78,8 @@ TEST_F(OrvctlBatch, AFaultyCollarFailsAloneAndTheOthersAreSavedAndArchived) {
         EXPECT_EQ(folder.read("archive/C" + std::to_string(i + 1) + ".spr").empty(), i == 2) << i;
     }
     EXPECT_EQ(programmedCount(), 3);
-    const auto third = run({"show", "--json", "--db", "Orv3.mdb", "--job", "J9", "--ctn", "C4", "--status",
-                            "Programmed"});
+    const auto third =
+        run({"show", "--json", "--db", "Orv3.mdb", "--job", "J9", "--ctn", "C4", "--status", "Programmed"});
     EXPECT_NE(third.out.find("\"ProgrammedBy\": \"Eng\""), std::string::npos) << third.out;
     EXPECT_NE(third.out.find("\"ElevAngle\": 14"), std::string::npos) << "each collar its own configuration";
 }
@@ -100,12 +102,13 @@ TEST_F(OrvctlBatch, OneTraceHoldsEveryPortsFramesInWholeLinesMarkedWithThePort) 
     ASSERT_EQ(result.status, 0) << result.err << result.out;
     const ReadTrace trace = readTrace(folder.read("batch.trace"));
     // Four threads wrote at once, yet every line is whole.
-    EXPECT_TRUE(trace.unreadable.empty()) << trace.unreadable.size() << " lines mixed, first: "
-                                          << trace.unreadable.front();
+    EXPECT_TRUE(trace.unreadable.empty())
+        << trace.unreadable.size() << " lines mixed, first: " << trace.unreadable.front();
     for (const auto& collar : collars) {
         EXPECT_EQ(commandsSent(trace, collar->devicePath()), collar->commandLog()) << collar->devicePath();
-        EXPECT_EQ(static_cast<long long>(bytesOf(trace, TraceDirection::Received, collar->devicePath()).size()),
-                  collar->charsSent());
+        EXPECT_EQ(
+            static_cast<long long>(bytesOf(trace, TraceDirection::Received, collar->devicePath()).size()),
+            collar->charsSent());
     }
     // Not on a terminal: plain progress lines, one per event, no cursor movements.
     EXPECT_EQ(result.err.find("\033["), std::string::npos);
@@ -161,7 +164,8 @@ TEST_F(OrvctlBatch, CtrlCAbortsEveryPortAndSavesNothing) {
     const auto result = finishProcess(running);
     EXPECT_EQ(result.status, 1) << result.err;
     std::size_t aborted = 0;
-    for (auto at = result.out.find("aborted"); at != std::string::npos; at = result.out.find("aborted", at + 1))
+    for (auto at = result.out.find("aborted"); at != std::string::npos;
+         at = result.out.find("aborted", at + 1))
         ++aborted;
     EXPECT_EQ(aborted, 4u) << result.out;
     EXPECT_EQ(programmedCount(), 0);
