@@ -6,6 +6,7 @@
 #include <pty.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -64,7 +65,9 @@ TEST(OrvctlDoctor, ExitStatusFollowsFailuresAndJsonListsEveryCheck) {
     EXPECT_TRUE(checks["Port /dev/orv-none"].contains("fix"));
     for (const char* check : {"Data folder", "Settings file", "Parameter database", "Password database",
                               "ModemManager and brltty", "Display"})
-        EXPECT_TRUE(checks.count(check)) << check;
+        EXPECT_TRUE(std::any_of(checks.begin(), checks.end(), [&](const auto& named) {
+            return named.first.rfind(check, 0) == 0;
+        })) << check;
     EXPECT_EQ(runOrvctl({"doctor", "--format", "yaml"}, folder.path().string()).status, 2);
     ::close(master);
 }
