@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
