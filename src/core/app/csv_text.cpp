@@ -86,7 +86,10 @@ std::string csvLine(const std::vector<std::string>& fields, char delimiter) {
         if (i > 0) line += delimiter;
         const std::string& field = fields[i];
         const bool quote = field.find_first_of(std::string("\"\r\n") + delimiter) != std::string::npos ||
-                           (!field.empty() && (field.front() == ' ' || field.back() == ' '));
+                           (!field.empty() && (field.front() == ' ' || field.back() == ' ')) ||
+                           // A field that starts with a byte-order mark is quoted, so that at the start
+                           // of a file the mark is read back as the field's and not skipped.
+                           field.rfind("\xEF\xBB\xBF", 0) == 0;
         if (!quote) {
             line += field;
             continue;
