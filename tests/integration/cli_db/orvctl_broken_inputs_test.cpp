@@ -131,7 +131,8 @@ const BrokenInput kBrokenInputs[] = {
      [](const TempDir&) {},
      {"users", "add", "--pwdb", "PWord.mdb", "--user", "ann", "--level", "Engineer"},
      1,
-     "Error: A user of level Engineer needs a password",
+     // Unanswered, the new password database is not made, and nothing else is.
+     "Question: The database - 'PWord.mdb' - could not be opened.",
      {}},
     {"a .ppf file cut short",
      cutPpf,
@@ -213,9 +214,12 @@ TEST(OrvctlDatabaseFiles, NewFilesAreOwnerAndGroupOnlyAndExistingModesStay) {
         0);
     EXPECT_EQ(modeOf(folder.file("Orv3.mdb")), 0600u);
     // A Customer needs no password; the others' passwords are checked on login.
-    EXPECT_EQ(
-        runOrvctl({"users", "add", "--pwdb", "PWord.mdb", "--user", "bob", "--yes"}, folder.path()).status,
-        0);
+    // Adding a user takes an Engineer's login.
+    setenv("ORV_LOGIN_PASSWORD", "words", 1);
+    EXPECT_EQ(runOrvctl({"users", "add", "--pwdb", "PWord.mdb", "--user", "bob", "--login", "ann", "--yes"},
+                        folder.path())
+                  .status,
+              0);
 }
 
 }  // namespace

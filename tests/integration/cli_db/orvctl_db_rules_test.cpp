@@ -21,9 +21,10 @@ const std::regex kDate(R"(\d\d/\d\d/\d{4}  \d\d:\d\d)");
 class OrvctlDbRules : public ::testing::Test {
 protected:
     void SetUp() override {
-        engineer = engineerLogin(folder.path().string());  // sets the password every test user has
-        const auto added = run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Coco", "--level", "Coordinator",
-                                "--yes"});
+        engineer = engineerLogin(folder.path().string());        // sets the password every test user has
+        setenv("ORV_LOGIN_PASSWORD", kTestEngineerPassword, 1);  // adding a user takes an Engineer's login
+        const auto added = run({"users", "add", "--pwdb", "PWord.mdb", "--user", "Coco", "--level",
+                                "Coordinator", "--login", kTestEngineer, "--yes"});
         ASSERT_EQ(added.status, 0) << added.err;
         coordinator = {"--user", "Coco", "--pwdb", "PWord.mdb"};
         // The database exists with one "Working" device.
@@ -32,8 +33,9 @@ protected:
     ProcessResult run(std::vector<std::string> args) { return runOrvctl(args, folder.path().string()); }
     static std::vector<std::string> key(const std::string& job, const std::string& status,
                                         std::vector<std::string> args) {
-        for (const std::string& a : {std::string("--db"), std::string("Orv3.mdb"), std::string("--job"), job,
-                                     std::string("--ctn"), std::string("C1"), std::string("--status"), status})
+        for (const std::string& a :
+             {std::string("--db"), std::string("Orv3.mdb"), std::string("--job"), job, std::string("--ctn"),
+              std::string("C1"), std::string("--status"), status})
             args.push_back(a);
         return args;
     }
@@ -169,7 +171,8 @@ TEST_F(OrvctlDbRules, DeleteFollowsTheSameRulesAsSave) {
 }
 
 TEST_F(OrvctlDbRules, RenamingFollowsTheLevelsOfTheWindowsChangeButtons) {
-    auto rename = [&](const std::string& newJob, const std::string& newCtn, const std::vector<std::string>& user) {
+    auto rename = [&](const std::string& newJob, const std::string& newCtn,
+                      const std::vector<std::string>& user) {
         return run(as({"db", "rename", "--db", "Orv3.mdb", "--job", "J1", "--ctn", "C1", "--new-job", newJob,
                        "--new-ctn", newCtn},
                       user));
