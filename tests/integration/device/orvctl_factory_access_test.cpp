@@ -38,18 +38,19 @@ TEST_F(OrvctlFactoryAccess, LevelsWithoutTheWindowsFactoryButtonsAreRefusedBefor
     EXPECT_NE(read.err.find("at the Customer level may not read the factory parameters."), std::string::npos)
         << read.err;
     EXPECT_EQ(read.out, "") << "nothing read, nothing printed";
-    const auto write = factory("write-factory", {"--raw", "FactSysCTN=A1B2C3"});
+    const auto write = factory("write-factory", {});
     EXPECT_EQ(write.status, 2);
     EXPECT_NE(write.err.find("at the Customer level may not program the factory parameters."),
               std::string::npos)
         << write.err;
 
     // A Coordinator edits the factory fields in the window but has no factory buttons.
-    engineerLogin(folder.path().string());  // sets the password the users are made with
-    runOrvctl({"users", "add", "--pwdb", "PWord.mdb", "--user", "Coord", "--level", "Coordinator", "--yes"},
+    engineerLogin(folder.path().string());                   // sets the password the users are made with
+    setenv("ORV_LOGIN_PASSWORD", kTestEngineerPassword, 1);  // adding a user takes an Engineer's login
+    runOrvctl({"users", "add", "--pwdb", "PWord.mdb", "--user", "Coord", "--level", "Coordinator", "--login",
+               kTestEngineer, "--yes"},
               folder.path().string());
-    const auto coordinator =
-        factory("write-factory", {"--user", "Coord", "--pwdb", "PWord.mdb", "--raw", "FactSysCTN=A1B2C3"});
+    const auto coordinator = factory("write-factory", {"--user", "Coord", "--pwdb", "PWord.mdb"});
     EXPECT_EQ(coordinator.status, 2);
     EXPECT_NE(
         coordinator.err.find("user 'Coord' at the Coordinator level may not program the factory parameters."),
