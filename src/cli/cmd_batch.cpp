@@ -3,9 +3,7 @@
 // database and goes through the whole Write Device sequence on its own port,
 // one worker per port, all at the same time: the firmware check, connect,
 // erase, write, readback and compare, the save as "Programmed" by the user and
-// the archive files with the copy of what the collar held before. A failure on
-// one port touches no other; Ctrl-C aborts all. The summary counts the values
-// each write changed.
+// the archive files. A failure on one port touches no other; Ctrl-C aborts all.
 
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -20,7 +18,6 @@
 #include <ctime>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -38,7 +35,7 @@
 #include "workflow/batch_manifest.h"
 #include "workflow/batch_progress.h"
 #include "workflow/workflow_messages.h"
-#include "workflow/write_sequence.h"
+#include "workflow/write_completion.h"
 #include "write_consent.h"
 
 namespace orv::cli {
@@ -115,14 +112,6 @@ private:
 struct Outcome {
     std::string result = "failed";
     double seconds = 0;
-    // Values the collar held that the write changed; unknown until it was read.
-    std::optional<std::size_t> changes;
-};
-
-// A batch asks nothing while it writes; it only counts the changes.
-class CountingView : public WriteView {
-public:
-    bool confirmChanges(const ChangeSummary&) override { return true; }
 };
 
 // The whole Write Device sequence for one collar on its port.
@@ -136,8 +125,7 @@ struct BatchRun {
     std::shared_ptr<SerialTrace> trace;  // one file for every port; nullptr: no trace
 };
 
-Outcome programCollar(const BatchRun& run, const BatchEntry& entry, std::size_t index,
-                      const WritePlan& plan) {
+Outcome programCollar(const BatchRun& run, const BatchEntry& entry, std::size_t index, bool rootIdFlag) {
     const auto start = std::chrono::steady_clock::now();
     Outcome outcome;
     const std::string& dbPath = run.dbPath;
@@ -159,31 +147,23 @@ Outcome programCollar(const BatchRun& run, const BatchEntry& entry, std::size_t 
     link.settings.portSlot = 0;
     link.settings.comTimeoutSeconds = run.wakeSeconds;
     RecordFirmwareSelection selection(record);
-    DeviceContext context{link, record, selection, plan.rootIdFlag};
+    DeviceContext context{link, record, selection, rootIdFlag};
     PortProgress progress(index, run.board, run.wakeSeconds);
-    CountingView view;
-    WriteOptions options;
-    options.showChanges = false;
-    const WriteOutcome written = runWrite(context, progress, view, options, log);
-    if (!written.before.empty()) outcome.changes = written.differenceCount;
-    if (written.result != DeviceResult::Ok) outcome.result = abortAll ? "aborted" : "failed";
-
-    WriteCompletion completion;
-    completion.saveAfterProgramming = true;
-    completion.job = entry.job;
-    completion.ctn = entry.ctn;
-    completion.settingsFile = run.settingsFile;
-    completion.when = std::time(nullptr);
-    completion.restartWarning = false;  // once for the whole batch
-    int completed;
+    const DeviceResult rc = programConfiguration(context, progress);
+    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (rc != DeviceResult::Ok) {
+        outcome.result = abortAll ? "aborted" : "failed";
+        return outcome;
+    }
+    int saved;
     {
         std::lock_guard lock(databaseMutex);
         ParameterDb db(log, record);
         db.setCurrentPath(dbPath);
-        completion.db = &db;
-        completed = completeWrite(record, written, completion, view, log);
+        saved = saveProgrammed(record, db, entry.job, entry.ctn, std::time(nullptr));
     }
-    if (written.result == DeviceResult::Ok) outcome.result = completed == 0 ? "programmed" : "not saved";
+    const int archived = archiveProgrammed(record, run.settingsFile, link.memoryImage, log);
+    outcome.result = saved == 0 && archived == 0 ? "programmed" : "not saved";
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return outcome;
 }
@@ -238,7 +218,7 @@ int runBatch(Session& session, const Args& args) {
     session.record.text(StringRow::UserName) = session.userName;
     // Every collar's port, stored configuration and Write Device confirmations
     // before any collar is touched.
-    std::vector<WritePlan> plans(entries.size());
+    std::vector<char> rootIdFlags(entries.size(), 0);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const BatchEntry& entry = entries[i];
         ParameterRecord scratch = session.record;
@@ -254,9 +234,11 @@ int runBatch(Session& session, const Args& args) {
             reportFailure(clitext::manifestLineProblem(manifestPath, entry.line, problem));
             return kExitFailed;
         }
-        if (confirmWrite(session, scratch, args, manifestPath + ": line " + std::to_string(entry.line), true,
-                         plans[i]) != kExitOk)
+        bool rootIdFlag = false;
+        if (confirmWrite(session, scratch, args, manifestPath + ": line " + std::to_string(entry.line),
+                         rootIdFlag) != kExitOk)
             return kExitFailed;
+        rootIdFlags[i] = rootIdFlag ? 1 : 0;
     }
 
     int traceStatus = kExitOk;
@@ -281,18 +263,18 @@ int runBatch(Session& session, const Args& args) {
     std::vector<Outcome> outcomes(entries.size());
     std::vector<std::thread> workers;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        workers.emplace_back([&, i] { outcomes[i] = programCollar(run, entries[i], i, plans[i]); });
+        workers.emplace_back(
+            [&, i] { outcomes[i] = programCollar(run, entries[i], i, rootIdFlags[i] != 0); });
     }
     for (auto& worker : workers) worker.join();
     sigaction(SIGINT, &previous, nullptr);
     reportTraceFailure(trace.get(), session.log);
 
     bool allProgrammed = true;
-    std::printf("%-24s %-12s %-12s %-11s %8s %7s\n", "port", "job", "ctn", "result", "time (s)", "changes");
+    std::printf("%-24s %-12s %-12s %-11s %8s\n", "port", "job", "ctn", "result", "time (s)");
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string changes = outcomes[i].changes ? std::to_string(*outcomes[i].changes) : "-";
-        std::printf("%-24s %-12s %-12s %-11s %8.1f %7s\n", entries[i].port.c_str(), entries[i].job.c_str(),
-                    entries[i].ctn.c_str(), outcomes[i].result.c_str(), outcomes[i].seconds, changes.c_str());
+        std::printf("%-24s %-12s %-12s %-11s %8.1f\n", entries[i].port.c_str(), entries[i].job.c_str(),
+                    entries[i].ctn.c_str(), outcomes[i].result.c_str(), outcomes[i].seconds);
         allProgrammed = allProgrammed && outcomes[i].result == "programmed";
     }
     if (allProgrammed) session.log.warning("%s", wftext::kRestartWarning);

@@ -242,9 +242,7 @@ private:
     DeviceResult operationResult = DeviceResult::Ok;
     ReadJobResult readResult;
     WritePlan writePlan;
-    WriteOutcome writeOutcome;
-    // "Changes to be written", asked by the worker's write.
-    std::unique_ptr<WriteView> changeConfirmation;
+    std::vector<std::uint8_t> writtenImage;
     QString ppfDirectory;
     bool closing = false;
 };

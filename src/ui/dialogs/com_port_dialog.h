@@ -36,7 +36,6 @@ public:
     QComboBox* deviceCombo() const { return device; }
     QCheckBox* singlePinBox() const { return singlePin; }
     QCheckBox* traceBox() const { return trace; }
-    QCheckBox* showChangesBox() const { return showChanges; }
     QLineEdit* traceFileEdit() const { return traceFile; }
 
 private:
@@ -54,7 +53,6 @@ private:
     QCheckBox* singlePin;
     QCheckBox* trace;
     QLineEdit* traceFile;
-    QCheckBox* showChanges;
 };
 
 }  // namespace orv
