@@ -31,11 +31,11 @@ int refuseSourceOptions(const Args& args) {
     return kExitOk;
 }
 
-int load(Session& session, const Args& args, const SourceSpec& spec, const ParameterRecord& base,
+int load(Session& session, const Args& args, const SourceSpec& wanted, const ParameterRecord& base,
          Configuration& out) {
-    const int rc = loadSource(session, args, spec, base, out);
+    const int rc = loadSource(session, args, wanted, base, out);
     if (rc == kExitOk) return kExitOk;
-    if (rc != kExitUsage) reportFailure(clitext::sourceUnreadable(spec.text));
+    if (rc != kExitUsage) reportFailure(clitext::sourceUnreadable(wanted.text));
     return kExitTrouble;
 }
 

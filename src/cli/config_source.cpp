@@ -35,24 +35,24 @@ bool parseVersionSuffix(std::string& status, int& version) {
 
 // "JOB,CTN,STATUS" or "JOB,CTN,STATUS@N": three fields, Job and CTN as the
 // window's lists keep them.
-bool parseDeviceKey(const std::string& key, SourceSpec& spec) {
+bool parseDeviceKey(const std::string& key, SourceSpec& wanted) {
     const auto first = key.find(',');
     if (first == std::string::npos) return false;
     const auto second = key.find(',', first + 1);
     if (second == std::string::npos || key.find(',', second + 1) != std::string::npos) return false;
-    spec.job = trimTrailingBlanks(key.substr(0, first));
-    spec.ctn = trimTrailingBlanks(key.substr(first + 1, second - first - 1));
+    wanted.job = trimTrailingBlanks(key.substr(0, first));
+    wanted.ctn = trimTrailingBlanks(key.substr(first + 1, second - first - 1));
     std::string status = key.substr(second + 1);
-    if (!parseVersionSuffix(status, spec.version)) return false;
-    spec.status = bareStatus(status);
-    return !spec.job.empty() && !spec.ctn.empty() && !spec.status.empty();
+    if (!parseVersionSuffix(status, wanted.version)) return false;
+    wanted.status = bareStatus(status);
+    return !wanted.job.empty() && !wanted.ctn.empty() && !wanted.status.empty();
 }
 
-int loadPpf(Session& session, const SourceSpec& spec, Configuration& out) {
+int loadPpf(Session& session, const SourceSpec& wanted, Configuration& out) {
     RecordFirmwareSelection selection(session.record);
     PpfImages images;
-    const ImageResult rc = importPpf(session.record, spec.path, selection, session.log, images);
-    if (rc == ImageResult::NotPpfFile) reportFailure(clitext::notPpfFile(spec.path));
+    const ImageResult rc = importPpf(session.record, wanted.path, selection, session.log, images);
+    if (rc == ImageResult::NotPpfFile) reportFailure(clitext::notPpfFile(wanted.path));
     if (rc != ImageResult::Ok) return kExitFailed;
     if (decodePpfImages(session.record, images, session.log) != ImageResult::Ok) return kExitFailed;
     const std::string& version = session.record.text(StringRow::FenmodFwVer);
@@ -61,14 +61,14 @@ int loadPpf(Session& session, const SourceSpec& spec, Configuration& out) {
     return kExitOk;
 }
 
-int loadDevice(Session& session, const Args& args, const SourceSpec& spec, Configuration& out) {
+int loadDevice(Session& session, const Args& args, const SourceSpec& wanted, Configuration& out) {
     ComSettings settings;
     if (const int rc = lineSettings(args, settings); rc != kExitOk) return rc;
     int traceStatus = kExitOk;
     const auto trace = openTraceOption(args, traceStatus);
     if (traceStatus != kExitOk) return traceStatus;
     clearFactoryValues(session.record);
-    CollarSession collar(session, spec.path, settings, trace);
+    CollarSession collar(session, wanted.path, settings, trace);
     const ReadJobResult read = readDeviceJob(collar.context(), collar.progress(), session.log, kReadMode);
     if (read.result != DeviceResult::Ok || !read.loaded) return kExitFailed;
     const std::string& version = session.record.text(StringRow::FenmodFwVer);
@@ -78,66 +78,66 @@ int loadDevice(Session& session, const Args& args, const SourceSpec& spec, Confi
     return kExitOk;
 }
 
-int loadStored(Session& session, const Args& args, const SourceSpec& spec) {
+int loadStored(Session& session, const Args& args, const SourceSpec& wanted) {
     const std::string path = args.value("db").value_or("");
-    if (path.empty()) return usageError(clitext::dbSourceNeedsDb(spec.text));
+    if (path.empty()) return usageError(clitext::dbSourceNeedsDb(wanted.text));
     ParameterDb db(session.log, session.record);
     db.setCurrentPath(path);
-    if (spec.version > 0) {
+    if (wanted.version > 0) {
         DeviceVersion found;
-        if (db.readVersion(spec.job, spec.ctn, spec.version, session.record, found) != DbResult::Ok)
+        if (db.readVersion(wanted.job, wanted.ctn, wanted.version, session.record, found) != DbResult::Ok)
             return kExitFailed;
-        if (!equalIgnoringCase(found.key.status, spec.status)) {
-            reportFailure(clitext::versionOfOtherStatus(spec.version, spec.job, spec.ctn, found.key.status,
-                                                        spec.status));
+        if (!equalIgnoringCase(found.key.status, wanted.status)) {
+            reportFailure(clitext::versionOfOtherStatus(wanted.version, wanted.job, wanted.ctn,
+                                                        found.key.status, wanted.status));
             return kExitFailed;
         }
         return kExitOk;
     }
-    return db.readDevice(spec.job, spec.ctn, spec.status, kReadDevice) == DbResult::Ok ? kExitOk
-                                                                                       : kExitFailed;
+    return db.readDevice(wanted.job, wanted.ctn, wanted.status, kReadDevice) == DbResult::Ok ? kExitOk
+                                                                                             : kExitFailed;
 }
 
 }  // namespace
 
 std::optional<SourceSpec> parseSourceSpec(const std::string& text, std::string& error) {
-    SourceSpec spec;
-    spec.text = text;
-    if (text == "defaults") return spec;
+    SourceSpec wanted;
+    wanted.text = text;
+    if (text == "defaults") return wanted;
     if (startsWith(text, kDevicePrefix)) {
-        spec.kind = SourceSpec::Kind::Device;
-        spec.path = text.substr(kDevicePrefix.size());
-        if (!spec.path.empty()) return spec;
+        wanted.kind = SourceSpec::Kind::Device;
+        wanted.path = text.substr(kDevicePrefix.size());
+        if (!wanted.path.empty()) return wanted;
     } else if (startsWith(text, kDbPrefix)) {
-        spec.kind = SourceSpec::Kind::Db;
-        if (parseDeviceKey(text.substr(kDbPrefix.size()), spec)) return spec;
+        wanted.kind = SourceSpec::Kind::Db;
+        if (parseDeviceKey(text.substr(kDbPrefix.size()), wanted)) return wanted;
     } else if (!text.empty()) {
-        spec.kind = SourceSpec::Kind::Ppf;
-        spec.path = text;
-        return spec;
+        wanted.kind = SourceSpec::Kind::Ppf;
+        wanted.path = text;
+        return wanted;
     }
     error = clitext::sourceUnknown(text);
     return std::nullopt;
 }
 
-int loadSource(Session& session, const Args& args, const SourceSpec& spec, const ParameterRecord& base,
+int loadSource(Session& session, const Args& args, const SourceSpec& wanted, const ParameterRecord& base,
                Configuration& out) {
     session.record = base;
     out.held = HeldRows::everything();
     int rc = kExitOk;
-    switch (spec.kind) {
+    switch (wanted.kind) {
         case SourceSpec::Kind::Defaults:
             break;
         case SourceSpec::Kind::Ppf:
-            rc = loadPpf(session, spec, out);
+            rc = loadPpf(session, wanted, out);
             break;
         case SourceSpec::Kind::Device:
             // The selection the read starts from; the collar's version replaces it.
             if (const auto firmware = args.value("firmware")) rc = selectFirmware(session, *firmware);
-            if (rc == kExitOk) rc = loadDevice(session, args, spec, out);
+            if (rc == kExitOk) rc = loadDevice(session, args, wanted, out);
             break;
         case SourceSpec::Kind::Db:
-            rc = loadStored(session, args, spec);
+            rc = loadStored(session, args, wanted);
             break;
     }
     if (rc == kExitOk) out.record = session.record;

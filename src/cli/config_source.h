@@ -36,7 +36,7 @@ std::optional<SourceSpec> parseSourceSpec(const std::string& text, std::string& 
 // options of args (--timeout, --baud, ... --trace) and --firmware as the
 // selection it starts from. An exit status: kExitFailed after the message of
 // what could not be read.
-int loadSource(Session& session, const Args& args, const SourceSpec& spec, const ParameterRecord& base,
+int loadSource(Session& session, const Args& args, const SourceSpec& wanted, const ParameterRecord& base,
                Configuration& out);
 
 }  // namespace orv::cli
