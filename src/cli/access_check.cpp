@@ -37,7 +37,8 @@ int checkChangesAllowed(Session& session, const ParameterRecord& before, const s
             rc = checkChanged(session, DefinitionTable::General, row, how);
     }
     for (int row = 0; row < kStringCount && rc == kExitOk; ++row) {
-        if (after.text(row) != before.text(row)) rc = checkChanged(session, DefinitionTable::String, row, how);
+        if (after.text(row) != before.text(row))
+            rc = checkChanged(session, DefinitionTable::String, row, how);
     }
     for (int row = 0; row < kSeasonCount && rc == kExitOk; ++row) {
         if (row == SeasonRow::Season) continue;  // the season shown, not a value
@@ -50,7 +51,8 @@ int checkChangesAllowed(Session& session, const ParameterRecord& before, const s
     return rc;
 }
 
-int checkControl(const Session& session, int controlRow, const std::string& command, const std::string& what) {
+int checkControl(const Session& session, int controlRow, const std::string& command,
+                 const std::string& what) {
     const int accessMask = controlDefinitions()[static_cast<std::size_t>(controlRow)].accessMask;
     if (controlVisible(session.userMask, accessMask) && controlEditable(session.userMask, accessMask))
         return kExitOk;

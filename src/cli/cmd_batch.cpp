@@ -1,171 +1,46 @@
 // orvctl batch --manifest FILE.csv --user NAME: a production line programs a
-// whole job at once. Each collar of the manifest is read from the parameter
-// database and goes through the whole Write Device sequence on its own port,
-// one worker per port, all at the same time: the firmware check, connect,
-// erase, write, readback and compare, the save as "Programmed" by the user and
-// the archive files. A failure on one port touches no other; Ctrl-C aborts all.
+// whole job at once. Every line of the manifest is checked and its
+// configuration made ready before any collar is touched (batch_prepare); then
+// the collars of a wave are programmed at the same time, one worker per port
+// (batch_collar). A port named again on a later line waits for the next wave:
+// the operator connects the next collars and presses Enter. A failure on one
+// port touches no other; Ctrl-C (or a kill) aborts all. --results writes a
+// line per collar as it finishes; --resume programs what a results file does
+// not name as programmed.
 
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <atomic>
-#include <chrono>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
-#include <memory>
+#include <map>
 #include <mutex>
 #include <thread>
-#include <vector>
 
+#include "app/format_text.h"
 #include "app/replace_file.h"
 #include "app/startup.h"
+#include "batch_collar.h"
+#include "batch_prepare.h"
 #include "cli.h"
 #include "cli_messages.h"
-#include "db/parameter_db.h"
-#include "device/device_operations.h"
-#include "device/serial_port.h"
-#include "device/tracing_line.h"
-#include "image/firmware_selection.h"
+#include "config_source.h"
+#include "fleet_messages.h"
 #include "login.h"
 #include "trace_option.h"
-#include "workflow/batch_manifest.h"
-#include "workflow/batch_progress.h"
+#include "workflow/batch_results.h"
 #include "workflow/workflow_messages.h"
-#include "workflow/write_completion.h"
-#include "write_consent.h"
 
 namespace orv::cli {
 namespace {
 
 std::atomic<bool> abortAll{false};
-std::mutex databaseMutex;  // one save or read at a time on the database
 
 void onInterrupt(int) {
     abortAll = true;
-}
-
-// A port's boxes as lines "PORT: Error: ...". Questions take --yes/--no, else No.
-class PortPresenter : public MessagePresenter {
-public:
-    PortPresenter(std::string port, int answer, BatchProgressBoard& board)
-        : port(std::move(port)), answer(answer), board(board) {}
-    int present(BoxKind kind, const std::string&, const std::string& text) override {
-        static const char* const kPrefix[] = {"Error", "Warning", "Information", "Question", "Question"};
-        board.message(port + ": " + kPrefix[static_cast<int>(kind)] + ": " + text);
-        if (kind != BoxKind::Choice && kind != BoxKind::YesNoCancel) return kAnswerOk;
-        return answer != 0 ? answer : kAnswerNo;
-    }
-
-private:
-    std::string port;
-    int answer;
-    BatchProgressBoard& board;
-};
-
-// A port's progress window: its phase (the legend) and bar on the board.
-class PortProgress : public ProgressSink {
-public:
-    PortProgress(std::size_t index, BatchProgressBoard& board, int wakeSeconds)
-        : index(index), board(board), wakeLimit(wakeSeconds) {}
-    // The phase is the legend, or the caption while the legend is empty.
-    void setCaption(const std::string& text) override {
-        caption = text;
-        board.update(index, phase(), position);
-    }
-    void setLegend(const std::string& text) override {
-        legend = text;
-        const bool magnet =
-            text.rfind("Put the magnet", 0) == 0 || text == "Waiting for the target response.";
-        if (!magnet) {
-            wakeStart = {};
-        } else if (wakeStart == std::chrono::steady_clock::time_point{}) {
-            wakeStart = std::chrono::steady_clock::now();
-        }
-        board.update(index, phase(), position);
-    }
-    void setPosition(int percent) override {
-        position = percent;
-        board.update(index, phase(), position);
-    }
-    bool aborted() override {
-        if (abortAll) return true;
-        return wakeStart != std::chrono::steady_clock::time_point{} &&
-               std::chrono::steady_clock::now() - wakeStart > std::chrono::seconds(wakeLimit);
-    }
-
-private:
-    const std::string& phase() const { return legend.empty() ? caption : legend; }
-
-    std::size_t index;
-    BatchProgressBoard& board;
-    int wakeLimit;
-    std::string caption;
-    std::string legend;
-    int position = 0;
-    std::chrono::steady_clock::time_point wakeStart{};
-};
-
-struct Outcome {
-    std::string result = "failed";
-    double seconds = 0;
-};
-
-// The whole Write Device sequence for one collar on its port.
-struct BatchRun {
-    const ParameterRecord& base;
-    std::string dbPath;
-    std::string settingsFile;
-    int answer;
-    int wakeSeconds;
-    BatchProgressBoard& board;
-    std::shared_ptr<SerialTrace> trace;  // one file for every port; nullptr: no trace
-};
-
-Outcome programCollar(const BatchRun& run, const BatchEntry& entry, std::size_t index, bool rootIdFlag) {
-    const auto start = std::chrono::steady_clock::now();
-    Outcome outcome;
-    const std::string& dbPath = run.dbPath;
-    PortPresenter presenter(entry.port, run.answer, run.board);
-    MessageLog log(&presenter);
-    ParameterRecord record = run.base;
-    {
-        std::lock_guard lock(databaseMutex);
-        ParameterDb db(log, record);
-        db.setCurrentPath(dbPath);
-        if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != DbResult::Ok) return outcome;
-    }
-    SerialPort serial;
-    serial.setDevicePath(0, entry.port);
-    // Each line of the trace names its port.
-    TracingLine traced(serial, run.trace);
-    TargetLink link(traced, log);
-    link.settings = ComSettings{};
-    link.settings.portSlot = 0;
-    link.settings.comTimeoutSeconds = run.wakeSeconds;
-    RecordFirmwareSelection selection(record);
-    DeviceContext context{link, record, selection, rootIdFlag};
-    PortProgress progress(index, run.board, run.wakeSeconds);
-    const DeviceResult rc = programConfiguration(context, progress);
-    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (rc != DeviceResult::Ok) {
-        outcome.result = abortAll ? "aborted" : "failed";
-        return outcome;
-    }
-    int saved;
-    {
-        std::lock_guard lock(databaseMutex);
-        ParameterDb db(log, record);
-        db.setCurrentPath(dbPath);
-        saved = saveProgrammed(record, db, entry.job, entry.ctn, std::time(nullptr));
-    }
-    const int archived = archiveProgrammed(record, run.settingsFile, link.memoryImage, log);
-    outcome.result = saved == 0 && archived == 0 ? "programmed" : "not saved";
-    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return outcome;
 }
 
 // The columns of the terminal on stderr; 80 when it does not say.
@@ -175,115 +50,258 @@ int terminalColumns() {
     return 80;
 }
 
-bool isCharacterDevice(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISCHR(info.st_mode);
+std::string utcNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm t{};
+    gmtime_r(&now, &t);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &t);
+    return text;
 }
 
-int runBatch(Session& session, const Args& args) {
-    const std::string manifestPath = args.value("manifest").value_or("");
-    if (manifestPath.empty()) return usageError(clitext::kBatchNeedsManifest);
-    if (!args.has("user")) return usageError(clitext::kBatchNeedsUser);
-    const std::string dbPath =
-        args.value("db").value_or(readAppSettings(session.settingsFile).parameterDbPath);
-    int wakeSeconds = 90;
-    if (const auto timeout = args.value("timeout")) {
-        wakeSeconds = std::atoi(timeout->c_str());
-        if (wakeSeconds <= 0) return usageError(clitext::kBatchTimeoutNotPositive);
+// Asks on the terminal for the next wave's collars; true once Enter is
+// pressed. false without a terminal on stdin, at its end, or on Ctrl-C.
+bool nextCollarsConnected(const std::vector<const PreparedCollar*>& wave) {
+    if (isatty(STDIN_FILENO) != 1) return false;
+    std::string ports;
+    for (const PreparedCollar* collar : wave) ports += (ports.empty() ? "" : ", ") + collar->entry->port;
+    std::fprintf(stderr, "%s\n", clitext::nextCollarsPrompt(ports).c_str());
+    std::fflush(stderr);
+    for (char c = 0; c != '\n';) {
+        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        if (n < 0 && errno == EINTR && !abortAll) continue;
+        if (n <= 0 || abortAll) return false;
     }
-    std::string text;
-    if (!readWholeFile(manifestPath, text) || text.empty()) {
-        reportFailure(clitext::manifestUnreadable(manifestPath));
-        return kExitFailed;
+    return true;
+}
+
+struct LineResult {
+    CollarOutcome outcome;
+    bool earlier = false;  // programmed by an earlier run (--resume)
+};
+
+// The results file knows three words; where the summary's word says more
+// ("not archived", "not saved", "aborted") the message starts with it.
+BatchResult resultOf(const BatchEntry& entry, const CollarOutcome& outcome) {
+    const std::string word = resultsFileWord(outcome.result);
+    std::string message = outcome.message;
+    if (word != collarResultText(outcome.result))
+        message = collarResultText(outcome.result) + (message.empty() ? "" : ": " + message);
+    return {entry.line, entry.port,          entry.job,       entry.ctn, word,
+            message,    outcome.differences, outcome.seconds, utcNow()};
+}
+
+class Batch {
+public:
+    Batch(Session& session, const Args& args) : session(session), args(args) {}
+
+    int run() {
+        if (int rc = readArguments(); rc != kExitOk) return rc;
+        if (int rc = readManifest(); rc != kExitOk) return rc;
+        if (int rc = logIn(session, args); rc != kExitOk) return rc;
+        session.record.text(StringRow::UserName) = session.userName;
+        if (int rc = readResume(); rc != kExitOk) return rc;
+        if (int rc = loadTemplate(); rc != kExitOk) return rc;
+        BatchSource source{manifestPath, dbPath, templateSpec ? &templateRecord : nullptr, {}};
+        for (const auto& [line, result] : earlier) source.done.insert(line);
+        if (int rc = prepareCollars(session, args, manifest, source, prepared); rc != kExitOk) return rc;
+        int traceStatus = kExitOk;
+        trace = openTraceOption(args, traceStatus);
+        if (traceStatus != kExitOk) return traceStatus;
+        if (int rc = openResults(); rc != kExitOk) return rc;
+        programWaves();
+        return summary();
     }
-    BatchManifest manifest;
-    std::vector<std::string> problems;
-    if (!parseBatchManifest(text, manifest, problems)) {
+
+private:
+    int readArguments() {
+        manifestPath = args.value("manifest").value_or("");
+        if (manifestPath.empty()) return usageError(clitext::kBatchNeedsManifest);
+        if (!args.has("user")) return usageError(clitext::kBatchNeedsUser);
+        dbPath = args.value("db").value_or(readAppSettings(session.settingsFile).parameterDbPath);
+        if (const auto timeout = args.value("timeout")) {
+            wakeSeconds = std::atoi(timeout->c_str());
+            if (wakeSeconds <= 0) return usageError(clitext::kBatchTimeoutNotPositive);
+        }
+        if (const auto source = args.value("template")) {
+            std::string error;
+            templateSpec = parseSourceSpec(*source, error);
+            if (!templateSpec) return usageError(error);
+            // The collars are the ones being programmed: none of them is a template.
+            if (templateSpec->kind == SourceSpec::Kind::Device)
+                return usageError(clitext::kTemplateNotDevice);
+        }
+        resumePath = args.value("resume").value_or("");
+        resultsPath = args.value("results").value_or(resumePath);
+        if (args.has("results") && resultsPath.empty()) return usageError(clitext::kResultsNeedsFile);
+        return kExitOk;
+    }
+
+    // --template SOURCE: the configuration every line starts from, named as
+    // 'orvctl diff' names one (a .ppf file, db:JOB,CTN,STATUS, defaults).
+    int loadTemplate() {
+        if (!templateSpec) return kExitOk;
+        Configuration loaded;
+        const int rc = loadSource(session, args, *templateSpec, session.record, loaded);
+        if (rc != kExitOk) {
+            if (rc != kExitUsage) reportFailure(clitext::sourceUnreadable(templateSpec->text));
+            return rc;
+        }
+        templateRecord = loaded.record;
+        return kExitOk;
+    }
+
+    int readManifest() {
+        std::string text;
+        if (!readWholeFile(manifestPath, text) || text.empty()) {
+            reportFailure(clitext::manifestUnreadable(manifestPath));
+            return kExitFailed;
+        }
+        std::vector<std::string> problems;
+        if (parseBatchManifest(text, manifest, problems)) return kExitOk;
         for (const std::string& problem : problems)
             reportFailure(clitext::manifestProblem(manifestPath, problem));
         return kExitUsage;
     }
-    const std::vector<BatchEntry>& entries = manifest.entries;
-    // One collar a port in this version.
-    for (const BatchEntry& entry : entries) {
-        if (entry.wave == 0) continue;
-        const auto first = std::find_if(entries.begin(), entries.end(),
-                                        [&](const BatchEntry& other) { return other.port == entry.port; });
-        reportFailure(clitext::manifestLineProblem(
-            manifestPath, entry.line,
-            "port " + entry.port + " is already used on line " + std::to_string(first->line)));
+
+    // --resume FILE: the lines it names as programmed are done.
+    int readResume() {
+        if (resumePath.empty()) return kExitOk;
+        std::string text;
+        if (!readWholeFile(resumePath, text) || text.empty()) {
+            reportFailure(clitext::manifestUnreadable(resumePath));
+            return kExitFailed;
+        }
+        std::vector<std::string> problems;
+        if (readProgrammedLines(text, manifest, earlier, problems)) return kExitOk;
+        for (const std::string& problem : problems)
+            reportFailure(clitext::resultsProblem(resumePath, problem));
         return kExitUsage;
     }
-    if (int rc = logIn(session, args); rc != kExitOk) return rc;
-    session.record.text(StringRow::UserName) = session.userName;
-    // Every collar's port, stored configuration and Write Device confirmations
-    // before any collar is touched.
-    std::vector<char> rootIdFlags(entries.size(), 0);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const BatchEntry& entry = entries[i];
-        ParameterRecord scratch = session.record;
-        ParameterDb db(session.log, scratch);
-        db.setCurrentPath(dbPath);
-        std::string problem;
-        if (!isCharacterDevice(entry.port)) {
-            problem = clitext::portNotSerial(entry.port);
-        } else if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != DbResult::Ok) {
-            problem = clitext::deviceNotStored(entry.job, entry.ctn, entry.status, dbPath);
+
+    int openResults() {
+        if (resultsPath.empty()) return kExitOk;
+        std::vector<BatchResult> kept;
+        for (const auto& [line, result] : earlier) kept.push_back(result);
+        if (results.create(resultsPath, kept)) return kExitOk;
+        reportFailure(clitext::resultsNotWritten(resultsPath));
+        return kExitFailed;
+    }
+
+    void record(const PreparedCollar& collar, const CollarOutcome& outcome) {
+        {
+            std::lock_guard guard(linesLock);
+            lines[collar.entry->line].outcome = outcome;
         }
-        if (!problem.empty()) {
-            reportFailure(clitext::manifestLineProblem(manifestPath, entry.line, problem));
-            return kExitFailed;
+        if (results.isOpen() && !results.append(resultOf(*collar.entry, outcome))) resultsFailed = true;
+    }
+
+    void programWaves() {
+        abortAll = false;
+        struct sigaction action {
+        }, previousInt{}, previousTerm{};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previousInt);
+        sigaction(SIGTERM, &action, &previousTerm);
+        for (const auto& [line, result] : earlier)
+            lines[line] = {{CollarResult::Programmed, "", result.differences, result.seconds}, true};
+        bool firstWave = true;
+        for (int wave = 0; wave < manifest.waves; ++wave) {
+            std::vector<const PreparedCollar*> todo;
+            for (const PreparedCollar& collar : prepared)
+                if (collar.entry->wave == wave && !earlier.count(collar.entry->line)) todo.push_back(&collar);
+            if (todo.empty()) continue;
+            if (abortAll || (!firstWave && !nextCollarsConnected(todo))) {
+                notProgrammedFrom(wave);
+                break;
+            }
+            firstWave = false;
+            programWave(todo);
         }
-        bool rootIdFlag = false;
-        if (confirmWrite(session, scratch, args, manifestPath + ": line " + std::to_string(entry.line),
-                         rootIdFlag) != kExitOk)
-            return kExitFailed;
-        rootIdFlags[i] = rootIdFlag ? 1 : 0;
+        sigaction(SIGINT, &previousInt, nullptr);
+        sigaction(SIGTERM, &previousTerm, nullptr);
     }
 
-    int traceStatus = kExitOk;
-    const std::shared_ptr<SerialTrace> trace = openTraceOption(args, traceStatus);
-    if (traceStatus != kExitOk) return traceStatus;
-
-    abortAll = false;
-    struct sigaction action {
-    }, previous{};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous);
-    const int answer = session.presenter.forcedAnswer;
-    std::vector<BatchPortState> ports;
-    for (const BatchEntry& entry : entries) ports.push_back({entry.port, entry.ctn, "waiting", 0});
-    BatchProgressBoard board(std::move(ports), isatty(STDERR_FILENO) == 1, terminalColumns(),
-                             [](const std::string& text) {
-                                 std::fputs(text.c_str(), stderr);
-                                 std::fflush(stderr);
-                             });
-    const BatchRun run{session.record, dbPath, session.settingsFile, answer, wakeSeconds, board, trace};
-    std::vector<Outcome> outcomes(entries.size());
-    std::vector<std::thread> workers;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        workers.emplace_back(
-            [&, i] { outcomes[i] = programCollar(run, entries[i], i, rootIdFlags[i] != 0); });
+    void programWave(const std::vector<const PreparedCollar*>& wave) {
+        std::vector<BatchPortState> ports;
+        for (const PreparedCollar* collar : wave)
+            ports.push_back({collar->entry->port, collar->entry->ctn, "waiting", 0});
+        BatchProgressBoard board(std::move(ports), isatty(STDERR_FILENO) == 1, terminalColumns(),
+                                 [](const std::string& text) {
+                                     std::fputs(text.c_str(), stderr);
+                                     std::fflush(stderr);
+                                 });
+        const BatchRun batchRun{
+            dbPath, session.settingsFile, session.presenter.forcedAnswer, wakeSeconds, trace, abortAll};
+        std::vector<std::thread> workers;
+        for (std::size_t i = 0; i < wave.size(); ++i) {
+            workers.emplace_back([&, i] {
+                const PreparedCollar& collar = *wave[i];
+                record(collar,
+                       programCollar(batchRun, *collar.entry, collar.record, collar.rootIdFlag, i, board));
+            });
+        }
+        for (auto& worker : workers) worker.join();
     }
-    for (auto& worker : workers) worker.join();
-    sigaction(SIGINT, &previous, nullptr);
-    reportTraceFailure(trace.get(), session.log);
 
-    bool allProgrammed = true;
-    std::printf("%-24s %-12s %-12s %-11s %8s\n", "port", "job", "ctn", "result", "time (s)");
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::printf("%-24s %-12s %-12s %-11s %8.1f\n", entries[i].port.c_str(), entries[i].job.c_str(),
-                    entries[i].ctn.c_str(), outcomes[i].result.c_str(), outcomes[i].seconds);
-        allProgrammed = allProgrammed && outcomes[i].result == "programmed";
+    // The lines from this wave on stay for another run.
+    void notProgrammedFrom(int wave) {
+        std::size_t count = 0;
+        for (const PreparedCollar& collar : prepared) {
+            if (collar.entry->wave < wave || earlier.count(collar.entry->line)) continue;
+            record(collar,
+                   {CollarResult::NotProgrammed, abortAll ? "aborted" : "no terminal", std::nullopt, 0});
+            ++count;
+        }
+        if (!abortAll) reportFailure(clitext::linesNotProgrammed(count));
     }
-    if (allProgrammed) session.log.warning("%s", wftext::kRestartWarning);
-    return allProgrammed ? kExitOk : kExitFailed;
+
+    int summary() {
+        bool allProgrammed = !resultsFailed;
+        std::printf("%-5s %-24s %-12s %-12s %-14s %8s  %s\n", "line", "port", "job", "ctn", "result",
+                    "time (s)", "message");
+        for (const BatchEntry& entry : manifest.entries) {
+            const LineResult& line = lines[entry.line];
+            const std::string message = line.earlier ? "programmed by an earlier run" : line.outcome.message;
+            std::printf("%-5d %-24s %-12s %-12s %-14s %8.1f  %s\n", entry.line, entry.port.c_str(),
+                        entry.job.c_str(), entry.ctn.c_str(), collarResultText(line.outcome.result),
+                        line.outcome.seconds, message.c_str());
+            allProgrammed = allProgrammed && line.outcome.result == CollarResult::Programmed;
+        }
+        reportTraceFailure(trace.get(), session.log);
+        if (resultsFailed) reportFailure(clitext::resultsNotWritten(resultsPath));
+        if (allProgrammed) session.log.warning("%s", wftext::kRestartWarning);
+        return allProgrammed ? kExitOk : kExitFailed;
+    }
+
+    Session& session;
+    const Args& args;
+    std::string manifestPath;
+    std::string dbPath;
+    std::string resumePath;
+    std::string resultsPath;
+    int wakeSeconds = 90;
+    BatchManifest manifest;
+    std::map<int, BatchResult> earlier;  // by line: programmed by an earlier run
+    std::optional<SourceSpec> templateSpec;
+    ParameterRecord templateRecord;
+    std::vector<PreparedCollar> prepared;
+    std::shared_ptr<SerialTrace> trace;
+    BatchResultsFile results;
+    bool resultsFailed = false;
+    std::map<int, LineResult> lines;  // by line
+    std::mutex linesLock;
+};
+
+int runBatch(Session& session, const Args& args) {
+    return Batch(session, args).run();
 }
 
 }  // namespace
 
-ORV_CLI_COMMAND("batch", runBatch, {"manifest", "timeout", "allow-zero-ptt-id", "trace"},
+ORV_CLI_COMMAND("batch", runBatch,
+                {"manifest", "timeout", "allow-zero-ptt-id", "trace", "template", "results", "resume"},
                 {"allow-zero-ptt-id"});
 
 }  // namespace orv::cli

@@ -39,7 +39,8 @@ int runCompletions(Session&, const Args& args) {
         return kExitOk;
     }
     if (what == "firmware" && args.positional.size() == 1) {
-        for (const FirmwareEntry& entry : firmwareTable()) std::printf("%s\n", std::string(entry.version).c_str());
+        for (const FirmwareEntry& entry : firmwareTable())
+            std::printf("%s\n", std::string(entry.version).c_str());
         return kExitOk;
     }
     if (what == "keys" && args.positional.size() == 1) {

@@ -114,13 +114,22 @@ constexpr std::array kHelp{
         "orvctl device firmware --port /dev/ttyUSB0\n"
         "orvctl device write --db Orv3.mdb --job P1001 --ctn 7 --user erin --port /dev/ttyUSB0\n"},
     CommandHelp{"batch", "program several collars at once from a manifest",
-        "orvctl batch --manifest FILE.csv --user NAME [--db PATH] [--timeout S] [--trace FILE]",
-        "  --manifest FILE.csv     header port,job,ctn[,status], then one collar a line\n"
+        "orvctl batch --manifest FILE.csv --user NAME [--db PATH] [--template SOURCE]\n"
+        "             [--results FILE.csv] [--resume FILE.csv] [--timeout S] [--trace FILE]",
+        "  --manifest FILE.csv     header port,job,ctn[,status][,KEY...], then one collar a line;\n"
+        "                          a KEY column's cell acts as --set KEY=TEXT (empty: unchanged);\n"
+        "                          a port named again waits for the next wave (Enter on the terminal)\n"
+        "  --template SOURCE       every line starts from SOURCE (FILE.ppf, db:JOB,CTN,STATUS,\n"
+        "                          defaults) instead of its stored device\n"
+        "  --results FILE.csv      one line per collar as it finishes: programmed, failed, not programmed\n"
+        "  --resume FILE.csv       program only the lines the results file does not name programmed\n"
+        "                          (and write the results there)\n"
         "  --timeout S             how long each port waits for the magnet wake-up\n"
         "  --trace FILE            every port's frames into FILE, each line naming its port\n"
         "  --user NAME             who programs (the password from ORV_PASSWORD or the terminal)\n"
         "  --allow-zero-ptt-id     program collars whose assigned PTT ID code is zero (root ID)\n",
-        "orvctl batch --manifest job-P1001.csv --user erin\n"},
+        "orvctl batch --manifest job-P1001.csv --user erin\n"
+        "orvctl batch --manifest fleet.csv --template base.ppf --user erin --results done.csv\n"},
     CommandHelp{"db", "the parameter database",
         "orvctl db list --db PATH\n"
         "orvctl db save|read|check|delete --db PATH --job J --ctn C [--status S]\n"

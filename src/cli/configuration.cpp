@@ -70,14 +70,7 @@ int applySet(Session& session, TypedEntry& entry, const std::string& assignment)
     if (!splitAssignment(assignment, name, text)) return usageError(clitext::malformedSet(assignment));
     const auto key = parseParameterKey(name);
     if (!key) return usageError(clitext::unknownSetParameter(name));
-    // A control the user's level hides or disables cannot be typed into.
-    if (int rc = checkEditable(session, key->table, key->row, "--set"); rc != kExitOk) return rc;
-    if (key->table != DefinitionTable::Season) return entry.enter(key->table, key->row, 0, text);
-    int rc = kExitOk;
-    forEachSeason(*key, [&](int s) {
-        if (rc == kExitOk) rc = entry.enter(DefinitionTable::Season, key->row, s, text);
-    });
-    return rc;
+    return typeParameter(session, entry, *key, text, "--set");
 }
 
 // A source option the command also takes as a flag ("--json") is the source
@@ -91,6 +84,18 @@ bool sourceGiven(const Args& args, const std::string& option) {
 }
 
 }  // namespace
+
+int typeParameter(Session& session, TypedEntry& entry, const ParameterKey& key, const std::string& text,
+                  const std::string& how) {
+    // A control the user's level hides or disables cannot be typed into.
+    if (int rc = checkEditable(session, key.table, key.row, how); rc != kExitOk) return rc;
+    if (key.table != DefinitionTable::Season) return entry.enter(key.table, key.row, 0, text);
+    int rc = kExitOk;
+    forEachSeason(key, [&](int s) {
+        if (rc == kExitOk) rc = entry.enter(DefinitionTable::Season, key.row, s, text);
+    });
+    return rc;
+}
 
 int loadConfiguration(Session& session, const Args& args) {
     if (int rc = logIn(session, args); rc != kExitOk) return rc;

@@ -30,4 +30,24 @@ std::string unknownColumnKey(const std::string& key) {
     return formatText("--columns: '%s' names no parameter (KEY, KEY[S] or KEY[*])", key.c_str());
 }
 
+std::string cellNotTaken(const std::string& column, const std::string& text) {
+    return formatText("column '%s': '%s' was not taken", column.c_str(), text.c_str());
+}
+
+std::string nextCollarsPrompt(const std::string& ports) {
+    return formatText("Connect the next collars (ports %s) and press Enter", ports.c_str());
+}
+
+std::string linesNotProgrammed(std::size_t lines) {
+    return formatText("no terminal to wait on for the next collars: %zu line(s) not programmed", lines);
+}
+
+std::string resultsProblem(const std::string& path, const std::string& problem) {
+    return formatText("%s: %s", path.c_str(), problem.c_str());
+}
+
+std::string resultsNotWritten(const std::string& path) {
+    return formatText("%s: the results file could not be written", path.c_str());
+}
+
 }  // namespace orv::clitext

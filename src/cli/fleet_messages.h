@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // orvctl's texts for the open formats (JSON and CSV) and for programming and
@@ -19,5 +20,15 @@ std::string dbExportFormatUnknown(const std::string& format);
 inline constexpr const char* kDbExportNeedsFile = "'db export' needs -o FILE.csv";
 std::string delimiterUnusable(const std::string& delimiter);
 std::string unknownColumnKey(const std::string& key);
+
+// Programming and checking a fleet.
+std::string cellNotTaken(const std::string& column, const std::string& text);
+std::string nextCollarsPrompt(const std::string& ports);
+std::string linesNotProgrammed(std::size_t lines);
+std::string resultsProblem(const std::string& path, const std::string& problem);
+std::string resultsNotWritten(const std::string& path);
+inline constexpr const char* kTemplateNotDevice =
+    "--template takes a .ppf file, db:JOB,CTN,STATUS or defaults, not a collar";
+inline constexpr const char* kResultsNeedsFile = "--results needs a file name";
 
 }  // namespace orv::clitext

@@ -4,9 +4,9 @@
 namespace orv::cli {
 
 int startSession(Session& session) {
-    const StartupResult startup =
-        runStartup(session.log, session.record, session.settingsFile,
-                   session.createSettingsFile ? MissingSettingsFile::Create : MissingSettingsFile::LeaveMissing);
+    const StartupResult startup = runStartup(
+        session.log, session.record, session.settingsFile,
+        session.createSettingsFile ? MissingSettingsFile::Create : MissingSettingsFile::LeaveMissing);
     return startup.proceed() ? kExitOk : kExitFailed;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli.h"
+#include "model/parameter_key.h"
 
 namespace orv::cli {
 
@@ -24,5 +25,11 @@ private:
     struct Pages;
     std::unique_ptr<Pages> pages;
 };
+
+// TEXT typed into the parameter's control (in every season for KEY[*]) for the
+// session's user: a control the user's level hides or disables is refused
+// (how names who asked, "--set"). An exit status, as enter().
+int typeParameter(Session& session, TypedEntry& entry, const ParameterKey& key, const std::string& text,
+                  const std::string& how);
 
 }  // namespace orv::cli

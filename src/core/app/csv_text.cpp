@@ -74,10 +74,14 @@ bool parseCsv(std::string_view text, char delimiter, std::vector<CsvRow>& rows, 
 }
 
 std::string spreadsheetSafe(std::string_view cell) {
-    if (cell.empty() || std::string_view("=+-@\t\r").find(cell.front()) == std::string_view::npos)
+    if (cell.empty() || std::string_view("=+-@\t\r'").find(cell.front()) == std::string_view::npos)
         return std::string(cell);
-    if (plainNumber(cell)) return std::string(cell);
+    if (cell.front() != '\'' && plainNumber(cell)) return std::string(cell);
     return "'" + std::string(cell);
+}
+
+std::string fromSpreadsheetSafe(std::string_view cell) {
+    return std::string(!cell.empty() && cell.front() == '\'' ? cell.substr(1) : cell);
 }
 
 std::string csvLine(const std::vector<std::string>& fields, char delimiter) {

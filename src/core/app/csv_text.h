@@ -28,9 +28,13 @@ struct CsvProblem {
 bool parseCsv(std::string_view text, char delimiter, std::vector<CsvRow>& rows, CsvProblem& problem);
 
 // A cell a spreadsheet would take for a formula (it starts with =, +, -, @, a
-// tab or a carriage return and is no plain number) with a leading apostrophe,
-// so that it is shown as the text it is; any other cell as it is.
+// tab or a carriage return and is no plain number), or that starts with the
+// apostrophe a spreadsheet hides, with a leading apostrophe, so that it is
+// shown as the text it is; any other cell as it is.
 std::string spreadsheetSafe(std::string_view cell);
+
+// The cell spreadsheetSafe was given: a leading apostrophe comes off again.
+std::string fromSpreadsheetSafe(std::string_view cell);
 
 // One record: each field quoted when it holds the delimiter, a quote or a line
 // end, or starts or ends with a blank; ended by CR LF.

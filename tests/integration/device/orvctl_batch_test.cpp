@@ -93,6 +93,24 @@ TEST_F(OrvctlBatch, AllSucceedAndTheRestartWarningEnds) {
     EXPECT_NE(result.err.find("IMPORTANT!! After programming"), std::string::npos);
 }
 
+TEST_F(OrvctlBatch, AnArchiveThatCannotBeWrittenIsNamedAndTheSaveStands) {
+    // The archive folder is a file: the .spr and .bin cannot be written, the database save can.
+    folder.write("blocked", "");
+    folder.write("Orv3.cfg", "[Files]\nArchive Path=" + folder.file("blocked") + "/\n");
+    startCollars({});
+    manifest();
+    const auto result = run(batch());
+    EXPECT_EQ(result.status, 1) << result.err;
+    for (int i = 0; i < 4; ++i) {
+        const auto row = result.out.find(collars[i]->devicePath());
+        ASSERT_NE(row, std::string::npos) << result.out;
+        const std::string line = result.out.substr(row, result.out.find('\n', row) - row);
+        EXPECT_NE(line.find("not archived"), std::string::npos) << line;
+        EXPECT_EQ(line.find("not saved"), std::string::npos) << line;
+    }
+    EXPECT_EQ(programmedCount(), 4);
+}
+
 TEST_F(OrvctlBatch, OneTraceHoldsEveryPortsFramesInWholeLinesMarkedWithThePort) {
     startCollars({});
     manifest();

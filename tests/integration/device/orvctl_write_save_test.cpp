@@ -31,8 +31,9 @@ protected:
     }
     ProcessResult run(std::vector<std::string> args) { return runOrvctl(args, folder.path().string()); }
     std::vector<std::string> write(std::vector<std::string> more) {
-        std::vector<std::string> args{"device", "write",  "--port", collar.devicePath(), "--timeout", "1",
-                                      "--db",   "Orv3.mdb", "--job", "J1", "--ctn", "C77"};
+        std::vector<std::string> args{"device",    "write", "--port", collar.devicePath(),
+                                      "--timeout", "1",     "--db",   "Orv3.mdb",
+                                      "--job",     "J1",    "--ctn",  "C77"};
         args.insert(args.end(), more.begin(), more.end());
         return args;
     }
@@ -47,8 +48,8 @@ TEST_F(OrvctlWriteSave, ProgrammedIsSavedByTheUserAndArchivedThenTheRestartWarni
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_NE(written.err.find(std::string("Warning: ") + kRestart), std::string::npos) << written.err;
     EXPECT_NE(run({"db", "list", "--db", "Orv3.mdb"}).out.find("J1\tC77\tProgrammed\n"), std::string::npos);
-    const auto programmed = run({"show", "--json", "--db", "Orv3.mdb", "--job", "J1", "--ctn", "C77", "--status",
-                                 "Programmed"});
+    const auto programmed =
+        run({"show", "--json", "--db", "Orv3.mdb", "--job", "J1", "--ctn", "C77", "--status", "Programmed"});
     EXPECT_NE(programmed.out.find("\"ProgrammedBy\": \"Eng\""), std::string::npos) << programmed.out;
     EXPECT_NE(programmed.out.find("\"ElevAngle\": 15"), std::string::npos);
     EXPECT_NE(folder.read("archive/C77.spr").find("DEVICE PROGRAMMING REPORT"), std::string::npos);
@@ -65,7 +66,8 @@ TEST_F(OrvctlWriteSave, WithoutAUserNothingIsSentAndAnEngineersNoSaveSkipsSaveAn
     // Only an Engineer may program a stored device without saving it.
     const auto customer = run(write({"--yes", "--no-save"}));
     EXPECT_EQ(customer.status, 2);
-    EXPECT_NE(customer.err.find("always saves the device as \"Programmed\""), std::string::npos) << customer.err;
+    EXPECT_NE(customer.err.find("always saves the device as \"Programmed\""), std::string::npos)
+        << customer.err;
     EXPECT_EQ(collar.commandCount(), 0);
 
     std::vector<std::string> engineer = write({"--yes", "--no-save"});

@@ -1,0 +1,86 @@
+#include "batch_prepare.h"
+
+#include <sys/stat.h>
+
+#include "cli_messages.h"
+#include "db/parameter_db.h"
+#include "fleet_messages.h"
+#include "typed_entry.h"
+#include "write_consent.h"
+
+namespace orv::cli {
+
+namespace {
+
+bool isCharacterDevice(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISCHR(info.st_mode);
+}
+
+// A session of its own for one line: the same user, answers and settings, the
+// line's configuration.
+void copyUser(const Session& from, Session& to) {
+    to.presenter.forcedAnswer = from.presenter.forcedAnswer;
+    to.settingsFile = from.settingsFile;
+    to.userMask = from.userMask;
+    to.userName = from.userName;
+    to.levelName = from.levelName;
+    to.loggedIn = from.loggedIn;
+}
+
+}  // namespace
+
+int prepareCollars(const Session& session, const Args& args, const BatchManifest& manifest,
+                   const BatchSource& source, std::vector<PreparedCollar>& prepared) {
+    prepared.clear();
+    bool manifestFaults = false;
+    bool refused = false;
+    for (const BatchEntry& entry : manifest.entries) {
+        if (source.done.count(entry.line)) continue;
+        const std::string where = source.manifestPath + ": line " + std::to_string(entry.line);
+        const auto fault = [&](const std::string& problem) {
+            reportFailure(clitext::manifestLineProblem(source.manifestPath, entry.line, problem));
+            manifestFaults = true;
+        };
+        if (!isCharacterDevice(entry.port)) fault(clitext::portNotSerial(entry.port));
+        Session line;
+        copyUser(session, line);
+        line.record = session.record;
+        if (source.templateRecord != nullptr) {
+            line.record = *source.templateRecord;
+        } else {
+            ParameterDb db(line.log, line.record);
+            db.setCurrentPath(source.dbPath);
+            if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != DbResult::Ok) {
+                fault(clitext::deviceNotStored(entry.job, entry.ctn, entry.status, source.dbPath));
+                continue;
+            }
+        }
+        TypedEntry typing(line);
+        bool typed = true;
+        for (std::size_t c = 0; c < manifest.columns.size(); ++c) {
+            const std::string& text = entry.cells[c];
+            if (text.empty()) continue;
+            const ManifestColumn& column = manifest.columns[c];
+            if (typeParameter(line, typing, column.key, text, where) != kExitOk) {
+                fault(clitext::cellNotTaken(column.name, text));
+                typed = false;
+            }
+        }
+        if (!typed) continue;
+        // The line names the collar: the save and the archive go by these.
+        line.record.text(StringRow::JobNumber) = entry.job;
+        line.record.text(StringRow::CtnNumber) = entry.ctn;
+        line.record.text(StringRow::UserName) = session.userName;
+        PreparedCollar collar{&entry, line.record, false};
+        if (confirmWrite(line, collar.record, args, where, collar.rootIdFlag) != kExitOk) {
+            refused = true;
+            continue;
+        }
+        prepared.push_back(std::move(collar));
+    }
+    if (manifestFaults) return kExitUsage;
+    return refused ? kExitFailed : kExitOk;
+}
+
+}  // namespace orv::cli
