@@ -24,8 +24,8 @@ void programCollars(benchmark::State& state) {
     TempDir folder;
     const std::string dir = folder.path().string();
     for (int i = 1; i <= count; ++i) {
-        runOrvctl({"db", "save", "--db", "Orv3.mdb", "--job", "B1", "--ctn", "C" + std::to_string(i), "--firmware",
-                   "N4 040816", "--yes"},
+        runOrvctl({"db", "save", "--db", "Orv3.mdb", "--job", "B1", "--ctn", "C" + std::to_string(i),
+                   "--firmware", "N4 040816", "--yes"},
                   dir);
     }
     std::vector<std::string> args{"batch", "--manifest", "job.csv", "--db", "Orv3.mdb", "--yes"};
@@ -51,7 +51,9 @@ void programCollars(benchmark::State& state) {
 BENCHMARK(programCollars)
     ->ArgNames({"collars", "trace"})
     ->ArgsProduct({{1, 4}, {0, 1}})
-    ->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

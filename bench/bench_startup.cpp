@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/definitions.h"
 #include "app/message_log.h"
+#include "model/definitions.h"
 #include "model/overrides.h"
 #include "model/record.h"
 

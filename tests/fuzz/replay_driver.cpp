@@ -3,8 +3,8 @@
 // Usage: fuzz_<name> [iterations]
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
             const bool binary = rng() % 4 == 0;
             for (auto& b : input) {
                 const unsigned r = rng();
-                b = binary ? static_cast<std::uint8_t>(r) : static_cast<std::uint8_t>(r % 10 == 0 ? "\r\n[]=,\x01\x04"[r % 8] : 32 + r % 95);
+                b = binary ? static_cast<std::uint8_t>(r)
+                           : static_cast<std::uint8_t>(r % 10 == 0 ? "\r\n[]=,\x01\x04"[r % 8] : 32 + r % 95);
             }
         }
         LLVMFuzzerTestOneInput(input.data(), input.size());

@@ -9,8 +9,8 @@ namespace orv {
 // rewritten by a reader and writer of our own. Keys and sections match exactly.
 
 struct SettingValue {
-    std::string text;    // at most 255 characters
-    bool found = false;  // false: text is the default
+    std::string text;      // at most 255 characters
+    bool found = false;    // false: text is the default
     std::size_t line = 0;  // where it was found, counting from 1
 };
 
@@ -22,7 +22,8 @@ SettingValue readSetting(const std::string& file, const std::string& section, co
 int writeSetting(const std::string& file, const std::string& section, const std::string& key,
                  const std::optional<std::string>& value);
 
-int readIntSetting(const std::string& file, const std::string& section, const std::string& key, int defaultValue);
+int readIntSetting(const std::string& file, const std::string& section, const std::string& key,
+                   int defaultValue);
 int writeIntSetting(const std::string& file, const std::string& section, const std::string& key, int value);
 
 }  // namespace orv

@@ -7,13 +7,13 @@
 
 namespace orv {
 
-enum class [[nodiscard]] DbResult : int {
+enum class [[nodiscard]] DbResult : int{
     Ok = 0,
-    Failed = 1,       // the failure's message was shown
-    FileMissing = 1,  // an open found no file (shown only when asked)
-    Exists = 2,       // a database was found where one was to be created (not shown)
-    NotFound = -1,    // a delete found no stored device with the key
-    OpenFailed = -1,  // an open failed otherwise (shown)
+    Failed = 1,         // the failure's message was shown
+    FileMissing = 1,    // an open found no file (shown only when asked)
+    Exists = 2,         // a database was found where one was to be created (not shown)
+    NotFound = -1,      // a delete found no stored device with the key
+    OpenFailed = -1,    // an open failed otherwise (shown)
     EngineFailed = -1,  // an engine call failed; the caller shows it with its own text
     OpenOutOfMemory = -2,
 };

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/message_log.h"
-#include "model/choice_list.h"
 #include "db/database_uri.h"
 #include "db/parameter_db.h"
+#include "model/choice_list.h"
 
 namespace orv {
 
@@ -26,7 +26,7 @@ struct HandlerUtilityLists {
 
 struct MakeDbResult {
     int copied = 0;
-    std::vector<DeviceKey> failed;  // each already reported by the database's own message
+    std::vector<DeviceKey> failed;    // each already reported by the database's own message
     std::vector<DeviceKey> declined;  // the target held the device and its overwrite was declined
 };
 

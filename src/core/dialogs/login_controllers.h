@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/message_log.h"
-#include "model/choice_list.h"
 #include "db/password_db.h"
+#include "model/choice_list.h"
 
 namespace orv {
 

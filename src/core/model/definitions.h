@@ -49,7 +49,7 @@ struct ParameterDefinition {
     double minValue;
     double step;  // 0 counts as 1
     ValueKind kind;
-    const char* key;    // database column; "" when not stored
+    const char* key;  // database column; "" when not stored
     ColumnType columnType;
     int width;          // byte width, or maximum text length
     const char* label;  // name in messages, reports and the settings file
@@ -66,7 +66,8 @@ inline constexpr int kControlCount = 49;
 inline constexpr int kSeasons = 12;
 
 static_assert(GeneralRow::Count == kGeneralCount && SeasonRow::Count == kSeasonCount &&
-              StringRow::Count == kStringCount, "every row of a table has its name");
+                  StringRow::Count == kStringCount,
+              "every row of a table has its name");
 
 // Column types of the database, by their older names.
 inline constexpr ColumnType kColumnByte = ColumnByte;
@@ -87,7 +88,9 @@ inline constexpr int kSpinControlOffset = 1;
 inline constexpr int kLabelControlOffset = 2;
 inline constexpr int kExtraControlOffset = 3;
 
-constexpr int controlIdFor(int tableBase, int row) { return tableBase + 10 * row; }
+constexpr int controlIdFor(int tableBase, int row) {
+    return tableBase + 10 * row;
+}
 
 // The built-in rows, as constant data.
 extern const ParameterDefinition* const builtinGeneralDefinitions;

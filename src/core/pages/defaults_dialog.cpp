@@ -36,12 +36,17 @@ std::string numbered(const std::string& name, int n) {
 DefaultsTab gpsTab() {
     using namespace GeneralRow;
     return {"Gps Parameters",
-            {box("Fix Dimension", general(Dimension)), box("Dynamics Code", general(Dynamics)),
-             box("Elev. Angle Mask", general(ElevAngle)), box("Signal Level Mask", general(SigLevel)),
-             box("PDOP Mask", general(PdopMask)), box("PDOP Switch", general(PdopSw)),
+            {box("Fix Dimension", general(Dimension)),
+             box("Dynamics Code", general(Dynamics)),
+             box("Elev. Angle Mask", general(ElevAngle)),
+             box("Signal Level Mask", general(SigLevel)),
+             box("PDOP Mask", general(PdopMask)),
+             box("PDOP Switch", general(PdopSw)),
              box("Almanac Timeout (mm:ss)", general(AlmanacTimeout)),
-             box("Fix Timeout (mm:ss)", general(FixTimeout)), box("3D Timeout (mm:ss)", general(_3dTimeout)),
-             box("Slow Beacon after", general(BeaconRate)), box("Number of Fix Retries", general(NumFixRetries)),
+             box("Fix Timeout (mm:ss)", general(FixTimeout)),
+             box("3D Timeout (mm:ss)", general(_3dTimeout)),
+             box("Slow Beacon after", general(BeaconRate)),
+             box("Number of Fix Retries", general(NumFixRetries)),
              box("Fix Retry Interval", general(FixRetryInverval)),
              box("Usable Satellites Eval. Time", general(SigStrengthEvalTime)),
              box("Min. Avg. Signal Strength", general(MinAveSigStrength)),
@@ -73,25 +78,27 @@ DefaultsTab miscTab() {
 
 DefaultsTab pttTab() {
     using namespace GeneralRow;
-    return {"ARGOS PTT",
-            {box("Transmission Format", general(StartupXmitFmt)), box("Assigned PTT ID Code", general(PttIdCode)),
-             box("Transmit Interval (mm:ss)", general(PttPriInterval)),
-             box("Alternate Transmit Interval (mm:ss)", general(PttAltInterval)),
-             box("Times to Transmit Buffer", general(MaxDataXmissions)),
-             box("PTT Startup Hours", general(PttStartupHours)),
-             box("Fixes Per Transmission", general(MaxHistFixes)),
-             box("PTT Oscillator Warmup (ms)", general(PttOscWarmup)),
-             box("PTT Loop Warmup (ms)", general(PttLoopWarmup)),
-             box("Specific Frequency", general(SelectSpecificFrequency)),
-             box("Transmit Freq (MHz)", general(SpecifiedPTTFreq)),
-             box("Transmitter Type", general(XmitterType), false),
-             box("Frequency Table Select", general(SelectTableFrequency), false),
-             box("Channel Table Select", general(SelectTableChannel), false), box("Argos", general(ArgosCh), false),
-             box("Brazil", general(BrazilCh), false), box("Channel Table", general(SelectFreqIndex), false),
-             box("Frequency Table", kFrequencyTableBoxId, false),
-             box("ARGOS Transmissions Enabled", general(XmitnsEnabled), false)},
-            {},
-            ""};
+    return {
+        "ARGOS PTT",
+        {box("Transmission Format", general(StartupXmitFmt)), box("Assigned PTT ID Code", general(PttIdCode)),
+         box("Transmit Interval (mm:ss)", general(PttPriInterval)),
+         box("Alternate Transmit Interval (mm:ss)", general(PttAltInterval)),
+         box("Times to Transmit Buffer", general(MaxDataXmissions)),
+         box("PTT Startup Hours", general(PttStartupHours)),
+         box("Fixes Per Transmission", general(MaxHistFixes)),
+         box("PTT Oscillator Warmup (ms)", general(PttOscWarmup)),
+         box("PTT Loop Warmup (ms)", general(PttLoopWarmup)),
+         box("Specific Frequency", general(SelectSpecificFrequency)),
+         box("Transmit Freq (MHz)", general(SpecifiedPTTFreq)),
+         box("Transmitter Type", general(XmitterType), false),
+         box("Frequency Table Select", general(SelectTableFrequency), false),
+         box("Channel Table Select", general(SelectTableChannel), false),
+         box("Argos", general(ArgosCh), false), box("Brazil", general(BrazilCh), false),
+         box("Channel Table", general(SelectFreqIndex), false),
+         box("Frequency Table", kFrequencyTableBoxId, false),
+         box("ARGOS Transmissions Enabled", general(XmitnsEnabled), false)},
+        {},
+        ""};
 }
 
 DefaultsTab beaconTab() {
@@ -121,15 +128,19 @@ DefaultsTab beaconTab() {
         const int n = gridRow + 1;
         tab.boxes.push_back(gridBox(event.label, event.label, general(GeneralRow::VHFPW1 + event.index),
                                     event.enabled, group, gridRow, 0));
-        tab.boxes.push_back(gridBox("", numbered("InterPulse Delay", n), general(GeneralRow::VHFIPD1 + event.index),
-                                    event.enabled, group, gridRow, 1));
-        tab.boxes.push_back(gridBox("", numbered("Repeat Delay", n), general(GeneralRow::VHFRpdly1 + event.index),
-                                    event.enabled, group, gridRow, 2));
+        tab.boxes.push_back(gridBox("", numbered("InterPulse Delay", n),
+                                    general(GeneralRow::VHFIPD1 + event.index), event.enabled, group, gridRow,
+                                    1));
+        tab.boxes.push_back(gridBox("", numbered("Repeat Delay", n),
+                                    general(GeneralRow::VHFRpdly1 + event.index), event.enabled, group,
+                                    gridRow, 2));
         // The pattern is typed as text; its box carries the text's control.
-        tab.boxes.push_back(gridBox("", numbered("Pulse Pattern", n), text(StringRow::VHFPattern1 + event.index),
-                                    event.enabled, group, gridRow, 3));
-        tab.boxes.push_back(gridBox("", numbered("Repeat Count", n), general(GeneralRow::VHFRcnt1 + event.index),
-                                    event.enabled, group, gridRow, 4));
+        tab.boxes.push_back(gridBox("", numbered("Pulse Pattern", n),
+                                    text(StringRow::VHFPattern1 + event.index), event.enabled, group, gridRow,
+                                    3));
+        tab.boxes.push_back(gridBox("", numbered("Repeat Count", n),
+                                    general(GeneralRow::VHFRcnt1 + event.index), event.enabled, group,
+                                    gridRow, 4));
         ++gridRow;
     }
     return tab;
@@ -153,14 +164,15 @@ DefaultsTab dataCollectionTab() {
 
 DefaultsTab scheduleTab() {
     using namespace SeasonRow;
-    DefaultsTab tab{"Schedule",
-                    {box("Season Type", season(SeasonType)),
-                     box("Length of Season /  Start Day of Year", season(NumberOfDays)),
-                     box("Next Season", season(NextSeason)), box("Fix Interval Units", season(FixIntervalUnits)),
-                     box("GPS Duty Cycle Block Duration", season(GpsDcbDuration)),
-                     box("ARGOS Duty Cycle Block Duration", season(ArgosDcbDuration))},
-                    {},
-                    kSeasonDefaultsNote};
+    DefaultsTab tab{
+        "Schedule",
+        {box("Season Type", season(SeasonType)),
+         box("Length of Season /  Start Day of Year", season(NumberOfDays)),
+         box("Next Season", season(NextSeason)), box("Fix Interval Units", season(FixIntervalUnits)),
+         box("GPS Duty Cycle Block Duration", season(GpsDcbDuration)),
+         box("ARGOS Duty Cycle Block Duration", season(ArgosDcbDuration))},
+        {},
+        kSeasonDefaultsNote};
     constexpr const char* gpsGroup = "GPS Duty Cycles";
     constexpr const char* argosGroup = "ARGOS Duty Cycles";
     tab.grids.push_back({gpsGroup, {"DCB Day", "Start Time", "# Hours", "Fix Interval"}, {"1", "2", "3"}});
@@ -168,10 +180,12 @@ DefaultsTab scheduleTab() {
     for (int cycle = 0; cycle < 3; ++cycle) {
         const GpsCycleRows& rows = kGpsCycles[static_cast<std::size_t>(cycle)];
         const int n = cycle + 1;
-        tab.boxes.push_back(gridBox("", numbered("GPS DCB Day", n), season(rows.day), true, gpsGroup, cycle, 0));
+        tab.boxes.push_back(
+            gridBox("", numbered("GPS DCB Day", n), season(rows.day), true, gpsGroup, cycle, 0));
         tab.boxes.push_back(
             gridBox("", numbered("GPS Start Time", n), season(rows.startTime), true, gpsGroup, cycle, 1));
-        tab.boxes.push_back(gridBox("", numbered("GPS # Hours", n), season(rows.hours), true, gpsGroup, cycle, 2));
+        tab.boxes.push_back(
+            gridBox("", numbered("GPS # Hours", n), season(rows.hours), true, gpsGroup, cycle, 2));
         tab.boxes.push_back(
             gridBox("", numbered("GPS Fix Interval", n), season(rows.fixInterval), true, gpsGroup, cycle, 3));
     }
@@ -191,8 +205,8 @@ DefaultsTab scheduleTab() {
 }  // namespace
 
 const std::array<DefaultsTab, kDefaultsTabCount>& defaultsDialogTabs() {
-    static const std::array<DefaultsTab, kDefaultsTabCount> tabs = {gpsTab(),    miscTab(),           pttTab(),
-                                                                    beaconTab(), dataCollectionTab(), scheduleTab()};
+    static const std::array<DefaultsTab, kDefaultsTabCount> tabs = {
+        gpsTab(), miscTab(), pttTab(), beaconTab(), dataCollectionTab(), scheduleTab()};
     return tabs;
 }
 
@@ -241,10 +255,12 @@ FieldControls* DefaultsDialog::seasonBoxPage(int id) const {
 
 void DefaultsDialog::setAll(int state) {
     for (const ParameterDefinition& definition : generalDefinitions()) {
-        if (FieldControls* page = generalBoxPage(definition.controlId)) page->setCheckState(definition.controlId, state);
+        if (FieldControls* page = generalBoxPage(definition.controlId))
+            page->setCheckState(definition.controlId, state);
     }
     for (const ParameterDefinition& definition : seasonDefinitions()) {
-        if (FieldControls* page = seasonBoxPage(definition.controlId)) page->setCheckState(definition.controlId, state);
+        if (FieldControls* page = seasonBoxPage(definition.controlId))
+            page->setCheckState(definition.controlId, state);
     }
 }
 

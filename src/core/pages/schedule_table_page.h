@@ -14,7 +14,7 @@ namespace orv {
 inline constexpr const char* kScheduleTableParameterColumn = "Parameter";
 
 struct ScheduleTableRow {
-    std::string parameter;                       // the left column
+    std::string parameter;                      // the left column
     std::array<std::string, kSeasons> seasons;  // season 1 first
 };
 

@@ -15,7 +15,9 @@ namespace {
 
 class OrvctlHelp : public ::testing::Test {
 protected:
-    ProcessResult run(const std::vector<std::string>& args) { return runOrvctl(args, folder.path().string()); }
+    ProcessResult run(const std::vector<std::string>& args) {
+        return runOrvctl(args, folder.path().string());
+    }
     std::vector<std::string> lines(const std::string& text) {
         std::vector<std::string> result;
         std::istringstream in(text);
@@ -62,7 +64,8 @@ TEST_F(OrvctlHelp, EveryCommandHasAOneLineSummaryAndItsOwnHelpBothWays) {
 TEST_F(OrvctlHelp, UnknownNamesAreBadUsageNamingTheNearestValidOne) {
     const auto command = run({"shwo"});
     EXPECT_EQ(command.status, 2);
-    EXPECT_NE(command.err.find("unknown command 'shwo'; did you mean 'show'?"), std::string::npos) << command.err;
+    EXPECT_NE(command.err.find("unknown command 'shwo'; did you mean 'show'?"), std::string::npos)
+        << command.err;
 
     const auto prefix = run({"help", "simul"});
     EXPECT_EQ(prefix.status, 2);
@@ -70,7 +73,8 @@ TEST_F(OrvctlHelp, UnknownNamesAreBadUsageNamingTheNearestValidOne) {
 
     const auto option = run({"show", "--jsno"});
     EXPECT_EQ(option.status, 2);
-    EXPECT_NE(option.err.find("unknown option '--jsno' for 'show'; did you mean '--json'?"), std::string::npos)
+    EXPECT_NE(option.err.find("unknown option '--jsno' for 'show'; did you mean '--json'?"),
+              std::string::npos)
         << option.err;
 
     // Nothing close: no guess.

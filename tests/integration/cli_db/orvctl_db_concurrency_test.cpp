@@ -145,7 +145,8 @@ TEST_F(OrvctlDbTogether, AHeldWriteLockLetsReadersThroughAndWritersFailOnceWithA
     EXPECT_EQ(reader.status, 0) << reader.err;
     EXPECT_EQ(reader.err, "");
     EXPECT_EQ(listed(reader).count("J\tC\tWorking"), 1u);
-    const auto read = runOrvctl({"db", "read", "--db", "Orv3.mdb", "--job", "J", "--ctn", "C"}, folder.path());
+    const auto read =
+        runOrvctl({"db", "read", "--db", "Orv3.mdb", "--job", "J", "--ctn", "C"}, folder.path());
     EXPECT_EQ(read.status, 0) << read.err;
 
     const auto start = std::chrono::steady_clock::now();

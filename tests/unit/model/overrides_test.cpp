@@ -143,7 +143,8 @@ TEST_F(OverridesTest, UnusableEntriesAreIgnoredWithAWarningEach) {
     const ParameterDefinition elevBefore = general(GeneralRow::ElevAngle);
     loadSettingsOverrides(cfg, log);
 
-    for (const int row : {GeneralRow::ElevAngle, GeneralRow::BeaconRate, GeneralRow::Dimension, GeneralRow::Dynamics}) {
+    for (const int row :
+         {GeneralRow::ElevAngle, GeneralRow::BeaconRate, GeneralRow::Dimension, GeneralRow::Dynamics}) {
         const ParameterDefinition& def = general(row);
         const ParameterDefinition& builtin = builtinGeneralDefinitions[static_cast<std::size_t>(row)];
         EXPECT_EQ(def.defaultValue, builtin.defaultValue) << def.label;
@@ -156,8 +157,10 @@ TEST_F(OverridesTest, UnusableEntriesAreIgnoredWithAWarningEach) {
     ASSERT_EQ(shown.size(), 5u) << "the two season rows sharing an entry warn once";
     // In the order of the rows, each naming its line in the file.
     const std::string where = "' in section [Parameters] of the settings file '" + cfg + "' (line ";
-    EXPECT_EQ(shown[0].text, "The entry '" + dims + where + "4) is ignored:\nits default 5 lies outside its minimum 0 and maximum 2.");
-    EXPECT_EQ(shown[1].text, "The entry '" + dynamics + where + "5) is ignored:\nits minimum 4 is above its maximum 3.");
+    EXPECT_EQ(shown[0].text, "The entry '" + dims + where +
+                                 "4) is ignored:\nits default 5 lies outside its minimum 0 and maximum 2.");
+    EXPECT_EQ(shown[1].text,
+              "The entry '" + dynamics + where + "5) is ignored:\nits minimum 4 is above its maximum 3.");
     EXPECT_EQ(shown[2].text, "The entry '" + beacon + where + "3) is ignored:\n'-2.5x' is not a number.");
     EXPECT_EQ(shown[3].text, "The entry '" + elev + where + "2) is ignored:\n'abc' is not a number.");
     EXPECT_EQ(shown[4].text, "The entry '" + shared + where + "6) is ignored:\n'1e400' is not a number.");
@@ -170,8 +173,8 @@ TEST_F(OverridesTest, UnusableEntriesAreIgnoredWithAWarningEach) {
 TEST_F(OverridesTest, EntriesBehindANulOrAHugeLineKeepTheirValues) {
     const std::string elev = generalDefinitions()[GeneralRow::ElevAngle].label;
     const std::string hours = seasonDefinitions()[SeasonRow::GpsNumHours_1].label;
-    for (const std::string& filler : {std::string("Junk=\0\0\n", 8), "Junk=" + std::string(1 << 20, 'x') + "\n",
-                                      std::string(70000, '\n')}) {
+    for (const std::string& filler : {std::string("Junk=\0\0\n", 8),
+                                      "Junk=" + std::string(1 << 20, 'x') + "\n", std::string(70000, '\n')}) {
         restoreBuiltinDefinitions();
         loadSettingsOverrides(dir.file("complete.cfg"), log);  // every entry, as a first run writes it
         std::string text = dir.read("complete.cfg");

@@ -31,7 +31,8 @@ protected:
     }
 
     std::array<MemoryFieldControls, kDefaultsTabCount> boxPages;
-    DefaultsDialog dialog{{&boxPages[0], &boxPages[1], &boxPages[2], &boxPages[3], &boxPages[4], &boxPages[5]}};
+    DefaultsDialog dialog{
+        {&boxPages[0], &boxPages[1], &boxPages[2], &boxPages[3], &boxPages[4], &boxPages[5]}};
     ParameterRecord record;
     ParameterRecord original;
 };
@@ -62,7 +63,8 @@ TEST_F(DefaultsDialogTest, SelectAllResetsBehindDisabledBoxesButNoStrings) {
     for (const int row : {GeneralRow::StaticFilter, GeneralRow::AltitudeFilter, GeneralRow::XmitterType,
                           GeneralRow::GpsFixingEnabled, GeneralRow::Dimension, GeneralRow::VHFRcnt6,
                           GeneralRow::NumFixRetries, GeneralRow::ActivitySenseInterval}) {
-        EXPECT_EQ(record.general(row), generalDefinitions()[static_cast<std::size_t>(row)].defaultValue) << row;
+        EXPECT_EQ(record.general(row), generalDefinitions()[static_cast<std::size_t>(row)].defaultValue)
+            << row;
     }
     // No box: kept.
     for (const int row : {GeneralRow::XmitterEnblType, GeneralRow::BeaconType, GeneralRow::StartYear,
@@ -108,7 +110,8 @@ TEST_F(DefaultsDialogTest, GeneralBoxBelongsToTheFirstTabThatHasIt) {
 
 TEST_F(DefaultsDialogTest, LayoutNamesAreUniqueAndTabsInOrder) {
     const auto& tabs = defaultsDialogTabs();
-    const char* titles[] = {"Gps Parameters", "Misc. Parameters", "ARGOS PTT", "Beacon", "Data Collection", "Schedule"};
+    const char* titles[] = {"Gps Parameters", "Misc. Parameters", "ARGOS PTT",
+                            "Beacon",         "Data Collection",  "Schedule"};
     for (int tab = 0; tab < kDefaultsTabCount; ++tab) EXPECT_EQ(tabs[tab].title, titles[tab]);
     const auto names = defaultsBoxNames();
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
