@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -30,6 +29,7 @@
 #include "config_source.h"
 #include "fleet_messages.h"
 #include "login.h"
+#include "manifest_option.h"
 #include "trace_option.h"
 #include "workflow/batch_results.h"
 #include "workflow/workflow_messages.h"
@@ -59,20 +59,10 @@ std::string utcNow() {
     return text;
 }
 
-// Asks on the terminal for the next wave's collars; true once Enter is
-// pressed. false without a terminal on stdin, at its end, or on Ctrl-C.
-bool nextCollarsConnected(const std::vector<const PreparedCollar*>& wave) {
-    if (isatty(STDIN_FILENO) != 1) return false;
-    std::string ports;
-    for (const PreparedCollar* collar : wave) ports += (ports.empty() ? "" : ", ") + collar->entry->port;
-    std::fprintf(stderr, "%s\n", clitext::nextCollarsPrompt(ports).c_str());
-    std::fflush(stderr);
-    for (char c = 0; c != '\n';) {
-        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
-        if (n < 0 && errno == EINTR && !abortAll) continue;
-        if (n <= 0 || abortAll) return false;
-    }
-    return true;
+std::vector<const BatchEntry*> entriesOf(const std::vector<const PreparedCollar*>& collars) {
+    std::vector<const BatchEntry*> entries;
+    for (const PreparedCollar* collar : collars) entries.push_back(collar->entry);
+    return entries;
 }
 
 struct LineResult {
@@ -151,18 +141,7 @@ private:
         return kExitOk;
     }
 
-    int readManifest() {
-        std::string text;
-        if (!readWholeFile(manifestPath, text) || text.empty()) {
-            reportFailure(clitext::manifestUnreadable(manifestPath));
-            return kExitFailed;
-        }
-        std::vector<std::string> problems;
-        if (parseBatchManifest(text, manifest, problems)) return kExitOk;
-        for (const std::string& problem : problems)
-            reportFailure(clitext::manifestProblem(manifestPath, problem));
-        return kExitUsage;
-    }
+    int readManifest() { return readManifestFile(manifestPath, manifest); }
 
     // --resume FILE: the lines it names as programmed are done.
     int readResume() {
@@ -212,7 +191,7 @@ private:
             for (const PreparedCollar& collar : prepared)
                 if (collar.entry->wave == wave && !earlier.count(collar.entry->line)) todo.push_back(&collar);
             if (todo.empty()) continue;
-            if (abortAll || (!firstWave && !nextCollarsConnected(todo))) {
+            if (abortAll || (!firstWave && !nextCollarsConnected(entriesOf(todo), abortAll))) {
                 notProgrammedFrom(wave);
                 break;
             }

@@ -11,7 +11,8 @@
 #include "app/energy_settings.h"
 #include "app/format_text.h"
 #include "cli_messages.h"
-#include "json_text.h"
+#include "files/configuration_json.h"
+#include "json_layout.h"
 #include "sim/budget.h"
 #include "sim/sim_messages.h"
 #include "sim_options.h"
@@ -23,56 +24,57 @@ namespace {
 std::string mah(double mas) {
     return formatText("%.1f", mas / kMasPerMah);
 }
-std::string mahTwoDecimals(double mas) {
-    return formatText("%.2f", mas / kMasPerMah);
+
+using Json = nlohmann::ordered_json;
+
+// mAh as the text shows them, to one decimal (two for the daily figures).
+Json mahJson(double mas, int decimals = 1) {
+    return std::stod(formatText("%.*f", decimals, mas / kMasPerMah));
 }
 
-std::string batteryEndJson(const Budget& budget, const BudgetCase& figures) {
-    return figures.batteryEndDay ? "\"" + budgetDate(budget.dayStart(*figures.batteryEndDay)) + "\"" : "null";
+Json batteryEndJson(const Budget& budget, const BudgetCase& figures) {
+    return figures.batteryEndDay ? Json(budgetDate(budget.dayStart(*figures.batteryEndDay))) : Json(nullptr);
 }
 
 std::string budgetJson(const Budget& budget) {
-    std::string out = "{\n";
-    out += "  \"start\": \"" + budgetDate(budget.start) + "\",\n";
-    out += "  \"days\": " + std::to_string(budget.days) + ",\n";
-    out += "  \"fixes\": " + std::to_string(budget.fixes) + ",\n";
-    out += "  \"transmissions\": " + std::to_string(budget.transmissions) + ",\n";
-    out += "  \"charge_mAh\": " + mah(budget.chargeMas) + ",\n";
-    out += "  \"usable_mAh\": " + mah(budget.usableMas) + ",\n";
-    out += "  \"battery_end\": " + batteryEndJson(budget, budget) + ",\n";
-    out += "  \"projected_days\": " + std::to_string(budget.projectedDays) + ",\n";
-    out += std::string("  \"partial\": ") + (budget.partial ? "true" : "false") + ",\n";
-    out += "  \"fix_success_percent\": " + jsonNumber(budget.fixSuccessPercent) + ",\n";
     const BudgetCase& low = budget.pessimistic;
-    out += "  \"pessimistic\": {\"fix_success_percent\": " + jsonNumber(low.fixSuccessPercent) +
-           ", \"charge_mAh\": " + mah(low.chargeMas) + ", \"battery_end\": " + batteryEndJson(budget, low) +
-           ", \"projected_days\": " + std::to_string(low.projectedDays) + "},\n";
     const DailyCharge& daily = budget.meanDailyMas;
-    out += "  \"daily_mAh\": {\"fixes\": " + mahTwoDecimals(daily.fixes) +
-           ", \"failed_fixes\": " + mahTwoDecimals(daily.failedFixes) +
-           ", \"transmissions\": " + mahTwoDecimals(daily.transmissions) +
-           ", \"sleep\": " + mahTwoDecimals(daily.sleep) + ", \"beacon\": " + mahTwoDecimals(daily.beacon) +
-           "},\n";
-    out += "  \"per_year\": [";
-    for (std::size_t i = 0; i < budget.perYear.size(); ++i) {
-        const BudgetYear& year = budget.perYear[i];
-        out += i == 0 ? "\n    " : ",\n    ";
-        out += "{\"year\": " + std::to_string(year.year) + ", \"fixes\": " + std::to_string(year.fixes) +
-               ", \"transmissions\": " + std::to_string(year.transmissions) +
-               ", \"charge_mAh\": " + mah(year.chargeMas) + "}";
-    }
-    out += budget.perYear.empty() ? "],\n" : "\n  ],\n";
-    out += "  \"per_season\": [";
-    for (std::size_t i = 0; i < budget.perSeason.size(); ++i) {
-        const BudgetSeason& season = budget.perSeason[i];
-        out += i == 0 ? "\n    " : ",\n    ";
-        out += "{\"season\": " + std::to_string(season.season) +
-               ", \"attempts\": " + std::to_string(season.attempts) +
-               ", \"transmissions\": " + std::to_string(season.transmissions) +
-               ", \"charge_mAh\": " + mah(season.chargeMas) + "}";
-    }
-    out += budget.perSeason.empty() ? "]\n" : "\n  ]\n";
-    return out + "}\n";
+    Json perYear = Json::array();
+    for (const BudgetYear& year : budget.perYear)
+        perYear.push_back({{"year", year.year},
+                           {"fixes", year.fixes},
+                           {"transmissions", year.transmissions},
+                           {"charge_mAh", mahJson(year.chargeMas)}});
+    Json perSeason = Json::array();
+    for (const BudgetSeason& season : budget.perSeason)
+        perSeason.push_back({{"season", season.season},
+                             {"attempts", season.attempts},
+                             {"transmissions", season.transmissions},
+                             {"charge_mAh", mahJson(season.chargeMas)}});
+    const Json out = {{"start", budgetDate(budget.start)},
+                      {"days", budget.days},
+                      {"fixes", budget.fixes},
+                      {"transmissions", budget.transmissions},
+                      {"charge_mAh", mahJson(budget.chargeMas)},
+                      {"usable_mAh", mahJson(budget.usableMas)},
+                      {"battery_end", batteryEndJson(budget, budget)},
+                      {"projected_days", budget.projectedDays},
+                      {"partial", budget.partial},
+                      {"fix_success_percent", numberJson(budget.fixSuccessPercent)},
+                      {"pessimistic",
+                       {{"fix_success_percent", numberJson(low.fixSuccessPercent)},
+                        {"charge_mAh", mahJson(low.chargeMas)},
+                        {"battery_end", batteryEndJson(budget, low)},
+                        {"projected_days", low.projectedDays}}},
+                      {"daily_mAh",
+                       {{"fixes", mahJson(daily.fixes, 2)},
+                        {"failed_fixes", mahJson(daily.failedFixes, 2)},
+                        {"transmissions", mahJson(daily.transmissions, 2)},
+                        {"sleep", mahJson(daily.sleep, 2)},
+                        {"beacon", mahJson(daily.beacon, 2)}}},
+                      {"per_year", std::move(perYear)},
+                      {"per_season", std::move(perSeason)}};
+    return jsonLines(out);
 }
 
 // The ledger's cells in columns, numbers to the right.

@@ -130,6 +130,14 @@ constexpr std::array kHelp{
         "  --allow-zero-ptt-id     program collars whose assigned PTT ID code is zero (root ID)\n",
         "orvctl batch --manifest job-P1001.csv --user erin\n"
         "orvctl batch --manifest fleet.csv --template base.ppf --user erin --results done.csv\n"},
+    CommandHelp{"fleet", "check a fleet of collars against the database",
+        "orvctl fleet check --manifest FILE.csv --db PATH [--format text|json]",
+        "  --manifest FILE.csv     the manifest of 'batch': each line's port, Job and CTN\n"
+        "  --db PATH               where the collars were saved as \"Programmed\"\n"
+        "  --format text|json      per collar \"same\" or its differences (default text)\n"
+        "Each collar is read and compared as 'orvctl diff db:JOB,CTN,Programmed device:PORT'.\n"
+        "Exit 0 when every collar matches, 1 otherwise. Nothing is written.\n",
+        "orvctl fleet check --manifest fleet.csv --db Orv3.mdb\n"},
     CommandHelp{"db", "the parameter database",
         "orvctl db list --db PATH\n"
         "orvctl db save|read|check|delete --db PATH --job J --ctn C [--status S]\n"

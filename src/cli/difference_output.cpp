@@ -1,29 +1,31 @@
 #include "difference_output.h"
 
-#include "json_text.h"
+#include "app/utf8_text.h"
+#include "files/configuration_json.h"
+#include "json_layout.h"
 
 namespace orv::cli {
 
 namespace {
 
-std::string figure(const ImpactFigures& side, double value) {
-    return side.known ? jsonNumber(value) : "null";
+using Json = nlohmann::ordered_json;
+
+Json pair(const ChangeImpact& impact, double before, double after) {
+    return Json::array({impact.before.known ? numberJson(before) : Json(nullptr),
+                        impact.after.known ? numberJson(after) : Json(nullptr)});
 }
 
-std::string pair(const ChangeImpact& impact, double before, double after) {
-    return "[" + figure(impact.before, before) + ", " + figure(impact.after, after) + "]";
-}
-
-std::string differenceJson(const Difference& d) {
-    std::string out = "{\"key\": " + (d.key.empty() ? std::string("null") : jsonString(d.key));
-    out += ", \"label\": " + jsonString(d.label);
-    out += ", \"season\": " + (d.season > 0 ? std::to_string(d.season) : std::string("null"));
-    out += ", \"page\": " + jsonString(d.pageName);
-    out += ", \"old_value\": " + (d.isText ? jsonString(d.oldText) : jsonNumber(d.oldValue));
-    out += ", \"new_value\": " + (d.isText ? jsonString(d.newText) : jsonNumber(d.newValue));
-    out += ", \"old_text\": " + jsonString(d.oldText);
-    out += ", \"new_text\": " + jsonString(d.newText);
-    return out + "}";
+Json differenceJson(const Difference& d) {
+    Json out = Json::object();
+    out["key"] = d.key.empty() ? Json(nullptr) : Json(asUtf8(d.key));
+    out["label"] = asUtf8(d.label);
+    out["season"] = d.season > 0 ? Json(d.season) : Json(nullptr);
+    out["page"] = asUtf8(d.pageName);
+    out["old_value"] = d.isText ? Json(asUtf8(d.oldText)) : numberJson(d.oldValue);
+    out["new_value"] = d.isText ? Json(asUtf8(d.newText)) : numberJson(d.newValue);
+    out["old_text"] = asUtf8(d.oldText);
+    out["new_text"] = asUtf8(d.newText);
+    return out;
 }
 
 }  // namespace
@@ -37,20 +39,23 @@ std::string differencesText(const std::vector<Difference>& differences, const Ch
     return out;
 }
 
+Json differencesList(const std::vector<Difference>& differences) {
+    Json list = Json::array();
+    for (const Difference& d : differences) list.push_back(differenceJson(d));
+    return list;
+}
+
 std::string differencesJson(const std::vector<Difference>& differences, const ChangeImpact& impact) {
-    std::string out = "{\n  \"differences\": [";
-    for (std::size_t i = 0; i < differences.size(); ++i) {
-        out += i == 0 ? "\n    " : ",\n    ";
-        out += differenceJson(differences[i]);
-    }
-    out += differences.empty() ? "],\n" : "\n  ],\n";
     const ImpactFigures& a = impact.before;
     const ImpactFigures& b = impact.after;
-    out += "  \"impact\": {\"fixes_per_year\": " + pair(impact, a.fixesPerYear, b.fixesPerYear);
-    out += ", \"transmissions_per_year\": " + pair(impact, a.transmissionsPerYear, b.transmissionsPerYear);
-    out += ", \"projected_days\": " +
-           pair(impact, static_cast<double>(a.projectedDays), static_cast<double>(b.projectedDays));
-    return out + "}\n}\n";
+    const Json out = {
+        {"differences", differencesList(differences)},
+        {"impact",
+         {{"fixes_per_year", pair(impact, a.fixesPerYear, b.fixesPerYear)},
+          {"transmissions_per_year", pair(impact, a.transmissionsPerYear, b.transmissionsPerYear)},
+          {"projected_days",
+           pair(impact, static_cast<double>(a.projectedDays), static_cast<double>(b.projectedDays))}}}};
+    return jsonLines(out);
 }
 
 }  // namespace orv::cli

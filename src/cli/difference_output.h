@@ -3,6 +3,7 @@
 // The differences between two configurations as orvctl prints them: one line
 // a difference (the window's lines), or one JSON object with the impact.
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,8 @@ std::string differencesText(const std::vector<Difference>& differences, const Ch
 // "old_text", "new_text"}, ...], "impact": {"fixes_per_year": [old, new],
 // "transmissions_per_year": [old, new], "projected_days": [old, new]}}
 std::string differencesJson(const std::vector<Difference>& differences, const ChangeImpact& impact);
+
+// The "differences" list of differencesJson.
+nlohmann::ordered_json differencesList(const std::vector<Difference>& differences);
 
 }  // namespace orv::cli

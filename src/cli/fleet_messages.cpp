@@ -42,6 +42,20 @@ std::string linesNotProgrammed(std::size_t lines) {
     return formatText("no terminal to wait on for the next collars: %zu line(s) not programmed", lines);
 }
 
+std::string linesNotChecked(std::size_t lines) {
+    return formatText("no terminal to wait on for the next collars: %zu line(s) not checked", lines);
+}
+
+std::string differenceCount(std::size_t count) {
+    return count == 1 ? "1 difference" : formatText("%zu differences", count);
+}
+
+std::string fleetCheckLine(int line, const std::string& port, const std::string& job, const std::string& ctn,
+                           const std::string& what) {
+    return formatText("line %d, port %s, Job '%s', CTN '%s': %s", line, port.c_str(), job.c_str(),
+                      ctn.c_str(), what.c_str());
+}
+
 std::string resultsProblem(const std::string& path, const std::string& problem) {
     return formatText("%s: %s", path.c_str(), problem.c_str());
 }

@@ -29,6 +29,17 @@ std::string resultsProblem(const std::string& path, const std::string& problem);
 std::string resultsNotWritten(const std::string& path);
 inline constexpr const char* kTemplateNotDevice =
     "--template takes a .ppf file, db:JOB,CTN,STATUS or defaults, not a collar";
+std::string linesNotChecked(std::size_t lines);
+std::string differenceCount(std::size_t count);
+std::string fleetCheckLine(int line, const std::string& port, const std::string& job, const std::string& ctn,
+                           const std::string& what);
+inline constexpr const char* kFleetNeedsCheck =
+    "'fleet' needs 'check': orvctl fleet check --manifest FILE.csv --db PATH";
+inline constexpr const char* kFleetNeedsManifest = "'fleet check' needs --manifest FILE.csv";
+inline constexpr const char* kFleetNeedsDb =
+    "'fleet check' needs --db PATH: the database the collars were saved in";
+inline constexpr const char* kNoProgrammedDevice = "no stored \"Programmed\" device";
+inline constexpr const char* kCollarNotRead = "the collar could not be read";
 inline constexpr const char* kResultsNeedsFile = "--results needs a file name";
 
 }  // namespace orv::clitext

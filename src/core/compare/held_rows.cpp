@@ -37,4 +37,14 @@ HeldRows HeldRows::ofImage(int firmwareRow, int factoryRow) {
     return held;
 }
 
+HeldRows HeldRows::ofProgrammed(int firmwareRow, int factoryRow) {
+    HeldRows held = ofImage(firmwareRow, kFirmwareNotSupported);
+    if (factoryRow == kFirmwareNotSupported) return held;
+    for (const LayoutField& row : factoryLayoutFor(factoryRow)) {
+        if (row.isConstant || row.parameter < 0 || isFactoryTextRow(row)) continue;
+        held.general.reset(static_cast<std::size_t>(row.parameter));
+    }
+    return held;
+}
+
 }  // namespace orv

@@ -22,6 +22,10 @@ struct HeldRows {
     // The configuration image of that firmware row, with the factory block of
     // the factory row when one was read with it (kFirmwareNotSupported: none).
     static HeldRows ofImage(int firmwareRow, int factoryRow);
+    // What a Write Device programs and a read gives back as programmed: the
+    // configuration image of that firmware row without the values a read takes
+    // from the factory block of the factory row (the factory's, not the write's).
+    static HeldRows ofProgrammed(int firmwareRow, int factoryRow);
 };
 
 }  // namespace orv

@@ -13,10 +13,6 @@ namespace orv {
 
 using Json = nlohmann::ordered_json;
 
-namespace {
-
-// Whole numbers as integers ("30", not "30.0"), the rest as the shortest text
-// that reads back as the same double; what is no number at all as null.
 Json numberJson(double value) {
     if (!std::isfinite(value)) return nullptr;
     constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
@@ -26,6 +22,8 @@ Json numberJson(double value) {
         return static_cast<std::int64_t>(value);
     return value;
 }
+
+namespace {
 
 template <typename Values>
 Json tableJson(std::span<const ParameterDefinition> table, const Values& values) {

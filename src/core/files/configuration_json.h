@@ -6,6 +6,7 @@
 // exactly that schema back, so that a file written and read again gives the
 // same record values and so the same collar image.
 
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "model/record.h"
@@ -13,6 +14,10 @@
 namespace orv {
 
 inline constexpr const char* kConfigurationSchema = "orv-configuration/1";
+
+// Whole numbers as integers ("30", not "30.0"), the rest as the shortest text
+// that reads back as the same double; what is no number at all as null.
+nlohmann::ordered_json numberJson(double value);
 
 // One key per line. withSchema: "schema" first, as a file holds it.
 std::string configurationJson(const ParameterRecord& record, bool withSchema);

@@ -47,8 +47,8 @@ TEST_F(OrvctlBudget, JsonOfAHandWorkedScheduleWithTheDefaultEnergy) {
         "  \"projected_days\": 9928,\n  \"partial\": false,\n  \"fix_success_percent\": 85,\n"
         "  \"pessimistic\": {\"fix_success_percent\": 60, \"charge_mAh\": 374.4, \"battery_end\": null, "
         "\"projected_days\": 9829},\n"
-        "  \"daily_mAh\": {\"fixes\": 0.03, \"failed_fixes\": 0.02, \"transmissions\": 0.00, \"sleep\": 0.96, "
-        "\"beacon\": 0.00},\n"
+        "  \"daily_mAh\": {\"fixes\": 0.03, \"failed_fixes\": 0.02, \"transmissions\": 0.0, \"sleep\": 0.96, "
+        "\"beacon\": 0.0},\n"
         "  \"per_year\": [\n    {\"year\": 1, \"fixes\": 30, \"transmissions\": 0, \"charge_mAh\": 368.8}\n  ],\n"
         "  \"per_season\": [\n    {\"season\": 1, \"attempts\": 30, \"transmissions\": 0, \"charge_mAh\": 18.4}\n"
         "  ]\n}\n");

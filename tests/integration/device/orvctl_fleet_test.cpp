@@ -17,6 +17,7 @@
 #include "app/csv_text.h"
 #include "collar_emulator.h"
 #include "engineer_login.h"
+#include "operator_terminal.h"
 #include "run_process.h"
 #include "temp_dir.h"
 
@@ -71,6 +72,11 @@ protected:
             if (row.fields.size() == 9 && row.fields[4] == result) ctns.insert(row.fields[3]);
         return ctns;
     }
+    static std::size_t countOf(const std::string& text, const std::string& part) {
+        std::size_t count = 0;
+        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+        return count;
+    }
     int trafficSeen() {
         int commands = 0;
         for (const auto& collar : collars) commands += collar->commandCount();
@@ -108,6 +114,27 @@ TEST_F(OrvctlFleet, ATemplateAndIdentityColumnsGiveEachCollarItsOwnImage) {
         run({"show", "--json", "--db", "Orv3.mdb", "--job", "F1", "--ctn", "C3", "--status", "Programmed"});
     EXPECT_NE(stored.out.find("\"PttIdCode\": 1003"), std::string::npos);
     EXPECT_NE(stored.out.find("\"ElevAngle\": 12.5"), std::string::npos);
+
+    // The fleet matches the database; then collar 2 gets collar 4's configuration
+    // (whose PTT ID word the read does not take apart: the fix interval tells).
+    auto check = run({"fleet", "check", "--manifest", "fleet.csv", "--db", "Orv3.mdb", "--timeout", "2"});
+    EXPECT_EQ(check.status, 0) << check.err << check.out;
+    EXPECT_EQ(countOf(check.out, ": same\n"), 4u) << check.out;
+    const std::string fourth = folder.read("expected.bin");
+    collars[1]->setMemory(kConfigurationBase, std::vector<std::uint8_t>(fourth.begin(), fourth.end()));
+    check = run({"fleet", "check", "--manifest", "fleet.csv", "--db", "Orv3.mdb", "--timeout", "2",
+                 "--format", "json"});
+    EXPECT_EQ(check.status, 1) << check.err << check.out;
+    EXPECT_EQ(countOf(check.out, "\"result\": \"same\""), 3u) << check.out;
+    const auto second = check.out.find("\"ctn\": \"C2\", \"result\": \"different\"");
+    ASSERT_NE(second, std::string::npos) << check.out;
+    const std::string line = check.out.substr(second, check.out.find('\n', second) - second);
+    EXPECT_NE(line.find("[{\"key\": \"GpsFixInterval_1\", \"label\""), std::string::npos) << line;
+    EXPECT_NE(line.find("\"season\": 2, \"page\": \"Schedule\", \"old_value\": 30, \"new_value\": 60"),
+              std::string::npos)
+        << line;
+    EXPECT_EQ(countOf(line, "\"key\": "), 1u) << "the factory area is not the batch's: " << line;
+    EXPECT_EQ(programmedCtns().size(), 4u) << "the check changes nothing";
 }
 
 TEST_F(OrvctlFleet, ClashesUnknownKeysAndRefusedTextsStopTheRunBeforeAnyTraffic) {
@@ -150,6 +177,33 @@ TEST_F(OrvctlFleet, WithoutATerminalTheNextWaveIsLeftAndResumeProgramsIt) {
     EXPECT_EQ(result.status, 0) << result.err << result.out;
     EXPECT_EQ(resultCtns("programmed"), (std::set<std::string>{"C1", "C2", "C3", "C4"}));
     EXPECT_EQ(programmedCtns(), resultCtns("programmed"));
+}
+
+TEST_F(OrvctlFleet, OnATerminalTheOperatorsEnterStartsTheNextWave) {
+    startCollars(2);
+    std::string manifest = "port;job;ctn;PttIdCode\n";
+    for (int i = 0; i < 4; ++i)
+        manifest += collars[i % 2]->devicePath() + ";F1;C" + std::to_string(i + 1) + ";" +
+                    std::to_string(2001 + i) + "\n";
+    folder.write("fleet.csv", manifest);
+    OperatorTerminal terminal;
+    RunningProcess running =
+        startOnTerminal(std::string(ORV_BIN_DIR) + "/orvctl", batch({"--results", "results.csv"}),
+                        folder.path().string(), terminal);
+    const std::string prompt = "Connect the next collars (ports " + collars[0]->devicePath() + ", " +
+                               collars[1]->devicePath() + ") and press Enter";
+    ASSERT_TRUE(waitForError(running, prompt, 30000));
+    // The first wave is done and recorded before the operator is asked; --yes did not answer.
+    EXPECT_EQ(resultCtns("programmed"), (std::set<std::string>{"C1", "C2"}));
+    EXPECT_EQ(programmedCtns(), resultCtns("programmed"));
+    terminal.pressEnter();
+    const auto result = finishProcess(running);
+    EXPECT_EQ(result.status, 0) << result.err << result.out;
+    EXPECT_EQ(resultCtns("programmed"), (std::set<std::string>{"C1", "C2", "C3", "C4"}));
+    EXPECT_EQ(programmedCtns(), resultCtns("programmed"));
+    const auto third =
+        run({"show", "--json", "--db", "Orv3.mdb", "--job", "F1", "--ctn", "C3", "--status", "Programmed"});
+    EXPECT_NE(third.out.find("\"PttIdCode\": 2003"), std::string::npos) << third.out;
 }
 
 TEST_F(OrvctlFleet, AKillMidRunLeavesResultsThatMatchTheDatabase) {
