@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <map>
+
 #include "cli_messages.h"
 #include "db/parameter_db.h"
 #include "fleet_messages.h"
@@ -35,6 +37,7 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
     prepared.clear();
     bool manifestFaults = false;
     bool refused = false;
+    std::map<double, int> pttIdLines;  // the first line of each PTT ID code
     for (const BatchEntry& entry : manifest.entries) {
         if (source.done.count(entry.line)) continue;
         const std::string where = source.manifestPath + ": line " + std::to_string(entry.line);
@@ -68,6 +71,16 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
             }
         }
         if (!typed) continue;
+        // "1001" and "01001" are two texts but one PTT ID code.
+        for (std::size_t c = 0; c < manifest.columns.size(); ++c) {
+            const ManifestColumn& column = manifest.columns[c];
+            if (entry.cells[c].empty() || column.key.table != DefinitionTable::General ||
+                column.key.row != GeneralRow::PttIdCode)
+                continue;
+            const auto [first, fresh] =
+                pttIdLines.emplace(line.record.general(GeneralRow::PttIdCode), entry.line);
+            if (!fresh) fault(clitext::samePttIdCode(column.name, entry.cells[c], first->second));
+        }
         // The line names the collar: the save and the archive go by these.
         line.record.text(StringRow::JobNumber) = entry.job;
         line.record.text(StringRow::CtnNumber) = entry.ctn;

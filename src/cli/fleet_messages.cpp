@@ -34,6 +34,10 @@ std::string cellNotTaken(const std::string& column, const std::string& text) {
     return formatText("column '%s': '%s' was not taken", column.c_str(), text.c_str());
 }
 
+std::string samePttIdCode(const std::string& column, const std::string& text, int line) {
+    return formatText("%s '%s' is the PTT ID code of line %d", column.c_str(), text.c_str(), line);
+}
+
 std::string nextCollarsPrompt(const std::string& ports) {
     return formatText("Connect the next collars (ports %s) and press Enter", ports.c_str());
 }

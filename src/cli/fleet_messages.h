@@ -23,6 +23,7 @@ std::string unknownColumnKey(const std::string& key);
 
 // Programming and checking a fleet.
 std::string cellNotTaken(const std::string& column, const std::string& text);
+std::string samePttIdCode(const std::string& column, const std::string& text, int line);
 std::string nextCollarsPrompt(const std::string& ports);
 std::string linesNotProgrammed(std::size_t lines);
 std::string resultsProblem(const std::string& path, const std::string& problem);

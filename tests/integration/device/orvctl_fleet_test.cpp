@@ -143,6 +143,8 @@ TEST_F(OrvctlFleet, ClashesUnknownKeysAndRefusedTextsStopTheRunBeforeAnyTraffic)
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"port,job,ctn,PttIdCode\n" + a + ",F1,C1,1001\n" + b + ",F1,C2,1001\n",
          "line 3: PttIdCode '1001' is already on line 2"},
+        {"port,job,ctn,PttIdCode\n" + a + ",F1,C1,1001\n" + b + ",F1,C2,01001\n",
+         "line 3: PttIdCode '01001' is the PTT ID code of line 2"},
         {"port,job,ctn\n" + a + ",F1,C1\n" + b + ",F2,C1\n",
          "line 3: CTN 'C1' is already on line 2 (Job 'F1')"},
         {"port,job,ctn,PttIdCod\n" + a + ",F1,C1,1\n", "line 1: the column 'PttIdCod' names no parameter"},
