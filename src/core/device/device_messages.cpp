@@ -54,6 +54,18 @@ void showOperationFailure(MessageLog& log, MessageVariant variant, DeviceResult 
             return;
         case DeviceResult::WakeTimeout:
             return;  // the link said who did not answer, and for how long
+        case DeviceResult::ImageFailed:
+            return;  // the image or file check said what failed
+        case DeviceResult::OutOfMemory:
+            if (read)
+                log.error(
+                    "There is not enough memory for the configuration image!\n"
+                    "The target memory was NOT read correctly.");
+            else
+                log.error(
+                    "There is not enough memory for the configuration image!\n"
+                    "The target memory was NOT programmed correctly.");
+            return;
         case DeviceResult::Aborted:
             if (read)
                 log.warning("The COM open process was aborted.\nThe target memory was NOT read correctly.");

@@ -24,17 +24,35 @@ enum class [[nodiscard]] DeviceResult : int{
     HungUp = 17,
     // No collar answered the magnet wake-up within the front end's limit (shown by the link).
     WakeTimeout = 18,
+    // The configuration image could not be allocated.
+    OutOfMemory = 19,
+    // An image or file check failed after the collar was read; its message was shown.
+    ImageFailed = 20,
 };
 
 constexpr int resultNumber(DeviceResult result) {
     return static_cast<int>(result);
 }
 
-// An image or firmware check failing inside a device operation is the
-// operation's result under the same number (UnsupportedFirmware and
-// SelectionDeclined are the same on both sides).
+// An image or firmware check failing inside a device operation, as the
+// operation's result.
 constexpr DeviceResult deviceResultOf(ImageResult result) {
-    return static_cast<DeviceResult>(resultNumber(result));
+    switch (result) {
+        case ImageResult::Ok:
+            return DeviceResult::Ok;
+        case ImageResult::UnsupportedFirmware:
+            return DeviceResult::UnsupportedFirmware;
+        case ImageResult::SelectionDeclined:
+            return DeviceResult::SelectionDeclined;
+        case ImageResult::OutOfMemory:
+            return DeviceResult::OutOfMemory;
+        case ImageResult::Mismatch:
+        case ImageResult::FileFailed:
+        case ImageResult::VersionTextsFailed:
+        case ImageResult::NotPpfFile:
+            return DeviceResult::ImageFailed;
+    }
+    return DeviceResult::ImageFailed;
 }
 
 }  // namespace orv

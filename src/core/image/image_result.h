@@ -1,24 +1,20 @@
 #pragma once
 
-// Results of the image codec and the file operations. The numbers are the ones
-// every operation of the program shares (the device link uses the same), so a
-// result keeps its number where it leaves the module (resultNumber).
+// Results of the image codec and the file operations. Every result has a
+// number of its own; a device operation converts one to its own result with
+// deviceResultOf (device/result_codes.h).
 
 namespace orv {
 
-enum class [[nodiscard]] ImageResult : int{
-    Ok = 0,
-    Mismatch = 1,     // check mode: the device differs from the screen
-    OutOfMemory = 1,  // an image could not be allocated
-    FileFailed = 1,   // a .ppf file could not be created, written or read (its message was shown)
-    VersionTextsFailed = 2,
-    NotPpfFile = 5,  // a file without the .ppf header
-    UnsupportedFirmware = 15,
-    SelectionDeclined = 16,
+enum class [[nodiscard]] ImageResult{
+    Ok,
+    Mismatch,             // check mode: the device differs from the screen
+    OutOfMemory,          // an image could not be allocated (not shown)
+    FileFailed,           // a .ppf file could not be created, written or read (its message was shown)
+    VersionTextsFailed,   // the version bytes give no version texts (shown)
+    NotPpfFile,           // a file without the .ppf header (not shown)
+    UnsupportedFirmware,  // no layout for the firmware version (each caller words it)
+    SelectionDeclined,    // the user kept the firmware selection that differs
 };
-
-constexpr int resultNumber(ImageResult result) {
-    return static_cast<int>(result);
-}
 
 }  // namespace orv

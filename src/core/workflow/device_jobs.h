@@ -36,8 +36,8 @@ bool readTakesFactoryArea(const std::string& version);
 ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode);
 
 // "Read Factory Parameters": the factory area read and its values and texts
-// loaded into the record. Returns the operation's result (the decoding's
-// under its number when it decoded badly).
+// loaded into the record. Returns the operation's result (the decoding's,
+// converted by deviceResultOf, when it decoded badly).
 DeviceResult readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log);
 
 // Import of a .ppf file: read, decode, take up as a device read.

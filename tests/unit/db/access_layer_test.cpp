@@ -41,9 +41,9 @@ protected:
 
 TEST_F(AccessLayerTest, OpeningAMissingFileReportsOnlyWhenAsked) {
     DatabaseSlot other;
-    EXPECT_EQ(access.openDatabase(other, dir.file("none.mdb"), false), DbResult::Failed);
+    EXPECT_EQ(access.openDatabase(other, dir.file("none.mdb"), false), DbResult::FileMissing);
     EXPECT_EQ(presenter.count(), 0u);
-    EXPECT_EQ(access.openDatabase(other, dir.file("none.mdb"), true), DbResult::Failed);
+    EXPECT_EQ(access.openDatabase(other, dir.file("none.mdb"), true), DbResult::FileMissing);
     ASSERT_EQ(presenter.count(), 1u);
     EXPECT_EQ(presenter.last().text.rfind("Couldn't open database -- Exception: ", 0), 0u);
     EXPECT_GT(presenter.last().text.size(), std::string("Couldn't open database -- Exception: ").size());
