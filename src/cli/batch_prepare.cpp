@@ -37,6 +37,7 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
     prepared.clear();
     bool manifestFaults = false;
     bool refused = false;
+    bool absent = false;
     std::map<double, int> pttIdLines;  // the first line of each PTT ID code
     for (const BatchEntry& entry : manifest.entries) {
         if (source.done.count(entry.line)) continue;
@@ -45,7 +46,12 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
             reportFailure(clitext::manifestLineProblem(source.manifestPath, entry.line, problem));
             manifestFaults = true;
         };
-        if (!isCharacterDevice(entry.port)) fault(clitext::portNotSerial(entry.port));
+        // What this computer or the database lacks, not the manifest: exit 1.
+        const auto missing = [&](const std::string& problem) {
+            reportFailure(clitext::manifestLineProblem(source.manifestPath, entry.line, problem));
+            absent = true;
+        };
+        if (!isCharacterDevice(entry.port)) missing(clitext::portNotSerial(entry.port));
         Session line;
         copyUser(session, line);
         line.record = session.record;
@@ -55,7 +61,7 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
             ParameterDb db(line.log, line.record);
             db.setCurrentPath(source.dbPath);
             if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != DbResult::Ok) {
-                fault(clitext::deviceNotStored(entry.job, entry.ctn, entry.status, source.dbPath));
+                missing(clitext::deviceNotStored(entry.job, entry.ctn, entry.status, source.dbPath));
                 continue;
             }
         }
@@ -93,7 +99,7 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
         prepared.push_back(std::move(collar));
     }
     if (manifestFaults) return kExitUsage;
-    return refused ? kExitFailed : kExitOk;
+    return refused || absent ? kExitFailed : kExitOk;
 }
 
 }  // namespace orv::cli

@@ -30,8 +30,9 @@ struct BatchSource {
 
 // kExitOk with one prepared collar per manifest line; otherwise every problem
 // was reported with its line: kExitUsage for the manifest's own faults (a
-// column the user may not set, a text a page refuses, a port that is no serial
-// device, a device not stored), kExitFailed when only the confirmations refused.
+// column the user may not set, a text a page refuses, two lines with one PTT
+// ID code), kExitFailed when only a port that is no serial device, a device
+// not stored or the confirmations stood in the way.
 int prepareCollars(const Session& session, const Args& args, const BatchManifest& manifest,
                    const BatchSource& source, std::vector<PreparedCollar>& prepared);
 
