@@ -135,7 +135,8 @@ constexpr std::array kHelp{
         "  --manifest FILE.csv     the manifest of 'batch': each line's port, Job and CTN\n"
         "  --db PATH               where the collars were saved as \"Programmed\"\n"
         "  --format text|json      per collar \"same\" or its differences (default text)\n"
-        "Each collar is read and compared as 'orvctl diff db:JOB,CTN,Programmed device:PORT'.\n"
+        "Each collar is read and compared as 'orvctl diff db:JOB,CTN,Programmed device:PORT'\n"
+        "compares, without the factory area's values (a write never programs them).\n"
         "Exit 0 when every collar matches, 1 otherwise. Nothing is written.\n",
         "orvctl fleet check --manifest fleet.csv --db Orv3.mdb\n"},
     CommandHelp{"db", "the parameter database",
