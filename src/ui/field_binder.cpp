@@ -109,12 +109,23 @@ BoundRow FieldBinder::bindRow(DefinitionTable table, int row, QWidget* value, QL
 
 void FieldBinder::connectValue(QWidget* value, const Binding& binding) {
     if (auto* combo = qobject_cast<QComboBox*>(value)) {
-        connect(combo, &QComboBox::activated, this, [this, binding] { taken(binding); });
+        connect(combo, &QComboBox::activated, this,
+                [this, binding] { taken(binding, ControlAction::Chosen); });
     } else if (auto* button = qobject_cast<QAbstractButton*>(value)) {
-        connect(button, &QAbstractButton::clicked, this, [this, binding] { taken(binding); });
-    } else if (qobject_cast<QLineEdit*>(value) != nullptr ||
-               qobject_cast<QPlainTextEdit*>(value) != nullptr ||
-               qobject_cast<QTextEdit*>(value) != nullptr) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, binding] { taken(binding, ControlAction::Chosen); });
+    } else if (auto* line = qobject_cast<QLineEdit*>(value)) {
+        connect(line, &QLineEdit::textEdited, this, [this, binding] { typed(binding); });
+        value->installEventFilter(this);
+        edits.emplace_back(value, binding);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(value)) {
+        // Only the user's typing: the text shown from the record is no edit.
+        connect(text, &QPlainTextEdit::textChanged, this, [this, text, binding] {
+            if (text->hasFocus()) typed(binding);
+        });
+        value->installEventFilter(this);
+        edits.emplace_back(value, binding);
+    } else if (qobject_cast<QTextEdit*>(value) != nullptr) {
         value->installEventFilter(this);
         edits.emplace_back(value, binding);
     }
@@ -123,7 +134,13 @@ void FieldBinder::connectValue(QWidget* value, const Binding& binding) {
 void FieldBinder::connectSpin(UpDownControl* spin, const Binding& binding) {
     connect(spin, &UpDownControl::deltaRequested, this, [this, spin, binding](int position, int delta) {
         if (!acceptsInput()) return;
-        context.converter->spinDelta(boundPage, {QtFieldControls::idOf(spin), position, delta}, binding.row);
+        if (context.edited) {
+            context.edited({boundPage,
+                            binding.table,
+                            binding.row,
+                            ControlAction::Stepped,
+                            {QtFieldControls::idOf(spin), position, delta}});
+        }
         if (editedHandler) editedHandler(binding.table, binding.row);
     });
 }
@@ -132,17 +149,15 @@ bool FieldBinder::acceptsInput() const {
     return context.converter != nullptr && (!context.acceptsInput || context.acceptsInput());
 }
 
-void FieldBinder::taken(const Binding& binding) {
+void FieldBinder::taken(const Binding& binding, ControlAction action) {
     if (!acceptsInput()) return;
-    FieldConverter& converter = *context.converter;
-    if (binding.table == DefinitionTable::String) {
-        const ParameterDefinition& definition = stringDefinitions()[static_cast<std::size_t>(binding.row)];
-        converter.storeText(converter.parameterRecord().text(binding.row),
-                            pageControls->text(definition.controlId), boundPage, binding.row);
-    } else {
-        converter.fieldEdited(boundPage, binding.row);
-    }
+    if (context.edited) context.edited({boundPage, binding.table, binding.row, action});
     if (editedHandler) editedHandler(binding.table, binding.row);
+}
+
+void FieldBinder::typed(const Binding& binding) {
+    if (!acceptsInput()) return;
+    if (context.edited) context.edited({boundPage, binding.table, binding.row, ControlAction::Typed});
 }
 
 bool FieldBinder::eventFilter(QObject* watched, QEvent* event) {
@@ -152,7 +167,7 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event) {
         for (const auto& [edit, binding] : edits) {
             if (edit == watched) {
                 const Binding found = binding;  // the handler may bind further rows
-                taken(found);
+                taken(found, ControlAction::Left);
                 break;
             }
         }

@@ -4,10 +4,11 @@
 // places them. The binder makes (or adopts, from a form) each row's label,
 // value widget, up-down control and extra static, gives them the control ids
 // of the row's definition, fills combo lists from the row's entries, and hands
-// every user action to the field converter: leaving an edit, choosing a list
-// entry, ticking a box and stepping an up-down control. Showing and storing a
-// page (and refilling its lists) is the workflow's part; a page adds only its
-// own rules.
+// every user action on a row (choosing a list entry, ticking a box, typing into
+// an edit, leaving it, stepping an up-down control) with the row to the page
+// handler registry, which takes the value and runs the page's handler, as it
+// does for orvctl. Showing and storing a page (and refilling its lists) is the
+// workflow's part; a page adds only its own rules.
 //
 //   class BeaconPage : public TabPage {
 //   public:
@@ -22,7 +23,7 @@
 //           grid->addWidget(width.value, 1, 1);             // a QLineEdit
 //           grid->addWidget(width.spin, 1, 2);              // its UpDownControl
 //           grid->addWidget(width.extra, 1, 3);             // the "ms" static
-//           fields.onEdited([this](DefinitionTable, int row) { /* the page's own rules */ });
+//           fields.onEdited([this](DefinitionTable, int row) { /* the widget's own follow-up */ });
 //       }
 //   };
 //
@@ -35,6 +36,7 @@
 #include <memory>
 #include <vector>
 
+#include "binding/page_handler_registry.h"
 #include "model/definitions.h"
 #include "model/page.h"
 #include "qt_field_controls.h"
@@ -51,8 +53,10 @@ class UpDownControl;
 struct BinderContext {
     FieldConverter* converter = nullptr;
     // False while the window takes no input from its fields (a device or file
-    // operation has the record); nothing reaches the converter then.
+    // operation has the record); nothing reaches the registry then.
     std::function<bool()> acceptsInput;
+    // Where the user's actions on the rows go: the page handler registry.
+    std::function<void(const RowEdit&)> edited;
 };
 
 // The widgets of one row; a member is nullptr when the row has no such control.
@@ -89,12 +93,14 @@ public:
     // Binds widgets a form made; the row's widgets not given are made as row() does.
     BoundRow adopt(int row, QWidget* value, QLabel* label = nullptr, UpDownControl* spin = nullptr);
 
-    // A text row: an edit (or the widget given, e.g. a static); leaving it stores the text.
+    // A text row: an edit (or the widget given, e.g. a static); leaving it stores the text
+    // unless the page's handler says otherwise.
     BoundRow text(int stringRow, RowTexts texts = {}, QWidget* value = nullptr);
     // A row of the control table: gives the widget (button, frame) its id.
     void control(int controlRow, QWidget* widget);
 
-    // Called after the converter took a user action on one of the page's rows.
+    // Called after the registry took a user action on one of the page's rows
+    // (not for typing).
     void onEdited(std::function<void(DefinitionTable table, int row)> handler);
 
 protected:
@@ -109,7 +115,8 @@ private:
                      RowTexts texts);
     void connectValue(QWidget* value, const Binding& binding);
     void connectSpin(UpDownControl* spin, const Binding& binding);
-    void taken(const Binding& binding);
+    void taken(const Binding& binding, ControlAction action);
+    void typed(const Binding& binding);
     bool acceptsInput() const;
 
     Page boundPage;

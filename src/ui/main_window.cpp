@@ -30,12 +30,14 @@
 #include "model/record.h"
 #include "pages/pages_messages.h"
 #include "pages/parameter_pages.h"
+#include "pages/season_page_handlers.h"
 #include "qt_message_presenter.h"
 #include "qt_page_host.h"
 #include "report_service.h"
 #include "simulation_report_source.h"
 #include "support_actions.h"
 #include "tabs/parameter_tab_page.h"
+#include "tabs/schedule_page.h"
 #include "tabs/simulation_page.h"
 #include "tabs/tab_factory.h"
 #include "widgets/logo.h"
@@ -353,6 +355,9 @@ void MainWindow::buildTabs() {
     if (auto* simulation =
             dynamic_cast<SimulationPage*>(tabPages[static_cast<std::size_t>(Tab::Simulation)].get()))
         simulation->attach(&app.log, app.settingsFile);
+    // The Schedule tab's rows land in the registry as orvctl's do.
+    if (auto* schedule = dynamic_cast<SchedulePage*>(tabPages[static_cast<std::size_t>(Tab::Schedule)].get()))
+        registerSeasonPage(pageRegistry, schedule->rules());
     shownTabs = activeTabs(app.settingsFile);
     for (const Tab tab : shownTabs) {
         // A page larger than the window scrolls instead of being cut off.
@@ -367,7 +372,8 @@ void MainWindow::buildTabs() {
 }
 
 BinderContext MainWindow::binderContext() {
-    return {fieldConverter.get(), [this] { return !operationRunning(); }};
+    return {fieldConverter.get(), [this] { return !operationRunning(); },
+            [this](const RowEdit& edit) { (void)pageRegistry.edited(*pagesContext, edit); }};
 }
 
 void MainWindow::buildLayout() {

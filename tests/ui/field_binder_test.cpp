@@ -1,6 +1,8 @@
 // The Qt field binder: the widgets it makes for each kind of row, and a script
 // of user actions that must end in the same record, markers and messages on
 // bound Qt widgets as on the in-memory pages orvctl and the core tests use.
+// The binder hands every action to a page handler registry with no page's
+// handlers in it: the common handling of each kind of row.
 
 #include "field_binder.h"
 
@@ -19,6 +21,9 @@
 #include "binding/field_converter.h"
 #include "binding/memory_page_set.h"
 #include "binding/page_fields.h"
+#include "binding/page_handler_registry.h"
+#include "binding/page_host.h"
+#include "model/access.h"
 #include "model/lists.h"
 #include "model/value_kind.h"
 #include "scripted_presenter.h"
@@ -101,6 +106,19 @@ Step spin(Page page, int row, int delta, DefinitionTable table = DefinitionTable
     return {Act::Spin, page, table, row, "", delta};
 }
 
+// The registry the binders of a test hand their rows to.
+struct Registry {
+    Registry(ParameterRecord& record, FieldConverter& converter, PageSet& pages, MessageLog& log)
+        : context{record, converter, pages, log, host, registry} {}
+    BinderContext binderContext(FieldConverter& converter, std::function<bool()> acceptsInput = {}) {
+        return {&converter, std::move(acceptsInput),
+                [this](const RowEdit& edit) { (void)registry.edited(context, edit); }};
+    }
+    HeadlessPageHost host{kMaskEngineer};
+    PageHandlerRegistry registry;
+    PageContext context;
+};
+
 // One side of the comparison: a record, its converter and the pages it works on.
 struct Side {
     ParameterRecord record;
@@ -118,9 +136,10 @@ struct Side {
 struct QtSide : Side {
     BoundPages pages;
     FieldConverter converter{record, log, pages};
+    Registry registry{record, converter, pages, log};
 
     QtSide() {
-        for (const Page page : kScriptPages) pages.bindAll(page, {&converter, {}});
+        for (const Page page : kScriptPages) pages.bindAll(page, registry.binderContext(converter));
         start(converter, pages);
     }
 
@@ -199,8 +218,9 @@ struct MemorySide : Side {
                 controls->setCheckState(definition.controlId, 1 - controls->checkState(definition.controlId));
                 take(step);
                 break;
-            case Act::Spin:
+            case Act::Spin:  // the stepped value is read at once, as the edit left
                 converter.stepSpin(step.page, definition.spinId, step.number);
+                take(step);
                 break;
             case Act::ShowAll:
                 showAllPageFields(converter, pages, record);
@@ -222,7 +242,7 @@ TEST(FieldBinderParity, OneScriptEndsInTheSameRecordMarkersAndMessagesOnWidgetsA
         edit(Page::GpsParms, GeneralRow::AlmanacTimeout, "13:02"),  // 782 s becomes 780
         spin(Page::GpsParms, GeneralRow::FixTimeout, 1),
         spin(Page::GpsParms, GeneralRow::FixTimeout, 1),
-        leave(Page::GpsParms, GeneralRow::FixTimeout),       // the stepped text is stored
+        leave(Page::GpsParms, GeneralRow::FixTimeout),       // the stepped text, stored at the step
         edit(Page::GpsParms, GeneralRow::FixTimeout, "90"),  // no colon: the information box
         choose(Page::GpsParms, GeneralRow::Dynamics, 2),
         tick(Page::Transmitter, GeneralRow::XmitnsEnabled),
@@ -300,11 +320,12 @@ protected:
     MessageLog log{&boxes};
     BoundPages pages;
     FieldConverter converter{record, log, pages};
+    Registry registry{record, converter, pages, log};
     bool input = true;
 
     void SetUp() override { resetRecord(record); }
     BinderContext context() {
-        return {&converter, [this] { return input; }};
+        return registry.binderContext(converter, [this] { return input; });
     }
 };
 
@@ -349,7 +370,7 @@ TEST_F(FieldBinderTest, EachKindOfRowGetsItsWidgetsWithTheIdsOfItsDefinition) {
     EXPECT_EQ(binder.row(kGeneralCount).value, nullptr);
 }
 
-TEST_F(FieldBinderTest, UserActionsReachTheConverterOnlyWhileTheWindowTakesInput) {
+TEST_F(FieldBinderTest, UserActionsReachTheRegistryOnlyWhileTheWindowTakesInput) {
     FieldBinder& binder = pages.bindAll(Page::GpsParms, context());
     std::vector<int> edited;
     binder.onEdited([&](DefinitionTable table, int row) {

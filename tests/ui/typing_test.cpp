@@ -24,6 +24,21 @@
 namespace orv::test {
 namespace {
 
+// The value row a control of the window holds: what the sweep types depends on it.
+bool rowOfControl(int controlId, DefinitionTable& table, int& row) {
+    for (const DefinitionTable candidate :
+         {DefinitionTable::General, DefinitionTable::Season, DefinitionTable::String}) {
+        const auto definitions = definitionTable(candidate);
+        for (std::size_t index = 0; index < definitions.size(); ++index) {
+            if (definitions[index].controlId != controlId) continue;
+            table = candidate;
+            row = static_cast<int>(index);
+            return true;
+        }
+    }
+    return false;
+}
+
 class TypingTest : public WindowTest {
 protected:
     void SetUp() override {

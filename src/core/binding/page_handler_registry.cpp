@@ -1,7 +1,6 @@
 #include "binding/page_handler_registry.h"
 
 #include "binding/field_controls.h"
-#include "binding/field_converter.h"
 #include "binding/page_fields.h"
 #include "binding/page_set.h"
 #include "model/record.h"
@@ -12,32 +11,11 @@ namespace orv {
 
 namespace {
 
-constexpr DefinitionTable kValueTables[] = {DefinitionTable::General, DefinitionTable::Season,
-                                            DefinitionTable::String};
-
 bool isChoiceKind(int kind) {
     return isComboKind(kind) || kind == KindFlag;
 }
 
-const ParameterDefinition& definitionOf(DefinitionTable table, int row) {
-    return definitionTable(table)[static_cast<std::size_t>(row)];
-}
-
 }  // namespace
-
-bool rowOfControl(int controlId, DefinitionTable& table, int& row) {
-    for (const DefinitionTable candidate : kValueTables) {
-        const auto definitions = definitionTable(candidate);
-        for (std::size_t index = 0; index < definitions.size(); ++index) {
-            if (definitions[index].controlId == controlId) {
-                table = candidate;
-                row = static_cast<int>(index);
-                return true;
-            }
-        }
-    }
-    return false;
-}
 
 void PageHandlerRegistry::onChanged(int controlId, ControlHandler handler) {
     changeHandlers[controlId] = std::move(handler);
@@ -47,39 +25,64 @@ void PageHandlerRegistry::onLeft(int controlId, ControlHandler handler) {
     leaveHandlers[controlId] = std::move(handler);
 }
 
+void PageHandlerRegistry::onStepped(int controlId, StepHandler handler) {
+    stepHandlers[controlId] = std::move(handler);
+}
+
 void PageHandlerRegistry::setPageRules(Page page, PageRules rules) {
     pageRules[page] = std::move(rules);
 }
 
-int PageHandlerRegistry::changed(const PageContext& context, int controlId) const {
-    if (const auto it = changeHandlers.find(controlId); it != changeHandlers.end())
-        return it->second(context);
-    DefinitionTable table{};
-    int row = 0;
-    if (!rowOfControl(controlId, table, row) || table == DefinitionTable::String) return kHandlerTaken;
-    const Page page = definitionOf(table, row).page;
-    if (!isChoiceKind(resolve(context.record, page, row).kind)) return kHandlerTaken;
-    context.converter.fieldEdited(page, row);
-    rules(context, page);
+int PageHandlerRegistry::edited(const PageContext& context, const RowEdit& edit) const {
+    const auto definitions = definitionTable(edit.table);
+    if (edit.table == DefinitionTable::Control || edit.row < 0 ||
+        static_cast<std::size_t>(edit.row) >= definitions.size())
+        return kHandlerTaken;
+    const int id = definitions[static_cast<std::size_t>(edit.row)].controlId;
+    switch (edit.action) {
+        case ControlAction::Chosen:
+            return chosen(context, edit, id);
+        case ControlAction::Typed:
+            return pressed(context, id);
+        case ControlAction::Left:
+            return left(context, edit, id);
+        case ControlAction::Stepped:
+            context.converter.spinDelta(edit.page, edit.step, edit.row);
+            if (const auto it = stepHandlers.find(id); it != stepHandlers.end())
+                return it->second(context, edit.step.delta);
+            return left(context, edit, id);
+    }
     return kHandlerTaken;
 }
 
-int PageHandlerRegistry::left(const PageContext& context, int controlId) const {
+int PageHandlerRegistry::pressed(const PageContext& context, int controlId) const {
+    if (const auto it = changeHandlers.find(controlId); it != changeHandlers.end())
+        return it->second(context);
+    return kHandlerTaken;
+}
+
+int PageHandlerRegistry::chosen(const PageContext& context, const RowEdit& edit, int controlId) const {
+    if (const auto it = changeHandlers.find(controlId); it != changeHandlers.end())
+        return it->second(context);
+    if (edit.table == DefinitionTable::String) return kHandlerTaken;
+    if (!isChoiceKind(resolve(context.record, edit.page, edit.row).kind)) return kHandlerTaken;
+    context.converter.fieldEdited(edit.page, edit.row);
+    rules(context, edit.page);
+    return kHandlerTaken;
+}
+
+int PageHandlerRegistry::left(const PageContext& context, const RowEdit& edit, int controlId) const {
     if (const auto it = leaveHandlers.find(controlId); it != leaveHandlers.end()) return it->second(context);
-    DefinitionTable table{};
-    int row = 0;
-    if (!rowOfControl(controlId, table, row)) return kHandlerTaken;
-    const ParameterDefinition& definition = definitionOf(table, row);
-    const Page page = definition.page;
-    if (table == DefinitionTable::String) {
-        FieldControls* controls = context.pages.controls(page);
+    if (edit.table == DefinitionTable::String) {
+        FieldControls* controls = context.pages.controls(edit.page);
         if (controls != nullptr && controls->hasControl(controlId)) {
-            context.converter.storeText(context.record.text(row), controls->text(controlId), page, row);
+            context.converter.storeText(context.record.text(edit.row), controls->text(controlId), edit.page,
+                                        edit.row);
         }
         return kHandlerTaken;
     }
-    if (isChoiceKind(resolve(context.record, page, row).kind)) return kHandlerTaken;
-    context.converter.fieldEdited(page, row);
+    if (isChoiceKind(resolve(context.record, edit.page, edit.row).kind)) return kHandlerTaken;
+    context.converter.fieldEdited(edit.page, edit.row);
     return kHandlerTaken;
 }
 

@@ -52,15 +52,18 @@ int actOnControl(const PageContext& context, MemoryPageSet& pages, DefinitionTab
     if (typed == kEntryNoSuchRow) return kActionNoSuchControl;
     if (typed == kEntryNoSuchSeason) return kActionNoSuchSeason;
     if (typed == kEntryNotAChoice) return kActionNotAChoice;
-    const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
-    const int id = definition.controlId;
-    if (context.registry.changed(context, id) != kHandlerTaken) return kActionRefused;
-    const int kind =
-        table == DefinitionTable::String ? KindText : resolve(context.record, definition.page, row).kind;
-    const bool isEdit = !isComboKind(kind) && kind != KindFlag;
-    if (isEdit && context.registry.left(context, id) != kHandlerTaken) return kActionRefused;
-    if (isEdit && context.converter.entryRefused()) return kActionRefused;
-    return kActionTaken;
+    const Page page = definitionTable(table)[static_cast<std::size_t>(row)].page;
+    const int kind = table == DefinitionTable::String ? KindText : resolve(context.record, page, row).kind;
+    if (isComboKind(kind) || kind == KindFlag) {
+        const int chosen = context.registry.edited(context, {page, table, row, ControlAction::Chosen});
+        return chosen == kHandlerTaken ? kActionTaken : kActionRefused;
+    }
+    // An edit: typed into, then left.
+    if (context.registry.edited(context, {page, table, row, ControlAction::Typed}) != kHandlerTaken)
+        return kActionRefused;
+    if (context.registry.edited(context, {page, table, row, ControlAction::Left}) != kHandlerTaken)
+        return kActionRefused;
+    return context.converter.entryRefused() ? kActionRefused : kActionTaken;
 }
 
 }  // namespace orv

@@ -19,9 +19,17 @@ void registerSeasonPage(PageHandlerRegistry& registry, SeasonPage& seasonPage) {
         const int id = definition.controlId;
         ControlHandler handler = [&seasonPage, page, row](const PageContext& context) {
             context.converter.fieldEdited(page, row);
+            if (!seasonPage.isSetUp()) seasonPage.setUp();
             seasonPage.rowEdited(page, row);
             return kHandlerTaken;
         };
+        if (definition.spinId != 0) {
+            registry.onStepped(id, [&seasonPage, page, row](const PageContext&, int delta) {
+                if (!seasonPage.isSetUp()) seasonPage.setUp();
+                seasonPage.rowEdited(page, row, delta);
+                return kHandlerTaken;
+            });
+        }
         if (isComboKind(definition.kind) || definition.kind == KindFlag) {
             registry.onChanged(id, std::move(handler));
         } else {

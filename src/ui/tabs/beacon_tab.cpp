@@ -29,7 +29,6 @@ constexpr const char* kColumns[] = {
 BeaconTab::BeaconTab(const BinderContext& binder, PageEnvironment environment)
     : ParameterTabPage(Tab::Beacon, binder, environment) {
     FieldBinder& fields = bind(Page::Beacon);
-    route(fields);
     auto* outer = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
@@ -62,7 +61,6 @@ BeaconTab::BeaconTab(const BinderContext& binder, PageEnvironment environment)
         delete pattern.label;
         auto* edit = qobject_cast<QLineEdit*>(pattern.value);
         edit->setMaxLength(kPatternPulses);
-        onTyping(edit);
         grid->addWidget(edit, line, 4);
         cell(GeneralRow::VHFRcnt1 + n, 5);
         hiddenRow(fields, GeneralRow::VHFPatternMap1 + n);

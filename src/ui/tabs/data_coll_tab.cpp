@@ -14,7 +14,6 @@ namespace orv {
 DataCollTab::DataCollTab(const BinderContext& binder, PageEnvironment environment)
     : ParameterTabPage(Tab::DataColl, binder, environment) {
     FieldBinder& fields = bind(Page::DataColl);
-    route(fields);
     auto* outer = new QVBoxLayout(this);
 
     auto* collection = new QGroupBox("Data Collection");

@@ -36,7 +36,6 @@ constexpr Caption kFactoryCtns[] = {
 FactParmsTab::FactParmsTab(const BinderContext& binder, PageEnvironment environment)
     : ParameterTabPage(Tab::FactParms, binder, environment) {
     FieldBinder& fields = bind(Page::FactParms);
-    route(fields);
     auto* outer = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
@@ -94,7 +93,6 @@ FactParmsTab::FactParmsTab(const BinderContext& binder, PageEnvironment environm
     auto* notes = new QPlainTextEdit;
     notes->setFixedHeight(60);
     placeText(fields, factoryGrid, line++, StringRow::SSTNotes, {"SST Notes"}, notes);
-    onTyping(notes);
     auto* buttons = new QHBoxLayout;
     // The buttons' control rows give them their levels (applied with the page's access).
     buttons->addWidget(

@@ -52,7 +52,6 @@ QDialogButtonBox* okCancel(QDialog* dialog) {
 GpsParmsTab::GpsParmsTab(const BinderContext& binder, PageEnvironment environment)
     : ParameterTabPage(Tab::GpsParms, binder, environment) {
     FieldBinder& fields = bind(Page::GpsParms);
-    route(fields);
     auto* outer = new QHBoxLayout(this);
 
     auto* group = new QGroupBox("GPS Fixing Enabled");

@@ -14,7 +14,6 @@ namespace orv {
 MiscTab::MiscTab(const BinderContext& binder, PageEnvironment environment)
     : ParameterTabPage(Tab::Misc, binder, environment) {
     FieldBinder& fields = bind(Page::Misc);
-    route(fields);
     auto* outer = new QVBoxLayout(this);
     auto* group = new QGroupBox("Salt Water Switch");
     auto* grid = new QGridLayout(group);

@@ -2,12 +2,9 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -16,7 +13,6 @@
 #include "binding/page_handler_registry.h"
 #include "binding/page_host.h"
 #include "model/access.h"
-#include "model/value_kind.h"
 #include "widgets/marker_label.h"
 #include "widgets/up_down_control.h"
 
@@ -100,46 +96,8 @@ QPushButton* ParameterTabPage::pageButton(const char* text, int id) {
     auto* button = new QPushButton(text);
     setControlId(button, id);
     connect(button, &QPushButton::clicked, this,
-            [this, id] { pageContext().registry.changed(pageContext(), id); });
+            [this, id] { (void)pageContext().registry.pressed(pageContext(), id); });
     return button;
-}
-
-void ParameterTabPage::route(FieldBinder& fields) {
-    fields.onEdited([this](DefinitionTable table, int row) {
-        const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
-        const PageContext& context = pageContext();
-        const bool choice =
-            table != DefinitionTable::String && (isComboKind(definition.kind) || definition.kind == KindFlag);
-        if (choice) {
-            context.registry.changed(context, definition.controlId);
-        } else {
-            context.registry.left(context, definition.controlId);
-        }
-    });
-}
-
-void ParameterTabPage::guardEdit(FieldBinder& fields, QWidget* edit) {
-    edit->removeEventFilter(&fields);
-    edit->installEventFilter(this);
-}
-
-bool ParameterTabPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && isEnabled()) {
-        if (const int id = QtFieldControls::idOf(watched)) pageContext().registry.left(pageContext(), id);
-    }
-    return TabPage::eventFilter(watched, event);
-}
-
-void ParameterTabPage::onTyping(QLineEdit* edit) {
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, edit] { pageContext().registry.changed(pageContext(), QtFieldControls::idOf(edit)); });
-}
-
-void ParameterTabPage::onTyping(QPlainTextEdit* edit) {
-    connect(edit, &QPlainTextEdit::textChanged, this, [this, edit] {
-        if (edit->hasFocus()) pageContext().registry.changed(pageContext(), QtFieldControls::idOf(edit));
-    });
 }
 
 void ParameterTabPage::applyAccessToForms(std::initializer_list<Page> forms) {

@@ -1,9 +1,9 @@
 #pragma once
 
 // The base of the parameter tabs (GPS Parms, Misc., Transmitter, Data Coll.,
-// Beacon, Fact. Parms): layout bound by the field binder, with every user
-// action handed to the page handler registry after the binder's converter
-// step, and the page's rules run whenever the page is shown.
+// Beacon, Fact. Parms): layout bound by the field binder, which hands every
+// user action to the page handler registry, and the page's rules run whenever
+// the page is shown.
 
 #include <QObject>
 #include <memory>
@@ -13,8 +13,6 @@
 class QAbstractButton;
 class QButtonGroup;
 class QGridLayout;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace orv {
@@ -51,16 +49,6 @@ protected:
     void hiddenRow(FieldBinder& fields, int row);
     // A button whose press goes to the registry under its id.
     QPushButton* pageButton(const char* text, int id);
-    // Hands the binder's actions on its rows to the registry.
-    void route(FieldBinder& fields);
-    // The registry's handler decides what leaving this edit stores: the binder no longer does.
-    void guardEdit(FieldBinder& fields, QWidget* edit);
-    // Every change of the text goes to the registry as it is typed.
-    void onTyping(QLineEdit* edit);
-    void onTyping(QPlainTextEdit* edit);
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     // Access for the logged-in user on every control the page has bound.
     void applyAccessToForms(std::initializer_list<Page> forms);
 

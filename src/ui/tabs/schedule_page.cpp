@@ -88,8 +88,7 @@ SeasonPage& SchedulePage::rules() {
 
 namespace {
 
-// An edit with its up-down control and marker label, adopted by the binder;
-// a step is noted before the binder takes it.
+// An edit with its up-down control and marker label, adopted by the binder.
 struct EditCell {
     QLabel* label;
     QLineEdit* edit;
@@ -100,12 +99,9 @@ struct EditCell {
 
 QWidget* SchedulePage::buildSeasonArea() {
     FieldBinder& fields = bind(Page::Schedule);
-    fields.onEdited([this](DefinitionTable, int row) { edited(Page::Schedule, row); });
     auto makeEdit = [&](int row, const QString& caption) {
         EditCell cell{new MarkerLabel(caption, this), new QLineEdit(this), new UpDownControl(this)};
         fitSeasonEdit(cell.edit, row);
-        connect(cell.spin, &UpDownControl::deltaRequested, this,
-                [this](int, int delta) { pendingStep = delta; });
         fields.adopt(row, cell.edit, cell.label, cell.spin);
         return cell;
     };
@@ -170,7 +166,6 @@ QWidget* SchedulePage::buildSeasonArea() {
 QWidget* SchedulePage::buildGpsPanel() {
     auto* panel = new QWidget;
     FieldBinder& fields = bind(Page::ScheduleGpsPanel, panel);
-    fields.onEdited([this](DefinitionTable, int row) { edited(Page::ScheduleGpsPanel, row); });
     auto* frame = new QGroupBox(kGpsBlockTab, panel);
     fields.control(kGpsFrame, frame);
     auto* outer = new QVBoxLayout(panel);
@@ -180,8 +175,6 @@ QWidget* SchedulePage::buildGpsPanel() {
     auto cell = [&](int row, const QString& caption) {
         EditCell made{new MarkerLabel(caption, panel), new QLineEdit(panel), new UpDownControl(panel)};
         fitSeasonEdit(made.edit, row);
-        connect(made.spin, &UpDownControl::deltaRequested, this,
-                [this](int, int delta) { pendingStep = delta; });
         fields.adopt(row, made.edit, made.label, made.spin);
         return made;
     };
@@ -228,7 +221,6 @@ QWidget* SchedulePage::buildGpsPanel() {
 QWidget* SchedulePage::buildTransmitterPanel() {
     auto* panel = new QWidget;
     FieldBinder& fields = bind(Page::ScheduleTransmitterPanel, panel);
-    fields.onEdited([this](DefinitionTable, int row) { edited(Page::ScheduleTransmitterPanel, row); });
     auto* frame = new QGroupBox(kTransmitterBlockTab, panel);
     fields.control(kTransmitterFrame, frame);
     auto* outer = new QVBoxLayout(panel);
@@ -240,7 +232,6 @@ QWidget* SchedulePage::buildTransmitterPanel() {
         auto* edit = new QLineEdit(panel);
         auto* spin = new UpDownControl(panel);
         fitSeasonEdit(edit, row);
-        connect(spin, &UpDownControl::deltaRequested, this, [this](int, int delta) { pendingStep = delta; });
         fields.adopt(row, edit, label, spin);
         auto* box = new QHBoxLayout;
         box->addWidget(label);
@@ -269,17 +260,6 @@ QWidget* SchedulePage::buildTransmitterPanel() {
     grid->setColumnStretch(4, 1);
     outer->addStretch();
     return panel;
-}
-
-void SchedulePage::setUpOnce() {
-    if (!season->isSetUp()) season->setUp();
-}
-
-void SchedulePage::edited(Page page, int row) {
-    const int delta = pendingStep;
-    pendingStep = 0;
-    setUpOnce();
-    season->rowEdited(page, row, delta);
 }
 
 void SchedulePage::pageShown(Page page) {

@@ -13,7 +13,8 @@ class ScheduleTableView;
 
 // The Schedule tab: the season's own fields above, the GPS and transmitter
 // duty-cycle panels on two inner tabs below. Layout bound by the field
-// binder; the rules are SeasonPage's.
+// binder; the rules are SeasonPage's, registered with the page handler
+// registry as orvctl registers them.
 class SchedulePage : public TabPage {
     Q_OBJECT
 public:
@@ -30,13 +31,10 @@ private:
     QWidget* buildSeasonArea();
     QWidget* buildGpsPanel();
     QWidget* buildTransmitterPanel();
-    void edited(Page page, int row);
-    void setUpOnce();
 
     std::unique_ptr<Forms> forms;
     std::unique_ptr<SeasonPage> season;
     QTabWidget* blocks = nullptr;
-    int pendingStep = 0;  // the step an up-down control of the tab is taking
 };
 
 // The Schedule Table tab: the grid of all twelve seasons.

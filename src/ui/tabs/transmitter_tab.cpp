@@ -19,14 +19,6 @@
 
 namespace orv {
 
-namespace {
-
-QLineEdit* lineEdit(const BoundRow& bound) {
-    return qobject_cast<QLineEdit*>(bound.value);
-}
-
-}  // namespace
-
 TransmitterTab::TransmitterTab(const BinderContext& binder, PageEnvironment environment)
     : ParameterTabPage(Tab::Transmitter, binder, environment) {
     auto* outer = new QVBoxLayout(this);
@@ -43,7 +35,6 @@ TransmitterTab::TransmitterTab(const BinderContext& binder, PageEnvironment envi
 QWidget* TransmitterTab::buildPttForm() {
     auto* form = new QWidget;
     FieldBinder& fields = bind(Page::Transmitter, form);
-    route(fields);
     auto* outer = new QHBoxLayout(form);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
@@ -60,10 +51,8 @@ QWidget* TransmitterTab::buildPttForm() {
 
     auto* identity = new QGroupBox("PTT ID");
     auto* idGrid = new QGridLayout(identity);
-    const BoundRow pttId = placeRow(fields, idGrid, 0, GeneralRow::PttIdCode, {"Assigned PTT ID code"});
-    onTyping(lineEdit(pttId));
-    const BoundRow hex = placeText(fields, idGrid, 1, StringRow::IDHexValue, {"ID Hex Value"});
-    guardEdit(fields, hex.value);
+    placeRow(fields, idGrid, 0, GeneralRow::PttIdCode, {"Assigned PTT ID code"});
+    placeText(fields, idGrid, 1, StringRow::IDHexValue, {"ID Hex Value"});
     placeRow(fields, idGrid, 2, GeneralRow::RootIDCode, {"Programmed ID Code"});
     placeRow(fields, idGrid, 3, GeneralRow::ExtensionAndProtectionCode);
     left->addWidget(identity);
@@ -115,8 +104,7 @@ QWidget* TransmitterTab::buildPttForm() {
     encryptionGrid->addWidget(radioRow(fields, GeneralRow::TimeEncodeType1, "Type 1", encodeGroup), 0, 1);
     encryptionGrid->addWidget(radioRow(fields, GeneralRow::TimeEncodeType2, "Type 2", encodeGroup), 0, 2);
     auto* seedGrid = new QGridLayout;
-    const BoundRow seed = placeRow(fields, seedGrid, 0, GeneralRow::PNSeedValue);
-    onTyping(lineEdit(seed));
+    placeRow(fields, seedGrid, 0, GeneralRow::PNSeedValue);
     encryptionGrid->addLayout(seedGrid, 1, 0, 1, 3);
     right->addWidget(encryption);
     right->addStretch();
@@ -130,7 +118,6 @@ QWidget* TransmitterTab::buildPttForm() {
 QWidget* TransmitterTab::buildNetworkForm() {
     auto* form = new QWidget;
     FieldBinder& fields = bind(Page::TransmitterNetwork, form);
-    route(fields);
     auto* outer = new QVBoxLayout(form);
     auto* group = new QGroupBox("Spread Spectrum Network");
     auto* grid = new QGridLayout(group);
@@ -145,13 +132,10 @@ QWidget* TransmitterTab::buildNetworkForm() {
         auto* edit = qobject_cast<QLineEdit*>(address.value);
         edit->setMaxLength(15);
         edit->setInputMask({});
-        onTyping(edit);
-        guardEdit(fields, edit);
     }
     grid->addWidget(flagRow(fields, GeneralRow::NetHoldoffEnabled, "Network Holdoff Delay:"), line++, 0, 1,
                     4);
-    const BoundRow holdoff = placeRow(fields, grid, line++, GeneralRow::NetHoldoff, {nullptr, "min"});
-    guardEdit(fields, holdoff.value);
+    placeRow(fields, grid, line++, GeneralRow::NetHoldoff, {nullptr, "min"});
     outer->addWidget(group);
     outer->addStretch();
     for (const int row : {GeneralRow::NetworkIPAddressValue, GeneralRow::IPSubNetMaskValue})

@@ -38,7 +38,7 @@ protected:
         ADD_FAILURE() << "no parameter " << name;
         return -1;
     }
-    int press(int controlId) { return registry.changed(context, controlId); }
+    int press(int controlId) { return registry.pressed(context, controlId); }
     void showAll(Page page) { registry.redisplay(context, page); }
 
     const MemoryFieldControls::Control& control(Page page, int id) {

@@ -150,21 +150,30 @@ TEST_F(SystemPage, ProgrammingTheFactoryAreaCollectsThePageAndAsksFirst) {
 using PageRegistry = PagesTest;
 
 TEST_F(PageRegistry, ControlsWithoutHandlersGetTheCommonOne) {
+    const auto edit = [](int row, ControlAction action) {
+        return RowEdit{Page::GpsParms, DefinitionTable::General, row, action};
+    };
     // An edit row is read when it is left, not while typed.
     auto& gps = *pages.page(Page::GpsParms);
     gps.setText(generalDefinitions()[GeneralRow::ElevAngle].controlId, "20.3");
-    registry.changed(context, generalDefinitions()[GeneralRow::ElevAngle].controlId);
+    EXPECT_EQ(registry.edited(context, edit(GeneralRow::ElevAngle, ControlAction::Typed)), kHandlerTaken);
     EXPECT_EQ(value(GeneralRow::ElevAngle), 10);
-    registry.left(context, generalDefinitions()[GeneralRow::ElevAngle].controlId);
+    EXPECT_EQ(registry.edited(context, edit(GeneralRow::ElevAngle, ControlAction::Left)), kHandlerTaken);
     EXPECT_EQ(value(GeneralRow::ElevAngle), 20.5);
+    // A step shows the value it leads to and is read as the edit left.
+    const int spin = generalDefinitions()[GeneralRow::ElevAngle].spinId;
+    RowEdit step = edit(GeneralRow::ElevAngle, ControlAction::Stepped);
+    step.step = {spin, gps.spinPosition(spin), 1};
+    EXPECT_EQ(registry.edited(context, step), kHandlerTaken);
+    EXPECT_EQ(value(GeneralRow::ElevAngle), 21);
     // A list is read when chosen and the page's rules run again.
     gps.setComboSelection(generalDefinitions()[GeneralRow::Dimension].controlId, 1);
-    registry.changed(context, generalDefinitions()[GeneralRow::Dimension].controlId);
+    EXPECT_EQ(registry.edited(context, edit(GeneralRow::Dimension, ControlAction::Chosen)), kHandlerTaken);
     EXPECT_EQ(value(GeneralRow::Dimension), 1);
     EXPECT_FALSE(general(GeneralRow::PdopSw).enabled);
-    // Unknown ids do nothing.
-    EXPECT_EQ(registry.changed(context, 99999), kHandlerTaken);
-    EXPECT_EQ(registry.left(context, 99999), kHandlerTaken);
+    // Unknown controls and rows do nothing.
+    EXPECT_EQ(registry.pressed(context, 99999), kHandlerTaken);
+    EXPECT_EQ(registry.edited(context, edit(kGeneralCount, ControlAction::Chosen)), kHandlerTaken);
     EXPECT_EQ(act("Dimension", "4D"), kActionNotAChoice);
     EXPECT_EQ(act("GpsDcbDay_1", "3", 13), kActionNoSuchSeason);
 }
