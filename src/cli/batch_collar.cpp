@@ -9,7 +9,7 @@
 #include "device/serial_port.h"
 #include "device/tracing_line.h"
 #include "image/firmware_selection.h"
-#include "workflow/write_completion.h"
+#include "workflow/write_sequence.h"
 
 namespace orv::cli {
 
@@ -133,31 +133,43 @@ CollarOutcome programCollar(const BatchRun& run, const BatchEntry& entry, Parame
     RecordFirmwareSelection selection(record);
     DeviceContext context{link, record, selection, rootIdFlag};
     PortProgress progress(boardLine, board, run.wakeSeconds, run.abortAll);
-    const DeviceResult rc = programConfiguration(context, progress);
-    if (rc != DeviceResult::Ok) {
-        outcome.result = run.abortAll ? CollarResult::Aborted : CollarResult::Failed;
-        if (!run.abortAll) outcome.message = presenter.lastProblem;
-        outcome.seconds = elapsed();
-        return outcome;
-    }
-    int saved;
+    // A batch asks nothing while it writes: the collar is read first for the
+    // before-copy and the count of values the write changes.
+    WriteView view;
+    WriteOptions options;
+    options.showChanges = false;
+    const WriteOutcome written = runWrite(context, progress, view, options, log);
+    if (!written.before.empty()) outcome.differences = static_cast<int>(written.differenceCount);
+    WriteCompletion completion;
+    completion.saveAfterProgramming = true;
+    completion.job = entry.job;
+    completion.ctn = entry.ctn;
+    completion.settingsFile = run.settingsFile;
+    completion.when = std::time(nullptr);
+    completion.restartWarning = false;  // once for the whole batch
+    WriteEnd end;
     {
         std::lock_guard lock(databaseMutex);
         ParameterDb db(log, record);
         db.setCurrentPath(run.dbPath);
-        saved = saveProgrammed(record, db, entry.job, entry.ctn, std::time(nullptr));
+        completion.db = &db;
+        end = completeWrite(record, written, completion, view, log);
     }
-    if (saved != 0) {
-        // The collar holds the configuration, the database does not say so.
-        outcome.result = CollarResult::NotSaved;
-        outcome.message = presenter.lastProblem;
-    } else if (archiveProgrammed(record, run.settingsFile, link.memoryImage, log) != 0) {
-        // Stored as "Programmed"; only the archive files are missing.
-        outcome.result = CollarResult::NotArchived;
-        outcome.message = presenter.lastProblem;
-    } else {
-        outcome.result = CollarResult::Programmed;
+    switch (end) {
+        case WriteEnd::Completed:
+            outcome.result = CollarResult::Programmed;
+            break;
+        case WriteEnd::NotProgrammed:
+            outcome.result = run.abortAll ? CollarResult::Aborted : CollarResult::Failed;
+            break;
+        case WriteEnd::NotSaved:  // the collar holds the configuration, the database does not say so
+            outcome.result = CollarResult::NotSaved;
+            break;
+        case WriteEnd::NotArchived:  // stored as "Programmed"; only archive files are missing
+            outcome.result = CollarResult::NotArchived;
+            break;
     }
+    if (end != WriteEnd::Completed && !run.abortAll) outcome.message = presenter.lastProblem;
     outcome.seconds = elapsed();
     return outcome;
 }

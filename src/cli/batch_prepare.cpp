@@ -92,10 +92,12 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
         line.record.text(StringRow::CtnNumber) = entry.ctn;
         line.record.text(StringRow::UserName) = session.userName;
         PreparedCollar collar{&entry, line.record, false};
-        if (confirmWrite(line, collar.record, args, where, collar.rootIdFlag) != kExitOk) {
+        WritePlan plan;
+        if (confirmWrite(line, collar.record, args, where, true, plan) != kExitOk) {
             refused = true;
             continue;
         }
+        collar.rootIdFlag = plan.rootIdFlag;
         prepared.push_back(std::move(collar));
     }
     if (manifestFaults) return kExitUsage;

@@ -260,14 +260,6 @@ std::string timeoutNotPositive(const std::string& text) {
     return formatText("--timeout needs a positive number of seconds, not '%s'", text.c_str());
 }
 
-std::string firmwareNotSet(const std::string& family) {
-    return formatText(wftext::kFirmwareNotSupported, family.c_str());
-}
-
-std::string firmwareSet(const std::string& version) {
-    return formatText(wftext::kFirmwareSet, version.c_str());
-}
-
 std::string traceNotOpened(const std::string& path, const std::string& reason) {
     return formatText("--trace: cannot open the trace file '%s': %s", path.c_str(), reason.c_str());
 }

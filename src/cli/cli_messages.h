@@ -140,9 +140,6 @@ std::string parityUnknown(const std::string& text);
 std::string dataBitsUnknown(const std::string& text);
 std::string stopBitsUnknown(const std::string& text);
 std::string timeoutNotPositive(const std::string& text);
-// The window's firmware texts (with its "a Orv upgrade").
-std::string firmwareNotSet(const std::string& family);
-std::string firmwareSet(const std::string& version);
 std::string traceNotOpened(const std::string& path, const std::string& reason);
 std::string activityCheckFailed(const std::string& where);
 std::string zeroPttIdRefused(const std::string& where, long long rootId);

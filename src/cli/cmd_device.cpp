@@ -6,14 +6,17 @@
 
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "access_check.h"
+#include "app/energy_settings.h"
 #include "cli.h"
 #include "cli_messages.h"
 #include "collar_session.h"
 #include "db/parameter_db.h"
 #include "device/device_operations.h"
+#include "difference_output.h"
 #include "files/configuration_json.h"
 #include "files/ppf_file.h"
 #include "image/firmware_selection.h"
@@ -24,8 +27,8 @@
 #include "workflow/device_jobs.h"
 #include "workflow/main_controls.h"
 #include "workflow/workflow_messages.h"
-#include "workflow/write_completion.h"
 #include "workflow/write_confirmations.h"
+#include "workflow/write_sequence.h"
 #include "write_consent.h"
 
 namespace orv::cli {
@@ -61,42 +64,68 @@ bool savesAfterWrite(const Args& args) {
     return args.has("db") && !args.has("no-save");
 }
 
-// Write Device as the window ends it: the save as "Programmed" by the user with
-// the date and the archive files, then the restart warning.
-int writeDevice(Session& session, const Args& args, DeviceContext& context, TerminalProgress& progress) {
-    if (programConfiguration(context, progress) != DeviceResult::Ok) return kExitFailed;
-    progress.clearLine();
-    int status = kExitOk;
-    if (savesAfterWrite(args)) {
-        ParameterDb db(session.log, session.record);
-        db.setCurrentPath(*args.value("db"));
-        if (saveProgrammed(session.record, db, args.value("job").value_or(""), args.value("ctn").value_or(""),
-                           std::time(nullptr)) != 0)
-            status = kExitFailed;
-        if (archiveProgrammed(session.record, session.settingsFile, context.link.memoryImage, session.log) !=
-            0)
-            status = kExitFailed;
+// --show-changes: the changes to be written on stdout, then the question
+// (--yes or --no); without it the collar is still read first, for the
+// before-copy.
+class TerminalChangeConfirmation : public WriteView {
+public:
+    TerminalChangeConfirmation(MessageLog& log, TerminalProgress& progress) : log(log), progress(progress) {}
+    bool confirmChanges(const ChangeSummary& summary) override {
+        progress.clearLine();
+        const std::string list = summary.differences.empty()
+                                     ? std::string(wftext::kNoChanges) + "\n"
+                                     : differencesText(summary.differences, &summary.impact);
+        std::fwrite(list.data(), 1, list.size(), stdout);
+        std::fflush(stdout);
+        return log.choice("%s", wftext::kWriteChangesQuestion) == kAnswerYes;
     }
-    session.log.warning("%s", wftext::kRestartWarning);
-    return status;
+
+private:
+    MessageLog& log;
+    TerminalProgress& progress;
+};
+
+// Write Device as the window runs it: the collar read first (and the changes
+// shown with --show-changes), programmed, then the before-copy, the save as
+// "Programmed" by the user with the date and the archive files when the
+// configuration came from the database, and the restart warning.
+int writeDevice(Session& session, const Args& args, DeviceContext& context, TerminalProgress& progress,
+                const WritePlan& plan) {
+    WriteOptions options;
+    options.showChanges = args.has("show-changes");
+    if (options.showChanges) options.energy = readEnergySettings(session.settingsFile, session.log);
+    options.now = std::time(nullptr);
+    TerminalChangeConfirmation view(session.log, progress);
+    const WriteOutcome outcome = runWrite(context, progress, view, options, session.log);
+    progress.clearLine();
+    if (outcome.cancelled) session.log.warning("%s", wftext::kNotProgrammed);
+
+    WriteCompletion completion;
+    completion.saveAfterProgramming = plan.saveAfterProgramming;
+    completion.archive = plan.saveAfterProgramming;
+    completion.job = args.value("job").value_or("");
+    completion.ctn = args.value("ctn").value_or("");
+    completion.settingsFile = session.settingsFile;
+    completion.when = std::time(nullptr);
+    std::optional<ParameterDb> db;
+    if (plan.saveAfterProgramming) {
+        db.emplace(session.log, session.record);
+        db->setCurrentPath(*args.value("db"));
+        completion.db = &*db;
+    }
+    return completeWrite(session.record, outcome, completion, view, session.log) == WriteEnd::Completed
+               ? kExitOk
+               : kExitFailed;
 }
 
 int runOperation(const std::string& operation, Session& session, const Args& args, DeviceContext& context,
-                 TerminalProgress& progress) {
+                 TerminalProgress& progress, const WritePlan& plan) {
     ParameterRecord& record = session.record;
     MessageLog& log = session.log;
     if (operation == "firmware") {
         if (readFirmwareVersions(context, progress) != DeviceResult::Ok) return kExitFailed;
-        const std::string version = record.text(StringRow::FenmodFwVer);
-        const int row = findFirmware(version);
         printVersionTexts(record);
-        if (row == kFirmwareNotSupported) {
-            log.error("%s", clitext::firmwareNotSet(std::string(firmwareFamily(version))).c_str());
-            return kExitFailed;
-        }
-        context.selection.selectRow(row);
-        log.information("%s", clitext::firmwareSet(record.text(StringRow::FenmodFwVer)).c_str());
-        return kExitOk;
+        return takeUpFirmwareQuery(record, context.selection, log) ? kExitOk : kExitFailed;
     }
     if (operation == "read") {
         const ReadJobResult read = readDeviceJob(context, progress, log, kReadMode);
@@ -109,7 +138,7 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
         showCaptionedInformation(log, wftext::kDeviceCheckCaption, wftext::kDeviceMatchesMessage);
         return kExitOk;
     }
-    if (operation == "write") return writeDevice(session, args, context, progress);
+    if (operation == "write") return writeDevice(session, args, context, progress, plan);
     if (operation == "write-factory") return exitFor(programFactoryParameters(context, progress));
     if (operation == "shutdown") return exitFor(shutDownTarget(context, progress));
     if (operation == "read-factory") {
@@ -146,7 +175,7 @@ int runDevice(Session& session, const Args& args) {
 
     ComSettings settings;
     if (const int rc = lineSettings(args, settings); rc != kExitOk) return rc;
-    for (const char* option : {"no-save", "allow-zero-ptt-id"}) {
+    for (const char* option : {"no-save", "allow-zero-ptt-id", "show-changes"}) {
         if (args.has(option) && operation != "write") return usageError(clitext::onlyWithWrite(option));
     }
     if (const int rc = loadConfiguration(session, args); rc != kExitOk) return rc;
@@ -163,9 +192,10 @@ int runDevice(Session& session, const Args& args) {
         reportFailure(clitext::alwaysSavesProgrammed(session.userName, session.levelName));
         return kExitUsage;
     }
-    bool rootIdFlag = false;
+    WritePlan plan;
     if (operation == "write") {
-        if (const int rc = confirmWrite(session, session.record, args, "device write", rootIdFlag);
+        if (const int rc =
+                confirmWrite(session, session.record, args, "device write", savesAfterWrite(args), plan);
             rc != kExitOk)
             return rc;
     }
@@ -180,8 +210,8 @@ int runDevice(Session& session, const Args& args) {
 
     int status;
     {
-        CollarSession collar(session, port, settings, trace, rootIdFlag);
-        status = runOperation(operation, session, args, collar.context(), collar.progress());
+        CollarSession collar(session, port, settings, trace, plan.rootIdFlag);
+        status = runOperation(operation, session, args, collar.context(), collar.progress(), plan);
         collar.progress().clearLine();
     }
     reportTraceFailure(trace.get(), session.log);
@@ -191,7 +221,7 @@ int runDevice(Session& session, const Args& args) {
 }  // namespace
 
 ORV_CLI_COMMAND("device", runDevice,
-                {"port", ORV_CLI_LINE_OPTIONS, "json", "o", "no-save", "allow-zero-ptt-id"},
-                {"json", "single-pin", "no-save", "allow-zero-ptt-id"});
+                {"port", ORV_CLI_LINE_OPTIONS, "json", "o", "no-save", "allow-zero-ptt-id", "show-changes"},
+                {"json", "single-pin", "no-save", "allow-zero-ptt-id", "show-changes"});
 
 }  // namespace orv::cli

@@ -107,10 +107,14 @@ constexpr std::array kHelp{
         "                          (with --db an Engineer only; others always save)\n"
         "  --allow-zero-ptt-id     write: program although the assigned PTT ID code is zero\n"
         "                          (the root ID goes into the collar; --yes does not do this)\n"
+        "  --show-changes          write: list what will change on the collar (read first) with\n"
+        "                          the impact, then ask (--yes writes, --no leaves it untouched)\n"
         "shutdown: Production or Engineer only, as the window's Shutdown button.\n"
         "read-factory, write-factory: Engineer only, as the window's factory buttons.\n"
         "Before write, as in the window: the activity check (a fix interval shorter than the\n"
-        "activity interval stops it) and the zero PTT ID code (refused without the option).\n",
+        "activity interval stops it) and the zero PTT ID code (refused without the option).\n"
+        "Every write reads the collar first and, with an archive folder, keeps what it held as\n"
+        "<base>-before-YYYYMMDD-HHMMSS.bin; a collar that cannot be read is not erased.\n",
         "orvctl device firmware --port /dev/ttyUSB0\n"
         "orvctl device write --db Orv3.mdb --job P1001 --ctn 7 --user erin --port /dev/ttyUSB0\n"},
     CommandHelp{"batch", "program several collars at once from a manifest",

@@ -3,32 +3,28 @@
 #include "cli_messages.h"
 #include "image/ptt_id.h"
 #include "model/record.h"
-#include "workflow/main_rules.h"
-#include "workflow/workflow_messages.h"
-#include "workflow/write_confirmations.h"
 
 namespace orv::cli {
 
 int confirmWrite(Session& session, const ParameterRecord& record, const Args& args, const std::string& where,
-                 bool& rootIdFlag) {
-    rootIdFlag = false;
-    if (activityCheck(record, session.log) != 0) {
-        reportFailure(clitext::activityCheckFailed(where));
-        return kExitFailed;
-    }
-    if (!zeroPttIdNeedsConsent(record)) return kExitOk;
-    const bool allowed = args.has("allow-zero-ptt-id");
+                 bool saveAfterProgramming, WritePlan& plan) {
+    WriteConsent consent;
+    consent.saveAfterProgramming = saveAfterProgramming;
+    consent.askReplace = false;
+    // The one question left is the zero PTT ID code's.
     const int answerBefore = session.presenter.forcedAnswer;
-    session.presenter.forcedAnswer = allowed ? kAnswerYes : kAnswerNo;
-    session.log.choice("%s", wftext::kZeroPttIdQuestion);
+    session.presenter.forcedAnswer = args.has("allow-zero-ptt-id") ? kAnswerYes : kAnswerNo;
+    // The user who programs is the one logged in, whatever the source stored.
+    ParameterRecord programmedBy = record;
+    programmedBy.text(StringRow::UserName) = session.userName;
+    WriteStop stop = WriteStop::None;
+    plan = orv::confirmWrite(programmedBy, session.userMask, consent, session.log, stop);
     session.presenter.forcedAnswer = answerBefore;
-    if (!allowed) {
+    if (stop == WriteStop::ActivityCheck) reportFailure(clitext::activityCheckFailed(where));
+    if (stop == WriteStop::ZeroPttId)
         reportFailure(
             clitext::zeroPttIdRefused(where, static_cast<long long>(programmedPttId(record, true))));
-        return kExitFailed;
-    }
-    rootIdFlag = true;
-    return kExitOk;
+    return plan.proceed ? kExitOk : kExitFailed;
 }
 
 }  // namespace orv::cli

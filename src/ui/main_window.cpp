@@ -22,6 +22,7 @@
 #include "app/message_log.h"
 #include "app/window_placement.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/change_summary_dialog.h"
 #include "dialogs/progress_window.h"
 #include "dialogs/user_guide_window.h"
 #include "gui_thread.h"
@@ -114,6 +115,7 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
                             app.db,     app.settings, *firmwareChoice, app.settingsFile};
     flow = std::make_unique<MainWorkflows>(flowParts, static_cast<MainView&>(*this));
     progress = std::make_unique<ProgressWindow>(this);
+    changeConfirmation = std::make_unique<DialogChangeConfirmation>(*this, runner);
     reportService = new ReportService(this, app.log, app.record, runner);
     if (auto* simulation =
             dynamic_cast<SimulationPage*>(tabPages[static_cast<std::size_t>(Tab::Simulation)].get())) {

@@ -242,7 +242,9 @@ private:
     DeviceResult operationResult = DeviceResult::Ok;
     ReadJobResult readResult;
     WritePlan writePlan;
-    std::vector<std::uint8_t> writtenImage;
+    WriteOutcome writeOutcome;
+    // "Changes to be written", asked by the worker's write.
+    std::unique_ptr<WriteView> changeConfirmation;
     QString ppfDirectory;
     bool closing = false;
 };

@@ -78,7 +78,7 @@ void MainWindow::finishOperation() {
             flow->devices.firmwareFinished(operationResult);
             break;
         case Operation::WriteDevice:
-            flow->devices.writeFinished(operationResult, writePlan, writtenImage);
+            flow->devices.writeFinished(writeOutcome, writePlan);
             writePlan = {};
             break;
         case Operation::Shutdown:
@@ -131,11 +131,11 @@ void MainWindow::writeDevice() {
     const WritePlan plan = flow->devices.prepareWrite();
     if (!plan.proceed) return;
     writePlan = plan;
-    writtenImage.clear();
-    startOperation(Operation::WriteDevice, [this] {
+    writeOutcome = {};
+    const WriteOptions options = flow->devices.writeOptions(app.link.settings.showChanges != 0);
+    startOperation(Operation::WriteDevice, [this, options] {
         DeviceContext context = deviceContext(writePlan.rootIdFlag);
-        operationResult = programConfiguration(context, progress->sink());
-        writtenImage = app.link.memoryImage;
+        writeOutcome = runWrite(context, progress->sink(), *changeConfirmation, options, app.log);
     });
 }
 

@@ -72,8 +72,12 @@ TEST(CliMessages, UsersDatabaseAndDeviceTextsShowTheirValuesInPlace) {
     EXPECT_TRUE(formatsInPlace(dataBitsUnknown("9"), {"not '9'"}));
     EXPECT_TRUE(formatsInPlace(stopBitsUnknown("3"), {"not '3'"}));
     EXPECT_TRUE(formatsInPlace(timeoutNotPositive("0"), {"not '0'"}));
-    EXPECT_TRUE(formatsInPlace(firmwareNotSet("Q7"), {"version ('Q7')"}));
-    EXPECT_TRUE(formatsInPlace(firmwareSet("N4 050922"), {"to 'N4 050922'."}));
+    EXPECT_TRUE(formatsInPlace(sourceUnknown("db:J"), {"'db:J' names"}));
+    EXPECT_TRUE(formatsInPlace(dbSourceNeedsDb("db:J,C,S"), {"'db:J,C,S' needs"}));
+    EXPECT_TRUE(formatsInPlace(sourceUnreadable("x.ppf"), {"of 'x.ppf' could"}));
+    EXPECT_TRUE(formatsInPlace(diffTakesNoSourceOption("ppf"), {"not --ppf"}));
+    EXPECT_TRUE(formatsInPlace(binWrongSize("c.bin", 12, "N4 040816", 744),
+                               {"'c.bin' is", "of N4 040816:", "holds 12 bytes", "image 744"}));
     EXPECT_TRUE(formatsInPlace(manifestUnreadable("m.csv"), {"m.csv: cannot"}));
     EXPECT_TRUE(formatsInPlace(manifestLineProblem("m.csv", 7, "bad"), {"m.csv: line 7: bad"}));
     EXPECT_TRUE(formatsInPlace(portNotSerial("/dev/null0"), {"port /dev/null0 is"}));
@@ -139,8 +143,9 @@ TEST(CliMessages, FixedTextsAreShownAsTheyAre) {
 
 // The window's texts, slips included, are the ones users know: orvctl says them alike.
 TEST(CliMessages, LegacyWordingStays) {
-    EXPECT_NE(firmwareNotSet("N1").find("Contact Halvorn support to get a Orv upgrade.\n"),
-              std::string::npos);
+    EXPECT_NE(
+        std::string(wftext::kFirmwareNotSupported).find("Contact Halvorn support to get a Orv upgrade.\n"),
+        std::string::npos);
 }
 
 }  // namespace

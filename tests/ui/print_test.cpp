@@ -218,7 +218,7 @@ TEST_F(PrintWindowTest, TheQuestionAfterProgrammingPrintsWithItsTitle) {
         print->printToFileBox()->click();
         return true;
     });
-    window().workflow().devices.writeFinished(DeviceResult::Ok, WritePlan{}, {});
+    window().workflow().devices.writeFinished(WriteOutcome{}, WritePlan{});
     EXPECT_TRUE(sawText("Do you want to print a 'DEVICE PROGRAMMING' SPR Report?"));
     ASSERT_TRUE(waitUntil([this] { return std::filesystem::exists(dir.file("programmed.txt")); },
                           std::chrono::seconds(10)));

@@ -154,14 +154,31 @@ std::vector<Difference> compareConfigurations(const Configuration& oldSide, cons
     return out;
 }
 
+std::string groupTitle(const Difference& d) {
+    if (d.season == 0) return d.pageName;
+    return d.pageName + ", season " + std::to_string(d.season);
+}
+
+std::string differenceItem(const Difference& d) {
+    std::string item = d.label;
+    if (!d.key.empty() && d.key != d.label) item += " (" + d.key + ")";
+    item += ": ";
+    if (d.isText) return item + quoted(d.oldText) + " -> " + quoted(d.newText);
+    return item + d.oldText + " -> " + d.newText;
+}
+
 std::string differenceLine(const Difference& d) {
-    std::string line = d.pageName;
-    if (d.season > 0) line += ", season " + std::to_string(d.season);
-    line += ": " + d.label;
-    if (!d.key.empty() && d.key != d.label) line += " (" + d.key + ")";
-    line += ": ";
-    if (d.isText) return line + quoted(d.oldText) + " -> " + quoted(d.newText);
-    return line + d.oldText + " -> " + d.newText;
+    return groupTitle(d) + ": " + differenceItem(d);
+}
+
+std::vector<DifferenceGroup> groupDifferences(const std::vector<Difference>& differences) {
+    std::vector<DifferenceGroup> groups;
+    for (const Difference& d : differences) {
+        std::string title = groupTitle(d);
+        if (groups.empty() || groups.back().title != title) groups.push_back({std::move(title), {}});
+        groups.back().items.push_back(differenceItem(d));
+    }
+    return groups;
 }
 
 }  // namespace orv

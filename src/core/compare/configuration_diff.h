@@ -49,4 +49,16 @@ std::string pageName(Page page);
 // One difference as a line: "PAGE[, season S]: LABEL (KEY): OLD -> NEW".
 std::string differenceLine(const Difference& difference);
 
+// The same in two parts, for lists that show the groups as headings:
+// "PAGE[, season S]" and "LABEL (KEY): OLD -> NEW".
+std::string groupTitle(const Difference& difference);
+std::string differenceItem(const Difference& difference);
+
+struct DifferenceGroup {
+    std::string title;
+    std::vector<std::string> items;
+};
+// Consecutive differences of one page and season under one title.
+std::vector<DifferenceGroup> groupDifferences(const std::vector<Difference>& differences);
+
 }  // namespace orv

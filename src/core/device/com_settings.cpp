@@ -25,7 +25,7 @@ constexpr IntKey kKeys[] = {
     {"Parity", &ComSettings::parityBits, 4},         {"Data Bits", &ComSettings::dataBitsBit, 0},
     {"Stop Bits", &ComSettings::stopBitsBits, 0},    {"Single Pin IO", &ComSettings::singlePinBit, 0},
     {"Target Voltage", &ComSettings::voltageBit, 0}, {"Comm Timeout", &ComSettings::comTimeoutSeconds, 90},
-    {"Serial Trace", &ComSettings::serialTrace, 0},
+    {"Serial Trace", &ComSettings::serialTrace, 0},  {"Show Changes", &ComSettings::showChanges, 1},
 };
 
 constexpr const char* kTraceFileKey = "Serial Trace File";
@@ -89,6 +89,7 @@ ComDialogFields comDialogFill(const ComSettings& s) {
     f.voltage = s.voltageBit != 0 ? "3 Volts" : "5 Volts";
     f.serialTrace = s.serialTrace != 0;
     f.traceFile = s.traceFile;
+    f.showChanges = s.showChanges != 0;
     return f;
 }
 
@@ -102,6 +103,7 @@ void comDialogReadBack(const ComDialogFields& f, ComSettings& s) {
     s.voltageBit = f.voltage == "5 Volts" ? 0 : 128;
     s.serialTrace = f.serialTrace ? 1 : 0;
     s.traceFile = f.traceFile.empty() ? ComSettings{}.traceFile : f.traceFile;
+    s.showChanges = f.showChanges ? 1 : 0;
 }
 
 void applyComDialog(const ComDialogFields& fields, Profile& profile, TargetLink& link, TracingLine* trace) {

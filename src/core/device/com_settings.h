@@ -26,6 +26,9 @@ struct ComSettings {
     // to session after session (relative: in the data directory).
     int serialTrace = 0;
     std::string traceFile = "serial-trace.txt";
+    // Write Device shows the changes to be written first: on (1) unless a
+    // factory line turns it off (0).
+    int showChanges = 1;
 
     int settingsWord() const { return parityBits | dataBitsBit | stopBitsBits | singlePinBit | voltageBit; }
 };
@@ -60,6 +63,7 @@ struct ComDialogFields {
     std::string devicePath;  // the device of the chosen slot
     bool serialTrace = false;
     std::string traceFile{};
+    bool showChanges = true;
 };
 
 inline constexpr const char* kComPortChoices[] = {"COM 1", "COM 2", "COM 3", "COM 4"};

@@ -46,6 +46,11 @@ public:
     // 128-byte blocks of image to the collar ('W' configuration, 'S' factory area).
     DeviceResult writeBlocks(char letter, std::uint32_t base, const std::vector<std::uint8_t>& image);
     DeviceResult end(DeviceResult code);
+    // The user decided against going on: the connection ends without a message.
+    DeviceResult cancelled() {
+        reported = true;
+        return end(DeviceResult::Aborted);
+    }
 
     TargetLink& link;
     ParameterRecord& record;
@@ -232,7 +237,11 @@ DeviceResult readFactoryParameters(DeviceContext& context, ProgressSink& progres
     return readImage(context, progress, {'A', "Reading the factory parameters configuration", true});
 }
 
-DeviceResult programConfiguration(DeviceContext& context, ProgressSink& progress) {
+namespace {
+
+// Program configuration, with the collar's configuration read first when before is given.
+DeviceResult program(DeviceContext& context, ProgressSink& progress, std::vector<std::uint8_t>* before,
+                     const BeforeEraseCheck* check) {
     Operation op(context, progress, MessageVariant::Program);
     TargetLink& link = context.link;
     if (const DeviceResult rc = op.open("Writing configuration to target", SelectionMode::Asking);
@@ -243,6 +252,21 @@ DeviceResult programConfiguration(DeviceContext& context, ProgressSink& progress
         return op.end(deviceResultOf(rc));
     link.memoryImage = image;
     if (const DeviceResult rc = op.readMemoryConfiguration(); rc != DeviceResult::Ok) return op.end(rc);
+
+    if (before) {
+        progress.setLegend("Reading the target configuration");
+        if (const DeviceResult rc = op.readBlocks('R', link.configBaseAddress, image.size(), *before);
+            rc != DeviceResult::Ok)
+            return op.end(rc);
+        const BeforeErase verdict = (*check)(*before);
+        if (verdict == BeforeErase::Cancel) return op.cancelled();
+        // The collar may have gone back to sleep while the user looked.
+        if (verdict == BeforeErase::WriteAfterWait) {
+            if (const DeviceResult rc = op.readMemoryConfiguration(); rc != DeviceResult::Ok)
+                return op.end(rc);
+        }
+        progress.setCaption("Writing configuration to target");
+    }
 
     progress.setLegend("Erasing target FLASH memory sector");
     link.sendCommand("%c%02X", 'E', static_cast<unsigned>(link.flashSector));
@@ -266,6 +290,19 @@ DeviceResult programConfiguration(DeviceContext& context, ProgressSink& progress
         rc != DeviceResult::Ok)
         return op.end(rc);
     return op.end(readback == image ? DeviceResult::Ok : DeviceResult::ReadbackMismatch);
+}
+
+}  // namespace
+
+DeviceResult programConfiguration(DeviceContext& context, ProgressSink& progress) {
+    return program(context, progress, nullptr, nullptr);
+}
+
+DeviceResult programConfigurationAfterReading(DeviceContext& context, ProgressSink& progress,
+                                              std::vector<std::uint8_t>& before,
+                                              const BeforeEraseCheck& check) {
+    before.clear();
+    return program(context, progress, &before, &check);
 }
 
 DeviceResult programFactoryParameters(DeviceContext& context, ProgressSink& progress) {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <vector>
+
 #include "device/progress_sink.h"
 #include "device/result_codes.h"
 #include "device/target_link.h"
@@ -35,6 +39,20 @@ DeviceResult readConfiguration(DeviceContext& context, ProgressSink& progress);
 DeviceResult readFactoryParameters(DeviceContext& context, ProgressSink& progress);
 // Erase, write and read back the image built from the record (left in link.memoryImage).
 DeviceResult programConfiguration(DeviceContext& context, ProgressSink& progress);
+// What becomes of a write once the collar's configuration has been read.
+enum class BeforeErase {
+    Write,           // at once
+    WriteAfterWait,  // the user was asked meanwhile: the collar is probed again first
+    Cancel,          // the collar stays untouched
+};
+using BeforeEraseCheck = std::function<BeforeErase(const std::vector<std::uint8_t>& before)>;
+// As programConfiguration, but the collar's configuration is read first, in
+// the same connection, into before (as many bytes as the image has); a collar
+// that cannot be read is not erased. check then decides; a cancel ends the
+// connection with nothing sent but reads (Aborted, without a message).
+DeviceResult programConfigurationAfterReading(DeviceContext& context, ProgressSink& progress,
+                                              std::vector<std::uint8_t>& before,
+                                              const BeforeEraseCheck& check);
 // Write and read back the factory image built from the record (left in link.factoryImage).
 DeviceResult programFactoryParameters(DeviceContext& context, ProgressSink& progress);
 // The shut-down commands of the collar's family.

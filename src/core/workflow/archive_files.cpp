@@ -116,4 +116,21 @@ int writeArchiveFiles(const ArchiveTarget& target, const std::string& sprText,
     return result;
 }
 
+std::string beforeCopyPath(const ArchiveTarget& target, std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "-before-%Y%m%d-%H%M%S.bin", &local);
+    return target.path(stamp);
+}
+
+int writeBeforeCopy(const ArchiveTarget& target, std::span<const std::uint8_t> image, std::time_t when,
+                    MessageLog& log) {
+    const std::string path = beforeCopyPath(target, when);
+    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    if (replaceFile(path, bytes, "ORVBINXXXXXX") == 1) return 0;
+    log.error(wftext::kBinNotWritten, path.c_str());
+    return 1;
+}
+
 }  // namespace orv

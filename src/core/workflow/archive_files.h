@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,5 +38,13 @@ std::optional<ArchiveTarget> planArchive(const std::string& archivePath, const s
 // (each through a temporary file); 0 when both were written.
 int writeArchiveFiles(const ArchiveTarget& target, const std::string& sprText,
                       std::span<const std::uint8_t> image, MessageLog& log);
+
+// The copy of what a collar held before it was written:
+// target/base-before-YYYYMMDD-HHMMSS.bin, the time local as every date shown.
+std::string beforeCopyPath(const ArchiveTarget& target, std::time_t when);
+
+// Writes the before-copy (through a temporary file); 0 when written.
+int writeBeforeCopy(const ArchiveTarget& target, std::span<const std::uint8_t> image, std::time_t when,
+                    MessageLog& log);
 
 }  // namespace orv

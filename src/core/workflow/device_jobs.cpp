@@ -1,10 +1,12 @@
 #include "workflow/device_jobs.h"
 
 #include "app/message_log.h"
+#include "image/firmware_selection.h"
 #include "image/firmware_table.h"
 #include "model/definitions.h"
 #include "model/record.h"
 #include "workflow/main_rules.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
 
@@ -76,6 +78,18 @@ ReadJobResult importJob(DeviceContext& context, const std::string& path, Message
     takeUpDeviceRead(context.record, true);
     outcome.loaded = true;
     return outcome;
+}
+
+bool takeUpFirmwareQuery(const ParameterRecord& record, FirmwareSelection& selection, MessageLog& log) {
+    const std::string& version = record.text(StringRow::FenmodFwVer);
+    const int row = findFirmware(version);
+    if (row == kFirmwareNotSupported) {
+        log.error(wftext::kFirmwareNotSupported, version.c_str());
+        return false;
+    }
+    selection.selectRow(row);
+    log.information(wftext::kFirmwareSet, firmwareTable()[static_cast<std::size_t>(row)].version);
+    return true;
 }
 
 void clearFactoryValues(ParameterRecord& record) {

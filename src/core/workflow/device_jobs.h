@@ -43,6 +43,11 @@ DeviceResult readFactoryJob(DeviceContext& context, ProgressSink& progress, Mess
 // Import of a .ppf file: read, decode, take up as a device read.
 ReadJobResult importJob(DeviceContext& context, const std::string& path, MessageLog& log);
 
+// After the firmware query: the 'Firmware' selection follows the collar's
+// version, with its notice; false (after the error) when that version is not
+// supported.
+bool takeUpFirmwareQuery(const ParameterRecord& record, FirmwareSelection& selection, MessageLog& log);
+
 // The Fact. Parms values emptied before a device read is decoded: texts
 // empty, values 0 (a combo thus takes its first entry).
 void clearFactoryValues(ParameterRecord& record);

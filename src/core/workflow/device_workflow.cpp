@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/energy_settings.h"
 #include "app/message_log.h"
 #include "binding/field_converter.h"
 #include "binding/page_fields.h"
@@ -13,7 +14,6 @@
 #include "workflow/main_rules.h"
 #include "workflow/main_screen.h"
 #include "workflow/workflow_messages.h"
-#include "workflow/write_completion.h"
 #include "workflow/write_confirmations.h"
 
 namespace orv {
@@ -22,54 +22,56 @@ DeviceWorkflow::DeviceWorkflow(MainScreen& screen) : screen(screen) {}
 
 WritePlan DeviceWorkflow::prepareWrite() {
     WorkflowParts& p = screen.parts();
-    WritePlan plan;
     screen.collectScreen();
     storePageTexts(Page::Beacon, p.converter, p.pages, p.record);
-    if (activityCheck(p.record, p.log) != 0) return plan;
-    const ParameterRecord& r = p.record;
-    const std::string& user = r.text(StringRow::UserName);
-    if (user.empty()) {
-        p.log.error("%s", wftext::kUserNeededToProgram);
-        return plan;
-    }
-    if (mayProgramWithoutSaving(p.settings.userMask)) {
-        plan.saveAfterProgramming =
-            p.log.choice(wftext::kSaveAfterProgrammingQuestion, user.c_str()) == kAnswerYes;
-    } else {
-        if (p.log.choice(wftext::kSavedAfterProgrammingQuestion, user.c_str()) != kAnswerYes) {
-            p.log.warning("%s", wftext::kNotProgrammed);
-            return plan;
-        }
-        plan.saveAfterProgramming = true;
-    }
-    if (zeroPttIdNeedsConsent(r)) {
-        if (p.log.choice("%s", wftext::kZeroPttIdQuestion) != kAnswerYes) return plan;
-        plan.rootIdFlag = true;
-    }
-    plan.proceed = p.log.choice("%s", wftext::kProgramQuestion) == kAnswerYes;
-    return plan;
+    WriteStop stop;
+    return confirmWrite(p.record, p.settings.userMask, WriteConsent{}, p.log, stop);
 }
 
-void DeviceWorkflow::writeFinished(DeviceResult result, const WritePlan& plan,
-                                   std::span<const std::uint8_t> image) {
+WriteOptions DeviceWorkflow::writeOptions(bool showChanges) {
     WorkflowParts& p = screen.parts();
-    ParameterRecord& r = p.record;
-    screen.showRecord();
-    if (result == DeviceResult::Ok) {
-        if (plan.saveAfterProgramming) {
-            const std::string job = screen.controlText(StringRow::JobNumber);
-            const std::string ctn = screen.controlText(StringRow::CtnNumber);
-            p.converter.clearChanges();
-            saveProgrammed(r, p.db, job, ctn, p.clock());
-            screen.showRecord();
-            screen.markStoredStatuses(StatusSelection::OfRecord);
-        }
-        archiveProgrammed(r, p.settingsFile, image, p.log);
-        if (p.log.choice("%s", wftext::kPrintProgrammingQuestion) == kAnswerYes) {
-            screen.mainView().printSpr(kDeviceProgrammingTitle);
-        }
-        p.log.warning("%s", wftext::kRestartWarning);
+    WriteOptions options;
+    options.showChanges = showChanges;
+    if (showChanges) options.energy = readEnergySettings(p.settingsFile, p.log);
+    options.now = p.clock();
+    return options;
+}
+
+namespace {
+
+// The window's part of the completion: the record and the lists shown again
+// after the save, and the report offered.
+class WindowCompletion : public WriteView {
+public:
+    explicit WindowCompletion(MainScreen& screen) : screen(screen) {}
+    void programmedSaved() override {
+        screen.showRecord();
+        screen.markStoredStatuses(StatusSelection::OfRecord);
     }
+    void offerReport() override {
+        if (screen.parts().log.choice("%s", wftext::kPrintProgrammingQuestion) == kAnswerYes)
+            screen.mainView().printSpr(kDeviceProgrammingTitle);
+    }
+
+private:
+    MainScreen& screen;
+};
+
+}  // namespace
+
+void DeviceWorkflow::writeFinished(const WriteOutcome& outcome, const WritePlan& plan) {
+    WorkflowParts& p = screen.parts();
+    screen.showRecord();
+    WriteCompletion completion;
+    completion.saveAfterProgramming = plan.saveAfterProgramming;
+    completion.db = &p.db;
+    completion.job = screen.controlText(StringRow::JobNumber);
+    completion.ctn = screen.controlText(StringRow::CtnNumber);
+    completion.settingsFile = p.settingsFile;
+    completion.when = p.clock();
+    if (outcome.result == DeviceResult::Ok && plan.saveAfterProgramming) p.converter.clearChanges();
+    WindowCompletion view(screen);
+    static_cast<void>(completeWrite(p.record, outcome, completion, view, p.log));
     screen.showPage(Page::GpsParms);
 }
 
@@ -97,14 +99,7 @@ void DeviceWorkflow::readFinished(bool loaded) {
 void DeviceWorkflow::firmwareFinished(DeviceResult result) {
     if (result != DeviceResult::Ok) return;
     WorkflowParts& p = screen.parts();
-    const std::string& version = p.record.text(StringRow::FenmodFwVer);
-    const int row = findFirmware(version);
-    if (row == kFirmwareNotSupported) {
-        p.log.error(wftext::kFirmwareNotSupported, version.c_str());
-        return;
-    }
-    p.firmware.selectRow(row);
-    p.log.information(wftext::kFirmwareSet, firmwareTable()[static_cast<std::size_t>(row)].version);
+    static_cast<void>(takeUpFirmwareQuery(p.record, p.firmware, p.log));
 }
 
 bool DeviceWorkflow::prepareExport() {

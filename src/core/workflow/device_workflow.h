@@ -4,17 +4,12 @@
 #include <span>
 
 #include "device/result_codes.h"
+#include "workflow/write_confirmations.h"
+#include "workflow/write_sequence.h"
 
 namespace orv {
 
 class MainScreen;
-
-// What the Write Device confirmations decided.
-struct WritePlan {
-    bool proceed = false;
-    bool saveAfterProgramming = false;
-    bool rootIdFlag = false;  // programming although the assigned PTT ID code is zero
-};
 
 // The device and file operations of the main window, as far as they happen on
 // the GUI thread: the confirmations and preparations before the worker starts,
@@ -25,8 +20,10 @@ public:
 
     // Write Device: the screen collected, the checks and questions; proceed when the worker may start.
     WritePlan prepareWrite();
-    // result: the programming's code; image: what was written.
-    void writeFinished(DeviceResult result, const WritePlan& plan, std::span<const std::uint8_t> image);
+    // What the worker's write needs: "Show changes before writing" and the impact's figures.
+    WriteOptions writeOptions(bool showChanges);
+    // After the worker's write: the before-copy, the save, the archive, the restart warning.
+    void writeFinished(const WriteOutcome& outcome, const WritePlan& plan);
     void shutdownFinished(DeviceResult result);
     // Check Device: the screen is collected first.
     void prepareCheckDevice();

@@ -92,6 +92,15 @@ inline constexpr const char* kArchiveNamesTaken =  // %s: the path with the base
 inline constexpr const char* kBinNotWritten =  // %s: the .bin path
     "Could not open '%s' for writing.\nThe output file was NOT created!";
 
+// The changes shown before Write Device, and its setting in "COM Port Parameters".
+inline constexpr const char* kChangesTitle = "Changes to be written";
+inline constexpr const char* kChangesHeading =
+    "Writing replaces what the collar holds now. These values will change:";
+inline constexpr const char* kNoChanges = "The collar already holds this configuration; nothing will change.";
+inline constexpr const char* kWriteButton = "Write";
+inline constexpr const char* kWriteChangesQuestion = "Write these changes to the collar?";
+inline constexpr const char* kShowChangesBox = "Show changes before writing";
+
 // Shut-down, device check, firmware query, export.
 inline constexpr const char* kShutdownWarning =
     "The System has been successfully shut down and may be stored without a shutdown\n  magnet being placed next to the unit!\n\nIMPORTANT!! After System Shutdown, the GPS System must be restarted by applying the\n  magnet to the case for at least 40 seconds or by disconnecting the power temporarily.\n\nIF THE GPS SYSTEM IS NOT RESTARTED, NO DATA WILL BE RECORDED!!";

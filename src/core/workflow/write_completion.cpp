@@ -22,15 +22,4 @@ int saveProgrammed(ParameterRecord& record, ParameterDb& db, const std::string& 
                : 1;
 }
 
-int archiveProgrammed(const ParameterRecord& record, const std::string& settingsFile,
-                      std::span<const std::uint8_t> image, MessageLog& log) {
-    const std::string archivePath = readArchivePath(settingsFile);
-    if (archivePath.empty()) return 0;
-    const auto target = planArchive(archivePath, record.text(StringRow::CtnNumber), log);
-    if (!target) return 1;
-    std::string spr;
-    buildSprText(record, kDeviceProgrammingTitle, spr);
-    return writeArchiveFiles(*target, spr, image, log) == 0 ? 0 : 1;
-}
-
 }  // namespace orv

@@ -12,6 +12,7 @@
 #include "model/access.h"
 #include "model/definitions.h"
 #include "qt_field_controls.h"
+#include "workflow/workflow_messages.h"
 
 namespace orv {
 
@@ -66,7 +67,8 @@ ComPortDialog::ComPortDialog(const ComDialogFields& fields,
       device(new QComboBox(this)),
       singlePin(new QCheckBox("Single-\nPin I/O", this)),
       trace(new QCheckBox("Serial trace", this)),
-      traceFile(new QLineEdit(this)) {
+      traceFile(new QLineEdit(this)),
+      showChanges(new QCheckBox(wftext::kShowChangesBox, this)) {
     setWindowTitle("COM Port Parameters");
     device->setEditable(true);
     for (const std::string& path : found) device->addItem(QString::fromStdString(path));
@@ -91,6 +93,8 @@ ComPortDialog::ComPortDialog(const ComDialogFields& fields,
     // For support: every frame to and from the collar into the file.
     trace->setToolTip("Writes every frame sent to and received from the collar to this file, for support.");
     form->addRow(trace, traceFile);
+    // Off for a factory line that programs collars straight from the database.
+    form->addRow(QString(), showChanges);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -108,6 +112,7 @@ ComPortDialog::ComPortDialog(const ComDialogFields& fields,
     singlePin->setChecked(fields.singlePin);
     trace->setChecked(fields.serialTrace);
     traceFile->setText(QString::fromStdString(fields.traceFile));
+    showChanges->setChecked(fields.showChanges);
     shownSlot = slotOf(fields.port);
     if (!fields.devicePath.empty()) devices[static_cast<std::size_t>(shownSlot)] = fields.devicePath;
     selectText(device, devices[static_cast<std::size_t>(shownSlot)]);
@@ -136,6 +141,7 @@ ComDialogFields ComPortDialog::fields() const {
     f.devicePath = device->currentText().trimmed().toStdString();
     f.serialTrace = trace->isChecked();
     f.traceFile = traceFile->text().trimmed().toStdString();
+    f.showChanges = showChanges->isChecked();
     return f;
 }
 

@@ -36,6 +36,7 @@ public:
     QComboBox* deviceCombo() const { return device; }
     QCheckBox* singlePinBox() const { return singlePin; }
     QCheckBox* traceBox() const { return trace; }
+    QCheckBox* showChangesBox() const { return showChanges; }
     QLineEdit* traceFileEdit() const { return traceFile; }
 
 private:
@@ -53,6 +54,7 @@ private:
     QCheckBox* singlePin;
     QCheckBox* trace;
     QLineEdit* traceFile;
+    QCheckBox* showChanges;
 };
 
 }  // namespace orv

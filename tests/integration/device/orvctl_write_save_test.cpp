@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -77,6 +78,42 @@ TEST_F(OrvctlWriteSave, WithoutAUserNothingIsSentAndAnEngineersNoSaveSkipsSaveAn
     EXPECT_NE(unsaved.err.find(kRestart), std::string::npos);
     EXPECT_EQ(run({"db", "list", "--db", "Orv3.mdb"}).out.find("Programmed"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "archive"));
+}
+
+TEST_F(OrvctlWriteSave, ShowChangesAsksFirstAndEveryWriteKeepsWhatTheCollarHeld) {
+    std::vector<std::string> first = write({"--yes"});
+    for (const auto& option : engineerLogin(folder.path().string())) first.push_back(option);
+    ASSERT_EQ(run(first).status, 0);
+    const auto held = collar.memory(emu::kLowSectorBase, 744);
+
+    std::vector<std::string> declined = write({"--show-changes", "--no", "--set", "ElevAngle=25"});
+    for (const auto& option : engineerLogin(folder.path().string())) declined.push_back(option);
+    const auto no = run(declined);
+    EXPECT_EQ(no.status, 1) << no.err;
+    EXPECT_NE(no.out.find("GPS Parms: Elev. Mask Angle (deg) (ElevAngle): 15.0 -> 25.0\n"), std::string::npos)
+        << no.out;
+    EXPECT_NE(no.out.find("Projected battery life (days): "), std::string::npos) << no.out;
+    EXPECT_NE(no.err.find("Question: Write these changes to the collar?"), std::string::npos) << no.err;
+    EXPECT_NE(no.err.find("Warning: The device was NOT programmed."), std::string::npos) << no.err;
+    EXPECT_EQ(collar.memory(emu::kLowSectorBase, 744), held);
+
+    std::vector<std::string> accepted = write({"--show-changes", "--yes", "--set", "ElevAngle=25"});
+    for (const auto& option : engineerLogin(folder.path().string())) accepted.push_back(option);
+    const auto yes = run(accepted);
+    ASSERT_EQ(yes.status, 0) << yes.err;
+    EXPECT_NE(collar.memory(emu::kLowSectorBase, 744), held);
+    // Each write left a copy of what the collar held before it; the last one is the flash before it.
+    std::vector<std::string> copies;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "archive")) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("C77-before-", 0) == 0 &&
+            name.size() == std::string("C77-before-YYYYMMDD-HHMMSS.bin").size())
+            copies.push_back(name);
+    }
+    ASSERT_GE(copies.size(), 1u);
+    std::sort(copies.begin(), copies.end());
+    const std::string last = folder.read("archive/" + copies.back());
+    EXPECT_EQ(std::vector<std::uint8_t>(last.begin(), last.end()), held);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 // shut-down and an export.
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <vector>
 
 #include "image/firmware_table.h"
+#include "workflow/archive_files.h"
 #include "workflow/main_rules.h"
 #include "workflow/workflow_messages.h"
 #include "workflow/write_completion.h"
@@ -111,13 +113,21 @@ TEST_F(PrepareWrite, AnActivityIntervalLongerThanAFixIntervalStopsFirst) {
 class WriteFinished : public WorkflowTest {
 protected:
     void SetUp() override { start(); }
+    // A write that ended with result, having read before from the collar first.
+    WriteOutcome outcome(DeviceResult result, std::vector<std::uint8_t> before = {}) const {
+        WriteOutcome o;
+        o.result = result;
+        o.written = image;
+        o.before = std::move(before);
+        return o;
+    }
     const std::vector<std::uint8_t> image{1, 2, 3, 0, 255};
 };
 
 TEST_F(WriteFinished, ASuccessSavesAsProgrammedOffersTheReportAndWarnsToRestart) {
     loginAs("Erin", "Engineer", 0x088);
     answer(kAnswerYes);  // print
-    devices().writeFinished(DeviceResult::Ok, WritePlan{true, true, false}, image);
+    devices().writeFinished(outcome(DeviceResult::Ok), WritePlan{true, true, false});
     EXPECT_EQ(record.text(StringRow::ProgrammedBy), "Erin") << "no '#': the collar was programmed";
     EXPECT_EQ(record.text(StringRow::ProgByDate), dateTimeText(kNow));
     EXPECT_EQ(record.text(StringRow::DevStatus), "Programmed");
@@ -131,7 +141,7 @@ TEST_F(WriteFinished, ASuccessSavesAsProgrammedOffersTheReportAndWarnsToRestart)
 }
 
 TEST_F(WriteFinished, WithoutSavingTheDatabaseIsLeftAlone) {
-    devices().writeFinished(DeviceResult::Ok, WritePlan{true, false, false}, image);
+    devices().writeFinished(outcome(DeviceResult::Ok, {9, 8, 7}), WritePlan{true, false, false});
     EXPECT_EQ(storedStatuses("Default", "Default"), std::vector<std::string>{"Working"});
     EXPECT_EQ(record.text(StringRow::ProgrammedBy), "");
     EXPECT_EQ(texts().back(), wftext::kRestartWarning);
@@ -140,10 +150,28 @@ TEST_F(WriteFinished, WithoutSavingTheDatabaseIsLeftAlone) {
 
 TEST_F(WriteFinished, AFailedWriteSavesArchivesAndAsksNothing) {
     writeSettings("[Files]\nArchive Path=" + dir.path().string() + "\n");
-    devices().writeFinished(DeviceResult::Timeout, WritePlan{true, true, false}, image);
+    devices().writeFinished(outcome(DeviceResult::Timeout), WritePlan{true, true, false});
     EXPECT_TRUE(texts().empty());
     EXPECT_EQ(storedStatuses("Default", "Default"), std::vector<std::string>{"Working"});
     EXPECT_FALSE(std::filesystem::exists(dir.file("Default.spr")));
+}
+
+TEST_F(WriteFinished, AWriteThatFailedAfterReadingTheCollarKeepsWhatItHeld) {
+    std::filesystem::create_directory(dir.file("arch"));
+    writeSettings("[Files]\nArchive Path=" + dir.file("arch") + "\n");
+    record.text(StringRow::CtnNumber) = "C7";
+    devices().writeFinished(outcome(DeviceResult::Timeout, {4, 5, 6}), WritePlan{true, true, false});
+    EXPECT_EQ(storedStatuses("Default", "Default"), std::vector<std::string>{"Working"});
+    const std::string copy = dir.read("arch/" + beforeCopyPath({"", "C7"}, kNow).substr(1));
+    EXPECT_EQ(copy, std::string("\x04\x05\x06", 3));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("arch/C7.bin"))) << "nothing was programmed";
+    // A cancel at the summary left the collar as it was: no copy.
+    std::filesystem::remove_all(dir.file("arch"));
+    std::filesystem::create_directory(dir.file("arch"));
+    WriteOutcome cancelled = outcome(DeviceResult::Aborted, {4, 5, 6});
+    cancelled.cancelled = true;
+    devices().writeFinished(cancelled, WritePlan{true, true, false});
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("arch")));
 }
 
 TEST_F(WriteFinished, TheArchiveFilesAreNamedFromTheCtn) {
@@ -151,13 +179,21 @@ TEST_F(WriteFinished, TheArchiveFilesAreNamedFromTheCtn) {
     writeSettings("[Files]\nArchive Path=" + dir.file("arch") + "\\\n");
     type(StringRow::CtnNumber, "CTN-123456789");
     record.text(StringRow::CtnNumber) = "CTN-123456789";
-    devices().writeFinished(DeviceResult::Ok, WritePlan{true, false, false}, image);
+    devices().writeFinished(outcome(DeviceResult::Ok, {9, 8, 7}), WritePlan{true, false, false});
     EXPECT_EQ(texts().front(),
               "Ctn Number: 'CTN-123456789' is longer than 8 characters.  The base filename\nfor the SPR and "
               "BIN files will be truncated to 'CTN-1234'.");
     const std::string bin = dir.read("arch/CTN-1234.bin");
     EXPECT_EQ(std::vector<std::uint8_t>(bin.begin(), bin.end()), image);
     EXPECT_NE(dir.read("arch/CTN-1234.spr").find("DEVICE PROGRAMMING REPORT"), std::string::npos);
+    // Beside them what the collar held before, named with the local time of the write.
+    std::tm local{};
+    const std::time_t now = kNow;
+    localtime_r(&now, &local);
+    char name[64];
+    std::strftime(name, sizeof name, "arch/CTN-1234-before-%Y%m%d-%H%M%S.bin", &local);
+    EXPECT_EQ(beforeCopyPath({dir.file("arch"), "CTN-1234"}, kNow), dir.file(name));
+    EXPECT_EQ(dir.read(name), std::string("\x09\x08\x07", 3));
 }
 
 class OtherCompletions : public WorkflowTest {

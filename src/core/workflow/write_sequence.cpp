@@ -1,0 +1,82 @@
+#include "workflow/write_sequence.h"
+
+#include "app/message_log.h"
+#include "app/startup.h"
+#include "image/firmware_table.h"
+#include "image/image_codec.h"
+#include "model/record.h"
+#include "reports/spr_text.h"
+#include "workflow/archive_files.h"
+#include "workflow/workflow_messages.h"
+#include "workflow/write_completion.h"
+
+namespace orv {
+
+ChangeSummary summarizeChanges(const ParameterRecord& record, const std::vector<std::uint8_t>& before,
+                               const WriteOptions& options, MessageLog& log, bool withImpact) {
+    ChangeSummary summary;
+    // What the collar holds, over the record: values the image does not keep stay as they are.
+    Configuration collar{
+        record, HeldRows::ofImage(findFirmware(record.text(StringRow::FenmodFwVer)), kFirmwareNotSupported)};
+    const DecodeRequest load{kDecodeLoad, 1, {}};
+    if (decodeImage(collar.record, before, load, log) != ImageResult::Ok) return summary;
+    const Configuration written{record, HeldRows::everything()};
+    summary.differences = compareConfigurations(collar, written);
+    if (withImpact) summary.impact = changeImpact(collar.record, record, options.now, options.energy, log);
+    return summary;
+}
+
+WriteOutcome runWrite(DeviceContext& context, ProgressSink& progress, WriteView& view,
+                      const WriteOptions& options, MessageLog& log) {
+    WriteOutcome outcome;
+    const BeforeEraseCheck check = [&](const std::vector<std::uint8_t>& before) {
+        const ChangeSummary summary =
+            summarizeChanges(context.record, before, options, log, options.showChanges);
+        outcome.differenceCount = summary.differences.size();
+        if (!options.showChanges) return BeforeErase::Write;
+        if (!view.confirmChanges(summary)) {
+            outcome.cancelled = true;
+            return BeforeErase::Cancel;
+        }
+        return BeforeErase::WriteAfterWait;
+    };
+    outcome.result = programConfigurationAfterReading(context, progress, outcome.before, check);
+    outcome.written = context.link.memoryImage;
+    return outcome;
+}
+
+WriteEnd completeWrite(ParameterRecord& record, const WriteOutcome& outcome, const WriteCompletion& completion,
+                       WriteView& view, MessageLog& log) {
+    const bool programmed = outcome.result == DeviceResult::Ok;
+    // The copy goes with the archive files; a collar read in full and then
+    // left as it was needs none, one whose write failed half-way most of all.
+    const bool copyBefore = completion.archive && !outcome.cancelled && !outcome.before.empty();
+    bool saved = true;
+    bool archived = true;
+    if (programmed && completion.saveAfterProgramming && completion.db) {
+        saved = saveProgrammed(record, *completion.db, completion.job, completion.ctn, completion.when) == 0;
+        view.programmedSaved();
+    }
+    const bool archiveFiles = programmed && completion.archive;
+    if (copyBefore || archiveFiles) {
+        const std::string archivePath = readArchivePath(completion.settingsFile);
+        const auto target = archivePath.empty()
+                                ? std::nullopt
+                                : planArchive(archivePath, record.text(StringRow::CtnNumber), log);
+        if (!archivePath.empty() && !target) archived = false;
+        if (target && copyBefore && writeBeforeCopy(*target, outcome.before, completion.when, log) != 0)
+            archived = false;
+        if (target && archiveFiles) {
+            std::string spr;
+            buildSprText(record, kDeviceProgrammingTitle, spr);
+            if (writeArchiveFiles(*target, spr, outcome.written, log) != 0) archived = false;
+        }
+    }
+    if (!programmed) return WriteEnd::NotProgrammed;
+    view.offerReport();
+    if (completion.restartWarning) log.warning("%s", wftext::kRestartWarning);
+    if (!saved) return WriteEnd::NotSaved;
+    return archived ? WriteEnd::Completed : WriteEnd::NotArchived;
+}
+
+}  // namespace orv
