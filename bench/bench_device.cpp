@@ -8,54 +8,26 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/message_log.h"
-#include "collar_emulator.h"
-#include "device/device_operations.h"
-#include "device/serial_port.h"
-#include "image/firmware_selection.h"
-#include "image/firmware_table.h"
-#include "model/record.h"
+#include "paced_collar.h"
 
 namespace {
 
-constexpr int kBaud = 9600;
-constexpr int kBitsPerCharacter = 10;  // start, 7 data, parity, stop
-
-// The progress window nobody looks at.
-class QuietProgress : public orv::ProgressSink {
-public:
-    void setCaption(const std::string&) override {}
-    void setLegend(const std::string&) override {}
-    void setPosition(int) override {}
-    bool aborted() override { return false; }
-};
+using orv::bench::kBaud;
+using orv::bench::kBitsPerCharacter;
 
 void programAndVerifyN4(benchmark::State& state) {
-    orv::emu::CollarOptions options;
-    options.firmware = "N4 040816";
-    options.baudRate = kBaud;
-    options.bitsPerChar = kBitsPerCharacter;
-    orv::emu::CollarEmulator collar(options);
-    if (!collar.start()) {
+    orv::bench::PacedCollar paced("N4 040816");
+    if (!paced.started) {
         state.SkipWithError("no pseudo-terminal");
         return;
     }
-    orv::SerialPort port;
-    port.setDevicePath(0, collar.devicePath());
-    orv::MessageLog log;
-    orv::TargetLink link(port, log);
-    link.settings = orv::ComSettings{0, kBaud, 4, 0, 0, 0, 0, 90};
-    orv::ParameterRecord record;
-    orv::resetRecord(record);
-    orv::RecordFirmwareSelection selection(record);
-    selection.selectRow(orv::findFirmware("N4 040816"));
-    orv::DeviceContext context{link, record, selection};
-    QuietProgress progress;
+    auto& context = paced.context;
+    auto& progress = paced.progress;
 
     double measured = 0;
     double line = 0;
     for (auto _ : state) {
-        const long long before = collar.charsReceived() + collar.charsSent();
+        const long long before = paced.characters();
         const auto start = std::chrono::steady_clock::now();
         const orv::DeviceResult rc = orv::programConfiguration(context, progress);
         const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -63,7 +35,7 @@ void programAndVerifyN4(benchmark::State& state) {
             state.SkipWithError("programming failed");
             break;
         }
-        const long long characters = collar.charsReceived() + collar.charsSent() - before;
+        const long long characters = paced.characters() - before;
         state.SetIterationTime(elapsed);
         measured += elapsed;
         line += static_cast<double>(characters) * kBitsPerCharacter / kBaud;

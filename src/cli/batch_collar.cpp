@@ -138,8 +138,8 @@ CollarOutcome programCollar(const BatchRun& run, const BatchEntry& entry, Parame
     WriteView view;
     WriteOptions options;
     options.showChanges = false;
-    const WriteOutcome written = runWrite(context, progress, view, options, log);
-    if (!written.before.empty()) outcome.differences = static_cast<int>(written.differenceCount);
+    const WriteOutcome written = runWrite(context, progress, view, options);
+    if (written.differenceCount) outcome.differences = static_cast<int>(*written.differenceCount);
     WriteCompletion completion;
     completion.saveAfterProgramming = true;
     completion.job = entry.job;

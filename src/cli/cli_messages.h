@@ -157,6 +157,7 @@ std::string deviceNotStored(const std::string& job, const std::string& ctn, cons
 inline constexpr const char* kExportNeedsOutput = "'export-ppf' needs -o FILE";
 inline constexpr const char* kFirmwareUnknownNotExported = wftext::kExportFirmwareUnknown;
 inline constexpr const char* kImageNeedsOutput = "'image' needs -o FILE";
+inline constexpr const char* kImageFromDeviceOnly = "'image --from' takes device:PORT";
 std::string cannotWrite(const std::string& path);
 // What a command printed could not all be written to its standard output (reason: "" when unknown).
 std::string outputNotWritten(const std::string& reason);

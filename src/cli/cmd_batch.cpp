@@ -238,14 +238,17 @@ private:
 
     int summary() {
         bool allProgrammed = !resultsFailed;
-        std::printf("%-5s %-24s %-12s %-12s %-14s %8s  %s\n", "line", "port", "job", "ctn", "result",
-                    "time (s)", "message");
+        std::printf("%-5s %-24s %-12s %-12s %-14s %8s %7s  %s\n", "line", "port", "job", "ctn", "result",
+                    "time (s)", "changes", "message");
         for (const BatchEntry& entry : manifest.entries) {
             const LineResult& line = lines[entry.line];
             const std::string message = line.earlier ? "programmed by an earlier run" : line.outcome.message;
-            std::printf("%-5d %-24s %-12s %-12s %-14s %8.1f  %s\n", entry.line, entry.port.c_str(),
+            // The values the write changed on the collar; "-" where it held nothing to compare.
+            const auto& changes = line.outcome.differences;
+            std::printf("%-5d %-24s %-12s %-12s %-14s %8.1f %7s  %s\n", entry.line, entry.port.c_str(),
                         entry.job.c_str(), entry.ctn.c_str(), collarResultText(line.outcome.result),
-                        line.outcome.seconds, message.c_str());
+                        line.outcome.seconds, changes ? std::to_string(*changes).c_str() : "-",
+                        message.c_str());
             allProgrammed = allProgrammed && line.outcome.result == CollarResult::Programmed;
         }
         reportTraceFailure(trace.get(), session.log);

@@ -72,9 +72,8 @@ public:
     TerminalChangeConfirmation(MessageLog& log, TerminalProgress& progress) : log(log), progress(progress) {}
     bool confirmChanges(const ChangeSummary& summary) override {
         progress.clearLine();
-        const std::string list = summary.differences.empty()
-                                     ? std::string(wftext::kNoChanges) + "\n"
-                                     : differencesText(summary.differences, &summary.impact);
+        std::string list = std::string(summaryHeading(summary)) + "\n";
+        if (!summary.differences.empty()) list += differencesText(summary.differences, &summary.impact);
         std::fwrite(list.data(), 1, list.size(), stdout);
         std::fflush(stdout);
         return log.choice("%s", wftext::kWriteChangesQuestion) == kAnswerYes;
@@ -96,7 +95,7 @@ int writeDevice(Session& session, const Args& args, DeviceContext& context, Term
     if (options.showChanges) options.energy = readEnergySettings(session.settingsFile, session.log);
     options.now = std::time(nullptr);
     TerminalChangeConfirmation view(session.log, progress);
-    const WriteOutcome outcome = runWrite(context, progress, view, options, session.log);
+    const WriteOutcome outcome = runWrite(context, progress, view, options);
     progress.clearLine();
     if (outcome.cancelled) session.log.warning("%s", wftext::kNotProgrammed);
 

@@ -29,9 +29,13 @@ constexpr std::array kHelp{
         "  -o FILE                 the .ppf file to write (the same bytes as the window's Export)\n",
         "orvctl export-ppf --firmware \"N4 040816\" -o collar.ppf\n"},
     CommandHelp{"image", "write the collar memory image of the configuration",
-        "orvctl image [SOURCE] -o FILE",
-        "  -o FILE                 the image file (the bytes of the .bin archive)\n",
-        "orvctl image --ppf collar.ppf -o collar.bin\n"},
+        "orvctl image [SOURCE] -o FILE\n"
+        "orvctl image --from device:PORT [--firmware VERSION] [--timeout SECONDS] -o FILE",
+        "  -o FILE                 the image file (the bytes of the .bin archive)\n"
+        "  --from device:PORT      the bytes the collar on PORT holds, read as 'device read' does\n"
+        "                          (prints its firmware; '--bin FILE --firmware VERSION' puts it back)\n",
+        "orvctl image --ppf collar.ppf -o collar.bin\n"
+        "orvctl image --from device:/dev/ttyUSB0 -o before.bin\n"},
     CommandHelp{"spr", "the software programming report text",
         "orvctl spr [SOURCE] [--title SUFFIX] [-o FILE]",
         "  --title SUFFIX          added to the report's title\n"

@@ -135,7 +135,7 @@ void MainWindow::writeDevice() {
     const WriteOptions options = flow->devices.writeOptions(app.link.settings.showChanges != 0);
     startOperation(Operation::WriteDevice, [this, options] {
         DeviceContext context = deviceContext(writePlan.rootIdFlag);
-        writeOutcome = runWrite(context, progress->sink(), *changeConfirmation, options, app.log);
+        writeOutcome = runWrite(context, progress->sink(), *changeConfirmation, options);
     });
 }
 

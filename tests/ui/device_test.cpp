@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <filesystem>
 
 #include "collar_emulator.h"
 #include "db/parameter_db.h"
@@ -58,6 +60,24 @@ protected:
         return names;
     }
 
+    // "Changes to be written" comes up once the collar has been read: Write or Cancel.
+    void answerChanges(bool write) {
+        dialogAnswers.push_back([write](QDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Changes to be written");
+            return write;
+        });
+    }
+    std::vector<std::uint8_t> flash() const {
+        return collar->memory(emu::kLowSectorBase, imageSize(findFirmware("N4 040816")));
+    }
+    std::vector<std::string> archived() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "archive"))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     std::unique_ptr<emu::CollarEmulator> collar;
 };
 
@@ -65,6 +85,8 @@ TEST_F(DeviceTest, AnEngineerProgramsSavesArchivesAndThenChecksTheCollar) {
     startWith({});
     loginAs("Erin", "Engineer", 0x088);
     window().ctnCombo()->setEditText("ABCDEFGHIJKL");
+    const auto held = flash();
+    answerChanges(true);
     window().writeDevice();
     EXPECT_TRUE(window().operationRunning());
     EXPECT_FALSE(window().contentWidget()->isEnabled());  // one operation at a time
@@ -85,8 +107,16 @@ TEST_F(DeviceTest, AnEngineerProgramsSavesArchivesAndThenChecksTheCollar) {
     const std::string spr = dir.read("archive/ABCDEFGH.spr");
     ASSERT_EQ(bin.size(), imageSize(findFirmware("N4 040816")));
     EXPECT_FALSE(spr.empty());
-    const auto flash = collar->memory(emu::kLowSectorBase, bin.size());
-    EXPECT_EQ(std::string(flash.begin(), flash.end()), bin);
+    const auto written = flash();
+    EXPECT_EQ(std::string(written.begin(), written.end()), bin);
+    // Beside them, what the collar held before the write.
+    const auto names = archived();
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[0].rfind("ABCDEFGH-before-", 0), 0u) << names[0];
+    const std::string copy = dir.read("archive/" + names[0]);
+    EXPECT_EQ(std::vector<std::uint8_t>(copy.begin(), copy.end()), held);
+    ASSERT_FALSE(dialogsRun.empty());
+    EXPECT_EQ(dialogsRun.front(), "Changes to be written");
 
     boxes().clear();
     window().checkDevice();
@@ -107,13 +137,48 @@ TEST_F(DeviceTest, ACorruptedReadbackLeavesTheDatabaseAndTheArchiveUntouched) {
     startWith(options);
     loginAs("Erin", "Engineer", 0x088);
     const auto before = devices();
+    const auto held = flash();
+    answerChanges(true);
     window().writeDevice();
     ASSERT_TRUE(finish());
     EXPECT_TRUE(sawTextStarting("Error -- The target failed the program readback check."));
     EXPECT_EQ(devices(), before);
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "archive"));
+    // No report or image of a programming; only the copy of what the erased collar held.
+    const auto names = archived();
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].rfind("Default-before-", 0), 0u) << names[0];
+    const std::string copy = dir.read("archive/" + names[0]);
+    EXPECT_EQ(std::vector<std::uint8_t>(copy.begin(), copy.end()), held);
     EXPECT_FALSE(sawTextStarting("IMPORTANT!! After programming"));
     EXPECT_NE(record().text(StringRow::DevStatus), "Programmed");
+}
+
+TEST_F(DeviceTest, CancelAtTheChangesLeavesEverythingAndWithoutTheListTheCopyIsStillKept) {
+    startWith({});
+    loginAs("Erin", "Engineer", 0x088);
+    const auto before = devices();
+    const auto held = flash();
+    answerChanges(false);
+    window().writeDevice();
+    ASSERT_TRUE(finish());
+    EXPECT_EQ(flash(), held);
+    EXPECT_EQ(devices(), before);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "archive"));
+    EXPECT_FALSE(sawTextStarting("Error"));
+    EXPECT_FALSE(sawTextStarting("IMPORTANT!! After programming"));
+    EXPECT_NE(record().text(StringRow::DevStatus), "Programmed");
+
+    // "Show changes before writing" off: nothing asked, the collar still read for the copy.
+    app->link().settings.showChanges = 0;
+    dialogsRun.clear();
+    window().writeDevice();
+    ASSERT_TRUE(finish());
+    EXPECT_EQ(std::count(dialogsRun.begin(), dialogsRun.end(), "Changes to be written"), 0);
+    EXPECT_TRUE(sawTextStarting("IMPORTANT!! After programming"));
+    const auto names = archived();
+    ASSERT_EQ(names.size(), 3u);
+    const std::string copy = dir.read("archive/" + names[0]);
+    EXPECT_EQ(std::vector<std::uint8_t>(copy.begin(), copy.end()), held);
 }
 
 TEST_F(DeviceTest, ReadDeviceLoadsTheCollarAndMarksTheRecordUnsaved) {
@@ -121,6 +186,7 @@ TEST_F(DeviceTest, ReadDeviceLoadsTheCollarAndMarksTheRecordUnsaved) {
     loginAs("Erin", "Engineer", 0x088);
     record().general(GeneralRow::ElevAngle) = 12.5;
     window().workflow().screen.showRecord();  // the pages show what is programmed
+    answerChanges(true);
     window().writeDevice();
     ASSERT_TRUE(finish());
     record().general(GeneralRow::ElevAngle) = 0;

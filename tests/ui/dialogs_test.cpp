@@ -9,12 +9,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <cstdlib>
 
 #include "collar_emulator.h"
 #include "db/parameter_db.h"
 #include "device/target_link.h"
 #include "dialogs/change_name_dialog.h"
+#include "dialogs/change_summary_dialog.h"
 #include "dialogs/com_port_dialog.h"
 #include "dialogs/database_utility_dialog.h"
 #include "dialogs/handler_utility.h"
@@ -22,6 +24,7 @@
 #include "dialogs/login_dialog.h"
 #include "dialogs/lookup_dialogs.h"
 #include "image/firmware_table.h"
+#include "image/image_codec.h"
 #include "trace_reader.h"
 #include "window_fixture.h"
 
@@ -73,9 +76,14 @@ TEST_F(DialogTest, ComPortOkTakesTheSettingsAndClosesAPendingConnectionAtOnce) {
         dialog.portCombo()->setCurrentIndex(2);  // COM 3 shows its own device
         EXPECT_EQ(dialog.deviceCombo()->currentText().toStdString(), link.line().devicePath(2));
         dialog.deviceCombo()->setEditText("/dev/ttyTEST3");
+        EXPECT_TRUE(dialog.showChangesBox()->isChecked()) << "on until a factory line turns it off";
+        EXPECT_EQ(dialog.showChangesBox()->text(), "Show changes before writing");
+        dialog.showChangesBox()->setChecked(false);
         return true;
     });
     window().editComPort();
+    EXPECT_EQ(link.settings.showChanges, 0);
+    EXPECT_EQ(profile.readInt("GpsDial", "Show Changes", 1), 0);
     EXPECT_FALSE(link.portIsOpen());
     EXPECT_EQ(link.settings.settingsWord(), 0x4F);
     EXPECT_EQ(link.settings.portSlot, 2);
@@ -312,6 +320,38 @@ TEST_F(DialogTest, TheHistoryListsTheVersionsShowsWhatChangedAndRestoresOne) {
         sawText("The Job number and the CTN/Sequence number must both have data\nto show the history of a "
                 "device."));
     EXPECT_EQ(dialogsRun.size(), shown);
+}
+
+TEST_F(DialogTest, TheChangesToBeWrittenAreGroupedByPageAndSeasonWithTheirImpact) {
+    record().text(StringRow::FenmodFwVer) = "N4 040816";
+    MemoryImage held;
+    ASSERT_EQ(buildImage(record(), held), ImageResult::Ok);
+    record().general(GeneralRow::ElevAngle) = 20;
+    record().season(5, SeasonRow::GpsFixInterval_1) = 90;
+    record().season(5, SeasonRow::NumberOfDays) = 40;
+    WriteOptions options;
+    options.now = 1'800'000'000;
+    const ChangeSummary summary = summarizeChanges(record(), held, options, true);
+    ChangeSummaryDialog dialog(summary, &window());
+    dialog.resize(dialog.sizeHint());
+    if (const char* folder = std::getenv("ORV_SCREENSHOT_DIR"))
+        dialog.grab().save(QString(folder) + "/changes-to-be-written.png");
+
+    EXPECT_EQ(dialog.windowTitle(), "Changes to be written");
+    QTreeWidget* list = dialog.differenceList();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "GPS Parms");
+    EXPECT_EQ(list->topLevelItem(0)->childCount(), 1);
+    EXPECT_TRUE(list->topLevelItem(0)->child(0)->text(0).startsWith("Elev. Mask Angle (deg) (ElevAngle): "));
+    EXPECT_TRUE(list->topLevelItem(1)->text(0).endsWith(", season 5"))
+        << list->topLevelItem(1)->text(0).toStdString();
+    EXPECT_EQ(list->topLevelItem(1)->childCount(), 2);
+    bool impactShown = false;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        impactShown = impactShown || label->text().contains("Projected battery life (days): ");
+    EXPECT_TRUE(impactShown);
+    EXPECT_EQ(dialog.writeButton()->text(), "Write");
+    EXPECT_TRUE(dialog.cancelButton()->isDefault()) << "Enter does not write by accident";
 }
 
 TEST_F(DialogTest, TheSiblingProgramMissingIsReported) {

@@ -64,22 +64,48 @@ void keepMode(int fd, const std::string& path) {
     }
 }
 
-}  // namespace
-
-int replaceFile(const std::string& path, std::string_view content, const char* tempTemplate) {
-    std::string name = directoryOf(path) + tempTemplate;
+// The content in a new temporary file beside path (its name left in name);
+// false, with nothing left behind, when it cannot be created or written.
+bool writeTemporary(const std::string& path, std::string_view content, const char* tempTemplate,
+                    std::string& name) {
+    name = directoryOf(path) + tempTemplate;
     const int fd = createTemporary(name);
     if (fd < 0) {
-        return 0;
+        return false;
     }
     keepMode(fd, path);
     const bool written = writeAll(fd, content);
     const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(name.c_str(), path.c_str()) != 0) {
+    if (!written || !closed) {
+        ::unlink(name.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int replaceFile(const std::string& path, std::string_view content, const char* tempTemplate) {
+    std::string name;
+    if (!writeTemporary(path, content, tempTemplate, name)) {
+        return 0;
+    }
+    if (std::rename(name.c_str(), path.c_str()) != 0) {
         ::unlink(name.c_str());
         return 0;
     }
     return 1;
+}
+
+int createNewFile(const std::string& path, std::string_view content, const char* tempTemplate) {
+    std::string name;
+    if (!writeTemporary(path, content, tempTemplate, name)) {
+        return 0;
+    }
+    // A link, unlike a rename, never replaces: of two writers of one name, one gets it.
+    const int linked = ::link(name.c_str(), path.c_str()) == 0 ? 1 : (errno == EEXIST ? -1 : 0);
+    ::unlink(name.c_str());
+    return linked;
 }
 
 bool readWholeFile(const std::string& path, std::string& content) {

@@ -13,6 +13,10 @@ namespace orv {
 // created or written (the file is then untouched and no temporary file remains).
 int replaceFile(const std::string& path, std::string_view content, const char* tempTemplate = "CFXXXXXX");
 
+// As replaceFile, for a file that must be new: -1 (and nothing written) when
+// path exists already, even when another writer creates it at the same moment.
+int createNewFile(const std::string& path, std::string_view content, const char* tempTemplate = "CFXXXXXX");
+
 // The whole content of a file. A missing file reads as empty and counts as read;
 // false when the file exists but cannot be read.
 bool readWholeFile(const std::string& path, std::string& content);

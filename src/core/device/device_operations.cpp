@@ -41,8 +41,9 @@ public:
     // Show again, connect again, ask the collar where its configuration lives.
     DeviceResult readMemoryConfiguration();
     // 128-byte blocks from the collar into out ('R' configuration, 'A' factory area).
-    DeviceResult readBlocks(char letter, std::uint32_t base, std::size_t size,
-                            std::vector<std::uint8_t>& out);
+    // An abort between blocks shows abortMessage.
+    DeviceResult readBlocks(char letter, std::uint32_t base, std::size_t size, std::vector<std::uint8_t>& out,
+                            const char* abortMessage = kReadAborted);
     // 128-byte blocks of image to the collar ('W' configuration, 'S' factory area).
     DeviceResult writeBlocks(char letter, std::uint32_t base, const std::vector<std::uint8_t>& image);
     DeviceResult end(DeviceResult code);
@@ -142,7 +143,7 @@ DeviceResult Operation::abortedAfterBlock(const char* message) {
 }
 
 DeviceResult Operation::readBlocks(char letter, std::uint32_t base, std::size_t size,
-                                   std::vector<std::uint8_t>& out) {
+                                   std::vector<std::uint8_t>& out, const char* abortMessage) {
     out.assign(size, 0);
     for (std::size_t i = 0; i < size; i += kBlockSize) {
         if (letter == 'R')
@@ -166,7 +167,7 @@ DeviceResult Operation::readBlocks(char letter, std::uint32_t base, std::size_t 
         progress.setLegend(formatText("%u of %u bytes have been read", static_cast<unsigned>(done),
                                       static_cast<unsigned>(size)));
         showPosition(done, size);
-        if (progress.aborted()) return abortedAfterBlock(kReadAborted);
+        if (progress.aborted()) return abortedAfterBlock(abortMessage);
     }
     return DeviceResult::Ok;
 }
@@ -254,10 +255,15 @@ DeviceResult program(DeviceContext& context, ProgressSink& progress, std::vector
     if (const DeviceResult rc = op.readMemoryConfiguration(); rc != DeviceResult::Ok) return op.end(rc);
 
     if (before) {
+        // Only a read in full is what the collar held; an abort here is the
+        // programming's (nothing has been sent that changes the collar).
         progress.setLegend("Reading the target configuration");
-        if (const DeviceResult rc = op.readBlocks('R', link.configBaseAddress, image.size(), *before);
+        std::vector<std::uint8_t> held;
+        if (const DeviceResult rc =
+                op.readBlocks('R', link.configBaseAddress, image.size(), held, kProgramAborted);
             rc != DeviceResult::Ok)
             return op.end(rc);
+        *before = std::move(held);
         const BeforeErase verdict = (*check)(*before);
         if (verdict == BeforeErase::Cancel) return op.cancelled();
         // The collar may have gone back to sleep while the user looked.

@@ -47,9 +47,9 @@ enum class BeforeErase {
 };
 using BeforeEraseCheck = std::function<BeforeErase(const std::vector<std::uint8_t>& before)>;
 // As programConfiguration, but the collar's configuration is read first, in
-// the same connection, into before (as many bytes as the image has); a collar
-// that cannot be read is not erased. check then decides; a cancel ends the
-// connection with nothing sent but reads (Aborted, without a message).
+// the same connection, into before (as many bytes as the image has; left
+// empty unless read in full); a collar that cannot be read is not erased. check then decides; a cancel ends
+// the connection with nothing sent but reads (Aborted, without a message).
 DeviceResult programConfigurationAfterReading(DeviceContext& context, ProgressSink& progress,
                                               std::vector<std::uint8_t>& before,
                                               const BeforeEraseCheck& check);

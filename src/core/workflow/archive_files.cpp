@@ -116,20 +116,31 @@ int writeArchiveFiles(const ArchiveTarget& target, const std::string& sprText,
     return result;
 }
 
-std::string beforeCopyPath(const ArchiveTarget& target, std::time_t when) {
+std::string beforeCopyPath(const ArchiveTarget& target, std::time_t when, int copy) {
     std::tm local{};
     localtime_r(&when, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "-before-%Y%m%d-%H%M%S.bin", &local);
-    return target.path(stamp);
+    char stamp[48];
+    std::strftime(stamp, sizeof stamp, "-before-%Y%m%d-%H%M%S", &local);
+    std::string name = stamp;
+    if (copy > 1) name += "-" + std::to_string(copy);
+    return target.path((name + ".bin").c_str());
 }
 
 int writeBeforeCopy(const ArchiveTarget& target, std::span<const std::uint8_t> image, std::time_t when,
                     MessageLog& log) {
-    const std::string path = beforeCopyPath(target, when);
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-    if (replaceFile(path, bytes, "ORVBINXXXXXX") == 1) return 0;
-    log.error(wftext::kBinNotWritten, path.c_str());
+    // Another write of this base name in the same second (a batch, a second
+    // window) keeps its copy: this one takes the next free number.
+    for (int copy = 1; copy <= kArchiveSuffixes; ++copy) {
+        const std::string path = beforeCopyPath(target, when, copy);
+        const int created = createNewFile(path, bytes, "ORVBINXXXXXX");
+        if (created == 1) return 0;
+        if (created == 0) {
+            log.error(wftext::kBinNotWritten, path.c_str());
+            return 1;
+        }
+    }
+    log.error(wftext::kBinNotWritten, beforeCopyPath(target, when, kArchiveSuffixes).c_str());
     return 1;
 }
 

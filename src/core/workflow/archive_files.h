@@ -40,10 +40,12 @@ int writeArchiveFiles(const ArchiveTarget& target, const std::string& sprText,
                       std::span<const std::uint8_t> image, MessageLog& log);
 
 // The copy of what a collar held before it was written:
-// target/base-before-YYYYMMDD-HHMMSS.bin, the time local as every date shown.
-std::string beforeCopyPath(const ArchiveTarget& target, std::time_t when);
+// target/base-before-YYYYMMDD-HHMMSS.bin, the time local as every date shown;
+// a second copy of the same second "...-HHMMSS-2.bin", and so on.
+std::string beforeCopyPath(const ArchiveTarget& target, std::time_t when, int copy = 1);
 
-// Writes the before-copy (through a temporary file); 0 when written.
+// Writes the before-copy (through a temporary file) under the first of those
+// names that is free, never over another copy; 0 when written.
 int writeBeforeCopy(const ArchiveTarget& target, std::span<const std::uint8_t> image, std::time_t when,
                     MessageLog& log);
 

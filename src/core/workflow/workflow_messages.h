@@ -97,6 +97,8 @@ inline constexpr const char* kChangesTitle = "Changes to be written";
 inline constexpr const char* kChangesHeading =
     "Writing replaces what the collar holds now. These values will change:";
 inline constexpr const char* kNoChanges = "The collar already holds this configuration; nothing will change.";
+inline constexpr const char* kCollarNotDecoded =
+    "What the collar holds is no configuration of this firmware; all of it will be replaced.";
 inline constexpr const char* kWriteButton = "Write";
 inline constexpr const char* kWriteChangesQuestion = "Write these changes to the collar?";
 inline constexpr const char* kShowChangesBox = "Show changes before writing";

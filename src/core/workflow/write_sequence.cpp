@@ -1,5 +1,7 @@
 #include "workflow/write_sequence.h"
 
+#include <chrono>
+
 #include "app/message_log.h"
 #include "app/startup.h"
 #include "image/firmware_table.h"
@@ -12,41 +14,60 @@
 
 namespace orv {
 
+namespace {
+
+constexpr std::chrono::seconds kAwakeAfterQuestion{2};
+
+}  // namespace
+
 ChangeSummary summarizeChanges(const ParameterRecord& record, const std::vector<std::uint8_t>& before,
-                               const WriteOptions& options, MessageLog& log, bool withImpact) {
+                               const WriteOptions& options, bool withImpact) {
     ChangeSummary summary;
+    // The summary is a look at the collar, not an operation: what its image
+    // or the simulation would complain about is not shown while the worker
+    // writes (a collar that does not decode is said so by the summary itself).
+    MessageLog quiet;
     // What the collar holds, over the record: values the image does not keep stay as they are.
     Configuration collar{
         record, HeldRows::ofImage(findFirmware(record.text(StringRow::FenmodFwVer)), kFirmwareNotSupported)};
     const DecodeRequest load{kDecodeLoad, 1, {}};
-    if (decodeImage(collar.record, before, load, log) != ImageResult::Ok) return summary;
+    if (decodeImage(collar.record, before, load, quiet) != ImageResult::Ok) return summary;
+    summary.collarDecoded = true;
     const Configuration written{record, HeldRows::everything()};
     summary.differences = compareConfigurations(collar, written);
-    if (withImpact) summary.impact = changeImpact(collar.record, record, options.now, options.energy, log);
+    if (withImpact) summary.impact = changeImpact(collar.record, record, options.now, options.energy, quiet);
     return summary;
 }
 
+const char* summaryHeading(const ChangeSummary& summary) {
+    if (!summary.collarDecoded) return wftext::kCollarNotDecoded;
+    return summary.differences.empty() ? wftext::kNoChanges : wftext::kChangesHeading;
+}
+
 WriteOutcome runWrite(DeviceContext& context, ProgressSink& progress, WriteView& view,
-                      const WriteOptions& options, MessageLog& log) {
+                      const WriteOptions& options) {
     WriteOutcome outcome;
     const BeforeEraseCheck check = [&](const std::vector<std::uint8_t>& before) {
-        const ChangeSummary summary =
-            summarizeChanges(context.record, before, options, log, options.showChanges);
-        outcome.differenceCount = summary.differences.size();
+        const ChangeSummary summary = summarizeChanges(context.record, before, options, options.showChanges);
+        if (summary.collarDecoded) outcome.differenceCount = summary.differences.size();
         if (!options.showChanges) return BeforeErase::Write;
+        const auto asked = std::chrono::steady_clock::now();
         if (!view.confirmChanges(summary)) {
             outcome.cancelled = true;
             return BeforeErase::Cancel;
         }
-        return BeforeErase::WriteAfterWait;
+        // An answer within the pause the collar keeps awake between commands
+        // goes on at once; after a longer look it is woken again first.
+        return std::chrono::steady_clock::now() - asked < kAwakeAfterQuestion ? BeforeErase::Write
+                                                                              : BeforeErase::WriteAfterWait;
     };
     outcome.result = programConfigurationAfterReading(context, progress, outcome.before, check);
     outcome.written = context.link.memoryImage;
     return outcome;
 }
 
-WriteEnd completeWrite(ParameterRecord& record, const WriteOutcome& outcome, const WriteCompletion& completion,
-                       WriteView& view, MessageLog& log) {
+WriteEnd completeWrite(ParameterRecord& record, const WriteOutcome& outcome,
+                       const WriteCompletion& completion, WriteView& view, MessageLog& log) {
     const bool programmed = outcome.result == DeviceResult::Ok;
     // The copy goes with the archive files; a collar read in full and then
     // left as it was needs none, one whose write failed half-way most of all.

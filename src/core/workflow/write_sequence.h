@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ class ParameterDb;
 
 // What will change on the collar, and what that does to the deployment.
 struct ChangeSummary {
+    // false: what the collar holds is no configuration of the selected
+    // firmware (a blank or foreign flash); all of it will be replaced.
+    bool collarDecoded = false;
     std::vector<Difference> differences;
     ChangeImpact impact;
 };
@@ -54,17 +58,22 @@ struct WriteOutcome {
     bool cancelled = false;             // Cancel at the summary: the collar untouched
     std::vector<std::uint8_t> before;   // what the collar held; empty when it was not read
     std::vector<std::uint8_t> written;  // the image programmed
-    std::size_t differenceCount = 0;    // from what the collar held to what was written
+    // Values changed from what the collar held to what was written; empty
+    // when the collar was not read or held no configuration to compare.
+    std::optional<std::size_t> differenceCount;
 };
 
 // The summary from the collar's image to the record: the values the image
 // holds (the texts of the record are not on a collar), with the impact.
 ChangeSummary summarizeChanges(const ParameterRecord& record, const std::vector<std::uint8_t>& before,
-                               const WriteOptions& options, MessageLog& log, bool withImpact);
+                               const WriteOptions& options, bool withImpact);
+
+// The line above the list: the changes, none, or a collar that held no configuration.
+const char* summaryHeading(const ChangeSummary& summary);
 
 // The worker's part: pre-read, summary, program, read back.
 WriteOutcome runWrite(DeviceContext& context, ProgressSink& progress, WriteView& view,
-                      const WriteOptions& options, MessageLog& log);
+                      const WriteOptions& options);
 
 struct WriteCompletion {
     bool saveAfterProgramming = false;
@@ -85,7 +94,7 @@ enum class WriteEnd { Completed, NotProgrammed, NotSaved, NotArchived };
 // files (whenever the collar was read in full and not left untouched), then
 // after a successful write the save, the archive files, the report offer and
 // the restart warning.
-WriteEnd completeWrite(ParameterRecord& record, const WriteOutcome& outcome, const WriteCompletion& completion,
-                       WriteView& view, MessageLog& log);
+WriteEnd completeWrite(ParameterRecord& record, const WriteOutcome& outcome,
+                       const WriteCompletion& completion, WriteView& view, MessageLog& log);
 
 }  // namespace orv

@@ -17,7 +17,7 @@ ChangeSummaryDialog::ChangeSummaryDialog(const ChangeSummary& summary, QWidget* 
     setWindowTitle(wftext::kChangesTitle);
     auto* layout = new QVBoxLayout(this);
     const bool none = summary.differences.empty();
-    auto* heading = new QLabel(none ? wftext::kNoChanges : wftext::kChangesHeading, this);
+    auto* heading = new QLabel(summaryHeading(summary), this);
     heading->setWordWrap(true);
     layout->addWidget(heading);
 

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -84,13 +85,34 @@ TEST_F(OrvctlBatch, AFaultyCollarFailsAloneAndTheOthersAreSavedAndArchived) {
     EXPECT_NE(third.out.find("\"ElevAngle\": 14"), std::string::npos) << "each collar its own configuration";
 }
 
-TEST_F(OrvctlBatch, AllSucceedAndTheRestartWarningEnds) {
+TEST_F(OrvctlBatch, AllSucceedAndTheRestartWarningEndsAndAgainEachCollarCountsItsChanges) {
     startCollars({});
     manifest();
     const auto result = run(batch());
     EXPECT_EQ(result.status, 0) << result.err << result.out;
     EXPECT_EQ(programmedCount(), 4);
     EXPECT_NE(result.err.find("IMPORTANT!! After programming"), std::string::npos);
+
+    // Programmed again, one collar with one value changed: the summary counts
+    // per collar what the write changed, and every write kept what it replaced.
+    const auto changed = run({"db", "save", "--db", "Orv3.mdb", "--job", "J9", "--ctn", "C2", "--firmware",
+                              "N4 040816", "--set", "ElevAngle=30", "--yes"});
+    ASSERT_EQ(changed.status, 0) << changed.err;
+    const auto again = run(batch());
+    EXPECT_EQ(again.status, 0) << again.err << again.out;
+    for (int i = 0; i < 4; ++i) {
+        const auto row = again.out.find(collars[i]->devicePath());
+        ASSERT_NE(row, std::string::npos) << again.out;
+        std::istringstream line(again.out.substr(row, again.out.find('\n', row) - row));
+        std::string port, job, ctn, result, seconds, changes;
+        line >> port >> job >> ctn >> result >> seconds >> changes;
+        EXPECT_EQ(changes, i == 1 ? "1" : "0") << again.out;
+        std::size_t copies = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "archive"))
+            copies +=
+                entry.path().filename().string().rfind("C" + std::to_string(i + 1) + "-before-", 0) == 0;
+        EXPECT_EQ(copies, 2u) << i;
+    }
 }
 
 TEST_F(OrvctlBatch, AnArchiveThatCannotBeWrittenIsNamedAndTheSaveStands) {

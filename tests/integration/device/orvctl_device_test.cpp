@@ -7,6 +7,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -151,6 +153,34 @@ TEST_F(OrvctlDeviceTest, ReadExportsWhatItRead) {
 
 // Two versions of the families with a factory area have no factory layout:
 // their configuration still reads, without the factory area.
+TEST_F(OrvctlDeviceTest, AnImageOfTheCollarPutsItBackAsItWas) {
+    emu::CollarEmulator collar;
+    ASSERT_TRUE(collar.start());
+    ASSERT_EQ(
+        device("write", collar, "N4 040816", {"--set", "FixTimeout=4:00", "--set", "PttIdCode=4711"}).status,
+        0);
+    const auto held = collar.memory(emu::kLowSectorBase, 744);
+    const RunResult copied =
+        run({"image", "--from", "device:" + collar.devicePath(), "--timeout", "1", "-o", "held.bin"});
+    ASSERT_EQ(copied.status, 0) << copied.output;
+    EXPECT_NE(copied.output.find("Firmware: N4 040816\n"), std::string::npos) << copied.output;
+    std::string bytes;
+    {
+        std::ifstream in(folder.path() / "held.bin", std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), held);
+
+    ASSERT_EQ(device("write", collar, "N4 040816", {"--set", "FixTimeout=6:00"}).status, 0);
+    ASSERT_NE(collar.memory(emu::kLowSectorBase, 744), held);
+    const RunResult back = device("write", collar, "N4 040816", {"--bin", "held.bin"});
+    ASSERT_EQ(back.status, 0) << back.output;
+    EXPECT_EQ(collar.memory(emu::kLowSectorBase, 744), held);
+
+    // Only a collar is read that way.
+    EXPECT_EQ(run({"image", "--from", "defaults", "-o", "x.bin"}).status, 2);
+}
+
 TEST_F(OrvctlDeviceTest, VersionsWithoutAFactoryLayoutStillRead) {
     for (const char* version : {"N4 050922", "DS 050505"}) {
         emu::CollarOptions options;

@@ -81,6 +81,7 @@ TEST_F(OrvctlWriteSave, WithoutAUserNothingIsSentAndAnEngineersNoSaveSkipsSaveAn
 }
 
 TEST_F(OrvctlWriteSave, ShowChangesAsksFirstAndEveryWriteKeepsWhatTheCollarHeld) {
+    const auto blank = collar.memory(emu::kLowSectorBase, 744);
     std::vector<std::string> first = write({"--yes"});
     for (const auto& option : engineerLogin(folder.path().string())) first.push_back(option);
     ASSERT_EQ(run(first).status, 0);
@@ -101,19 +102,25 @@ TEST_F(OrvctlWriteSave, ShowChangesAsksFirstAndEveryWriteKeepsWhatTheCollarHeld)
     for (const auto& option : engineerLogin(folder.path().string())) accepted.push_back(option);
     const auto yes = run(accepted);
     ASSERT_EQ(yes.status, 0) << yes.err;
-    EXPECT_NE(collar.memory(emu::kLowSectorBase, 744), held);
-    // Each write left a copy of what the collar held before it; the last one is the flash before it.
-    std::vector<std::string> copies;
+    // The archive as every write leaves it, and beside it one copy a write of
+    // what the collar held before it (two writes of one second both kept).
+    const auto now = collar.memory(emu::kLowSectorBase, 744);
+    EXPECT_NE(now, held);
+    const std::string bin = folder.read("archive/C77.bin");
+    EXPECT_EQ(std::vector<std::uint8_t>(bin.begin(), bin.end()), now);
+    EXPECT_NE(folder.read("archive/C77.spr").find("DEVICE PROGRAMMING REPORT"), std::string::npos);
+    std::vector<std::vector<std::uint8_t>> copies;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "archive")) {
         const std::string name = entry.path().filename().string();
-        if (name.rfind("C77-before-", 0) == 0 &&
-            name.size() == std::string("C77-before-YYYYMMDD-HHMMSS.bin").size())
-            copies.push_back(name);
+        if (name == "C77.bin" || name == "C77.spr") continue;
+        EXPECT_EQ(name.rfind("C77-before-", 0), 0u) << name;
+        const std::string copy = folder.read("archive/" + name);
+        copies.emplace_back(copy.begin(), copy.end());
     }
-    ASSERT_GE(copies.size(), 1u);
     std::sort(copies.begin(), copies.end());
-    const std::string last = folder.read("archive/" + copies.back());
-    EXPECT_EQ(std::vector<std::uint8_t>(last.begin(), last.end()), held);
+    auto expected = std::vector<std::vector<std::uint8_t>>{blank, held};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(copies, expected);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST_F(WriteSequenceTest, CancelAtTheChangesLeavesTheFlashByteForByte) {
     startFilledCollar();
     const auto held = programThenEdit();
     view.answer = false;
-    const WriteOutcome outcome = runWrite(context, progress, view, options, log);
+    const WriteOutcome outcome = runWrite(context, progress, view, options);
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_NE(outcome.result, DeviceResult::Ok);
     EXPECT_EQ(flash(), held);
@@ -73,7 +73,7 @@ TEST_F(WriteSequenceTest, CancelAtTheChangesLeavesTheFlashByteForByte) {
 TEST_F(WriteSequenceTest, AWriteProgramsTheCollarAndKeepsWhatItHeld) {
     startFilledCollar();
     const auto held = programThenEdit();
-    const WriteOutcome outcome = runWrite(context, progress, view, options, log);
+    const WriteOutcome outcome = runWrite(context, progress, view, options);
     ASSERT_EQ(outcome.result, DeviceResult::Ok);
     MemoryImage expected;
     ASSERT_EQ(buildImage(record, expected), ImageResult::Ok);
@@ -88,7 +88,7 @@ TEST_F(WriteSequenceTest, AWriteProgramsTheCollarAndKeepsWhatItHeld) {
     view.shown.reset();
     options.showChanges = false;
     record.general(GeneralRow::ElevAngle) = 25;
-    const WriteOutcome quiet = runWrite(context, progress, view, options, log);
+    const WriteOutcome quiet = runWrite(context, progress, view, options);
     ASSERT_EQ(quiet.result, DeviceResult::Ok);
     EXPECT_FALSE(view.shown);
     EXPECT_EQ(quiet.before, expected);
@@ -99,7 +99,7 @@ TEST_F(WriteSequenceTest, ACollarUnpluggedDuringTheReadIsNotErased) {
     // Where the second block of the read falls in this sequence's commands.
     startFilledCollar();
     view.answer = false;
-    static_cast<void>(runWrite(context, progress, view, options, log));
+    static_cast<void>(runWrite(context, progress, view, options));
     const auto commands = collar->commandLog();
     int reads = 0;
     int secondRead = 0;
@@ -113,9 +113,10 @@ TEST_F(WriteSequenceTest, ACollarUnpluggedDuringTheReadIsNotErased) {
     const auto held = flash();
     view.answer = true;
     view.shown.reset();
-    const WriteOutcome outcome = runWrite(context, progress, view, options, log);
+    const WriteOutcome outcome = runWrite(context, progress, view, options);
     EXPECT_NE(outcome.result, DeviceResult::Ok);
     EXPECT_FALSE(view.shown) << "nothing to show of a collar not read";
+    EXPECT_TRUE(outcome.before.empty()) << "half a read is no copy of the collar";
     EXPECT_TRUE(commandsStartingWith('E').empty());
     EXPECT_TRUE(commandsStartingWith('W').empty());
     EXPECT_EQ(flash(), held);

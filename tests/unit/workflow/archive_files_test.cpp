@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <set>
+#include <thread>
+
 #include "app/message_log.h"
 #include "model/definitions.h"
 #include "model/record.h"
@@ -128,6 +132,24 @@ TEST_F(ArchiveTest, TheFilesHoldTheReportWithCrLfAndTheImageAsItIs) {
     EXPECT_EQ(dir.read("C1.spr"), "line\r\n");
     EXPECT_EQ(dir.read("C1.bin"), std::string("\x00\x0A\xFF\x0D", 4));
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"C1.bin", "C1.spr"}));  // no temporary file left
+}
+
+TEST_F(ArchiveTest, BeforeCopiesOfOneSecondAreNumberedAndNoneIsReplaced) {
+    const auto target = planArchive(folder(), "C1", log);
+    ASSERT_TRUE(target.has_value());
+    const std::time_t when = 1'800'000'000;
+    std::vector<std::thread> writers;
+    for (std::uint8_t i = 0; i < 4; ++i)
+        writers.emplace_back(
+            [&, i] { EXPECT_EQ(writeBeforeCopy(*target, std::vector<std::uint8_t>{i}, when, log), 0); });
+    for (auto& writer : writers) writer.join();
+    std::set<std::string> held;
+    for (int copy = 1; copy <= 4; ++copy)
+        held.insert(dir.read(beforeCopyPath({"", "C1"}, when, copy).substr(1)));
+    EXPECT_EQ(held, (std::set<std::string>{{"\x00", 1}, "\x01", "\x02", "\x03"}));
+    EXPECT_EQ(dir.entries().size(), 4u) << "no temporary file left";
+    EXPECT_EQ(beforeCopyPath({"", "C1"}, when, 2).rfind("/C1-before-"), 0u);
+    EXPECT_EQ(beforeCopyPath({"", "C1"}, when, 2).substr(26), "-2.bin");
 }
 
 }  // namespace
