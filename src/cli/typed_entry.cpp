@@ -39,11 +39,11 @@ TypedEntry::~TypedEntry() = default;
 int TypedEntry::enter(DefinitionTable table, int row, int season, const std::string& text) {
     // The Schedule tab is set up (and shows its season) when it is first used.
     if (table == DefinitionTable::Season && !pages->seasonPage.isSetUp()) pages->seasonPage.setUp();
-    const int result = actOnControl(pages->context, pages->pageSet, table, row, season, text);
-    if (result == kActionTaken) return kExitOk;
-    if (result == kActionRefused) return kExitFailed;
+    const EditOutcome result = actOnControl(pages->context, pages->pageSet, table, row, season, text);
+    if (result == EditOutcome::Taken) return kExitOk;
+    if (result == EditOutcome::Refused) return kExitFailed;
     const auto name = rowName(definitionTable(table)[static_cast<std::size_t>(row)]);
-    if (result == kActionNotAChoice) return usageError(clitext::notAChoice(text, name));
+    if (result == EditOutcome::NotAChoice) return usageError(clitext::notAChoice(text, name));
     return usageError(clitext::cannotEnter(name));
 }
 

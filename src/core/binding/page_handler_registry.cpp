@@ -33,11 +33,11 @@ void PageHandlerRegistry::setPageRules(Page page, PageRules rules) {
     pageRules[page] = std::move(rules);
 }
 
-int PageHandlerRegistry::edited(const PageContext& context, const RowEdit& edit) const {
+EditOutcome PageHandlerRegistry::edited(const PageContext& context, const RowEdit& edit) const {
     const auto definitions = definitionTable(edit.table);
     if (edit.table == DefinitionTable::Control || edit.row < 0 ||
         static_cast<std::size_t>(edit.row) >= definitions.size())
-        return kHandlerTaken;
+        return EditOutcome::Taken;
     const int id = definitions[static_cast<std::size_t>(edit.row)].controlId;
     switch (edit.action) {
         case ControlAction::Chosen:
@@ -52,26 +52,27 @@ int PageHandlerRegistry::edited(const PageContext& context, const RowEdit& edit)
                 return it->second(context, edit.step.delta);
             return left(context, edit, id);
     }
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int PageHandlerRegistry::pressed(const PageContext& context, int controlId) const {
+EditOutcome PageHandlerRegistry::pressed(const PageContext& context, int controlId) const {
     if (const auto it = changeHandlers.find(controlId); it != changeHandlers.end())
         return it->second(context);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int PageHandlerRegistry::chosen(const PageContext& context, const RowEdit& edit, int controlId) const {
+EditOutcome PageHandlerRegistry::chosen(const PageContext& context, const RowEdit& edit,
+                                        int controlId) const {
     if (const auto it = changeHandlers.find(controlId); it != changeHandlers.end())
         return it->second(context);
-    if (edit.table == DefinitionTable::String) return kHandlerTaken;
-    if (!isChoiceKind(resolve(context.record, edit.page, edit.row).kind)) return kHandlerTaken;
+    if (edit.table == DefinitionTable::String) return EditOutcome::Taken;
+    if (!isChoiceKind(resolve(context.record, edit.page, edit.row).kind)) return EditOutcome::Taken;
     context.converter.fieldEdited(edit.page, edit.row);
     rules(context, edit.page);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int PageHandlerRegistry::left(const PageContext& context, const RowEdit& edit, int controlId) const {
+EditOutcome PageHandlerRegistry::left(const PageContext& context, const RowEdit& edit, int controlId) const {
     if (const auto it = leaveHandlers.find(controlId); it != leaveHandlers.end()) return it->second(context);
     if (edit.table == DefinitionTable::String) {
         FieldControls* controls = context.pages.controls(edit.page);
@@ -79,11 +80,11 @@ int PageHandlerRegistry::left(const PageContext& context, const RowEdit& edit, i
             context.converter.storeText(context.record.text(edit.row), controls->text(controlId), edit.page,
                                         edit.row);
         }
-        return kHandlerTaken;
+        return EditOutcome::Taken;
     }
-    if (isChoiceKind(resolve(context.record, edit.page, edit.row).kind)) return kHandlerTaken;
+    if (isChoiceKind(resolve(context.record, edit.page, edit.row).kind)) return EditOutcome::Taken;
     context.converter.fieldEdited(edit.page, edit.row);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 void PageHandlerRegistry::rules(const PageContext& context, Page page) const {

@@ -29,14 +29,13 @@
 #include <functional>
 #include <map>
 
+#include "binding/edit_outcome.h"
 #include "binding/field_converter.h"
 #include "binding/page_context.h"
 
 namespace orv {
 
 // 0: taken; 1: refused after its message (the value was not stored).
-inline constexpr int kHandlerTaken = 0;
-inline constexpr int kHandlerRefused = 1;
 
 // What the user did to a parameter row's control.
 enum class ControlAction {
@@ -55,10 +54,10 @@ struct RowEdit {
     SpinNotification step{};  // Stepped: the up-down control and its step
 };
 
-using ControlHandler = std::function<int(const PageContext&)>;
+using ControlHandler = std::function<EditOutcome(const PageContext&)>;
 // A handler for an up-down step: the step is passed on (the edit already shows
 // the value it leads to).
-using StepHandler = std::function<int(const PageContext&, int delta)>;
+using StepHandler = std::function<EditOutcome(const PageContext&, int delta)>;
 using PageRules = std::function<void(const PageContext&)>;
 
 class PageHandlerRegistry {
@@ -72,17 +71,17 @@ public:
     void setPageRules(Page page, PageRules rules);
 
     // The user acted on a row's control: the value is taken and the handler runs.
-    int edited(const PageContext& context, const RowEdit& edit) const;
+    EditOutcome edited(const PageContext& context, const RowEdit& edit) const;
     // A control that holds no parameter (a page's button) was pressed.
-    int pressed(const PageContext& context, int controlId) const;
+    EditOutcome pressed(const PageContext& context, int controlId) const;
     // The page's rules alone (nothing when it has none).
     void rules(const PageContext& context, Page page) const;
     // Every row of the page shown from the record, then its rules.
     void redisplay(const PageContext& context, Page page) const;
 
 private:
-    int chosen(const PageContext& context, const RowEdit& edit, int controlId) const;
-    int left(const PageContext& context, const RowEdit& edit, int controlId) const;
+    EditOutcome chosen(const PageContext& context, const RowEdit& edit, int controlId) const;
+    EditOutcome left(const PageContext& context, const RowEdit& edit, int controlId) const;
 
     std::map<int, ControlHandler> changeHandlers;
     std::map<int, ControlHandler> leaveHandlers;

@@ -56,10 +56,10 @@ bool validRow(DefinitionTable table, int row) {
 
 }  // namespace
 
-int typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int& row,
-                    int season, const std::string& text) {
+EditOutcome typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int& row,
+                            int season, const std::string& text) {
     if (!validRow(table, row)) {
-        return kEntryNoSuchRow;
+        return EditOutcome::NoSuchRow;
     }
     ParameterRecord& record = converter.parameterRecord();
     const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
@@ -68,11 +68,11 @@ int typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionT
 
     if (table == DefinitionTable::String) {
         controls.setText(definition.controlId, text);
-        return kEntryTaken;
+        return EditOutcome::Taken;
     }
     if (table == DefinitionTable::Season) {
         if (season < 1 || season > kSeasons) {
-            return kEntryNoSuchSeason;
+            return EditOutcome::NoSuchSeason;
         }
         for (const Page schedulePage :
              {Page::Schedule, Page::ScheduleGpsPanel, Page::ScheduleTransmitterPanel}) {
@@ -86,14 +86,14 @@ int typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionT
         const std::vector<std::string> entries = comboEntries(table, row, record);
         const std::optional<int> index = entryNamed(entries, text);
         if (!index) {
-            return kEntryNotAChoice;
+            return EditOutcome::NotAChoice;
         }
         controls.setComboItems(definition.controlId, entries);
         controls.setComboSelection(definition.controlId, *index);
     } else if (kind == KindFlag) {
         const std::optional<int> state = flagNamed(text);
         if (!state) {
-            return kEntryNotAChoice;
+            return EditOutcome::NotAChoice;
         }
         if (definition.companion == RadioCompanion::InverseOfPreviousRow) {
             // The other radio button of the pair carries the value.
@@ -105,13 +105,13 @@ int typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionT
     } else {
         controls.setText(definition.controlId, text);
     }
-    return kEntryTaken;
+    return EditOutcome::Taken;
 }
 
-int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int row,
-                   int season, const std::string& text) {
-    const int result = typeIntoControl(converter, pages, table, row, season, text);
-    if (result != kEntryTaken) {
+EditOutcome enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int row,
+                           int season, const std::string& text) {
+    const EditOutcome result = typeIntoControl(converter, pages, table, row, season, text);
+    if (result != EditOutcome::Taken) {
         return result;
     }
     const ParameterDefinition& definition = definitionTable(table)[static_cast<std::size_t>(row)];
@@ -120,7 +120,7 @@ int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTa
     } else {
         converter.fieldEdited(definition.page, row);
     }
-    return kEntryTaken;
+    return EditOutcome::Taken;
 }
 
 }  // namespace orv

@@ -2,17 +2,12 @@
 
 #include <string>
 
+#include "binding/edit_outcome.h"
 #include "binding/field_converter.h"
 #include "binding/memory_page_set.h"
 #include "model/definitions.h"
 
 namespace orv {
-
-// What enterFieldText made of the text.
-inline constexpr int kEntryTaken = 0;
-inline constexpr int kEntryNoSuchRow = 1;     // no value row of that table (or the control table)
-inline constexpr int kEntryNoSuchSeason = 2;  // season outside 1..12
-inline constexpr int kEntryNotAChoice = 3;    // no entry of the combo, or no TRUE/FALSE/1/0 for a flag
 
 // Puts text into a row's control as a user would and lets the converter take
 // it (fieldEdited): an edit gets the text; a combo selects the entry whose text
@@ -21,14 +16,14 @@ inline constexpr int kEntryNotAChoice = 3;    // no entry of the combo, or no TR
 // takes TRUE, FALSE, 1 or 0. A season row is entered into the given season
 // (1..12), which is first made current and shown, as the Schedule tab does.
 // String rows take the text as it is. The page is created when missing.
-int enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int row,
-                   int season, const std::string& text);
+EditOutcome enterFieldText(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int row,
+                           int season, const std::string& text);
 
 // The first half of enterFieldText: the control takes the text (an edit its
 // text, a combo the entry, a check box its state) and nothing is read yet. The
 // row becomes the one whose control now carries the value (the "Num Days
 // Check" radio button hands it to its companion).
-int typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int& row,
-                    int season, const std::string& text);
+EditOutcome typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, DefinitionTable table, int& row,
+                            int season, const std::string& text);
 
 }  // namespace orv

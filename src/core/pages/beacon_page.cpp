@@ -24,7 +24,7 @@ bool wren2(double beaconType) {
 
 // Stored on every change: the text, then the length and the value. A text that
 // is no pattern is refused and the edit shows the stored pattern again.
-int patternTyped(const PageContext& context, int n) {
+EditOutcome patternTyped(const PageContext& context, int n) {
     const int textRow = StringRow::VHFPattern1 + n;
     const std::string text = textOf(context, DefinitionTable::String, textRow);
     const auto pattern = patternFromText(text);
@@ -33,17 +33,17 @@ int patternTyped(const PageContext& context, int n) {
         setPageText(context, kPage, valueControl(DefinitionTable::String, textRow),
                     context.record.text(textRow));
         context.log.error("%s", badPatternMessage(text, stringDefinitions()[textRow].label).c_str());
-        return kHandlerRefused;
+        return EditOutcome::Refused;
     }
     context.converter.storeText(context.record.text(textRow), text, kPage, textRow);
     storeGeneral(context, GeneralRow::VHFPatternMap1Len + n, pattern->length);
     storeGeneral(context, GeneralRow::VHFPatternMap1 + n, pattern->value);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int beaconProgramPressed(const PageContext& context) {
+EditOutcome beaconProgramPressed(const PageContext& context) {
     context.host.launchBeaconProgram();
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 }  // namespace

@@ -14,18 +14,18 @@ constexpr int kModeNone = 0;
 constexpr int kModeActivity = 1;
 constexpr int kModeEvent = 2;
 
-int modeChosen(const PageContext& context) {
+EditOutcome modeChosen(const PageContext& context) {
     context.converter.fieldEdited(kPage, GeneralRow::DataCollMode);
     if (context.record.general(GeneralRow::DataCollMode) == kModeNone)
         storeGeneral(context, GeneralRow::ActivitySenseInterval, 0);
     dataCollPageRules(context);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int radioClicked(const PageContext& context, int row, int companion, bool rerunRules) {
+EditOutcome radioClicked(const PageContext& context, int row, int companion, bool rerunRules) {
     storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
     if (rerunRules) dataCollPageRules(context);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 }  // namespace

@@ -22,49 +22,49 @@ constexpr AddressField kAddressFields[] = {{StringRow::NetIPAddr, GeneralRow::Ne
                                            {StringRow::IPSubMask, GeneralRow::IPSubNetMaskValue}};
 
 // Digits and dots only, the dots put in as the fields fill.
-int addressTyped(const PageContext& context, const AddressField& field) {
+EditOutcome addressTyped(const PageContext& context, const AddressField& field) {
     const std::string typed = textOf(context, DefinitionTable::String, field.textRow);
     const std::string kept = typedAddress(typed);
     if (kept != typed)
         setPageText(context, kPage, valueControl(DefinitionTable::String, field.textRow), kept);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int addressLeft(const PageContext& context, const AddressField& field) {
+EditOutcome addressLeft(const PageContext& context, const AddressField& field) {
     const std::string text = textOf(context, DefinitionTable::String, field.textRow);
-    if (text == context.record.text(field.textRow)) return kHandlerTaken;  // left as shown: no edit
+    if (text == context.record.text(field.textRow)) return EditOutcome::Taken;  // left as shown: no edit
     const auto value = addressValue(text);
     const int id = valueControl(DefinitionTable::String, field.textRow);
     if (!value) {
         context.log.error("%s", badAddressMessage(text, stringDefinitions()[field.textRow].label).c_str());
         context.host.setFocus(kPage, id);
-        return kHandlerRefused;
+        return EditOutcome::Refused;
     }
     const std::string shown = addressText(*value);
     context.converter.storeText(context.record.text(field.textRow), shown, kPage, field.textRow);
     setPageText(context, kPage, id, shown);
     storeGeneral(context, field.valueRow, *value);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int holdoffClicked(const PageContext& context) {
+EditOutcome holdoffClicked(const PageContext& context) {
     const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::NetHoldoffEnabled) != 0;
     storeGeneral(context, GeneralRow::NetHoldoff, ticked ? 60 : 0);
     storeGeneral(context, GeneralRow::NetHoldoffEnabled, ticked ? 1 : 0);
     networkPageRules(context);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 // A holdoff of 0 while enabled is refused: the value stays, the edit keeps the focus.
-int holdoffLeft(const PageContext& context) {
+EditOutcome holdoffLeft(const PageContext& context) {
     double& slot = context.record.general(GeneralRow::NetHoldoff);
     const double before = slot;
     const double value = context.converter.readField(kPage, GeneralRow::NetHoldoff);
-    if (value != 0 || context.record.general(GeneralRow::NetHoldoffEnabled) != 1) return kHandlerTaken;
+    if (value != 0 || context.record.general(GeneralRow::NetHoldoffEnabled) != 1) return EditOutcome::Taken;
     context.log.error("%s", kHoldoffZeroMessage);
     slot = before;
     context.host.setFocus(kPage, valueControl(DefinitionTable::General, GeneralRow::NetHoldoff));
-    return kHandlerRefused;
+    return EditOutcome::Refused;
 }
 
 }  // namespace

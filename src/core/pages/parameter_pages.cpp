@@ -43,27 +43,26 @@ bool textTooLong(const PageContext& context, int row, const std::string& text) {
 
 }  // namespace
 
-int actOnControl(const PageContext& context, MemoryPageSet& pages, DefinitionTable table, int row, int season,
-                 const std::string& text) {
+EditOutcome actOnControl(const PageContext& context, MemoryPageSet& pages, DefinitionTable table, int row,
+                         int season, const std::string& text) {
     if (table == DefinitionTable::String && row >= 0 &&
         static_cast<std::size_t>(row) < stringDefinitions().size() && textTooLong(context, row, text))
-        return kActionRefused;
-    const int typed = typeIntoControl(context.converter, pages, table, row, season, text);
-    if (typed == kEntryNoSuchRow) return kActionNoSuchControl;
-    if (typed == kEntryNoSuchSeason) return kActionNoSuchSeason;
-    if (typed == kEntryNotAChoice) return kActionNotAChoice;
+        return EditOutcome::Refused;
+    const EditOutcome typed = typeIntoControl(context.converter, pages, table, row, season, text);
+    if (typed != EditOutcome::Taken) return typed;
     const Page page = definitionTable(table)[static_cast<std::size_t>(row)].page;
     const int kind = table == DefinitionTable::String ? KindText : resolve(context.record, page, row).kind;
     if (isComboKind(kind) || kind == KindFlag) {
-        const int chosen = context.registry.edited(context, {page, table, row, ControlAction::Chosen});
-        return chosen == kHandlerTaken ? kActionTaken : kActionRefused;
+        const EditOutcome chosen =
+            context.registry.edited(context, {page, table, row, ControlAction::Chosen});
+        return chosen == EditOutcome::Taken ? EditOutcome::Taken : EditOutcome::Refused;
     }
     // An edit: typed into, then left.
-    if (context.registry.edited(context, {page, table, row, ControlAction::Typed}) != kHandlerTaken)
-        return kActionRefused;
-    if (context.registry.edited(context, {page, table, row, ControlAction::Left}) != kHandlerTaken)
-        return kActionRefused;
-    return context.converter.entryRefused() ? kActionRefused : kActionTaken;
+    if (context.registry.edited(context, {page, table, row, ControlAction::Typed}) != EditOutcome::Taken)
+        return EditOutcome::Refused;
+    if (context.registry.edited(context, {page, table, row, ControlAction::Left}) != EditOutcome::Taken)
+        return EditOutcome::Refused;
+    return context.converter.entryRefused() ? EditOutcome::Refused : EditOutcome::Taken;
 }
 
 }  // namespace orv

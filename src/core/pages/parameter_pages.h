@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "binding/edit_outcome.h"
 #include "binding/page_context.h"
 #include "model/definitions.h"
 
@@ -14,19 +15,12 @@ class PageHandlerRegistry;
 // Transmitter (both forms), Data Coll., Beacon and Fact. Parms pages.
 void registerParameterPages(PageHandlerRegistry& registry);
 
-// What actOnControl made of the text.
-inline constexpr int kActionTaken = 0;
-inline constexpr int kActionNoSuchControl = 1;  // no value row of that table
-inline constexpr int kActionNoSuchSeason = 2;   // season outside 1..12
-inline constexpr int kActionNotAChoice = 3;     // no list entry or flag state of that text
-inline constexpr int kActionRefused = 4;        // the page refused it after its message
-
 // The user acting on a parameter's control of the in-memory pages, then that
 // control's handler (orvctl --set): an edit gets the text typed and is left,
 // a list chooses the entry named (or numbered from 0), a check box or radio
 // button takes "1" (ticked / clicked) or "0". A season row acts with the
 // season (1..12) shown on the Schedule tab.
-int actOnControl(const PageContext& context, MemoryPageSet& pages, DefinitionTable table, int row, int season,
-                 const std::string& text);
+EditOutcome actOnControl(const PageContext& context, MemoryPageSet& pages, DefinitionTable table, int row,
+                         int season, const std::string& text);
 
 }  // namespace orv

@@ -21,13 +21,13 @@ void registerSeasonPage(PageHandlerRegistry& registry, SeasonPage& seasonPage) {
             context.converter.fieldEdited(page, row);
             if (!seasonPage.isSetUp()) seasonPage.setUp();
             seasonPage.rowEdited(page, row);
-            return kHandlerTaken;
+            return EditOutcome::Taken;
         };
         if (definition.spinId != 0) {
             registry.onStepped(id, [&seasonPage, page, row](const PageContext&, int delta) {
                 if (!seasonPage.isSetUp()) seasonPage.setUp();
                 seasonPage.rowEdited(page, row, delta);
-                return kHandlerTaken;
+                return EditOutcome::Taken;
             });
         }
         if (isComboKind(definition.kind) || definition.kind == KindFlag) {

@@ -90,43 +90,43 @@ void filterRules(const PageContext& context) {
     }
 }
 
-int transmitterTypeChosen(const PageContext& context) {
+EditOutcome transmitterTypeChosen(const PageContext& context) {
     context.converter.fieldEdited(kPage, GeneralRow::XmitterEnblType);
     storeGeneral(context, GeneralRow::XmitnsEnabled, transmits(transmitterType(context.record)) ? 1 : 0);
     context.registry.redisplay(context, Page::Transmitter);
     context.registry.redisplay(context, Page::TransmitterNetwork);
     context.registry.redisplay(context, kPage);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int beaconTypeChosen(const PageContext& context) {
+EditOutcome beaconTypeChosen(const PageContext& context) {
     context.converter.fieldEdited(kPage, GeneralRow::BeaconType);
     const int type = truncateToInt(context.record.general(GeneralRow::BeaconType));
     storeGeneral(context, GeneralRow::VHFBeaconEnabled, type == 2 || type == 3 ? 1 : 0);
     context.registry.redisplay(context, kPage);
     context.registry.redisplay(context, Page::Beacon);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int differentialClicked(const PageContext& context) {
+EditOutcome differentialClicked(const PageContext& context) {
     const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::DiffCorrection) != 0;
     storeGeneral(context, GeneralRow::DiffCorrection, ticked ? 1 : 0);
     storeGeneral(context, GeneralRow::PosVelFilter, ticked ? 0 : 1);
     storeGeneral(context, GeneralRow::AltitudeFilter, ticked ? 0 : 1);
     systemPageRules(context);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int saltWaterClicked(const PageContext& context) {
+EditOutcome saltWaterClicked(const PageContext& context) {
     const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::SWSEnabled) != 0;
     storeGeneral(context, GeneralRow::OOWThreshold, ticked ? kSaltWaterThreshold : 0);
     storeGeneral(context, GeneralRow::SWSEnabled, ticked ? 1 : 0);
     context.registry.redisplay(context, Page::Misc);
     systemPageRules(context);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int encryptionClicked(const PageContext& context) {
+EditOutcome encryptionClicked(const PageContext& context) {
     if (checkOf(context, DefinitionTable::General, GeneralRow::XmitEncryption) != 0) {
         storeGeneral(context, GeneralRow::XmitEncryption, 1);
     } else {
@@ -134,23 +134,23 @@ int encryptionClicked(const PageContext& context) {
                               GeneralRow::PNTimeEncode})
             storeGeneral(context, row, 0);
     }
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int synthesizerClicked(const PageContext& context, int row, int companion) {
+EditOutcome synthesizerClicked(const PageContext& context, int row, int companion) {
     storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
     systemPageRules(context);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 // Stored as it is typed; what goes beyond the limit is refused as typed: the
 // edit shows the text it held before (the rest of the notes is not cut off).
-int notesTyped(const PageContext& context) {
+EditOutcome notesTyped(const PageContext& context) {
     const std::string text = textOf(context, DefinitionTable::String, StringRow::SSTNotes);
     std::string& stored = context.record.text(StringRow::SSTNotes);
     if (text.size() <= static_cast<std::size_t>(kSstNotesLimit)) {
         context.converter.storeText(stored, text, kPage, StringRow::SSTNotes);
-        return kHandlerTaken;
+        return EditOutcome::Taken;
     }
     // The text goes back while the user is still in the edit, before the box takes the focus.
     setPageText(context, kPage, valueControl(DefinitionTable::String, StringRow::SSTNotes),
@@ -158,19 +158,19 @@ int notesTyped(const PageContext& context) {
                     ? stored
                     : stored.substr(0, static_cast<std::size_t>(kSstNotesLimit)));
     context.log.error("%s", notesLimitMessage(kSstNotesLimit).c_str());
-    return kHandlerRefused;
+    return EditOutcome::Refused;
 }
 
-int programFactoryPressed(const PageContext& context) {
+EditOutcome programFactoryPressed(const PageContext& context) {
     storeTabFields(Tab::FactParms, context.converter, context.pages, context.record);
-    if (context.log.choice("%s", kProgramFactoryQuestion) != kAnswerYes) return kHandlerTaken;
+    if (context.log.choice("%s", kProgramFactoryQuestion) != kAnswerYes) return EditOutcome::Taken;
     context.host.startFactoryOperation(FactoryOperation::Program);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int readFactoryPressed(const PageContext& context) {
+EditOutcome readFactoryPressed(const PageContext& context) {
     context.host.startFactoryOperation(FactoryOperation::Read);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 }  // namespace

@@ -56,26 +56,26 @@ void frequencyRules(const PageContext& context) {
     if (index == 3) showGeneralRow(context, kPage, GeneralRow::BrazilCh, true);
 }
 
-int timeEncodeChosen(const PageContext& context, int type) {
+EditOutcome timeEncodeChosen(const PageContext& context, int type) {
     if (checkOf(context, DefinitionTable::General, kTimeEncodeRows[type]) == 0) {
         context.registry.redisplay(context, kPage);
-        return kHandlerTaken;
+        return EditOutcome::Taken;
     }
     storeGeneral(context, GeneralRow::TimeEncode, type);
     storeGeneral(context, GeneralRow::PNTimeEncode, type == 2 ? 1 : 0);
     if (type == 0) storeGeneral(context, GeneralRow::PNSeedValue, 0);
     context.registry.redisplay(context, kPage);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int frequencyChosen(const PageContext& context, int index) {
+EditOutcome frequencyChosen(const PageContext& context, int index) {
     if (checkOf(context, DefinitionTable::General, kFrequencyRows[index - 1]) != 0)
         storeGeneral(context, GeneralRow::SelectFreqIndex, index);
     context.registry.redisplay(context, kPage);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int channelChosen(const PageContext& context, int row) {
+EditOutcome channelChosen(const PageContext& context, int row) {
     const double channel = context.converter.readField(kPage, row);
     context.converter.showField(kPage, row);
     const auto frequencies =
@@ -84,61 +84,61 @@ int channelChosen(const PageContext& context, int row) {
     if (index >= 0 && static_cast<std::size_t>(index) < frequencies.size())
         storeGeneral(context, GeneralRow::SpecifiedPTTFreq, frequencies[static_cast<std::size_t>(index)]);
     context.registry.redisplay(context, kPage);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 // Typing a new PTT ID code: the hex text no longer belongs to it.
-int pttIdTyped(const PageContext& context) {
+EditOutcome pttIdTyped(const PageContext& context) {
     context.converter.markChanged(kPage, DefinitionTable::General, GeneralRow::PttIdCode);
     setPageText(context, kPage, valueControl(DefinitionTable::String, StringRow::IDHexValue), "0");
     context.converter.storeText(context.record.text(StringRow::IDHexValue), "0", kPage,
                                 StringRow::IDHexValue);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int pttIdLeft(const PageContext& context) {
+EditOutcome pttIdLeft(const PageContext& context) {
     context.converter.fieldEdited(kPage, GeneralRow::PttIdCode);
     context.registry.redisplay(context, kPage);
     const bool rootRange = context.record.general(GeneralRow::PttIdCode) >= kRootIdRangeStart;
     context.host.setFocus(kPage, rootRange ? valueControl(DefinitionTable::String, StringRow::IDHexValue)
                                            : generalControl(GeneralRow::PttPriInterval));
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int idHexLeft(const PageContext& context) {
+EditOutcome idHexLeft(const PageContext& context) {
     const std::string text = textOf(context, DefinitionTable::String, StringRow::IDHexValue);
     const auto parts = decodeIdHex(text);
     if (!parts) {
         context.log.error("%s", badIdHexMessage(text).c_str());
         context.host.setFocus(kPage, valueControl(DefinitionTable::String, StringRow::IDHexValue));
-        return kHandlerRefused;
+        return EditOutcome::Refused;
     }
     context.converter.storeText(context.record.text(StringRow::IDHexValue), text, kPage,
                                 StringRow::IDHexValue);
     storeGeneral(context, GeneralRow::RootIDCode, static_cast<double>(parts->rootId));
     storeGeneral(context, GeneralRow::ExtensionAndProtectionCode, static_cast<double>(parts->extension));
     context.registry.redisplay(context, kPage);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int transmissionsClicked(const PageContext& context) {
+EditOutcome transmissionsClicked(const PageContext& context) {
     context.converter.fieldEdited(kPage, GeneralRow::XmitnsEnabled);
     context.converter.enforceArgosMinutes();
     transmitterPageRules(context);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
-int powerClicked(const PageContext& context, int row, int companion) {
+EditOutcome powerClicked(const PageContext& context, int row, int companion) {
     storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 // Stored on every change of the edit that the field takes as typed; the text
 // stays as the user types it (no notice, no rewrite under the caret), and an
 // entry out of range gets its one notice when the edit is left.
-int storeOnChange(const PageContext& context, int row) {
+EditOutcome storeOnChange(const PageContext& context, int row) {
     context.converter.storeTyped(kPage, row);
-    return kHandlerTaken;
+    return EditOutcome::Taken;
 }
 
 }  // namespace

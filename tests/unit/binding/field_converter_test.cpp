@@ -21,11 +21,13 @@ protected:
 
     // Types text into a general row and leaves the field.
     double enterGeneral(int row, const std::string& text) {
-        EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::General, row, 1, text), kEntryTaken);
+        EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::General, row, 1, text),
+                  EditOutcome::Taken);
         return record.general(row);
     }
     double enterSeason(int season, int row, const std::string& text) {
-        EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::Season, row, season, text), kEntryTaken);
+        EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::Season, row, season, text),
+                  EditOutcome::Taken);
         return record.season(season,
                              row == SeasonRow::LengthOfSeasonSeasonStartDay ? SeasonRow::NumberOfDays : row);
     }
@@ -163,7 +165,8 @@ TEST_F(FieldConverterTest, FixIntervalsWithArgosInMinutes) {
 TEST_F(FieldConverterTest, SecondsCannotBeChosenWhileArgosIsOn) {
     enableArgos();
     const int row = SeasonRow::FixIntervalUnits;
-    EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::Season, row, 1, "seconds"), kEntryNotAChoice);
+    EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::Season, row, 1, "seconds"),
+              EditOutcome::NotAChoice);
     EXPECT_EQ(enterSeason(1, row, "minutes"), 1);
     EXPECT_EQ(enterSeason(1, row, "Days"), 3);
 
@@ -299,7 +302,7 @@ TEST_F(FieldConverterTest, NewDeviceKeyClearsTheShownFirmwareTexts) {
         gps.setText(strings[static_cast<std::size_t>(row)].controlId, "N4 010203 04");
     }
     EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::String, StringRow::CtnNumber, 1, "C-17"),
-              kEntryTaken);
+              EditOutcome::Taken);
     EXPECT_EQ(record.text(StringRow::CtnNumber), "C-17");
     EXPECT_EQ(record.stringChanged[StringRow::CtnNumber], 1);
     for (int row = StringRow::FenmodFwVer; row <= StringRow::SigProcFwVer; ++row) {
@@ -380,7 +383,7 @@ TEST_F(FieldConverterTest, SeasonTypeRadioPairShareOneValue) {
 
     // Clicking "Number of Days" off clicks "Day of Year" on.
     EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::Season, SeasonRow::NumDaysCheck, 1, "FALSE"),
-              kEntryTaken);
+              EditOutcome::Taken);
     EXPECT_EQ(record.season(1, SeasonRow::SeasonType), 1);
 }
 
@@ -426,12 +429,12 @@ TEST_F(FieldConverterTest, TypedChoicesAndFlags) {
     EXPECT_EQ(enterGeneral(GeneralRow::PosVelFilter, "false"), 0);
     EXPECT_EQ(enterGeneral(GeneralRow::PosVelFilter, "1"), 1);
     EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::General, GeneralRow::PosVelFilter, 1, "yes"),
-              kEntryNotAChoice);
+              EditOutcome::NotAChoice);
     EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::General, GeneralRow::ArgosCh, 1, "S99"),
-              kEntryNotAChoice);
+              EditOutcome::NotAChoice);
     EXPECT_EQ(
         enterFieldText(converter, pages, DefinitionTable::Season, SeasonRow::NextSeason, 13, "shutdown"),
-        kEntryNoSuchSeason);
+        EditOutcome::NoSuchSeason);
 }
 
 }  // namespace

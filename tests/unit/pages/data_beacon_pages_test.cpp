@@ -17,17 +17,17 @@ TEST_F(DataCollPage, ModeEnablesTheIntervalAndThePairs) {
          {GeneralRow::ActivitySenseInterval, GeneralRow::ActivitySensePos, GeneralRow::ActEventPos})
         EXPECT_FALSE(general(row).enabled) << row;
 
-    ASSERT_EQ(act("DataCollMode", "Activity Data"), kActionTaken);
+    ASSERT_EQ(act("DataCollMode", "Activity Data"), EditOutcome::Taken);
     EXPECT_TRUE(general(GeneralRow::ActivitySenseInterval).enabled);
     EXPECT_TRUE(general(GeneralRow::ActivitySensingPositional).enabled);
     EXPECT_FALSE(general(GeneralRow::ActEventPos).enabled);
 
-    ASSERT_EQ(act("DataCollMode", "Event Detection"), kActionTaken);
+    ASSERT_EQ(act("DataCollMode", "Event Detection"), EditOutcome::Taken);
     EXPECT_FALSE(general(GeneralRow::ActivitySenseInterval).enabled);
     EXPECT_TRUE(general(GeneralRow::ActivitySensePos).enabled);
     EXPECT_TRUE(general(GeneralRow::ActEventPos).enabled);  // "Position" is ticked
 
-    ASSERT_EQ(act("ActivitySensePos", "1"), kActionTaken);  // "Transition"
+    ASSERT_EQ(act("ActivitySensePos", "1"), EditOutcome::Taken);  // "Transition"
     EXPECT_EQ(value(GeneralRow::ActivitySensingPositional), 0);
     EXPECT_EQ(general(GeneralRow::ActivitySensingPositional).check, 0);
     EXPECT_FALSE(general(GeneralRow::ActEventPos).enabled);
@@ -35,16 +35,16 @@ TEST_F(DataCollPage, ModeEnablesTheIntervalAndThePairs) {
 }
 
 TEST_F(DataCollPage, NoneZeroesTheIntervalAndPairsShowOpposites) {
-    ASSERT_EQ(act("DataCollMode", "Activity Data"), kActionTaken);
-    ASSERT_EQ(act("ActivitySenseInterval", "2:00"), kActionTaken);
+    ASSERT_EQ(act("DataCollMode", "Activity Data"), EditOutcome::Taken);
+    ASSERT_EQ(act("ActivitySenseInterval", "2:00"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::ActivitySenseInterval), 120);
-    ASSERT_EQ(act("DataCollMode", "None (Off)"), kActionTaken);
+    ASSERT_EQ(act("DataCollMode", "None (Off)"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::ActivitySenseInterval), 0);
     EXPECT_EQ(general(GeneralRow::ActivitySenseInterval).text, " 0:00");
 
-    ASSERT_EQ(act("Activity Event Position High", "1"), kActionTaken);
+    ASSERT_EQ(act("Activity Event Position High", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::ActEventPos), 0);
-    ASSERT_EQ(act("ActEventPos", "1"), kActionTaken);
+    ASSERT_EQ(act("ActEventPos", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::ActEventPos), 1);
     EXPECT_EQ(value(GeneralRow::ActivityEventPositionHigh), 0);
     showAll(Page::DataColl);
@@ -56,24 +56,24 @@ using BeaconPage = PagesTest;
 
 TEST_F(BeaconPage, PatternTextStoresItsValueAndLength) {
     record.general(GeneralRow::VHFBeaconEnabled) = 1;
-    ASSERT_EQ(act("VHFPattern1", "101"), kActionTaken);
+    ASSERT_EQ(act("VHFPattern1", "101"), EditOutcome::Taken);
     EXPECT_EQ(record.text(StringRow::VHFPattern1), "101");
     EXPECT_EQ(value(GeneralRow::VHFPatternMap1), 2560);
     EXPECT_EQ(value(GeneralRow::VHFPatternMap1Len), 3);
-    ASSERT_EQ(act("VHFPattern8", ""), kActionTaken);
+    ASSERT_EQ(act("VHFPattern8", ""), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::VHFPatternMap8Len), 0);
 }
 
 TEST_F(BeaconPage, PatternTextWithOtherCharactersIsRefusedNamingTheAllowedOnes) {
-    ASSERT_EQ(act("VHFPattern2", "11"), kActionTaken);
-    EXPECT_EQ(act("VHFPattern2", "1021"), kActionRefused);
+    ASSERT_EQ(act("VHFPattern2", "11"), EditOutcome::Taken);
+    EXPECT_EQ(act("VHFPattern2", "1021"), EditOutcome::Refused);
     EXPECT_NE(errors().find("Only the characters '0' and '1' may be entered"), std::string::npos);
     EXPECT_NE(errors().find("'1021' in field 'VHF Pattern Map 2'"), std::string::npos);
     EXPECT_EQ(record.text(StringRow::VHFPattern2), "11");
     EXPECT_EQ(value(GeneralRow::VHFPatternMap2), 3072);
     EXPECT_EQ(value(GeneralRow::VHFPatternMap2Len), 2);
     EXPECT_EQ(text(StringRow::VHFPattern2).text, "11");
-    EXPECT_EQ(act("VHFPattern2", "1111111111111"), kActionRefused);
+    EXPECT_EQ(act("VHFPattern2", "1111111111111"), EditOutcome::Refused);
 }
 
 TEST_F(BeaconPage, EnablingFollowsTheBeaconTypeAndTheBeaconSwitch) {
@@ -83,14 +83,14 @@ TEST_F(BeaconPage, EnablingFollowsTheBeaconTypeAndTheBeaconSwitch) {
     EXPECT_FALSE(general(GeneralRow::VHFPW1).enabled);
     EXPECT_FALSE(text(StringRow::VHFPattern1).enabled);
 
-    ASSERT_EQ(act("BeaconType", "Wren-2"), kActionTaken);
+    ASSERT_EQ(act("BeaconType", "Wren-2"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::VHFBeaconEnabled), 1);
     EXPECT_TRUE(general(GeneralRow::VHFBeaconEnabled).enabled);
     EXPECT_EQ(control(Page::Beacon, PageControl::BeaconStatus).text, "Beacon Pulse Patterns Enabled");
     EXPECT_TRUE(general(GeneralRow::VHFPW1).enabled);
     EXPECT_TRUE(text(StringRow::VHFPattern8).enabled);
 
-    ASSERT_EQ(act("BeaconType", "Wren-1"), kActionTaken);
+    ASSERT_EQ(act("BeaconType", "Wren-1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::VHFBeaconEnabled), 0);
     EXPECT_FALSE(general(GeneralRow::VHFBeaconEnabled).enabled);
     EXPECT_FALSE(general(GeneralRow::VHFRcnt3).enabled);

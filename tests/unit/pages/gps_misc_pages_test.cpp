@@ -17,7 +17,7 @@ TEST_F(GpsPage, FixingSwitchTitlesTheGroupAndEnablesThePageAndTheAdvancedButton)
     EXPECT_TRUE(general(GeneralRow::ElevAngle).enabled);
     EXPECT_TRUE(control(Page::GpsParms, controlRowControl(PageControlRow::AdvancedButton)).enabled);
 
-    ASSERT_EQ(act("GpsFixingEnabled", "0"), kActionTaken);
+    ASSERT_EQ(act("GpsFixingEnabled", "0"), EditOutcome::Taken);
     showAll(Page::GpsParms);
     EXPECT_EQ(control(Page::GpsParms, PageControl::GpsGroup).text, "GPS Fixing Disabled");
     for (const int row :
@@ -27,11 +27,11 @@ TEST_F(GpsPage, FixingSwitchTitlesTheGroupAndEnablesThePageAndTheAdvancedButton)
 }
 
 TEST_F(GpsPage, PdopSwitchOnlyWithAutomaticDimension) {
-    ASSERT_EQ(act("Dimension", "3D Manual"), kActionTaken);
+    ASSERT_EQ(act("Dimension", "3D Manual"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::Dimension), 2);
     EXPECT_FALSE(general(GeneralRow::PdopSw).enabled);
     EXPECT_TRUE(general(GeneralRow::PdopMask).enabled);
-    ASSERT_EQ(act("Dimension", "0"), kActionTaken);
+    ASSERT_EQ(act("Dimension", "0"), EditOutcome::Taken);
     EXPECT_TRUE(general(GeneralRow::PdopSw).enabled);
 }
 

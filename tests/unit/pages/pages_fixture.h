@@ -29,16 +29,16 @@ protected:
     }
 
     // The user sets the control of the row named (key or label) to the text.
-    int act(const std::string& name, const std::string& text, int season = 1) {
+    EditOutcome act(const std::string& name, const std::string& text, int season = 1) {
         for (const DefinitionTable table :
              {DefinitionTable::General, DefinitionTable::String, DefinitionTable::Season}) {
             const int row = findRow(table, name);
             if (row >= 0) return actOnControl(context, pages, table, row, season, text);
         }
         ADD_FAILURE() << "no parameter " << name;
-        return -1;
+        return EditOutcome::NoSuchRow;
     }
-    int press(int controlId) { return registry.pressed(context, controlId); }
+    EditOutcome press(int controlId) { return registry.pressed(context, controlId); }
     void showAll(Page page) { registry.redisplay(context, page); }
 
     const MemoryFieldControls::Control& control(Page page, int id) {

@@ -13,7 +13,7 @@ namespace {
 using SystemPage = PagesTest;
 
 TEST_F(SystemPage, EngineerSeesTheControlsOfTheTransmitterType) {
-    ASSERT_EQ(act("XmitterEnblType", "Petrel w/PS"), kActionTaken);
+    ASSERT_EQ(act("XmitterEnblType", "Petrel w/PS"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::XmitnsEnabled), 1);
     EXPECT_EQ(value(GeneralRow::XmitterType), 1);  // held to its limit when shown
     EXPECT_TRUE(general(GeneralRow::XmitEncryption).shown);
@@ -22,7 +22,7 @@ TEST_F(SystemPage, EngineerSeesTheControlsOfTheTransmitterType) {
     EXPECT_FALSE(general(GeneralRow::DiscOffset).shown);
     EXPECT_EQ(control(Page::FactParms, PageControl::VariablesGroup).text, "ARGOS Variables");
 
-    ASSERT_EQ(act("XmitterEnblType", "3"), kActionTaken);
+    ASSERT_EQ(act("XmitterEnblType", "3"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::ScheduledNetwork), 1);
     EXPECT_EQ(value(GeneralRow::PttPriInterval), 180);
     EXPECT_TRUE(general(GeneralRow::ScheduledNetwork).shown);
@@ -31,14 +31,14 @@ TEST_F(SystemPage, EngineerSeesTheControlsOfTheTransmitterType) {
     EXPECT_FALSE(general(GeneralRow::XmitEncryption).shown);
     EXPECT_EQ(control(Page::FactParms, PageControl::VariablesGroup).text, "SST Network Variables");
 
-    ASSERT_EQ(act("XmitterEnblType", "None"), kActionTaken);
+    ASSERT_EQ(act("XmitterEnblType", "None"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::XmitnsEnabled), 0);
     EXPECT_EQ(value(GeneralRow::ScheduledNetwork), 0);
     EXPECT_EQ(control(Page::FactParms, PageControl::VariablesGroup).text, "");
 }
 
 TEST_F(SystemPage, ShowingThePageAgainChangesNothing) {
-    ASSERT_EQ(act("XmitterEnblType", "Petrel w/PS"), kActionTaken);
+    ASSERT_EQ(act("XmitterEnblType", "Petrel w/PS"), EditOutcome::Taken);
     converter.clearChanges();
     showAll(Page::FactParms);
     showAll(Page::Transmitter);
@@ -47,7 +47,7 @@ TEST_F(SystemPage, ShowingThePageAgainChangesNothing) {
 
 TEST_F(SystemPage, CustomerGetsNoneOfTheTypeRulesAndNoControlTheMaskHides) {
     host.mask = kMaskCustomer;
-    ASSERT_EQ(act("XmitterEnblType", "Spread_Spectrum"), kActionTaken);
+    ASSERT_EQ(act("XmitterEnblType", "Spread_Spectrum"), EditOutcome::Taken);
     // The handler's own store still happens; the Engineer's type rules do not.
     EXPECT_EQ(value(GeneralRow::XmitnsEnabled), 1);
     EXPECT_EQ(value(GeneralRow::PttPriInterval), 60);
@@ -57,7 +57,7 @@ TEST_F(SystemPage, CustomerGetsNoneOfTheTypeRulesAndNoControlTheMaskHides) {
 }
 
 TEST_F(SystemPage, DifferentialCorrectionSwitchesTheOtherFilters) {
-    ASSERT_EQ(act("DiffCorrection", "1"), kActionTaken);
+    ASSERT_EQ(act("DiffCorrection", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::DiffCorrection), 1);
     EXPECT_EQ(value(GeneralRow::PosVelFilter), 0);
     EXPECT_EQ(value(GeneralRow::AltitudeFilter), 0);
@@ -65,26 +65,26 @@ TEST_F(SystemPage, DifferentialCorrectionSwitchesTheOtherFilters) {
         EXPECT_FALSE(general(row).enabled) << row;
         EXPECT_EQ(general(row).check, 0) << row;
     }
-    ASSERT_EQ(act("DiffCorrection", "0"), kActionTaken);
+    ASSERT_EQ(act("DiffCorrection", "0"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::PosVelFilter), 1);
     EXPECT_EQ(value(GeneralRow::AltitudeFilter), 1);
     EXPECT_EQ(general(GeneralRow::AltitudeFilter).check, 1);
     EXPECT_TRUE(general(GeneralRow::StaticFilter).enabled);
 
-    ASSERT_EQ(act("GpsFixingEnabled", "0"), kActionTaken);
+    ASSERT_EQ(act("GpsFixingEnabled", "0"), EditOutcome::Taken);
     EXPECT_FALSE(general(GeneralRow::DiffCorrection).enabled);
     EXPECT_FALSE(general(GeneralRow::PosVelFilter).enabled);
 }
 
 TEST_F(SystemPage, SaltWaterBoxSetsTheThresholdAndRedisplaysTheMiscPage) {
-    ASSERT_EQ(act("SWSEnabled", "1"), kActionTaken);
+    ASSERT_EQ(act("SWSEnabled", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::OOWThreshold), 6);
     EXPECT_EQ(value(GeneralRow::SWSEnabled), 1);
     EXPECT_EQ(control(Page::Misc, PageControl::SaltWaterStatus).text, "Salt-Water Switch Enabled");
     EXPECT_TRUE(general(GeneralRow::UWThreshold).enabled);
     EXPECT_EQ(general(GeneralRow::OOWThreshold).text, "6");
 
-    ASSERT_EQ(act("SWSEnabled", "0"), kActionTaken);
+    ASSERT_EQ(act("SWSEnabled", "0"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::OOWThreshold), 0);
     EXPECT_EQ(control(Page::Misc, PageControl::SaltWaterStatus).text, "Salt-Water Switch Disabled");
 
@@ -99,31 +99,31 @@ TEST_F(SystemPage, ClearingEncryptionClearsTheTimeEncoding) {
     record.general(GeneralRow::TimeEncode) = 2;
     record.general(GeneralRow::PNTimeEncode) = 1;
     record.general(GeneralRow::PNSeedValue) = 77;
-    ASSERT_EQ(act("XmitEncryption", "0"), kActionTaken);
+    ASSERT_EQ(act("XmitEncryption", "0"), EditOutcome::Taken);
     for (const int row : {GeneralRow::XmitEncryption, GeneralRow::TimeEncode, GeneralRow::PNTimeEncode,
                           GeneralRow::PNSeedValue})
         EXPECT_EQ(value(row), 0) << row;
 }
 
 TEST_F(SystemPage, SynthesizerButtonsAreOneChoice) {
-    ASSERT_EQ(act("SynthSel", "1"), kActionTaken);
+    ASSERT_EQ(act("SynthSel", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::SynthSel), 1);
     EXPECT_EQ(value(GeneralRow::SynthOld), 0);
     EXPECT_EQ(general(GeneralRow::SynthOld).check, 0);
-    ASSERT_EQ(act("Synth. (old)", "1"), kActionTaken);
+    ASSERT_EQ(act("Synth. (old)", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::SynthSel), 0);
 }
 
 TEST_F(SystemPage, NotesBeyondTheLimitAreRefusedWithTheMessage) {
-    ASSERT_EQ(act("SSTNotes", std::string(224, 'n')), kActionTaken);
+    ASSERT_EQ(act("SSTNotes", std::string(224, 'n')), EditOutcome::Taken);
     EXPECT_EQ(record.text(StringRow::SSTNotes).size(), 224u);
-    EXPECT_EQ(act("SSTNotes", std::string(225, 'x')), kActionRefused);
+    EXPECT_EQ(act("SSTNotes", std::string(225, 'x')), EditOutcome::Refused);
     EXPECT_EQ(errors(), "The Notes field can only hold 224 characters.\n");
     EXPECT_EQ(record.text(StringRow::SSTNotes), std::string(224, 'n'));
 }
 
 TEST_F(SystemPage, FactoryCtnIsStoredAsTyped) {
-    ASSERT_EQ(act("FactRecCTN", "R-1234"), kActionTaken);
+    ASSERT_EQ(act("FactRecCTN", "R-1234"), EditOutcome::Taken);
     EXPECT_EQ(record.text(StringRow::FactRecCTN), "R-1234");
 }
 
@@ -156,30 +156,32 @@ TEST_F(PageRegistry, ControlsWithoutHandlersGetTheCommonOne) {
     // An edit row is read when it is left, not while typed.
     auto& gps = *pages.page(Page::GpsParms);
     gps.setText(generalDefinitions()[GeneralRow::ElevAngle].controlId, "20.3");
-    EXPECT_EQ(registry.edited(context, edit(GeneralRow::ElevAngle, ControlAction::Typed)), kHandlerTaken);
+    EXPECT_EQ(registry.edited(context, edit(GeneralRow::ElevAngle, ControlAction::Typed)),
+              EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::ElevAngle), 10);
-    EXPECT_EQ(registry.edited(context, edit(GeneralRow::ElevAngle, ControlAction::Left)), kHandlerTaken);
+    EXPECT_EQ(registry.edited(context, edit(GeneralRow::ElevAngle, ControlAction::Left)), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::ElevAngle), 20.5);
     // A step shows the value it leads to and is read as the edit left.
     const int spin = generalDefinitions()[GeneralRow::ElevAngle].spinId;
     RowEdit step = edit(GeneralRow::ElevAngle, ControlAction::Stepped);
     step.step = {spin, gps.spinPosition(spin), 1};
-    EXPECT_EQ(registry.edited(context, step), kHandlerTaken);
+    EXPECT_EQ(registry.edited(context, step), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::ElevAngle), 21);
     // A list is read when chosen and the page's rules run again.
     gps.setComboSelection(generalDefinitions()[GeneralRow::Dimension].controlId, 1);
-    EXPECT_EQ(registry.edited(context, edit(GeneralRow::Dimension, ControlAction::Chosen)), kHandlerTaken);
+    EXPECT_EQ(registry.edited(context, edit(GeneralRow::Dimension, ControlAction::Chosen)),
+              EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::Dimension), 1);
     EXPECT_FALSE(general(GeneralRow::PdopSw).enabled);
     // Unknown controls and rows do nothing.
-    EXPECT_EQ(registry.pressed(context, 99999), kHandlerTaken);
-    EXPECT_EQ(registry.edited(context, edit(kGeneralCount, ControlAction::Chosen)), kHandlerTaken);
-    EXPECT_EQ(act("Dimension", "4D"), kActionNotAChoice);
-    EXPECT_EQ(act("GpsDcbDay_1", "3", 13), kActionNoSuchSeason);
+    EXPECT_EQ(registry.pressed(context, 99999), EditOutcome::Taken);
+    EXPECT_EQ(registry.edited(context, edit(kGeneralCount, ControlAction::Chosen)), EditOutcome::Taken);
+    EXPECT_EQ(act("Dimension", "4D"), EditOutcome::NotAChoice);
+    EXPECT_EQ(act("GpsDcbDay_1", "3", 13), EditOutcome::NoSuchSeason);
 }
 
 TEST_F(PageRegistry, SeasonRowsActOnTheSeasonNamedOnly) {
-    ASSERT_EQ(act("GpsNumHours_1", "12", 3), kActionTaken);
+    ASSERT_EQ(act("GpsNumHours_1", "12", 3), EditOutcome::Taken);
     EXPECT_EQ(record.season(3, SeasonRow::GpsNumHours_1), 12);
     EXPECT_EQ(record.season(2, SeasonRow::GpsNumHours_1), 24);
     EXPECT_EQ(record.currentSeason(), 3);
