@@ -17,6 +17,7 @@
 #include "dialogs/handler_utility.h"
 #include "login.h"
 #include "stored_version.h"
+#include "workflow/check_differences.h"
 #include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
 #include "workflow/save_rules.h"
@@ -173,6 +174,15 @@ struct DbCommand {
     int check() {
         if (int rc = needKey(); rc != kExitOk) return rc;
         if (int rc = loadOwnConfiguration(); rc != kExitOk) return rc;
+        // --all: every difference, not only the first the check names. The key
+        // is the stored device's own, as the window's fields show it.
+        if (args.flag("all")) {
+            ParameterRecord shown = session.record;
+            shown.text(StringRow::JobNumber) = job;
+            shown.text(StringRow::CtnNumber) = ctn;
+            shown.text(StringRow::DevStatus) = status;
+            std::fputs(differenceLines(storedDifferences(db, job, ctn, status, shown)).c_str(), stdout);
+        }
         if (db.readDevice(job, ctn, status, kCheckDevice) != DbResult::Ok) return kExitFailed;
         session.log.information("%s", clitext::kSameAsDatabase);
         return kExitOk;
@@ -256,7 +266,8 @@ int runDb(Session& session, const Args& args) {
 
 }  // namespace
 
-ORV_CLI_COMMAND("db", runDb, {"new-job", "new-ctn", "to", "sign-off", "format", "columns", "delimiter", "o"},
-                {"json", "sign-off"});
+ORV_CLI_COMMAND("db", runDb,
+                {"new-job", "new-ctn", "to", "sign-off", "format", "columns", "delimiter", "o", "all"},
+                {"json", "sign-off", "all"});
 
 }  // namespace orv::cli

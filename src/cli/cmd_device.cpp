@@ -14,6 +14,7 @@
 #include "cli.h"
 #include "cli_messages.h"
 #include "collar_session.h"
+#include "compare/configuration_diff.h"
 #include "db/parameter_db.h"
 #include "device/device_operations.h"
 #include "difference_output.h"
@@ -133,6 +134,8 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
     }
     if (operation == "check") {
         const ReadJobResult check = readDeviceJob(context, progress, log, kCheckMode);
+        // --all: every difference, not only the first the check names.
+        if (args.flag("all")) std::fputs(differenceLines(check.differences).c_str(), stdout);
         if (check.result != DeviceResult::Ok || !check.matched) return kExitFailed;
         showCaptionedInformation(log, wftext::kDeviceCheckCaption, wftext::kDeviceMatchesMessage);
         return kExitOk;
@@ -220,7 +223,8 @@ int runDevice(Session& session, const Args& args) {
 }  // namespace
 
 ORV_CLI_COMMAND("device", runDevice,
-                {"port", ORV_CLI_LINE_OPTIONS, "json", "o", "no-save", "allow-zero-ptt-id", "show-changes"},
-                {"json", "single-pin", "no-save", "allow-zero-ptt-id", "show-changes"});
+                {"port", ORV_CLI_LINE_OPTIONS, "json", "o", "no-save", "allow-zero-ptt-id", "show-changes",
+                 "all"},
+                {"json", "single-pin", "no-save", "allow-zero-ptt-id", "show-changes", "all"});
 
 }  // namespace orv::cli

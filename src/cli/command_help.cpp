@@ -100,7 +100,7 @@ constexpr std::array kHelp{
     CommandHelp{"device", "the collar operations over a serial device",
         "orvctl device firmware|read|check|write|shutdown|read-factory|write-factory --port DEVICE\n"
         "             [--baud N] [--parity none|odd|even] [--data-bits 7|8] [--stop-bits 1|2]\n"
-        "             [--single-pin] [--timeout S] [--trace FILE]",
+        "             [--single-pin] [--timeout S] [--trace FILE] [--all]",
         "  --port DEVICE           the serial device (/dev/ttyUSB0, or the collar emulator's)\n"
         "  --baud N                line speed\n"
         "  --single-pin            the collar echoes every byte (single-pin cable)\n"
@@ -113,6 +113,8 @@ constexpr std::array kHelp{
         "                          (the root ID goes into the collar; --yes does not do this)\n"
         "  --show-changes          write: list what will change on the collar (read first) with\n"
         "                          the impact, then ask (--yes writes, --no leaves it untouched)\n"
+        "  --all                   check: print every difference from the collar (one a line, as\n"
+        "                          orvctl diff), not only the first; exit 1 when any\n"
         "shutdown: Production or Engineer only, as the window's Shutdown button.\n"
         "read-factory, write-factory: Engineer only, as the window's factory buttons.\n"
         "Before write, as in the window: the activity check (a fix interval shorter than the\n"
@@ -149,7 +151,7 @@ constexpr std::array kHelp{
         "orvctl fleet check --manifest fleet.csv --db Orv3.mdb\n"},
     CommandHelp{"db", "the parameter database",
         "orvctl db list --db PATH\n"
-        "orvctl db save|read|check|delete --db PATH --job J --ctn C [--status S]\n"
+        "orvctl db save|read|check|delete --db PATH --job J --ctn C [--status S] [--all]\n"
         "orvctl db rename --db PATH --job J [--ctn C] --new-job J2 [--new-ctn C2]\n"
         "orvctl db copy --db PATH --to PATH2\n"
         "orvctl db history --db PATH --job J --ctn C [--status S] [--format text|json]\n"
@@ -158,6 +160,8 @@ constexpr std::array kHelp{
         "  --db PATH               a database file or a postgresql:// URI\n"
         "  --job J --ctn C         the device key (with --status, \"Working\" by default)\n"
         "  --json                  read: print the configuration as JSON\n"
+        "  --all                   check: print every difference from the stored device (one a\n"
+        "                          line, as orvctl diff), not only the first; exit 1 when any\n"
         "  --to PATH2              copy: the database to fill\n"
         "  --version N             read, restore: version N of the Job and CTN (db history lists them)\n"
         "  --format text|json|csv  history: one line a version, or a JSON list; export: csv,\n"

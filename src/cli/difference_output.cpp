@@ -31,8 +31,7 @@ Json differenceJson(const Difference& d) {
 }  // namespace
 
 std::string differencesText(const std::vector<Difference>& differences, const ChangeImpact* impact) {
-    std::string out;
-    for (const Difference& d : differences) out += differenceLine(d) + "\n";
+    std::string out = differenceLines(differences);
     if (impact) {
         for (const std::string& line : impactLines(*impact)) out += line + "\n";
     }

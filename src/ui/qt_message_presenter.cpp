@@ -17,19 +17,27 @@ void QtMessagePresenter::setOwner(QWidget* owner) {
 }
 
 int QtMessagePresenter::present(BoxKind kind, const std::string& caption, const std::string& text) {
+    return presentWithDetails(kind, caption, text, std::string());
+}
+
+int QtMessagePresenter::presentWithDetails(BoxKind kind, const std::string& caption, const std::string& text,
+                                           const std::string& details) {
     const QString qCaption = QString::fromStdString(caption);
     const QString qText = QString::fromStdString(text);
-    if (QThread::currentThread() == thread()) return showBox(kind, qCaption, qText);
+    const QString qDetails = QString::fromStdString(details);
+    if (QThread::currentThread() == thread()) return showBox(kind, qCaption, qText, qDetails);
     // From the worker: the box must live on the GUI thread, and the worker
     // needs the answer before it goes on.
     int answer = kAnswerCancel;
     QMetaObject::invokeMethod(
-        this, [&] { return showBox(kind, qCaption, qText); }, Qt::BlockingQueuedConnection, &answer);
+        this, [&] { return showBox(kind, qCaption, qText, qDetails); }, Qt::BlockingQueuedConnection,
+        &answer);
     return answer;
 }
 
-int QtMessagePresenter::showBox(BoxKind kind, const QString& caption, const QString& text) {
-    auto box = makeMessageBox(kind, caption, text, boxOwner);
+int QtMessagePresenter::showBox(BoxKind kind, const QString& caption, const QString& text,
+                                const QString& details) {
+    auto box = makeMessageBox(kind, caption, text, boxOwner, details);
     return answerCode(box->exec());
 }
 
@@ -53,11 +61,12 @@ void keepLinesWhole(QMessageBox& box, const QString& text, QWidget* owner) {
 }  // namespace
 
 std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& caption, const QString& text,
-                                            QWidget* owner) {
+                                            QWidget* owner, const QString& details) {
     auto box = std::make_unique<QMessageBox>(owner);
     box->setWindowTitle(caption);
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
+    if (!details.isEmpty()) box->setDetailedText(details);
     keepLinesWhole(*box, text, owner);
     box->setWindowModality(Qt::ApplicationModal);
     switch (kind) {

@@ -25,18 +25,22 @@ public:
     QWidget* owner() const { return boxOwner; }
 
     int present(BoxKind kind, const std::string& caption, const std::string& text) override;
+    int presentWithDetails(BoxKind kind, const std::string& caption, const std::string& text,
+                           const std::string& details) override;
 
 protected:
-    // Runs on the GUI thread; shows the box and returns the answer code.
-    virtual int showBox(BoxKind kind, const QString& caption, const QString& text);
+    // Runs on the GUI thread; shows the box (with its "Show Details..." button
+    // when there are details) and returns the answer code.
+    virtual int showBox(BoxKind kind, const QString& caption, const QString& text, const QString& details);
 
 private:
     QPointer<QWidget> boxOwner;
 };
 
 // The box of a kind, not yet shown; the text is plain text, never markup.
+// Details, when there are any, wait behind the box's "Show Details..." button.
 std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& caption, const QString& text,
-                                            QWidget* owner);
+                                            QWidget* owner, const QString& details = QString());
 
 // The answer code of a pressed standard button (OK 1, Cancel 2, Yes 6, No 7).
 int answerCode(int standardButton);

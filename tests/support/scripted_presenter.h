@@ -17,18 +17,23 @@ struct ShownBox {
     std::string caption;
     std::string text;
     int answer;
+    std::string details;  // behind the box's "Show Details..." button
 };
 
 class ScriptedPresenter : public MessagePresenter {
 public:
     int present(BoxKind kind, const std::string& caption, const std::string& text) override {
+        return presentWithDetails(kind, caption, text, std::string());
+    }
+    int presentWithDetails(BoxKind kind, const std::string& caption, const std::string& text,
+                           const std::string& details) override {
         int answer =
             kind == BoxKind::Choice || kind == BoxKind::YesNoCancel ? defaultQuestionAnswer : kAnswerOk;
         if (!answers.empty()) {
             answer = answers.front();
             answers.pop_front();
         }
-        boxes.push_back({kind, caption, text, answer});
+        boxes.push_back({kind, caption, text, answer, details});
         return answer;
     }
 

@@ -50,6 +50,13 @@ TEST(MessageBoxes, EachKindHasItsIconAndButtons) {
         EXPECT_EQ(box->textFormat(), Qt::PlainText);  // user text is never markup
         EXPECT_EQ(box->text(), "<b>100%s</b>");
     }
+    // A check's every difference waits behind "Show Details...".
+    auto checked = makeMessageBox(BoxKind::Warning, "Warning", "first", &owner, "one\ntwo\n");
+    EXPECT_EQ(checked->detailedText(), "one\ntwo\n");
+    bool details = false;
+    for (QAbstractButton* button : checked->buttons())
+        details = details || button->text() == "Show Details...";
+    EXPECT_TRUE(details);
     EXPECT_EQ(answerCode(QMessageBox::Yes), kAnswerYes);
     EXPECT_EQ(answerCode(QMessageBox::No), kAnswerNo);
     EXPECT_EQ(answerCode(QMessageBox::Ok), kAnswerOk);
@@ -84,7 +91,7 @@ public:
     QString caption;
 
 protected:
-    int showBox(BoxKind, const QString& boxCaption, const QString&) override {
+    int showBox(BoxKind, const QString& boxCaption, const QString&, const QString&) override {
         shownOn = QThread::currentThread();
         caption = boxCaption;
         return kAnswerNo;

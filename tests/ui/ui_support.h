@@ -23,12 +23,14 @@ public:
 
 protected:
     // Only questions take answers from the script; a notice is just recorded.
-    int showBox(BoxKind kind, const QString& caption, const QString& text) override {
+    int showBox(BoxKind kind, const QString& caption, const QString& text, const QString& details) override {
         if (kind != BoxKind::Choice && kind != BoxKind::YesNoCancel) {
-            script.boxes.push_back({kind, caption.toStdString(), text.toStdString(), kAnswerOk});
+            script.boxes.push_back(
+                {kind, caption.toStdString(), text.toStdString(), kAnswerOk, details.toStdString()});
             return kAnswerOk;
         }
-        return script.present(kind, caption.toStdString(), text.toStdString());
+        return script.presentWithDetails(kind, caption.toStdString(), text.toStdString(),
+                                         details.toStdString());
     }
 };
 

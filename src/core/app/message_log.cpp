@@ -74,9 +74,17 @@ int MessageLog::logLine(const std::string& text) {
 int MessageLog::notice(BoxKind kind, const std::string& text) {
     logLine(text);
     if (kind != BoxKind::Error && showNotices != 1) {
+        boxDetails.clear();
         return kAnswerOk;
     }
-    return presenter != nullptr ? presenter->present(kind, boxCaption(kind), text) : unshownAnswer(kind);
+    return present(kind, text);
+}
+
+int MessageLog::present(BoxKind kind, const std::string& text) {
+    const std::string details = std::exchange(boxDetails, std::string());
+    if (presenter == nullptr) return unshownAnswer(kind);
+    if (details.empty()) return presenter->present(kind, boxCaption(kind), text);
+    return presenter->presentWithDetails(kind, boxCaption(kind), text, details);
 }
 
 int MessageLog::question(BoxKind kind, const std::string& text) {
@@ -84,12 +92,12 @@ int MessageLog::question(BoxKind kind, const std::string& text) {
     std::string logged;
     int answer = kAnswerYes;
     if (showNotices == 1 && askQuestions == 1) {
-        answer =
-            presenter != nullptr ? presenter->present(kind, boxCaption(kind), text) : unshownAnswer(kind);
+        answer = present(kind, text);
         const std::string asked =
             firstChars(formatText("%s\n      User Answered:", copy.c_str()), kAnswerCopyLength);
         logged = formatText("%s%s", asked.c_str(), answerSuffix(kind, answer));
     } else {
+        boxDetails.clear();
         logged = formatText("%s\n Message Box suppressed - assumed YES answer", copy.c_str());
     }
     logLine(logged);

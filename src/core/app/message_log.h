@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "app/message_presenter.h"
 
@@ -22,6 +23,11 @@ public:
     // The same five, by kind, for callers that pass their arguments on.
     int showV(BoxKind kind, const char* format, va_list args) __attribute__((format(printf, 3, 0)));
 
+    // Details for the next box only, shown behind its "Show Details..." button
+    // where the presenter has one; dropBoxDetails() forgets them unshown.
+    void attachBoxDetails(std::string details) { boxDetails = std::move(details); }
+    void dropBoxDetails() { boxDetails.clear(); }
+
     // Appends "\n%H:%M:%S -- text" to logPath; 1 when a line was written.
     int logLine(const std::string& text);
 
@@ -34,6 +40,8 @@ public:
 
 private:
     int notice(BoxKind kind, const std::string& text);
+    int present(BoxKind kind, const std::string& text);
+    std::string boxDetails;
     int question(BoxKind kind, const std::string& text);
 };
 

@@ -20,6 +20,13 @@ class MessagePresenter {
 public:
     virtual ~MessagePresenter() = default;
     virtual int present(BoxKind kind, const std::string& caption, const std::string& text) = 0;
+    // The same box with details the user may open (every difference behind a
+    // check's first one). A presenter without a place for them shows the box.
+    virtual int presentWithDetails(BoxKind kind, const std::string& caption, const std::string& text,
+                                   const std::string& details) {
+        (void)details;
+        return present(kind, caption, text);
+    }
 };
 
 }  // namespace orv

@@ -181,4 +181,10 @@ std::vector<DifferenceGroup> groupDifferences(const std::vector<Difference>& dif
     return groups;
 }
 
+std::string differenceLines(const std::vector<Difference>& differences) {
+    std::string out;
+    for (const Difference& difference : differences) out += differenceLine(difference) + "\n";
+    return out;
+}
+
 }  // namespace orv

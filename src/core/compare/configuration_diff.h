@@ -48,6 +48,8 @@ std::string pageName(Page page);
 
 // One difference as a line: "PAGE[, season S]: LABEL (KEY): OLD -> NEW".
 std::string differenceLine(const Difference& difference);
+// Every difference a line, each ended by a line break.
+std::string differenceLines(const std::vector<Difference>& differences);
 
 // The same in two parts, for lists that show the groups as headings:
 // "PAGE[, season S]" and "LABEL (KEY): OLD -> NEW".

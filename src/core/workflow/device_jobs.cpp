@@ -5,6 +5,7 @@
 #include "image/firmware_table.h"
 #include "model/definitions.h"
 #include "model/record.h"
+#include "workflow/check_differences.h"
 #include "workflow/main_rules.h"
 #include "workflow/workflow_messages.h"
 
@@ -57,8 +58,11 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
         outcome.loaded = true;
         return outcome;
     }
-    if (decodeImage(context.record, link.memoryImage, request, log) != ImageResult::Ok) return outcome;
-    outcome.matched = true;
+    outcome.differences = collarDifferences(context.record, link.memoryImage, request);
+    log.attachBoxDetails(differenceLines(outcome.differences));
+    const ImageResult checked = decodeImage(context.record, link.memoryImage, request, log);
+    log.dropBoxDetails();
+    outcome.matched = checked == ImageResult::Ok;
     return outcome;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "compare/configuration_diff.h"
 #include "device/device_operations.h"
 #include "files/ppf_file.h"
 
@@ -22,6 +24,9 @@ struct ReadJobResult {
         DeviceResult::Ok;  // the device operation's; Ok also for a check that found a difference
     bool loaded = false;   // read mode: the record now holds the collar's configuration
     bool matched = false;  // check mode: the collar holds what the screen shows
+    // Check mode: every difference from the collar to the screen (the check's
+    // box shows the first, with these behind "Show Details...").
+    std::vector<Difference> differences;
 };
 
 // A device read takes the factory area with the configuration: the N4 and DS

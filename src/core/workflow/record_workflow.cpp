@@ -7,6 +7,7 @@
 #include "db/parameter_db.h"
 #include "model/record.h"
 #include "reports/spr_text.h"
+#include "workflow/check_differences.h"
 #include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
 #include "workflow/main_screen.h"
@@ -117,9 +118,11 @@ void RecordWorkflow::checkRecord() {
     p.converter.readGeneralPages();
     if (p.pages.controls(Page::Schedule) != nullptr) p.converter.readSeasonPage(r.currentSeason());
     screen.collectMainFields();
-    if (p.db.readDevice(job, ctn, screen.statusText(), kCheckDevice) == DbResult::Ok) {
-        p.log.information("%s", wftext::kRecordMatches);
-    }
+    const std::string status = screen.statusText();
+    p.log.attachBoxDetails(differenceLines(storedDifferences(p.db, job, ctn, status, r)));
+    const DbResult checked = p.db.readDevice(job, ctn, status, kCheckDevice);
+    p.log.dropBoxDetails();
+    if (checked == DbResult::Ok) p.log.information("%s", wftext::kRecordMatches);
 }
 
 void RecordWorkflow::deleteRecord() {

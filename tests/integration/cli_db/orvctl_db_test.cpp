@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,16 @@ TEST_F(OrvctlDb, SaveThenCheckMatchesAndAChangeReportsTheFirstMismatch) {
         std::string::npos)
         << mismatch.err;
     EXPECT_EQ(mismatch.err.find("Signal Level Mask"), std::string::npos);
+
+    // --all: every difference from the stored device, one a line on stdout, as orvctl diff prints them.
+    const auto all = run(device({"db", "check", "--all", "--set", "ElevAngle=20", "--set", "SigLevel=9"}));
+    EXPECT_EQ(all.status, 1);
+    EXPECT_NE(all.out.find("(ElevAngle): 15.0 -> 20.0\n"), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("(SigLevel): "), std::string::npos) << all.out;
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 2) << all.out;
+    const auto same = run(device({"db", "check", "--all", "--set", "ElevAngle=15"}));
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out, "");
 
     const auto shown = run(device({"show"}));
     EXPECT_EQ(shown.status, 0);

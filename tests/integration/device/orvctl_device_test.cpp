@@ -78,6 +78,19 @@ TEST_P(EveryFamily, WriteThenCheckSucceed) {
     EXPECT_EQ(differs.status, 1);
     EXPECT_NE(differs.output.find("The current screen data does NOT match the device."), std::string::npos)
         << differs.output;
+    EXPECT_EQ(differs.output.find("(AlmanacTimeout)"), std::string::npos) << "only the first without --all";
+
+    // --all: both changed values, the season one with its season, from the collar to the screen.
+    const RunResult all = device("check", collar, GetParam(), {"--all"});
+    EXPECT_EQ(all.status, 1);
+    EXPECT_NE(all.output.find("(AlmanacTimeout): 12:30 -> "), std::string::npos) << all.output;
+    EXPECT_NE(all.output.find(", season 2: "), std::string::npos) << all.output;
+    EXPECT_NE(all.output.find("(NumberOfDays): 40 -> "), std::string::npos) << all.output;
+    EXPECT_NE(all.output.find("The current screen data does NOT match the device."), std::string::npos);
+    const RunResult same = device("check", collar, GetParam(),
+                                  {"--all", "--set", "AlmanacTimeout=12:30", "--set", "NumberOfDays[2]=40"});
+    EXPECT_EQ(same.status, 0) << same.output;
+    EXPECT_EQ(same.output.find(" -> "), std::string::npos) << same.output;
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, EveryFamily,

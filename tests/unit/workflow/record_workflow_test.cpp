@@ -1,6 +1,8 @@
 // The Database group without a window: the save rules by status and level,
 // the sign-off and programmed lines, read, check and delete, Exit.
 
+#include <algorithm>
+
 #include "binding/field_converter.h"
 #include "workflow/main_rules.h"
 #include "workflow_fixture.h"
@@ -180,10 +182,21 @@ TEST_F(ReadCheckDelete, CheckComparesTheScreenWithTheStoredDevice) {
               std::vector<std::string>{"The screen information is the same as the data in the database."});
     boxes.clear();
     main().setText(mainGeneralControl(GeneralRow::StartYear), "2011");
+    type(StringRow::Customer, "Acme");
     records().checkRecord();
     EXPECT_FALSE(saw("The screen information is the same as the data in the database."));
-    EXPECT_FALSE(texts().empty()) << "the difference is shown";
+    ASSERT_EQ(boxes.count(), 1u) << "the first difference is shown";
+    // Behind it, every difference from the stored device to the screen.
+    const std::string& details = boxes.last().details;
+    EXPECT_NE(details.find("(StartYear): "), std::string::npos) << details;
+    EXPECT_NE(details.find("-> \"Acme\""), std::string::npos) << details;
+    EXPECT_EQ(std::count(details.begin(), details.end(), '\n'), 2) << details;
     EXPECT_EQ(record.general(GeneralRow::StartYear), 2011) << "the screen stays as it is";
+
+    // Details belong to that box alone.
+    boxes.clear();
+    log.information("next");
+    EXPECT_EQ(boxes.last().details, "");
 }
 
 TEST_F(ReadCheckDelete, DeleteAsksAndReportsTheOutcome) {
