@@ -8,17 +8,26 @@
 
 namespace orv {
 
-std::vector<Difference> collarDifferences(const ParameterRecord& shown, std::span<const std::uint8_t> image,
-                                          const DecodeRequest& request) {
-    // Decoded quietly: the check that follows shows the messages of the image.
+std::optional<Configuration> collarConfiguration(const ParameterRecord& shown,
+                                                 std::span<const std::uint8_t> image,
+                                                 const DecodeRequest& request) {
+    // Decoded quietly: a look at the collar, not an operation; the check or
+    // the write that follows says what is wrong with the image.
     MessageLog quiet;
     Configuration collar{shown, {}};
     DecodeRequest load = request;
     load.mode = kDecodeLoad;
-    if (decodeImage(collar.record, image, load, quiet) != ImageResult::Ok) return {};
+    if (decodeImage(collar.record, image, load, quiet) != ImageResult::Ok) return std::nullopt;
     collar.held =
         HeldRows::ofImage(findFirmware(collar.record.text(StringRow::FenmodFwVer)), kFirmwareNotSupported);
-    return compareConfigurations(collar, Configuration{shown, HeldRows::everything()});
+    return collar;
+}
+
+std::vector<Difference> collarDifferences(const ParameterRecord& shown, std::span<const std::uint8_t> image,
+                                          const DecodeRequest& request) {
+    const std::optional<Configuration> collar = collarConfiguration(shown, image, request);
+    if (!collar) return {};
+    return compareConfigurations(*collar, Configuration{shown, HeldRows::everything()});
 }
 
 std::vector<Difference> storedDifferences(const ParameterDb& db, const std::string& job,

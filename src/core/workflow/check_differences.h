@@ -4,6 +4,7 @@
 // Check stop at the first difference they meet, and the user may then open
 // the whole list ("Show Details..."); orvctl's check --all prints it.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,15 @@ namespace orv {
 
 class ParameterDb;
 
-// From what the collar's configuration image holds (decoded as a read would
-// decode it) to what the record shows. Empty when the image does not decode:
-// the check then says why itself.
+// What the collar's configuration image holds, decoded as a read decodes it,
+// over the record (values the image does not keep stay as the record has
+// them), quietly; nothing when the image does not decode.
+std::optional<Configuration> collarConfiguration(const ParameterRecord& shown,
+                                                 std::span<const std::uint8_t> image,
+                                                 const DecodeRequest& request);
+
+// From what the collar's configuration image holds to what the record shows. Empty when the image does not
+// decode: the check then says why itself.
 std::vector<Difference> collarDifferences(const ParameterRecord& shown, std::span<const std::uint8_t> image,
                                           const DecodeRequest& request);
 

@@ -9,6 +9,7 @@
 #include "model/record.h"
 #include "reports/spr_text.h"
 #include "workflow/archive_files.h"
+#include "workflow/check_differences.h"
 #include "workflow/workflow_messages.h"
 #include "workflow/write_completion.h"
 
@@ -27,15 +28,12 @@ ChangeSummary summarizeChanges(const ParameterRecord& record, const std::vector<
     // or the simulation would complain about is not shown while the worker
     // writes (a collar that does not decode is said so by the summary itself).
     MessageLog quiet;
-    // What the collar holds, over the record: values the image does not keep stay as they are.
-    Configuration collar{
-        record, HeldRows::ofImage(findFirmware(record.text(StringRow::FenmodFwVer)), kFirmwareNotSupported)};
-    const DecodeRequest load{kDecodeLoad, 1, {}};
-    if (decodeImage(collar.record, before, load, quiet) != ImageResult::Ok) return summary;
+    const std::optional<Configuration> collar =
+        collarConfiguration(record, before, DecodeRequest{kDecodeLoad, 1, {}});
+    if (!collar) return summary;
     summary.collarDecoded = true;
-    const Configuration written{record, HeldRows::everything()};
-    summary.differences = compareConfigurations(collar, written);
-    if (withImpact) summary.impact = changeImpact(collar.record, record, options.now, options.energy, quiet);
+    summary.differences = compareConfigurations(*collar, Configuration{record, HeldRows::everything()});
+    if (withImpact) summary.impact = changeImpact(collar->record, record, options.now, options.energy, quiet);
     return summary;
 }
 
