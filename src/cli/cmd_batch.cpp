@@ -187,16 +187,17 @@ private:
             lines[line] = {{CollarResult::Programmed, "", result.differences, result.seconds}, true};
         bool firstWave = true;
         for (int wave = 0; wave < manifest.waves; ++wave) {
-            std::vector<const PreparedCollar*> todo;
+            std::vector<const PreparedCollar*> waveCollars;
             for (const PreparedCollar& collar : prepared)
-                if (collar.entry->wave == wave && !earlier.count(collar.entry->line)) todo.push_back(&collar);
-            if (todo.empty()) continue;
-            if (abortAll || (!firstWave && !nextCollarsConnected(entriesOf(todo), abortAll))) {
+                if (collar.entry->wave == wave && !earlier.count(collar.entry->line))
+                    waveCollars.push_back(&collar);
+            if (waveCollars.empty()) continue;
+            if (abortAll || (!firstWave && !nextCollarsConnected(entriesOf(waveCollars), abortAll))) {
                 notProgrammedFrom(wave);
                 break;
             }
             firstWave = false;
-            programWave(todo);
+            programWave(waveCollars);
         }
         sigaction(SIGINT, &previousInt, nullptr);
         sigaction(SIGTERM, &previousTerm, nullptr);
