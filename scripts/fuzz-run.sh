@@ -23,7 +23,8 @@ run_one() {
 }
 export -f run_one
 
-find "$build/bin" -maxdepth 1 -name 'fuzz_*' -type f -executable | sort |
+# Absolute paths: each target runs inside the log folder, where its crash files land.
+find "$(realpath "$build/bin")" -maxdepth 1 -name 'fuzz_*' -type f -executable | sort |
   xargs -P "$jobs" -I{} bash -c 'run_one "$@"' _ {} "$seconds" "$logs"
 
 failed=0
@@ -37,6 +38,7 @@ for status_file in "$logs"/*.status; do
     mkdir -p "$build/fuzz-findings"
     cp "$logs/$name.log" "$build/fuzz-findings/"
     cp "$logs"/crash-* "$logs"/leak-* "$logs"/timeout-* "$build/fuzz-findings/" 2>/dev/null || true
+    tail -5 "$logs/$name.log" | sed 's/^/   | /'
     echo "   finding kept in $build/fuzz-findings"
   fi
 done
