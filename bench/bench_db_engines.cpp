@@ -57,13 +57,19 @@ std::string numbersBelow(int count) {
            std::to_string(count - 1) + ") ";
 }
 
+// The program's connections give up on a statement after a few seconds (a
+// server held by another station); the fills below are one long statement.
+bool withoutStatementLimit(DbConnection& connection, const std::string& path) {
+    return !isServerUri(path) || executeStatement(connection, "SET statement_timeout = 0") == 0;
+}
+
 // The devices in Jobs of 20 CTNs each, with twelve season rows each, written by
 // the engine in one statement per table (the program's own save would take a
 // long while for this many).
 bool fillDevices(const std::string& path, int devices) {
     EngineError error;
     auto connection = databaseEngine().open(path, error);
-    if (!connection) return false;
+    if (!connection || !withoutStatementLimit(*connection, path)) return false;
     const std::string numbers = numbersBelow(devices);
     const std::string& job = kFilledJob;
     const std::string& ctn = kFilledCtn;
@@ -92,7 +98,7 @@ bool fillDevices(const std::string& path, int devices) {
 bool fillHistory(const std::string& path, const std::string& record) {
     EngineError error;
     auto connection = databaseEngine().open(path, error);
-    if (!connection) return false;
+    if (!connection || !withoutStatementLimit(*connection, path)) return false;
     DbValue bytes;
     bytes.type = DbValue::Type::Blob;
     bytes.text = record;
