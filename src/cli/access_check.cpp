@@ -23,7 +23,7 @@ namespace {
 // the user's level when the defaults dialog puts it back.
 int checkChanged(const Session& session, DefinitionTable table, int row, const std::string& how) {
     const ParameterDefinition& def = definitionTable(table)[static_cast<std::size_t>(row)];
-    if ((def.accessMask & 0x3F0) == 0) return kExitOk;
+    if ((def.accessMask & kEditBits) == 0) return kExitOk;
     return checkEditable(session, table, row, how);
 }
 

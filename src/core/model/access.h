@@ -12,6 +12,40 @@ inline constexpr int kMaskProduction = 0x044;
 inline constexpr int kMaskEngineer = 0x088;
 inline constexpr int kMaskTest = 0x300;
 
+// The bits of a mask that say who sees a control (a row's low nibble) and who
+// may edit it (the next nibble); the Test level's two bits count for both.
+inline constexpr int kSeeBits = 0x30F;
+inline constexpr int kEditBits = 0x3F0;
+
+// Sets of levels.
+inline constexpr int kEveryLevel =
+    kMaskCustomer | kMaskCoordinator | kMaskProduction | kMaskEngineer | kMaskTest;
+inline constexpr int kUserLevels =
+    kMaskCustomer | kMaskCoordinator | kMaskProduction | kMaskEngineer;  // not Test
+inline constexpr int kStaffLevels = kMaskCoordinator | kMaskProduction | kMaskEngineer;
+inline constexpr int kCoordinatorAndEngineer = kMaskCoordinator | kMaskEngineer;
+inline constexpr int kProductionAndEngineer = kMaskProduction | kMaskEngineer;
+
+// A row's access mask: the levels that see its controls, and those of them that may edit.
+constexpr int accessMaskFor(int seenBy, int editedBy) {
+    return (seenBy & kSeeBits) | (editedBy & kEditBits);
+}
+
+// The access masks the definition rows carry, named for who sees and who edits.
+namespace Access {
+inline constexpr int Everyone = accessMaskFor(kEveryLevel, kEveryLevel);
+inline constexpr int Nobody = accessMaskFor(0, 0);
+inline constexpr int EngineerOnly = accessMaskFor(kMaskEngineer, kMaskEngineer);
+inline constexpr int CoordinatorAndEngineer = accessMaskFor(kCoordinatorAndEngineer, kCoordinatorAndEngineer);
+inline constexpr int Staff = accessMaskFor(kStaffLevels, kStaffLevels);
+inline constexpr int CoordinatorSeesEngineerEdits = accessMaskFor(kCoordinatorAndEngineer, kMaskEngineer);
+inline constexpr int StaffSeeEngineerEdits = accessMaskFor(kStaffLevels, kMaskEngineer);
+inline constexpr int StaffSeeProductionEdits = accessMaskFor(kStaffLevels, kProductionAndEngineer);
+inline constexpr int UsersSeeEngineerEdits = accessMaskFor(kUserLevels, kMaskEngineer);
+inline constexpr int UsersSeeCoordinatorEdits = accessMaskFor(kUserLevels, kCoordinatorAndEngineer);
+inline constexpr int UsersSeeStaffEdits = accessMaskFor(kUserLevels, kStaffLevels);
+}  // namespace Access
+
 // The levels of the users, by the name they are stored under, in the order
 // the maintenance dialog lists them. The mask has two bits, one in each nibble
 // group: the low group says what the user sees, the high group what the user may edit.
@@ -47,7 +81,7 @@ constexpr bool isEngineerOrCoordinator(int userMask) {
     return (userMask & (kMaskEngineer | kMaskCoordinator)) != 0;
 }
 constexpr bool mayMaintainUsers(int userMask) {
-    return (userMask & 0x80) != 0;
+    return (userMask & kMaskEngineer & kEditBits) != 0;
 }
 // Every level above Customer logs in with a password.
 constexpr bool levelNeedsPassword(int userMask) {
@@ -65,10 +99,10 @@ constexpr bool mayChangeDefaultJob(int userMask) {
 }
 
 constexpr bool controlVisible(int userMask, int accessMask) {
-    return (userMask & 0x30F & accessMask) != 0;
+    return (userMask & kSeeBits & accessMask) != 0;
 }
 constexpr bool controlEditable(int userMask, int accessMask) {
-    return (userMask & 0x3F0 & accessMask) != 0;
+    return (userMask & kEditBits & accessMask) != 0;
 }
 
 }  // namespace orv

@@ -21,6 +21,21 @@ TEST(AccessTest, LevelMasks) {
     EXPECT_STREQ(levelNameForMask(0x0FF), "Customer");
 }
 
+// The masks stored with the rows keep their numbers under their names.
+TEST(AccessTest, NamedMasksKeepTheirNumbers) {
+    EXPECT_EQ(Access::Everyone, 0x3FF);
+    EXPECT_EQ(Access::Nobody, 0x000);
+    EXPECT_EQ(Access::EngineerOnly, 0x088);
+    EXPECT_EQ(Access::CoordinatorSeesEngineerEdits, 0x08A);
+    EXPECT_EQ(Access::StaffSeeEngineerEdits, 0x08E);
+    EXPECT_EQ(Access::UsersSeeEngineerEdits, 0x08F);
+    EXPECT_EQ(Access::CoordinatorAndEngineer, 0x0AA);
+    EXPECT_EQ(Access::UsersSeeCoordinatorEdits, 0x0AF);
+    EXPECT_EQ(Access::StaffSeeProductionEdits, 0x0CE);
+    EXPECT_EQ(Access::Staff, 0x0EE);
+    EXPECT_EQ(Access::UsersSeeStaffEdits, 0x0EF);
+}
+
 TEST(AccessTest, TestLevelReachesOnlyRowsOpenToAll) {
     for (const int mask : {0x000, 0x088, 0x08A, 0x08E, 0x08F, 0x0AA, 0x0AF, 0x0CE, 0x0EE, 0x0EF}) {
         EXPECT_FALSE(controlVisible(kMaskTest, mask)) << mask;
