@@ -18,7 +18,6 @@
 #include "login.h"
 #include "stored_version.h"
 #include "workflow/check_differences.h"
-#include "workflow/main_controls.h"
 #include "workflow/main_rules.h"
 #include "workflow/save_rules.h"
 
@@ -208,14 +207,12 @@ struct DbCommand {
         // The window's two Change buttons, each for the level it is shown and enabled for.
         if (int rc = logIn(session, args); rc != kExitOk) return rc;
         if (newJob != job) {
-            if (int rc =
-                    checkControl(session, MainControlRow::ChangeJob, "db rename", clitext::kChangeJobAction);
+            if (int rc = checkControl(session, ControlRow::ChangeJob, "db rename", clitext::kChangeJobAction);
                 rc != kExitOk)
                 return rc;
         }
         if (newCtn != ctn) {
-            if (int rc =
-                    checkControl(session, MainControlRow::ChangeCtn, "db rename", clitext::kChangeCtnAction);
+            if (int rc = checkControl(session, ControlRow::ChangeCtn, "db rename", clitext::kChangeCtnAction);
                 rc != kExitOk)
                 return rc;
         }

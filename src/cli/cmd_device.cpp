@@ -23,10 +23,8 @@
 #include "image/firmware_selection.h"
 #include "image/firmware_table.h"
 #include "model/definitions.h"
-#include "pages/page_controls.h"
 #include "trace_option.h"
 #include "workflow/device_jobs.h"
-#include "workflow/main_controls.h"
 #include "workflow/workflow_messages.h"
 #include "workflow/write_confirmations.h"
 #include "workflow/write_sequence.h"
@@ -157,9 +155,9 @@ struct GatedOperation {
     const char* what;  // as the refusal says it
 };
 constexpr GatedOperation kGatedOperations[] = {
-    {"shutdown", MainControlRow::Shutdown, clitext::kShutdownAction},
-    {"read-factory", PageControlRow::ReadFactoryButton, clitext::kReadFactoryAction},
-    {"write-factory", PageControlRow::ProgramFactoryButton, clitext::kProgramFactoryAction},
+    {"shutdown", ControlRow::Shutdown, clitext::kShutdownAction},
+    {"read-factory", ControlRow::ReadFactoryButton, clitext::kReadFactoryAction},
+    {"write-factory", ControlRow::ProgramFactoryButton, clitext::kProgramFactoryAction},
 };
 
 int runDevice(Session& session, const Args& args) {

@@ -202,7 +202,7 @@ QString MainWindow::labelText(int stringRow) const {
 QPushButton* MainWindow::makeButton(MainButton which, const char* text, int controlRow) {
     auto* pushButton = new QPushButton(text);
     pushButton->setAutoDefault(false);
-    if (controlRow >= 0) setControlId(pushButton, controlRowId(controlRow));
+    if (controlRow >= 0) setControlId(pushButton, controlRowControl(controlRow));
     buttons.insert(static_cast<int>(which), pushButton);
     return pushButton;
 }
@@ -263,10 +263,10 @@ QWidget* MainWindow::buildIdentityArea() {
     int row = 0;
     grid->addWidget(captionFor(StringRow::JobNumber, "Job Number:"), row, 0);
     grid->addWidget(job, row, 1);
-    grid->addWidget(makeButton(MainButton::ChangeJob, "Change", MainControlRow::ChangeJob), row, 2);
+    grid->addWidget(makeButton(MainButton::ChangeJob, "Change", ControlRow::ChangeJob), row, 2);
     grid->addWidget(captionFor(StringRow::CtnNumber, "CTN / Seq. Number:"), row, 3);
     grid->addWidget(ctn, row, 4);
-    grid->addWidget(makeButton(MainButton::ChangeCtn, "Change", MainControlRow::ChangeCtn), row, 5);
+    grid->addWidget(makeButton(MainButton::ChangeCtn, "Change", ControlRow::ChangeCtn), row, 5);
     grid->addWidget(makeButton(MainButton::Login, "Login"), row, 6);
     ++row;
     grid->addWidget(captionFor(StringRow::DevStatus, "Device Status:"), row, 0);
@@ -278,7 +278,7 @@ QWidget* MainWindow::buildIdentityArea() {
     ++row;
     auto* customerBox = new QHBoxLayout;
     customerBox->addWidget(customer, 1);
-    QPushButton* utility = makeButton(MainButton::DatabaseUtility, "", MainControlRow::DatabaseUtility);
+    QPushButton* utility = makeButton(MainButton::DatabaseUtility, "", ControlRow::DatabaseUtility);
     utility->setFixedSize(12, 12);
     customerBox->addWidget(utility);
     grid->addWidget(captionFor(StringRow::Customer, "Customer:"), row, 0);
@@ -306,17 +306,17 @@ QWidget* MainWindow::buildIdentityArea() {
 
 QWidget* MainWindow::buildDatabaseGroup() {
     auto* group = new QGroupBox("Database");
-    setControlId(group, controlRowId(MainControlRow::DatabaseFrame));
+    setControlId(group, controlRowControl(ControlRow::DatabaseFrame));
     auto* layout = new QGridLayout(group);
-    layout->addWidget(makeButton(MainButton::Save, "Save", MainControlRow::Save), 0, 0);
-    layout->addWidget(makeButton(MainButton::Read, "Read", MainControlRow::Read), 0, 1);
+    layout->addWidget(makeButton(MainButton::Save, "Save", ControlRow::Save), 0, 0);
+    layout->addWidget(makeButton(MainButton::Read, "Read", ControlRow::Read), 0, 1);
     layout->addWidget(makeButton(MainButton::Check, "Check"), 0, 2);
-    layout->addWidget(makeButton(MainButton::Export, "Export", MainControlRow::Export), 1, 0);
-    layout->addWidget(makeButton(MainButton::Import, "Import", MainControlRow::Import), 1, 1);
-    layout->addWidget(makeButton(MainButton::Delete, "Delete", MainControlRow::Delete), 1, 2);
+    layout->addWidget(makeButton(MainButton::Export, "Export", ControlRow::Export), 1, 0);
+    layout->addWidget(makeButton(MainButton::Import, "Import", ControlRow::Import), 1, 1);
+    layout->addWidget(makeButton(MainButton::Delete, "Delete", ControlRow::Delete), 1, 2);
     auto* rangeLabel = new QLabel("Range:");
-    const int rangeId = controlRowId(MainControlRow::Range);
-    setControlId(rangeLabel, controlDefinitions()[MainControlRow::Range].labelId);
+    const int rangeId = controlRowControl(ControlRow::Range);
+    setControlId(rangeLabel, controlDefinitions()[ControlRow::Range].labelId);
     range = new QComboBox;
     setControlId(range, rangeId);
     layout->addWidget(rangeLabel, 2, 0);
@@ -326,19 +326,19 @@ QWidget* MainWindow::buildDatabaseGroup() {
 
 QWidget* MainWindow::buildDeviceGroup() {
     auto* group = new QGroupBox("GPS System");
-    setControlId(group, controlRowId(MainControlRow::DeviceFrame));
+    setControlId(group, controlRowControl(ControlRow::DeviceFrame));
     auto* layout = new QGridLayout(group);
-    layout->addWidget(makeButton(MainButton::ReadDevice, "Read Device", MainControlRow::ReadDevice), 0, 0);
-    layout->addWidget(makeButton(MainButton::WriteDevice, "Write Device", MainControlRow::WriteDevice), 0, 1);
-    layout->addWidget(makeButton(MainButton::ComPort, "COM Port", MainControlRow::ComPort), 0, 2);
+    layout->addWidget(makeButton(MainButton::ReadDevice, "Read Device", ControlRow::ReadDevice), 0, 0);
+    layout->addWidget(makeButton(MainButton::WriteDevice, "Write Device", ControlRow::WriteDevice), 0, 1);
+    layout->addWidget(makeButton(MainButton::ComPort, "COM Port", ControlRow::ComPort), 0, 2);
     layout->addWidget(makeButton(MainButton::CheckDevice, "Check Device"), 1, 0);
     layout->addWidget(makeButton(MainButton::Firmware, "Firmware"), 1, 1);
-    layout->addWidget(makeButton(MainButton::Shutdown, "Shutdown", MainControlRow::Shutdown), 1, 2);
-    layout->addWidget(makeButton(MainButton::GetDefaults, "Get Defaults", MainControlRow::GetDefaults), 2, 0);
-    layout->addWidget(makeButton(MainButton::Print, "Print", MainControlRow::Print), 2, 1);
+    layout->addWidget(makeButton(MainButton::Shutdown, "Shutdown", ControlRow::Shutdown), 1, 2);
+    layout->addWidget(makeButton(MainButton::GetDefaults, "Get Defaults", ControlRow::GetDefaults), 2, 0);
+    layout->addWidget(makeButton(MainButton::Print, "Print", ControlRow::Print), 2, 1);
     layout->addWidget(makeButton(MainButton::Exit, "Exit"), 2, 2);
     auto* extras = new QHBoxLayout;
-    extras->addWidget(makeButton(MainButton::Clock, "Clock", MainControlRow::Clock));
+    extras->addWidget(makeButton(MainButton::Clock, "Clock", ControlRow::Clock));
     extras->addStretch();
     QPushButton* help = makeButton(MainButton::ContextHelp, "?");
     help->setFixedWidth(28);

@@ -30,7 +30,6 @@
 #include "tabs/tab_factory.h"
 #include "tabs/tab_page.h"
 #include "widgets/up_down_control.h"
-#include "workflow/main_controls.h"
 
 namespace orv {
 namespace {
@@ -363,8 +362,8 @@ TEST_F(FieldBinderTest, EachKindOfRowGetsItsWidgetsWithTheIdsOfItsDefinition) {
     EXPECT_EQ(QtFieldControls::idOf(ownBox), generalDefinitions()[GeneralRow::DiffCorrection].controlId);
 
     auto* button = new QWidget(&root);
-    binder.control(MainControlRow::GetDefaults, button);
-    EXPECT_EQ(QtFieldControls::idOf(button), controlDefinitions()[MainControlRow::GetDefaults].controlId);
+    binder.control(ControlRow::GetDefaults, button);
+    EXPECT_EQ(QtFieldControls::idOf(button), controlDefinitions()[ControlRow::GetDefaults].controlId);
     EXPECT_TRUE(binder.controls().hasControl(elevation.spinId));
     EXPECT_EQ(binder.row(-1).value, nullptr);
     EXPECT_EQ(binder.row(kGeneralCount).value, nullptr);

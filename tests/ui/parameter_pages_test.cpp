@@ -172,8 +172,8 @@ TEST_F(ParameterPagesTest, CustomerSeesNoneOfTheFactoryControlsAnEngineerEditsTh
     EXPECT_TRUE(text(StringRow::FactSysCTN)->isHidden());
     const auto factoryButtons = [this] {
         return std::vector<QWidget*>{
-            widgetOf(Page::FactParms, controlRowControl(PageControlRow::ReadFactoryButton)),
-            widgetOf(Page::FactParms, controlRowControl(PageControlRow::ProgramFactoryButton))};
+            widgetOf(Page::FactParms, controlRowControl(ControlRow::ReadFactoryButton)),
+            widgetOf(Page::FactParms, controlRowControl(ControlRow::ProgramFactoryButton))};
     };
     for (QWidget* button : factoryButtons()) EXPECT_TRUE(button->isHidden()) << "an Engineer's buttons";
     // A Coordinator edits the factory fields, but the factory area stays an Engineer's.
@@ -225,7 +225,7 @@ TEST_F(ParameterPagesTest, ProgrammingTheFactoryAreaAsksFirst) {
     showTab(Tab::FactParms);
     answer(kAnswerNo);
     qobject_cast<QAbstractButton*>(
-        widgetOf(Page::FactParms, controlRowControl(PageControlRow::ProgramFactoryButton)))
+        widgetOf(Page::FactParms, controlRowControl(ControlRow::ProgramFactoryButton)))
         ->click();
     EXPECT_TRUE(sawTextStarting("Programming the device will replace the EEPROM configuration"));
     EXPECT_FALSE(window().operationRunning());

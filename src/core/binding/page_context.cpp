@@ -84,8 +84,4 @@ int valueControl(DefinitionTable table, int row) {
     return definitionOf(table, row).controlId;
 }
 
-int controlRowControl(int controlRow) {
-    return definitionOf(DefinitionTable::Control, controlRow).controlId;
-}
-
 }  // namespace orv

@@ -53,7 +53,5 @@ std::string textOf(const PageContext& context, DefinitionTable table, int row);
 
 // The value control id of a row.
 int valueControl(DefinitionTable table, int row);
-// The id of a control-table row's control.
-int controlRowControl(int controlRow);
 
 }  // namespace orv

@@ -1,7 +1,7 @@
 #pragma once
 
 // Row indices of the definition tables, by key (or, for keyless rows, by the
-// label spelled as a name). A row's index is its position: the lists below are
+// label spelled as a name; the control rows by what they are). A row's index is its position: the lists below are
 // in table order, and a test holds every name to the key or label of its row.
 
 namespace orv {
@@ -246,5 +246,61 @@ ORV_STRING_ROWS(ORV_ROW_CONSTANT)
 #undef ORV_ROW_CONSTANT
 inline constexpr int Count = static_cast<int>(detail::StringPosition::Count);
 }  // namespace StringRow
+
+// The rows of the control table: buttons, frames, labels and combos that take
+// their access mask from the table. A group of labels is named by its first row.
+namespace ControlRow {
+// Main window: the "Change" buttons beside the Job and the CTN.
+inline constexpr int ChangeJob = 0;
+inline constexpr int ChangeCtn = 1;
+// GPS Parms: the buttons opening the "Elevation Angle Mask" and "Advanced
+// Parameters" dialogs, and the frames around the GPS and the PTT parameters.
+inline constexpr int ElevationButton = 2;
+inline constexpr int AdvancedButton = 3;
+inline constexpr int GpsFrame = 4;
+inline constexpr int PttFrame = 5;
+// Beacon: the button starting the beacon configuration program.
+inline constexpr int BeaconProgramButton = 6;
+// Schedule: the season frame, and frame, row and column labels of the two duty-cycle grids.
+inline constexpr int SeasonFrame = 7;
+inline constexpr int GpsGridFrame = 8;
+inline constexpr int GpsGridRowLabels = 9;      // three
+inline constexpr int GpsGridColumnLabels = 12;  // four
+inline constexpr int TransmitterGridFrame = 16;
+inline constexpr int TransmitterGridRowLabels = 17;     // three
+inline constexpr int TransmitterGridColumnLabels = 20;  // three
+// "Advanced Parameters" dialog: the frame around its parameters.
+inline constexpr int AdvancedFrame = 23;
+// "COM Port Parameters" dialog: the combos with their labels, and the single-pin I/O button.
+inline constexpr int PortCombo = 24;
+inline constexpr int BaudRateCombo = 25;
+inline constexpr int ParityCombo = 26;
+inline constexpr int DataBitsCombo = 27;
+inline constexpr int StopBitsCombo = 28;
+inline constexpr int VoltageCombo = 29;
+inline constexpr int SinglePinButton = 31;
+// Main window: the Range combo with its label.
+inline constexpr int Range = 30;
+// Fact. Parms: "Read Factory Parameters" and "Program Factory Parameters".
+inline constexpr int ReadFactoryButton = 32;
+inline constexpr int ProgramFactoryButton = 33;
+// Main window: its buttons and the frames around the database and device buttons.
+inline constexpr int DatabaseUtility = 34;
+inline constexpr int GetDefaults = 35;
+inline constexpr int DatabaseFrame = 36;
+inline constexpr int Save = 37;
+inline constexpr int Read = 38;
+inline constexpr int Delete = 39;
+inline constexpr int Export = 40;
+inline constexpr int Import = 41;
+inline constexpr int DeviceFrame = 42;
+inline constexpr int ReadDevice = 43;
+inline constexpr int WriteDevice = 44;
+inline constexpr int ComPort = 45;
+inline constexpr int Print = 46;
+inline constexpr int Clock = 47;
+inline constexpr int Shutdown = 48;
+inline constexpr int Count = 49;
+}  // namespace ControlRow
 
 }  // namespace orv

@@ -58,6 +58,10 @@ std::span<ParameterDefinition> definitionTable(DefinitionTable table) {
     return {};
 }
 
+int controlRowControl(int controlRow) {
+    return controlDefinitions()[static_cast<std::size_t>(controlRow)].controlId;
+}
+
 void restoreBuiltinDefinitions() {
     tables().restore();
 }

@@ -66,7 +66,7 @@ inline constexpr int kControlCount = 49;
 inline constexpr int kSeasons = 12;
 
 static_assert(GeneralRow::Count == kGeneralCount && SeasonRow::Count == kSeasonCount &&
-                  StringRow::Count == kStringCount,
+                  StringRow::Count == kStringCount && ControlRow::Count == kControlCount,
               "every row of a table has its name");
 
 // Column types of the database, by their older names.
@@ -115,6 +115,9 @@ void restoreBuiltinDefinitions();
 
 // Row index of the row whose key (or, for keyless rows, label) equals name; -1 if none.
 int findRow(DefinitionTable table, std::string_view name);
+
+// The value control of a control row (ControlRow::...).
+int controlRowControl(int controlRow);
 
 // The name a row is addressed by outside the program: its key, or its label when keyless.
 std::string_view rowName(const ParameterDefinition& def);

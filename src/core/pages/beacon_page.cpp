@@ -61,7 +61,7 @@ void beaconPageRules(const PageContext& context) {
     }
     for (int n = 0; n < kPatterns; ++n)
         enableRow(context, kPage, DefinitionTable::String, StringRow::VHFPattern1 + n, enabled == 1);
-    enableControlRow(context, kPage, PageControlRow::BeaconProgramButton, enabled == 1);
+    enableControlRow(context, kPage, ControlRow::BeaconProgramButton, enabled == 1);
 }
 
 void registerBeaconPage(PageHandlerRegistry& registry) {
@@ -70,7 +70,7 @@ void registerBeaconPage(PageHandlerRegistry& registry) {
         const int id = valueControl(DefinitionTable::String, StringRow::VHFPattern1 + n);
         registry.onChanged(id, [n](const PageContext& c) { return patternTyped(c, n); });
     }
-    registry.onChanged(controlRowControl(PageControlRow::BeaconProgramButton), beaconProgramPressed);
+    registry.onChanged(controlRowControl(ControlRow::BeaconProgramButton), beaconProgramPressed);
 }
 
 }  // namespace orv

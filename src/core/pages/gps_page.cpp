@@ -35,8 +35,8 @@ void gpsPageRules(const PageContext& context) {
     for (int row = 0; row < kGeneralCount; ++row) {
         if (general[static_cast<std::size_t>(row)].page == page) enableGeneralRow(context, page, row, fixing);
     }
-    enableControlRow(context, page, PageControlRow::AdvancedButton, fixing);
-    enableControlRow(context, page, PageControlRow::ElevationButton, fixing);
+    enableControlRow(context, page, ControlRow::AdvancedButton, fixing);
+    enableControlRow(context, page, ControlRow::ElevationButton, fixing);
     if (fixing) {
         enableGeneralRow(context, page, GeneralRow::PdopSw,
                          context.record.general(GeneralRow::Dimension) == 0);

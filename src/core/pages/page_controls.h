@@ -25,17 +25,6 @@ inline constexpr int VariablesGroup = 50401;
 inline constexpr int SynthesizerGroup = 50402;
 }  // namespace PageControl
 
-// Control rows of the pages' buttons: their access masks say which levels see
-// and press them (controlRowControl gives a button's id).
-namespace PageControlRow {
-inline constexpr int ElevationButton = 2;
-inline constexpr int AdvancedButton = 3;
-inline constexpr int BeaconProgramButton = 6;
-// Fact. Parms: "Read Factory Parameters" and "Program Factory Parameters".
-inline constexpr int ReadFactoryButton = 32;
-inline constexpr int ProgramFactoryButton = 33;
-}  // namespace PageControlRow
-
 // Adds the controls above to in-memory pages (orvctl, tests).
 void addPageOwnControls(MemoryPageSet& pages);
 

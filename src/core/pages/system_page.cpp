@@ -206,8 +206,8 @@ void registerSystemPage(PageHandlerRegistry& registry) {
         return synthesizerClicked(c, GeneralRow::SynthSel, GeneralRow::SynthOld);
     });
     registry.onChanged(valueControl(DefinitionTable::String, StringRow::SSTNotes), notesTyped);
-    registry.onChanged(controlRowControl(PageControlRow::ProgramFactoryButton), programFactoryPressed);
-    registry.onChanged(controlRowControl(PageControlRow::ReadFactoryButton), readFactoryPressed);
+    registry.onChanged(controlRowControl(ControlRow::ProgramFactoryButton), programFactoryPressed);
+    registry.onChanged(controlRowControl(ControlRow::ReadFactoryButton), readFactoryPressed);
 }
 
 void factoryOperationFinished(const PageContext& context) {

@@ -223,7 +223,7 @@ void IdentityWorkflow::selectRange() {
     MainView& view = screen.mainView();
     FieldControls* controls = screen.mainControls();
     if (controls == nullptr) return;
-    const int selected = controls->comboSelection(controlRowId(MainControlRow::Range));
+    const int selected = controls->comboSelection(controlRowControl(ControlRow::Range));
     if (selected < 0) return;
     p.settings.parameterDbPath =
         readSetting(p.settingsFile, "Files", formatText("Parameter Db%d", selected + 1), kDefaultParameterDb)

@@ -12,8 +12,5 @@ int mainStringControl(int stringRow) {
 int mainGeneralControl(int generalRow) {
     return generalDefinitions()[static_cast<std::size_t>(generalRow)].controlId;
 }
-int controlRowId(int controlRow) {
-    return controlDefinitions()[static_cast<std::size_t>(controlRow)].controlId;
-}
 
 }  // namespace orv

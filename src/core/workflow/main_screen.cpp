@@ -51,7 +51,7 @@ void MainScreen::fillRangeList() {
     if (controls == nullptr) return;
     std::vector<std::string> texts;
     for (const RangeEntry& entry : range) texts.push_back(entry.text);
-    const int id = controlRowId(MainControlRow::Range);
+    const int id = controlRowControl(ControlRow::Range);
     controls->setComboItems(id, texts);
     controls->setComboSelection(id, static_cast<int>(texts.size()) - 1);
 }
@@ -120,10 +120,10 @@ void MainScreen::updateDatabaseButtons() {
     if (controls != nullptr) {
         const bool allowed = databaseEditAllowed(statusText(), p.settings.userMask,
                                                  controls->text(mainStringControl(StringRow::JobNumber)));
-        const int selection = controls->comboSelection(controlRowId(MainControlRow::Range));
+        const int selection = controls->comboSelection(controlRowControl(ControlRow::Range));
         const bool enabled = saveDeleteEnabled(allowed, selection, static_cast<int>(range.size()));
-        controls->enableControl(controlRowId(MainControlRow::Save), enabled);
-        controls->enableControl(controlRowId(MainControlRow::Delete), enabled);
+        controls->enableControl(controlRowControl(ControlRow::Save), enabled);
+        controls->enableControl(controlRowControl(ControlRow::Delete), enabled);
     }
     p.converter.refreshMarkers();
 }

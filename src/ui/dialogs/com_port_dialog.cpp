@@ -18,15 +18,6 @@ namespace orv {
 
 namespace {
 
-// Control rows of the dialog in the control table, for their access masks.
-constexpr int kPortRow = 24;
-constexpr int kBaudRow = 25;
-constexpr int kParityRow = 26;
-constexpr int kDataBitsRow = 27;
-constexpr int kStopBitsRow = 28;
-constexpr int kVoltageRow = 29;
-constexpr int kSinglePinRow = 31;
-
 template <std::size_t N>
 QComboBox* choiceCombo(const char* const (&choices)[N], bool editable, QWidget* parent) {
     auto* combo = new QComboBox(parent);
@@ -81,14 +72,14 @@ ComPortDialog::ComPortDialog(const ComDialogFields& fields,
         setControlId(label, id + kLabelControlOffset);
         form->addRow(label, field);
     };
-    addRow("COM Port:", port, kPortRow);
+    addRow("COM Port:", port, ControlRow::PortCombo);
     form->addRow(new QLabel("Device:", this), device);
-    addRow("Baud Rate:", baud, kBaudRow);
-    addRow("Parity:", parity, kParityRow);
-    addRow("Data Bits:", dataBits, kDataBitsRow);
-    addRow("Stop Bits:", stopBits, kStopBitsRow);
-    addRow("Target Voltage:", voltage, kVoltageRow);
-    setControlId(singlePin, controlIdFor(kControlTableBase, kSinglePinRow) + kValueControlOffset);
+    addRow("Baud Rate:", baud, ControlRow::BaudRateCombo);
+    addRow("Parity:", parity, ControlRow::ParityCombo);
+    addRow("Data Bits:", dataBits, ControlRow::DataBitsCombo);
+    addRow("Stop Bits:", stopBits, ControlRow::StopBitsCombo);
+    addRow("Target Voltage:", voltage, ControlRow::VoltageCombo);
+    setControlId(singlePin, controlRowControl(ControlRow::SinglePinButton));
     form->addRow(QString(), singlePin);
     // For support: every frame to and from the collar into the file.
     trace->setToolTip("Writes every frame sent to and received from the collar to this file, for support.");

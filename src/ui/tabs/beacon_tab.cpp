@@ -37,7 +37,7 @@ BeaconTab::BeaconTab(const BinderContext& binder, PageEnvironment environment)
     setControlId(status, PageControl::BeaconStatus);
     top->addWidget(status);
     top->addStretch();
-    auto* launcher = pageButton("Wren2 Parameters", controlRowControl(PageControlRow::BeaconProgramButton));
+    auto* launcher = pageButton("Wren2 Parameters", controlRowControl(ControlRow::BeaconProgramButton));
     top->addWidget(launcher);
     outer->addLayout(top);
 

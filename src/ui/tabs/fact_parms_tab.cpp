@@ -96,9 +96,9 @@ FactParmsTab::FactParmsTab(const BinderContext& binder, PageEnvironment environm
     auto* buttons = new QHBoxLayout;
     // The buttons' control rows give them their levels (applied with the page's access).
     buttons->addWidget(
-        pageButton("Read Factory Parameters", controlRowControl(PageControlRow::ReadFactoryButton)));
+        pageButton("Read Factory Parameters", controlRowControl(ControlRow::ReadFactoryButton)));
     buttons->addWidget(
-        pageButton("Program Factory Parameters", controlRowControl(PageControlRow::ProgramFactoryButton)));
+        pageButton("Program Factory Parameters", controlRowControl(ControlRow::ProgramFactoryButton)));
     factoryGrid->addLayout(buttons, line++, 0, 1, 4);
     right->addWidget(factory);
 

@@ -71,9 +71,9 @@ GpsParmsTab::GpsParmsTab(const BinderContext& binder, PageEnvironment environmen
     placeRow(fields, grid, line++, GeneralRow::BeaconRate);
     auto* buttons = new QHBoxLayout;
     auto* elevationButton = new QPushButton("Elevation Angle Mask (deg)");
-    fields.control(PageControlRow::ElevationButton, elevationButton);
+    fields.control(ControlRow::ElevationButton, elevationButton);
     auto* advancedButton = new QPushButton("Advanced");
-    fields.control(PageControlRow::AdvancedButton, advancedButton);
+    fields.control(ControlRow::AdvancedButton, advancedButton);
     buttons->addWidget(elevationButton);
     buttons->addWidget(advancedButton);
     buttons->addStretch();
@@ -104,7 +104,7 @@ void GpsParmsTab::buildAdvancedDialog() {
     FieldBinder& fields = bind(Page::AdvancedDialog, advanced);
     auto* layout = new QVBoxLayout(advanced);
     auto* frame = new QGroupBox("Advanced Parameters");
-    fields.control(23, frame);
+    fields.control(ControlRow::AdvancedFrame, frame);
     auto* grid = new QGridLayout(frame);
     int line = 0;
     for (const int row : kAdvancedRows) placeRow(fields, grid, line++, row);

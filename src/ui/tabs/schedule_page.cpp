@@ -23,15 +23,6 @@
 namespace orv {
 namespace {
 
-// Control rows of the tab's frames and grid labels.
-constexpr int kSeasonFrame = 7;
-constexpr int kGpsFrame = 8;
-constexpr int kGpsRowLabels = 9;      // three
-constexpr int kGpsColumnLabels = 12;  // four
-constexpr int kTransmitterFrame = 16;
-constexpr int kTransmitterRowLabels = 17;     // three
-constexpr int kTransmitterColumnLabels = 20;  // three
-
 const ParameterDefinition& seasonRow(int row) {
     return seasonDefinitions()[static_cast<std::size_t>(row)];
 }
@@ -107,7 +98,7 @@ QWidget* SchedulePage::buildSeasonArea() {
     };
 
     auto* frame = new QGroupBox("Season Parameters", this);
-    fields.control(kSeasonFrame, frame);
+    fields.control(ControlRow::SeasonFrame, frame);
     auto* grid = new QGridLayout(frame);
 
     const EditCell selector = makeEdit(SeasonRow::Season, "Season:");
@@ -167,7 +158,7 @@ QWidget* SchedulePage::buildGpsPanel() {
     auto* panel = new QWidget;
     FieldBinder& fields = bind(Page::ScheduleGpsPanel, panel);
     auto* frame = new QGroupBox(kGpsBlockTab, panel);
-    fields.control(kGpsFrame, frame);
+    fields.control(ControlRow::GpsGridFrame, frame);
     auto* outer = new QVBoxLayout(panel);
     outer->addWidget(frame);
     auto* grid = new QGridLayout(frame);
@@ -200,12 +191,12 @@ QWidget* SchedulePage::buildGpsPanel() {
     const char* columns[] = {"DCB Day", "Start Time (hh:mm)", "# Hours", "Fix Interval"};
     for (int c = 0; c < 4; ++c) {
         auto* heading = new QLabel(columns[c], frame);
-        fields.control(kGpsColumnLabels + c, heading);
+        fields.control(ControlRow::GpsGridColumnLabels + c, heading);
         grid->addWidget(heading, 1, c + 1);
     }
     for (int n = 0; n < 3; ++n) {
         auto* rowLabel = new QLabel(QString("Duty Cycle %1").arg(n + 1), frame);
-        fields.control(kGpsRowLabels + n, rowLabel);
+        fields.control(ControlRow::GpsGridRowLabels + n, rowLabel);
         grid->addWidget(rowLabel, n + 2, 0);
         const GpsCycleRows& rows = kGpsCycles[static_cast<std::size_t>(n)];
         place(grid, cell(rows.day, ""), n + 2, 1);
@@ -222,7 +213,7 @@ QWidget* SchedulePage::buildTransmitterPanel() {
     auto* panel = new QWidget;
     FieldBinder& fields = bind(Page::ScheduleTransmitterPanel, panel);
     auto* frame = new QGroupBox(kTransmitterBlockTab, panel);
-    fields.control(kTransmitterFrame, frame);
+    fields.control(ControlRow::TransmitterGridFrame, frame);
     auto* outer = new QVBoxLayout(panel);
     outer->addWidget(frame);
     auto* grid = new QGridLayout(frame);
@@ -245,12 +236,12 @@ QWidget* SchedulePage::buildTransmitterPanel() {
     const char* columns[] = {"DCB Day", "Start Time (hh:mm)", "# Hours"};
     for (int c = 0; c < 3; ++c) {
         auto* heading = new QLabel(columns[c], frame);
-        fields.control(kTransmitterColumnLabels + c, heading);
+        fields.control(ControlRow::TransmitterGridColumnLabels + c, heading);
         grid->addWidget(heading, 1, c + 1);
     }
     for (int n = 0; n < 3; ++n) {
         auto* rowLabel = new QLabel(QString("Duty Cycle %1").arg(n + 1), frame);
-        fields.control(kTransmitterRowLabels + n, rowLabel);
+        fields.control(ControlRow::TransmitterGridRowLabels + n, rowLabel);
         grid->addWidget(rowLabel, n + 2, 0);
         const TransmitterCycleRows& rows = kTransmitterCycles[static_cast<std::size_t>(n)];
         cell(rows.day, "", n + 2, 1);

@@ -97,7 +97,7 @@ TEST_F(BeaconPage, EnablingFollowsTheBeaconTypeAndTheBeaconSwitch) {
 }
 
 TEST_F(BeaconPage, Wren2ButtonStartsTheBeaconProgram) {
-    press(controlRowControl(PageControlRow::BeaconProgramButton));
+    press(controlRowControl(ControlRow::BeaconProgramButton));
     EXPECT_EQ(host.beaconProgramLaunches, 1);
 }
 

@@ -15,7 +15,7 @@ TEST_F(GpsPage, FixingSwitchTitlesTheGroupAndEnablesThePageAndTheAdvancedButton)
     showAll(Page::GpsParms);
     EXPECT_EQ(control(Page::GpsParms, PageControl::GpsGroup).text, "GPS Fixing Enabled");
     EXPECT_TRUE(general(GeneralRow::ElevAngle).enabled);
-    EXPECT_TRUE(control(Page::GpsParms, controlRowControl(PageControlRow::AdvancedButton)).enabled);
+    EXPECT_TRUE(control(Page::GpsParms, controlRowControl(ControlRow::AdvancedButton)).enabled);
 
     ASSERT_EQ(act("GpsFixingEnabled", "0"), EditOutcome::Taken);
     showAll(Page::GpsParms);
@@ -23,7 +23,7 @@ TEST_F(GpsPage, FixingSwitchTitlesTheGroupAndEnablesThePageAndTheAdvancedButton)
     for (const int row :
          {GeneralRow::Dimension, GeneralRow::ElevAngle, GeneralRow::PdopSw, GeneralRow::FixTimeout})
         EXPECT_FALSE(general(row).enabled) << row;
-    EXPECT_FALSE(control(Page::GpsParms, controlRowControl(PageControlRow::AdvancedButton)).enabled);
+    EXPECT_FALSE(control(Page::GpsParms, controlRowControl(ControlRow::AdvancedButton)).enabled);
 }
 
 TEST_F(GpsPage, PdopSwitchOnlyWithAutomaticDimension) {
@@ -40,7 +40,7 @@ TEST_F(GpsPage, AccessMaskLimitsWhatTheRulesEnable) {
     showAll(Page::GpsParms);
     // Beacon Rate is the Engineer's; the Advanced button too.
     EXPECT_FALSE(general(GeneralRow::BeaconRate).enabled);
-    EXPECT_FALSE(control(Page::GpsParms, controlRowControl(PageControlRow::AdvancedButton)).enabled);
+    EXPECT_FALSE(control(Page::GpsParms, controlRowControl(ControlRow::AdvancedButton)).enabled);
     EXPECT_TRUE(general(GeneralRow::ElevAngle).enabled);
 }
 

@@ -129,18 +129,18 @@ TEST_F(SystemPage, FactoryCtnIsStoredAsTyped) {
 
 TEST_F(SystemPage, ProgrammingTheFactoryAreaCollectsThePageAndAsksFirst) {
     pages.page(Page::FactParms)->setText(stringDefinitions()[StringRow::FactSysCTN].controlId, "S-1");
-    press(controlRowControl(PageControlRow::ProgramFactoryButton));
+    press(controlRowControl(ControlRow::ProgramFactoryButton));
     EXPECT_EQ(record.text(StringRow::FactSysCTN), "S-1");
     ASSERT_EQ(presenter.shown(BoxKind::Choice).size(), 1u);
     EXPECT_EQ(presenter.shown(BoxKind::Choice)[0].text, kProgramFactoryQuestion);
     EXPECT_TRUE(host.factoryOperations.empty());
 
     presenter.answer(kAnswerYes);
-    press(controlRowControl(PageControlRow::ProgramFactoryButton));
+    press(controlRowControl(ControlRow::ProgramFactoryButton));
     ASSERT_EQ(host.factoryOperations.size(), 1u);
     EXPECT_EQ(host.factoryOperations[0], FactoryOperation::Program);
 
-    press(controlRowControl(PageControlRow::ReadFactoryButton));
+    press(controlRowControl(ControlRow::ReadFactoryButton));
     EXPECT_EQ(host.factoryOperations.back(), FactoryOperation::Read);
     record.text(StringRow::FactBcnCTN) = "B-9";
     factoryOperationFinished(context);

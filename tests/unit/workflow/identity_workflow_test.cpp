@@ -27,7 +27,7 @@ TEST_F(Identity, TheProgramStartsOnTheDefaultDeviceMarkedAsStored) {
     EXPECT_EQ(view.statuses.entries.at(0), "Working --------------------");
     EXPECT_EQ(view.statuses.selected(), 0);
     EXPECT_EQ(pages.title, "Halvorn Orv - Vosk");
-    EXPECT_TRUE(enabled(MainControlRow::Save));
+    EXPECT_TRUE(enabled(ControlRow::Save));
 }
 
 TEST_F(Identity, TheStartShowsTheFirmwareOfTheSettingsFile) {
@@ -40,22 +40,22 @@ TEST_F(Identity, TheStartShowsTheFirmwareOfTheSettingsFile) {
 
 TEST_F(Identity, SaveAndDeleteFollowStatusLevelAndJob) {
     selectStatus("Programmed");
-    EXPECT_FALSE(enabled(MainControlRow::Save));
-    EXPECT_FALSE(enabled(MainControlRow::Delete));
+    EXPECT_FALSE(enabled(ControlRow::Save));
+    EXPECT_FALSE(enabled(ControlRow::Delete));
     selectStatus("Coord. Signoff");
-    EXPECT_FALSE(enabled(MainControlRow::Save));
+    EXPECT_FALSE(enabled(ControlRow::Save));
     loginAs("Cora", "Coordinator", 0x022);
     selectStatus("Coord. Signoff");
-    EXPECT_TRUE(enabled(MainControlRow::Save));
-    EXPECT_TRUE(enabled(MainControlRow::Delete));
+    EXPECT_TRUE(enabled(ControlRow::Save));
+    EXPECT_TRUE(enabled(ControlRow::Delete));
     type(StringRow::JobNumber, " DEFAULT");
     selectStatus("Working");
-    EXPECT_FALSE(enabled(MainControlRow::Save));
+    EXPECT_FALSE(enabled(ControlRow::Save));
     loginAs("Erin", "Engineer", 0x088);
     selectStatus("Working");
-    EXPECT_TRUE(enabled(MainControlRow::Save));
+    EXPECT_TRUE(enabled(ControlRow::Save));
     selectStatus("Programmed");
-    EXPECT_TRUE(enabled(MainControlRow::Save));
+    EXPECT_TRUE(enabled(ControlRow::Save));
     // A status change marks the key as changed.
     EXPECT_EQ(record.stringChanged[StringRow::DevStatus], 1);
     EXPECT_EQ(record.text(StringRow::DevStatus), "Programmed");
@@ -198,7 +198,7 @@ TEST_F(Range, SaveAndDeleteAreEnabledOnlyOnTheLastTwoOfThreeEntries) {
         "[DataBase]\nYears=3\n[Files]\nYear0=2004\nYear1=2005\nYear2=2006\nParameter Db1=old.mdb\n"
         "Parameter Db2=mid.mdb\nParameter Db3=Orv3.mdb\n");
     start();
-    const int rangeId = controlRowId(MainControlRow::Range);
+    const int rangeId = controlRowControl(ControlRow::Range);
     ASSERT_EQ(main().control(rangeId)->items, (std::vector<std::string>{"2004", "2005", "2006"}));
     EXPECT_EQ(main().comboSelection(rangeId), 2);
     const bool expected[] = {false, true, true};
@@ -207,8 +207,8 @@ TEST_F(Range, SaveAndDeleteAreEnabledOnlyOnTheLastTwoOfThreeEntries) {
         main().setComboSelection(rangeId, entry);
         answer(kAnswerNo);  // a database that is not there is not created
         identity().selectRange();
-        EXPECT_EQ(enabled(MainControlRow::Save), expected[entry]) << entry;
-        EXPECT_EQ(enabled(MainControlRow::Delete), expected[entry]) << entry;
+        EXPECT_EQ(enabled(ControlRow::Save), expected[entry]) << entry;
+        EXPECT_EQ(enabled(ControlRow::Delete), expected[entry]) << entry;
         EXPECT_EQ(settings.parameterDbPath, files[entry]);
         EXPECT_EQ(db.currentPath(), files[entry]);
     }
@@ -217,7 +217,7 @@ TEST_F(Range, SaveAndDeleteAreEnabledOnlyOnTheLastTwoOfThreeEntries) {
 TEST_F(Range, WithoutRangeEntriesSaveFollowsTheStatusAlone) {
     start();
     EXPECT_TRUE(screen().rangeEntries().empty());
-    EXPECT_TRUE(enabled(MainControlRow::Save));
+    EXPECT_TRUE(enabled(ControlRow::Save));
 }
 
 }  // namespace

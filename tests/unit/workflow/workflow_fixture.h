@@ -133,7 +133,7 @@ protected:
     MemoryFieldControls& main() { return *pages.page(Page::Main); }
     std::string shown(int stringRow) { return main().text(mainStringControl(stringRow)); }
     void type(int stringRow, const std::string& text) { main().setText(mainStringControl(stringRow), text); }
-    bool enabled(int controlRow) { return main().control(controlRowId(controlRow))->enabled; }
+    bool enabled(int controlRow) { return main().control(controlRowControl(controlRow))->enabled; }
 
     // The texts of the boxes shown, in order.
     std::vector<std::string> texts() const {
