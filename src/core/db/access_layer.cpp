@@ -178,8 +178,8 @@ DbResult AccessLayer::getFieldInfo(TableDefinition& table, const std::string& na
     });
 }
 
-FieldDescription AccessLayer::describeField(const std::string& name, const std::string& table, short type,
-                                            int size, bool required, bool allowZeroLength,
+FieldDescription AccessLayer::describeField(const std::string& name, const std::string& table,
+                                            ColumnType type, int size, bool required, bool allowZeroLength,
                                             int& ordinalCounter) {
     FieldDescription field;
     field.name = name;
@@ -192,7 +192,7 @@ FieldDescription AccessLayer::describeField(const std::string& name, const std::
     return field;
 }
 
-DbResult AccessLayer::ensureField(TableDefinition& table, const std::string& name, short type, int size,
+DbResult AccessLayer::ensureField(TableDefinition& table, const std::string& name, ColumnType type, int size,
                                   bool required, bool allowZeroLength, int& ordinalCounter) {
     if (!fieldExists(table, name)) {
         const FieldDescription field =

@@ -64,11 +64,11 @@ public:
     DbResult createField(TableDefinition& table, const FieldDescription& field);
     DbResult getFieldInfo(TableDefinition& table, const std::string& name, FieldInfo& info);
     // Fixed field, general sort order, ordinal position from the counter (which moves on by one).
-    static FieldDescription describeField(const std::string& name, const std::string& table, short type,
+    static FieldDescription describeField(const std::string& name, const std::string& table, ColumnType type,
                                           int size, bool required, bool allowZeroLength, int& ordinalCounter);
     // Creates the field when missing; fails (shown) when it exists with another type or size.
-    DbResult ensureField(TableDefinition& table, const std::string& name, short type, int size, bool required,
-                         bool allowZeroLength, int& ordinalCounter);
+    DbResult ensureField(TableDefinition& table, const std::string& name, ColumnType type, int size,
+                         bool required, bool allowZeroLength, int& ordinalCounter);
 
     bool indexExists(TableDefinition& table, const std::string& name);
     DbResult createIndex(TableDefinition& table, const IndexDescription& index);

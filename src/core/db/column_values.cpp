@@ -22,16 +22,16 @@ std::uint64_t truncatedBits(double value) {
 
 }  // namespace
 
-std::optional<DbValue> numberForColumn(short columnType, double value) {
+std::optional<DbValue> numberForColumn(ColumnType columnType, double value) {
     const std::uint64_t bits = truncatedBits(value);
     switch (columnType) {
-        case kColumnByte:
+        case ColumnByte:
             return DbValue::ofInteger(static_cast<long long>(bits & 0xFFu));
-        case kColumnInt16:
+        case ColumnInt16:
             return DbValue::ofInteger(static_cast<std::int16_t>(static_cast<std::uint16_t>(bits)));
-        case kColumnInt32:
+        case ColumnInt32:
             return DbValue::ofInteger(static_cast<std::int32_t>(static_cast<std::uint32_t>(bits)));
-        case kColumnDouble:
+        case ColumnDouble:
             return DbValue::ofReal(value);
         default:
             return std::nullopt;
@@ -45,7 +45,7 @@ std::optional<double> numberFromColumn(const DbValue& value) {
 }
 
 double parameterValueFromStored(const ParameterDefinition& def, double stored) {
-    if (def.columnType == kColumnInt16 && stored < 0 && def.minValue >= 0 && def.maxValue > 32767) {
+    if (def.columnType == ColumnInt16 && stored < 0 && def.minValue >= 0 && def.maxValue > 32767) {
         return stored + 65536;
     }
     return stored;
@@ -69,8 +69,3 @@ std::string withoutStoredMarker(std::string status) {
 }
 
 }  // namespace orv
-
-static_assert(orv::kFieldByte == orv::kColumnByte && orv::kFieldInteger == orv::kColumnInt16 &&
-                  orv::kFieldLong == orv::kColumnInt32 && orv::kFieldDouble == orv::kColumnDouble &&
-                  orv::kFieldText == orv::kColumnText,
-              "the engine's field types are the definition tables' column types");

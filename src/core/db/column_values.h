@@ -13,7 +13,7 @@ namespace orv {
 // A number as its column type stores it: Byte keeps the low 8 bits of the value
 // truncated toward zero, Integer and Long the truncated value as a 16-bit or
 // 32-bit signed number, Double the value itself. Empty for any other type.
-std::optional<DbValue> numberForColumn(short columnType, double value);
+std::optional<DbValue> numberForColumn(ColumnType columnType, double value);
 
 // A stored number as a double; empty (missing) for NULL and anything not a number.
 std::optional<double> numberFromColumn(const DbValue& value);

@@ -88,14 +88,14 @@ const char* historyActionName(HistoryAction action) {
 // Made through the engine directly: its failure is told by the caller, or not at all.
 DbResult ParameterDb::createHistoryTable() {
     int ordinal = 1;
-    auto field = [&](const char* name, short type, int size) {
+    auto field = [&](const char* name, ColumnType type, int size) {
         return AccessLayer::describeField(name, kHistoryTable, type, size, true, true, ordinal);
     };
     const std::array<FieldDescription, 8> fields = {
-        field(kJobColumn, kFieldText, kKeyColumnWidth),    field(kCtnColumn, kFieldText, kKeyColumnWidth),
-        field(kStatusColumn, kFieldText, kKeyColumnWidth), field(kVersionColumn, kFieldLong, 4),
-        field(kTimeColumn, kFieldText, kTimeWidth),        field(kUserColumn, kFieldText, kUserWidth),
-        field(kActionColumn, kFieldText, kActionWidth),    field(kRecordColumn, kFieldLongBinary, 0)};
+        field(kJobColumn, ColumnText, kKeyColumnWidth),    field(kCtnColumn, ColumnText, kKeyColumnWidth),
+        field(kStatusColumn, ColumnText, kKeyColumnWidth), field(kVersionColumn, ColumnInt32, 4),
+        field(kTimeColumn, ColumnText, kTimeWidth),        field(kUserColumn, ColumnText, kUserWidth),
+        field(kActionColumn, ColumnText, kActionWidth),    field(kRecordColumn, ColumnBytes, 0)};
     if (database->createTable(kHistoryTable, fields) != 0 ||
         database->createIndex(kHistoryTable,
                               {kVersionIndex, {kJobColumn, kCtnColumn, kVersionColumn}, false, true}) != 0) {

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/column_type.h"
+
 namespace orv {
 
 // Why an engine call failed.
@@ -44,19 +46,11 @@ struct DbValue {
     static DbValue ofText(std::string value) { return {Type::Text, 0, 0, std::move(value)}; }
 };
 
-// Column types, by the codes of the definition tables.
-inline constexpr short kFieldByte = 2;
-inline constexpr short kFieldInteger = 3;  // 16-bit
-inline constexpr short kFieldLong = 4;     // 32-bit
-inline constexpr short kFieldDouble = 7;
-inline constexpr short kFieldText = 10;
-inline constexpr short kFieldLongBinary = 11;  // bytes of any length
-
 // A column as it is to be created.
 struct FieldDescription {
     std::string name;
     std::string sourceTable;
-    short type = 0;
+    ColumnType type = ColumnNone;
     int size = 0;               // text: maximum characters; numbers: byte width
     int attributes = 1;         // fixed field
     int collatingOrder = 1033;  // general sort order: texts compare ignoring letter case
@@ -67,7 +61,7 @@ struct FieldDescription {
 
 // A column as the engine reports it.
 struct FieldInfo {
-    short type = 0;
+    ColumnType type = ColumnNone;
     int size = 0;
 };
 

@@ -119,7 +119,7 @@ public:
     // empty when the bytes end early.
     std::optional<DbValue> number(const ParameterDefinition& def) {
         if (!numberForColumn(def.columnType, 0)) return DbValue::null();
-        if (def.columnType == kColumnDouble) {
+        if (def.columnType == ColumnDouble) {
             const auto bits = fixed(8);
             if (!bits) return std::nullopt;
             return DbValue::ofReal(std::bit_cast<double>(*bits));

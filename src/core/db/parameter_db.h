@@ -126,7 +126,7 @@ private:
     struct SchemaColumn {
         TableSlot* table;
         std::string name;
-        short type;
+        ColumnType type;
         int size;
         bool required;
         bool allowZeroLength;

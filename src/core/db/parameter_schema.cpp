@@ -52,7 +52,8 @@ std::array<ListIndex, 2> listIndexes() {
 
 DbResult ParameterDb::createSchema() {
     TableSlot table;
-    auto create = [&](const std::string& name, short type, int size, bool required, bool allowZeroLength) {
+    auto create = [&](const std::string& name, ColumnType type, int size, bool required,
+                      bool allowZeroLength) {
         return access.createField(*table, AccessLayer::describeField(name, table->name, type, size, required,
                                                                      allowZeroLength, ordinalCounter));
     };
@@ -60,11 +61,11 @@ DbResult ParameterDb::createSchema() {
     if (access.createTableDef(*database, table, kGeneralTable) != DbResult::Ok) return DbResult::Failed;
     ordinalCounter = 1;
     for (const char* key : kKeyColumns) {
-        if (create(key, kColumnText, kKeyColumnWidth, true, true) != DbResult::Ok) return DbResult::Failed;
+        if (create(key, ColumnText, kKeyColumnWidth, true, true) != DbResult::Ok) return DbResult::Failed;
     }
     for (const ParameterDefinition& def : stringDefinitions()) {
         if (hasKey(def) && !access.fieldExists(*table, def.key) &&
-            create(def.key, kColumnText, def.width, false, true) != DbResult::Ok) {
+            create(def.key, ColumnText, def.width, false, true) != DbResult::Ok) {
             return DbResult::Failed;
         }
     }
@@ -88,9 +89,9 @@ DbResult ParameterDb::createSchema() {
     if (access.createTableDef(*database, table, kSeasonTable) != DbResult::Ok) return DbResult::Failed;
     ordinalCounter = 1;
     for (const char* key : kKeyColumns) {
-        if (create(key, kColumnText, kKeyColumnWidth, true, true) != DbResult::Ok) return DbResult::Failed;
+        if (create(key, ColumnText, kKeyColumnWidth, true, true) != DbResult::Ok) return DbResult::Failed;
     }
-    if (create(kSeasonNumberColumn, kColumnByte, 1, true, false) != DbResult::Ok) return DbResult::Failed;
+    if (create(kSeasonNumberColumn, ColumnByte, 1, true, false) != DbResult::Ok) return DbResult::Failed;
     for (const ParameterDefinition& def : seasonDefinitions()) {
         if (hasKey(def) && create(def.key, def.columnType, def.width, false, false) != DbResult::Ok)
             return DbResult::Failed;
@@ -110,15 +111,15 @@ std::vector<ParameterDb::SchemaColumn> ParameterDb::schemaColumns() {
         // Only the Job and CTN numbers are required in an older general table.
         if (hasKey(strings[row]))
             columns.push_back(
-                {&generalTable, strings[row].key, kColumnText, strings[row].width, row < 2, true});
+                {&generalTable, strings[row].key, ColumnText, strings[row].width, row < 2, true});
     }
     for (const ParameterDefinition& def : generalDefinitions()) {
         if (hasKey(def)) columns.push_back({&generalTable, def.key, def.columnType, def.width, false, false});
     }
     for (const char* key : kKeyColumns) {
-        columns.push_back({&seasonTable, key, kColumnText, kKeyColumnWidth, true, true});
+        columns.push_back({&seasonTable, key, ColumnText, kKeyColumnWidth, true, true});
     }
-    columns.push_back({&seasonTable, kSeasonNumberColumn, kColumnByte, 1, true, false});
+    columns.push_back({&seasonTable, kSeasonNumberColumn, ColumnByte, 1, true, false});
     for (const ParameterDefinition& def : seasonDefinitions()) {
         if (hasKey(def)) columns.push_back({&seasonTable, def.key, def.columnType, def.width, false, false});
     }

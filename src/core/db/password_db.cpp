@@ -56,7 +56,7 @@ DbResult PasswordDb::createPasswordDb(const std::string& createPath) {
     for (const PasswordColumn& column : kColumns) {
         if (rc == DbResult::Ok) {
             rc = access.createField(
-                *table, AccessLayer::describeField(column.name, kPasswordTable, kFieldText, column.width,
+                *table, AccessLayer::describeField(column.name, kPasswordTable, ColumnText, column.width,
                                                    column.required, true, ordinalCounter));
         }
     }
@@ -102,7 +102,7 @@ DbResult PasswordDb::openPasswordDb(const std::string& openPath) {
     }
     if (verifiedPath == filePath) return DbResult::Ok;
     for (const PasswordColumn& column : kColumns) {
-        if (access.ensureField(*table, column.name, kFieldText, column.width, column.required, true,
+        if (access.ensureField(*table, column.name, ColumnText, column.width, column.required, true,
                                ordinalCounter) != DbResult::Ok) {
             closePasswordDb();
             return DbResult::Failed;

@@ -7,15 +7,15 @@ namespace {
 
 std::string declaredType(const FieldDescription& field) {
     switch (field.type) {
-        case kFieldByte:
+        case ColumnByte:
             return kByteDomain;
-        case kFieldInteger:
+        case ColumnInt16:
             return "smallint";
-        case kFieldLong:
+        case ColumnInt32:
             return "integer";
-        case kFieldDouble:
+        case ColumnDouble:
             return "double precision";
-        case kFieldText:
+        case ColumnText:
             return "varchar(" + std::to_string(field.size) + ") COLLATE " + kNoCaseCollation;
         default:
             return "bytea";
@@ -39,15 +39,15 @@ std::string postgresColumnSql(const FieldDescription& field, bool addedLater) {
     const std::string name = quoteName(field.name);
     std::string sql = name + " " + declaredType(field);
     if (field.required && !addedLater) sql += " NOT NULL";
-    if (field.type == kFieldText && !field.allowZeroLength) sql += " CHECK (" + name + " <> '')";
+    if (field.type == ColumnText && !field.allowZeroLength) sql += " CHECK (" + name + " <> '')";
     return sql;
 }
 
 FieldInfo parsePostgresType(std::string_view formatted, std::string_view typeName) {
-    if (typeName == kByteDomain) return {kFieldByte, 1};
-    if (formatted == "smallint") return {kFieldInteger, 2};
-    if (formatted == "integer") return {kFieldLong, 4};
-    if (formatted == "double precision") return {kFieldDouble, 8};
+    if (typeName == kByteDomain) return {ColumnByte, 1};
+    if (formatted == "smallint") return {ColumnInt16, 2};
+    if (formatted == "integer") return {ColumnInt32, 4};
+    if (formatted == "double precision") return {ColumnDouble, 8};
     constexpr std::string_view kText = "character varying(";
     if (formatted.size() > kText.size() + 1 && formatted.substr(0, kText.size()) == kText &&
         formatted.back() == ')') {
@@ -55,9 +55,9 @@ FieldInfo parsePostgresType(std::string_view formatted, std::string_view typeNam
         const char* first = formatted.data() + kText.size();
         const char* last = formatted.data() + formatted.size() - 1;
         const auto [end, ec] = std::from_chars(first, last, size);
-        if (ec == std::errc() && end == last) return {kFieldText, size};
+        if (ec == std::errc() && end == last) return {ColumnText, size};
     }
-    return {0, 0};
+    return {ColumnNone, 0};
 }
 
 std::string numberedParameters(std::string_view sql) {

@@ -8,30 +8,30 @@ namespace {
 
 std::string declaredType(const FieldDescription& field) {
     switch (field.type) {
-        case kFieldByte:
+        case ColumnByte:
             return "TINYINT";
-        case kFieldInteger:
+        case ColumnInt16:
             return "SMALLINT";
-        case kFieldLong:
+        case ColumnInt32:
             return "INTEGER";
-        case kFieldDouble:
+        case ColumnDouble:
             return "DOUBLE";
-        case kFieldText:
+        case ColumnText:
             return "VARCHAR(" + std::to_string(field.size) + ")";
         default:
             return "BLOB";
     }
 }
 
-int sizeOfNumber(short type) {
+int sizeOfNumber(ColumnType type) {
     switch (type) {
-        case kFieldByte:
+        case ColumnByte:
             return 1;
-        case kFieldInteger:
+        case ColumnInt16:
             return 2;
-        case kFieldLong:
+        case ColumnInt32:
             return 4;
-        case kFieldDouble:
+        case ColumnDouble:
             return 8;
         default:
             return 0;
@@ -54,7 +54,7 @@ std::string columnSql(const FieldDescription& field, bool addedLater) {
     const std::string name = quoteName(field.name);
     std::string sql = name + " " + declaredType(field);
     if (field.required && !addedLater) sql += " NOT NULL";
-    if (field.type == kFieldText) {
+    if (field.type == ColumnText) {
         sql += " COLLATE NOCASE CHECK (length(" + name + ") <= " + std::to_string(field.size) + ")";
     }
     if (!field.allowZeroLength) sql += " CHECK (" + name + " <> '')";
@@ -63,7 +63,7 @@ std::string columnSql(const FieldDescription& field, bool addedLater) {
 
 FieldInfo parseDeclaredType(std::string_view declared) {
     const std::string type = upper(declared);
-    for (const short number : {kFieldByte, kFieldInteger, kFieldLong, kFieldDouble}) {
+    for (const ColumnType number : {ColumnByte, ColumnInt16, ColumnInt32, ColumnDouble}) {
         FieldDescription probe;
         probe.type = number;
         if (type == declaredType(probe)) return {number, sizeOfNumber(number)};
@@ -74,9 +74,9 @@ FieldInfo parseDeclaredType(std::string_view declared) {
         const char* first = type.data() + kText.size();
         const char* last = type.data() + type.size() - 1;
         const auto [end, ec] = std::from_chars(first, last, size);
-        if (ec == std::errc() && end == last) return {kFieldText, size};
+        if (ec == std::errc() && end == last) return {ColumnText, size};
     }
-    return {0, 0};
+    return {ColumnNone, 0};
 }
 
 std::string engineIndexName(const std::string& table, const std::string& index) {

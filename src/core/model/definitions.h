@@ -4,21 +4,12 @@
 #include <span>
 #include <string_view>
 
+#include "model/column_type.h"
 #include "model/definition_rows.h"
 #include "model/page.h"
 #include "model/value_kind.h"
 
 namespace orv {
-
-// The database column type of a row (the numbers are the stored type codes).
-enum ColumnType : short {
-    ColumnNone = 0,  // the control rows: not stored
-    ColumnByte = 2,
-    ColumnInt16 = 3,
-    ColumnInt32 = 4,
-    ColumnDouble = 7,
-    ColumnText = 10,
-};
 
 // A radio button that is the other half of a row's pair.
 enum class RadioCompanion : int {
@@ -68,13 +59,6 @@ inline constexpr int kSeasons = 12;
 static_assert(GeneralRow::Count == kGeneralCount && SeasonRow::Count == kSeasonCount &&
                   StringRow::Count == kStringCount && ControlRow::Count == kControlCount,
               "every row of a table has its name");
-
-// Column types of the database, by their older names.
-inline constexpr ColumnType kColumnByte = ColumnByte;
-inline constexpr ColumnType kColumnInt16 = ColumnInt16;
-inline constexpr ColumnType kColumnInt32 = ColumnInt32;
-inline constexpr ColumnType kColumnDouble = ColumnDouble;
-inline constexpr ColumnType kColumnText = ColumnText;
 
 // Control identifiers are derived from the table and the row, so that a page
 // and the converter agree on them without a resource file:

@@ -21,9 +21,9 @@ protected:
         ASSERT_EQ(access.createDatabase(database, path), DbResult::Ok);
         ASSERT_EQ(access.createTableDef(*database, table, "T"), DbResult::Ok);
         ASSERT_EQ(access.createField(
-                      *table, AccessLayer::describeField("Name", "T", kFieldText, 10, true, true, ordinal)),
+                      *table, AccessLayer::describeField("Name", "T", ColumnText, 10, true, true, ordinal)),
                   DbResult::Ok);
-        ASSERT_EQ(access.createField(*table, AccessLayer::describeField("Count", "T", kFieldInteger, 2, false,
+        ASSERT_EQ(access.createField(*table, AccessLayer::describeField("Count", "T", ColumnInt16, 2, false,
                                                                         false, ordinal)),
                   DbResult::Ok);
         ASSERT_EQ(access.appendTableDef(*table), DbResult::Ok);
@@ -56,7 +56,7 @@ TEST_F(AccessLayerTest, ExistingTablesFieldsAndIndexesAreNotMadeTwice) {
     EXPECT_EQ(access.createTableDef(*database, again, "T"), DbResult::Failed);
     EXPECT_EQ(presenter.last().text, "A table by that name already exists.");
     EXPECT_EQ(access.createField(
-                  *table, AccessLayer::describeField("Name", "T", kFieldText, 10, true, true, ordinal)),
+                  *table, AccessLayer::describeField("Name", "T", ColumnText, 10, true, true, ordinal)),
               DbResult::Failed);
     EXPECT_EQ(presenter.last().text, "A field by that name already exists.");
     ASSERT_EQ(access.createIndex(*table, {"MainOrder", {"Name"}}), DbResult::Ok);
@@ -66,12 +66,12 @@ TEST_F(AccessLayerTest, ExistingTablesFieldsAndIndexesAreNotMadeTwice) {
 }
 
 TEST_F(AccessLayerTest, EnsureFieldAddsWhatIsMissingAndRefusesAnotherTypeOrSize) {
-    EXPECT_EQ(access.ensureField(*table, "Name", kFieldText, 10, true, true, ordinal), DbResult::Ok);
-    EXPECT_EQ(access.ensureField(*table, "Count", kFieldInteger, 2, false, false, ordinal), DbResult::Ok);
+    EXPECT_EQ(access.ensureField(*table, "Name", ColumnText, 10, true, true, ordinal), DbResult::Ok);
+    EXPECT_EQ(access.ensureField(*table, "Count", ColumnInt16, 2, false, false, ordinal), DbResult::Ok);
     EXPECT_EQ(ordinal, 3) << "an existing field is left alone";
-    EXPECT_EQ(access.ensureField(*table, "Name", kFieldText, 40, true, true, ordinal), DbResult::Failed);
-    EXPECT_EQ(access.ensureField(*table, "Count", kFieldLong, 4, false, false, ordinal), DbResult::Failed);
-    EXPECT_EQ(access.ensureField(*table, "Added", kFieldDouble, 8, false, false, ordinal), DbResult::Ok);
+    EXPECT_EQ(access.ensureField(*table, "Name", ColumnText, 40, true, true, ordinal), DbResult::Failed);
+    EXPECT_EQ(access.ensureField(*table, "Count", ColumnInt32, 4, false, false, ordinal), DbResult::Failed);
+    EXPECT_EQ(access.ensureField(*table, "Added", ColumnDouble, 8, false, false, ordinal), DbResult::Ok);
     EXPECT_TRUE(access.fieldExists(*table, "added")) << "column names ignore letter case";
     ASSERT_EQ(presenter.count(), 2u) << "each refusal says why";
     EXPECT_EQ(presenter.last().text, "Couldn't open database -- Exception: the column 'Count' of table '" +
@@ -87,11 +87,11 @@ TEST_F(AccessLayerTest, EngineFailuresShowTheFixedTextAndTheDescription) {
 }
 
 TEST(SchemaText, DeclaredTypesReadBackAsTheirTypeAndSize) {
-    for (const auto& [type, size] : {std::pair<short, int>{kFieldByte, 1},
-                                     {kFieldInteger, 2},
-                                     {kFieldLong, 4},
-                                     {kFieldDouble, 8},
-                                     {kFieldText, 240}}) {
+    for (const auto& [type, size] : {std::pair<ColumnType, int>{ColumnByte, 1},
+                                     {ColumnInt16, 2},
+                                     {ColumnInt32, 4},
+                                     {ColumnDouble, 8},
+                                     {ColumnText, 240}}) {
         FieldDescription field;
         field.name = "X";
         field.type = type;
@@ -107,17 +107,17 @@ TEST(SchemaText, DeclaredTypesReadBackAsTheirTypeAndSize) {
 }
 
 TEST(ColumnValues, NumbersAreCutToTheirColumnType) {
-    auto stored = [](short type, double value) { return numberForColumn(type, value)->integer; };
-    EXPECT_EQ(stored(kColumnByte, 300), 44);
-    EXPECT_EQ(stored(kColumnByte, -1), 255);
-    EXPECT_EQ(stored(kColumnByte, 2.9), 2);
-    EXPECT_EQ(stored(kColumnInt16, 40000), -25536);
-    EXPECT_EQ(stored(kColumnInt16, -2.7), -2);
-    EXPECT_EQ(stored(kColumnInt32, 4294967295.0), -1);
-    EXPECT_EQ(stored(kColumnInt32, std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(numberForColumn(kColumnDouble, 0.25)->real, 0.25);
-    EXPECT_FALSE(numberForColumn(kColumnText, 1).has_value());
-    EXPECT_FALSE(numberForColumn(5, 1).has_value());
+    auto stored = [](ColumnType type, double value) { return numberForColumn(type, value)->integer; };
+    EXPECT_EQ(stored(ColumnByte, 300), 44);
+    EXPECT_EQ(stored(ColumnByte, -1), 255);
+    EXPECT_EQ(stored(ColumnByte, 2.9), 2);
+    EXPECT_EQ(stored(ColumnInt16, 40000), -25536);
+    EXPECT_EQ(stored(ColumnInt16, -2.7), -2);
+    EXPECT_EQ(stored(ColumnInt32, 4294967295.0), -1);
+    EXPECT_EQ(stored(ColumnInt32, std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(numberForColumn(ColumnDouble, 0.25)->real, 0.25);
+    EXPECT_FALSE(numberForColumn(ColumnText, 1).has_value());
+    EXPECT_FALSE(numberForColumn(ColumnBytes, 1).has_value());
 }
 
 TEST(ColumnValues, StoredValuesAreNumbersOrTextsOrMissing) {
@@ -130,7 +130,7 @@ TEST(ColumnValues, StoredValuesAreNumbersOrTextsOrMissing) {
     EXPECT_FALSE(textFromColumn(DbValue::ofInteger(1)).has_value());
 
     ParameterDefinition wide{};
-    wide.columnType = kColumnInt16;
+    wide.columnType = ColumnInt16;
     wide.minValue = 0;
     wide.maxValue = 65535;
     EXPECT_EQ(parameterValueFromStored(wide, -1), 65535);

@@ -73,12 +73,12 @@ TEST(PostgresSchema, QuestionMarksBecomeNumberedParametersOutsideQuotes) {
 }
 
 TEST(PostgresSchema, ColumnsReadBackAsTheTypeAndSizeTheyWereMadeWith) {
-    for (const auto& [type, size] : {std::pair<short, int>{kFieldByte, 1},
-                                     {kFieldInteger, 2},
-                                     {kFieldLong, 4},
-                                     {kFieldDouble, 8},
-                                     {kFieldText, 40},
-                                     {kFieldText, 240}}) {
+    for (const auto& [type, size] : {std::pair<ColumnType, int>{ColumnByte, 1},
+                                     {ColumnInt16, 2},
+                                     {ColumnInt32, 4},
+                                     {ColumnDouble, 8},
+                                     {ColumnText, 40},
+                                     {ColumnText, 240}}) {
         FieldDescription field;
         field.name = "Col";
         field.type = type;
@@ -88,7 +88,7 @@ TEST(PostgresSchema, ColumnsReadBackAsTheTypeAndSizeTheyWereMadeWith) {
         const std::string declared = sql.substr(sql.find(' ') + 1);
         std::string reported =
             declared.rfind("varchar(", 0) == 0 ? "character varying(" + std::to_string(size) + ")" : declared;
-        const FieldInfo info = parsePostgresType(reported, type == kFieldByte ? kByteDomain : "");
+        const FieldInfo info = parsePostgresType(reported, type == ColumnByte ? kByteDomain : "");
         EXPECT_EQ(info.type, type) << sql;
         EXPECT_EQ(info.size, size) << sql;
     }
@@ -97,7 +97,7 @@ TEST(PostgresSchema, ColumnsReadBackAsTheTypeAndSizeTheyWereMadeWith) {
 
     FieldDescription key;
     key.name = "JobNumber";
-    key.type = kFieldText;
+    key.type = ColumnText;
     key.size = 40;
     key.required = true;
     key.allowZeroLength = false;

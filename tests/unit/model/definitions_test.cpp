@@ -55,7 +55,7 @@ TEST(DefinitionsTest, TheUnusualRowsKeepTheirValues) {
         const bool stepped = row == StringRow::NetIPAddr || row == StringRow::IPSubMask ||
                              (row >= StringRow::VHFPattern1 && row <= StringRow::VHFPattern8);
         EXPECT_EQ(builtinStringDefinitions[row].step, stepped ? 1 : 0) << row;
-        EXPECT_EQ(builtinStringDefinitions[row].columnType, kColumnText) << row;
+        EXPECT_EQ(builtinStringDefinitions[row].columnType, ColumnText) << row;
     }
 
     const auto* control = builtinControlDefinitions;
