@@ -183,7 +183,7 @@ Store& store(bool server, bool history = false) {
         ParameterRecord device = s.record;
         device.text(StringRow::JobNumber) = filledJob(0);
         device.text(StringRow::CtnNumber) = filledCtn(0);
-        device.text(StringRow::DevStatus) = kWorkingStatus;
+        device.text(StringRow::DevStatus) = kStatusWorking;
         device.text(StringRow::Customer) = "Customer 0";
         if (!fillHistory(s.path, encodeStoredRecord(device))) {
             s.failure = "could not fill the history";

@@ -40,7 +40,7 @@ struct DbCommand {
           // Trailing blanks are no part of a Job or CTN, as in the window's lists.
           job(trimTrailingBlanks(a.value("job").value_or(""))),
           ctn(trimTrailingBlanks(a.value("ctn").value_or(""))),
-          status(bareStatus(a.value("status").value_or(kWorkingStatus))) {
+          status(bareStatus(a.value("status").value_or(kStatusWorking))) {
         db.setCurrentPath(path);
     }
 

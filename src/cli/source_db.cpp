@@ -23,7 +23,7 @@ int loadStoredDevice(Session& session, const Args& args) {
         DeviceVersion found;
         return loadStoredVersion(db, args, job, ctn, found);
     }
-    const DbResult rc = db.readDevice(job, ctn, args.value("status").value_or(kWorkingStatus), kReadDevice);
+    const DbResult rc = db.readDevice(job, ctn, args.value("status").value_or(kStatusWorking), kReadDevice);
     return rc == DbResult::Ok ? kExitOk : kExitFailed;
 }
 

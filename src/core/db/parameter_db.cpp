@@ -122,7 +122,7 @@ DbResult ParameterDb::createDatabase(const std::string& createPath) {
     if (made != DbResult::Ok) return made;
     DbResult rc = database->begin() != 0 ? engineFailure(dbtext::kCreateDatabaseFailed) : createSchema();
     if (rc == DbResult::Ok) {
-        const DeviceKey key{kDefaultDevice, kDefaultDevice, kWorkingStatus};
+        const DeviceKey key{kDefaultDevice, kDefaultDevice, kStatusWorking};
         configuration.text(StringRow::JobNumber) = key.job;
         configuration.text(StringRow::CtnNumber) = key.ctn;
         configuration.text(StringRow::DevStatus) = key.status;

@@ -14,6 +14,7 @@
 #include "db/access_layer.h"
 #include "db/wait_cursor.h"
 #include "model/device_lists.h"
+#include "model/device_status.h"
 #include "model/record.h"
 
 namespace orv {
@@ -28,7 +29,6 @@ inline constexpr const char* kSeasonNumberColumn = "SeasonNum";
 inline constexpr int kKeyColumnWidth = 40;
 inline constexpr const char* kHistoryTable = "DeviceHistory";
 inline constexpr const char* kDefaultDevice = "Default";
-inline constexpr const char* kWorkingStatus = "Working";
 
 // ReadDevice modes: 1 loads the stored device into the record, any other compares.
 inline constexpr int kReadDevice = 1;

@@ -165,7 +165,7 @@ void ParameterDb::fillMissingStatuses() {
         if (!found) continue;
         const std::string sql =
             "UPDATE " + quoteName(table) + " SET " + status + " = ? WHERE " + status + " IS NULL";
-        const DbValue working[] = {DbValue::ofText(kWorkingStatus)};
+        const DbValue working[] = {DbValue::ofText(kStatusWorking)};
         if (executeStatement(*database, sql, working) != 0) {
             log.warning("%s%s", dbtext::kSaveFailed, database->lastError().description.c_str());
             return;

@@ -1,11 +1,11 @@
 #include "model/lists.h"
 
+#include "model/device_status.h"
 #include "model/value_kind.h"
 
 namespace orv {
 namespace {
 
-constexpr const char* kDeviceStatus[] = {"Working", "Coord. Signoff", "Programmed"};
 constexpr const char* kFixDimension[] = {"2D/3D Auto", "2D Manual", "3D Manual"};
 constexpr const char* kDynamics[] = {"Land", "Sea", "Air", "Stationary"};
 constexpr const char* kBeaconRate[] = {"Unsuccessful fix", "Successful fix"};
@@ -52,7 +52,7 @@ constexpr int kAllowedFixIntervals[] = {0, 1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 30,
 }  // namespace
 
 std::span<const char* const> deviceStatusList() {
-    return kDeviceStatus;
+    return kDeviceStatuses;
 }
 std::span<const char* const> fixDimensionList() {
     return kFixDimension;

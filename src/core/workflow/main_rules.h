@@ -4,15 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/device_status.h"
+
 namespace orv {
 
 class MessageLog;
 struct ParameterRecord;
-
-// The status texts of a device.
-inline constexpr const char* kStatusWorking = "Working";
-inline constexpr const char* kStatusSignoff = "Coord. Signoff";
-inline constexpr const char* kStatusProgrammed = "Programmed";
 
 // The Job number for which only an Engineer may save or delete.
 inline constexpr const char* kEngineerOnlyJob = " DEFAULT";
