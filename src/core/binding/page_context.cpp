@@ -68,10 +68,10 @@ void showCompanion(const PageContext& context, int row, bool ticked) {
     context.converter.showField(definitionOf(DefinitionTable::General, row).page, row);
 }
 
-int checkOf(const PageContext& context, DefinitionTable table, int row) {
+bool checkOf(const PageContext& context, DefinitionTable table, int row) {
     const ParameterDefinition& definition = definitionOf(table, row);
     FieldControls* controls = context.pages.controls(definition.page);
-    return controls != nullptr ? controls->checkState(definition.controlId) : 0;
+    return controls != nullptr && controls->checkState(definition.controlId) != 0;
 }
 
 std::string textOf(const PageContext& context, DefinitionTable table, int row) {

@@ -46,8 +46,8 @@ void storeRadioPair(const PageContext& context, int row, int companion, double v
 // A keyless radio button that only shows a stored selection: its slot and its
 // control follow the selection without counting as a change.
 void showCompanion(const PageContext& context, int row, bool ticked);
-// The check state of a row's control (0 when the page or control is missing).
-int checkOf(const PageContext& context, DefinitionTable table, int row);
+// Whether a row's control is ticked (false when the page or control is missing).
+bool checkOf(const PageContext& context, DefinitionTable table, int row);
 // The text of a row's control.
 std::string textOf(const PageContext& context, DefinitionTable table, int row);
 

@@ -23,7 +23,7 @@ EditOutcome modeChosen(const PageContext& context) {
 }
 
 EditOutcome radioClicked(const PageContext& context, int row, int companion, bool rerunRules) {
-    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
+    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row) ? 1 : 0);
     if (rerunRules) dataCollPageRules(context);
     return EditOutcome::Taken;
 }

@@ -48,7 +48,7 @@ EditOutcome addressLeft(const PageContext& context, const AddressField& field) {
 }
 
 EditOutcome holdoffClicked(const PageContext& context) {
-    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::NetHoldoffEnabled) != 0;
+    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::NetHoldoffEnabled);
     storeGeneral(context, GeneralRow::NetHoldoff, ticked ? 60 : 0);
     storeGeneral(context, GeneralRow::NetHoldoffEnabled, ticked ? 1 : 0);
     networkPageRules(context);

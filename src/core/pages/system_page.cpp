@@ -109,7 +109,7 @@ EditOutcome beaconTypeChosen(const PageContext& context) {
 }
 
 EditOutcome differentialClicked(const PageContext& context) {
-    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::DiffCorrection) != 0;
+    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::DiffCorrection);
     storeGeneral(context, GeneralRow::DiffCorrection, ticked ? 1 : 0);
     storeGeneral(context, GeneralRow::PosVelFilter, ticked ? 0 : 1);
     storeGeneral(context, GeneralRow::AltitudeFilter, ticked ? 0 : 1);
@@ -118,7 +118,7 @@ EditOutcome differentialClicked(const PageContext& context) {
 }
 
 EditOutcome saltWaterClicked(const PageContext& context) {
-    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::SWSEnabled) != 0;
+    const bool ticked = checkOf(context, DefinitionTable::General, GeneralRow::SWSEnabled);
     storeGeneral(context, GeneralRow::OOWThreshold, ticked ? kSaltWaterThreshold : 0);
     storeGeneral(context, GeneralRow::SWSEnabled, ticked ? 1 : 0);
     context.registry.redisplay(context, Page::Misc);
@@ -127,7 +127,7 @@ EditOutcome saltWaterClicked(const PageContext& context) {
 }
 
 EditOutcome encryptionClicked(const PageContext& context) {
-    if (checkOf(context, DefinitionTable::General, GeneralRow::XmitEncryption) != 0) {
+    if (checkOf(context, DefinitionTable::General, GeneralRow::XmitEncryption)) {
         storeGeneral(context, GeneralRow::XmitEncryption, 1);
     } else {
         for (const int row : {GeneralRow::XmitEncryption, GeneralRow::TimeEncode, GeneralRow::PNSeedValue,
@@ -138,7 +138,7 @@ EditOutcome encryptionClicked(const PageContext& context) {
 }
 
 EditOutcome synthesizerClicked(const PageContext& context, int row, int companion) {
-    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
+    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row) ? 1 : 0);
     systemPageRules(context);
     return EditOutcome::Taken;
 }

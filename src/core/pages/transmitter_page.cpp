@@ -57,7 +57,7 @@ void frequencyRules(const PageContext& context) {
 }
 
 EditOutcome timeEncodeChosen(const PageContext& context, int type) {
-    if (checkOf(context, DefinitionTable::General, kTimeEncodeRows[type]) == 0) {
+    if (!checkOf(context, DefinitionTable::General, kTimeEncodeRows[type])) {
         context.registry.redisplay(context, kPage);
         return EditOutcome::Taken;
     }
@@ -69,7 +69,7 @@ EditOutcome timeEncodeChosen(const PageContext& context, int type) {
 }
 
 EditOutcome frequencyChosen(const PageContext& context, int index) {
-    if (checkOf(context, DefinitionTable::General, kFrequencyRows[index - 1]) != 0)
+    if (checkOf(context, DefinitionTable::General, kFrequencyRows[index - 1]))
         storeGeneral(context, GeneralRow::SelectFreqIndex, index);
     context.registry.redisplay(context, kPage);
     return EditOutcome::Taken;
@@ -129,7 +129,7 @@ EditOutcome transmissionsClicked(const PageContext& context) {
 }
 
 EditOutcome powerClicked(const PageContext& context, int row, int companion) {
-    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row));
+    storeRadioPair(context, row, companion, checkOf(context, DefinitionTable::General, row) ? 1 : 0);
     return EditOutcome::Taken;
 }
 

@@ -124,15 +124,15 @@ void takeUpDeviceRead(ParameterRecord& record, bool afterImport) {
     if (afterImport) transmissionsFollowEnableType(record);
 }
 
-int activityCheck(const ParameterRecord& record, MessageLog& log) {
-    if (record.general(GeneralRow::DataCollMode) != kActivityData) return 0;
+bool activityCheck(const ParameterRecord& record, MessageLog& log) {
+    if (record.general(GeneralRow::DataCollMode) != kActivityData) return true;
     std::array<bool, kSeasons + 1> reached{};
     int season = 1;
     while (season >= 1 && season <= kSeasons && !reached[static_cast<std::size_t>(season)]) {
         reached[static_cast<std::size_t>(season)] = true;
         if (seasonTooFast(record, season)) {
             log.error("%s", wftext::kActivityIntervalTooLong);
-            return 1;
+            return false;
         }
         const int next = static_cast<int>(record.season(season, SeasonRow::NextSeason));
         if (next == kNextPhysicalSeason) {
@@ -143,7 +143,7 @@ int activityCheck(const ParameterRecord& record, MessageLog& log) {
             break;  // shutdown, or this season forever
         }
     }
-    return 0;
+    return true;
 }
 
 std::string dateTimeText(std::time_t when) {

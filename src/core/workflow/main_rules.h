@@ -41,9 +41,9 @@ void applyReadFixups(ParameterRecord& record);
 void takeUpDeviceRead(ParameterRecord& record, bool afterImport);
 
 // With "Activity Data" collection, no GPS fix interval of a season the
-// schedule reaches may be shorter than the activity interval. 0 fine; 1 after
-// the error message.
-int activityCheck(const ParameterRecord& record, MessageLog& log);
+// schedule reaches may be shorter than the activity interval. true when fine;
+// false after the error message.
+bool activityCheck(const ParameterRecord& record, MessageLog& log);
 
 // Sign-off and programming dates: "%m/%d/%Y  %H:%M" in local time.
 std::string dateTimeText(std::time_t when);

@@ -22,7 +22,7 @@ WritePlan confirmWrite(const ParameterRecord& record, int userMask, const WriteC
                        MessageLog& log, WriteStop& stop) {
     WritePlan plan;
     stop = WriteStop::ActivityCheck;
-    if (activityCheck(record, log) != 0) return plan;
+    if (!activityCheck(record, log)) return plan;
     const std::string& user = record.text(StringRow::UserName);
     stop = WriteStop::NoUser;
     if (user.empty()) {

@@ -81,30 +81,30 @@ TEST_F(RecordRules, TheActivityCheckWalksOnlyTheSeasonsTheScheduleReaches) {
     record.general(GeneralRow::DataCollMode) = 1;
     record.general(GeneralRow::ActivitySenseInterval) = 30;
     for (int s = 1; s <= kSeasons; ++s) record.season(s, SeasonRow::NextSeason) = 14;  // forever
-    EXPECT_EQ(activityCheck(record, log), 0);  // fix interval 60 minutes everywhere
+    EXPECT_TRUE(activityCheck(record, log));  // fix interval 60 minutes everywhere
     // Season 3 fixes every 10 minutes but is not reached.
     record.season(3, SeasonRow::GpsFixInterval_1) = 10;
-    EXPECT_EQ(activityCheck(record, log), 0);
+    EXPECT_TRUE(activityCheck(record, log));
     // 1 -> next physical -> 2 -> go to season 3: reached.
     record.season(1, SeasonRow::NextSeason) = 0;
     record.season(2, SeasonRow::NextSeason) = 3;
-    EXPECT_EQ(activityCheck(record, log), 1);
+    EXPECT_FALSE(activityCheck(record, log));
     EXPECT_EQ(boxes.last().kind, BoxKind::Error);
     EXPECT_EQ(boxes.last().text.rfind("The Activity Data Collection Interval is greater than one\n", 0), 0u);
     // Seconds count in whole minutes; hours as 60 each.
     record.season(3, SeasonRow::FixIntervalUnits) = 2;  // hours
-    EXPECT_EQ(activityCheck(record, log), 0);
+    EXPECT_TRUE(activityCheck(record, log));
     record.season(3, SeasonRow::FixIntervalUnits) = 0;  // seconds: 10 s is 0 minutes
-    EXPECT_EQ(activityCheck(record, log), 1);
+    EXPECT_FALSE(activityCheck(record, log));
     // A cycle back to a season already reached ends the walk.
     record.season(3, SeasonRow::GpsFixInterval_1) = 60;
     record.season(3, SeasonRow::FixIntervalUnits) = 1;
     record.season(3, SeasonRow::NextSeason) = 1;
-    EXPECT_EQ(activityCheck(record, log), 0);
+    EXPECT_TRUE(activityCheck(record, log));
     // Without activity collection nothing is checked.
     record.season(1, SeasonRow::GpsFixInterval_1) = 1;
     record.general(GeneralRow::DataCollMode) = 0;
-    EXPECT_EQ(activityCheck(record, log), 0);
+    EXPECT_TRUE(activityCheck(record, log));
 }
 
 TEST(Dates, SignoffDatesHaveTwoBlanksBeforeTheTime) {
