@@ -127,7 +127,7 @@ void BM_SaveAndReadOneDevice(benchmark::State& state) {
         // A new key each time: a plain save, without the overwrite question.
         const std::string ctn = "B" + std::to_string(n++);
         if (bench.db.saveDevice("Bench", ctn, "Working") != DbResult::Ok) state.SkipWithError("save failed");
-        if (bench.db.readDevice("Bench", ctn, "Working", kReadDevice) != DbResult::Ok)
+        if (bench.db.readDevice("Bench", ctn, "Working", ReadMode::Load) != DbResult::Ok)
             state.SkipWithError("read failed");
     }
 }
@@ -161,7 +161,7 @@ void BM_ReadOneDevice(benchmark::State& state) {
     static_cast<void>(bench.db.openDatabase(path, false));
     bench.db.closeDatabase();
     for (auto _ : state) {
-        if (bench.db.readDevice("Default", "Default", "Working", kReadDevice) != DbResult::Ok)
+        if (bench.db.readDevice("Default", "Default", "Working", ReadMode::Load) != DbResult::Ok)
             state.SkipWithError("failed");
     }
 }

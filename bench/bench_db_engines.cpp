@@ -222,7 +222,7 @@ void BM_SaveAndReadOneDevice(benchmark::State& state) {
     measure(state, [&](ParameterDb& db) {
         const std::string ctn = "B" + std::to_string(n++);
         if (db.saveDevice("Bench", ctn, "Working") != DbResult::Ok) return DbResult::Failed;
-        return db.readDevice("Bench", ctn, "Working", kReadDevice);
+        return db.readDevice("Bench", ctn, "Working", ReadMode::Load);
     });
 }
 
@@ -235,7 +235,7 @@ void BM_SaveAndReadOneDeviceWithHistory(benchmark::State& state) {
             const int device = (n++ * 7919) % kHistoryDevices;
             if (db.saveDevice(filledJob(device), filledCtn(device), "Working") != DbResult::Ok)
                 return DbResult::Failed;
-            return db.readDevice(filledJob(device), filledCtn(device), "Working", kReadDevice);
+            return db.readDevice(filledJob(device), filledCtn(device), "Working", ReadMode::Load);
         },
         true);
     state.counters["bytes_per_version"] = store(state.range(0) != 0, true).bytesPerVersion;

@@ -27,7 +27,7 @@ void BM_BuildAndDecodeN4Image(benchmark::State& state) {
             state.SkipWithError("the N4 image could not be built");
             break;
         }
-        benchmark::DoNotOptimize(orv::decodeImage(read, image, {orv::kDecodeLoad, 1, {}}, log));
+        benchmark::DoNotOptimize(orv::decodeImage(read, image, {orv::ReadMode::Load, 1, {}}, log));
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -42,7 +42,7 @@ void BM_CheckN4Image(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orv::decodeImage(record, image, {orv::kDecodeCheck, 1, {}}, log));
+        benchmark::DoNotOptimize(orv::decodeImage(record, image, {orv::ReadMode::Check, 1, {}}, log));
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -60,7 +60,7 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
         } else {
             ParameterDb db(line.log, line.record);
             db.setCurrentPath(source.dbPath);
-            if (db.readDevice(entry.job, entry.ctn, entry.status, kReadDevice) != DbResult::Ok) {
+            if (db.readDevice(entry.job, entry.ctn, entry.status, ReadMode::Load) != DbResult::Ok) {
                 missing(clitext::deviceNotStored(entry.job, entry.ctn, entry.status, source.dbPath));
                 continue;
             }

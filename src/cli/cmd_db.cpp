@@ -182,7 +182,7 @@ struct DbCommand {
             shown.text(StringRow::DevStatus) = status;
             std::fputs(differenceLines(storedDifferences(db, job, ctn, status, shown)).c_str(), stdout);
         }
-        if (db.readDevice(job, ctn, status, kCheckDevice) != DbResult::Ok) return kExitFailed;
+        if (db.readDevice(job, ctn, status, ReadMode::Check) != DbResult::Ok) return kExitFailed;
         session.log.information("%s", clitext::kSameAsDatabase);
         return kExitOk;
     }

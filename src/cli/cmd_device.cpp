@@ -126,12 +126,12 @@ int runOperation(const std::string& operation, Session& session, const Args& arg
         return takeUpFirmwareQuery(record, context.selection, log) ? kExitOk : kExitFailed;
     }
     if (operation == "read") {
-        const ReadJobResult read = readDeviceJob(context, progress, log, kReadMode);
+        const ReadJobResult read = readDeviceJob(context, progress, log, ReadMode::Load);
         if (read.result != DeviceResult::Ok || !read.loaded) return kExitFailed;
         return emitConfiguration(session, args);
     }
     if (operation == "check") {
-        const ReadJobResult check = readDeviceJob(context, progress, log, kCheckMode);
+        const ReadJobResult check = readDeviceJob(context, progress, log, ReadMode::Check);
         // --all: every difference, not only the first the check names.
         if (args.flag("all")) std::fputs(differenceLines(check.differences).c_str(), stdout);
         if (check.result != DeviceResult::Ok || !check.matched) return kExitFailed;

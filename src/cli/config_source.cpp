@@ -69,7 +69,8 @@ int loadDevice(Session& session, const Args& args, const SourceSpec& wanted, Con
     if (traceStatus != kExitOk) return traceStatus;
     clearFactoryValues(session.record);
     CollarSession collar(session, wanted.path, settings, trace);
-    const ReadJobResult read = readDeviceJob(collar.context(), collar.progress(), session.log, kReadMode);
+    const ReadJobResult read =
+        readDeviceJob(collar.context(), collar.progress(), session.log, ReadMode::Load);
     if (read.result != DeviceResult::Ok || !read.loaded) return kExitFailed;
     const std::string& version = session.record.text(StringRow::FenmodFwVer);
     out.held =
@@ -94,8 +95,8 @@ int loadStored(Session& session, const Args& args, const SourceSpec& wanted) {
         }
         return kExitOk;
     }
-    return db.readDevice(wanted.job, wanted.ctn, wanted.status, kReadDevice) == DbResult::Ok ? kExitOk
-                                                                                             : kExitFailed;
+    return db.readDevice(wanted.job, wanted.ctn, wanted.status, ReadMode::Load) == DbResult::Ok ? kExitOk
+                                                                                                : kExitFailed;
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ int exportDevicesCsv(Session& session, const Args& args, ParameterDb& db) {
         ParameterRecord record = session.record;
         ParameterDb reader(session.log, record);
         reader.setCurrentPath(db.currentPath());
-        if (reader.readDevice(device.job, device.ctn, device.status, kReadDevice) != DbResult::Ok)
+        if (reader.readDevice(device.job, device.ctn, device.status, ReadMode::Load) != DbResult::Ok)
             return kExitFailed;
         std::vector<std::string> cells{spreadsheetSafe(asUtf8(device.job)),
                                        spreadsheetSafe(asUtf8(device.ctn)), device.status};

@@ -23,7 +23,8 @@ int loadStoredDevice(Session& session, const Args& args) {
         DeviceVersion found;
         return loadStoredVersion(db, args, job, ctn, found);
     }
-    const DbResult rc = db.readDevice(job, ctn, args.value("status").value_or(kStatusWorking), kReadDevice);
+    const DbResult rc =
+        db.readDevice(job, ctn, args.value("status").value_or(kStatusWorking), ReadMode::Load);
     return rc == DbResult::Ok ? kExitOk : kExitFailed;
 }
 

@@ -104,7 +104,7 @@ void MainWindow::readDevice() {
     readResult = {};
     startOperation(Operation::ReadDevice, [this] {
         DeviceContext context = deviceContext();
-        readResult = readDeviceJob(context, progress->sink(), app.log, kReadMode);
+        readResult = readDeviceJob(context, progress->sink(), app.log, ReadMode::Load);
     });
 }
 
@@ -114,7 +114,7 @@ void MainWindow::checkDevice() {
     readResult = {};
     startOperation(Operation::CheckDevice, [this] {
         DeviceContext context = deviceContext();
-        readResult = readDeviceJob(context, progress->sink(), app.log, kCheckMode);
+        readResult = readDeviceJob(context, progress->sink(), app.log, ReadMode::Check);
     });
 }
 

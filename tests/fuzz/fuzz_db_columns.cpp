@@ -153,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::resetRecord(record);
     db.pause = nullptr;
     db.setCurrentPath(s.path);
-    if (db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kStatusWorking, orv::kReadDevice) !=
+    if (db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kStatusWorking, orv::ReadMode::Load) !=
         orv::DbResult::Ok) {
         return 0;
     }
@@ -164,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (const std::string& text : record.stringValues) require(text.empty() || text.back() != ' ');
-    require(db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kStatusWorking, orv::kCheckDevice) ==
-            orv::DbResult::Ok);
+    require(db.readDevice(orv::kDefaultDevice, orv::kDefaultDevice, orv::kStatusWorking,
+                          orv::ReadMode::Check) == orv::DbResult::Ok);
     return 0;
 }

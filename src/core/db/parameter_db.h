@@ -15,6 +15,7 @@
 #include "db/wait_cursor.h"
 #include "model/device_lists.h"
 #include "model/device_status.h"
+#include "model/read_mode.h"
 #include "model/record.h"
 
 namespace orv {
@@ -29,10 +30,6 @@ inline constexpr const char* kSeasonNumberColumn = "SeasonNum";
 inline constexpr int kKeyColumnWidth = 40;
 inline constexpr const char* kHistoryTable = "DeviceHistory";
 inline constexpr const char* kDefaultDevice = "Default";
-
-// ReadDevice modes: 1 loads the stored device into the record, any other compares.
-inline constexpr int kReadDevice = 1;
-inline constexpr int kCheckDevice = 2;
 
 struct DeviceKey {
     std::string job;
@@ -76,7 +73,7 @@ public:
     // Ok deleted; NotFound: no stored device had the key; Failed.
     DbResult deleteDevice(std::string job, std::string ctn, std::string status);
     // Ok read, or no difference; Failed: a failure or the first difference (shown).
-    DbResult readDevice(std::string job, std::string ctn, std::string status, int mode);
+    DbResult readDevice(std::string job, std::string ctn, std::string status, ReadMode mode);
     // An empty oldCtn renames every device of the Job.
     DbResult changeDevice(std::string oldJob, std::string oldCtn, std::string newJob, std::string newCtn);
 

@@ -284,11 +284,11 @@ DbResult ParameterDb::readSeasons(const DeviceKey& key, ParameterRecord& target,
     return DbResult::Ok;
 }
 
-DbResult ParameterDb::readDevice(std::string job, std::string ctn, std::string status, int mode) {
+DbResult ParameterDb::readDevice(std::string job, std::string ctn, std::string status, ReadMode mode) {
     WaitCursor wait(waitIndicator);
     const DeviceKey key{std::move(job), std::move(ctn), withoutStoredMarker(std::move(status))};
     if (reopenDatabase() != DbResult::Ok) return DbResult::Failed;
-    const bool load = mode == kReadDevice;
+    const bool load = mode == ReadMode::Load;
     bool failed = false;
     // The general row and the twelve seasons come from one state of the database,
     // never from both sides of another station's save.

@@ -113,7 +113,7 @@ MakeDbResult HandlerUtility::makeDb() {
             ctnsListSelected();
             const std::string ctn = lists.ctnsList.entry(c);
             for (const std::string& status : storedStatuses(lists.statusList)) {
-                bool copied = db.readDevice(job, ctn, status, kReadDevice) == DbResult::Ok;
+                bool copied = db.readDevice(job, ctn, status, ReadMode::Load) == DbResult::Ok;
                 bool declined = false;
                 if (copied) {
                     db.setCurrentPath(targetName);

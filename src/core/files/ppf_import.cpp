@@ -122,7 +122,7 @@ ImageResult importPpf(ParameterRecord& record, const std::string& path, Firmware
 // NaN or an infinity in a floating-point field would pass every range check.
 ImageResult decodePpfImages(ParameterRecord& record, const PpfImages& images, MessageLog& log) {
     ParameterRecord loaded = record;
-    const DecodeRequest load{kDecodeLoad, 1, {}};
+    const DecodeRequest load{ReadMode::Load, 1, {}};
     if (const ImageResult rc = decodeImage(loaded, images.image, load, log); rc != ImageResult::Ok) return rc;
     if (images.hasFactory) {
         if (const ImageResult rc = decodeFactoryImage(loaded, images.factory, load, log);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "image/image_result.h"
+#include "model/read_mode.h"
 
 namespace orv {
 
@@ -20,14 +21,11 @@ class MessageLog;
 using MemoryImage = std::vector<std::uint8_t>;
 using FactoryImage = std::vector<std::uint8_t>;
 
-inline constexpr int kDecodeLoad = 1;
-inline constexpr int kDecodeCheck = 0;
-
 // Values closer than this count as equal when an image is checked against the screen.
 inline constexpr double kCheckTolerance = 1e-6;
 
 struct DecodeRequest {
-    int mode = kDecodeLoad;  // kDecodeLoad loads into the record; any other value checks against it
+    ReadMode mode = ReadMode::Load;
     // 0: format the firmware version texts from versionBytes first (a collar
     // was just read); otherwise the record's texts are used as they are.
     int versionTextsReady = 1;

@@ -91,7 +91,7 @@ ImageResult decodeImage(ParameterRecord& record, std::span<const std::uint8_t> i
     if (const ImageResult rc = selectLayout(record, request, log, findFirmware, firmware);
         rc != ImageResult::Ok)
         return rc;
-    const bool load = request.mode == kDecodeLoad;
+    const bool load = request.mode == ReadMode::Load;
     const std::int64_t extension = truncateToInteger(record.general(GeneralRow::ExtensionAndProtectionCode));
     bool mismatch = false;
     for (const PlacedBlock& block : imageBlocks(firmware)) {
@@ -125,7 +125,7 @@ ImageResult decodeFactoryImage(ParameterRecord& record, std::span<const std::uin
     if (const ImageResult rc = selectLayout(record, request, log, findFactoryFirmware, firmware);
         rc != ImageResult::Ok)
         return rc;
-    const bool load = request.mode == kDecodeLoad;
+    const bool load = request.mode == ReadMode::Load;
     const std::size_t notesAt = walkLayout(
         factoryLayoutFor(firmware), PackingRule::Factory, 0, [&](const LayoutField& row, std::size_t at) {
             if (!load || row.isConstant) return;

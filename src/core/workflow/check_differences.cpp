@@ -16,7 +16,7 @@ std::optional<Configuration> collarConfiguration(const ParameterRecord& shown,
     MessageLog quiet;
     Configuration collar{shown, {}};
     DecodeRequest load = request;
-    load.mode = kDecodeLoad;
+    load.mode = ReadMode::Load;
     if (decodeImage(collar.record, image, load, quiet) != ImageResult::Ok) return std::nullopt;
     collar.held =
         HeldRows::ofImage(findFirmware(collar.record.text(StringRow::FenmodFwVer)), kFirmwareNotSupported);
@@ -37,7 +37,7 @@ std::vector<Difference> storedDifferences(const ParameterDb& db, const std::stri
     Configuration stored{shown, HeldRows::everything()};
     ParameterDb reader(quiet, stored.record);
     reader.setCurrentPath(db.currentPath());
-    if (reader.readDevice(job, ctn, status, kReadDevice) != DbResult::Ok) return {};
+    if (reader.readDevice(job, ctn, status, ReadMode::Load) != DbResult::Ok) return {};
     return compareConfigurations(stored, Configuration{shown, HeldRows::everything()});
 }
 

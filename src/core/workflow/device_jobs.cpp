@@ -13,9 +13,9 @@ namespace orv {
 
 namespace {
 
-DecodeRequest requestFor(int mode, const TargetLink& link) {
+DecodeRequest requestFor(ReadMode mode, const TargetLink& link) {
     DecodeRequest request;
-    request.mode = mode == kReadMode ? kDecodeLoad : kDecodeCheck;
+    request.mode = mode;
     request.versionTextsReady = 1;  // the operation formatted them from the collar's answer
     request.versionBytes = link.versionBytes;
     return request;
@@ -27,7 +27,7 @@ bool readTakesFactoryArea(const std::string& version) {
     return familyHasFactoryImage(version) && findFactoryFirmware(version) != kFirmwareNotSupported;
 }
 
-ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode) {
+ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, ReadMode mode) {
     ReadJobResult outcome;
     TargetLink& link = context.link;
     outcome.result = readConfiguration(context, progress);
@@ -38,13 +38,13 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
     // of the N4 and DS families without a factory layout ("N4 050922",
     // "DS 050505") still read their configuration.
     const bool factory =
-        mode == kReadMode && readTakesFactoryArea(context.record.text(StringRow::FenmodFwVer));
+        mode == ReadMode::Load && readTakesFactoryArea(context.record.text(StringRow::FenmodFwVer));
     if (factory) {
         outcome.result = readFactoryParameters(context, progress);
         if (outcome.result != DeviceResult::Ok) return outcome;
     }
     const DecodeRequest request = requestFor(mode, link);
-    if (mode == kReadMode) {
+    if (mode == ReadMode::Load) {
         // The Fact. Parms values are replaced only by a read that decoded:
         // a collar that never answered, or an image that does not decode,
         // leaves the configuration on screen as it was.
@@ -69,7 +69,7 @@ ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, Mess
 DeviceResult readFactoryJob(DeviceContext& context, ProgressSink& progress, MessageLog& log) {
     if (const DeviceResult result = readFactoryParameters(context, progress); result != DeviceResult::Ok)
         return result;
-    const DecodeRequest request{kDecodeLoad, 1, context.link.versionBytes};
+    const DecodeRequest request{ReadMode::Load, 1, context.link.versionBytes};
     return deviceResultOf(decodeFactoryImage(context.record, context.link.factoryImage, request, log));
 }
 

@@ -6,6 +6,7 @@
 #include "compare/configuration_diff.h"
 #include "device/device_operations.h"
 #include "files/ppf_file.h"
+#include "model/read_mode.h"
 
 namespace orv {
 
@@ -15,9 +16,6 @@ class MessageLog;
 // from start to end on the worker (the main window disabled), writes only the
 // record and the link, and leaves the widgets to the completion on the GUI
 // thread.
-
-inline constexpr int kReadMode = 1;
-inline constexpr int kCheckMode = 0;
 
 struct ReadJobResult {
     DeviceResult result =
@@ -38,7 +36,7 @@ bool readTakesFactoryArea(const std::string& version);
 // (takeUpDeviceRead); the Fact. Parms values are emptied first, and the record
 // changes only when the read and its decoding succeed. Check Device (mode 0): the configuration compared with
 // the record.
-ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, int mode);
+ReadJobResult readDeviceJob(DeviceContext& context, ProgressSink& progress, MessageLog& log, ReadMode mode);
 
 // "Read Factory Parameters": the factory area read and its values and texts
 // loaded into the record. Returns the operation's result (the decoding's,

@@ -71,7 +71,7 @@ void IdentityWorkflow::initialize() {
     p.record.text(StringRow::DevStatus) = kStatusWorking;
     // A device that cannot be read leaves the values as they are; the read has said why.
     static_cast<void>(p.db.readDevice(p.record.text(StringRow::JobNumber),
-                                      p.record.text(StringRow::CtnNumber), kStatusWorking, kReadDevice));
+                                      p.record.text(StringRow::CtnNumber), kStatusWorking, ReadMode::Load));
     applyLoadFixups(p.record);
     screen.markStoredStatuses(StatusSelection::OfRecord);
     screen.showRecord();
@@ -97,7 +97,7 @@ void IdentityWorkflow::enterPressed(int focusedControl) {
     screen.collectMainFields();
     if (!keyChanged) return;
     if (p.log.choice("%s", wftext::kKeyChangedQuestion) == kAnswerYes) {
-        if (p.db.readDevice(job, ctn, screen.statusText(), kReadDevice) != DbResult::Ok) {
+        if (p.db.readDevice(job, ctn, screen.statusText(), ReadMode::Load) != DbResult::Ok) {
             p.log.information("%s", wftext::kKeyReadFailed);
         }
     }
@@ -200,7 +200,7 @@ void IdentityWorkflow::loadDevice(const std::string& status) {
     ParameterRecord& r = p.record;
     // A device that cannot be read leaves the values as they are; the read has said why.
     static_cast<void>(
-        p.db.readDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), status, kReadDevice));
+        p.db.readDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), status, ReadMode::Load));
     applyLoadFixups(r);
     p.converter.clearChanges();
     screen.showRecord();

@@ -99,7 +99,7 @@ void RecordWorkflow::readRecord() {
     r.text(StringRow::JobNumber) = screen.controlText(StringRow::JobNumber);
     r.text(StringRow::CtnNumber) = screen.controlText(StringRow::CtnNumber);
     const DbResult result =
-        p.db.readDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), status, kReadDevice);
+        p.db.readDevice(r.text(StringRow::JobNumber), r.text(StringRow::CtnNumber), status, ReadMode::Load);
     applyReadFixups(r);
     if (result == DbResult::Ok) p.converter.clearChanges();
     screen.showRecord();
@@ -120,7 +120,7 @@ void RecordWorkflow::checkRecord() {
     screen.collectMainFields();
     const std::string status = screen.statusText();
     p.log.attachBoxDetails(differenceLines(storedDifferences(p.db, job, ctn, status, r)));
-    const DbResult checked = p.db.readDevice(job, ctn, status, kCheckDevice);
+    const DbResult checked = p.db.readDevice(job, ctn, status, ReadMode::Check);
     p.log.dropBoxDetails();
     if (checked == DbResult::Ok) p.log.information("%s", wftext::kRecordMatches);
 }

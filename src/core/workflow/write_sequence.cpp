@@ -29,7 +29,7 @@ ChangeSummary summarizeChanges(const ParameterRecord& record, const std::vector<
     // writes (a collar that does not decode is said so by the summary itself).
     MessageLog quiet;
     const std::optional<Configuration> collar =
-        collarConfiguration(record, before, DecodeRequest{kDecodeLoad, 1, {}});
+        collarConfiguration(record, before, DecodeRequest{ReadMode::Load, 1, {}});
     if (!collar) return summary;
     summary.collarDecoded = true;
     summary.differences = compareConfigurations(*collar, Configuration{record, HeldRows::everything()});

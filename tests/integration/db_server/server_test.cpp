@@ -218,7 +218,7 @@ TEST_F(OnServer, ARowLockedByAnotherSessionEndsTheSaveWithTheBusyMessage) {
 
     // A read meanwhile sees the device whole, as it was.
     resetRecord(record);
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 11);
 
     PQclear(PQexec(other, "ROLLBACK"));
@@ -227,7 +227,7 @@ TEST_F(OnServer, ARowLockedByAnotherSessionEndsTheSaveWithTheBusyMessage) {
     presenter.clear();
     ASSERT_EQ(db.saveDevice("J", "C", "Working"), DbResult::Ok);
     resetRecord(record);
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 33);
 }
 
@@ -275,7 +275,7 @@ TEST(ServerStopped, MidSaveTheDeviceStaysAsItWasAndTheMessageSaysWhy) {
     ASSERT_TRUE(cluster->restart());
     presenter.clear();
     resetRecord(record);
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 11) << "the device as it was before the save";
     PGconn* check = PQconnectdb(uri.c_str());
     PGresult* seasons = PQexec(check, "SELECT count(*) FROM \"SeasParmsTbl\" WHERE \"JobNumber\" = 'J'");

@@ -124,8 +124,9 @@ TEST_P(Stations, FourStationsSavingDifferentDevicesLoseNothing) {
     EXPECT_EQ(devices.size(), static_cast<std::size_t>(kStations * kSaves + 1));  // and the Default device
     for (int k = 0; k < kStations; ++k) {
         for (int i = 0; i < kSaves; i += 33) {
-            ASSERT_EQ(db.readDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working", kReadDevice),
-                      DbResult::Ok);
+            ASSERT_EQ(
+                db.readDevice("S" + std::to_string(k), "C" + std::to_string(i), "Working", ReadMode::Load),
+                DbResult::Ok);
             EXPECT_EQ(record.general(kSaveMarkerRow), k * 1000 + i % 200);
             EXPECT_TRUE(deviceIsWhole(record));
         }
@@ -150,7 +151,8 @@ TEST_P(Stations, TwoStationsSavingOneDeviceLeaveItWholeAndReadsNeverMixThem) {
         int mixed = 0;
         for (int i = 0; i < kSaves; ++i) {
             // Before the first save there is nothing to read yet.
-            if (station.readDevice("J", "C", "Working", kReadDevice) == DbResult::Ok && !deviceIsWhole(seen))
+            if (station.readDevice("J", "C", "Working", ReadMode::Load) == DbResult::Ok &&
+                !deviceIsWhole(seen))
                 ++mixed;
         }
         return mixed;
@@ -158,7 +160,7 @@ TEST_P(Stations, TwoStationsSavingOneDeviceLeaveItWholeAndReadsNeverMixThem) {
     for (const pid_t pid : writers) EXPECT_EQ(waitStation(pid), 0) << "saves that failed";
     EXPECT_EQ(waitStation(reader), 0) << "reads that mixed two saves";
 
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_TRUE(deviceIsWhole(record));
     EXPECT_TRUE(record.general(kSaveMarkerRow) == 1 || record.general(kSaveMarkerRow) == 2);
     std::vector<DeviceKey> devices;
@@ -216,7 +218,7 @@ TEST_P(Stations, FourStationsSavingOneDeviceNumberItsVersionsWithoutGapsOrDuplic
     for (int k = 0; k < kStations; ++k)
         for (int i = 0; i < kSaves; ++i) saved.push_back(1000 + k * 100 + i);
     EXPECT_EQ(markers, saved) << "every save is one version, whole";
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(kSaveMarkerRow), story.markers.back())
         << "the last version is the stored device";
 }
@@ -241,7 +243,7 @@ TEST_P(Stations, AStationKilledDuringASaveLeavesTheDeviceAndItsHistoryInStep) {
         const Story story = storyOf(db, record);
         if (story.numbers.empty()) continue;  // killed before its first save
         EXPECT_EQ(story.numbers, oneTo(static_cast<int>(story.numbers.size()))) << "round " << round;
-        ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+        ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
         EXPECT_TRUE(deviceIsWhole(record));
         EXPECT_EQ(record.general(kSaveMarkerRow), story.markers.back()) << "round " << round;
     }

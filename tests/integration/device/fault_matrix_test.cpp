@@ -82,11 +82,11 @@ struct Rig {
             case Op::Firmware:
                 return readFirmwareVersions(context, progress) == DeviceResult::Ok;
             case Op::Read: {
-                const ReadJobResult r = readDeviceJob(context, progress, log, kReadMode);
+                const ReadJobResult r = readDeviceJob(context, progress, log, ReadMode::Load);
                 return r.result == DeviceResult::Ok && r.loaded;
             }
             case Op::Check: {
-                const ReadJobResult r = readDeviceJob(context, progress, log, kCheckMode);
+                const ReadJobResult r = readDeviceJob(context, progress, log, ReadMode::Check);
                 return r.result == DeviceResult::Ok && r.matched;
             }
             case Op::Program:

@@ -209,7 +209,7 @@ TEST_F(OperationsTest, SinglePinEchoWorksEndToEnd) {
     link.settings.singlePinBit = 64;
     ASSERT_EQ(programConfiguration(context, progress), DeviceResult::Ok)
         << ::testing::PrintToString(boxTexts());
-    EXPECT_EQ(decodeImage(record, link.memoryImage, {kDecodeCheck, 1, link.versionBytes}, log),
+    EXPECT_EQ(decodeImage(record, link.memoryImage, {ReadMode::Check, 1, link.versionBytes}, log),
               ImageResult::Ok);
 }
 

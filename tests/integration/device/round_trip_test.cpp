@@ -39,7 +39,7 @@ TEST_P(RoundTripTest, ProgramReadBackDecodeLeavesTheRecordUnchanged) {
     EXPECT_EQ(link.memoryImage, programmed);
 
     // Check mode against the record that was programmed: no difference anywhere.
-    EXPECT_EQ(decodeImage(record, link.memoryImage, {kDecodeCheck, 1, link.versionBytes}, log),
+    EXPECT_EQ(decodeImage(record, link.memoryImage, {ReadMode::Check, 1, link.versionBytes}, log),
               ImageResult::Ok)
         << ::testing::PrintToString(boxTexts());
 
@@ -47,7 +47,7 @@ TEST_P(RoundTripTest, ProgramReadBackDecodeLeavesTheRecordUnchanged) {
     ParameterRecord loaded;
     resetRecord(loaded);
     loaded.text(StringRow::FenmodFwVer) = record.text(StringRow::FenmodFwVer);
-    ASSERT_EQ(decodeImage(loaded, link.memoryImage, {kDecodeLoad, 1, link.versionBytes}, log),
+    ASSERT_EQ(decodeImage(loaded, link.memoryImage, {ReadMode::Load, 1, link.versionBytes}, log),
               ImageResult::Ok);
     EXPECT_NEAR(loaded.general(GeneralRow::ElevAngle), 10, 1e-6);
     EXPECT_EQ(loaded.general(GeneralRow::AlmanacTimeout), original.general(GeneralRow::AlmanacTimeout));
@@ -97,7 +97,7 @@ TEST_P(FactoryRoundTripTest, FactoryParametersComeBackUnchanged) {
     ParameterRecord loaded;
     resetRecord(loaded);
     loaded.text(StringRow::FenmodFwVer) = record.text(StringRow::FenmodFwVer);
-    ASSERT_EQ(decodeFactoryImage(loaded, link.factoryImage, {kDecodeLoad, 1, link.versionBytes}, log),
+    ASSERT_EQ(decodeFactoryImage(loaded, link.factoryImage, {ReadMode::Load, 1, link.versionBytes}, log),
               ImageResult::Ok);
     EXPECT_EQ(loaded.text(StringRow::FactSysCTN), "12AB34");
     EXPECT_EQ(loaded.text(StringRow::SSTNotes), "Refurbished 2004, new battery");

@@ -75,7 +75,7 @@ struct TracedSession {
     // The firmware query and a read, then the port closed.
     void run() {
         firmwareResult = readFirmwareVersions(context, progress);
-        readResult = readDeviceJob(context, progress, log, kReadMode).result;
+        readResult = readDeviceJob(context, progress, log, ReadMode::Load).result;
         link.endConnection(0);
     }
 

@@ -116,7 +116,7 @@ TEST_P(DeviceHistoryTest, EveryChangeAppendsAVersionWithUserTimeActionAndTheWhol
     ASSERT_EQ(db.saveDevice("K", "C", found.key.status, HistoryAction::Restore), DbResult::Ok);
     EXPECT_EQ(seen(history("K", "C")).back(), (Seen{4, "Working", "restore", "cy", "2026-12-09T00:04:00Z"}));
     resetRecord(record);
-    ASSERT_EQ(db.readDevice("K", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("K", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(kMarkerRow), 12);
 }
 
@@ -173,7 +173,7 @@ TEST_P(DeviceHistoryTest, ADatabaseFromBeforeTheHistoryGainsItAndImportsDevicesA
 TEST_P(DeviceHistoryTest, ACopyIntoAnotherDatabaseIsRecordedThere) {
     saveMarked("J", "C", "Working", 5);
     const std::string target = stores.fresh(GetParam(), "copy.mdb");
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     db.setCurrentPath(target);
     ASSERT_EQ(db.saveDevice("J", "C", "Working", HistoryAction::Copy), DbResult::Ok);
     const auto versions = history("J", "C");

@@ -154,7 +154,7 @@ TEST_F(ParameterDbFileOnly, OlderFileGetsTheMissingColumnsAndItsRowsKeepTheirVal
               (std::vector<std::vector<std::string>>{{"Working", "12.5"}}));
 
     record.general(GeneralRow::SigLevel) = 17;
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 12.5);
     EXPECT_EQ(record.general(GeneralRow::SigLevel), generalDefinitions()[GeneralRow::SigLevel].defaultValue);
     EXPECT_EQ(record.season(12, SeasonRow::NextSeason), 3);
@@ -211,7 +211,7 @@ TEST_P(ParameterDbFile, SaveThatFailsHalfwayLeavesTheStoredDeviceIntact) {
     ASSERT_EQ(errors().size(), 1u);
     EXPECT_EQ(errors()[0].text.rfind("Couldn't save database -- Exception: ", 0), 0u) << errors()[0].text;
     EXPECT_EQ(rawScalar(path, "SELECT count(*) FROM SeasParmsTbl WHERE JobNumber = 'J'"), "12");
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 10);
 }
 
@@ -226,7 +226,7 @@ TEST_P(ParameterDbFile, ATextHoldingANulIsRefusedAndTheStoredDeviceStaysWhole) {
     ASSERT_EQ(errors().size(), 1u);
     EXPECT_EQ(errors()[0].text,
               "Couldn't save database -- Exception: a text holding a NUL character cannot be stored");
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.text(StringRow::Notes), "before");
 }
 
@@ -238,7 +238,7 @@ TEST_P(ParameterDbFile, MissingStoredValuesReadAsDefaultsAndEmptyTexts) {
     rawQuery(path, "UPDATE SeasParmsTbl SET GpsFixInterval_1 = NULL WHERE SeasonNum = 4");
     record.general(GeneralRow::ElevAngle) = 55;
     record.season(5, SeasonRow::GpsFixInterval_1) = 99;
-    ASSERT_EQ(db.readDevice("J", "C", "Working" + kMarker, kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working" + kMarker, ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::ElevAngle),
               generalDefinitions()[GeneralRow::ElevAngle].defaultValue);
     EXPECT_EQ(record.season(5, SeasonRow::GpsFixInterval_1),
@@ -250,19 +250,19 @@ TEST_P(ParameterDbFile, MissingStoredValuesReadAsDefaultsAndEmptyTexts) {
 TEST_P(ParameterDbFile, CheckReportsOnlyTheFirstNumericDifference) {
     createDatabase();
     ASSERT_EQ(save("J", "C"), DbResult::Ok);
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Ok);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", ReadMode::Check), DbResult::Ok);
 
     record.text(StringRow::Notes) = "only a text differs";
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Ok);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", ReadMode::Check), DbResult::Ok);
 
     const double elev = record.general(GeneralRow::ElevAngle);
     record.general(GeneralRow::ElevAngle) = elev + 1e-7;
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Ok);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", ReadMode::Check), DbResult::Ok);
     EXPECT_TRUE(warnings().empty());
 
     record.general(GeneralRow::ElevAngle) = elev + 2e-6;
     record.general(GeneralRow::SigLevel) += 3;
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Failed);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", ReadMode::Check), DbResult::Failed);
     ASSERT_EQ(warnings().size(), 1u);
     EXPECT_EQ(warnings()[0].text, generalMismatch(GeneralRow::ElevAngle, elev, elev + 2e-6));
 
@@ -270,7 +270,7 @@ TEST_P(ParameterDbFile, CheckReportsOnlyTheFirstNumericDifference) {
     record.general(GeneralRow::ElevAngle) = elev;
     record.general(GeneralRow::SigLevel) -= 3;
     record.season(3, SeasonRow::NextSeason) = 2;
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Failed);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", ReadMode::Check), DbResult::Failed);
     ASSERT_EQ(warnings().size(), 1u);
     EXPECT_NE(warnings()[0].text.find("field in season 3 has"), std::string::npos) << warnings()[0].text;
 }
@@ -280,9 +280,9 @@ TEST_P(ParameterDbFile, SixteenBitValuesAboveTheSignedRangeComeBack) {
     record.general(GeneralRow::NetConnTimeOut) = 65535;
     record.general(GeneralRow::PttIdCode) = 999999;
     ASSERT_EQ(save("J", "C"), DbResult::Ok);
-    EXPECT_EQ(db.readDevice("J", "C", "Working", kCheckDevice), DbResult::Ok);
+    EXPECT_EQ(db.readDevice("J", "C", "Working", ReadMode::Check), DbResult::Ok);
     resetRecord(record);
-    ASSERT_EQ(db.readDevice("J", "C", "Working", kReadDevice), DbResult::Ok);
+    ASSERT_EQ(db.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Ok);
     EXPECT_EQ(record.general(GeneralRow::NetConnTimeOut), 65535);
     EXPECT_EQ(record.general(GeneralRow::PttIdCode), 999999);
 }
@@ -304,7 +304,7 @@ TEST_P(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
     ParameterDb fresh(log, record);  // a new run: the file is checked again, and keeps its rows
     fresh.setCurrentPath(path);
     record.general(GeneralRow::ElevAngle) = 44;
-    for (const int mode : {kReadDevice, kCheckDevice}) {
+    for (const ReadMode mode : {ReadMode::Load, ReadMode::Check}) {
         presenter.clear();
         EXPECT_EQ(fresh.readDevice("J", "C", "Working", mode), DbResult::Failed);
         EXPECT_EQ(record.general(GeneralRow::ElevAngle), 44) << "the stored rows are not loaded";
@@ -313,7 +313,7 @@ TEST_P(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
                   formatText(dbtext::kSeveralDevices, path.c_str(), "J", "C", "Working"));
     }
     presenter.clear();
-    EXPECT_EQ(fresh.readDevice("K", "C", "Working", kReadDevice), DbResult::Failed)
+    EXPECT_EQ(fresh.readDevice("K", "C", "Working", ReadMode::Load), DbResult::Failed)
         << "a season stored twice is an error";
     EXPECT_EQ(errors().at(0).text, formatText(dbtext::kSeveralSeasons, path.c_str(), "K", "C", 3));
     bool unique = false;
@@ -322,11 +322,11 @@ TEST_P(ParameterDbFile, DuplicateAndMissingRowsAreReported) {
 
     rawQuery(path, "DELETE FROM GenParmsTbl WHERE ElevAngle = 33");
     presenter.clear();
-    EXPECT_EQ(fresh.readDevice("J", "C", "Working", kReadDevice), DbResult::Failed);
+    EXPECT_EQ(fresh.readDevice("J", "C", "Working", ReadMode::Load), DbResult::Failed);
     EXPECT_EQ(errors().at(0).text, formatText(dbtext::kNoSeason, "J", "C", 7));
 
     presenter.clear();
-    EXPECT_EQ(db.readDevice("X", "C", "Working", kReadDevice), DbResult::Failed);
+    EXPECT_EQ(db.readDevice("X", "C", "Working", ReadMode::Load), DbResult::Failed);
     EXPECT_EQ(errors().at(0).text,
               "Could not find Job number: 'X', CTN number: 'C', Status: 'Working'\nin the database.");
 }
@@ -343,7 +343,7 @@ TEST_P(ParameterDbFile, DeleteRemovesBothTablesRowsAndSaysWhenNothingMatched) {
 TEST_P(ParameterDbFile, QuotesInKeysAreStoredAndFoundLikeAnyOtherText) {
     createDatabase();
     ASSERT_EQ(save("O'Brien", "C'1", "Working"), DbResult::Ok);
-    EXPECT_EQ(db.readDevice("O'Brien", "C'1", "Working", kCheckDevice), DbResult::Ok);
+    EXPECT_EQ(db.readDevice("O'Brien", "C'1", "Working", ReadMode::Check), DbResult::Ok);
     EXPECT_EQ(db.changeDevice("O'Brien", "C'1", "O'Neil", "C'2"), DbResult::Ok);
     EXPECT_EQ(db.deleteDevice("O'Neil", "C'2", "Working"), DbResult::Ok);
     EXPECT_EQ(presenter.count(), 0u);

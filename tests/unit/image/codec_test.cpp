@@ -14,8 +14,8 @@ using test::recordFor;
 namespace G = GeneralRow;
 namespace S = SeasonRow;
 
-const DecodeRequest kLoad{kDecodeLoad, 1, {}};
-const DecodeRequest kCheck{kDecodeCheck, 1, {}};
+const DecodeRequest kLoad{ReadMode::Load, 1, {}};
+const DecodeRequest kCheck{ReadMode::Check, 1, {}};
 
 double valueOf(const ParameterRecord& record, const test::StoredValue& v) {
     if (v.table == DefinitionTable::Season) return record.season(v.season, v.row);
@@ -188,14 +188,14 @@ TEST(ImageCodec, UnsupportedFirmwareAndVersionTextFailures) {
 
     // Version bytes that are formatted first name the collar's family letters.
     const std::uint8_t bytes[] = {'Q', '7', 0x04, 0x08, 0x16, 0x03};
-    EXPECT_EQ(decodeFactoryImage(record, image, {kDecodeLoad, 0, bytes}, t.log),
+    EXPECT_EQ(decodeFactoryImage(record, image, {ReadMode::Load, 0, bytes}, t.log),
               ImageResult::UnsupportedFirmware);
     EXPECT_EQ(record.text(StringRow::FenmodFwVer), "Q7 040816 03");
     EXPECT_NE(t.presenter.last().text.find("('Q7')"), std::string::npos);
 
     // A version text whose kind cannot be formatted.
     stringDefinitions()[StringRow::SigProcFwVer].kind = KindText;
-    EXPECT_EQ(decodeImage(record, image, {kDecodeLoad, 0, bytes}, t.log), ImageResult::VersionTextsFailed);
+    EXPECT_EQ(decodeImage(record, image, {ReadMode::Load, 0, bytes}, t.log), ImageResult::VersionTextsFailed);
     restoreBuiltinDefinitions();
     EXPECT_EQ(
         t.presenter.last().text,
@@ -209,7 +209,7 @@ TEST(ImageCodec, VersionBytesSelectTheLayoutWhenFormattedFirst) {
                                   5,    6,    7,    8,    0x01, 0x07, 0x0B, 0x1C, 0x66, 2, 0, 1, 1,   99};
     ParameterRecord read = recordFor("");
     test::LoggedTest t;
-    ASSERT_EQ(decodeImage(read, image, {kDecodeLoad, 0, bytes}, t.log), ImageResult::Ok);
+    ASSERT_EQ(decodeImage(read, image, {ReadMode::Load, 0, bytes}, t.log), ImageResult::Ok);
     EXPECT_EQ(read.text(StringRow::FenmodFwVer), "N4 040816 03");
     EXPECT_EQ(read.text(StringRow::RtcPicFwVer), "N4 010203 04");
     EXPECT_EQ(read.text(StringRow::MiscDevFwVer), "MX 050607 08");

@@ -31,7 +31,7 @@ TEST(FactoryImage, NotesAreCutTo191BytesAndReadInEveryMode) {
     ParameterRecord read = recordFor("N4 040628");
     read.text(StringRow::FactSysCTN) = "keep";
     test::LoggedTest t;
-    ASSERT_EQ(decodeFactoryImage(read, image, {kDecodeCheck, 1, {}}, t.log), ImageResult::Ok);
+    ASSERT_EQ(decodeFactoryImage(read, image, {ReadMode::Check, 1, {}}, t.log), ImageResult::Ok);
     EXPECT_EQ(read.text(StringRow::SSTNotes), std::string(191, 'n'));
     EXPECT_EQ(read.text(StringRow::FactSysCTN), "keep");  // only a load stores the values
 }

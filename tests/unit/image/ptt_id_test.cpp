@@ -23,7 +23,7 @@ std::uint32_t storedWord(const ParameterRecord& record, bool rootIdFlag = false)
 std::string loadedHexText(const MemoryImage& image, const char* version) {
     ParameterRecord read = recordFor(version);
     test::LoggedTest t;
-    EXPECT_EQ(decodeImage(read, image, {kDecodeLoad, 1, {}}, t.log), ImageResult::Ok);
+    EXPECT_EQ(decodeImage(read, image, {ReadMode::Load, 1, {}}, t.log), ImageResult::Ok);
     return read.text(StringRow::IDHexValue);
 }
 

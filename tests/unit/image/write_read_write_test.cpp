@@ -16,7 +16,7 @@ namespace {
 
 using test::recordFor;
 
-const DecodeRequest kLoad{kDecodeLoad, 1, {}};
+const DecodeRequest kLoad{ReadMode::Load, 1, {}};
 
 std::vector<std::uint8_t> randomBytes(std::mt19937& random, std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
