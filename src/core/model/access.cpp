@@ -1,7 +1,5 @@
 #include "model/access.h"
 
-#include "binding/field_controls.h"
-
 namespace orv {
 
 int userMaskForLevel(std::string_view level) {
