@@ -42,6 +42,19 @@ double storedNumber(const ParameterDefinition& def, const StoredRow& row) {
     return parameterFromColumn(def, row.value(def.key));
 }
 
+// The season a stored row belongs to (0-11 as stored), -1 for a number that
+// names none: the engines give it back as an integer, or as a real number
+// from a column an older writer created loosely.
+int seasonIndex(const DbValue& value) {
+    if (value.type == DbValue::Type::Integer)
+        return value.integer >= 0 && value.integer < kSeasons ? static_cast<int>(value.integer) : -1;
+    if (value.type == DbValue::Type::Real && value.real >= 0 && value.real < kSeasons &&
+        value.real == std::floor(value.real)) {
+        return static_cast<int>(value.real);
+    }
+    return -1;
+}
+
 bool differs(double screen, double stored) {
     return std::fabs(screen - stored) > kCheckTolerance;
 }
@@ -87,37 +100,39 @@ DbResult ParameterDb::writeDevice(const DeviceKey& key) {
         return DbResult::EngineFailed;
     }
 
+    // The twelve season rows go in one statement: on the server each statement
+    // is a round trip, and a save is mostly round trips.
     columns.clear();
     marks.clear();
     values.clear();
-    std::vector<int> seasonRows;
     for (const char* column : {kJobColumn, kCtnColumn, kStatusColumn, kSeasonNumberColumn}) add(column, {});
     const auto season = seasonDefinitions();
+    std::vector<int> seasonRows;
     for (std::size_t row = 0; row < season.size(); ++row) {
         if (hasKey(season[row]) && numberForColumn(season[row].columnType, 0)) {
             add(season[row].key, {});
             seasonRows.push_back(static_cast<int>(row));
         }
     }
-    auto insert = database->prepare("INSERT INTO " + quoteName(kSeasonTable) + " (" + columns + ") VALUES (" +
-                                    marks + ")");
-    if (!insert) return DbResult::EngineFailed;
+    const std::string tuple = "(" + marks + ")";
+    std::string tuples;
+    values.clear();
     for (int s = 0; s < kSeasons; ++s) {
-        if (bindAll(*insert, {DbValue::ofText(key.job), DbValue::ofText(key.ctn), DbValue::ofText(key.status),
-                              DbValue::ofInteger(s)}) != 0) {
-            return DbResult::EngineFailed;
-        }
-        int parameter = 5;
+        tuples += (s == 0 ? "" : ", ") + tuple;
+        values.push_back(DbValue::ofText(key.job));
+        values.push_back(DbValue::ofText(key.ctn));
+        values.push_back(DbValue::ofText(key.status));
+        values.push_back(DbValue::ofInteger(s));
         for (const int row : seasonRows) {
             const auto& def = season[static_cast<std::size_t>(row)];
-            if (insert->bind(parameter++,
-                             *numberForColumn(def.columnType, configuration.season(s + 1, row))) != 0) {
-                return DbResult::EngineFailed;
-            }
+            values.push_back(*numberForColumn(def.columnType, configuration.season(s + 1, row)));
         }
-        if (insert->step() != DbStatement::Step::Done || insert->reset() != 0) return DbResult::EngineFailed;
     }
-    return DbResult::Ok;
+    return executeStatement(*database,
+                            "INSERT INTO " + quoteName(kSeasonTable) + " (" + columns + ") VALUES " + tuples,
+                            values) == 0
+               ? DbResult::Ok
+               : DbResult::EngineFailed;
 }
 
 DbResult ParameterDb::deleteRows(const DeviceKey& key, int& generalRows) {
@@ -243,34 +258,38 @@ DbResult ParameterDb::readGeneralRow(const DeviceKey& key, ParameterRecord& targ
 }
 
 DbResult ParameterDb::readSeasons(const DeviceKey& key, ParameterRecord& target, bool load, bool& failed) {
-    auto select = database->prepare("SELECT * FROM " + quoteName(kSeasonTable) + keyCondition() + " AND " +
-                                    quoteName(kSeasonNumberColumn) + " = ?");
-    if (!select) return DbResult::EngineFailed;
+    // All season rows of the device in one statement (one round trip on the
+    // server), sorted out by their season number here.
+    std::vector<std::vector<StoredRow>> rowsOf(kSeasons);
+    if (forEachRow(*database, "SELECT * FROM " + quoteName(kSeasonTable) + keyCondition(), keyValues(key),
+                   [&](const DbStatement& statement) {
+                       StoredRow row(statement);
+                       const int s = seasonIndex(row.value(kSeasonNumberColumn));
+                       if (s >= 0 && s < kSeasons)
+                           rowsOf[static_cast<std::size_t>(s)].push_back(std::move(row));
+                       return 0;
+                   }) != 0) {
+        return DbResult::EngineFailed;
+    }
     const auto season = seasonDefinitions();
     for (int s = 0; s < kSeasons && !failed; ++s) {
-        if (select->reset() != 0 ||
-            bindAll(*select, {DbValue::ofText(key.job), DbValue::ofText(key.ctn), DbValue::ofText(key.status),
-                              DbValue::ofInteger(s)}) != 0) {
-            return DbResult::EngineFailed;
-        }
-        std::optional<StoredRow> row;
-        const int rows = fetchSingle(*select, row);
-        if (rows == kEngineFailed) return DbResult::EngineFailed;
-        if (rows > 1) {
+        const auto& rows = rowsOf[static_cast<std::size_t>(s)];
+        if (rows.size() > 1) {
             log.error(dbtext::kSeveralSeasons, displayName(path).c_str(), key.job.c_str(), key.ctn.c_str(),
                       s);
             failed = true;
             continue;
         }
-        if (rows == 0) {
+        if (rows.empty()) {
             log.error(dbtext::kNoSeason, key.job.c_str(), key.ctn.c_str(), s);
             failed = true;
             continue;
         }
+        const StoredRow& row = rows.front();
         for (std::size_t r = 0; r < season.size() && !failed; ++r) {
             const ParameterDefinition& def = season[r];
             if (!hasKey(def)) continue;
-            const double stored = storedNumber(def, *row);
+            const double stored = storedNumber(def, row);
             double& screen = target.season(s + 1, static_cast<int>(r));
             if (load) {
                 screen = stored;

@@ -271,9 +271,11 @@ public:
                                            quoteName(table) + " (" + keys + ") INCLUDE (" + texts + ")");
     }
 
+    // The transaction and its lock in one round trip: a failing lock leaves the
+    // transaction open, and the rollback ends it.
     int begin() override {
-        if (command("BEGIN ISOLATION LEVEL READ COMMITTED") != 0) return 1;
-        if (command("SELECT pg_advisory_xact_lock(" + std::to_string(kWriterLock) + ")") != 0) {
+        if (command("BEGIN ISOLATION LEVEL READ COMMITTED; SELECT pg_advisory_xact_lock(" +
+                    std::to_string(kWriterLock) + ")") != 0) {
             rollback();
             return 1;
         }
