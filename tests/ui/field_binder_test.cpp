@@ -275,7 +275,7 @@ TEST(FieldBinderParity, OneScriptEndsInTheSameRecordMarkersAndMessagesOnWidgetsA
     EXPECT_EQ(qt.record.generalChanged, memory.record.generalChanged);
     EXPECT_EQ(qt.record.seasonChanged, memory.record.seasonChanged);
     EXPECT_EQ(qt.record.stringChanged, memory.record.stringChanged);
-    EXPECT_EQ(qt.record.recordDirty, 1);
+    EXPECT_TRUE(qt.record.recordDirty);
     EXPECT_EQ(qt.pages.title, "Orv *");
     EXPECT_EQ(memory.pages.title, "Orv *");
     // What the script did, so that the comparison compares something.
@@ -399,7 +399,7 @@ TEST_F(FieldBinderTest, UserActionsReachTheRegistryOnlyWhileTheWindowTakesInput)
     EXPECT_EQ(record.general(GeneralRow::ElevAngle), 90);
     EXPECT_EQ(elevation->text(), "90.0");
     EXPECT_EQ(edited, std::vector<int>{GeneralRow::ElevAngle});
-    EXPECT_EQ(record.generalChanged[GeneralRow::ElevAngle], 1);
+    EXPECT_TRUE(record.generalChanged[GeneralRow::ElevAngle]);
 }
 
 TEST_F(FieldBinderTest, ShowingAPageRefillsListsThatDependOnOtherValues) {

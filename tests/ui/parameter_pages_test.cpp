@@ -109,7 +109,7 @@ TEST_F(ParameterPagesTest, LeavingEveryTabOfAFreshRecordChangesNothing) {
                               Tab::FactParms, Tab::GpsParms})
             showTab(tab);
         window().workflow().screen.collectAllPages();
-        EXPECT_EQ(record().recordDirty, 0) << user;
+        EXPECT_FALSE(record().recordDirty) << user;
         EXPECT_FALSE(window().windowTitle().endsWith(" *")) << user;
     }
 }

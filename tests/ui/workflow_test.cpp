@@ -80,7 +80,7 @@ TEST_F(WorkflowTest, ExitAsksOnceAndSavesWhenTheUserSaysSo) {
     answer(kAnswerYes);  // save and exit
     answer(kAnswerYes);  // overwrite
     EXPECT_TRUE(window().close());
-    EXPECT_EQ(record().recordDirty, 0);
+    EXPECT_FALSE(record().recordDirty);
 }
 
 TEST_F(WorkflowTest, NotesHoldAtMost240Characters) {
@@ -134,7 +134,7 @@ TEST_F(WorkflowTest, ASaveThatStoredNothingKeepsTheChangesForExit) {
     EXPECT_FALSE(window().close());
     EXPECT_TRUE(sawTextStarting("Screen data has not been saved to the database."));
     EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(record().recordDirty, 1);
+    EXPECT_TRUE(record().recordDirty);
 }
 
 TEST_F(WorkflowTest, TheFileDialogsOpenInTheDataFolderThenWhereTheUserWas) {

@@ -30,7 +30,7 @@ void FieldConverter::storeText(std::string& slot, const std::string& newText, Pa
     slot = newText;
 }
 
-int* FieldConverter::changedFlag(DefinitionTable table, int row) {
+bool* FieldConverter::changedFlag(DefinitionTable table, int row) {
     const auto index = static_cast<std::size_t>(row);
     switch (table) {
         case DefinitionTable::General:
@@ -52,12 +52,12 @@ void FieldConverter::markChanged(Page page, DefinitionTable table, int row) {
     if (table == DefinitionTable::Season && row == SeasonRow::Season) {
         return;
     }
-    int* flag = changedFlag(table, row);
+    bool* flag = changedFlag(table, row);
     if (flag == nullptr) {
         return;
     }
     markRecordDirty();
-    *flag = 1;
+    *flag = true;
     if (!pages.allTabPagesExist()) {
         return;
     }
@@ -69,7 +69,7 @@ void FieldConverter::markChanged(Page page, DefinitionTable table, int row) {
 }
 
 void FieldConverter::markRecordDirty() {
-    record.recordDirty = 1;
+    record.recordDirty = true;
     const std::string title = pages.windowTitle();
     if (title.find(kTitleMarker) == std::string::npos) {
         pages.setWindowTitle(title + kTitleMarker);
@@ -111,11 +111,11 @@ void FieldConverter::clearChanges() {
         title.erase(marker);
         pages.setWindowTitle(title);
     }
-    record.recordDirty = 0;
-    record.generalChanged.fill(0);
-    record.stringChanged.fill(0);
+    record.recordDirty = false;
+    record.generalChanged.fill(false);
+    record.stringChanged.fill(false);
     for (auto& season : record.seasonChanged) {
-        season.fill(0);
+        season.fill(false);
     }
     refreshMarkers();
 }
@@ -125,8 +125,8 @@ void FieldConverter::refreshTableMarkers(DefinitionTable table) {
     // Off first, then on: rows that share a label end up marked when either changed.
     for (const bool on : {false, true}) {
         for (std::size_t row = 0; row < definitions.size(); ++row) {
-            const int* flag = changedFlag(table, static_cast<int>(row));
-            if (flag != nullptr && (*flag == 1) == on) {
+            const bool* flag = changedFlag(table, static_cast<int>(row));
+            if (flag != nullptr && *flag == on) {
                 labelMarker(definitions[row].page, definitions[row], on);
             }
         }
@@ -140,7 +140,7 @@ void FieldConverter::refreshMarkers() {
 }
 
 int FieldConverter::askUnsavedChanges(const char* question, bool threeWay) {
-    if (record.recordDirty != 1) {
+    if (!record.recordDirty) {
         return 0;
     }
     return threeWay ? log.yesNoCancel("%s", question) : log.choice("%s", question);

@@ -92,7 +92,7 @@ private:
     void labelMarker(Page page, const ParameterDefinition& definition, bool on);
     void refreshTableMarkers(DefinitionTable table);
     void clearShownFirmwareTexts();
-    int* changedFlag(DefinitionTable table, int row);
+    bool* changedFlag(DefinitionTable table, int row);
 
     ParameterRecord& record;
     MessageLog& log;

@@ -26,9 +26,9 @@ inline constexpr double kCheckTolerance = 1e-6;
 
 struct DecodeRequest {
     ReadMode mode = ReadMode::Load;
-    // 0: format the firmware version texts from versionBytes first (a collar
-    // was just read); otherwise the record's texts are used as they are.
-    int versionTextsReady = 1;
+    // false: format the firmware version texts from versionBytes first (a
+    // collar was just read); otherwise the record's texts are used as they are.
+    bool versionTextsReady = true;
     std::span<const std::uint8_t> versionBytes{};
 };
 

@@ -35,8 +35,7 @@ std::string familyLetters(const ParameterRecord& record, const DecodeRequest& re
 template <typename Find>
 ImageResult selectLayout(ParameterRecord& record, const DecodeRequest& request, MessageLog& log, Find find,
                          int& row) {
-    if (request.versionTextsReady == 0 &&
-        formatVersionTexts(request.versionBytes, record) != ImageResult::Ok) {
+    if (!request.versionTextsReady && formatVersionTexts(request.versionBytes, record) != ImageResult::Ok) {
         log.error("%s", imagetext::kVersionReadError);
         return ImageResult::VersionTextsFailed;
     }

@@ -17,12 +17,12 @@ void resetRecord(ParameterRecord& record) {
         text.clear();
     }
     record.text(StringRow::UserAccessLevel) = "Customer";
-    record.generalChanged.fill(0);
+    record.generalChanged.fill(false);
     for (auto& flags : record.seasonChanged) {
-        flags.fill(0);
+        flags.fill(false);
     }
-    record.stringChanged.fill(0);
-    record.recordDirty = 0;
+    record.stringChanged.fill(false);
+    record.recordDirty = false;
 }
 
 }  // namespace orv

@@ -15,10 +15,11 @@ struct ParameterRecord {
     std::array<double, kGeneralCount> generalValues{};
     std::array<std::array<double, kSeasonCount>, kSeasons> seasonValues{};
     std::array<std::string, kStringCount> stringValues{};
-    std::array<int, kGeneralCount> generalChanged{};
-    std::array<std::array<int, kSeasonCount>, kSeasons> seasonChanged{};
-    std::array<int, kStringCount> stringChanged{};
-    int recordDirty = 0;
+    // Which values the user changed since the record was loaded or saved.
+    std::array<bool, kGeneralCount> generalChanged{};
+    std::array<std::array<bool, kSeasonCount>, kSeasons> seasonChanged{};
+    std::array<bool, kStringCount> stringChanged{};
+    bool recordDirty = false;
 
     // The season shown on the Schedule tab (1..12), the one its rows stand for.
     // It lives in the selector's slot of season 1; a value there outside 1..12

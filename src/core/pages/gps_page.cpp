@@ -65,7 +65,7 @@ void showAdvancedDialog(const PageContext& context) {
     for (const int row : kAdvancedRows) context.converter.showField(page, row);
     const int row = GeneralRow::SigStrengthEvalTime;
     const std::string label = signalEvalTimeLabel(context.record.text(StringRow::FenmodFwVer));
-    const bool marked = context.record.generalChanged[static_cast<std::size_t>(row)] != 0;
+    const bool marked = context.record.generalChanged[static_cast<std::size_t>(row)];
     setPageText(context, page, generalDefinitions()[row].labelId, marked ? kLabelMarker + label : label);
 }
 

@@ -16,7 +16,7 @@ namespace {
 DecodeRequest requestFor(ReadMode mode, const TargetLink& link) {
     DecodeRequest request;
     request.mode = mode;
-    request.versionTextsReady = 1;  // the operation formatted them from the collar's answer
+    request.versionTextsReady = true;  // the operation formatted them from the collar's answer
     request.versionBytes = link.versionBytes;
     return request;
 }

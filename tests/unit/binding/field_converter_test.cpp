@@ -201,7 +201,7 @@ TEST_F(FieldConverterTest, TurningArgosOnMovesEverySeasonToMinutes) {
             "'95.0000' in field 'GPS Duty Cycle 3 - Fix Interval' in season '5' was modified to "
             "'120.0000'\nto meet data format or range requirements.",
         }));
-    EXPECT_EQ(record.recordDirty, 0);  // written without change marks
+    EXPECT_FALSE(record.recordDirty);  // written without change marks
 }
 
 TEST_F(FieldConverterTest, FixIntervalSpinStepsBetweenAllowedIntervals) {
@@ -220,7 +220,7 @@ TEST_F(FieldConverterTest, FixIntervalSpinStepsBetweenAllowedIntervals) {
     EXPECT_EQ(converter.stepSpin(page, def.spinId, -1), 6);
     EXPECT_EQ(panel.spinPosition(def.spinId), 6);
     EXPECT_EQ(converter.stepSpin(page, def.spinId, 1), 10);
-    EXPECT_EQ(record.seasonChanged[0][SeasonRow::GpsFixInterval_1], 1);
+    EXPECT_TRUE(record.seasonChanged[0][SeasonRow::GpsFixInterval_1]);
 }
 
 TEST_F(FieldConverterTest, PlainSpinMovesByTheStep) {
@@ -249,20 +249,20 @@ TEST_F(FieldConverterTest, UndefinedControlStoresNothing) {
 
 TEST_F(FieldConverterTest, ChangesMarkLabelAndTitleOnce) {
     enterGeneral(GeneralRow::ElevAngle, "10");  // the same value: no change
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
     EXPECT_EQ(pages.title, "Orv");
 
     enterGeneral(GeneralRow::ElevAngle, "20");
     enterGeneral(GeneralRow::ElevAngle, "30");
-    EXPECT_EQ(record.recordDirty, 1);
-    EXPECT_EQ(record.generalChanged[GeneralRow::ElevAngle], 1);
+    EXPECT_TRUE(record.recordDirty);
+    EXPECT_TRUE(record.generalChanged[GeneralRow::ElevAngle]);
     EXPECT_EQ(pages.title, "Orv *");
     EXPECT_EQ(labelText(DefinitionTable::General, GeneralRow::ElevAngle), "* Elev. Mask Angle (deg)");
 
     converter.clearChanges();
     EXPECT_EQ(pages.title, "Orv");
-    EXPECT_EQ(record.recordDirty, 0);
-    EXPECT_EQ(record.generalChanged[GeneralRow::ElevAngle], 0);
+    EXPECT_FALSE(record.recordDirty);
+    EXPECT_FALSE(record.generalChanged[GeneralRow::ElevAngle]);
     EXPECT_EQ(labelText(DefinitionTable::General, GeneralRow::ElevAngle), "Elev. Mask Angle (deg)");
 }
 
@@ -270,7 +270,7 @@ TEST_F(FieldConverterTest, ValuesOutsideTheLimitsAreCorrectedWhenShown) {
     record.general(GeneralRow::SigLevel) = 25;  // as a database load might leave it
     converter.showField(Page::GpsParms, GeneralRow::SigLevel);
     EXPECT_EQ(record.general(GeneralRow::SigLevel), 20);
-    EXPECT_EQ(record.generalChanged[GeneralRow::SigLevel], 1);
+    EXPECT_TRUE(record.generalChanged[GeneralRow::SigLevel]);
     EXPECT_EQ(valueText(DefinitionTable::General, GeneralRow::SigLevel), "20.0");
 }
 
@@ -281,16 +281,16 @@ TEST_F(FieldConverterTest, LabelMarkersWaitForEveryTabPage) {
     EXPECT_EQ(labelText(DefinitionTable::General, GeneralRow::PdopMask), "PDOP Mask");
 
     pages.tabPagesExist = true;
-    record.stringChanged[StringRow::Notes] = 1;
-    record.seasonChanged[0][SeasonRow::GpsNumHours_1] = 1;
-    record.seasonChanged[1][SeasonRow::GpsNumHours_2] = 1;  // season 2 is not shown
+    record.stringChanged[StringRow::Notes] = true;
+    record.seasonChanged[0][SeasonRow::GpsNumHours_1] = true;
+    record.seasonChanged[1][SeasonRow::GpsNumHours_2] = true;  // season 2 is not shown
     converter.refreshMarkers();
     EXPECT_EQ(labelText(DefinitionTable::General, GeneralRow::PdopMask), "* PDOP Mask");
     EXPECT_EQ(labelText(DefinitionTable::String, StringRow::Notes), "* Notes");
     EXPECT_EQ(labelText(DefinitionTable::Season, SeasonRow::GpsNumHours_1), "* GPS Duty Cycle 1 - # Hours");
     EXPECT_EQ(labelText(DefinitionTable::Season, SeasonRow::GpsNumHours_2), "GPS Duty Cycle 2 - # Hours");
 
-    record.generalChanged[GeneralRow::PdopMask] = 0;
+    record.generalChanged[GeneralRow::PdopMask] = false;
     converter.refreshMarkers();
     EXPECT_EQ(labelText(DefinitionTable::General, GeneralRow::PdopMask), "PDOP Mask");
 }
@@ -304,7 +304,7 @@ TEST_F(FieldConverterTest, NewDeviceKeyClearsTheShownFirmwareTexts) {
     EXPECT_EQ(enterFieldText(converter, pages, DefinitionTable::String, StringRow::CtnNumber, 1, "C-17"),
               EditOutcome::Taken);
     EXPECT_EQ(record.text(StringRow::CtnNumber), "C-17");
-    EXPECT_EQ(record.stringChanged[StringRow::CtnNumber], 1);
+    EXPECT_TRUE(record.stringChanged[StringRow::CtnNumber]);
     for (int row = StringRow::FenmodFwVer; row <= StringRow::SigProcFwVer; ++row) {
         const std::string expected = row == StringRow::CmdRecFwVer ? "N4 010203 04" : "";
         EXPECT_EQ(gps.text(strings[static_cast<std::size_t>(row)].controlId), expected) << row;
@@ -323,7 +323,7 @@ TEST_F(FieldConverterTest, SeasonSelectorStoresTheSeasonLeft) {
     converter.fieldEdited(Page::Schedule, SeasonRow::Season);
 
     EXPECT_EQ(record.season(2, SeasonRow::GpsNumHours_1), 48);
-    EXPECT_EQ(record.seasonChanged[1][SeasonRow::GpsNumHours_1], 1);
+    EXPECT_TRUE(record.seasonChanged[1][SeasonRow::GpsNumHours_1]);
     EXPECT_EQ(record.season(3, SeasonRow::GpsNumHours_1), 24);
     EXPECT_EQ(record.currentSeason(), 3);
     EXPECT_EQ(panel.text(hours.controlId), "24");
@@ -356,8 +356,8 @@ TEST_F(FieldConverterTest, ShowingASeasonChangesNothingInIt) {
     record.season(4, SeasonRow::NumberOfDays) = 0;
     converter.showSeason(4);
     EXPECT_EQ(record.season(4, SeasonRow::NumberOfDays), 0);
-    EXPECT_EQ(record.seasonChanged[3][SeasonRow::NumberOfDays], 0);
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.seasonChanged[3][SeasonRow::NumberOfDays]);
+    EXPECT_FALSE(record.recordDirty);
     EXPECT_EQ(pages.title, "Orv");
     EXPECT_EQ(valueText(DefinitionTable::Season, SeasonRow::NumberOfDays), "0");
 
@@ -366,7 +366,7 @@ TEST_F(FieldConverterTest, ShowingASeasonChangesNothingInIt) {
     record.season(5, SeasonRow::NumberOfDays) = 74;
     converter.showSeason(5);
     EXPECT_EQ(valueText(DefinitionTable::Season, SeasonRow::LengthOfSeasonSeasonStartDay), "Mar 15");
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
 }
 
 TEST_F(FieldConverterTest, SeasonTypeRadioPairShareOneValue) {

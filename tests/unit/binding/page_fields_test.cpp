@@ -26,7 +26,7 @@ TEST(PageFields, ScheduleTabShowsTheSeasonLengthByItsType) {
     showPageFields(Page::Schedule, converter, pages, record);
     EXPECT_EQ(record.season(1, SeasonRow::NumberOfDays), 0);
     EXPECT_EQ(pages.page(Page::Schedule)->text(seasonDefinitions()[SeasonRow::NumberOfDays].controlId), "0");
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
 
     record.setCurrentSeason(2);
     showPageFields(Page::Schedule, converter, pages, record);

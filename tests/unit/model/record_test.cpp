@@ -23,10 +23,10 @@ TEST_F(RecordTest, ResetGivesTwelveEqualDefaultSeasons) {
     record.general(GeneralRow::ElevAngle) = 99;
     record.season(7, SeasonRow::GpsNumHours_1) = 3;
     record.text(StringRow::JobNumber) = "J1";
-    record.generalChanged[3] = 1;
-    record.seasonChanged[11][29] = 1;
-    record.stringChanged[0] = 1;
-    record.recordDirty = 1;
+    record.generalChanged[3] = true;
+    record.seasonChanged[11][29] = true;
+    record.stringChanged[0] = true;
+    record.recordDirty = true;
     record.setCurrentSeason(5);
 
     resetRecord(record);
@@ -53,7 +53,7 @@ TEST_F(RecordTest, ResetGivesTwelveEqualDefaultSeasons) {
     EXPECT_EQ(record.generalChanged, decltype(record.generalChanged){});
     EXPECT_EQ(record.seasonChanged, decltype(record.seasonChanged){});
     EXPECT_EQ(record.stringChanged, decltype(record.stringChanged){});
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
 }
 
 TEST_F(RecordTest, ResetUsesTheOverriddenDefaults) {

@@ -65,7 +65,7 @@ TEST_F(GpsPage, ElevationDialogRoundsUpToTheNextHalfDegreeIntoElevAngle) {
     elevationDialogOk(context);
     EXPECT_DOUBLE_EQ(value(GeneralRow::ElevAngle), 11.0);
     EXPECT_EQ(general(GeneralRow::ElevAngle).text, "11.0");
-    EXPECT_EQ(record.generalChanged[GeneralRow::ElevAngle], 1);
+    EXPECT_TRUE(record.generalChanged[GeneralRow::ElevAngle]);
 }
 
 TEST_F(GpsPage, AdvancedDialogLabelFollowsTheFirmwareFamilyAndOkReadsEveryValue) {

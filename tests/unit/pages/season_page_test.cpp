@@ -130,7 +130,7 @@ TEST_F(SeasonPageTest, SwitchingSeasonsShowsThemWithoutChangingTheRecord) {
 
     EXPECT_EQ(record.seasonValues[2], before.seasonValues[2]);
     EXPECT_EQ(record.seasonValues[1], before.seasonValues[1]);
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
 }
 
 TEST_F(SeasonPageTest, WhatWasTypedGoesIntoTheSeasonBeingLeft) {
@@ -164,7 +164,7 @@ TEST_F(SeasonPageTest, GpsDcbDayZeroZeroesThatCycleInTheShownSeasonOnly) {
     EXPECT_EQ(gpsPanel().text(start), " 0:00");
     // Cycle 1 (day 1) stays editable, and the change is noted.
     EXPECT_TRUE(control(gpsPanel(), row(SeasonRow::GpsStartTime_1).controlId).enabled);
-    EXPECT_EQ(record.recordDirty, 1);
+    EXPECT_TRUE(record.recordDirty);
 
     // Another season shows its own cycle, enabled again.
     step(Page::Schedule, SeasonRow::Season, +1);

@@ -42,7 +42,7 @@ TEST_F(SystemPage, ShowingThePageAgainChangesNothing) {
     converter.clearChanges();
     showAll(Page::FactParms);
     showAll(Page::Transmitter);
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
 }
 
 TEST_F(SystemPage, CustomerGetsNoneOfTheTypeRulesAndNoControlTheMaskHides) {

@@ -134,7 +134,7 @@ TEST_F(WriteFinished, ASuccessSavesAsProgrammedOffersTheReportAndWarnsToRestart)
     EXPECT_EQ(shown(StringRow::ProgrammedBy), "Erin");
     EXPECT_EQ(storedStatuses("Default", "Default"), (std::vector<std::string>{"Working", "Programmed"}));
     EXPECT_EQ(view.statuses.selected(), 2);
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
     EXPECT_EQ(texts(), (std::vector<std::string>{"Do you want to print a 'DEVICE PROGRAMMING' SPR Report?",
                                                  wftext::kRestartWarning}));
     EXPECT_EQ(view.printed, std::vector<std::string>{"DEVICE PROGRAMMING REPORT"});
@@ -202,17 +202,17 @@ protected:
 };
 
 TEST_F(OtherCompletions, ARecordReadFromTheCollarIsNotYetSaved) {
-    record.generalChanged[GeneralRow::StartYear] = 1;
+    record.generalChanged[GeneralRow::StartYear] = true;
     devices().readFinished(true);
-    EXPECT_EQ(record.recordDirty, 1);
+    EXPECT_TRUE(record.recordDirty);
     EXPECT_EQ(pages.title, "Halvorn Orv - Vosk *");
-    EXPECT_EQ(record.generalChanged[GeneralRow::StartYear], 0);
+    EXPECT_FALSE(record.generalChanged[GeneralRow::StartYear]);
 }
 
 TEST_F(OtherCompletions, ACheckOrFailedReadLeavesTheChangesAlone) {
     record.text(StringRow::Customer) = "from the collar";
     devices().readFinished(false);
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
     EXPECT_EQ(pages.title, "Halvorn Orv - Vosk");
     EXPECT_EQ(shown(StringRow::Customer), "from the collar") << "the main fields are shown";
 }

@@ -57,14 +57,14 @@ TEST_F(Identity, SaveAndDeleteFollowStatusLevelAndJob) {
     selectStatus("Programmed");
     EXPECT_TRUE(enabled(ControlRow::Save));
     // A status change marks the key as changed.
-    EXPECT_EQ(record.stringChanged[StringRow::DevStatus], 1);
+    EXPECT_TRUE(record.stringChanged[StringRow::DevStatus]);
     EXPECT_EQ(record.text(StringRow::DevStatus), "Programmed");
 }
 
 TEST_F(Identity, ANewKeyTypedIsOfferedForReadingOnEnter) {
     type(StringRow::JobNumber, "J42");
     identity().jobTyped();
-    EXPECT_EQ(record.stringChanged[StringRow::JobNumber], 1);
+    EXPECT_TRUE(record.stringChanged[StringRow::JobNumber]);
     answer(kAnswerNo);
     identity().enterPressed(0);
     EXPECT_EQ(texts(),
@@ -110,7 +110,7 @@ TEST_F(Identity, EnterStoresTheFocusedFieldOfTheShownTab) {
     view.tab = Tab::Misc;
     identity().enterPressed(definition.controlId);
     EXPECT_EQ(record.general(row), definition.maxValue) << "read and kept within its limits";
-    EXPECT_EQ(record.generalChanged[static_cast<std::size_t>(row)], 1);
+    EXPECT_TRUE(record.generalChanged[static_cast<std::size_t>(row)]);
 }
 
 TEST_F(Identity, LeavingTheJobRefillsOrEmptiesTheCtnList) {
@@ -139,7 +139,7 @@ TEST_F(Identity, SelectingACtnMarksItsStoredStatusesAndKeepsTheSelection) {
     identity().ctnSelected();
     EXPECT_EQ(view.statuses.entries.at(2), "Programmed --------------------");
     EXPECT_EQ(view.statuses.selected(), 1);
-    EXPECT_EQ(record.stringChanged[StringRow::CtnNumber], 1);
+    EXPECT_TRUE(record.stringChanged[StringRow::CtnNumber]);
 }
 
 TEST_F(Identity, RenamingNeedsEveryNameAndRenamesEveryStatus) {

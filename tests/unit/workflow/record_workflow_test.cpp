@@ -158,7 +158,7 @@ TEST_F(ReadCheckDelete, ReadAsksBeforeReplacingChangesAndLoadsTheStoredDevice) {
     EXPECT_EQ(record.text(StringRow::Notes), "");
     EXPECT_EQ(shown(StringRow::Notes), "");
     EXPECT_EQ(pages.title, "Halvorn Orv - Vosk");
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
     // A clean screen is read without a question.
     boxes.clear();
     records().readRecord();
@@ -229,11 +229,11 @@ TEST_F(ReadCheckDelete, ExitAsksAboutUnsavedDataAndSavesOnYes) {
     EXPECT_FALSE(records().exitApplication());
     answer(kAnswerNo);
     EXPECT_TRUE(records().exitApplication());
-    EXPECT_EQ(record.recordDirty, 1) << "No leaves without saving";
+    EXPECT_TRUE(record.recordDirty) << "No leaves without saving";
     answer(kAnswerYes);  // save and exit
     answer(kAnswerYes);  // overwrite
     EXPECT_TRUE(records().exitApplication());
-    EXPECT_EQ(record.recordDirty, 0);
+    EXPECT_FALSE(record.recordDirty);
     records().readRecord();
     EXPECT_EQ(record.text(StringRow::Notes), "unsaved");
 }
@@ -247,9 +247,9 @@ TEST_F(ReadCheckDelete, DefaultsAskFirstAndLeaveTheRecordUnsaved) {
     EXPECT_FALSE(records().confirmDefaults());
     EXPECT_TRUE(sawStarting("Data has been changed on the screen since the device was last saved"));
     records().defaultsApplied();
-    EXPECT_EQ(record.recordDirty, 1);
+    EXPECT_TRUE(record.recordDirty);
     EXPECT_EQ(pages.title, "Halvorn Orv - Vosk *");
-    EXPECT_EQ(record.stringChanged[StringRow::Notes], 0) << "no field is marked";
+    EXPECT_FALSE(record.stringChanged[StringRow::Notes]) << "no field is marked";
 }
 
 }  // namespace
