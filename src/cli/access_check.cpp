@@ -10,10 +10,11 @@ int checkEditable(const Session& session, DefinitionTable table, int row, const 
     const ParameterDefinition& def = definitionTable(table)[static_cast<std::size_t>(row)];
     // A value without a control on any page is kept by the program, not typed.
     if (def.controlId == 0) return kExitOk;
-    if (controlVisible(session.userMask, def.accessMask) && controlEditable(session.userMask, def.accessMask))
+    if (controlVisible(session.user.mask, def.accessMask) &&
+        controlEditable(session.user.mask, def.accessMask))
         return kExitOk;
     const auto name = rowName(def);
-    reportFailure(clitext::cannotChangeAtLevel(how, name, session.levelName, session.userName));
+    reportFailure(clitext::cannotChangeAtLevel(how, name, session.user.level, session.user.name));
     return kExitUsage;
 }
 
@@ -54,19 +55,19 @@ int checkChangesAllowed(Session& session, const ParameterRecord& before, const s
 int checkControl(const Session& session, int controlRow, const std::string& command,
                  const std::string& what) {
     const int accessMask = controlDefinitions()[static_cast<std::size_t>(controlRow)].accessMask;
-    if (controlVisible(session.userMask, accessMask) && controlEditable(session.userMask, accessMask))
+    if (controlVisible(session.user.mask, accessMask) && controlEditable(session.user.mask, accessMask))
         return kExitOk;
-    reportFailure(clitext::controlRefused(command, session.userName, session.levelName, what));
+    reportFailure(clitext::controlRefused(command, session.user.name, session.user.level, what));
     return kExitUsage;
 }
 
 int checkDatabaseEdit(const Session& session, const std::string& action, const std::string& status,
                       const std::string& job) {
-    if (databaseEditAllowed(status, session.userMask, job)) return kExitOk;
+    if (databaseEditAllowed(status, session.user.mask, job)) return kExitOk;
     // Allowed but for the Job: the Job is what the level may not touch.
-    reportFailure(databaseEditAllowed(status, session.userMask, "")
-                      ? clitext::editRefusedForJob(action, session.userName, session.levelName, job)
-                      : clitext::editRefusedForStatus(action, session.userName, session.levelName, status));
+    reportFailure(databaseEditAllowed(status, session.user.mask, "")
+                      ? clitext::editRefusedForJob(action, session.user.name, session.user.level, job)
+                      : clitext::editRefusedForStatus(action, session.user.name, session.user.level, status));
     return kExitUsage;
 }
 

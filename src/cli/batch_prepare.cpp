@@ -24,9 +24,7 @@ bool isCharacterDevice(const std::string& path) {
 void copyUser(const Session& from, Session& to) {
     to.presenter.forcedAnswer = from.presenter.forcedAnswer;
     to.settingsFile = from.settingsFile;
-    to.userMask = from.userMask;
-    to.userName = from.userName;
-    to.levelName = from.levelName;
+    to.user = from.user;
     to.loggedIn = from.loggedIn;
 }
 
@@ -90,7 +88,7 @@ int prepareCollars(const Session& session, const Args& args, const BatchManifest
         // The line names the collar: the save and the archive go by these.
         line.record.text(StringRow::JobNumber) = entry.job;
         line.record.text(StringRow::CtnNumber) = entry.ctn;
-        line.record.text(StringRow::UserName) = session.userName;
+        line.record.text(StringRow::UserName) = session.user.name;
         PreparedCollar collar{&entry, line.record, false};
         WritePlan plan;
         if (confirmWrite(line, collar.record, args, where, true, plan) != kExitOk) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/message_log.h"
+#include "model/logged_in_user.h"
 #include "model/record.h"
 
 namespace orv::cli {
@@ -50,10 +51,8 @@ struct Session {
     // A missing ./Orv3.cfg is written with its entries only when asked (--write-settings).
     bool createSettingsFile = false;
     // The user the pages' rules and handlers act for (Customer until a login).
-    int userMask = 0x011;
-    std::string userName;
-    std::string levelName = "Customer";
-    bool loggedIn = false;
+    LoggedInUser user;
+    bool loggedIn = false;  // logIn has run
 };
 
 // The start-up steps of the program that need no window: the definition count

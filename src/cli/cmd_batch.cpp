@@ -89,7 +89,7 @@ public:
         if (int rc = readArguments(); rc != kExitOk) return rc;
         if (int rc = readManifest(); rc != kExitOk) return rc;
         if (int rc = logIn(session, args); rc != kExitOk) return rc;
-        session.record.text(StringRow::UserName) = session.userName;
+        session.record.text(StringRow::UserName) = session.user.name;
         if (int rc = readResume(); rc != kExitOk) return rc;
         if (int rc = loadTemplate(); rc != kExitOk) return rc;
         BatchSource source{manifestPath, dbPath, templateSpec ? &templateRecord : nullptr, {}};

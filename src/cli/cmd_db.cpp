@@ -84,8 +84,8 @@ struct DbCommand {
     int answerSaveQuestion(SaveQuestion question, bool& yes) {
         yes = false;
         const bool signOff = args.has("sign-off");
-        if (signOff && saveQuestion(kStatusWorking, session.userMask) != SaveQuestion::SignOff) {
-            reportFailure(clitext::cannotSignOff(session.userName, session.levelName));
+        if (signOff && saveQuestion(kStatusWorking, session.user.mask) != SaveQuestion::SignOff) {
+            reportFailure(clitext::cannotSignOff(session.user.name, session.user.level));
             return kExitUsage;
         }
         if (signOff && status == kStatusProgrammed) return usageError(clitext::kSignOffWithStatus);
@@ -110,11 +110,11 @@ struct DbCommand {
 
     // The record under the key and status, by the save rules of the user.
     int store(HistoryAction action) {
-        const SaveQuestion question = saveQuestion(status, session.userMask);
+        const SaveQuestion question = saveQuestion(status, session.user.mask);
         bool yes = false;
         if (int rc = answerSaveQuestion(question, yes); rc != kExitOk) return rc;
         const SaveOutcome outcome =
-            applySaveRules(session.record, status, session.userMask, yes, std::time(nullptr));
+            applySaveRules(session.record, status, session.user.mask, yes, std::time(nullptr));
         // A declined overwrite saved nothing: the command did not do what it was asked.
         return db.saveDevice(job, ctn, outcome.status, action) == DbResult::Ok && !db.saveDeclined()
                    ? kExitOk

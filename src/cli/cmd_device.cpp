@@ -188,8 +188,8 @@ int runDevice(Session& session, const Args& args) {
     }
     // Only some levels program a stored device without saving it as "Programmed".
     if (operation == "write" && args.has("db") && args.has("no-save") &&
-        !mayProgramWithoutSaving(session.userMask)) {
-        reportFailure(clitext::alwaysSavesProgrammed(session.userName, session.levelName));
+        !mayProgramWithoutSaving(session.user.mask)) {
+        reportFailure(clitext::alwaysSavesProgrammed(session.user.name, session.user.level));
         return kExitUsage;
     }
     WritePlan plan;

@@ -72,8 +72,8 @@ int runUsers(Session& session, const Args& args) {
         UserLoginController login(db, session.log);
         if (int rc = checkLogin(session.log, *maintainer, "ORV_LOGIN_PASSWORD", login); rc != kExitOk)
             return rc;
-        if (!mayMaintainUsers(login.levelCode)) {
-            reportFailure(clitext::usersRefusedForLevel(action, login.userName, login.levelName));
+        if (!mayMaintainUsers(login.user.mask)) {
+            reportFailure(clitext::usersRefusedForLevel(action, login.user.name, login.user.level));
             return kExitUsage;
         }
     }

@@ -100,8 +100,8 @@ int typeParameter(Session& session, TypedEntry& entry, const ParameterKey& key, 
 int loadConfiguration(Session& session, const Args& args) {
     if (int rc = logIn(session, args); rc != kExitOk) return rc;
     // --raw stores what no page would let the user's level store: tests and repairs, by an Engineer.
-    if (args.has("raw") && !isEngineer(session.userMask)) {
-        reportFailure(clitext::rawNeedsEngineer(session.userName, session.levelName));
+    if (args.has("raw") && !isEngineer(session.user.mask)) {
+        reportFailure(clitext::rawNeedsEngineer(session.user.name, session.user.level));
         return kExitUsage;
     }
     const SourceEntry* source = nullptr;

@@ -13,7 +13,7 @@
 #include "db/password_db.h"
 #include "dialogs/login_controllers.h"
 #include "model/access.h"
-#include "model/definitions.h"
+#include "model/logged_in_user.h"
 
 namespace orv::cli {
 namespace {
@@ -75,24 +75,17 @@ int checkLogin(MessageLog& log, const std::string& name, const char* variable, U
 
 int logIn(Session& session, const Args& args) {
     if (session.loggedIn) return kExitOk;
-    std::string name = kDefaultUser;
-    std::string level = kCustomerLevel;
-    int mask = kMaskCustomer;
-    if (const auto user = args.value("user")) {
-        if (user->empty()) return usageError(clitext::kUserNeedsName);
+    LoggedInUser user{.name = kDefaultUser};
+    if (const auto name = args.value("user")) {
+        if (name->empty()) return usageError(clitext::kUserNeedsName);
         PasswordDb passwords(session.log);
         passwords.setPath(args.value("pwdb").value_or(readAppSettings(session.settingsFile).passwordDbPath));
         UserLoginController login(passwords, session.log);
-        if (int rc = checkLogin(session.log, *user, "ORV_PASSWORD", login); rc != kExitOk) return rc;
-        name = login.userName;
-        level = login.levelName;
-        mask = login.levelCode;
+        if (int rc = checkLogin(session.log, *name, "ORV_PASSWORD", login); rc != kExitOk) return rc;
+        user = login.user;
     }
-    session.userName = name;
-    session.levelName = level;
-    session.userMask = mask;
-    session.record.text(StringRow::UserName) = name;
-    session.record.text(StringRow::UserAccessLevel) = level;
+    session.user = user;
+    recordLogin(session.record, user);
     session.loggedIn = true;
     return kExitOk;
 }

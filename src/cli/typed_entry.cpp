@@ -17,7 +17,7 @@ struct TypedEntry::Pages {
     explicit Pages(Session& session)
         : pageSet(true),
           converter(session.record, session.log, pageSet),
-          host(session.userMask),
+          host(session.user),
           seasonPage(converter, pageSet),
           context{session.record, converter, pageSet, session.log, host, registry} {
         addPageOwnControls(pageSet);

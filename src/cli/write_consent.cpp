@@ -16,9 +16,9 @@ int confirmWrite(Session& session, const ParameterRecord& record, const Args& ar
     session.presenter.forcedAnswer = args.has("allow-zero-ptt-id") ? kAnswerYes : kAnswerNo;
     // The user who programs is the one logged in, whatever the source stored.
     ParameterRecord programmedBy = record;
-    programmedBy.text(StringRow::UserName) = session.userName;
+    programmedBy.text(StringRow::UserName) = session.user.name;
     WriteStop stop = WriteStop::None;
-    plan = orv::confirmWrite(programmedBy, session.userMask, consent, session.log, stop);
+    plan = orv::confirmWrite(programmedBy, session.user.mask, consent, session.log, stop);
     session.presenter.forcedAnswer = answerBefore;
     if (stop == WriteStop::ActivityCheck) reportFailure(clitext::activityCheckFailed(where));
     if (stop == WriteStop::ZeroPttId)

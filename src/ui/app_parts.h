@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/startup.h"
+#include "model/logged_in_user.h"
 
 namespace orv {
 
@@ -20,6 +21,7 @@ struct AppParts {
     MessageLog& log;
     ParameterRecord& record;
     AppSettings& settings;
+    LoggedInUser& user;
     ParameterDb& db;
     PasswordDb& passwords;
     TargetLink& link;

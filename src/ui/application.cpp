@@ -74,7 +74,7 @@ int OrvApplication::start() {
 
     runStartupLogin();
 
-    AppParts parts{messages, configuration, appSettings,          *db,        *passwords, *targetLink,
+    AppParts parts{messages, configuration, appSettings,          loggedIn,   *db, *passwords, *targetLink,
                    *profile, *presenter,    options.settingsFile, &tracedPort};
     window = std::make_unique<MainWindow>(parts);
     window->modal() = options.runner;
@@ -106,20 +106,14 @@ int OrvApplication::reportNoDatabase() {
 
 void OrvApplication::runStartupLogin() {
     if (appSettings.loginAtStartup != '1') {
-        appSettings.userName = "User";
-        configuration.text(StringRow::UserName) = appSettings.userName;
-        configuration.text(StringRow::UserAccessLevel) = appSettings.accessLevel;
+        loggedIn.name = "User";
+        recordLogin(configuration, loggedIn);
         return;
     }
     LoginDialog dialog(*passwords, messages, options.runner, configuration.text(StringRow::UserName),
-                       appSettings.userMask);
-    if (options.runner.runDialog(dialog)) {
-        appSettings.userName = dialog.userName();
-        appSettings.accessLevel = dialog.levelName();
-        appSettings.userMask = dialog.levelCode();
-    }
-    configuration.text(StringRow::UserName) = appSettings.userName;
-    configuration.text(StringRow::UserAccessLevel) = appSettings.accessLevel;
+                       loggedIn.mask);
+    if (options.runner.runDialog(dialog)) loggedIn = dialog.user();
+    recordLogin(configuration, loggedIn);
 }
 
 }  // namespace orv

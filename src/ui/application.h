@@ -13,6 +13,7 @@
 #include "device/target_link.h"
 #include "device/tracing_line.h"
 #include "modal_runner.h"
+#include "model/logged_in_user.h"
 #include "model/record.h"
 
 namespace orv {
@@ -55,6 +56,7 @@ public:
     MainWindow* mainWindow() const { return window.get(); }
     ParameterRecord& record() { return configuration; }
     AppSettings& settings() { return appSettings; }
+    LoggedInUser& user() { return loggedIn; }
     MessageLog& log() { return messages; }
     ParameterDb& parameterDb() { return *db; }
     TargetLink& link() { return *targetLink; }
@@ -73,6 +75,7 @@ private:
     MessageLog messages;
     ParameterRecord configuration;
     AppSettings appSettings;
+    LoggedInUser loggedIn;
     std::unique_ptr<ParameterDb> db;
     std::unique_ptr<PasswordDb> passwords;
     SerialPort port;

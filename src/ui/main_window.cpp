@@ -103,7 +103,7 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
     fieldConverter = std::make_unique<FieldConverter>(app.record, app.log, *pages);
     registerParameterPages(pageRegistry);
     pageHost = std::make_unique<QtPageHost>(
-        *pages, [this] { return app.settings.userMask; }, [this] { launchSibling(); },
+        *pages, app.user, [this] { launchSibling(); },
         [this](FactoryOperation operation) { runFactoryOperation(operation); });
     pagesContext = std::make_unique<PageContext>(
         PageContext{app.record, *fieldConverter, *pages, app.log, *pageHost, pageRegistry});
@@ -111,8 +111,8 @@ MainWindow::MainWindow(const AppParts& parts, QWidget* parent)
     jobChoices = std::make_unique<ComboChoiceList>(job);
     ctnChoices = std::make_unique<ComboChoiceList>(ctn);
     statusChoices = std::make_unique<ComboChoiceList>(status);
-    WorkflowParts flowParts{app.record, app.log,      *pages,          *fieldConverter,
-                            app.db,     app.settings, *firmwareChoice, app.settingsFile};
+    WorkflowParts flowParts{app.record,   app.log,  *pages,          *fieldConverter, app.db,
+                            app.settings, app.user, *firmwareChoice, app.settingsFile};
     flow = std::make_unique<MainWorkflows>(flowParts, static_cast<MainView&>(*this));
     progress = std::make_unique<ProgressWindow>(this);
     changeConfirmation = std::make_unique<DialogChangeConfirmation>(*this, runner);

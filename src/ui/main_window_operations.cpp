@@ -217,17 +217,16 @@ void MainWindow::editComPort() {
     for (int slot = 0; slot < kSerialSlots; ++slot) {
         devices[static_cast<std::size_t>(slot)] = app.link.line().devicePath(slot);
     }
-    ComPortDialog dialog(comDialogFill(app.link.settings), devices, findSerialDevices(),
-                         app.settings.userMask, this);
+    ComPortDialog dialog(comDialogFill(app.link.settings), devices, findSerialDevices(), app.user.mask, this);
     if (runner.runDialog(dialog)) applyComDialog(dialog.fields(), app.profile, app.link, app.trace);
 }
 
 void MainWindow::login() {
     flow->screen.collectAllPages();
-    LoginDialog dialog(app.passwords, app.log, runner, app.record.text(StringRow::UserName),
-                       app.settings.userMask, this);
+    LoginDialog dialog(app.passwords, app.log, runner, app.record.text(StringRow::UserName), app.user.mask,
+                       this);
     if (!runner.runDialog(dialog)) return;
-    flow->identity.applyLogin(dialog.userName(), dialog.levelName(), dialog.levelCode());
+    flow->identity.applyLogin(dialog.user());
 }
 
 void MainWindow::changeName(NameField field) {

@@ -9,10 +9,10 @@
 
 namespace orv {
 
-QtPageHost::QtPageHost(PageSet& pages, std::function<int()> userMask, std::function<void()> launchBeacon,
+QtPageHost::QtPageHost(PageSet& pages, const LoggedInUser& user, std::function<void()> launchBeacon,
                        std::function<void(FactoryOperation)> startFactory)
     : pages(pages),
-      mask(std::move(userMask)),
+      loggedIn(user),
       launchBeacon(std::move(launchBeacon)),
       startFactory(std::move(startFactory)) {}
 

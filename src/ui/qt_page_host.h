@@ -8,21 +8,21 @@ namespace orv {
 
 class PageSet;
 
-// The window as the pages' host: the logged-in user's mask, the focus on a
+// The window as the pages' host: the logged-in user, the focus on a
 // page's control, and the operations the window runs for the pages.
 class QtPageHost : public PageHost {
 public:
-    QtPageHost(PageSet& pages, std::function<int()> userMask, std::function<void()> launchBeacon,
+    QtPageHost(PageSet& pages, const LoggedInUser& user, std::function<void()> launchBeacon,
                std::function<void(FactoryOperation)> startFactory);
 
-    int userMask() const override { return mask(); }
+    const LoggedInUser& user() const override { return loggedIn; }
     void setFocus(Page page, int controlId) override;
     void launchBeaconProgram() override { launchBeacon(); }
     void startFactoryOperation(FactoryOperation operation) override { startFactory(operation); }
 
 private:
     PageSet& pages;
-    std::function<int()> mask;
+    const LoggedInUser& loggedIn;
     std::function<void()> launchBeacon;
     std::function<void(FactoryOperation)> startFactory;
 };

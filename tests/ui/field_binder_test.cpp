@@ -113,7 +113,7 @@ struct Registry {
         return {&converter, std::move(acceptsInput),
                 [this](const RowEdit& edit) { (void)registry.edited(context, edit); }};
     }
-    HeadlessPageHost host{kMaskEngineer};
+    HeadlessPageHost host{{"Erin", kEngineerLevel, kMaskEngineer}};
     PageHandlerRegistry registry;
     PageContext context;
 };

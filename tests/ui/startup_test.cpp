@@ -92,7 +92,7 @@ TEST_F(StartupTest, LoginOneShowsTheLoginDialogBeforeTheWindow) {
     EXPECT_EQ(dialogsRun[0], "User Login");
     EXPECT_FALSE(windowExisted);
     EXPECT_EQ(record().text(StringRow::UserName), "Ann");
-    EXPECT_EQ(app->settings().userMask, 0x011);
+    EXPECT_EQ(app->user().mask, 0x011);
     EXPECT_EQ(window().labelText(StringRow::UserName), "User:");
     EXPECT_EQ(window().mainControls().text(mainStringControl(StringRow::UserName)), "Ann");
 }

@@ -76,7 +76,7 @@ protected:
 
     void answer(int code) { presenter.script.answer(code); }
     void loginAs(const std::string& name, const std::string& level, int mask) {
-        window().workflow().identity.applyLogin(name, level, mask);
+        window().workflow().identity.applyLogin({name, level, mask});
     }
     void selectStatus(const std::string& status) {
         QComboBox* combo = window().statusCombo();

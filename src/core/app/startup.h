@@ -9,19 +9,16 @@ namespace orv {
 inline constexpr const char* kSettingsFileName = "Orv3.cfg";
 inline constexpr const char* kDefaultParameterDb = "Orv3.mdb";
 inline constexpr const char* kDefaultPasswordDb = "PWord.mdb";
-inline constexpr int kCustomerUserMask = 0x011;
 
 // The application's settings for the whole run, as start-up reads them from the
-// settings file (the record's own change state lives in the record).
+// settings file (the record's own change state lives in the record, the user
+// logged in in a LoggedInUser).
 struct AppSettings {
     std::string parameterDbPath = kDefaultParameterDb;  // [Files] "Parameter Db", later the Range selection
     std::string passwordDbPath = kDefaultPasswordDb;    // [Files] "Password Db"
     std::string
         defaultDir;  // [Files] "Default Dir": first folder of the .ppf dialogs (none: the working folder)
-    char loginAtStartup = '0';         // first character of [Startup] "Login"; '1' shows the login
-    int userMask = kCustomerUserMask;  // Customer until a login
-    std::string userName;              // empty until the login step
-    std::string accessLevel = "Customer";
+    char loginAtStartup = '0';  // first character of [Startup] "Login"; '1' shows the login
 };
 
 // One entry of the main dialog's Range list: its text and its database file.

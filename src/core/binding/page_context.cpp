@@ -25,13 +25,13 @@ void forEachControl(const ParameterDefinition& definition, auto&& act) {
 
 void enableRow(const PageContext& context, Page page, DefinitionTable table, int row, bool enable) {
     const ParameterDefinition& definition = definitionOf(table, row);
-    const bool allowed = enable && controlEditable(context.host.userMask(), definition.accessMask);
+    const bool allowed = enable && controlEditable(context.host.user().mask, definition.accessMask);
     forEachControl(definition, [&](int id) { context.converter.enableControl(page, id, allowed); });
 }
 
 void showRow(const PageContext& context, Page page, DefinitionTable table, int row, bool show) {
     const ParameterDefinition& definition = definitionOf(table, row);
-    const bool allowed = show && controlVisible(context.host.userMask(), definition.accessMask);
+    const bool allowed = show && controlVisible(context.host.user().mask, definition.accessMask);
     forEachControl(definition, [&](int id) { context.converter.showControl(page, id, allowed); });
 }
 

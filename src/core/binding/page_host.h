@@ -1,7 +1,9 @@
 #pragma once
 
+#include <utility>
 #include <vector>
 
+#include "model/logged_in_user.h"
 #include "model/page.h"
 
 namespace orv {
@@ -15,8 +17,8 @@ class PageHost {
 public:
     virtual ~PageHost() = default;
 
-    // The logged-in user's access mask (the access code of the password database).
-    virtual int userMask() const = 0;
+    // The logged-in user, whose access mask decides what the pages show and enable.
+    virtual const LoggedInUser& user() const = 0;
     // Puts the keyboard focus on a control of a page.
     virtual void setFocus(Page page, int controlId) = 0;
     // Starts the separate beacon configuration program.
@@ -29,9 +31,9 @@ public:
 // The host of pages without a window (orvctl, tests): it keeps what was asked of it.
 class HeadlessPageHost : public PageHost {
 public:
-    explicit HeadlessPageHost(int mask) : mask(mask) {}
+    explicit HeadlessPageHost(LoggedInUser user) : loggedIn(std::move(user)) {}
 
-    int userMask() const override { return mask; }
+    const LoggedInUser& user() const override { return loggedIn; }
     void setFocus(Page page, int controlId) override {
         focusPage = page;
         focusControl = controlId;
@@ -41,7 +43,7 @@ public:
         factoryOperations.push_back(operation);
     }
 
-    int mask;
+    LoggedInUser loggedIn;
     Page focusPage = Page::Main;
     int focusControl = 0;
     int beaconProgramLaunches = 0;

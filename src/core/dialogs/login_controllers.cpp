@@ -11,7 +11,7 @@ namespace orv {
 namespace {}  // namespace
 
 void UserLoginController::open(const std::string& currentUser, int currentCode) {
-    levelCode = currentCode;
+    user.mask = currentCode;
     // Offers to create a missing password file once, before anything is typed.
     static_cast<void>(db.reopenPasswordDb());
     db.closePasswordDb();
@@ -50,27 +50,21 @@ bool UserLoginController::ok(const std::string& name, const std::string& passwor
             log.warning("%s", dbtext::kIncorrectPassword);
             return false;
         }
-        userName = name;
-        levelName = kEngineerLevel;
-        levelCode = kMaskEngineer;
+        user = {name, kEngineerLevel, kMaskEngineer};
         return true;
     }
     std::string stored = name;
     std::string hash;
     std::string level;
     if (db.lookupUser(stored, hash, level, false) != DbResult::Ok) {
-        userName = name;
-        levelName = kCustomerLevel;
-        levelCode = kMaskCustomer;
+        user = {name, kCustomerLevel, kMaskCustomer};
         return true;
     }
     if (level != kCustomerLevel && !passwordMatches(hash, password)) {
         log.warning("%s", dbtext::kIncorrectPassword);
         return false;
     }
-    userName = stored;
-    levelName = level;
-    levelCode = storedLevelMask(level);
+    user = {stored, level, storedLevelMask(level)};
     return true;
 }
 

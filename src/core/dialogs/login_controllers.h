@@ -9,6 +9,7 @@
 #include "app/message_log.h"
 #include "db/password_db.h"
 #include "model/choice_list.h"
+#include "model/logged_in_user.h"
 
 namespace orv {
 
@@ -20,7 +21,7 @@ public:
     void open(const std::string& currentUser, int currentCode);
     // The Name edit lost focus holding name.
     void nameLeft(const std::string& name);
-    // OK: true when the dialog closes; userName, levelName and levelCode are then the new login.
+    // OK: true when the dialog closes; user is then the new login.
     bool ok(const std::string& name, const std::string& password);
 
     // What the dialog shows.
@@ -30,9 +31,8 @@ public:
     bool maintainUsersShown = false;  // visible and enabled
     bool focusPassword = false;
 
-    std::string userName;
-    std::string levelName;
-    int levelCode = 0;
+    // The user logged in: until OK closes the dialog, the mask of the one logged in now.
+    LoggedInUser user{.name = "", .level = "", .mask = 0};
 
 private:
     void applyPasswordRule(const std::string& name);

@@ -182,7 +182,7 @@ void systemPageRules(const PageContext& context) {
     if (controls != nullptr)
         controls->setCheckState(generalControl(GeneralRow::SynthOld),
                                 r.general(GeneralRow::SynthSel) == 0 ? 1 : 0);
-    const int mask = context.host.userMask();
+    const int mask = context.host.user().mask;
     if (mask != kMaskEngineer && mask != kMaskCoordinator) return;
     transmitterTypeRules(context);
     filterRules(context);

@@ -25,7 +25,7 @@ WritePlan DeviceWorkflow::prepareWrite() {
     screen.collectScreen();
     storePageTexts(Page::Beacon, p.converter, p.pages, p.record);
     WriteStop stop;
-    return confirmWrite(p.record, p.settings.userMask, WriteConsent{}, p.log, stop);
+    return confirmWrite(p.record, p.user.mask, WriteConsent{}, p.log, stop);
 }
 
 WriteOptions DeviceWorkflow::writeOptions(bool showChanges) {

@@ -47,7 +47,7 @@ void IdentityWorkflow::initialize() {
     if (FieldControls* controls = screen.mainControls()) {
         for (const DefinitionTable table :
              {DefinitionTable::General, DefinitionTable::String, DefinitionTable::Control}) {
-            applyAccess(*controls, Page::Main, definitionTable(table), p.settings.userMask, true);
+            applyAccess(*controls, Page::Main, definitionTable(table), p.user.mask, true);
         }
     }
     ChoiceList& statuses = view.statusList();
@@ -245,15 +245,12 @@ void IdentityWorkflow::selectRange() {
     screen.updateDatabaseButtons();
 }
 
-bool IdentityWorkflow::applyLogin(const std::string& userName, const std::string& level, int userMask) {
+bool IdentityWorkflow::applyLogin(const LoggedInUser& login) {
     WorkflowParts& p = screen.parts();
     ParameterRecord& r = p.record;
-    if (userName == r.text(StringRow::UserName) && userMask == p.settings.userMask) return false;
-    r.text(StringRow::UserName) = userName;
-    r.text(StringRow::UserAccessLevel) = level;
-    p.settings.userName = userName;
-    p.settings.accessLevel = level;
-    p.settings.userMask = userMask;
+    if (login.name == r.text(StringRow::UserName) && login.mask == p.user.mask) return false;
+    recordLogin(r, login);
+    p.user = login;
     std::vector<Page> withMain{Page::Main};
     withMain.insert(withMain.end(), kAllTabPages.begin(), kAllTabPages.end());
     for (const Page page : withMain) {
@@ -261,7 +258,7 @@ bool IdentityWorkflow::applyLogin(const std::string& userName, const std::string
         if (controls == nullptr) continue;
         for (const DefinitionTable table : {DefinitionTable::General, DefinitionTable::Season,
                                             DefinitionTable::String, DefinitionTable::Control}) {
-            applyAccess(*controls, page, definitionTable(table), userMask, true);
+            applyAccess(*controls, page, definitionTable(table), login.mask, true);
         }
     }
     screen.showRecord();

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "model/logged_in_user.h"
+
 namespace orv {
 
 class MainScreen;
@@ -45,7 +47,7 @@ public:
     void loadLookedUpDevice(const std::string& job, const std::string& ctn, const std::string& status);
     void selectRange();
     // After the login dialog: false when nothing changed.
-    bool applyLogin(const std::string& userName, const std::string& level, int userMask);
+    bool applyLogin(const LoggedInUser& login);
     // The Firmware combo chose a row.
     void applyFirmwareSelection(int row);
 

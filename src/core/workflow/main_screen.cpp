@@ -118,7 +118,7 @@ void MainScreen::showRecord() {
 void MainScreen::updateDatabaseButtons() {
     FieldControls* controls = mainControls();
     if (controls != nullptr) {
-        const bool allowed = databaseEditAllowed(statusText(), p.settings.userMask,
+        const bool allowed = databaseEditAllowed(statusText(), p.user.mask,
                                                  controls->text(mainStringControl(StringRow::JobNumber)));
         const int selection = controls->comboSelection(controlRowControl(ControlRow::Range));
         const bool enabled = saveDeleteEnabled(allowed, selection, static_cast<int>(range.size()));

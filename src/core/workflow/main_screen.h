@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "model/logged_in_user.h"
 #include "workflow/main_view.h"
 
 namespace orv {
@@ -26,6 +27,7 @@ struct WorkflowParts {
     FieldConverter& converter;
     ParameterDb& db;
     AppSettings& settings;
+    LoggedInUser& user;  // the one the window acts for
     FirmwareSelection& firmware;
     std::string settingsFile = kSettingsFileName;
     // The time the sign-off and programming dates are taken from.

@@ -43,9 +43,8 @@ int RecordWorkflow::restoreVersion(int version) {
     DeviceVersion found;
     if (p.db.readVersion(job, ctn, version, restored, found) != DbResult::Ok) return 1;
     // Restoring is saving that version: the rules of the Save button apply.
-    if (!databaseEditAllowed(found.key.status, p.settings.userMask, job)) {
-        p.log.error(wftext::kRestoreNotAllowed, version, found.key.status.c_str(),
-                    p.settings.accessLevel.c_str());
+    if (!databaseEditAllowed(found.key.status, p.user.mask, job)) {
+        p.log.error(wftext::kRestoreNotAllowed, version, found.key.status.c_str(), p.user.level.c_str());
         return 1;
     }
     // Nothing restored (a question answered No, a failure): the screen keeps what it had.
@@ -65,7 +64,7 @@ int RecordWorkflow::storeRecord(const std::string& job, const std::string& ctn, 
                                 HistoryAction action, bool& stored) {
     WorkflowParts& p = screen.parts();
     ParameterRecord& r = p.record;
-    const int mask = p.settings.userMask;
+    const int mask = p.user.mask;
     const SaveQuestion question = saveQuestion(status, mask);
     const bool yes =
         question != SaveQuestion::None &&

@@ -22,9 +22,8 @@ public:
     LoginDialog(PasswordDb& passwords, MessageLog& log, ModalRunner& runner, const std::string& currentUser,
                 int currentCode, QWidget* parent = nullptr);
 
-    std::string userName() const { return controller.userName; }
-    std::string levelName() const { return controller.levelName; }
-    int levelCode() const { return controller.levelCode; }
+    // The login OK accepted.
+    const LoggedInUser& user() const { return controller.user; }
 
     QLineEdit* nameEdit() const { return name; }
     QLineEdit* passwordEdit() const { return password; }

@@ -101,7 +101,7 @@ QPushButton* ParameterTabPage::pageButton(const char* text, int id) {
 }
 
 void ParameterTabPage::applyAccessToForms(std::initializer_list<Page> forms) {
-    const int mask = pageContext().host.userMask();
+    const int mask = pageContext().host.user().mask;
     for (const Page form : forms) {
         FieldControls* controls = this->controls(form);
         if (controls == nullptr) continue;

@@ -23,8 +23,6 @@ TEST_F(StartupSettingsTest, DefaultsWithoutASettingsFile) {
     EXPECT_EQ(settings.parameterDbPath, "Orv3.mdb");
     EXPECT_EQ(settings.passwordDbPath, "PWord.mdb");
     EXPECT_EQ(settings.loginAtStartup, '0');
-    EXPECT_EQ(settings.userMask, 0x011);
-    EXPECT_EQ(settings.accessLevel, "Customer");
     EXPECT_EQ(readArchivePath(cfg), "");
     EXPECT_TRUE(readRangeEntries(cfg).empty());
     for (const int shown : readActiveTabs(cfg, kSomeTabKeys)) {

@@ -40,7 +40,7 @@ protected:
         controller.open("User", kMaskCustomer);
         controller.nameLeft(name);
         const bool closed = controller.ok(name, password);
-        code = controller.levelCode;
+        code = controller.user.mask;
         passwordField = controller.passwordEnabled;
         return closed;
     }

@@ -36,7 +36,7 @@ TEST_F(GpsPage, PdopSwitchOnlyWithAutomaticDimension) {
 }
 
 TEST_F(GpsPage, AccessMaskLimitsWhatTheRulesEnable) {
-    host.mask = kMaskCustomer;
+    host.loggedIn = {"Carl", kCustomerLevel, kMaskCustomer};
     showAll(Page::GpsParms);
     // Beacon Rate is the Engineer's; the Advanced button too.
     EXPECT_FALSE(general(GeneralRow::BeaconRate).enabled);

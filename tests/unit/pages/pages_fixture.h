@@ -67,7 +67,7 @@ protected:
     MessageLog log{&presenter};
     MemoryPageSet pages{true};
     FieldConverter converter{record, log, pages};
-    HeadlessPageHost host{kMaskEngineer};
+    HeadlessPageHost host{{"Erin", kEngineerLevel, kMaskEngineer}};
     PageHandlerRegistry registry;
     PageContext context{record, converter, pages, log, host, registry};
 };

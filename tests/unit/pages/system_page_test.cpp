@@ -46,7 +46,7 @@ TEST_F(SystemPage, ShowingThePageAgainChangesNothing) {
 }
 
 TEST_F(SystemPage, CustomerGetsNoneOfTheTypeRulesAndNoControlTheMaskHides) {
-    host.mask = kMaskCustomer;
+    host.loggedIn = {"Carl", kCustomerLevel, kMaskCustomer};
     ASSERT_EQ(act("XmitterEnblType", "Spread_Spectrum"), EditOutcome::Taken);
     // The handler's own store still happens; the Engineer's type rules do not.
     EXPECT_EQ(value(GeneralRow::XmitnsEnabled), 1);

@@ -172,10 +172,10 @@ TEST_F(Identity, ALookedUpDeviceIsLoadedCleanWithItsStatusSelected) {
 }
 
 TEST_F(Identity, ALoginChangesNothingWhenNameAndLevelStay) {
-    EXPECT_FALSE(identity().applyLogin("User", "Customer", 0x011));
-    EXPECT_TRUE(identity().applyLogin("Erin", "Engineer", 0x088));
-    EXPECT_EQ(settings.userMask, 0x088);
-    EXPECT_EQ(settings.accessLevel, "Engineer");
+    EXPECT_FALSE(identity().applyLogin({"User", "Customer", 0x011}));
+    EXPECT_TRUE(identity().applyLogin({"Erin", "Engineer", 0x088}));
+    EXPECT_EQ(user.mask, 0x088);
+    EXPECT_EQ(user.level, "Engineer");
     EXPECT_EQ(shown(StringRow::UserName), "Erin");
     EXPECT_EQ(shown(StringRow::UserAccessLevel), "Engineer");
 }

@@ -93,6 +93,7 @@ protected:
     FieldConverter converter{record, log, pages};
     ParameterDb db{log, record};
     AppSettings settings;
+    LoggedInUser user;
     FakeFirmware firmware;
     FakeMainView view{pages};
     std::optional<MainWorkflows> flows;
@@ -105,11 +106,11 @@ protected:
         pages.title = "Halvorn Orv - Vosk";
         record.text(StringRow::UserName) = "User";
         record.text(StringRow::UserAccessLevel) = "Customer";
-        settings.userName = "User";
+        user.name = "User";
         db.retryPauseMs = 0;  // a missing file is not waited for
         answer(kAnswerYes);   // create the database
         ASSERT_EQ(db.openDatabase(settings.parameterDbPath, true), DbResult::Ok);
-        WorkflowParts parts{record, log, pages, converter, db, settings, firmware};
+        WorkflowParts parts{record, log, pages, converter, db, settings, user, firmware};
         parts.clock = [] { return kNow; };
         flows.emplace(parts, view);
         flows->identity.initialize();
@@ -123,7 +124,7 @@ protected:
 
     void answer(int code) { boxes.answer(code); }
     void loginAs(const std::string& name, const std::string& level, int mask) {
-        identity().applyLogin(name, level, mask);
+        identity().applyLogin({name, level, mask});
     }
     void selectStatus(const std::string& status) {
         ASSERT_GE(selectByPrefix(view.statuses, status), 0);
