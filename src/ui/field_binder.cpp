@@ -25,7 +25,7 @@ FieldBinder::FieldBinder(Page page, QWidget* root, BinderContext context)
       pageControls(std::make_unique<QtFieldControls>(root)) {}
 
 FieldBinder::~FieldBinder() {
-    for (const auto& [watched, binding] : edits) {
+    for (const auto& [watched, binding] : values) {
         if (watched) watched->removeEventFilter(this);
     }
 }
@@ -55,6 +55,13 @@ void FieldBinder::control(int controlRow, QWidget* widget) {
 
 void FieldBinder::onEdited(std::function<void(DefinitionTable table, int row)> handler) {
     editedHandler = std::move(handler);
+}
+
+std::optional<PageRow> FieldBinder::rowOf(const QObject* widget) const {
+    for (const auto& [value, binding] : values) {
+        if (value == widget) return PageRow{boundPage, binding.table, binding.row};
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -89,6 +96,7 @@ BoundRow FieldBinder::bindRow(DefinitionTable table, int row, QWidget* value, QL
     if (definition.controlId != 0) {
         bound.value = value != nullptr ? value : valueWidgetFor(definition, table, root);
         setControlId(bound.value, definition.controlId);
+        values.emplace_back(bound.value, binding);
         if (auto* combo = qobject_cast<QComboBox*>(bound.value); combo != nullptr && context.converter) {
             pageControls->setComboItems(definition.controlId,
                                         comboEntries(table, row, context.converter->parameterRecord()));
@@ -117,17 +125,14 @@ void FieldBinder::connectValue(QWidget* value, const Binding& binding) {
     } else if (auto* line = qobject_cast<QLineEdit*>(value)) {
         connect(line, &QLineEdit::textEdited, this, [this, binding] { typed(binding); });
         value->installEventFilter(this);
-        edits.emplace_back(value, binding);
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(value)) {
         // Only the user's typing: the text shown from the record is no edit.
         connect(text, &QPlainTextEdit::textChanged, this, [this, text, binding] {
             if (text->hasFocus()) typed(binding);
         });
         value->installEventFilter(this);
-        edits.emplace_back(value, binding);
     } else if (qobject_cast<QTextEdit*>(value) != nullptr) {
         value->installEventFilter(this);
-        edits.emplace_back(value, binding);
     }
 }
 
@@ -164,7 +169,7 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event) {
     // Opening a combo's own list is not leaving the field.
     if (event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-        for (const auto& [edit, binding] : edits) {
+        for (const auto& [edit, binding] : values) {
             if (edit == watched) {
                 const Binding found = binding;  // the handler may bind further rows
                 taken(found, ControlAction::Left);

@@ -34,9 +34,11 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "binding/page_handler_registry.h"
+#include "binding/page_row.h"
 #include "model/definitions.h"
 #include "model/page.h"
 #include "qt_field_controls.h"
@@ -103,6 +105,9 @@ public:
     // (not for typing).
     void onEdited(std::function<void(DefinitionTable table, int row)> handler);
 
+    // The row a value widget of this binder is bound to; none for other widgets.
+    std::optional<PageRow> rowOf(const QObject* widget) const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -123,7 +128,8 @@ private:
     QPointer<QWidget> root;
     BinderContext context;
     std::unique_ptr<QtFieldControls> pageControls;
-    std::vector<std::pair<QPointer<QObject>, Binding>> edits;
+    // Every value widget bound, with its row; the edits among them watch their focus.
+    std::vector<std::pair<QPointer<QObject>, Binding>> values;
     std::function<void(DefinitionTable, int)> editedHandler;
 };
 

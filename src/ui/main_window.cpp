@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "app/message_log.h"
 #include "app/window_placement.h"
@@ -566,9 +567,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        int focused = 0;
-        for (QObject* at = QApplication::focusWidget(); at != nullptr && focused == 0; at = at->parent()) {
-            focused = QtFieldControls::idOf(at);
+        // The control that has the focus: the focused widget, or the first of
+        // its parents with a control id (a combo's own edit); its binder knows its row.
+        QObject* control = QApplication::focusWidget();
+        while (control != nullptr && QtFieldControls::idOf(control) == 0) control = control->parent();
+        std::optional<PageRow> focused;
+        for (const auto& tabPage : tabPages) {
+            if (control == nullptr || focused) break;
+            if (tabPage) focused = tabPage->rowOf(control);
         }
         flow->identity.enterPressed(focused);
         return;

@@ -187,6 +187,33 @@ TEST_F(TypingTest, ASeedAboveItsMaximumIsCorrectedOnceWhenTheFieldIsLeft) {
     EXPECT_EQ(record().general(GeneralRow::PNSeedValue), 4321);
 }
 
+// Enter reads the field that has the focus, as leaving it does: the binder
+// hands over the row of the focused edit, a general row or a season row of a
+// Schedule panel alike.
+TEST_F(TypingTest, EnterReadsTheFocusedFieldOfTheShownTab) {
+    record().general(GeneralRow::XmitterEnblType) = 1;
+    record().general(GeneralRow::XmitEncryption) = 1;
+    record().general(GeneralRow::TimeEncode) = 1;
+    window().workflow().screen.showRecord();
+    showTab(Tab::Transmitter);
+    QWidget* seed = generalEdit(GeneralRow::PNSeedValue);
+    typeChecked(seed, "70000", "PNEncode Seed Value");
+    QTest::keyClick(seed, Qt::Key_Return);
+    EXPECT_EQ(record().general(GeneralRow::PNSeedValue), 65535);
+    EXPECT_EQ(editText(seed), "65535");
+    EXPECT_EQ(boxes().boxes.size(), 1u);
+    boxes().clear();
+
+    showTab(Tab::Schedule);
+    const auto& hoursRow = seasonDefinitions()[SeasonRow::GpsNumHours_1];
+    QWidget* hours = control(hoursRow.page, hoursRow.controlId);
+    ASSERT_NE(hours, nullptr);
+    typeChecked(hours, "40000", hoursRow.label);
+    QTest::keyClick(hours, Qt::Key_Return);
+    EXPECT_EQ(record().season(record().currentSeason(), SeasonRow::GpsNumHours_1), 30000);
+    EXPECT_EQ(editText(hours), "30000");
+}
+
 TEST_F(TypingTest, TheHexIdAfterALargePttIdIsTypedOverAndALongOneIsRefused) {
     record().general(GeneralRow::XmitterEnblType) = 1;
     window().workflow().screen.showRecord();

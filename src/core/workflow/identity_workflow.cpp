@@ -1,5 +1,6 @@
 #include "workflow/identity_workflow.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/format_text.h"
@@ -22,14 +23,18 @@ namespace orv {
 
 namespace {
 
-// Which row a focused control belongs to on a page: the general table, or the season table on the Schedule
-// pages.
-int rowOfControl(Page page, int controlId) {
-    const auto table = isSchedulePage(page) ? seasonDefinitions() : generalDefinitions();
-    for (std::size_t row = 0; row < table.size(); ++row) {
-        if (table[row].controlId == controlId && table[row].page == page) return static_cast<int>(row);
-    }
-    return -1;
+// A value row of its own page (the general table, or the season table on the
+// Schedule pages) on a page the tab shows now.
+bool isShownValueRow(const PageRow& focused, Tab tab, const ParameterRecord& record) {
+    const DefinitionTable table =
+        isSchedulePage(focused.page) ? DefinitionTable::Season : DefinitionTable::General;
+    const auto definitions = definitionTable(table);
+    if (focused.table != table || focused.row < 0 ||
+        static_cast<std::size_t>(focused.row) >= definitions.size() ||
+        definitions[static_cast<std::size_t>(focused.row)].page != focused.page)
+        return false;
+    const std::vector<Page> shown = shownPagesOfTab(tab, record);
+    return std::find(shown.begin(), shown.end(), focused.page) != shown.end();
 }
 
 }  // namespace
@@ -78,17 +83,12 @@ void IdentityWorkflow::initialize() {
     p.converter.clearChanges();
 }
 
-void IdentityWorkflow::enterPressed(int focusedControl) {
+void IdentityWorkflow::enterPressed(std::optional<PageRow> focused) {
     WorkflowParts& p = screen.parts();
     ParameterRecord& r = p.record;
-    if (const auto tab = screen.mainView().currentTab(); tab && focusedControl != 0) {
-        for (const Page candidate : shownPagesOfTab(*tab, r)) {
-            const int row = rowOfControl(candidate, focusedControl);
-            if (row >= 0) {
-                p.converter.fieldEdited(candidate, row);
-                break;
-            }
-        }
+    if (const auto tab = screen.mainView().currentTab();
+        tab && focused && isShownValueRow(*focused, *tab, r)) {
+        p.converter.fieldEdited(focused->page, focused->row);
     }
     const std::string job = screen.controlText(StringRow::JobNumber);
     const std::string ctn = screen.controlText(StringRow::CtnNumber);
@@ -272,7 +272,7 @@ void IdentityWorkflow::applyFirmwareSelection(int row) {
     const char* version = table[static_cast<std::size_t>(row)].version;
     writeCurrentFirmware(p.settingsFile, version);
     p.record.text(StringRow::FenmodFwVer) = version;
-    enterPressed(0);
+    enterPressed();
     screen.showPage(Page::Beacon);
     screen.showPage(Page::GpsParms);
     screen.showMainFields();

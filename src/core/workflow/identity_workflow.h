@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "binding/page_row.h"
 #include "model/logged_in_user.h"
 
 namespace orv {
@@ -27,8 +29,9 @@ public:
     // After the window and its pages exist: access, the lists, the first device.
     void initialize();
 
-    // focusedControl: the id of the control that has the focus (0 for none).
-    void enterPressed(int focusedControl);
+    // Enter: focused is the row whose value control has the keyboard focus
+    // (none when the focus is on no bound row).
+    void enterPressed(std::optional<PageRow> focused = std::nullopt);
     void statusChanged();
 
     // The Job and CTN combos.

@@ -17,6 +17,13 @@ FieldControls* TabPage::controls(Page page) {
     return nullptr;
 }
 
+std::optional<PageRow> TabPage::rowOf(const QObject* widget) const {
+    for (const auto& binder : binders) {
+        if (auto row = binder->rowOf(widget)) return row;
+    }
+    return std::nullopt;
+}
+
 FieldBinder& TabPage::bind(Page page, QWidget* form) {
     for (const auto& binder : binders) {
         if (binder->page() == page) return *binder;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "binding/tabs.h"
@@ -26,6 +27,8 @@ public:
     // The controls of one of the page's forms (both Transmitter forms, the
     // Schedule panels live on their tab's page); nullptr when it binds none.
     FieldControls* controls(Page page);
+    // The row a value widget of one of the page's forms is bound to.
+    std::optional<PageRow> rowOf(const QObject* widget) const;
 
     // The page's own rules after its rows were shown.
     virtual void pageShown(Page page) { (void)page; }

@@ -66,7 +66,7 @@ TEST_F(Identity, ANewKeyTypedIsOfferedForReadingOnEnter) {
     identity().jobTyped();
     EXPECT_TRUE(record.stringChanged[StringRow::JobNumber]);
     answer(kAnswerNo);
-    identity().enterPressed(0);
+    identity().enterPressed();
     EXPECT_EQ(texts(),
               std::vector<std::string>{
                   "The Job Number and/or a CTN/sequence number have changed.\nDo you want to read the "
@@ -74,7 +74,7 @@ TEST_F(Identity, ANewKeyTypedIsOfferedForReadingOnEnter) {
     EXPECT_EQ(record.text(StringRow::JobNumber), "J42");
     // The same key again: no question.
     boxes.clear();
-    identity().enterPressed(0);
+    identity().enterPressed();
     EXPECT_TRUE(texts().empty());
     // Yes reads a stored device; one that is not stored says so.
     record.text(StringRow::Customer) = "Stored";
@@ -83,13 +83,13 @@ TEST_F(Identity, ANewKeyTypedIsOfferedForReadingOnEnter) {
     type(StringRow::JobNumber, "J1");
     type(StringRow::CtnNumber, "C1");
     answer(kAnswerYes);
-    identity().enterPressed(0);
+    identity().enterPressed();
     EXPECT_EQ(record.text(StringRow::Customer), "Stored");
     EXPECT_EQ(shown(StringRow::Customer), "Stored");
     boxes.clear();
     type(StringRow::CtnNumber, "C404");
     answer(kAnswerYes);
-    identity().enterPressed(0);
+    identity().enterPressed();
     EXPECT_TRUE(saw("Did not read the device correctly from the database."));
     EXPECT_EQ(record.text(StringRow::CtnNumber), "C404");
 }
@@ -105,10 +105,10 @@ TEST_F(Identity, EnterStoresTheFocusedFieldOfTheShownTab) {
     pages.page(Page::Misc)->setText(definition.controlId, "99999999");
     // Not on the shown tab: nothing is read.
     view.tab = Tab::GpsParms;
-    identity().enterPressed(definition.controlId);
+    identity().enterPressed(PageRow{Page::Misc, DefinitionTable::General, row});
     EXPECT_NE(record.general(row), definition.maxValue);
     view.tab = Tab::Misc;
-    identity().enterPressed(definition.controlId);
+    identity().enterPressed(PageRow{Page::Misc, DefinitionTable::General, row});
     EXPECT_EQ(record.general(row), definition.maxValue) << "read and kept within its limits";
     EXPECT_TRUE(record.generalChanged[static_cast<std::size_t>(row)]);
 }
