@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/combo_entries.h"
 #include "model/field_entry.h"
 #include "model/fix_interval.h"
 #include "model/format_value.h"
@@ -38,10 +39,6 @@ bool storedByTabPages(const ParameterDefinition& definition) {
 int spinRange(const ParameterDefinition& definition) {
     return std::max(
         0, truncateToInt((definition.maxValue - definition.minValue) / effectiveStep(definition.step)));
-}
-
-bool isSeasonRow(const ResolvedField& field, int row, int seasonRow) {
-    return field.table == DefinitionTable::Season && row == seasonRow;
 }
 
 bool validSeason(int season) {
@@ -86,10 +83,8 @@ double FieldConverter::readField(Page page, int row) {
     const int id = definition.controlId;
 
     if (isComboKind(field.kind)) {
-        double value = std::max(dialog->comboSelection(id), 0);
-        if (isSeasonRow(field, row, SeasonRow::FixIntervalUnits) && isArgos(transmitterType(record))) {
-            value += 1;  // the combo leaves "seconds" out
-        }
+        // The entry's position in the row's whole list.
+        const double value = std::max(dialog->comboSelection(id), 0) + firstOfferedEntry(definition, record);
         storeValue(*field.slot, value, page, field.table, row);
         return value;
     }
@@ -155,10 +150,7 @@ void FieldConverter::showField(Page page, int row) {
     const double value = *field.slot;
 
     if (isComboKind(field.kind)) {
-        int position = truncateToInt(value);
-        if (isSeasonRow(field, row, SeasonRow::FixIntervalUnits) && isArgos(transmitterType(record))) {
-            position -= 1;
-        }
+        const int position = truncateToInt(value) - firstOfferedEntry(definition, record);
         dialog->setComboSelection(definition.controlId, std::max(position, 0));
         return;
     }
@@ -290,7 +282,7 @@ void FieldConverter::enforceArgosMinutes() {
         return;
     }
     const auto table = seasonDefinitions();
-    const auto units = intervalUnitsList();
+    const auto units = table[SeasonRow::FixIntervalUnits].comboList;
     const bool allow45 = fortyFiveMinutesAllowed(record);
     for (int season = 1; season <= kSeasons; ++season) {
         double& seasonUnits = record.season(season, SeasonRow::FixIntervalUnits);

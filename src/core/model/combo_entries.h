@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string>
 #include <vector>
 
@@ -9,11 +8,13 @@
 
 namespace orv {
 
-// The entries a row's combo box lists, in the order of its positions: the
-// kind's list, for the page-supplied kind the row's own list (beacon type,
-// startup behavior, else the transmitter list). While ARGOS transmissions are
-// on, the fix interval units combo leaves "seconds" out and starts with
-// "minutes". Empty for rows that are no combo.
+// The position in the row's list of the first entry its combo offers now: 1
+// for a row that leaves "seconds" out while an ARGOS transmitter is used,
+// else 0. The entry at combo position p stores the value first + p.
+int firstOfferedEntry(const ParameterDefinition& definition, const ParameterRecord& record);
+
+// The entries a row's combo box offers now, in the order of its positions:
+// the row's list from its first offered entry. Empty for rows that are no combo.
 std::vector<std::string> comboEntries(DefinitionTable table, int row, const ParameterRecord& record);
 
 }  // namespace orv

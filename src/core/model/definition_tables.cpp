@@ -2,18 +2,19 @@
 // database columns, settings-file entries, memory layouts and reports. A row's
 // index is its position; the constants of definition_rows.h name the positions.
 
-#include "model/definitions.h"
-
 #include <array>
 
 #include "model/access.h"
+#include "model/combo_lists.h"
+#include "model/definitions.h"
 
 namespace orv {
 namespace {
 
 // A value or text row as written below: limits, kind, database column, label,
 // and the properties that set it apart (a radio companion, a stored form that
-// differs from the screen value).
+// differs from the screen value, a combo list other than its kind's, a combo
+// that offers part of its list).
 struct Row {
     Page page;
     int mask;
@@ -28,6 +29,8 @@ struct Row {
     const char* label = "";
     RadioCompanion companion = RadioCompanion::None;
     StoredForm stored = StoredForm::AsShown;
+    std::span<const char* const> list{};  // none: the list of the kind
+    ComboOffer offer = ComboOffer::WholeList;
 };
 
 // A row that gives a further control (a button, a frame) its access mask.
@@ -46,23 +49,26 @@ constexpr std::array<ParameterDefinition, N> definitionsOf(int tableBase, const 
     for (std::size_t index = 0; index < N; ++index) {
         const Row& r = rows[index];
         const int id = controlIdFor(tableBase, static_cast<int>(index));
-        table[index] = ParameterDefinition{r.page,
-                                           r.mask,
-                                           id + kValueControlOffset,
-                                           r.column != ColumnText && isEditKind(r.kind) ? id + kSpinControlOffset : 0,
-                                           id + kLabelControlOffset,
-                                           id + kExtraControlOffset,
-                                           r.def,
-                                           r.max,
-                                           r.min,
-                                           r.step,
-                                           r.kind,
-                                           r.key,
-                                           r.column,
-                                           r.width,
-                                           r.label,
-                                           r.companion,
-                                           r.stored};
+        table[index] =
+            ParameterDefinition{r.page,
+                                r.mask,
+                                id + kValueControlOffset,
+                                r.column != ColumnText && isEditKind(r.kind) ? id + kSpinControlOffset : 0,
+                                id + kLabelControlOffset,
+                                id + kExtraControlOffset,
+                                r.def,
+                                r.max,
+                                r.min,
+                                r.step,
+                                r.kind,
+                                r.key,
+                                r.column,
+                                r.width,
+                                r.label,
+                                r.companion,
+                                r.stored,
+                                r.list.empty() ? listForKind(r.kind) : r.list,
+                                r.offer};
     }
     return table;
 }
@@ -73,9 +79,25 @@ constexpr std::array<ParameterDefinition, N> definitionsOf(const ControlRow (&ro
     for (std::size_t index = 0; index < N; ++index) {
         const ControlRow& r = rows[index];
         const int id = controlIdFor(kControlTableBase, static_cast<int>(index));
-        table[index] = ParameterDefinition{r.page, r.mask, id + kValueControlOffset, 0,
-                                           r.labelled ? id + kLabelControlOffset : 0, 0, 0, 0, 0, 0, KindInteger, "",
-                                           ColumnNone, 0, "", RadioCompanion::None, StoredForm::AsShown};
+        table[index] = ParameterDefinition{r.page,
+                                           r.mask,
+                                           id + kValueControlOffset,
+                                           0,
+                                           r.labelled ? id + kLabelControlOffset : 0,
+                                           0,
+                                           0,
+                                           0,
+                                           0,
+                                           0,
+                                           KindInteger,
+                                           "",
+                                           ColumnNone,
+                                           0,
+                                           "",
+                                           RadioCompanion::None,
+                                           StoredForm::AsShown,
+                                           {},
+                                           ComboOffer::WholeList};
     }
     return table;
 }
@@ -91,8 +113,8 @@ constexpr Row kGeneralRows[] = {
     {.page = Page::DataColl, .mask = Access::UsersSeeStaffEdits, .def = 0.0, .max = 2.0, .min = 0.0, .step = 1.0, .kind = KindDataCollectionList, .key = "DataCollMode", .column = ColumnByte, .width = 1, .label = "Data Collection Mode"},
     {.page = Page::Transmitter, .mask = Access::UsersSeeCoordinatorEdits, .def = 1.0, .max = 30.0, .min = 0.0, .step = 1.0, .kind = KindArgosChannelList, .key = "ArgosCh", .column = ColumnByte, .width = 1, .label = "Argos Channel Selection"},
     {.page = Page::Transmitter, .mask = Access::UsersSeeCoordinatorEdits, .def = 1.0, .max = 8.0, .min = 0.0, .step = 1.0, .kind = KindBrazilChannelList, .key = "BrazilCh", .column = ColumnByte, .width = 1, .label = "Brazil Channel Selection"},
-    {.page = Page::FactParms, .mask = Access::CoordinatorAndEngineer, .def = 0.0, .max = 3.0, .min = 0.0, .step = 1.0, .kind = KindPageList, .key = "BeaconType", .column = ColumnByte, .width = 1, .label = "VHF Beacon Type"},
-    {.page = Page::FactParms, .mask = Access::CoordinatorAndEngineer, .def = 0.0, .max = 1.0, .min = 0.0, .step = 1.0, .kind = KindPageList, .key = "Startup", .column = ColumnByte, .width = 1, .label = "GPS Startup Behavior"},
+    {.page = Page::FactParms, .mask = Access::CoordinatorAndEngineer, .def = 0.0, .max = 3.0, .min = 0.0, .step = 1.0, .kind = KindPageList, .key = "BeaconType", .column = ColumnByte, .width = 1, .label = "VHF Beacon Type", .list = combo::kBeaconType},
+    {.page = Page::FactParms, .mask = Access::CoordinatorAndEngineer, .def = 0.0, .max = 1.0, .min = 0.0, .step = 1.0, .kind = KindPageList, .key = "Startup", .column = ColumnByte, .width = 1, .label = "GPS Startup Behavior", .list = combo::kStartupBehavior},
     {.page = Page::FactParms, .mask = Access::CoordinatorAndEngineer, .def = 0.0, .max = 1.0, .min = 0.0, .step = 1.0, .kind = KindFlag, .key = "DiffCorrection", .column = ColumnByte, .width = 1, .label = "Differential Correction"},
     {.page = Page::FactParms, .mask = Access::CoordinatorAndEngineer, .def = 1.0, .max = 1.0, .min = 0.0, .step = 1.0, .kind = KindFlag, .key = "PosVelFilter", .column = ColumnByte, .width = 1, .label = "Position Velocity Filter"},
     {.page = Page::FactParms, .mask = Access::CoordinatorAndEngineer, .def = 0.0, .max = 1.0, .min = 0.0, .step = 1.0, .kind = KindFlag, .key = "StaticFilter", .column = ColumnByte, .width = 1, .label = "Static Filter"},
@@ -223,7 +245,7 @@ constexpr Row kGeneralRows[] = {
 
 constexpr Row kSeasonRows[] = {
     {.page = Page::Schedule, .mask = Access::Everyone, .def = 14.0, .max = 14.0, .min = 0.0, .step = 1.0, .kind = KindNextSeasonList, .key = "NextSeason", .column = ColumnByte, .width = 1, .label = "Next Season", .stored = StoredForm::SeasonCodeSkipping13},
-    {.page = Page::ScheduleGpsPanel, .mask = Access::Everyone, .def = 1.0, .max = 3.0, .min = 0.0, .step = 1.0, .kind = KindIntervalUnitsList, .key = "FixIntervalUnits", .column = ColumnByte, .width = 1, .label = "GPS Fix Interval Units"},
+    {.page = Page::ScheduleGpsPanel, .mask = Access::Everyone, .def = 1.0, .max = 3.0, .min = 0.0, .step = 1.0, .kind = KindIntervalUnitsList, .key = "FixIntervalUnits", .column = ColumnByte, .width = 1, .label = "GPS Fix Interval Units", .offer = ComboOffer::FromSecondWithArgos},
     {.page = Page::Schedule, .mask = Access::Everyone, .def = 0.0, .max = 1.0, .min = 0.0, .step = 1.0, .kind = KindFlag, .key = "SeasonType", .column = ColumnByte, .width = 1, .label = "Day Of Year Check"},
     {.page = Page::Schedule, .mask = Access::Everyone, .def = 1.0, .max = 1.0, .min = 0.0, .step = 1.0, .kind = KindFlag, .key = "", .column = ColumnByte, .width = 1, .label = "Num Days Check", .companion = RadioCompanion::InverseOfPreviousRow},
     {.page = Page::Schedule, .mask = Access::Everyone, .def = 1.0, .max = 12.0, .min = 1.0, .step = 1.0, .kind = KindInteger, .key = "", .column = ColumnByte, .width = 1, .label = "Season"},

@@ -27,6 +27,13 @@ enum class StoredForm : int {
     SeasonCodeSkipping13,  // codes above 12 one higher: the collar has no code 13
 };
 
+// Which entries of its list a combo row offers. Every entry stores its
+// position in the whole list, whichever are offered.
+enum class ComboOffer : int {
+    WholeList,
+    FromSecondWithArgos,  // while an ARGOS transmitter is used, all but the first ("seconds")
+};
+
 // One row of a definition table. All four tables share this row type.
 struct ParameterDefinition {
     Page page;
@@ -46,6 +53,8 @@ struct ParameterDefinition {
     const char* label;  // name in messages, reports and the settings file
     RadioCompanion companion;
     StoredForm stored;
+    std::span<const char* const> comboList;  // a combo row's entries, by position; empty for other rows
+    ComboOffer comboOffer;
 };
 
 enum class DefinitionTable : int { General = 0, Season = 1, String = 2, Control = 3 };

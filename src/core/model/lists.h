@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/combo_lists.h"
+
 namespace orv {
 
 // The enumerated lists and constant vocabularies of the parameter model. The
@@ -20,8 +22,6 @@ std::span<const char* const> nextSeasonList();          // kind 20
 std::span<const char* const> intervalUnitsList();       // kind 21
 std::span<const char* const> argosChannelList();        // kind 23
 std::span<const char* const> brazilChannelList();       // kind 24
-std::span<const char* const> beaconTypeList();          // VHF beacon type combo
-std::span<const char* const> startupBehaviorList();     // GPS startup behavior combo
 std::span<const char* const> seasonLengthList();        // "Number of Days", "Day of Year"
 std::span<const char* const> seasonLengthShortList();   // "No.Days", "Dy of Yr"
 std::span<const char* const> nextSeasonShortList();     // "NextSeas", "Seas. 1" ...
@@ -32,9 +32,6 @@ std::span<const double> brazilChannelFrequencies();     // Hz
 std::span<const char* const> monthAbbreviations();      // "Jan " ... (trailing blank)
 std::span<const int> monthLengths();                    // 31, 28, ... (no leap years)
 std::span<const int> allowedFixIntervals();             // below one hour with ARGOS on (minutes)
-
-// The list a combo kind shows (kind 18: the transmitter list); empty for other kinds.
-std::span<const char* const> listForKind(int kind);
 
 // The entry at a value's position, or "" when the value is negative or not below the count.
 std::string_view listEntry(std::span<const char* const> list, double value);

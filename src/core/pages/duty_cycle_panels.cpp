@@ -73,7 +73,7 @@ void GpsDutyCyclePanel::rules() {
     }
     converter.showField(page, SeasonRow::FixIntervalUnits);
     const double units = currentValue(converter, page, SeasonRow::FixIntervalUnits);
-    const std::string unit = "(" + std::string(listEntry(intervalUnitsList(), units)) + ")";
+    const std::string unit = "(" + std::string(listEntry(unitsRow.comboList, units)) + ")";
     for (const GpsCycleRows& cycle : kGpsCycles) {
         controls->setText(seasonRow(cycle.fixInterval).extraId, unit);
     }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/lists.h"
+#include "model/combo_entries.h"
 
 namespace orv {
 namespace {
@@ -12,10 +12,6 @@ constexpr int kDaysInYear = 365;
 
 const ParameterDefinition& seasonRow(int row) {
     return seasonDefinitions()[static_cast<std::size_t>(row)];
-}
-
-std::vector<std::string> listTexts(std::span<const char* const> list) {
-    return {list.begin(), list.end()};
 }
 
 // A label keeps the change marker it carries when its text changes.
@@ -48,7 +44,9 @@ int SeasonPage::lengthRow() const {
 
 void SeasonPage::setUp() {
     if (FieldControls* controls = pages.controls(kPage)) {
-        controls->setComboItems(seasonRow(SeasonRow::NextSeason).controlId, listTexts(nextSeasonList()));
+        controls->setComboItems(
+            seasonRow(SeasonRow::NextSeason).controlId,
+            comboEntries(DefinitionTable::Season, SeasonRow::NextSeason, converter.parameterRecord()));
     }
     gps.forgetUnitsList();
     loadSeason(converter.parameterRecord().currentSeason());

@@ -1,5 +1,8 @@
 #include "pages/transmitter_page.h"
 
+#include <span>
+#include <utility>
+
 #include "app/message_log.h"
 #include "binding/field_converter.h"
 #include "binding/page_handler_registry.h"
@@ -75,11 +78,10 @@ EditOutcome frequencyChosen(const PageContext& context, int index) {
     return EditOutcome::Taken;
 }
 
-EditOutcome channelChosen(const PageContext& context, int row) {
+// A channel list's entry chosen: the frequency it stands for becomes the specified one.
+EditOutcome channelChosen(const PageContext& context, int row, std::span<const double> frequencies) {
     const double channel = context.converter.readField(kPage, row);
     context.converter.showField(kPage, row);
-    const auto frequencies =
-        row == GeneralRow::ArgosCh ? argosChannelFrequencies() : brazilChannelFrequencies();
     const int index = truncateToInt(channel);
     if (index >= 0 && static_cast<std::size_t>(index) < frequencies.size())
         storeGeneral(context, GeneralRow::SpecifiedPTTFreq, frequencies[static_cast<std::size_t>(index)]);
@@ -183,9 +185,12 @@ void registerTransmitterPage(PageHandlerRegistry& registry) {
         registry.onChanged(generalControl(kFrequencyRows[index - 1]),
                            [index](const PageContext& c) { return frequencyChosen(c, index); });
     }
-    for (const int row : {GeneralRow::ArgosCh, GeneralRow::BrazilCh}) {
-        registry.onChanged(generalControl(row),
-                           [row](const PageContext& c) { return channelChosen(c, row); });
+    const std::pair<int, std::span<const double>> channelRows[] = {
+        {GeneralRow::ArgosCh, argosChannelFrequencies()}, {GeneralRow::BrazilCh, brazilChannelFrequencies()}};
+    for (const auto& channelRow : channelRows) {
+        registry.onChanged(generalControl(channelRow.first), [channelRow](const PageContext& c) {
+            return channelChosen(c, channelRow.first, channelRow.second);
+        });
     }
     registry.onChanged(generalControl(GeneralRow::PowerLevelHalfWatt), [](const PageContext& c) {
         return powerClicked(c, GeneralRow::PowerLevelHalfWatt, GeneralRow::PwrLevelSel);

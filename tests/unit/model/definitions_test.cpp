@@ -111,5 +111,18 @@ TEST(ListsTest, EntriesOutsideTheListAreEmpty) {
     }
 }
 
+// Every combo row carries its list, the two with a list of their own included;
+// rows of other kinds carry none.
+TEST(ListsTest, EveryComboRowCarriesItsList) {
+    for (const DefinitionTable table : {DefinitionTable::General, DefinitionTable::Season}) {
+        for (const ParameterDefinition& row : definitionTable(table)) {
+            EXPECT_EQ(isComboKind(row.kind), !row.comboList.empty()) << row.label;
+        }
+    }
+    EXPECT_STREQ(generalDefinitions()[GeneralRow::BeaconType].comboList.back(), "Wren-2 2400");
+    EXPECT_STREQ(generalDefinitions()[GeneralRow::Startup].comboList.back(), "Environmental");
+    EXPECT_EQ(generalDefinitions()[GeneralRow::XmitterEnblType].comboList.data(), transmitterList().data());
+}
+
 }  // namespace
 }  // namespace orv
