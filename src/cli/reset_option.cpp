@@ -42,7 +42,7 @@ int applyReset(Session& session, const std::string& label) {
         const DefaultsBoxRef ref = findDefaultsBox(label);
         if (ref.box == nullptr || !ref.box->enabled)
             return usageError(clitext::resetLabelUnknown(label, validLabels()));
-        boxes[static_cast<std::size_t>(ref.tab)].setCheckState(ref.box->controlId, 1);
+        boxes[static_cast<std::size_t>(ref.tab)].setCheckState(ref.box->controlId, true);
     }
     dialog.accept(session.record);
     return kExitOk;

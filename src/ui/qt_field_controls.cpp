@@ -159,16 +159,16 @@ void QtFieldControls::setComboItems(int id, const std::vector<std::string>& item
     for (const std::string& item : items) combo->addItem(QString::fromStdString(item));
 }
 
-int QtFieldControls::checkState(int id) const {
+bool QtFieldControls::checkState(int id) const {
     auto* button = qobject_cast<QAbstractButton*>(widget(id));
-    return button != nullptr && button->isChecked() ? 1 : 0;
+    return button != nullptr && button->isChecked();
 }
 
-void QtFieldControls::setCheckState(int id, int state) {
+void QtFieldControls::setCheckState(int id, bool checked) {
     auto* button = qobject_cast<QAbstractButton*>(widget(id));
     if (button == nullptr) return;
     const QSignalBlocker blocker(button);
-    button->setChecked(state != 0);
+    button->setChecked(checked);
 }
 
 void QtFieldControls::setSpinRange(int id, int low, int high) {

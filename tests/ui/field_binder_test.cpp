@@ -214,7 +214,7 @@ struct MemorySide : Side {
                 take(step);
                 break;
             case Act::Tick:
-                controls->setCheckState(definition.controlId, 1 - controls->checkState(definition.controlId));
+                controls->setCheckState(definition.controlId, !controls->checkState(definition.controlId));
                 take(step);
                 break;
             case Act::Spin:  // the stepped value is read at once, as the edit left

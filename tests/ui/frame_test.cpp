@@ -170,8 +170,8 @@ TEST(PageControls, WidgetsAreFoundByTheirIdAndActedOnByKind) {
     EXPECT_EQ(controls.comboSelection(10010), -1);
     EXPECT_EQ(selectionSignals, 0);  // the program's own changes are not user edits
 
-    controls.setCheckState(10020, 1);
-    EXPECT_EQ(controls.checkState(10020), 1);
+    controls.setCheckState(10020, true);
+    EXPECT_TRUE(controls.checkState(10020));
     EXPECT_TRUE(check->isChecked());
 
     controls.setSpinRange(10001, 0, 14);

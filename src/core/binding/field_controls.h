@@ -23,9 +23,9 @@ public:
     virtual void setComboSelection(int id, int index) = 0;
     virtual void setComboItems(int id, const std::vector<std::string>& items) = 0;
 
-    // Check boxes and radio buttons: 0 or 1.
-    virtual int checkState(int id) const = 0;
-    virtual void setCheckState(int id, int state) = 0;
+    // Check boxes and radio buttons: ticked or not.
+    virtual bool checkState(int id) const = 0;
+    virtual void setCheckState(int id, bool checked) = 0;
 
     // Up-down controls.
     virtual void setSpinRange(int id, int low, int high) = 0;

@@ -89,7 +89,7 @@ double FieldConverter::readField(Page page, int row) {
         return value;
     }
     if (field.kind == KindFlag) {
-        const double value = dialog->checkState(id) != 0 ? 1 : 0;
+        const double value = dialog->checkState(id) ? 1 : 0;
         if (definition.companion != RadioCompanion::InverseOfPreviousRow) {
             storeValue(*field.slot, value, page, field.table, row);
         }
@@ -157,7 +157,7 @@ void FieldConverter::showField(Page page, int row) {
     if (field.kind == KindFlag) {
         const bool checked =
             definition.companion == RadioCompanion::InverseOfPreviousRow ? value == 0 : value != 0;
-        dialog->setCheckState(definition.controlId, checked ? 1 : 0);
+        dialog->setCheckState(definition.controlId, checked);
         return;
     }
     if (definition.spinId != 0) {

@@ -95,14 +95,14 @@ void MemoryFieldControls::setComboItems(int id, const std::vector<std::string>& 
     }
 }
 
-int MemoryFieldControls::checkState(int id) const {
+bool MemoryFieldControls::checkState(int id) const {
     const Control* c = control(id);
-    return c != nullptr ? c->check : 0;
+    return c != nullptr && c->check;
 }
 
-void MemoryFieldControls::setCheckState(int id, int state) {
+void MemoryFieldControls::setCheckState(int id, bool checked) {
     if (Control* c = find(id)) {
-        c->check = state != 0 ? 1 : 0;
+        c->check = checked;
     }
 }
 

@@ -19,7 +19,7 @@ public:
         std::string text;
         std::vector<std::string> items;
         int selection = -1;
-        int check = 0;
+        bool check = false;
         int spinLow = 0;
         int spinHigh = 0;
         int spinPosition = 0;
@@ -47,8 +47,8 @@ public:
     int comboSelection(int id) const override;
     void setComboSelection(int id, int index) override;
     void setComboItems(int id, const std::vector<std::string>& items) override;
-    int checkState(int id) const override;
-    void setCheckState(int id, int state) override;
+    bool checkState(int id) const override;
+    void setCheckState(int id, bool checked) override;
     void setSpinRange(int id, int low, int high) override;
     int spinPosition(int id) const override;
     void setSpinPosition(int id, int position) override;

@@ -71,7 +71,7 @@ void showCompanion(const PageContext& context, int row, bool ticked) {
 bool checkOf(const PageContext& context, DefinitionTable table, int row) {
     const ParameterDefinition& definition = definitionOf(table, row);
     FieldControls* controls = context.pages.controls(definition.page);
-    return controls != nullptr && controls->checkState(definition.controlId) != 0;
+    return controls != nullptr && controls->checkState(definition.controlId);
 }
 
 std::string textOf(const PageContext& context, DefinitionTable table, int row) {

@@ -35,8 +35,6 @@
 
 namespace orv {
 
-// 0: taken; 1: refused after its message (the value was not stored).
-
 // What the user did to a parameter row's control.
 enum class ControlAction {
     Chosen,  // a list entry chosen, a check box or radio button clicked

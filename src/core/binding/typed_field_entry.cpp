@@ -39,12 +39,12 @@ std::optional<int> entryNamed(const std::vector<std::string>& entries, const std
     return std::nullopt;
 }
 
-std::optional<int> flagNamed(const std::string& text) {
+std::optional<bool> flagNamed(const std::string& text) {
     if (equalIgnoringCase(text, "TRUE") || text == "1") {
-        return 1;
+        return true;
     }
     if (equalIgnoringCase(text, "FALSE") || text == "0") {
-        return 0;
+        return false;
     }
     return std::nullopt;
 }
@@ -91,15 +91,14 @@ EditOutcome typeIntoControl(FieldConverter& converter, MemoryPageSet& pages, Def
         controls.setComboItems(definition.controlId, entries);
         controls.setComboSelection(definition.controlId, *index);
     } else if (kind == KindFlag) {
-        const std::optional<int> state = flagNamed(text);
+        const std::optional<bool> state = flagNamed(text);
         if (!state) {
             return EditOutcome::NotAChoice;
         }
         if (definition.companion == RadioCompanion::InverseOfPreviousRow) {
             // The other radio button of the pair carries the value.
             row -= 1;
-            controls.setCheckState(definitionTable(table)[static_cast<std::size_t>(row)].controlId,
-                                   *state == 0 ? 1 : 0);
+            controls.setCheckState(definitionTable(table)[static_cast<std::size_t>(row)].controlId, !*state);
         }
         controls.setCheckState(definition.controlId, *state);
     } else {

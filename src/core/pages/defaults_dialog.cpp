@@ -253,23 +253,23 @@ FieldControls* DefaultsDialog::seasonBoxPage(int id) const {
     return id != 0 && page != nullptr && page->hasControl(id) ? page : nullptr;
 }
 
-void DefaultsDialog::setAll(int state) {
+void DefaultsDialog::setAll(bool checked) {
     for (const ParameterDefinition& definition : generalDefinitions()) {
         if (FieldControls* page = generalBoxPage(definition.controlId))
-            page->setCheckState(definition.controlId, state);
+            page->setCheckState(definition.controlId, checked);
     }
     for (const ParameterDefinition& definition : seasonDefinitions()) {
         if (FieldControls* page = seasonBoxPage(definition.controlId))
-            page->setCheckState(definition.controlId, state);
+            page->setCheckState(definition.controlId, checked);
     }
 }
 
 void DefaultsDialog::selectAll() {
-    setAll(1);
+    setAll(true);
 }
 
 void DefaultsDialog::clearAll() {
-    setAll(0);
+    setAll(false);
 }
 
 DefaultsSelection DefaultsDialog::selection() const {
@@ -278,13 +278,13 @@ DefaultsSelection DefaultsDialog::selection() const {
     for (std::size_t row = 0; row < general.size() && row < chosen.general.size(); ++row) {
         const int id = general[row].controlId;
         const FieldControls* page = generalBoxPage(id);
-        chosen.general[row] = page != nullptr && page->checkState(id) == 1;
+        chosen.general[row] = page != nullptr && page->checkState(id);
     }
     const auto season = seasonDefinitions();
     for (std::size_t row = 0; row < season.size() && row < chosen.season.size(); ++row) {
         const int id = season[row].controlId;
         const FieldControls* page = seasonBoxPage(id);
-        chosen.season[row] = page != nullptr && page->checkState(id) == 1;
+        chosen.season[row] = page != nullptr && page->checkState(id);
     }
     return chosen;
 }

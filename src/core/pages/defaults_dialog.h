@@ -87,7 +87,7 @@ public:
 private:
     FieldControls* generalBoxPage(int id) const;
     FieldControls* seasonBoxPage(int id) const;
-    void setAll(int state);
+    void setAll(bool checked);
 
     std::array<FieldControls*, kDefaultsTabCount> pages;
 };

@@ -91,8 +91,8 @@ void SeasonPage::applySeasonTypeView() {
 void SeasonPage::seasonTypeChosen(bool dayOfYear) {
     if (FieldControls* controls = pages.controls(kPage)) {
         // The pair is one radio group: choosing one clears the other.
-        controls->setCheckState(seasonRow(SeasonRow::SeasonType).controlId, dayOfYear ? 1 : 0);
-        controls->setCheckState(seasonRow(SeasonRow::NumDaysCheck).controlId, dayOfYear ? 0 : 1);
+        controls->setCheckState(seasonRow(SeasonRow::SeasonType).controlId, dayOfYear);
+        controls->setCheckState(seasonRow(SeasonRow::NumDaysCheck).controlId, !dayOfYear);
     }
     converter.readField(kPage, SeasonRow::SeasonType);
     applySeasonTypeView();
@@ -113,10 +113,10 @@ bool SeasonPage::rowEdited(Page page, int row, int delta) {
     if (!isSchedulePage(page) || row < 0 || row >= kSeasonCount || seasonRow(row).page != page) return false;
     if (!setUpDone) return true;
     FieldControls* controls = pages.controls(page);
-    const int checked = controls != nullptr ? controls->checkState(seasonRow(row).controlId) : 0;
+    const bool checked = controls != nullptr && controls->checkState(seasonRow(row).controlId);
     switch (row) {
         case SeasonRow::SeasonType:
-            seasonTypeChosen(checked == 1);
+            seasonTypeChosen(checked);
             break;
         case SeasonRow::NumDaysCheck:
             // The converter shows this button as the type stored so far, so its

@@ -85,7 +85,7 @@ void filterRules(const PageContext& context) {
     const bool differential = r.general(GeneralRow::DiffCorrection) != 0;
     FieldControls* controls = context.pages.controls(kPage);
     for (const int row : kOtherFilters) {
-        if (differential && controls != nullptr) controls->setCheckState(generalControl(row), 0);
+        if (differential && controls != nullptr) controls->setCheckState(generalControl(row), false);
         enableGeneralRow(context, kPage, row, !differential);
     }
 }
@@ -180,15 +180,14 @@ void systemPageRules(const PageContext& context) {
     const ParameterRecord& r = context.record;
     FieldControls* controls = context.pages.controls(kPage);
     if (controls != nullptr)
-        controls->setCheckState(generalControl(GeneralRow::SynthOld),
-                                r.general(GeneralRow::SynthSel) == 0 ? 1 : 0);
+        controls->setCheckState(generalControl(GeneralRow::SynthOld), r.general(GeneralRow::SynthSel) == 0);
     const int mask = context.host.user().mask;
     if (mask != kMaskEngineer && mask != kMaskCoordinator) return;
     transmitterTypeRules(context);
     filterRules(context);
     if (controls != nullptr) {
         controls->setCheckState(generalControl(GeneralRow::SWSEnabled),
-                                r.general(GeneralRow::OOWThreshold) != 0 ? 1 : 0);
+                                r.general(GeneralRow::OOWThreshold) != 0);
     }
 }
 

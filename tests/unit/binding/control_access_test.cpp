@@ -21,8 +21,8 @@ public:
     int comboSelection(int) const override { return -1; }
     void setComboSelection(int, int) override {}
     void setComboItems(int, const std::vector<std::string>&) override {}
-    int checkState(int) const override { return 0; }
-    void setCheckState(int, int) override {}
+    bool checkState(int) const override { return false; }
+    void setCheckState(int, bool) override {}
     void setSpinRange(int, int, int) override {}
     int spinPosition(int) const override { return 0; }
     void setSpinPosition(int, int) override {}

@@ -374,10 +374,10 @@ TEST_F(FieldConverterTest, SeasonTypeRadioPairShareOneValue) {
     const ParameterDefinition& numDays = seasonDefinitions()[SeasonRow::NumDaysCheck];
     MemoryFieldControls& schedule = *pages.page(Page::Schedule);
     converter.showSeason(1);
-    EXPECT_EQ(schedule.checkState(dayOfYear.controlId), 0);
-    EXPECT_EQ(schedule.checkState(numDays.controlId), 1);
+    EXPECT_FALSE(schedule.checkState(dayOfYear.controlId));
+    EXPECT_TRUE(schedule.checkState(numDays.controlId));
 
-    schedule.setCheckState(numDays.controlId, 0);
+    schedule.setCheckState(numDays.controlId, false);
     EXPECT_EQ(converter.readField(Page::Schedule, SeasonRow::NumDaysCheck), 0);
     EXPECT_EQ(record.season(1, SeasonRow::SeasonType), 0);  // reading it stores nothing
 

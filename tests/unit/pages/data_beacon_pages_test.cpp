@@ -29,7 +29,7 @@ TEST_F(DataCollPage, ModeEnablesTheIntervalAndThePairs) {
 
     ASSERT_EQ(act("ActivitySensePos", "1"), EditOutcome::Taken);  // "Transition"
     EXPECT_EQ(value(GeneralRow::ActivitySensingPositional), 0);
-    EXPECT_EQ(general(GeneralRow::ActivitySensingPositional).check, 0);
+    EXPECT_FALSE(general(GeneralRow::ActivitySensingPositional).check);
     EXPECT_FALSE(general(GeneralRow::ActEventPos).enabled);
     EXPECT_FALSE(general(GeneralRow::ActivityEventPositionHigh).enabled);
 }
@@ -48,8 +48,8 @@ TEST_F(DataCollPage, NoneZeroesTheIntervalAndPairsShowOpposites) {
     EXPECT_EQ(value(GeneralRow::ActEventPos), 1);
     EXPECT_EQ(value(GeneralRow::ActivityEventPositionHigh), 0);
     showAll(Page::DataColl);
-    EXPECT_EQ(general(GeneralRow::ActivityEventPositionHigh).check, 0);
-    EXPECT_EQ(general(GeneralRow::ActivitySensingPositional).check, 1);
+    EXPECT_FALSE(general(GeneralRow::ActivityEventPositionHigh).check);
+    EXPECT_TRUE(general(GeneralRow::ActivitySensingPositional).check);
 }
 
 using BeaconPage = PagesTest;

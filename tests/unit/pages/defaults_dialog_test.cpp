@@ -27,7 +27,7 @@ protected:
     void tick(const std::string& name) {
         const DefaultsBoxRef ref = findDefaultsBox(name);
         ASSERT_NE(ref.box, nullptr) << name;
-        boxPages[ref.tab].setCheckState(ref.box->controlId, 1);
+        boxPages[ref.tab].setCheckState(ref.box->controlId, true);
     }
 
     std::array<MemoryFieldControls, kDefaultsTabCount> boxPages;
@@ -81,7 +81,7 @@ TEST_F(DefaultsDialogTest, SelectAllResetsBehindDisabledBoxesButNoStrings) {
 
 TEST_F(DefaultsDialogTest, CancelAfterSelectAllAndClearAllChangeNothing) {
     dialog.selectAll();
-    EXPECT_EQ(boxPages[3].checkState(generalDefinitions()[GeneralRow::VHFPW8].controlId), 1);
+    EXPECT_TRUE(boxPages[3].checkState(generalDefinitions()[GeneralRow::VHFPW8].controlId));
     // Cancel: the dialog closes without accept.
     EXPECT_EQ(record.generalValues, original.generalValues);
     dialog.clearAll();
@@ -94,17 +94,17 @@ TEST_F(DefaultsDialogTest, GeneralBoxBelongsToTheFirstTabThatHasIt) {
     // The same id on a later tab does not make that box count.
     const int id = generalDefinitions()[GeneralRow::OOWThreshold].controlId;
     boxPages[4].addControl(id);
-    boxPages[4].setCheckState(id, 1);
+    boxPages[4].setCheckState(id, true);
     dialog.accept(record);
     EXPECT_EQ(record.general(GeneralRow::OOWThreshold), original.general(GeneralRow::OOWThreshold));
-    boxPages[1].setCheckState(id, 1);
+    boxPages[1].setCheckState(id, true);
     dialog.accept(record);
     EXPECT_EQ(record.general(GeneralRow::OOWThreshold), 0);
 
     // A season id only counts on the Schedule tab.
     const int seasonId = seasonDefinitions()[SeasonRow::NextSeason].controlId;
     boxPages[0].addControl(seasonId);
-    boxPages[0].setCheckState(seasonId, 1);
+    boxPages[0].setCheckState(seasonId, true);
     EXPECT_FALSE(dialog.selection().season[SeasonRow::NextSeason]);
 }
 

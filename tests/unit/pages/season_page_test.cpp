@@ -34,8 +34,8 @@ protected:
         converter.fieldEdited(on, r);
         ASSERT_TRUE(page.rowEdited(on, r));
     }
-    void click(int r, int state) {
-        schedule().setCheckState(row(r).controlId, state);
+    void click(int r, bool checked) {
+        schedule().setCheckState(row(r).controlId, checked);
         converter.fieldEdited(Page::Schedule, r);
         ASSERT_TRUE(page.rowEdited(Page::Schedule, r));
     }
@@ -72,20 +72,20 @@ TEST_F(SeasonPageTest, SeasonTypeSwitchChangesLabelRangeNoteAndEditForm) {
     EXPECT_FALSE(control(schedule(), row(SeasonRow::LengthOfSeasonSeasonStartDay).controlId).shown);
 
     record.season(1, SeasonRow::NumberOfDays) = 74;
-    click(SeasonRow::SeasonType, 1);  // "Day of Year"
+    click(SeasonRow::SeasonType, true);  // "Day of Year"
     EXPECT_EQ(record.season(1, SeasonRow::SeasonType), 1);
     EXPECT_EQ(schedule().text(seasonLengthLabelId()), kStartDayLabel);
     EXPECT_FALSE(control(schedule(), seasonRangeLabelId()).shown);
     EXPECT_TRUE(control(schedule(), leapYearNoteId()).shown);
     EXPECT_EQ(schedule().text(leapYearNoteId()), kLeapYearNote);
-    EXPECT_EQ(schedule().checkState(row(SeasonRow::NumDaysCheck).controlId), 0);
+    EXPECT_FALSE(schedule().checkState(row(SeasonRow::NumDaysCheck).controlId));
     // The start day is shown as a date, through the start-day edit.
     EXPECT_TRUE(control(schedule(), row(SeasonRow::LengthOfSeasonSeasonStartDay).controlId).shown);
     EXPECT_EQ(schedule().text(row(SeasonRow::LengthOfSeasonSeasonStartDay).controlId), "Mar 15");
 
-    click(SeasonRow::NumDaysCheck, 1);  // back to "Number of Days"
+    click(SeasonRow::NumDaysCheck, true);  // back to "Number of Days"
     EXPECT_EQ(record.season(1, SeasonRow::SeasonType), 0);
-    EXPECT_EQ(schedule().checkState(row(SeasonRow::SeasonType).controlId), 0);
+    EXPECT_FALSE(schedule().checkState(row(SeasonRow::SeasonType).controlId));
     EXPECT_EQ(schedule().text(seasonLengthLabelId()), kNumberOfDaysLabel);
     EXPECT_EQ(schedule().text(row(SeasonRow::NumberOfDays).controlId), "74");
     // Only season 1 changed its type.
@@ -93,9 +93,9 @@ TEST_F(SeasonPageTest, SeasonTypeSwitchChangesLabelRangeNoteAndEditForm) {
 }
 
 TEST_F(SeasonPageTest, SeasonTypeLabelKeepsItsChangeMarker) {
-    click(SeasonRow::SeasonType, 1);
+    click(SeasonRow::SeasonType, true);
     schedule().setText(seasonLengthLabelId(), std::string(kLabelMarker) + kStartDayLabel);
-    click(SeasonRow::NumDaysCheck, 1);
+    click(SeasonRow::NumDaysCheck, true);
     EXPECT_EQ(schedule().text(seasonLengthLabelId()), std::string(kLabelMarker) + kNumberOfDaysLabel);
 }
 
@@ -230,7 +230,7 @@ TEST_F(SeasonPageTest, TransmitterPanelDisabledWithoutTransmitterAndZeroesIdlePe
 
 TEST_F(SeasonPageTest, HandlersWaitForSetUpAndIgnoreForeignRows) {
     SeasonPage fresh{converter, pages};
-    click(SeasonRow::SeasonType, 1);
+    click(SeasonRow::SeasonType, true);
     schedule().setText(seasonLengthLabelId(), "untouched");
     EXPECT_TRUE(fresh.rowEdited(Page::Schedule, SeasonRow::SeasonType));
     EXPECT_EQ(schedule().text(seasonLengthLabelId()), "untouched");

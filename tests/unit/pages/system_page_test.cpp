@@ -63,12 +63,12 @@ TEST_F(SystemPage, DifferentialCorrectionSwitchesTheOtherFilters) {
     EXPECT_EQ(value(GeneralRow::AltitudeFilter), 0);
     for (const int row : {GeneralRow::PosVelFilter, GeneralRow::StaticFilter, GeneralRow::AltitudeFilter}) {
         EXPECT_FALSE(general(row).enabled) << row;
-        EXPECT_EQ(general(row).check, 0) << row;
+        EXPECT_FALSE(general(row).check) << row;
     }
     ASSERT_EQ(act("DiffCorrection", "0"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::PosVelFilter), 1);
     EXPECT_EQ(value(GeneralRow::AltitudeFilter), 1);
-    EXPECT_EQ(general(GeneralRow::AltitudeFilter).check, 1);
+    EXPECT_TRUE(general(GeneralRow::AltitudeFilter).check);
     EXPECT_TRUE(general(GeneralRow::StaticFilter).enabled);
 
     ASSERT_EQ(act("GpsFixingEnabled", "0"), EditOutcome::Taken);
@@ -91,7 +91,7 @@ TEST_F(SystemPage, SaltWaterBoxSetsTheThresholdAndRedisplaysTheMiscPage) {
     // The box shows whether a threshold is set.
     record.general(GeneralRow::OOWThreshold) = 3;
     showAll(Page::FactParms);
-    EXPECT_EQ(general(GeneralRow::SWSEnabled).check, 1);
+    EXPECT_TRUE(general(GeneralRow::SWSEnabled).check);
 }
 
 TEST_F(SystemPage, ClearingEncryptionClearsTheTimeEncoding) {
@@ -109,7 +109,7 @@ TEST_F(SystemPage, SynthesizerButtonsAreOneChoice) {
     ASSERT_EQ(act("SynthSel", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::SynthSel), 1);
     EXPECT_EQ(value(GeneralRow::SynthOld), 0);
-    EXPECT_EQ(general(GeneralRow::SynthOld).check, 0);
+    EXPECT_FALSE(general(GeneralRow::SynthOld).check);
     ASSERT_EQ(act("Synth. (old)", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::SynthSel), 0);
 }

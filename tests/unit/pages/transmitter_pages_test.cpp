@@ -16,7 +16,7 @@ TEST_F(TransmitterPage, EnableTypeSetsTheStateTextAndTheTransmissionsSwitch) {
     ASSERT_EQ(act("XmitterEnblType", "Petrel"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::XmitnsEnabled), 1);
     EXPECT_EQ(control(Page::Transmitter, PageControl::TransmitterState).text, "Petrel Transmitter Enabled");
-    EXPECT_EQ(general(GeneralRow::XmitnsEnabled).check, 1);
+    EXPECT_TRUE(general(GeneralRow::XmitnsEnabled).check);
     EXPECT_TRUE(general(GeneralRow::PttPriInterval).enabled);
 
     ASSERT_EQ(act("XmitterEnblType", "Petrel w/PS"), EditOutcome::Taken);
@@ -54,8 +54,8 @@ TEST_F(TransmitterPage, EncryptionButtonsSetTheTimeEncodingAndTheSeed) {
     EXPECT_EQ(value(GeneralRow::TimeEncode), 2);
     EXPECT_EQ(value(GeneralRow::PNTimeEncode), 1);
     EXPECT_TRUE(general(GeneralRow::PNSeedValue).enabled);
-    EXPECT_EQ(general(GeneralRow::TimeEncodeType2).check, 1);
-    EXPECT_EQ(general(GeneralRow::TimeEncodeTypeNone).check, 0);
+    EXPECT_TRUE(general(GeneralRow::TimeEncodeType2).check);
+    EXPECT_FALSE(general(GeneralRow::TimeEncodeTypeNone).check);
 
     ASSERT_EQ(act("PNSeedValue", "1234"), EditOutcome::Taken);
     ASSERT_EQ(act("Time Encode Type 1", "1"), EditOutcome::Taken);
@@ -91,7 +91,7 @@ TEST_F(TransmitterPage, PowerPairIsOneChoiceStoredBothWays) {
     EXPECT_EQ(value(GeneralRow::PowerLevelHalfWatt), 0);
     ASSERT_EQ(act("Power Level ½ Watt", "1"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::PwrLevelSel), 0);
-    EXPECT_EQ(general(GeneralRow::PwrLevelSel).check, 0);
+    EXPECT_FALSE(general(GeneralRow::PwrLevelSel).check);
 }
 
 TEST_F(TransmitterPage, FrequencyChoiceShowsOneControlAndChannelsSetTheFrequency) {
@@ -112,8 +112,8 @@ TEST_F(TransmitterPage, FrequencyChoiceShowsOneControlAndChannelsSetTheFrequency
 
     ASSERT_EQ(act("Select Table Channel", "1"), EditOutcome::Taken);
     EXPECT_TRUE(general(GeneralRow::BrazilCh).shown);
-    EXPECT_EQ(general(GeneralRow::SelectTableChannel).check, 1);
-    EXPECT_EQ(general(GeneralRow::SelectTableFrequency).check, 0);
+    EXPECT_TRUE(general(GeneralRow::SelectTableChannel).check);
+    EXPECT_FALSE(general(GeneralRow::SelectTableFrequency).check);
     ASSERT_EQ(act("BrazilCh", "8"), EditOutcome::Taken);
     EXPECT_EQ(value(GeneralRow::BrazilCh), 8);
     EXPECT_EQ(value(GeneralRow::SpecifiedPTTFreq), 401622000);
