@@ -18,7 +18,7 @@
 namespace orv::cli {
 namespace {
 
-const bool kRegistered = [] {
+const bool kLoginRegistered = [] {
     commonOptions().insert("user");
     commonOptions().insert("pwdb");
     return true;
@@ -45,7 +45,7 @@ bool askOnTerminal(const std::string& prompt, std::string& password) {
 }  // namespace
 
 bool readPassword(const Args& args, const std::string& prompt, std::string& password) {
-    (void)kRegistered;
+    (void)kLoginRegistered;
     if (const auto given = args.value("password")) {
         std::fprintf(stderr, "%s", clitext::kPasswordOptionDeprecated);
         password = *given;

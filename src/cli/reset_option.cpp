@@ -9,7 +9,7 @@
 namespace orv::cli {
 namespace {
 
-const bool kRegistered = [] {
+const bool kResetRegistered = [] {
     commonOptions().insert("reset");
     return true;
 }();
@@ -27,7 +27,7 @@ std::string validLabels() {
 }  // namespace
 
 int applyReset(Session& session, const std::string& label) {
-    (void)kRegistered;
+    (void)kResetRegistered;
     std::array<MemoryFieldControls, kDefaultsTabCount> boxes;
     std::array<FieldControls*, kDefaultsTabCount> pages{};
     for (int tab = 0; tab < kDefaultsTabCount; ++tab) {

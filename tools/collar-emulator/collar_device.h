@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,12 @@
 #include "collar_options.h"
 
 namespace orv::emu {
+
+// The frame bytes of the collar's line; a frame longer than kMaxFrame is noise,
+// and the collar stops collecting it.
+inline constexpr unsigned char kSoh = 0x01;
+inline constexpr unsigned char kEot = 0x04;
+inline constexpr std::size_t kMaxFrame = 4096;
 
 // The collar side of the protocol without any I/O: takes one command text at
 // a time and says what goes back on the line. Configuration memory behaves as

@@ -19,11 +19,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::nanoseconds;
 
-constexpr unsigned char kSoh = 0x01;
-constexpr unsigned char kEot = 0x04;
-// A frame longer than this is noise; the collar stops collecting it.
-constexpr std::size_t kMaxFrame = 4096;
-
 struct TimedByte {
     unsigned char byte;
     Clock::time_point due;

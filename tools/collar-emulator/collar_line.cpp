@@ -6,9 +6,6 @@ namespace orv::emu {
 
 namespace {
 
-constexpr unsigned char kSoh = 0x01;
-constexpr unsigned char kEot = 0x04;
-constexpr std::size_t kMaxFrame = 4096;
 // The silence in the middle of a stalled answer: far longer than any time-out.
 constexpr long long kStallUs = 60'000'000;
 constexpr long long kEmptyReadUs = 10;

@@ -54,4 +54,9 @@ std::string textOf(const PageContext& context, DefinitionTable table, int row);
 // The value control id of a row.
 int valueControl(DefinitionTable table, int row);
 
+// The value control of a general row.
+inline int generalControl(int row) {
+    return valueControl(DefinitionTable::General, row);
+}
+
 }  // namespace orv

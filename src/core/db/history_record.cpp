@@ -16,10 +16,6 @@ namespace {
 // their 8 bytes.
 constexpr std::uint8_t kFormat = 1;
 
-bool hasKey(const ParameterDefinition& def) {
-    return def.key[0] != '\0';
-}
-
 std::uint32_t columnsFingerprint() {
     std::uint32_t hash = 2166136261u;  // FNV-1a
     auto add = [&](std::uint8_t byte) {

@@ -25,10 +25,6 @@ namespace {
 // Values further apart than this differ.
 constexpr double kCheckTolerance = 1e-6;
 
-bool hasKey(const ParameterDefinition& def) {
-    return def.key[0] != '\0';
-}
-
 std::string keyCondition() {
     return " WHERE " + quoteName(kJobColumn) + " = ? AND " + quoteName(kCtnColumn) + " = ? AND " +
            quoteName(kStatusColumn) + " = ?";

@@ -20,10 +20,6 @@ constexpr std::array<const char*, 3> kKeyColumns = {kJobColumn, kCtnColumn, kSta
 // season table; the engine refuses a second row where it can enforce that.
 constexpr const char* kDeviceKeyIndex = "DeviceKey";
 
-bool hasKey(const ParameterDefinition& def) {
-    return def.key[0] != '\0';
-}
-
 IndexDescription generalKeyIndex() {
     return {kDeviceKeyIndex, {kJobColumn, kCtnColumn, kStatusColumn}, false, true};
 }

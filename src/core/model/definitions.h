@@ -112,6 +112,16 @@ int findRow(DefinitionTable table, std::string_view name);
 // The value control of a control row (ControlRow::...).
 int controlRowControl(int controlRow);
 
+// Whether the row is stored in the database: it has a column key.
+inline bool hasKey(const ParameterDefinition& def) {
+    return def.key[0] != '\0';
+}
+
+// One row of the working season table.
+inline const ParameterDefinition& seasonRow(int row) {
+    return seasonDefinitions()[static_cast<std::size_t>(row)];
+}
+
 // The name a row is addressed by outside the program: its key, or its label when keyless.
 std::string_view rowName(const ParameterDefinition& def);
 

@@ -14,7 +14,7 @@ namespace orv {
 
 namespace {
 
-constexpr Page kPage = Page::Beacon;
+constexpr Page kBeaconPage = Page::Beacon;
 constexpr int kPatterns = 8;
 
 bool wren2(double beaconType) {
@@ -30,12 +30,12 @@ EditOutcome patternTyped(const PageContext& context, int n) {
     const auto pattern = patternFromText(text);
     if (!pattern) {
         // The text goes back while the user is still in the edit, before the box takes the focus.
-        setPageText(context, kPage, valueControl(DefinitionTable::String, textRow),
+        setPageText(context, kBeaconPage, valueControl(DefinitionTable::String, textRow),
                     context.record.text(textRow));
         context.log.error("%s", badPatternMessage(text, stringDefinitions()[textRow].label).c_str());
         return EditOutcome::Refused;
     }
-    context.converter.storeText(context.record.text(textRow), text, kPage, textRow);
+    context.converter.storeText(context.record.text(textRow), text, kBeaconPage, textRow);
     storeGeneral(context, GeneralRow::VHFPatternMap1Len + n, pattern->length);
     storeGeneral(context, GeneralRow::VHFPatternMap1 + n, pattern->value);
     return EditOutcome::Taken;
@@ -50,22 +50,23 @@ EditOutcome beaconProgramPressed(const PageContext& context) {
 
 void beaconPageRules(const PageContext& context) {
     const ParameterRecord& r = context.record;
-    enableGeneralRow(context, kPage, GeneralRow::VHFBeaconEnabled, wren2(r.general(GeneralRow::BeaconType)));
+    enableGeneralRow(context, kBeaconPage, GeneralRow::VHFBeaconEnabled,
+                     wren2(r.general(GeneralRow::BeaconType)));
     const double enabled = r.general(GeneralRow::VHFBeaconEnabled);
-    setPageText(context, kPage, PageControl::BeaconStatus,
+    setPageText(context, kBeaconPage, PageControl::BeaconStatus,
                 enabled != 0 ? "Beacon Pulse Patterns Enabled" : "Beacon Pulse Patterns Disabled");
     const auto rows = generalDefinitions();
     for (int row = 0; row < kGeneralCount; ++row) {
-        if (rows[static_cast<std::size_t>(row)].page == kPage && row != GeneralRow::VHFBeaconEnabled)
-            enableGeneralRow(context, kPage, row, enabled == 1);
+        if (rows[static_cast<std::size_t>(row)].page == kBeaconPage && row != GeneralRow::VHFBeaconEnabled)
+            enableGeneralRow(context, kBeaconPage, row, enabled == 1);
     }
     for (int n = 0; n < kPatterns; ++n)
-        enableRow(context, kPage, DefinitionTable::String, StringRow::VHFPattern1 + n, enabled == 1);
-    enableControlRow(context, kPage, ControlRow::BeaconProgramButton, enabled == 1);
+        enableRow(context, kBeaconPage, DefinitionTable::String, StringRow::VHFPattern1 + n, enabled == 1);
+    enableControlRow(context, kBeaconPage, ControlRow::BeaconProgramButton, enabled == 1);
 }
 
 void registerBeaconPage(PageHandlerRegistry& registry) {
-    registry.setPageRules(kPage, beaconPageRules);
+    registry.setPageRules(kBeaconPage, beaconPageRules);
     for (int n = 0; n < kPatterns; ++n) {
         const int id = valueControl(DefinitionTable::String, StringRow::VHFPattern1 + n);
         registry.onChanged(id, [n](const PageContext& c) { return patternTyped(c, n); });

@@ -9,13 +9,13 @@ namespace orv {
 
 namespace {
 
-constexpr Page kPage = Page::DataColl;
+constexpr Page kDataCollPage = Page::DataColl;
 constexpr int kModeNone = 0;
 constexpr int kModeActivity = 1;
 constexpr int kModeEvent = 2;
 
 EditOutcome modeChosen(const PageContext& context) {
-    context.converter.fieldEdited(kPage, GeneralRow::DataCollMode);
+    context.converter.fieldEdited(kDataCollPage, GeneralRow::DataCollMode);
     if (context.record.general(GeneralRow::DataCollMode) == kModeNone)
         storeGeneral(context, GeneralRow::ActivitySenseInterval, 0);
     dataCollPageRules(context);
@@ -36,15 +36,15 @@ void dataCollPageRules(const PageContext& context) {
     showCompanion(context, GeneralRow::ActivitySensingPositional, position);
     showCompanion(context, GeneralRow::ActivityEventPositionHigh, r.general(GeneralRow::ActEventPos) == 0);
     const int mode = truncateToInt(r.general(GeneralRow::DataCollMode));
-    enableGeneralRow(context, kPage, GeneralRow::ActivitySenseInterval, mode == kModeActivity);
+    enableGeneralRow(context, kDataCollPage, GeneralRow::ActivitySenseInterval, mode == kModeActivity);
     for (const int row : {GeneralRow::ActivitySensingPositional, GeneralRow::ActivitySensePos})
-        enableGeneralRow(context, kPage, row, mode == kModeActivity || mode == kModeEvent);
+        enableGeneralRow(context, kDataCollPage, row, mode == kModeActivity || mode == kModeEvent);
     for (const int row : {GeneralRow::ActivityEventPositionHigh, GeneralRow::ActEventPos})
-        enableGeneralRow(context, kPage, row, mode == kModeEvent && position);
+        enableGeneralRow(context, kDataCollPage, row, mode == kModeEvent && position);
 }
 
 void registerDataCollPage(PageHandlerRegistry& registry) {
-    registry.setPageRules(kPage, dataCollPageRules);
+    registry.setPageRules(kDataCollPage, dataCollPageRules);
     registry.onChanged(valueControl(DefinitionTable::General, GeneralRow::DataCollMode), modeChosen);
     struct Pair {
         int row;

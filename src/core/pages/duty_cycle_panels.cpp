@@ -11,10 +11,6 @@
 namespace orv {
 namespace {
 
-const ParameterDefinition& seasonRow(int row) {
-    return seasonDefinitions()[static_cast<std::size_t>(row)];
-}
-
 // A value the panel rule forces in the season shown: stored (a change counts
 // as one), then shown.
 void forceValue(FieldConverter& converter, Page page, int row, double value) {

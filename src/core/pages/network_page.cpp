@@ -12,7 +12,7 @@ namespace orv {
 
 namespace {
 
-constexpr Page kPage = Page::TransmitterNetwork;
+constexpr Page kNetworkPage = Page::TransmitterNetwork;
 
 struct AddressField {
     int textRow;
@@ -26,7 +26,7 @@ EditOutcome addressTyped(const PageContext& context, const AddressField& field) 
     const std::string typed = textOf(context, DefinitionTable::String, field.textRow);
     const std::string kept = typedAddress(typed);
     if (kept != typed)
-        setPageText(context, kPage, valueControl(DefinitionTable::String, field.textRow), kept);
+        setPageText(context, kNetworkPage, valueControl(DefinitionTable::String, field.textRow), kept);
     return EditOutcome::Taken;
 }
 
@@ -37,12 +37,12 @@ EditOutcome addressLeft(const PageContext& context, const AddressField& field) {
     const int id = valueControl(DefinitionTable::String, field.textRow);
     if (!value) {
         context.log.error("%s", badAddressMessage(text, stringDefinitions()[field.textRow].label).c_str());
-        context.host.setFocus(kPage, id);
+        context.host.setFocus(kNetworkPage, id);
         return EditOutcome::Refused;
     }
     const std::string shown = addressText(*value);
-    context.converter.storeText(context.record.text(field.textRow), shown, kPage, field.textRow);
-    setPageText(context, kPage, id, shown);
+    context.converter.storeText(context.record.text(field.textRow), shown, kNetworkPage, field.textRow);
+    setPageText(context, kNetworkPage, id, shown);
     storeGeneral(context, field.valueRow, *value);
     return EditOutcome::Taken;
 }
@@ -59,11 +59,11 @@ EditOutcome holdoffClicked(const PageContext& context) {
 EditOutcome holdoffLeft(const PageContext& context) {
     double& slot = context.record.general(GeneralRow::NetHoldoff);
     const double before = slot;
-    const double value = context.converter.readField(kPage, GeneralRow::NetHoldoff);
+    const double value = context.converter.readField(kNetworkPage, GeneralRow::NetHoldoff);
     if (value != 0 || context.record.general(GeneralRow::NetHoldoffEnabled) != 1) return EditOutcome::Taken;
     context.log.error("%s", kHoldoffZeroMessage);
     slot = before;
-    context.host.setFocus(kPage, valueControl(DefinitionTable::General, GeneralRow::NetHoldoff));
+    context.host.setFocus(kNetworkPage, valueControl(DefinitionTable::General, GeneralRow::NetHoldoff));
     return EditOutcome::Refused;
 }
 
@@ -77,14 +77,14 @@ void networkPageRules(const PageContext& context) {
         std::string& text = context.record.text(field.textRow);
         if (!text.empty()) continue;
         text = addressText(context.record.general(field.valueRow));
-        setPageText(context, kPage, valueControl(DefinitionTable::String, field.textRow), text);
+        setPageText(context, kNetworkPage, valueControl(DefinitionTable::String, field.textRow), text);
     }
-    enableGeneralRow(context, kPage, GeneralRow::NetHoldoff,
+    enableGeneralRow(context, kNetworkPage, GeneralRow::NetHoldoff,
                      context.record.general(GeneralRow::NetHoldoffEnabled) == 1);
 }
 
 void registerNetworkPage(PageHandlerRegistry& registry) {
-    registry.setPageRules(kPage, networkPageRules);
+    registry.setPageRules(kNetworkPage, networkPageRules);
     for (const AddressField& field : kAddressFields) {
         const int id = valueControl(DefinitionTable::String, field.textRow);
         registry.onChanged(id, [&field](const PageContext& c) { return addressTyped(c, field); });

@@ -8,10 +8,6 @@
 namespace orv {
 namespace {
 
-const ParameterDefinition& seasonRow(int row) {
-    return seasonDefinitions()[static_cast<std::size_t>(row)];
-}
-
 bool dayOfYearSeason(const ParameterRecord& record, int season) {
     return record.season(season, SeasonRow::SeasonType) == 1;
 }

@@ -7,12 +7,8 @@
 namespace orv {
 namespace {
 
-constexpr Page kPage = Page::Schedule;
+constexpr Page kSchedulePage = Page::Schedule;
 constexpr int kDaysInYear = 365;
-
-const ParameterDefinition& seasonRow(int row) {
-    return seasonDefinitions()[static_cast<std::size_t>(row)];
-}
 
 // A label keeps the change marker it carries when its text changes.
 std::string withMarker(const std::string& shown, const std::string& text) {
@@ -43,7 +39,7 @@ int SeasonPage::lengthRow() const {
 }
 
 void SeasonPage::setUp() {
-    if (FieldControls* controls = pages.controls(kPage)) {
+    if (FieldControls* controls = pages.controls(kSchedulePage)) {
         controls->setComboItems(
             seasonRow(SeasonRow::NextSeason).controlId,
             comboEntries(DefinitionTable::Season, SeasonRow::NextSeason, converter.parameterRecord()));
@@ -56,7 +52,7 @@ void SeasonPage::setUp() {
 void SeasonPage::loadSeason(int season) {
     season = std::clamp(season, 1, kSeasons);
     converter.parameterRecord().setCurrentSeason(season);
-    converter.showField(kPage, SeasonRow::Season);
+    converter.showField(kSchedulePage, SeasonRow::Season);
     converter.showSeason(season);
     applySeasonTypeView();
     // The change markers are those of this season.
@@ -64,7 +60,7 @@ void SeasonPage::loadSeason(int season) {
 }
 
 void SeasonPage::applySeasonTypeView() {
-    FieldControls* controls = pages.controls(kPage);
+    FieldControls* controls = pages.controls(kSchedulePage);
     if (controls == nullptr) return;
     const bool numberOfDays = lengthRow() == SeasonRow::NumberOfDays;
     const int label = seasonLengthLabelId();
@@ -84,26 +80,26 @@ void SeasonPage::applySeasonTypeView() {
     for (const int id : {days.controlId, days.spinId}) controls->showControl(id, numberOfDays);
     for (const int id : {start.controlId, start.spinId}) controls->showControl(id, !numberOfDays);
     controls->showControl(start.labelId, false);
-    converter.showField(kPage, lengthRow());
+    converter.showField(kSchedulePage, lengthRow());
     rules();
 }
 
 void SeasonPage::seasonTypeChosen(bool dayOfYear) {
-    if (FieldControls* controls = pages.controls(kPage)) {
+    if (FieldControls* controls = pages.controls(kSchedulePage)) {
         // The pair is one radio group: choosing one clears the other.
         controls->setCheckState(seasonRow(SeasonRow::SeasonType).controlId, dayOfYear);
         controls->setCheckState(seasonRow(SeasonRow::NumDaysCheck).controlId, !dayOfYear);
     }
-    converter.readField(kPage, SeasonRow::SeasonType);
+    converter.readField(kSchedulePage, SeasonRow::SeasonType);
     applySeasonTypeView();
 }
 
 void SeasonPage::seasonChosen(int delta) {
     // A step only put the season it leads to into the edit: the selector then
     // stores the tab into the season being left and shows the new one.
-    if (delta != 0) converter.fieldEdited(kPage, SeasonRow::Season);
+    if (delta != 0) converter.fieldEdited(kSchedulePage, SeasonRow::Season);
     loadSeason(converter.parameterRecord().currentSeason());
-    FieldControls* controls = pages.controls(kPage);
+    FieldControls* controls = pages.controls(kSchedulePage);
     const int spin = seasonRow(SeasonRow::Season).spinId;
     if (delta != 0 && controls != nullptr)
         controls->setSpinPosition(spin, controls->spinPosition(spin) - delta);

@@ -21,23 +21,19 @@ namespace orv {
 
 namespace {
 
-constexpr Page kPage = Page::FactParms;
+constexpr Page kFactParmsPage = Page::FactParms;
 constexpr double kNetworkTransmitInterval = 180;
 constexpr double kSaltWaterThreshold = 6;
-
-int generalControl(int row) {
-    return valueControl(DefinitionTable::General, row);
-}
 
 // Shown for every user; the transmitter type then shows what belongs to it.
 void hideTransmitterControls(const PageContext& context) {
     for (const int row : {GeneralRow::XmitEncryption, GeneralRow::ScheduledNetwork, GeneralRow::DiscOffset,
                           GeneralRow::PaPwrLvl, GeneralRow::SynthOld, GeneralRow::SynthSel})
-        showGeneralRow(context, kPage, row, false);
-    showRow(context, kPage, DefinitionTable::String, StringRow::MACAddress, false);
-    context.converter.showControl(kPage, PageControl::SynthesizerGroup, false);
+        showGeneralRow(context, kFactParmsPage, row, false);
+    showRow(context, kFactParmsPage, DefinitionTable::String, StringRow::MACAddress, false);
+    context.converter.showControl(kFactParmsPage, PageControl::SynthesizerGroup, false);
     // The variables group holds nothing else: it shows with what the type shows in it.
-    context.converter.showControl(kPage, PageControl::VariablesGroup, false);
+    context.converter.showControl(kFactParmsPage, PageControl::VariablesGroup, false);
 }
 
 void transmitterTypeRules(const PageContext& context) {
@@ -45,10 +41,10 @@ void transmitterTypeRules(const PageContext& context) {
     if (isArgos(type)) {
         storeGeneral(context, GeneralRow::ScheduledNetwork, 0);
         for (const int row : {GeneralRow::XmitEncryption, GeneralRow::SynthOld, GeneralRow::SynthSel})
-            showGeneralRow(context, kPage, row, true);
-        context.converter.showControl(kPage, PageControl::SynthesizerGroup, true);
-        context.converter.showControl(kPage, PageControl::VariablesGroup, true);
-        setPageText(context, kPage, PageControl::VariablesGroup, "ARGOS Variables");
+            showGeneralRow(context, kFactParmsPage, row, true);
+        context.converter.showControl(kFactParmsPage, PageControl::SynthesizerGroup, true);
+        context.converter.showControl(kFactParmsPage, PageControl::VariablesGroup, true);
+        setPageText(context, kFactParmsPage, PageControl::VariablesGroup, "ARGOS Variables");
         // Held to the row's limit here, or every showing would store a value that showing then corrects.
         storeGeneral(
             context, GeneralRow::XmitterType,
@@ -57,15 +53,15 @@ void transmitterTypeRules(const PageContext& context) {
     } else if (type == TransmitterType::SpreadSpectrum) {
         storeGeneral(context, GeneralRow::ScheduledNetwork, 1);
         for (const int row : {GeneralRow::ScheduledNetwork, GeneralRow::DiscOffset, GeneralRow::PaPwrLvl})
-            showGeneralRow(context, kPage, row, true);
-        showRow(context, kPage, DefinitionTable::String, StringRow::MACAddress, true);
-        context.converter.showControl(kPage, PageControl::VariablesGroup, true);
-        setPageText(context, kPage, PageControl::VariablesGroup, "SST Network Variables");
+            showGeneralRow(context, kFactParmsPage, row, true);
+        showRow(context, kFactParmsPage, DefinitionTable::String, StringRow::MACAddress, true);
+        context.converter.showControl(kFactParmsPage, PageControl::VariablesGroup, true);
+        setPageText(context, kFactParmsPage, PageControl::VariablesGroup, "SST Network Variables");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
         storeGeneral(context, GeneralRow::PttPriInterval, kNetworkTransmitInterval);
     } else if (type == TransmitterType::None) {
         storeGeneral(context, GeneralRow::ScheduledNetwork, 0);
-        setPageText(context, kPage, PageControl::VariablesGroup, "");
+        setPageText(context, kFactParmsPage, PageControl::VariablesGroup, "");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 0);
     }
 }
@@ -77,33 +73,33 @@ void filterRules(const PageContext& context) {
     constexpr int kOtherFilters[] = {GeneralRow::PosVelFilter, GeneralRow::StaticFilter,
                                      GeneralRow::AltitudeFilter};
     if (r.general(GeneralRow::GpsFixingEnabled) == 0) {
-        enableGeneralRow(context, kPage, GeneralRow::DiffCorrection, false);
-        for (const int row : kOtherFilters) enableGeneralRow(context, kPage, row, false);
+        enableGeneralRow(context, kFactParmsPage, GeneralRow::DiffCorrection, false);
+        for (const int row : kOtherFilters) enableGeneralRow(context, kFactParmsPage, row, false);
         return;
     }
-    enableGeneralRow(context, kPage, GeneralRow::DiffCorrection, true);
+    enableGeneralRow(context, kFactParmsPage, GeneralRow::DiffCorrection, true);
     const bool differential = r.general(GeneralRow::DiffCorrection) != 0;
-    FieldControls* controls = context.pages.controls(kPage);
+    FieldControls* controls = context.pages.controls(kFactParmsPage);
     for (const int row : kOtherFilters) {
         if (differential && controls != nullptr) controls->setCheckState(generalControl(row), false);
-        enableGeneralRow(context, kPage, row, !differential);
+        enableGeneralRow(context, kFactParmsPage, row, !differential);
     }
 }
 
 EditOutcome transmitterTypeChosen(const PageContext& context) {
-    context.converter.fieldEdited(kPage, GeneralRow::XmitterEnblType);
+    context.converter.fieldEdited(kFactParmsPage, GeneralRow::XmitterEnblType);
     storeGeneral(context, GeneralRow::XmitnsEnabled, transmits(transmitterType(context.record)) ? 1 : 0);
     context.registry.redisplay(context, Page::Transmitter);
     context.registry.redisplay(context, Page::TransmitterNetwork);
-    context.registry.redisplay(context, kPage);
+    context.registry.redisplay(context, kFactParmsPage);
     return EditOutcome::Taken;
 }
 
 EditOutcome beaconTypeChosen(const PageContext& context) {
-    context.converter.fieldEdited(kPage, GeneralRow::BeaconType);
+    context.converter.fieldEdited(kFactParmsPage, GeneralRow::BeaconType);
     const int type = truncateToInt(context.record.general(GeneralRow::BeaconType));
     storeGeneral(context, GeneralRow::VHFBeaconEnabled, type == 2 || type == 3 ? 1 : 0);
-    context.registry.redisplay(context, kPage);
+    context.registry.redisplay(context, kFactParmsPage);
     context.registry.redisplay(context, Page::Beacon);
     return EditOutcome::Taken;
 }
@@ -149,11 +145,11 @@ EditOutcome notesTyped(const PageContext& context) {
     const std::string text = textOf(context, DefinitionTable::String, StringRow::SSTNotes);
     std::string& stored = context.record.text(StringRow::SSTNotes);
     if (text.size() <= static_cast<std::size_t>(kSstNotesLimit)) {
-        context.converter.storeText(stored, text, kPage, StringRow::SSTNotes);
+        context.converter.storeText(stored, text, kFactParmsPage, StringRow::SSTNotes);
         return EditOutcome::Taken;
     }
     // The text goes back while the user is still in the edit, before the box takes the focus.
-    setPageText(context, kPage, valueControl(DefinitionTable::String, StringRow::SSTNotes),
+    setPageText(context, kFactParmsPage, valueControl(DefinitionTable::String, StringRow::SSTNotes),
                 stored.size() <= static_cast<std::size_t>(kSstNotesLimit)
                     ? stored
                     : stored.substr(0, static_cast<std::size_t>(kSstNotesLimit)));
@@ -178,7 +174,7 @@ EditOutcome readFactoryPressed(const PageContext& context) {
 void systemPageRules(const PageContext& context) {
     hideTransmitterControls(context);
     const ParameterRecord& r = context.record;
-    FieldControls* controls = context.pages.controls(kPage);
+    FieldControls* controls = context.pages.controls(kFactParmsPage);
     if (controls != nullptr)
         controls->setCheckState(generalControl(GeneralRow::SynthOld), r.general(GeneralRow::SynthSel) == 0);
     const int mask = context.host.user().mask;
@@ -192,7 +188,7 @@ void systemPageRules(const PageContext& context) {
 }
 
 void registerSystemPage(PageHandlerRegistry& registry) {
-    registry.setPageRules(kPage, systemPageRules);
+    registry.setPageRules(kFactParmsPage, systemPageRules);
     registry.onChanged(generalControl(GeneralRow::XmitterEnblType), transmitterTypeChosen);
     registry.onChanged(generalControl(GeneralRow::BeaconType), beaconTypeChosen);
     registry.onChanged(generalControl(GeneralRow::DiffCorrection), differentialClicked);
@@ -210,7 +206,7 @@ void registerSystemPage(PageHandlerRegistry& registry) {
 }
 
 void factoryOperationFinished(const PageContext& context) {
-    context.registry.redisplay(context, kPage);
+    context.registry.redisplay(context, kFactParmsPage);
 }
 
 }  // namespace orv

@@ -20,16 +20,12 @@ namespace orv {
 
 namespace {
 
-constexpr Page kPage = Page::Transmitter;
+constexpr Page kTransmitterPage = Page::Transmitter;
 
 constexpr int kTimeEncodeRows[] = {GeneralRow::TimeEncodeTypeNone, GeneralRow::TimeEncodeType1,
                                    GeneralRow::TimeEncodeType2};
 constexpr int kFrequencyRows[] = {GeneralRow::SelectSpecificFrequency, GeneralRow::SelectTableFrequency,
                                   GeneralRow::SelectTableChannel};
-
-int generalControl(int row) {
-    return valueControl(DefinitionTable::General, row);
-}
 
 void encryptionRules(const PageContext& context) {
     ParameterRecord& r = context.record;
@@ -38,72 +34,73 @@ void encryptionRules(const PageContext& context) {
         for (const int row : {GeneralRow::TimeEncode, GeneralRow::PNTimeEncode, GeneralRow::PNSeedValue})
             storeGeneral(context, row, 0);
     }
-    for (const int row : kTimeEncodeRows) showGeneralRow(context, kPage, row, encryption);
-    showGeneralRow(context, kPage, GeneralRow::PNSeedValue, encryption);
-    context.converter.showControl(kPage, PageControl::EncryptionGroup, encryption);
+    for (const int row : kTimeEncodeRows) showGeneralRow(context, kTransmitterPage, row, encryption);
+    showGeneralRow(context, kTransmitterPage, GeneralRow::PNSeedValue, encryption);
+    context.converter.showControl(kTransmitterPage, PageControl::EncryptionGroup, encryption);
     const int timeEncode = truncateToInt(r.general(GeneralRow::TimeEncode));
     for (int n = 0; n < 3; ++n) showCompanion(context, kTimeEncodeRows[n], timeEncode == n);
     if (encryption) {
-        enableGeneralRow(context, kPage, GeneralRow::PNSeedValue,
+        enableGeneralRow(context, kTransmitterPage, GeneralRow::PNSeedValue,
                          r.general(GeneralRow::XmitnsEnabled) != 0 && timeEncode != 0);
     }
 }
 
 void frequencyRules(const PageContext& context) {
     for (const int row : {GeneralRow::SpecifiedPTTFreq, GeneralRow::ArgosCh, GeneralRow::BrazilCh})
-        showGeneralRow(context, kPage, row, false);
+        showGeneralRow(context, kTransmitterPage, row, false);
     const int index = truncateToInt(context.record.general(GeneralRow::SelectFreqIndex));
     for (int n = 0; n < 3; ++n) showCompanion(context, kFrequencyRows[n], index == n + 1);
-    if (index == 1) showGeneralRow(context, kPage, GeneralRow::SpecifiedPTTFreq, true);
-    if (index == 2) showGeneralRow(context, kPage, GeneralRow::ArgosCh, true);
-    if (index == 3) showGeneralRow(context, kPage, GeneralRow::BrazilCh, true);
+    if (index == 1) showGeneralRow(context, kTransmitterPage, GeneralRow::SpecifiedPTTFreq, true);
+    if (index == 2) showGeneralRow(context, kTransmitterPage, GeneralRow::ArgosCh, true);
+    if (index == 3) showGeneralRow(context, kTransmitterPage, GeneralRow::BrazilCh, true);
 }
 
 EditOutcome timeEncodeChosen(const PageContext& context, int type) {
     if (!checkOf(context, DefinitionTable::General, kTimeEncodeRows[type])) {
-        context.registry.redisplay(context, kPage);
+        context.registry.redisplay(context, kTransmitterPage);
         return EditOutcome::Taken;
     }
     storeGeneral(context, GeneralRow::TimeEncode, type);
     storeGeneral(context, GeneralRow::PNTimeEncode, type == 2 ? 1 : 0);
     if (type == 0) storeGeneral(context, GeneralRow::PNSeedValue, 0);
-    context.registry.redisplay(context, kPage);
+    context.registry.redisplay(context, kTransmitterPage);
     return EditOutcome::Taken;
 }
 
 EditOutcome frequencyChosen(const PageContext& context, int index) {
     if (checkOf(context, DefinitionTable::General, kFrequencyRows[index - 1]))
         storeGeneral(context, GeneralRow::SelectFreqIndex, index);
-    context.registry.redisplay(context, kPage);
+    context.registry.redisplay(context, kTransmitterPage);
     return EditOutcome::Taken;
 }
 
 // A channel list's entry chosen: the frequency it stands for becomes the specified one.
 EditOutcome channelChosen(const PageContext& context, int row, std::span<const double> frequencies) {
-    const double channel = context.converter.readField(kPage, row);
-    context.converter.showField(kPage, row);
+    const double channel = context.converter.readField(kTransmitterPage, row);
+    context.converter.showField(kTransmitterPage, row);
     const int index = truncateToInt(channel);
     if (index >= 0 && static_cast<std::size_t>(index) < frequencies.size())
         storeGeneral(context, GeneralRow::SpecifiedPTTFreq, frequencies[static_cast<std::size_t>(index)]);
-    context.registry.redisplay(context, kPage);
+    context.registry.redisplay(context, kTransmitterPage);
     return EditOutcome::Taken;
 }
 
 // Typing a new PTT ID code: the hex text no longer belongs to it.
 EditOutcome pttIdTyped(const PageContext& context) {
-    context.converter.markChanged(kPage, DefinitionTable::General, GeneralRow::PttIdCode);
-    setPageText(context, kPage, valueControl(DefinitionTable::String, StringRow::IDHexValue), "0");
-    context.converter.storeText(context.record.text(StringRow::IDHexValue), "0", kPage,
+    context.converter.markChanged(kTransmitterPage, DefinitionTable::General, GeneralRow::PttIdCode);
+    setPageText(context, kTransmitterPage, valueControl(DefinitionTable::String, StringRow::IDHexValue), "0");
+    context.converter.storeText(context.record.text(StringRow::IDHexValue), "0", kTransmitterPage,
                                 StringRow::IDHexValue);
     return EditOutcome::Taken;
 }
 
 EditOutcome pttIdLeft(const PageContext& context) {
-    context.converter.fieldEdited(kPage, GeneralRow::PttIdCode);
-    context.registry.redisplay(context, kPage);
+    context.converter.fieldEdited(kTransmitterPage, GeneralRow::PttIdCode);
+    context.registry.redisplay(context, kTransmitterPage);
     const bool rootRange = context.record.general(GeneralRow::PttIdCode) >= kRootIdRangeStart;
-    context.host.setFocus(kPage, rootRange ? valueControl(DefinitionTable::String, StringRow::IDHexValue)
-                                           : generalControl(GeneralRow::PttPriInterval));
+    context.host.setFocus(kTransmitterPage, rootRange
+                                                ? valueControl(DefinitionTable::String, StringRow::IDHexValue)
+                                                : generalControl(GeneralRow::PttPriInterval));
     return EditOutcome::Taken;
 }
 
@@ -112,19 +109,19 @@ EditOutcome idHexLeft(const PageContext& context) {
     const auto parts = decodeIdHex(text);
     if (!parts) {
         context.log.error("%s", badIdHexMessage(text).c_str());
-        context.host.setFocus(kPage, valueControl(DefinitionTable::String, StringRow::IDHexValue));
+        context.host.setFocus(kTransmitterPage, valueControl(DefinitionTable::String, StringRow::IDHexValue));
         return EditOutcome::Refused;
     }
-    context.converter.storeText(context.record.text(StringRow::IDHexValue), text, kPage,
+    context.converter.storeText(context.record.text(StringRow::IDHexValue), text, kTransmitterPage,
                                 StringRow::IDHexValue);
     storeGeneral(context, GeneralRow::RootIDCode, static_cast<double>(parts->rootId));
     storeGeneral(context, GeneralRow::ExtensionAndProtectionCode, static_cast<double>(parts->extension));
-    context.registry.redisplay(context, kPage);
+    context.registry.redisplay(context, kTransmitterPage);
     return EditOutcome::Taken;
 }
 
 EditOutcome transmissionsClicked(const PageContext& context) {
-    context.converter.fieldEdited(kPage, GeneralRow::XmitnsEnabled);
+    context.converter.fieldEdited(kTransmitterPage, GeneralRow::XmitnsEnabled);
     context.converter.enforceArgosMinutes();
     transmitterPageRules(context);
     return EditOutcome::Taken;
@@ -139,7 +136,7 @@ EditOutcome powerClicked(const PageContext& context, int row, int companion) {
 // stays as the user types it (no notice, no rewrite under the caret), and an
 // entry out of range gets its one notice when the edit is left.
 EditOutcome storeOnChange(const PageContext& context, int row) {
-    context.converter.storeTyped(kPage, row);
+    context.converter.storeTyped(kTransmitterPage, row);
     return EditOutcome::Taken;
 }
 
@@ -149,33 +146,33 @@ void transmitterPageRules(const PageContext& context) {
     ParameterRecord& r = context.record;
     const TransmitterType type = wholeTransmitterType(r);
     if (isArgos(type)) {
-        setPageText(context, kPage, PageControl::TransmitterState,
+        setPageText(context, kTransmitterPage, PageControl::TransmitterState,
                     type == TransmitterType::Petrel ? "Petrel Transmitter Enabled"
                                                     : "Petrel w/Power Select Transmitter Enabled");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 1);
     } else if (type == TransmitterType::None) {
-        setPageText(context, kPage, PageControl::TransmitterState, "Transmitter Disabled");
+        setPageText(context, kTransmitterPage, PageControl::TransmitterState, "Transmitter Disabled");
         storeGeneral(context, GeneralRow::XmitnsEnabled, 0);
     }
     const bool on = r.general(GeneralRow::XmitnsEnabled) != 0;
     const auto rows = generalDefinitions();
     for (int row = 0; row < kGeneralCount; ++row) {
-        if (rows[static_cast<std::size_t>(row)].page == kPage && row != GeneralRow::XmitnsEnabled)
-            enableGeneralRow(context, kPage, row, on);
+        if (rows[static_cast<std::size_t>(row)].page == kTransmitterPage && row != GeneralRow::XmitnsEnabled)
+            enableGeneralRow(context, kTransmitterPage, row, on);
     }
     encryptionRules(context);
     for (const int row : {GeneralRow::PowerLevelHalfWatt, GeneralRow::PwrLevelSel})
-        showGeneralRow(context, kPage, row, type == TransmitterType::PetrelWithPowerSelect);
-    context.converter.showControl(kPage, PageControl::PowerGroup,
+        showGeneralRow(context, kTransmitterPage, row, type == TransmitterType::PetrelWithPowerSelect);
+    context.converter.showControl(kTransmitterPage, PageControl::PowerGroup,
                                   type == TransmitterType::PetrelWithPowerSelect);
     showCompanion(context, GeneralRow::PowerLevelHalfWatt, r.general(GeneralRow::PwrLevelSel) == 0);
-    enableRow(context, kPage, DefinitionTable::String, StringRow::IDHexValue,
+    enableRow(context, kTransmitterPage, DefinitionTable::String, StringRow::IDHexValue,
               on && r.general(GeneralRow::PttIdCode) >= kRootIdRangeStart);
     frequencyRules(context);
 }
 
 void registerTransmitterPage(PageHandlerRegistry& registry) {
-    registry.setPageRules(kPage, transmitterPageRules);
+    registry.setPageRules(kTransmitterPage, transmitterPageRules);
     registry.onChanged(generalControl(GeneralRow::XmitnsEnabled), transmissionsClicked);
     for (int type = 0; type < 3; ++type) {
         registry.onChanged(generalControl(kTimeEncodeRows[type]),

@@ -14,8 +14,6 @@ namespace orv {
 
 namespace {
 
-constexpr const char* kBlank = " ";
-
 class SeasonTableWriter {
 public:
     SeasonTableWriter(const ParameterRecord& record, std::string& text) : record(record), text(text) {}
@@ -69,11 +67,11 @@ void appendSprSeasonTable(const ParameterRecord& record, std::string& text) {
         return w.value(s, SeasonRow::SeasonType) == 1.0 ? formatValue(days, KindDayOfYear)
                                                         : std::to_string(reportInt(days));
     });
-    w.line(kBlank);
+    w.line(kBlankLine);
     w.line(
         "                      NOTE: For 'Dy of Yr' Seasons after Feb in leap years, the Start Day here is shifted by one day.");
     w.line("                            (For example: Mar 2 here means Mar 1 in the GPS device).");
-    w.line(kBlank);
+    w.line(kBlankLine);
     w.numberRow("    GPS DCB Length ...", SeasonRow::GpsDcbDuration);
     w.textRow("     Fix Int Units ...", [&](int s) {
         return formatValue(w.value(s, SeasonRow::FixIntervalUnits), KindIntervalUnitsList);
@@ -83,19 +81,19 @@ void appendSprSeasonTable(const ParameterRecord& record, std::string& text) {
                                                       "    GPS Duty Cycle: '3'"};
     for (int n = 0; n < 3; ++n) {
         const int base = SeasonRow::GpsDcbDay_1 + 4 * n;
-        w.line(kBlank);
+        w.line(kBlankLine);
         w.line(kGpsCycleTitles[n]);
         dutyCycleRows(w, base, base + 1, base + 2);
         w.numberRow("     Fix Interval ....", base + 3);
     }
-    w.line(kBlank);
-    w.line(kBlank);
+    w.line(kBlankLine);
+    w.line(kBlankLine);
     w.numberRow("    ARGOS DCB Length .", SeasonRow::ArgosDcbDuration);
     static constexpr const char* kArgosCycleTitles[] = {
         "    ARGOS Duty Cycle: '1'", "    ARGOS Duty Cycle: '2'", "    ARGOS Duty Cycle: '3'"};
     for (int n = 0; n < 3; ++n) {
         const int base = SeasonRow::ArgosDcbDay_1 + 3 * n;
-        w.line(kBlank);
+        w.line(kBlankLine);
         w.line(kArgosCycleTitles[n]);
         dutyCycleRows(w, base, base + 1, base + 2);
     }

@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kApplicationTitle = "Halvorn Orv - Vosk  v3.07";
 constexpr const char* kSeparator = "--------------------------------------------------------------------";
-constexpr const char* kBlank = " ";
 constexpr const char* kGroupDisabled = "    Disabled";
 
 // Reads the record the way every report line needs it.
@@ -51,19 +50,19 @@ void appendHeader(SprWriter& w, const std::string& titleSuffix) {
     appendReportLine(w.text, "* * * * * Halvorn Inc. Software Programming Report * * * * * %s",
                      title.c_str());
     appendReportLine(w.text, "%s", kApplicationTitle);
-    w.line(kBlank);
+    w.line(kBlankLine);
     appendReportLine(w.text, "%s%s'", kCtnLineLead, w.str(StringRow::CtnNumber));
     appendReportLine(w.text, "              JOB #:  '%s'", w.str(StringRow::JobNumber));
-    w.line(kBlank);
+    w.line(kBlankLine);
     appendReportLine(w.text, "      Customer Name:   %s", w.str(StringRow::Customer));
-    w.line(kBlank);
+    w.line(kBlankLine);
     appendReportLine(w.text, "Coordinator Signoff:   %s  --  %s", w.str(StringRow::CoordSignoff),
                      w.str(StringRow::CoordSignoffDate));
     appendReportLine(w.text, "      Programmed By:   %s  --  %s", w.str(StringRow::ProgrammedBy),
                      w.str(StringRow::ProgByDate));
-    w.line(kBlank);
+    w.line(kBlankLine);
     for (const auto& note : sprNoteLines(w.record.text(StringRow::Notes))) w.line(note.c_str());
-    w.line(kBlank);
+    w.line(kBlankLine);
     appendReportLine(w.text, "  Firmware versions:                 Fenmod:  %s",
                      w.str(StringRow::FenmodFwVer));
     appendReportLine(w.text, "                                    RTC PIC:  %s",
@@ -290,7 +289,7 @@ std::size_t buildSprText(const ParameterRecord& record, const std::string& title
     if (isArgos(transmitter)) appendArgos(w);
     if (transmitter == TransmitterType::SpreadSpectrum) appendSpreadSpectrum(w);
     appendSaltWaterAndBeacon(w);
-    w.line(kBlank);
+    w.line(kBlankLine);
     w.line("Season Parameters:");
     appendSprSeasonTable(record, text);
     return text.size();

@@ -12,6 +12,9 @@
 
 namespace orv {
 
+// The report's empty line: one space.
+inline constexpr const char* kBlankLine = " ";
+
 // Title suffixes the main window uses.
 inline constexpr const char* kDeviceProgrammingTitle = "DEVICE PROGRAMMING REPORT";
 inline constexpr const char* kCoordinatorSignoffTitle = "COORDINATOR SIGNOFF REPORT";

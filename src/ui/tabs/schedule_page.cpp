@@ -23,10 +23,6 @@
 namespace orv {
 namespace {
 
-const ParameterDefinition& seasonRow(int row) {
-    return seasonDefinitions()[static_cast<std::size_t>(row)];
-}
-
 // As wide as the row's values; the season length also takes its date form ("Dec 31").
 void fitSeasonEdit(QLineEdit* edit, int row) {
     const ParameterDefinition& definition = seasonRow(row);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "json_text.h"
 #include "run_process.h"
 #include "temp_dir.h"
 
@@ -20,17 +21,6 @@ protected:
     }
     TempDir folder;
 };
-
-// The value of "NAME": in the JSON text (the first one after `after`).
-std::string jsonValue(const std::string& json, const std::string& name, const std::string& after = "") {
-    std::size_t from = after.empty() ? 0 : json.find(after);
-    const std::string needle = "\"" + name + "\": ";
-    const auto at = json.find(needle, from);
-    if (at == std::string::npos) return "<absent>";
-    const auto start = at + needle.size();
-    const auto end = json.find_first_of(",}", start);
-    return json.substr(start, end - start);
-}
 
 TEST_F(OrvctlShow, FirstRunListsTheResetRecordAndWritesEveryParametersEntryWhenAsked) {
     // Unasked, a folder without a settings file is left without one.

@@ -18,7 +18,7 @@
 namespace orv::test {
 namespace {
 
-constexpr const char* kRestart = "IMPORTANT!! After programming, the GPS System must be restarted";
+constexpr const char* kRestartWarning = "IMPORTANT!! After programming, the GPS System must be restarted";
 
 class OrvctlWriteSave : public ::testing::Test {
 protected:
@@ -47,7 +47,7 @@ TEST_F(OrvctlWriteSave, ProgrammedIsSavedByTheUserAndArchivedThenTheRestartWarni
     for (const auto& option : engineerLogin(folder.path().string())) args.push_back(option);
     const auto written = run(args);
     ASSERT_EQ(written.status, 0) << written.err;
-    EXPECT_NE(written.err.find(std::string("Warning: ") + kRestart), std::string::npos) << written.err;
+    EXPECT_NE(written.err.find(std::string("Warning: ") + kRestartWarning), std::string::npos) << written.err;
     EXPECT_NE(run({"db", "list", "--db", "Orv3.mdb"}).out.find("J1\tC77\tProgrammed\n"), std::string::npos);
     const auto programmed =
         run({"show", "--json", "--db", "Orv3.mdb", "--job", "J1", "--ctn", "C77", "--status", "Programmed"});
@@ -75,7 +75,7 @@ TEST_F(OrvctlWriteSave, WithoutAUserNothingIsSentAndAnEngineersNoSaveSkipsSaveAn
     for (const auto& option : engineerLogin(folder.path().string())) engineer.push_back(option);
     const auto unsaved = run(engineer);
     EXPECT_EQ(unsaved.status, 0) << unsaved.err;
-    EXPECT_NE(unsaved.err.find(kRestart), std::string::npos);
+    EXPECT_NE(unsaved.err.find(kRestartWarning), std::string::npos);
     EXPECT_EQ(run({"db", "list", "--db", "Orv3.mdb"}).out.find("Programmed"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "archive"));
 }

@@ -16,7 +16,7 @@ namespace {
 
 using test::recordFor;
 
-const DecodeRequest kLoad{ReadMode::Load, 1, {}};
+const DecodeRequest kLoadRequest{ReadMode::Load, 1, {}};
 
 std::vector<std::uint8_t> randomBytes(std::mt19937& random, std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
@@ -42,12 +42,12 @@ TEST(WriteReadWrite, AConfigurationImageOnceRebuiltStaysTheSame) {
             SCOPED_TRACE(seed++);
             test::LoggedTest t;
             ParameterRecord first = recordFor(version);
-            ASSERT_EQ(decodeImage(first, read, kLoad, t.log), ImageResult::Ok);
+            ASSERT_EQ(decodeImage(first, read, kLoadRequest, t.log), ImageResult::Ok);
             MemoryImage written;
             ASSERT_EQ(buildImage(first, written), ImageResult::Ok);
 
             ParameterRecord second = recordFor(version);
-            ASSERT_EQ(decodeImage(second, written, kLoad, t.log), ImageResult::Ok);
+            ASSERT_EQ(decodeImage(second, written, kLoadRequest, t.log), ImageResult::Ok);
             MemoryImage rewritten;
             ASSERT_EQ(buildImage(second, rewritten), ImageResult::Ok);
             EXPECT_EQ(rewritten, written);
@@ -77,12 +77,12 @@ TEST(WriteReadWrite, AFactoryImageOnceRebuiltStaysTheSame) {
             SCOPED_TRACE(seed++);
             test::LoggedTest t;
             ParameterRecord first = recordFor(version);
-            ASSERT_EQ(decodeFactoryImage(first, read, kLoad, t.log), ImageResult::Ok);
+            ASSERT_EQ(decodeFactoryImage(first, read, kLoadRequest, t.log), ImageResult::Ok);
             FactoryImage written;
             ASSERT_EQ(buildFactoryImage(first, written), ImageResult::Ok);
 
             ParameterRecord second = recordFor(version);
-            ASSERT_EQ(decodeFactoryImage(second, written, kLoad, t.log), ImageResult::Ok);
+            ASSERT_EQ(decodeFactoryImage(second, written, kLoadRequest, t.log), ImageResult::Ok);
             FactoryImage rewritten;
             ASSERT_EQ(buildFactoryImage(second, rewritten), ImageResult::Ok);
             EXPECT_EQ(rewritten, written);

@@ -29,8 +29,8 @@ EnergySettings oldFigures() {
     return energy;
 }
 
-SimulationJob simulate(const ParameterRecord& record, std::uint32_t start,
-                       std::chrono::milliseconds watchdog = kSimulationWatchdog) {
+SimulationJob simulateJob(const ParameterRecord& record, std::uint32_t start,
+                          std::chrono::milliseconds watchdog = kSimulationWatchdog) {
     test::ScriptedPresenter presenter;
     MessageLog log(&presenter);
     SimulationJob run;
@@ -52,7 +52,7 @@ Schedule daysThenShutdown(double days) {
 }
 
 TEST(Budget, TheOldFiguresComeBackAtFullSuccessWithoutBeaconOrSelfDischarge) {
-    const SimulationJob run = simulate(daysThenShutdown(10).record, utc(2025, 3, 1, 15));
+    const SimulationJob run = simulateJob(daysThenShutdown(10).record, utc(2025, 3, 1, 15));
     const Budget budget = computeBudget(run, 1, oldFigures());
     EXPECT_EQ(budget.start, utc(2025, 3, 1));
     EXPECT_EQ(budget.days, 365);
@@ -88,7 +88,7 @@ TEST(Budget, AFailedFixKeepsTheReceiverOnUntilTheTimeout) {
     EnergySettings energy = oldFigures();
     energy.fixSuccessPercent = 75;
     energy.pessimisticFixSuccessPercent = 50;
-    const Budget budget = computeBudget(simulate(s.record, utc(2025, 3, 1)), 1, energy);
+    const Budget budget = computeBudget(simulateJob(s.record, utc(2025, 3, 1)), 1, energy);
     // An attempt: 0.75 x 1800 + 0.25 x 120 s x 25 mA = 1350 + 750 = 2100 mAs.
     EXPECT_DOUBLE_EQ(budget.chargeMas, 30 * 2100 + 365 * 3456.0);
     EXPECT_DOUBLE_EQ(budget.dailyMas[0], 3 * 2100 + 3456);
@@ -106,9 +106,9 @@ TEST(Budget, AFailedFixKeepsTheReceiverOnUntilTheTimeout) {
 
 TEST(Budget, TheBeaconDrawsOnlyWhenEnabled) {
     Schedule s = daysThenShutdown(10);
-    const Budget off = computeBudget(simulate(s.record, utc(2025, 3, 1)), 1, oldFigures());
+    const Budget off = computeBudget(simulateJob(s.record, utc(2025, 3, 1)), 1, oldFigures());
     s.record.general(GeneralRow::VHFBeaconEnabled) = 1;
-    const Budget on = computeBudget(simulate(s.record, utc(2025, 3, 1)), 1, oldFigures());
+    const Budget on = computeBudget(simulateJob(s.record, utc(2025, 3, 1)), 1, oldFigures());
     // 86400 s x 100 uA / 1000 = 8640 mAs a day.
     EXPECT_DOUBLE_EQ(on.meanDailyMas.beacon, 8640);
     EXPECT_DOUBLE_EQ(on.chargeMas - off.chargeMas, 365 * 8640.0);
@@ -120,7 +120,7 @@ TEST(Budget, SelfDischargeEndsTheBatteryBeforeTheEventsDo) {
     energy.batteryMah = 100;  // 360,000 mAs, all usable
     energy.usablePercent = 100;
     energy.sleepUa = 0;
-    const SimulationJob run = simulate(daysThenShutdown(10).record, utc(2025, 3, 1));
+    const SimulationJob run = simulateJob(daysThenShutdown(10).record, utc(2025, 3, 1));
     // The ten days draw 54,000 mAs: the events alone never spend the battery.
     EXPECT_FALSE(computeBudget(run, 1, energy).batteryEndDay.has_value());
     energy.selfDischargePercent = 100;  // 360,000 / 365 mAs lost each day
@@ -137,7 +137,7 @@ TEST(Budget, EveryEventOfTheDeploymentIsCountedPastTheListLimit) {
     // 100 days of 1000 fixes: every 36 s from 01:00 for 10 hours.
     Schedule s = daysThenShutdown(100);
     s.gps(1, 1, 1, 60, 10, 36).set(1, SeasonRow::FixIntervalUnits, 0);
-    const SimulationJob run = simulate(s.record, utc(2025, 3, 1));
+    const SimulationJob run = simulateJob(s.record, utc(2025, 3, 1));
     EXPECT_EQ(run.fixes.size(), kFixPointLimit + 1);  // the chart keeps its limit
     const Budget budget = computeBudget(run, 1, oldFigures());
     EXPECT_EQ(budget.fixes, 100000);
@@ -151,7 +151,7 @@ TEST(Budget, EveryEventOfTheDeploymentIsCountedPastTheListLimit) {
     Schedule night;
     night.gps(1, 1, 1, 22 * 60, 4, 7);
     night.record.general(GeneralRow::SimulationYears) = 3;
-    const SimulationJob late = simulate(night.record, utc(2025, 3, 1));
+    const SimulationJob late = simulateJob(night.record, utc(2025, 3, 1));
     const Budget lateBudget = computeBudget(late, 3, oldFigures());
     EXPECT_EQ(lateBudget.fixes, 18 + 1094 * 35);
     EXPECT_EQ(late.count.attempts[0], 18u);
@@ -171,7 +171,7 @@ TEST(Budget, TheLedgerCountsEachSeasonEnteredAndLeavesOutTheOthers) {
     s.record.general(GeneralRow::XmitnsEnabled) = 1;
     s.record.general(GeneralRow::PttPriInterval) = 60;
     s.record.general(GeneralRow::SimulationYears) = 1;
-    const Budget budget = computeBudget(simulate(s.record, utc(2025, 3, 1)), 1, oldFigures());
+    const Budget budget = computeBudget(simulateJob(s.record, utc(2025, 3, 1)), 1, oldFigures());
     ASSERT_EQ(budget.perSeason.size(), 2u);
     EXPECT_EQ(budget.perSeason[0].season, 1);
     EXPECT_EQ(budget.perSeason[0].attempts, 30);
@@ -200,7 +200,7 @@ TEST(Budget, BothBatteryLinesFallToTheBottomAtTheirBatteryEnds) {
     energy.gpsReceiverMa = 5;
     energy.sleepUa = 0;
     energy.pessimisticFixSuccessPercent = 40;  // 200 + 0.6 x 1000 = 800 mAs an attempt
-    const Budget budget = computeBudget(simulate(s.record, utc(2025, 3, 1)), 2, energy);
+    const Budget budget = computeBudget(simulateJob(s.record, utc(2025, 3, 1)), 2, energy);
     EXPECT_EQ(budget.days, 730);
     ASSERT_TRUE(budget.batteryEndDay.has_value());
     EXPECT_EQ(*budget.batteryEndDay, 2);              // 1500, 3000, 4500 > 3600
@@ -231,7 +231,7 @@ TEST(Budget, BatteryLinesStayInsideTheViewAndThePeriod) {
     Schedule s;
     s.record.general(GeneralRow::GpsFixingEnabled) = 0;  // only the sleep draw
     s.record.general(GeneralRow::SimulationYears) = 1;
-    const Budget budget = computeBudget(simulate(s.record, utc(2025, 3, 1)), 1, EnergySettings{});
+    const Budget budget = computeBudget(simulateJob(s.record, utc(2025, 3, 1)), 1, EnergySettings{});
     SimulationChart chart(utc(2025, 2, 20));  // nine days before the deployment
     auto lines = batteryLine(chart, budget, kChartTransmitterStrip);
     ASSERT_EQ(lines.size(), 2 * 26u);
@@ -248,8 +248,8 @@ TEST(Budget, OnlyTheWatchdogMakesABudgetPartial) {
     Schedule s;
     for (int season = 1; season <= kSeasons; ++season)
         s.set(season, SeasonRow::GpsDcbDuration, 0).set(season, SeasonRow::NextSeason, 0);
-    const Budget budget = computeBudget(simulate(s.record, utc(2025, 3, 1), std::chrono::milliseconds(50)), 4,
-                                        EnergySettings{});
+    const Budget budget = computeBudget(simulateJob(s.record, utc(2025, 3, 1), std::chrono::milliseconds(50)),
+                                        4, EnergySettings{});
     EXPECT_TRUE(budget.partial);
     EXPECT_EQ(
         budgetLines(budget).back(),
