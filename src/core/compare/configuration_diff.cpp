@@ -64,8 +64,8 @@ void compareValue(std::vector<Difference>& out, DefinitionTable table, int row, 
     Difference d = describe(table, row, season, def);
     d.oldValue = oldValue;
     d.newValue = newValue;
-    d.oldText = formatValue(oldValue, def.kind);
-    d.newText = formatValue(newValue, def.kind);
+    d.oldText = fieldText(oldValue, def);
+    d.newText = fieldText(newValue, def);
     out.push_back(std::move(d));
 }
 

@@ -225,14 +225,7 @@ public:
     }
 
     int createIndex(const std::string& table, const IndexDescription& index) override {
-        std::string sql = index.unique || index.primary ? "CREATE UNIQUE INDEX " : "CREATE INDEX ";
-        sql += quoteName(engineIndexName(table, index.name)) + " ON " + quoteName(table) + " (";
-        for (std::size_t i = 0; i < index.fields.size(); ++i) {
-            if (i > 0) sql += ", ";
-            sql += quoteName(index.fields[i]) + " ASC";
-        }
-        sql += ")";
-        return executeStatement(*this, sql);
+        return executeStatement(*this, createIndexSql(table, index));
     }
 
     // The columns compare by a case-ignoring ICU collation, whose order is not the

@@ -83,4 +83,14 @@ std::string engineIndexName(const std::string& table, const std::string& index) 
     return table + "_" + index;
 }
 
+std::string createIndexSql(const std::string& table, const IndexDescription& index) {
+    std::string sql = index.unique || index.primary ? "CREATE UNIQUE INDEX " : "CREATE INDEX ";
+    sql += quoteName(engineIndexName(table, index.name)) + " ON " + quoteName(table) + " (";
+    for (std::size_t i = 0; i < index.fields.size(); ++i) {
+        if (i > 0) sql += ", ";
+        sql += quoteName(index.fields[i]) + " ASC";
+    }
+    return sql + ")";
+}
+
 }  // namespace orv

@@ -25,4 +25,7 @@ FieldInfo parseDeclaredType(std::string_view declared);
 // SQLite index names are unique in the whole file, ours only within a table.
 std::string engineIndexName(const std::string& table, const std::string& index);
 
+// The statement that creates an index, the same on both engines.
+std::string createIndexSql(const std::string& table, const IndexDescription& index);
+
 }  // namespace orv

@@ -91,4 +91,9 @@ std::string formatValue(double value, int kind) {
     }
 }
 
+std::string fieldText(double value, const ParameterDefinition& def) {
+    if (isComboKind(def.kind) && !def.comboList.empty()) return std::string(listEntry(def.comboList, value));
+    return formatValue(value, def.kind);
+}
+
 }  // namespace orv

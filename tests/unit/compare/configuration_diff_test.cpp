@@ -59,6 +59,29 @@ TEST(ConfigurationDiff, EachChangedValueOnceWithItsSeasonAndNothingUnchanged) {
     EXPECT_EQ(differenceLine(season).rfind("Schedule, season 3: ", 0), 0u) << differenceLine(season);
 }
 
+// The beacon type shares its kind with the transmitter rows but has its own list.
+TEST(ConfigurationDiff, AListRowsTextsAreTheEntriesItsFieldShows) {
+    Configuration a = stored();
+    a.record.general(GeneralRow::BeaconType) = 1;
+    a.record.general(GeneralRow::XmitterEnblType) = 1;
+    Configuration b = a;
+    b.record.general(GeneralRow::BeaconType) = 2;
+    b.record.general(GeneralRow::XmitterEnblType) = 2;
+    const auto differences = compareConfigurations(a, b);
+    const auto find = [&](const char* key) {
+        return std::find_if(differences.begin(), differences.end(),
+                            [&](const Difference& d) { return d.key == key; });
+    };
+    const auto beacon = find("BeaconType");
+    ASSERT_NE(beacon, differences.end()) << ::testing::PrintToString(lines(differences));
+    EXPECT_EQ(beacon->oldText, "Wren-1");
+    EXPECT_EQ(beacon->newText, "Wren-2");
+    const auto transmitter = find("XmitterEnblType");
+    ASSERT_NE(transmitter, differences.end());
+    EXPECT_EQ(transmitter->oldText, "Petrel");
+    EXPECT_EQ(transmitter->newText, "Petrel w/PS");
+}
+
 TEST(ConfigurationDiff, ValuesWithinTheCheckToleranceAreTheSame) {
     const Configuration a = stored();
     Configuration b = a;
