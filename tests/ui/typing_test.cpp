@@ -59,6 +59,15 @@ protected:
         auto* controls = dynamic_cast<QtFieldControls*>(window().pageSet().controls(page));
         return controls != nullptr ? controls->widget(id) : nullptr;
     }
+    // The Transmitter tab with encryption on, and its PN seed field.
+    QWidget* showSeedField() {
+        record().general(GeneralRow::XmitterEnblType) = 1;
+        record().general(GeneralRow::XmitEncryption) = 1;
+        record().general(GeneralRow::TimeEncode) = 1;
+        window().workflow().screen.showRecord();
+        showTab(Tab::Transmitter);
+        return generalEdit(GeneralRow::PNSeedValue);
+    }
     QWidget* generalEdit(int row) {
         const auto& definition = generalDefinitions()[static_cast<std::size_t>(row)];
         return control(definition.page, definition.controlId);
@@ -167,12 +176,7 @@ TEST_F(TypingTest, EveryEditOfEveryTabTakesTheKeysAsTyped) {
 }
 
 TEST_F(TypingTest, ASeedAboveItsMaximumIsCorrectedOnceWhenTheFieldIsLeft) {
-    record().general(GeneralRow::XmitterEnblType) = 1;
-    record().general(GeneralRow::XmitEncryption) = 1;
-    record().general(GeneralRow::TimeEncode) = 1;
-    window().workflow().screen.showRecord();
-    showTab(Tab::Transmitter);
-    QWidget* seed = generalEdit(GeneralRow::PNSeedValue);
+    QWidget* seed = showSeedField();
     typeChecked(seed, "70000", "PNEncode Seed Value");  // above 65535: nothing said while typing
     pressTab(seed);
     ASSERT_EQ(boxes().boxes.size(), 1u);
@@ -191,12 +195,7 @@ TEST_F(TypingTest, ASeedAboveItsMaximumIsCorrectedOnceWhenTheFieldIsLeft) {
 // hands over the row of the focused edit, a general row or a season row of a
 // Schedule panel alike.
 TEST_F(TypingTest, EnterReadsTheFocusedFieldOfTheShownTab) {
-    record().general(GeneralRow::XmitterEnblType) = 1;
-    record().general(GeneralRow::XmitEncryption) = 1;
-    record().general(GeneralRow::TimeEncode) = 1;
-    window().workflow().screen.showRecord();
-    showTab(Tab::Transmitter);
-    QWidget* seed = generalEdit(GeneralRow::PNSeedValue);
+    QWidget* seed = showSeedField();
     typeChecked(seed, "70000", "PNEncode Seed Value");
     QTest::keyClick(seed, Qt::Key_Return);
     EXPECT_EQ(record().general(GeneralRow::PNSeedValue), 65535);
